@@ -1,0 +1,33 @@
+// ProgramForm: the base of every form of the program, with the program it belongs to, and small
+// builders that create a control, place it and hang it under its parent in one line.
+#pragma once
+
+#include <string>
+
+#include "app/program.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+
+namespace fv {
+
+class ProgramForm : public Form {
+public:
+    ProgramForm(Component* owner, Program& program, std::string name)
+        : Form(owner, std::move(name)), P(program) {}
+
+    Program& P;
+
+protected:
+    // Creates a control owned by this form, under parent (the form itself when null), at the given place.
+    template <class T>
+    T* Add(Control* parent, const std::string& name, int left, int top, int width, int height,
+           const std::string& caption = {}) {
+        T* c = Make<T>(name);
+        c->SetBounds(left, top, width, height);
+        if (!caption.empty()) c->SetCaption(caption);
+        c->SetParent(parent ? parent : this);
+        return c;
+    }
+};
+
+}  // namespace fv

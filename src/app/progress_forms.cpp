@@ -1,0 +1,101 @@
+// Progress forms and the sizing of the small dialogs.
+#include "app/progress_forms.h"
+
+#include "app/browser_form.h"
+#include "app/category_form.h"
+#include "app/db_setup_form.h"
+#include "app/full_image_form.h"
+#include "app/image_form.h"
+#include "app/search_form.h"
+#include "import/db_form.h"
+#include "import/overwrite_form.h"
+#include "publish/font_form.h"
+#include "publish/karvo_form.h"
+#include "publish/publish_message_form.h"
+#include "publish/publish_setup_form.h"
+#include "publish/search_setup_form.h"
+#include "upload/ftp_form.h"
+#include "upload/upload_form.h"
+
+namespace fv {
+
+void SizeFormToContainer(Form* form, const std::string& container) {
+    if (!form) return;
+    auto* c = dynamic_cast<Control*>(form->FindComponent(container));
+    if (!c) return;  // a form without its container keeps the size it has
+    form->SetWidth(c->Width() + 13);
+    form->SetHeight(c->Height() + 35);
+}
+
+TSaveForm::TSaveForm(Component* owner, Program& program) : ProgramForm(owner, program, "SaveForm") {
+    SetCaption("Saving Database");
+    SetBorder(FormBorder::Dialog);
+    Position = FormPosition::ScreenCenter;
+    SetBounds(0, 0, 254, 84);
+    MainPanel = Add<GroupBox>(this, "MainPanel", 2, 2, 241, 49, "Saving...");
+    SaveProgressBar = Add<ProgressBar>(MainPanel, "SaveProgressBar", 10, 20, 221, 17);
+    Hide();
+}
+
+TLoadForm::TLoadForm(Component* owner, Program& program) : ProgramForm(owner, program, "LoadForm") {
+    SetCaption("Loading Database");
+    SetBorder(FormBorder::Dialog);
+    Position = FormPosition::Designed;
+    SetBounds(36, 269, 254, 84);
+    MainPanel = Add<GroupBox>(this, "MainPanel", 2, 2, 241, 49, "Loading...");
+    LoadProgressBar = Add<ProgressBar>(MainPanel, "LoadProgressBar", 10, 20, 221, 17);
+    OnActivate = [this](Component* s) { FormActivate(s); };
+    Hide();
+}
+
+void TLoadForm::FormActivate(Component*) {
+    // Every activation gives the small dialogs the size of their outer container plus the frame.
+    SizeFormToContainer(this);
+    Repaint();
+    SizeFormToContainer(P.SearchSetup, "SearchSetupPanel");
+    SizeFormToContainer(P.BrowserForm);
+    SizeFormToContainer(P.CategoryForm);
+    SizeFormToContainer(P.DBSetupForm);
+    SizeFormToContainer(P.FontForm);
+    SizeFormToContainer(P.FTPForm);
+    SizeFormToContainer(P.FullImageForm);
+    SizeFormToContainer(P.ImageForm, "ImageGroup");
+    SizeFormToContainer(this);
+    SizeFormToContainer(P.DBForm);
+    SizeFormToContainer(P.PublishForm);
+    SizeFormToContainer(P.PublishMessageForm);
+    SizeFormToContainer(P.PublishSetupForm);
+    SizeFormToContainer(P.SaveForm);
+    SizeFormToContainer(P.OverwriteForm);
+    SizeFormToContainer(P.SearchForm);
+    SizeFormToContainer(P.SortForm, "SortGroup");
+    SizeFormToContainer(P.UploadForm);
+    SizeFormToContainer(P.KarvoForm);
+}
+
+TSortForm::TSortForm(Component* owner, Program& program) : ProgramForm(owner, program, "SortForm") {
+    SetCaption("Sorting Database");
+    SetBorder(FormBorder::Dialog);
+    Position = FormPosition::ScreenCenter;
+    SetBounds(0, 0, 254, 84);
+    SortGroup = Add<GroupBox>(this, "SortGroup", 2, 2, 241, 49, "Sorting...");
+    Label1 = Add<Label>(SortGroup, "Label1", 80, 22, 90, 13, "Please Wait.......");
+}
+
+TPublishForm::TPublishForm(Component* owner, Program& program) : ProgramForm(owner, program, "PublishForm") {
+    SetCaption("Publishing");
+    SetBorder(FormBorder::Dialog);
+    Position = FormPosition::ScreenCenter;
+    SetBounds(0, 0, 254, 116);
+    MainPanel = Add<Panel>(this, "MainPanel", 2, 2, 241, 81);
+    MainPanel->BevelOuter = BevelKind::None;
+    PublishGroup = Add<GroupBox>(MainPanel, "PublishGroup", 4, 2, 233, 45, "Publishing");
+    PublishProgressBar = Add<ProgressBar>(PublishGroup, "PublishProgressBar", 8, 18, 217, 17);
+    BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 83, 52, 75, 25, "Cancel");
+    BitBtn1->ButtonKind = BitBtn::BtnKind::Cancel;
+    BitBtn1->OnClick = [this](Component* s) { BitBtn1Click(s); };
+}
+
+void TPublishForm::BitBtn1Click(Component*) { P.PublishCancelled = 1; }
+
+}  // namespace fv

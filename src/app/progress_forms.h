@@ -1,0 +1,45 @@
+// The four small forms that show a long operation running: saving, loading, sorting and publishing.
+// The publish form's cancel button asks the publisher to stop; the load form's activation gives the
+// program's small dialogs their final sizes.
+#pragma once
+
+#include "app/program_form.h"
+
+namespace fv {
+
+class TSaveForm : public ProgramForm {
+public:
+    TSaveForm(Component* owner, Program& program);
+    GroupBox* MainPanel;
+    ProgressBar* SaveProgressBar;
+};
+
+class TLoadForm : public ProgramForm {
+public:
+    TLoadForm(Component* owner, Program& program);
+    GroupBox* MainPanel;
+    ProgressBar* LoadProgressBar;
+    void FormActivate(Component* sender);
+};
+
+class TSortForm : public ProgramForm {
+public:
+    TSortForm(Component* owner, Program& program);
+    GroupBox* SortGroup;
+    Label* Label1;
+};
+
+class TPublishForm : public ProgramForm {
+public:
+    TPublishForm(Component* owner, Program& program);
+    Panel* MainPanel;
+    GroupBox* PublishGroup;
+    ProgressBar* PublishProgressBar;
+    BitBtn* BitBtn1;
+    void BitBtn1Click(Component* sender);
+};
+
+// Gives a form the size of its outer container plus its frame (width + 13, height + 35).
+void SizeFormToContainer(Form* form, const std::string& container = "MainPanel");
+
+}  // namespace fv

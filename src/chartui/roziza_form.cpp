@@ -1,0 +1,12 @@
+// The window "RozizAForm"; its controls come with the work that gives it its behaviour.
+#include "chartui/roziza_form.h"
+
+namespace fv {
+
+TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner, program, "RozizAForm") {
+    SetCaption("RozizAForm");
+    SetBounds(0, 0, 640, 480);
+    Position = FormPosition::ScreenCenter;
+}
+
+}  // namespace fv

@@ -1,0 +1,80 @@
+// HeadlessLoop: the message loop without a window system, on poll(2).
+//
+// With a manual clock, time moves only when a test advances it (AdvanceBy) or when the loop would
+// otherwise sit idle with nothing but timers ahead: then it jumps straight to the next timer or deadline,
+// so a four-second splash or a long network time-out takes no real time. While descriptors are watched
+// the manual clock follows the real time spent waiting for them.
+//
+// A RunUntil that could only wait forever (no task, no timer, no descriptor, no deadline) throws
+// WouldWaitForever instead of hanging: in a test that means a modal dialog nobody answers.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+#include "platform/app/clocks.h"
+#include "platform/app/message_loop.h"
+
+namespace fv {
+
+class WouldWaitForever : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class HeadlessLoop : public MessageLoop {
+public:
+    explicit HeadlessLoop(bool manualClock = false);
+    ~HeadlessLoop() override;
+
+    void Post(Task task) override;
+    TimerId StartTimer(int intervalMs, Task onTick) override;
+    void StopTimer(TimerId id) override;
+    WatchId WatchFd(int fd, unsigned events, std::function<void(unsigned)> onReady) override;
+    void ChangeWatch(WatchId id, unsigned events) override;
+    void StopWatch(WatchId id) override;
+    void ProcessPending() override;
+    bool RunUntil(const std::function<bool()>& done, Millis timeoutMs = -1) override;
+    void Run() override;
+    void Quit() override { quit_ = true; }
+    const Clock& GetClock() const override;
+
+    // Manual clock only: moves time forward by ms, firing every timer that falls due on the way, in order,
+    // each at its own time, with the posted work it causes.
+    void AdvanceBy(Millis ms);
+
+    bool ManualTime() const { return manual_ != nullptr; }
+    std::size_t PendingTasks() const { return tasks_.size(); }
+    std::size_t ActiveTimers() const { return timers_.size(); }
+
+private:
+    struct TimerEntry {
+        int interval;
+        Millis due;
+        std::shared_ptr<Task> task;
+    };
+    struct WatchEntry {
+        int fd;
+        unsigned events;
+        std::shared_ptr<std::function<void(unsigned)>> onReady;
+    };
+
+    bool RunPostedTasks();
+    bool FireDueTimers();
+    // Polls the watched descriptors for up to waitMs of real time (0 = just look); true when any was ready.
+    bool PollFds(int waitMs);
+    Millis NextTimerDue() const;
+
+    std::unique_ptr<ManualClock> manual_;
+    SteadyClock steady_;
+    std::deque<Task> tasks_;
+    std::map<TimerId, TimerEntry> timers_;
+    std::map<WatchId, WatchEntry> watches_;
+    TimerId nextTimer_ = 1;
+    WatchId nextWatch_ = 1;
+    bool quit_ = false;
+};
+
+}  // namespace fv

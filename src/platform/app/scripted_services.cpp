@@ -1,0 +1,35 @@
+// Scripted message boxes and beeps.
+#include "platform/app/scripted_services.h"
+
+namespace fv {
+
+int ScriptedMessages::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    int answer = IdOk;
+    if ((flags & MbButtonMask) != MbOk) {
+        if (answers_.empty()) throw UnansweredQuestion("No answer queued for the question: " + text);
+        answer = answers_.front();
+        answers_.pop_front();
+    }
+    log_.push_back(ServiceEvent{ServiceEvent::Kind::Message, text, caption, flags, BeepKind::Default, answer});
+    return answer;
+}
+
+void ScriptedMessages::Beep(BeepKind kind) {
+    log_.push_back(ServiceEvent{ServiceEvent::Kind::Beep, {}, {}, 0, kind, 0});
+}
+
+std::vector<std::string> ScriptedMessages::Messages() const {
+    std::vector<std::string> out;
+    for (const ServiceEvent& e : log_)
+        if (e.What == ServiceEvent::Kind::Message) out.push_back(e.Text);
+    return out;
+}
+
+std::vector<BeepKind> ScriptedMessages::Beeps() const {
+    std::vector<BeepKind> out;
+    for (const ServiceEvent& e : log_)
+        if (e.What == ServiceEvent::Kind::Beep) out.push_back(e.Beep);
+    return out;
+}
+
+}  // namespace fv

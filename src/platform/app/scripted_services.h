@@ -1,0 +1,52 @@
+// Scripted services for tests: message boxes answered from a queue, and a log of every message and beep
+// in the order they happened.
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "platform/app/services.h"
+
+namespace fv {
+
+struct ServiceEvent {
+    enum class Kind { Message, Beep } What;
+    std::string Text;      // message text; empty for a beep
+    std::string Caption;
+    unsigned Flags = 0;
+    BeepKind Beep = BeepKind::Default;
+    int Answer = 0;
+};
+
+class UnansweredQuestion : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ScriptedMessages : public MessageService {
+public:
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    void Beep(BeepKind kind) override;
+
+    // The next questions are answered with these, in order. A box with only an OK button needs no answer;
+    // a question with none queued throws UnansweredQuestion.
+    void Answer(int answer) { answers_.push_back(answer); }
+    const std::vector<ServiceEvent>& Log() const { return log_; }
+    std::vector<std::string> Messages() const;  // texts of the message boxes only
+    std::vector<BeepKind> Beeps() const;
+    void ClearLog() { log_.clear(); }
+    std::size_t UnusedAnswers() const { return answers_.size(); }
+
+private:
+    std::deque<int> answers_;
+    std::vector<ServiceEvent> log_;
+};
+
+class ScriptedCursor : public CursorService {
+public:
+    void SetScreenCursor(Cursor c) override { history.push_back(c); current = c; }
+    Cursor current = Cursor::Default;
+    std::vector<Cursor> history;
+};
+
+}  // namespace fv

@@ -1,0 +1,220 @@
+// Files and directories on POSIX.
+#include "platform/fs/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+namespace fv {
+
+std::string JoinPath(const std::string& dir, const std::string& name) {
+    if (dir.empty()) return name;
+    if (dir.back() == PathSeparator) return dir + name;
+    return dir + PathSeparator + name;
+}
+
+std::string BaseName(const std::string& path) {
+    std::size_t p = path.rfind(PathSeparator);
+    return p == std::string::npos ? path : path.substr(p + 1);
+}
+
+std::string DirName(const std::string& path) {
+    std::size_t p = path.rfind(PathSeparator);
+    if (p == std::string::npos) return "";
+    if (p == 0) return "/";
+    return path.substr(0, p);
+}
+
+std::string CurrentDirectory() {
+    std::string buf(4096, '\0');
+    if (!::getcwd(buf.data(), buf.size())) return {};
+    buf.resize(std::strlen(buf.c_str()));
+    return buf;
+}
+
+bool ChangeDirectory(const std::string& dir) { return !dir.empty() && ::chdir(dir.c_str()) == 0; }
+
+bool IsDirectory(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool PathExistsOnDisk(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+namespace {
+
+char Lower(char c) { return char(std::tolower(static_cast<unsigned char>(c))); }
+
+bool Match(const char* n, const char* m) {
+    // Iterative wildcard match with one backtrack point for the last '*'.
+    const char* star = nullptr;
+    const char* resume = nullptr;
+    while (*n) {
+        if (*m == '*') {
+            star = m++;
+            resume = n;
+        } else if (*m == '?' || (*m && Lower(*m) == Lower(*n))) {
+            ++m;
+            ++n;
+        } else if (star) {
+            m = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (*m == '*') ++m;
+    return *m == '\0';
+}
+
+}  // namespace
+
+bool MatchesMask(const std::string& name, const std::string& mask) {
+    if (mask.empty() || mask == "*" || mask == "*.*") return true;
+    if (Match(name.c_str(), mask.c_str())) return true;
+    // "name.*" also matches a name with no extension at all.
+    if (mask.size() >= 2 && mask.compare(mask.size() - 2, 2, ".*") == 0 && name.find('.') == std::string::npos)
+        return Match(name.c_str(), mask.substr(0, mask.size() - 2).c_str());
+    return false;
+}
+
+std::vector<DirEntry> ListDirectory(const std::string& dir, const std::string& mask) {
+    std::vector<DirEntry> out;
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return out;
+    while (dirent* e = ::readdir(d)) {
+        std::string name = e->d_name;
+        if (name == "." || name == "..") continue;
+        if (!MatchesMask(name, mask)) continue;
+        out.push_back(DirEntry{name, IsDirectory(JoinPath(dir.empty() ? "." : dir, name))});
+    }
+    ::closedir(d);
+    std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) {
+        std::string la = a.Name, lb = b.Name;
+        std::transform(la.begin(), la.end(), la.begin(), Lower);
+        std::transform(lb.begin(), lb.end(), lb.begin(), Lower);
+        return la != lb ? la < lb : a.Name < b.Name;
+    });
+    return out;
+}
+
+std::vector<std::string> ListFiles(const std::string& dir, const std::string& mask) {
+    std::vector<std::string> out;
+    for (const DirEntry& e : ListDirectory(dir, mask))
+        if (!e.Directory) out.push_back(e.Name);
+    return out;
+}
+
+std::vector<std::string> ListSubdirectories(const std::string& dir) {
+    std::vector<std::string> out;
+    for (const DirEntry& e : ListDirectory(dir, "*"))
+        if (e.Directory) out.push_back(e.Name);
+    return out;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string out;
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        out.append(buf, std::size_t(n));
+    }
+    ::close(fd);
+    return out;
+}
+
+namespace {
+
+bool Fail(std::string* error, const std::string& what) {
+    if (error) *error = what + ": " + std::strerror(errno);
+    return false;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= std::size_t(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error) {
+    if (IsDirectory(path)) {
+        errno = EISDIR;
+        return Fail(error, path);
+    }
+    static thread_local std::mt19937 rng{std::random_device{}()};
+    std::string tmp = path + ".tmp" + std::to_string(rng() % 1000000);
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return Fail(error, tmp);
+    // Keep the mode of the file we replace.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+    if (!WriteAll(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0) {
+        int saved = errno;
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        errno = saved;
+        return Fail(error, path);
+    }
+    if (::close(fd) != 0) {
+        int saved = errno;
+        ::unlink(tmp.c_str());
+        errno = saved;
+        return Fail(error, path);
+    }
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        int saved = errno;
+        ::unlink(tmp.c_str());
+        errno = saved;
+        return Fail(error, path);
+    }
+    return true;
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error) {
+    std::optional<std::string> data = ReadWholeFile(from);
+    if (!data) return Fail(error, from);
+    return WriteWholeFile(to, *data, error);
+}
+
+bool MakeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0 || IsDirectory(path); }
+
+}  // namespace fv

@@ -1,0 +1,56 @@
+// Files and directories: paths with the host's separator, the current directory, directory listings with
+// case-insensitive masks, and whole-file writes that never leave a half-written file behind.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fv {
+
+constexpr char PathSeparator = '/';
+
+// Joins a directory and a name with one separator.
+std::string JoinPath(const std::string& dir, const std::string& name);
+// The part after the last separator, and the part before it ("" when there is none).
+std::string BaseName(const std::string& path);
+std::string DirName(const std::string& path);
+
+std::string CurrentDirectory();
+// Changes the process's current directory; false when it does not exist or cannot be entered.
+bool ChangeDirectory(const std::string& dir);
+
+bool IsDirectory(const std::string& path);
+bool IsRegularFile(const std::string& path);
+// A file or directory exists under this path.
+bool PathExistsOnDisk(const std::string& path);
+
+// True when name matches the mask ("*.db", "qlx*.*", "a?c"), ignoring letter case. "*.*" matches every
+// name, also one without a dot, as it did on the original platform.
+bool MatchesMask(const std::string& name, const std::string& mask);
+
+struct DirEntry {
+    std::string Name;
+    bool Directory = false;
+};
+
+// The entries of a directory whose names match the mask, sorted by name without regard to case;
+// "." and ".." are left out. Empty when the directory cannot be read.
+std::vector<DirEntry> ListDirectory(const std::string& dir, const std::string& mask = "*");
+std::vector<std::string> ListFiles(const std::string& dir, const std::string& mask = "*");
+std::vector<std::string> ListSubdirectories(const std::string& dir);
+
+// The whole content of a file; nullopt when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes bytes as the whole new content of path: into a temporary file beside it, flushed and synced,
+// then renamed over the old file. On any failure the old file is untouched, the temporary file is gone
+// and the reason is in *error (when given).
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+
+bool RemoveFile(const std::string& path);
+bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error = nullptr);
+bool MakeDirectory(const std::string& path);
+
+}  // namespace fv

@@ -1,0 +1,140 @@
+// Form: showing, hiding, modal runs, focus and menus.
+#include "platform/ui/form.h"
+
+#include <stdexcept>
+
+#include "platform/app/message_loop.h"
+#include "platform/ui/menu.h"
+
+namespace fv {
+
+Form::Form(Component* owner, std::string name) : Control(owner, std::move(name)) {
+    // A form is created hidden; the program shows it.
+    SetVisible(false);
+}
+
+Form::~Form() {
+    // Free the controls now, while this is still a form they can report to.
+    observer_ = nullptr;
+    DestroyOwned();
+}
+
+FormHost* Form::Host() const {
+    for (Component* c = Owner(); c; c = c->Owner())
+        if (auto* h = dynamic_cast<FormHost*>(c)) return h;
+    return nullptr;
+}
+
+int Form::ClientWidth() const {
+    return border_ == FormBorder::None ? Width() : std::max(0, Width() - FrameWidth);
+}
+
+int Form::ClientHeight() const {
+    int menuBar = menu_ ? 19 : 0;
+    return border_ == FormBorder::None ? Height() : std::max(0, Height() - FrameHeight - menuBar);
+}
+
+void Form::SetClientSize(int width, int height) {
+    int menuBar = menu_ ? 19 : 0;
+    if (border_ == FormBorder::None) SetBounds(Left(), Top(), width, height);
+    else SetBounds(Left(), Top(), width + FrameWidth, height + FrameHeight + menuBar);
+}
+
+void Form::SetBorder(FormBorder b) {
+    if (b == border_) return;
+    border_ = b;
+    Changed(Property::Style);
+}
+
+void Form::SetVisible(bool v) {
+    if (v == Visible()) {
+        if (v) if (FormHost* h = Host(); h && h->ActiveForm() != this) {
+            h->SetActiveForm(this);
+            if (OnActivate) OnActivate(this);
+        }
+        return;
+    }
+    Control::SetVisible(v);
+    FormHost* h = Host();
+    if (v) {
+        if (h) h->FormShown(*this);
+        if (OnShow) OnShow(this);
+        if (h && h->ActiveForm() != this) {
+            h->SetActiveForm(this);
+            if (OnActivate) OnActivate(this);
+        }
+    } else {
+        if (OnHide) OnHide(this);
+        if (h) h->FormHidden(*this);
+    }
+}
+
+int Form::ShowModal() {
+    if (modal_) throw std::logic_error("Cannot make a visible window modal");
+    MessageLoop* loop = Loop();
+    if (!loop) throw std::logic_error("ShowModal needs an application with a message loop");
+    modalResult_ = MrNone;
+    modal_ = true;
+    FormHost* h = Host();
+    Form* previous = h ? h->ActiveForm() : nullptr;
+    SetVisible(true);
+    if (h) h->ModalStarted(*this);
+    try {
+        loop->RunUntil([this] { return modalResult_ != MrNone || !Visible(); });
+    } catch (...) {
+        modal_ = false;
+        SetVisible(false);
+        if (h) h->ModalEnded(*this);
+        throw;
+    }
+    if (modalResult_ == MrNone) modalResult_ = MrCancel;
+    CloseAction action = CloseAction::Hide;
+    if (OnClose) OnClose(this, action);
+    modal_ = false;
+    SetVisible(false);
+    if (h) {
+        h->ModalEnded(*this);
+        if (previous && previous != this && previous->Visible()) h->SetActiveForm(previous);
+    }
+    return modalResult_;
+}
+
+void Form::Close() {
+    if (modal_) {
+        modalResult_ = MrCancel;
+        return;
+    }
+    CloseAction action = CloseAction::Hide;
+    if (OnClose) OnClose(this, action);
+    if (action == CloseAction::Hide || action == CloseAction::Free) SetVisible(false);
+}
+
+void Form::SetActiveControl(Control* c) {
+    if (c == active_) return;
+    Control* old = active_;
+    active_ = c;
+    if (old && old->OnExit) old->OnExit(old);
+    Changed(Property::Focus);
+    if (c && c == active_ && c->OnEnter) c->OnEnter(c);
+}
+
+void Form::SetMenu(MainMenu* menu) {
+    menu_ = menu;
+    Changed(Property::Menu);
+}
+
+bool Form::PressShortCut(const std::string& shortcut) {
+    if (!menu_) return false;
+    MenuItem* item = menu_->FindByShortCut(shortcut);
+    if (!item || !item->Enabled()) return false;
+    item->Click();
+    return true;
+}
+
+void Form::Destroying() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    if (OnDestroy) OnDestroy(this);
+}
+
+}  // namespace fv

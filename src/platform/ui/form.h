@@ -1,0 +1,90 @@
+// Form: a top-level window of the control model. A form owns its controls, is shown and hidden (closing
+// hides it), and can run modally: ShowModal spins the message loop until ModalResult is set.
+#pragma once
+
+#include "platform/ui/control.h"
+
+namespace fv {
+
+class Form;
+class MainMenu;
+class MenuItem;
+
+// What a form needs of the application that owns it; the Application implements it.
+class FormHost {
+public:
+    virtual ~FormHost() = default;
+    virtual void FormShown(Form& form) = 0;
+    virtual void FormHidden(Form& form) = 0;
+    virtual void ModalStarted(Form& form) = 0;
+    virtual void ModalEnded(Form& form) = 0;
+    virtual Form* ActiveForm() const = 0;
+    virtual void SetActiveForm(Form* form) = 0;
+};
+
+// Modal results.
+constexpr int MrNone = 0, MrOk = 1, MrCancel = 2, MrAbort = 3, MrRetry = 4, MrIgnore = 5, MrYes = 6, MrNo = 7;
+
+enum class FormBorder { Sizeable, Dialog, Single, None, ToolWindow };
+enum class FormPosition { Designed, ScreenCenter, DefaultPos };
+enum class CloseAction { None, Hide, Free, Minimize };
+
+using CloseEvent = std::function<void(Component* sender, CloseAction& action)>;
+
+class Form : public Control {
+public:
+    Form(Component* owner, std::string name = {});
+    ~Form() override;
+    const char* Kind() const override { return "Form"; }
+
+    // The outer size includes the frame; the client area is what lies inside it.
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+    void SetClientSize(int width, int height);
+    static constexpr int FrameWidth = 8;     // left and right border together
+    static constexpr int FrameHeight = 27;   // caption bar and top and bottom border together
+
+    FormBorder Border() const { return border_; }
+    void SetBorder(FormBorder b);
+    FormPosition Position = FormPosition::Designed;
+    bool KeyPreview = false;
+
+    void SetVisible(bool v) override;  // showing fires OnShow and activates the form
+    int ShowModal();
+    bool Modal() const { return modal_; }
+    void Close();
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int r) { modalResult_ = r; }
+
+    Control* ActiveControl() const { return active_; }
+    void SetActiveControl(Control* c);  // fires OnExit of the old one and OnEnter of the new one
+
+    MainMenu* Menu() const { return menu_; }
+    void SetMenu(MainMenu* menu);
+    // Runs the menu entry with this shortcut text ("Ctrl+H"); false when there is none or it is disabled.
+    bool PressShortCut(const std::string& shortcut);
+
+    void SetObserver(ControlObserver* o) { observer_ = o; }
+    ControlObserver* GetObserver() const { return observer_; }
+    FormHost* Host() const;
+
+    NotifyEvent OnCreate, OnShow, OnHide, OnActivate, OnDestroy, OnResize;
+    CloseEvent OnClose;
+
+    // Run by the application when the process ends, before the forms are freed.
+    void Destroying();
+
+    void ForgetActiveControl() { active_ = nullptr; }
+
+private:
+    friend class Control;
+    ControlObserver* observer_ = nullptr;
+    FormBorder border_ = FormBorder::Sizeable;
+    bool modal_ = false;
+    int modalResult_ = MrNone;
+    Control* active_ = nullptr;
+    MainMenu* menu_ = nullptr;
+    bool destroyed_ = false;
+};
+
+}  // namespace fv

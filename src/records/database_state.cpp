@@ -1,0 +1,12 @@
+// The open database's initial state.
+#include "records/database_state.h"
+
+namespace fv {
+
+DatabaseState::DatabaseState()
+    : RecordTablePtr(std::make_unique<std::array<DatabaseRecord, MaxRecords>>()),
+      RecordTable(*RecordTablePtr),
+      PublishedImageNamesPtr(std::make_unique<std::array<std::array<std::string, ImageCount>, MaxRecords>>()),
+      PublishedImageNames(*PublishedImageNamesPtr) {}
+
+}  // namespace fv

@@ -1,0 +1,89 @@
+// The open database in memory: the record table of at most 5000 records, its counters and sort keys,
+// and the flags and names that describe the state of the open database. The Program object holds one
+// of these; everything is reached from the GUI thread only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace fv {
+
+constexpr int MaxRecords = 5000;
+constexpr int FieldCount = 20;
+constexpr int ImageCount = 4;
+constexpr int MaxFieldLength = 300;
+constexpr int MaxMemoLength = 4999;
+
+struct DatabaseRecord {
+    std::string Category;
+    std::array<std::string, FieldCount> Field;  // Field[0] is field 1
+    std::array<std::string, ImageCount> Image;  // empty = no image
+    std::string Memo;
+    std::uint8_t NeedsPublishing = 0;  // 1 = changed since the last publish
+    std::int32_t SortPosition = 0;     // scratch of the sort: position before the last sort
+};
+
+// Four texts that style one kind of published text: colour (name or decimal number), face, HTML size,
+// style words.
+struct PublishFont {
+    std::string Colour;
+    std::string Face;
+    std::string Size;
+    std::string Style;
+};
+
+struct DatabaseState {
+    DatabaseState();
+
+    // Entries 0 .. RecordCount-1 are the records; record n is entry n-1. Entries beyond RecordCount are
+    // not in use and are overwritten whole before they are used again.
+    std::unique_ptr<std::array<DatabaseRecord, MaxRecords>> RecordTablePtr;
+    std::array<DatabaseRecord, MaxRecords>& RecordTable;
+
+    std::int32_t RecordCount = 0;
+    std::int32_t CurrentRecord = 0;
+    std::int32_t SortKey1 = 0, SortKey2 = 0, SortKey3 = 0;  // field index 0..19, or -1 for none
+    std::array<std::string, ImageCount> EditImagePaths;
+    std::unique_ptr<std::array<std::array<std::string, ImageCount>, MaxRecords>> PublishedImageNamesPtr;
+    std::array<std::array<std::string, ImageCount>, MaxRecords>& PublishedImageNames;
+
+    std::uint8_t DatabaseModified = 0;
+    std::uint8_t Inserting = 0;
+    std::uint8_t RecordModified = 0;
+    std::uint8_t ImportPending = 0;
+    std::uint8_t OdbcImport = 0;
+    std::uint8_t IsLoading = 0;
+    std::uint8_t ReadingConfig = 1;
+    std::uint8_t FirstLoad = 1;
+    std::uint8_t NewDatabase = 0;
+    std::uint8_t ChartModified = 0;
+    std::uint8_t RepublishAll = 0;
+    std::uint8_t PublishCancelled = 0;
+    std::int32_t ImportDelimiter = 9;
+    std::int32_t BrowserMode = 0;
+    std::string ViewTarget = "RESULTS";
+    std::string PublishDirectory = "none";
+    std::string ProgramDirectory;
+
+    // File names of the open database (at most 99 bytes each).
+    std::string DatabaseFileName = "folivex.db";
+    std::string ConfigFileName = "folivex.cfg";
+    std::string ChartFileName = "folivex.cht";
+    std::string RepublishFileName = "folivex.rep";
+    std::string SavedDatabaseFileName = "folivex.db";
+    std::string SavedConfigFileName = "folivex.cfg";
+    std::string SavedChartFileName = "folivex.cht";
+
+    // Publication fonts, built empty.
+    PublishFont LabelFont;
+    std::array<PublishFont, FieldCount> FieldFonts;
+    PublishFont ScrollFont;
+    PublishFont InstructionFont;
+    PublishFont HeaderFont;
+};
+
+constexpr std::size_t MaxFileNameLength = 99;
+
+}  // namespace fv

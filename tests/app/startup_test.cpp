@@ -1,0 +1,132 @@
+// The start of the program: forms in order, the splash and its timer, start errors and the exits.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "app/folivex_form.h"
+#include "app/intro_form.h"
+#include "app/progress_forms.h"
+#include "support/program_fixture.h"
+
+namespace fv::testing {
+namespace {
+
+using StartupTest = ProgramFixture;
+
+TEST_F(StartupTest, CreatesTheTwentyFiveFormsInStartOrderWithTheirCaptions) {
+    ASSERT_TRUE(Start());
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"IntroForm", ""},
+        {"KarvoForm", "Karvo Shopping Cart"},
+        {"FolivexForm", "Folivex Database Web Publishing Tools"},
+        {"ImageForm", "Image Selection "},
+        {"SaveForm", "Saving Database"},
+        {"LoadForm", "Loading Database"},
+        {"SortForm", "Sorting Database"},
+        {"PublishForm", "Publishing"},
+        {"DBSetupForm", "DB Configuration"},
+        {"CategoryForm", "Modify Categories"},
+        {"PublishSetupForm", "General Publishing Setup Rules (KEEP THIS WINDOW ACTIVE WHILE REPUBLISHING)"},
+        {"UploadForm", "Upload to Web Site"},
+        {"SearchForm", "SearchForm"},
+        {"BrowserForm", "Browser Selection"},
+        {"FullImageForm", "Full Image"},
+        {"FontForm", "Publish Font Colour/Size selection"},
+        {"ImportWizardForm", "Import Wizard"},
+        {"OverwriteForm", "Overwrite Import File"},
+        {"LangForm", "Multi-Lingual support settings..."},
+        {"SearchSetup", "Search Engine Setup"},
+        {"FTPForm", "FTP Web Server Settings"},
+        {"HTMLForm", "HTML Page & Table Header & Footer options."},
+        {"PublishMessageForm", "Publishing - Auto detect NEW Files"},
+        {"DBForm", "ODBC Database Connection"},
+        {"RozizAForm", "RozizAForm"},
+    };
+    ASSERT_EQ(app->Forms().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(app->Forms()[i]->Name(), expected[i].first) << i;
+        EXPECT_EQ(app->Forms()[i]->Caption(), expected[i].second) << expected[i].first;
+    }
+    EXPECT_EQ(app->Title, "Folivex");
+    EXPECT_EQ(app->MainForm(), static_cast<Form*>(program->IntroForm));
+}
+
+TEST_F(StartupTest, SplashShowsForFourSecondsThenTheMainWindowTakesOver) {
+    ASSERT_TRUE(Start());
+    TFolivexForm& main = *program->FolivexForm;
+    EXPECT_TRUE(program->IntroForm->Visible());
+    EXPECT_EQ(program->IntroForm->ClientWidth(), 222);
+    EXPECT_EQ(program->IntroForm->ClientHeight(), 86);
+    EXPECT_TRUE(program->IntroForm->Dummy->Focused());
+
+    loop.AdvanceBy(3999);
+    EXPECT_TRUE(program->IntroForm->Visible());
+    EXPECT_FALSE(main.Visible());
+    EXPECT_FALSE(program->LoadForm->Visible());
+    EXPECT_FALSE(main.InitialLoadTimer->Enabled());
+
+    loop.AdvanceBy(1);
+    EXPECT_FALSE(program->IntroForm->Visible());
+    EXPECT_TRUE(main.Visible());
+    EXPECT_TRUE(program->LoadForm->Visible());
+    EXPECT_EQ(main.Caption(), "Folivex: [v2.4]");
+    EXPECT_TRUE(main.InitialLoadTimer->Enabled());
+    EXPECT_EQ(main.InitialLoadTimer->Interval(), 1000);
+    EXPECT_FALSE(program->IntroForm->Timer1->Enabled());
+}
+
+TEST_F(StartupTest, ProgramDirectoryIsTheWorkingDirectoryWhenTheSplashTimerFires) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(program->ProgramDirectory, "");
+    TempDir other;
+    ASSERT_TRUE(ChangeDirectory(other.Path()));
+    loop.AdvanceBy(4000);
+    EXPECT_EQ(program->ProgramDirectory, other.Path());
+}
+
+TEST_F(StartupTest, StartErrorNamesTheStepReachedThenTheExceptionsOwnMessage) {
+    struct Case {
+        int failAt;
+        const char* expected;
+    };
+    for (const Case& c : {Case{11, "Start Error Number 11"}, Case{1, "Start Error Number 1"},
+                          Case{24, "Start Error Number 24"}}) {
+        Messages().ClearLog();
+        program = std::make_unique<Program>(*app);
+        StartOptions options;
+        options.BeforeStep = [&](int step) {
+            if (step == c.failAt) throw std::runtime_error("form resource missing");
+        };
+        EXPECT_FALSE(StartProgram(*program, options));
+        std::vector<std::string> expected{c.expected, "form resource missing"};
+        EXPECT_EQ(Messages().Messages(), expected);
+        EXPECT_EQ(app->ScreenCursor(), Cursor::Default);
+    }
+}
+
+TEST_F(StartupTest, ExceptionInAnEventHandlerIsShownAndTheLoopGoesOn) {
+    ASSERT_TRUE(Start());
+    int ticks = 0;
+    Timer* t = program->FolivexForm->Make<Timer>("Thrower", 10, true);
+    t->SetOnTimer([&](Component*) {
+        ++ticks;
+        throw std::runtime_error("handler failed");
+    });
+    loop.AdvanceBy(20);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(Messages().Messages(), (std::vector<std::string>{"handler failed", "handler failed"}));
+    loop.AdvanceBy(3980);
+    EXPECT_TRUE(program->FolivexForm->Visible());  // the splash timer still ran
+}
+
+TEST_F(StartupTest, ClosingTheMainWindowEndsAtOnceWithoutAQuestion) {
+    ASSERT_TRUE(Start());
+    loop.AdvanceBy(4000);
+    program->DatabaseModified = 1;
+    program->FolivexForm->Close();
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
+    EXPECT_TRUE(Messages().Messages().empty());
+}
+
+}  // namespace
+}  // namespace fv::testing
