@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Folivex needs to build, run and test, when any is missing.
+# Usage: scripts/install-deps.sh [run|test]
+set -euo pipefail
+
+want=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+case "${1:-test}" in
+  run)  want+=(xvfb xauth) ;;
+  test) want+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth) ;;
+esac
+
+missing=()
+for p in "${want[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then sudo=(); elif command -v sudo >/dev/null; then sudo=(sudo); else
+  echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
