@@ -1,5 +1,8 @@
-// The main window: the record editor, its navigation and commands, and the menu.
+// The main window: the record editor with its twenty rows of field controls, the record and navigation
+// buttons, the record's images and memo, the command buttons and the menu.
 #pragma once
+
+#include <array>
 
 #include "app/program_form.h"
 #include "platform/ui/menu.h"
@@ -9,17 +12,148 @@ namespace fv {
 
 class TFolivexForm : public ProgramForm {
 public:
+    static constexpr int FieldCount = 20;
+
     TFolivexForm(Component* owner, Program& program);
+
+    // Command buttons along the top, and the name of the open database.
+    Button* OpenButton;
+    Button* SaveIt;
+    Button* PublishItButton;
+    Button* ViewItButton;
+    Button* UploadItButton;
+    Button* RozizAButton;
+    Button* HelpButton;
+    Label* DatabaseLabel;
+    Edit* CurrentDatabase;
+
+    // The record's category.
+    Label* CategoryLabel;
+    ComboBox* Category;
+
+    // One row per field: sort rank, label, value, publication colour, searched on the published pages.
+    // Element 0 is field 1 (Order[0] is "Order1").
+    Label* SortHeading;
+    Label* LabelHeading;
+    Edit* LabelColour;
+    Label* FieldHeading;
+    Label* FontHeading;
+    Label* SearchHeading;
+    std::array<Edit*, FieldCount> Order;
+    std::array<Edit*, FieldCount> DBLabel;
+    std::array<Edit*, FieldCount> DBEdit;
+    std::array<Edit*, FieldCount> Colour;
+    std::array<CheckBox*, FieldCount> Search;
+
+    // Navigation and the record buttons; the group's caption counts the records.
+    GroupBox* DBGroup;
+    Button* RewindButton;
+    Button* BackButton;
+    Button* ForwardButton;
+    Button* FastForwardButton;
+    Button* AddButton;
+    Button* DeleteButton;
+    Button* SaveButton;
+    Button* CancelButton;
+
+    // The record's four images, shown one at a time.
+    Panel* ImagePanel;
+    Image* TheImage;
+    RadioButton* RadioButton1;
+    RadioButton* RadioButton2;
+    RadioButton* RadioButton3;
+    RadioButton* RadioButton4;
+    BitBtn* Image1Button;
+    BitBtn* Image2Button;
+    BitBtn* Image3Button;
+    BitBtn* Image4Button;
+    Button* ScaleButton;
+
+    // The record's memo.
+    Label* FurtherDetailsLabel;
+    Edit* ScrollColour;
+    Memo* ScrollBox;
 
     Timer* InitialLoadTimer;
     Timer* MouseyTimer;
+
     MainMenu* MainMenu1;
+    MenuItem* Mainmenu2;
+    MenuItem* Open1;
+    MenuItem* Sort1;
+    MenuItem* Exit1;
+    MenuItem* Database1;
+    MenuItem* ReSort1;
+    MenuItem* Publish1;
+    MenuItem* Publishonlymodifiedrecords1;
+    MenuItem* General1;
+    MenuItem* G1;
+    MenuItem* FTPWebServersettings1;
+    MenuItem* HTMLHeadersFooters1;
+    MenuItem* SearchEnginesettings1;
+    MenuItem* InternationalLanguageSettings1;
+    MenuItem* ForcePublishofALLrecords1;
+    MenuItem* ViewResults1;
+    MenuItem* Upload2;
+    MenuItem* GO2;
+    MenuItem* Exit3;
+    MenuItem* About1;
+    MenuItem* Pelmarix1;
+    MenuItem* VisitourWebSite1;
+    MenuItem* ShoppingCart1;
+    MenuItem* KarvoSetup1;
+    MenuItem* VisitKarvoWebSite1;
+    MenuItem* Exit4;
+    MenuItem* ExitFolivex1;
 
     void FormShow(Component* sender);
     void FormClose(Component* sender, CloseAction& action);
     void FormDestroy(Component* sender);
     void InitialLoadTimerHit(Component* sender);
     void ExitButtonClick(Component* sender);
+
+    // Menu and command handlers. Those whose work is not built yet are empty, and their entries and
+    // buttons are disabled (see EnableBuiltCommands).
+    void DBSetupButtonClick(Component* sender);
+    void Sort1Click(Component* sender);
+    void Exit1Click(Component* sender);
+    void ReSort1Click(Component* sender);
+    void Publishonlymodifiedrecords1Click(Component* sender);
+    void G1Click(Component* sender);
+    void FTPWebServersettings1Click(Component* sender);
+    void HTMLHeadersFooters1Click(Component* sender);
+    void SearchEnginesettings1Click(Component* sender);
+    void InternationalLanguageSettings1Click(Component* sender);
+    void ForcePublishofALLrecords1Click(Component* sender);
+    void ViewResults1Click(Component* sender);
+    void GO2Click(Component* sender);
+    void HelpButtonClicked(Component* sender);
+    void VisitourWebSite1Click(Component* sender);
+    void KarvoSetup1Click(Component* sender);
+    void VisitKarvoWebSite1Click(Component* sender);
+    void ExitFolivex1Click(Component* sender);
+    void SaveDBButtonClick(Component* sender);
+    void SortButtonClick(Component* sender);
+    void PublishSetupButtonClick(Component* sender);
+    void ViewItButtonClick(Component* sender);
+    void UploadButton(Component* sender);
+    void RozizAButtonClick(Component* sender);
+
+private:
+    using Handler = void (TFolivexForm::*)(Component*);
+
+    void BuildCommandBar();
+    void BuildFieldRows();
+    void BuildRecordGroup();
+    void BuildImagePanel();
+    void BuildMemo();
+    void BuildMenu();
+    void NumberTabStops();
+    void EnableBuiltCommands();
+
+    MenuItem* AddMenuItem(MenuItem* parent, const std::string& name, const std::string& caption,
+                          const std::string& shortCut = {}, Handler handler = nullptr);
+    void OnClickRuns(Control* control, Handler handler);
 };
 
 }  // namespace fv

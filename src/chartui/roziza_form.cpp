@@ -5,7 +5,7 @@ namespace fv {
 
 TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner, program, "RozizAForm") {
     SetCaption("RozizAForm");
-    SetBounds(0, 0, 640, 480);
+    SetBounds(0, 0, 649, 400);
     Position = FormPosition::ScreenCenter;
 }
 
