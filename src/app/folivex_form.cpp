@@ -274,10 +274,10 @@ void TFolivexForm::BuildMenu() {
 
     Exit3 = AddMenuItem(MainMenu1, "Exit3", "&Help");
     About1 = AddMenuItem(Exit3, "About1", "Launch Browser &Help", {}, &TFolivexForm::HelpButtonClicked);
-    Pelmarix1 = AddMenuItem(Exit3, "Pelmarix1", "Pelmarix");
+    Pelmarix1 = AddMenuItem(MainMenu1, "Pelmarix1", "Pelmarix");
     VisitourWebSite1 = AddMenuItem(Pelmarix1, "VisitourWebSite1", "Visit our WebSite", {},
                                    &TFolivexForm::VisitourWebSite1Click);
-    ShoppingCart1 = AddMenuItem(Exit3, "ShoppingCart1", "Shopping &Cart");
+    ShoppingCart1 = AddMenuItem(MainMenu1, "ShoppingCart1", "Shopping &Cart");
     KarvoSetup1 = AddMenuItem(ShoppingCart1, "KarvoSetup1", "Karvo Setup", {}, &TFolivexForm::KarvoSetup1Click);
     VisitKarvoWebSite1 = AddMenuItem(ShoppingCart1, "VisitKarvoWebSite1", "Visit Karvo' Web Site", {},
                                      &TFolivexForm::VisitKarvoWebSite1Click);
@@ -376,7 +376,22 @@ void TFolivexForm::FormDestroy(Component*) {}
 
 void TFolivexForm::InitialLoadTimerHit(Component*) { InitialLoadTimer->SetEnabled(false); }
 
-void TFolivexForm::ExitButtonClick(Component*) { P.App.Terminate(0); }
+void TFolivexForm::ExitButtonClick(Component* sender) {
+    Application& app = P.App;
+    if (P.DatabaseModified) {
+        app.Beep(BeepKind::Question);
+        int answer = P.ImportPending
+                         ? app.MessageBox("Do you want to Save your Imported file ?", "Save Imported File ?",
+                                          MbYesNo | MbIconQuestion)
+                         : app.MessageBox("Do you want to Save your recent changes ?", "Save Changes?",
+                                          MbYesNo | MbIconQuestion);
+        if (answer == IdYes) SaveDBButtonClick(sender);
+    }
+    app.SetScreenCursor(Cursor::HourGlass);
+    // The last-use file is written here once the database setup and browser dialogs hold their folders.
+    app.SetScreenCursor(Cursor::Default);
+    app.Terminate(0);
+}
 
 // The menu entries that only pass the work on.
 void TFolivexForm::Sort1Click(Component* sender) { SaveDBButtonClick(sender); }

@@ -128,5 +128,42 @@ TEST_F(StartupTest, ClosingTheMainWindowEndsAtOnceWithoutAQuestion) {
     EXPECT_TRUE(Messages().Messages().empty());
 }
 
+TEST_F(StartupTest, ExitCommandAsksAboutUnsavedChangesThenEnds) {
+    struct Case {
+        std::uint8_t modified, importPending;
+        const char* text;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {0, 0, nullptr, nullptr},
+        {1, 0, "Do you want to Save your recent changes ?", "Save Changes?"},
+        {1, 1, "Do you want to Save your Imported file ?", "Save Imported File ?"},
+    };
+    for (const Case& c : cases) {
+        // A fresh program for each case: a program ends only once.
+        program.reset();
+        app = std::make_unique<Application>(loop);
+        app->ExitHook = [this](int code) { exitCodes.push_back(code); };
+        program = std::make_unique<Program>(*app);
+        ASSERT_TRUE(Start());
+        loop.AdvanceBy(4000);
+        exitCodes.clear();
+        program->DatabaseModified = c.modified;
+        program->ImportPending = c.importPending;
+        if (c.text) Messages().Answer(IdNo);
+        program->FolivexForm->ExitButtonClick(nullptr);
+        ASSERT_EQ(exitCodes, std::vector<int>{0});
+        if (!c.text) {
+            EXPECT_TRUE(Messages().Log().empty());
+            continue;
+        }
+        ASSERT_EQ(Messages().Log().size(), 2u);
+        EXPECT_EQ(Messages().Log()[0].Beep, BeepKind::Question);
+        EXPECT_EQ(Messages().Log()[1].Text, c.text);
+        EXPECT_EQ(Messages().Log()[1].Caption, c.caption);
+        EXPECT_EQ(Messages().Log()[1].Flags & MbButtonMask, unsigned(MbYesNo));
+    }
+}
+
 }  // namespace
 }  // namespace fv::testing
