@@ -39,6 +39,8 @@ void Application::ShowException(const std::exception& e) {
 void Application::Dispatch(const std::function<void()>& action) {
     try {
         action();
+    } catch (const ScriptFailure&) {
+        throw;
     } catch (const std::exception& e) {
         ShowException(e);
     }
@@ -64,15 +66,23 @@ void Application::FormShown(Form& form) {
 }
 
 void Application::FormHidden(Form& form) {
-    if (active_ == &form) {
-        // Hand the activation to the most recent other visible form, as a window manager would.
-        Form* next = nullptr;
-        for (Form* f : forms_)
-            if (f != &form && f->Visible()) next = f;
-        active_ = next;
-        if (observer_) observer_->ActiveFormChanged(active_);
-    }
+    HandOnActivation(form);
     if (observer_) observer_->FormHidden(form);
+}
+
+void Application::HandOnActivation(Form& leaving) {
+    if (active_ != &leaving) return;
+    // Hand the activation to the most recent other visible form, as a window manager would.
+    Form* next = nullptr;
+    for (Form* f : forms_)
+        if (f != &leaving && f->Visible()) next = f;
+    active_ = next;
+    if (observer_) observer_->ActiveFormChanged(active_);
+}
+
+void Application::FormDestroyed(Form& form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+    HandOnActivation(form);
 }
 
 void Application::ModalStarted(Form& form) {

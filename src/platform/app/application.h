@@ -94,9 +94,11 @@ public:
     void ModalEnded(Form& form) override {}
     Form* ActiveForm() const override { return active_; }
     void SetActiveForm(Form* form) override;
+    void FormDestroyed(Form& form) override;
 
 private:
     void RegisterForm(Form* form);
+    void HandOnActivation(Form& leaving);
 
     MessageLoop& loop_;
     ScriptedMessages scriptedMessages_;

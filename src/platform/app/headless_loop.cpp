@@ -76,8 +76,10 @@ bool HeadlessLoop::FireDueTimers() {
     for (const auto& [when, id] : due) {
         auto it = timers_.find(id);
         if (it == timers_.end()) continue;  // stopped by an earlier handler
+        // Already fired for this period by a loop an earlier handler spun (a modal dialog).
+        if (it->second.due != when) continue;
         // Like window-system timers, a late timer fires once, not once per missed interval.
-        it->second.due = now + it->second.interval;
+        it->second.due = Now() + it->second.interval;
         std::shared_ptr<Task> task = it->second.task;
         RunTask(*task);
     }

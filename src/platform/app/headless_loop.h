@@ -19,9 +19,9 @@
 
 namespace fv {
 
-class WouldWaitForever : public std::runtime_error {
+class WouldWaitForever : public ScriptFailure {
 public:
-    using std::runtime_error::runtime_error;
+    using ScriptFailure::ScriptFailure;
 };
 
 class HeadlessLoop : public MessageLoop {

@@ -9,11 +9,19 @@
 
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 
 namespace fv {
 
 // Milliseconds on the loop's clock. Only differences mean anything.
 using Millis = std::int64_t;
+
+// A failure of a test's script (a dialog nobody answers, a wait that can never end). It is never shown
+// to a user as an error of the program: it always travels up to the test.
+class ScriptFailure : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
 
 class Clock {
 public:
@@ -63,9 +71,16 @@ public:
 
 protected:
     // Runs a task, handing any exception it throws to OnTaskException (or rethrowing when none is set).
+    // A ScriptFailure always goes on up.
     void RunTask(const Task& task) {
         if (!OnTaskException) { task(); return; }
-        try { task(); } catch (const std::exception& e) { OnTaskException(e); }
+        try {
+            task();
+        } catch (const ScriptFailure&) {
+            throw;
+        } catch (const std::exception& e) {
+            OnTaskException(e);
+        }
     }
 };
 

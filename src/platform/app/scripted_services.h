@@ -5,6 +5,7 @@
 #include <deque>
 #include <vector>
 
+#include "platform/app/message_loop.h"
 #include "platform/app/services.h"
 
 namespace fv {
@@ -18,9 +19,9 @@ struct ServiceEvent {
     int Answer = 0;
 };
 
-class UnansweredQuestion : public std::runtime_error {
+class UnansweredQuestion : public ScriptFailure {
 public:
-    using std::runtime_error::runtime_error;
+    using ScriptFailure::ScriptFailure;
 };
 
 class ScriptedMessages : public MessageService {

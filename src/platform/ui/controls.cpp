@@ -225,7 +225,8 @@ ComboBox::ComboBox(Component* owner, std::string name) : ItemsControl(owner, std
 
 void ComboBox::SetItemIndex(int i) {
     ItemsControl::SetItemIndex(i);
-    if (itemIndex_ >= 0) Control::SetText(items_[std::size_t(itemIndex_)]);
+    // Selecting nothing empties the edit part, as the platform's combo box did.
+    Control::SetText(itemIndex_ >= 0 ? items_[std::size_t(itemIndex_)] : std::string());
 }
 
 void ComboBox::UserSelect(int index) {

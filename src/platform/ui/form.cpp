@@ -9,6 +9,7 @@
 namespace fv {
 
 Form::Form(Component* owner, std::string name) : Control(owner, std::move(name)) {
+    host_ = Host();
     // A form is created hidden; the program shows it.
     SetVisible(false);
 }
@@ -17,6 +18,7 @@ Form::~Form() {
     // Free the controls now, while this is still a form they can report to.
     observer_ = nullptr;
     DestroyOwned();
+    if (host_) host_->FormDestroyed(*this);
 }
 
 FormHost* Form::Host() const {

@@ -20,6 +20,8 @@ public:
     virtual void ModalEnded(Form& form) = 0;
     virtual Form* ActiveForm() const = 0;
     virtual void SetActiveForm(Form* form) = 0;
+    // The form is being freed: the host must not keep it.
+    virtual void FormDestroyed(Form& form) {}
 };
 
 // Modal results.
@@ -79,6 +81,7 @@ public:
 private:
     friend class Control;
     ControlObserver* observer_ = nullptr;
+    FormHost* host_ = nullptr;  // kept for the destructor, when the owner chain is already cut
     FormBorder border_ = FormBorder::Sizeable;
     bool modal_ = false;
     int modalResult_ = MrNone;
