@@ -1,0 +1,226 @@
+// Writing the database text file and reading record text.
+#include "records/record_text.h"
+
+#include <array>
+
+#include "platform/ui/controls.h"
+
+namespace fv {
+
+namespace {
+constexpr int CR = 13, Quote = '"';
+constexpr std::size_t BlockSize = 4096;
+}  // namespace
+
+const DelimiterCandidate DelimiterCandidates[8] = {
+    {9, "Tab"}, {44, "Comma (,)"}, {124, "VerticalBar (|)"}, {47, "ForwardSlash(/)"},
+    {32, "Space"}, {58, "Colon(:)"}, {59, "SemiColon(;)"}, {33, "Exclamation(!)"},
+};
+
+std::string DatabaseText(const DatabaseState& db) {
+    std::string out = std::to_string(db.RecordCount) + "\r\n";
+    auto slot = [&out](const std::string& text) {
+        if (!text.empty()) {
+            out += '"';
+            out += text;
+            out += '"';
+        }
+        out += '\t';
+    };
+    for (int i = 0; i < db.RecordCount; ++i) {
+        const DatabaseRecord& r = db.RecordTable[std::size_t(i)];
+        slot(r.Category);
+        for (const std::string& f : r.Field) slot(f);
+        for (const std::string& img : r.Image) slot(img);
+        if (!r.Memo.empty()) {
+            out += '"';
+            for (std::size_t k = 0; k < r.Memo.size(); ++k) {
+                char c = r.Memo[k];
+                if (c == '\t') out += ' ';
+                else if (c == '\r') {
+                    out += '\t';
+                    ++k;  // the LF of the line break
+                } else out += c;
+            }
+            out += '"';
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string ReadTextLine(TextStream& s, std::size_t maxChars) {
+    std::string line;
+    while (line.size() < maxChars) {
+        int c = s.Get();
+        if (c < 0) break;
+        if (c == CR) {
+            s.Get();
+            break;
+        }
+        line += char(c);
+    }
+    return line;
+}
+
+void RecordTextReader::ReadQuotedField(std::string& field, std::size_t maxChars) {
+    if (s_.Eof()) return;
+    field.clear();
+    for (;;) {
+        int c = s_.Get();
+        if (c < 0) return;
+        if (c == delimiter_ || c == CR) {
+            field += char(c);
+            return;
+        }
+        if (c == Quote) continue;
+        if (field.size() < maxChars) {
+            field += char(c);
+            continue;
+        }
+        // Too long: skip to the byte that ends the field and keep that one.
+        for (;;) {
+            c = s_.Get();
+            if (c < 0) return;
+            if (c == delimiter_ || c == CR) {
+                field += char(c);
+                return;
+            }
+        }
+    }
+}
+
+bool RecordTextReader::CutAtDelimiter(std::string& field, int mode) {
+    if (mode != 1) return EndOfRecord;
+    EndOfRecord = false;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(field[i]);
+        if (c == CR) {
+            EndOfRecord = true;
+            field.resize(i);
+            break;
+        }
+        if (c == delimiter_) {
+            field.resize(i);
+            break;
+        }
+    }
+    return EndOfRecord;
+}
+
+std::string RecordTextReader::ReadSlot(std::size_t maxChars) {
+    std::string field;
+    ReadQuotedField(field, maxChars);
+    CutAtDelimiter(field, 1);
+    return field;
+}
+
+bool ReadCountLine(TextStream& s, std::int32_t& count) {
+    std::string line = ReadTextLine(s, 301);
+    if (line.empty() || HasNonDigit(line)) return false;
+    // Digits only; a count beyond the table is still a count line, the load holds it to the limit.
+    std::int64_t value = 0;
+    for (char c : line) {
+        value = value * 10 + (c - '0');
+        if (value > 1000000000) value = 1000000000;
+    }
+    if (value < 1) return false;
+    count = std::int32_t(value);
+    return true;
+}
+
+void ReadRecordLine(RecordTextReader& reader, DatabaseRecord& rec) {
+    rec.Category = reader.ReadSlot();
+    for (std::string& f : rec.Field) f = reader.ReadSlot();
+    for (std::string& img : rec.Image) img = reader.ReadSlot();
+    rec.Memo.clear();
+    TextStream& s = reader.Stream();
+    while (!reader.CutAtDelimiter(rec.Memo, 2) && !s.Eof()) {
+        std::string piece;
+        reader.ReadQuotedField(piece, MaxMemoLength + 1);
+        bool atEnd = s.Eof();
+        reader.CutAtDelimiter(piece, 1);
+        // A piece that runs into the end of the stream is not a finished piece.
+        if (atEnd) break;
+        if (!piece.empty()) rec.Memo += piece + "\r\n";
+    }
+    if (reader.EndOfRecord) s.Get();  // the LF after the CR
+}
+
+int CountLines(TextStream& s) {
+    s.Rewind();
+    int count = 0;
+    for (unsigned char c : s.Bytes())
+        if (c == CR) ++count;
+    s.Rewind();
+    return count;
+}
+
+int CountColumns(TextStream& s, int delimiterCode, bool skipFirstLine) {
+    s.Rewind();
+    const std::string& b = s.Bytes();
+    std::size_t i = 0;
+    if (skipFirstLine) {
+        while (i < b.size() && b[i] != '\n') ++i;
+        if (i < b.size()) ++i;
+    }
+    const unsigned char delimiter = static_cast<unsigned char>(delimiterCode);
+    int count = 0;
+    for (; i < b.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(b[i]);
+        if (c == CR) break;
+        if (c == delimiter) ++count;
+    }
+    s.Rewind();
+    return count + 1;
+}
+
+DelimiterChoice DelimiterGuess(TextStream& s) {
+    s.Rewind();
+    const std::string& b = s.Bytes();
+    std::array<int, 8> counts{};
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < b.size() && i < BlockSize; ++i) {
+        char c = b[i];
+        if (c == '"') {
+            inQuotes = !inQuotes;
+            continue;
+        }
+        for (std::size_t k = 0; k < counts.size(); ++k) {
+            if (c != char(DelimiterCandidates[k].Code)) continue;
+            if (c == ' ' && inQuotes) continue;
+            ++counts[k];
+        }
+    }
+    std::size_t best = 0;
+    for (std::size_t k = 1; k < counts.size(); ++k)
+        if (counts[k] > counts[best]) best = k;
+    s.Rewind();
+    return DelimiterChoice{DelimiterCandidates[best].Code, int(best)};
+}
+
+bool HasNonDigit(const std::string& text) {
+    for (char c : text)
+        if (c < '0' || c > '9') return true;
+    return false;
+}
+
+std::string StripQuotes(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != '"') out += c;
+    return out;
+}
+
+std::string CleanSlotText(const std::string& text, std::size_t maxBytes) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\t' || c == '\r' || c == '\n') out += ' ';
+        else if (c == '"') out += "''";
+        else out += c;
+    }
+    return Utf8Truncate(out, maxBytes);
+}
+
+}  // namespace fv

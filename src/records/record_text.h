@@ -1,0 +1,89 @@
+// The database text file and the record text reader.
+//
+// The file: a count line, then one line per record of 26 slots (category, 20 fields, 4 image paths, memo),
+// each non-empty slot in double quotes, a TAB after each of the first 25, CR LF at the end. Inside the memo
+// a line break is stored as a TAB and a TAB as a space.
+//
+// The reader serves the program's own file and foreign delimited text alike: lines end at a CR, values are
+// separated by one delimiter character, double quotes are simply dropped (they protect nothing).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "records/database_state.h"
+#include "records/text_stream.h"
+
+namespace fv {
+
+constexpr int TabDelimiter = 9;
+constexpr std::size_t MaxSlotLength = 300;
+
+// The whole database text file for the records of the table.
+std::string DatabaseText(const DatabaseState& db);
+
+// Reads one line of at most maxChars bytes. A CR ends the line and the byte after it is skipped; any other
+// byte, LF included, is kept. The rest of an over-long line is left for the next call.
+std::string ReadTextLine(TextStream& s, std::size_t maxChars);
+
+// Field reading under one delimiter, with the end-of-record flag its callers share.
+class RecordTextReader {
+public:
+    RecordTextReader(TextStream& s, int delimiter) : s_(s), delimiter_(static_cast<unsigned char>(delimiter)) {}
+
+    // Reads one field into `field`: its text with double quotes dropped, then the delimiter or CR that
+    // ended it. Past maxChars kept bytes the rest is skipped up to that ending byte. At the end of the
+    // stream it returns at once and leaves `field` as it was.
+    void ReadQuotedField(std::string& field, std::size_t maxChars = MaxSlotLength);
+    // Mode 1: cuts the field at its first CR or delimiter and sets EndOfRecord when that was a CR.
+    // Mode 2: answers the flag of the last mode-1 call.
+    bool CutAtDelimiter(std::string& field, int mode);
+    // One slot: ReadQuotedField then CutAtDelimiter mode 1.
+    std::string ReadSlot(std::size_t maxChars = MaxSlotLength);
+
+    bool EndOfRecord = false;
+    TextStream& Stream() { return s_; }
+
+private:
+    TextStream& s_;
+    unsigned char delimiter_;  // compared as an unsigned byte, so codes 128 to 255 work too
+};
+
+// Reads the count line: true when the file is in the program's own format (a first line of digits only,
+// worth at least 1), with the count.
+bool ReadCountLine(TextStream& s, std::int32_t& count);
+
+// Reads one record line of the program's own file into rec: 25 slots, then the memo pieces, each non-empty
+// piece followed by CR LF; the LF after the record is skipped. Memo pieces are kept whole.
+void ReadRecordLine(RecordTextReader& reader, DatabaseRecord& rec);
+
+// Number of CR bytes in the stream; the stream is left at its start.
+int CountLines(TextStream& s);
+// Columns of the first data line under the delimiter code: delimiters up to the first CR, plus one.
+// With skipFirstLine the bytes up to and including the first LF are skipped first. Left at its start.
+int CountColumns(TextStream& s, int delimiterCode, bool skipFirstLine);
+
+// The most frequent of the eight delimiter candidates in the first 4096 bytes (TAB on a tie or when there
+// is none; spaces inside double quotes are not counted): its character code and its index in the import
+// wizard's delimiter list. Left at its start.
+struct DelimiterChoice {
+    int Code = 9;
+    int ComboIndex = 0;
+};
+DelimiterChoice DelimiterGuess(TextStream& s);
+
+// The eight candidates, in their order of precedence: code and the delimiter list's entry text.
+struct DelimiterCandidate {
+    int Code;
+    const char* Name;
+};
+extern const DelimiterCandidate DelimiterCandidates[8];
+
+bool HasNonDigit(const std::string& text);
+std::string StripQuotes(const std::string& text);
+
+// Makes a text safe to store in one slot of the file: TAB, CR and LF become spaces and a double quote
+// becomes two single quotes, then the text is held to maxBytes without cutting a UTF-8 character.
+std::string CleanSlotText(const std::string& text, std::size_t maxBytes = MaxSlotLength);
+
+}  // namespace fv

@@ -1,0 +1,248 @@
+// The database text file, byte for byte, and the record text reader's edge cases.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/fs/files.h"
+#include "records/record_text.h"
+
+namespace fv {
+namespace {
+
+std::string Fixture(const std::string& name) {
+    auto bytes = ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/records/" + name);
+    EXPECT_TRUE(bytes.has_value()) << name;
+    return bytes.value_or("");
+}
+
+// The fixture's records: every kind of slot, an empty one, a single blank, a two-line memo, and a record
+// with nothing at all.
+void FillSmall(DatabaseState& db) {
+    db.RecordCount = 3;
+    DatabaseRecord& a = db.RecordTable[0];
+    a.Category = "Executive";
+    a.Field[0] = "Jaguar XJ";
+    a.Field[1] = " ";
+    a.Field[3] = "12.5";
+    a.Field[19] = "end";
+    a.Image[0] = "/pics/jag.jpg";
+    a.Memo = "First line\r\nSecond line\r\n";
+    DatabaseRecord& b = db.RecordTable[1];
+    b.Category = "4x4";
+    b.Field[0] = "Land Rover";
+}
+
+std::vector<DatabaseRecord> ReadAll(const std::string& bytes, std::int32_t& count) {
+    TextStream s(bytes);
+    std::vector<DatabaseRecord> out;
+    if (!ReadCountLine(s, count)) return out;
+    RecordTextReader reader(s, TabDelimiter);
+    for (int i = 0; i < count && !s.Eof(); ++i) {
+        DatabaseRecord r;
+        ReadRecordLine(reader, r);
+        out.push_back(r);
+    }
+    return out;
+}
+
+bool SameTexts(const DatabaseRecord& a, const DatabaseRecord& b) {
+    return a.Category == b.Category && a.Field == b.Field && a.Image == b.Image && a.Memo == b.Memo;
+}
+
+TEST(DatabaseTextFile, WritesTheGoldenFileAndReadsItBackToTheSameRecords) {
+    DatabaseState db;
+    FillSmall(db);
+    const std::string golden = Fixture("small.db");
+    EXPECT_EQ(DatabaseText(db), golden);
+
+    std::int32_t count = 0;
+    std::vector<DatabaseRecord> back = ReadAll(golden, count);
+    ASSERT_EQ(count, 3);
+    ASSERT_EQ(back.size(), 3u);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(SameTexts(back[std::size_t(i)], db.RecordTable[std::size_t(i)])) << i;
+}
+
+TEST(DatabaseTextFile, SlotAndMemoRules) {
+    struct Case {
+        const char* what;
+        std::string memo;
+        std::string field1;
+        std::string writtenTail;  // the record line from field 1's slot to the end
+        std::string memoBack;
+        std::string field1Back;
+    };
+    const std::string tabs24(24, '\t');  // the rest of the fields and the images
+    const Case cases[] = {
+        {"all empty", "", "", std::string(25, '\t').substr(1) + "\r\n", "", ""},
+        {"single blank is quoted", "", " ", "\" \"\t" + std::string(23, '\t') + "\r\n", "", " "},
+        {"quote inside a field is dropped on reading", "", "7\"", "\"7\"\"\t" + std::string(23, '\t') + "\r\n", "", "7"},
+        {"memo tab becomes a space", "a\tb", "", tabs24 + "\"a b\"\r\n", "a b\r\n", ""},
+        {"empty memo line is not kept", "a\r\n\r\nb", "", tabs24 + "\"a\t\tb\"\r\n", "a\r\nb\r\n", ""},
+    };
+    for (const Case& c : cases) {
+        DatabaseState db;
+        db.RecordCount = 1;
+        db.RecordTable[0].Field[0] = c.field1;
+        db.RecordTable[0].Memo = c.memo;
+        std::string text = DatabaseText(db);
+        // "1\r\n", then the category slot (empty: a TAB), then the rest.
+        EXPECT_EQ(text, "1\r\n\t" + c.writtenTail) << c.what;
+        std::int32_t count = 0;
+        std::vector<DatabaseRecord> back = ReadAll(text, count);
+        ASSERT_EQ(back.size(), 1u) << c.what;
+        EXPECT_EQ(back[0].Memo, c.memoBack) << c.what;
+        EXPECT_EQ(back[0].Field[0], c.field1Back) << c.what;
+    }
+}
+
+TEST(DatabaseTextFile, LongMemoLinesComeBackWhole) {
+    DatabaseState db;
+    db.RecordCount = 1;
+    db.RecordTable[0].Memo = std::string(1200, 'm') + "\r\n" + std::string(400, 'n') + "\r\n";
+    std::int32_t count = 0;
+    std::vector<DatabaseRecord> back = ReadAll(DatabaseText(db), count);
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0].Memo, db.RecordTable[0].Memo);
+}
+
+TEST(RecordTextReader, CountLineDecidesTheFormat) {
+    struct Case {
+        std::string firstLine;
+        bool own;
+        std::int32_t count;
+    };
+    for (const Case& c : {Case{"12", true, 12}, Case{"0", false, 0}, Case{"", false, 0}, Case{"12a", false, 0},
+                          Case{" 3", false, 0}, Case{"-3", false, 0}}) {
+        TextStream s(c.firstLine + "\r\nrest\r\n");
+        std::int32_t count = 0;
+        EXPECT_EQ(ReadCountLine(s, count), c.own) << c.firstLine;
+        if (c.own) {
+            EXPECT_EQ(count, c.count);
+        }
+    }
+}
+
+TEST(RecordTextReader, OverLongLineComesInPieces) {
+    TextStream s("abcdefgh\r\nxy");
+    EXPECT_EQ(ReadTextLine(s, 5), "abcde");
+    EXPECT_EQ(ReadTextLine(s, 5), "fgh");
+    EXPECT_EQ(ReadTextLine(s, 5), "xy");
+    EXPECT_TRUE(s.Eof());
+    // LF alone does not end a line.
+    TextStream lf("a\nb\r\n");
+    EXPECT_EQ(ReadTextLine(lf, 100), "a\nb");
+}
+
+TEST(RecordTextReader, TheThreeHundredAndFirstCharacterIsDroppedAndTheRecordStillEnds) {
+    std::string line = std::string(305, 'x') + "\t\"next\"\r\nmore";
+    TextStream s(line);
+    RecordTextReader reader(s, TabDelimiter);
+    EXPECT_EQ(reader.ReadSlot(), std::string(300, 'x'));
+    EXPECT_FALSE(reader.EndOfRecord);
+    EXPECT_EQ(reader.ReadSlot(), "next");
+    EXPECT_TRUE(reader.EndOfRecord);
+
+    TextStream crEnds(std::string(301, 'y') + "\r\n");
+    RecordTextReader r2(crEnds, TabDelimiter);
+    EXPECT_EQ(r2.ReadSlot(), std::string(300, 'y'));
+    EXPECT_TRUE(r2.EndOfRecord);
+}
+
+TEST(RecordTextReader, QuotesProtectNothingAndHighDelimitersWork) {
+    TextStream s("\"a,b\",c\r\n");
+    RecordTextReader reader(s, ',');
+    EXPECT_EQ(reader.ReadSlot(), "a");
+    EXPECT_EQ(reader.ReadSlot(), "b");
+    EXPECT_EQ(reader.ReadSlot(), "c");
+    EXPECT_TRUE(reader.EndOfRecord);
+
+    // A delimiter code above 127 is a byte like any other.
+    TextStream high("one\xA7two\r\n");
+    RecordTextReader r2(high, 0xA7);
+    EXPECT_EQ(r2.ReadSlot(), "one");
+    EXPECT_EQ(r2.ReadSlot(), "two");
+    EXPECT_EQ(CountColumns(high, 0xA7, false), 2);
+}
+
+TEST(RecordTextReader, AtTheEndOfTheStreamAFieldIsLeftAsItWas) {
+    TextStream s("x");
+    RecordTextReader reader(s, TabDelimiter);
+    std::string field;
+    reader.ReadQuotedField(field);
+    EXPECT_EQ(field, "x");
+    EXPECT_TRUE(s.Eof());
+    field = "kept";
+    reader.ReadQuotedField(field);
+    EXPECT_EQ(field, "kept");
+}
+
+TEST(RecordTextReader, CountsLinesAndColumnsAndLeavesTheStreamAtItsStart) {
+    struct Case {
+        std::string bytes;
+        int delimiter;
+        bool skip;
+        int lines, columns;
+    };
+    const Case cases[] = {
+        {"a,b,c\r\nd\r\n", 44, false, 2, 3},
+        {"\r\na,b\r\n", 44, false, 2, 1},
+        {"3\r\na,b\r\n", 44, true, 2, 2},
+        {"a,b\nc,d\n", 44, false, 0, 3},  // LF alone: no line ends, and the first "line" runs on
+        {"", 9, false, 0, 1},
+    };
+    for (const Case& c : cases) {
+        TextStream s(c.bytes);
+        s.Get();
+        EXPECT_EQ(CountLines(s), c.lines) << c.bytes;
+        EXPECT_EQ(s.Position(), 0u);
+        EXPECT_EQ(CountColumns(s, c.delimiter, c.skip), c.columns) << c.bytes;
+        EXPECT_EQ(s.Position(), 0u);
+    }
+}
+
+TEST(RecordTextReader, DelimiterGuess) {
+    struct Case {
+        std::string bytes;
+        int code, index;
+    };
+    const Case cases[] = {
+        {"a,b\tc,d\te", 9, 0},                 // as many commas as tabs: tab
+        {"a;b;c,d", 59, 6},
+        {"\"big red car\"|x|y", 124, 2},      // spaces inside quotes do not count
+        {"\"a b c d\" e", 32, 4},
+        {"no candidates", 32, 4},
+        {"plain", 9, 0},
+        {"", 9, 0},
+        {"a!b!c/d", 33, 7},
+    };
+    for (const Case& c : cases) {
+        TextStream s(c.bytes);
+        DelimiterChoice d = DelimiterGuess(s);
+        EXPECT_EQ(d.Code, c.code) << c.bytes;
+        EXPECT_EQ(d.ComboIndex, c.index) << c.bytes;
+        EXPECT_EQ(s.Position(), 0u);
+    }
+}
+
+TEST(RecordTextReader, SmallTextHelpers) {
+    EXPECT_FALSE(HasNonDigit(""));
+    EXPECT_FALSE(HasNonDigit("0123"));
+    EXPECT_TRUE(HasNonDigit("12 "));
+    EXPECT_EQ(StripQuotes("\"a\"b\""), "ab");
+}
+
+TEST(RecordTextReader, CleanSlotTextKeepsTheLineIntact) {
+    EXPECT_EQ(CleanSlotText("a\tb\r\nc\"d\""), "a b  c''d''");
+    EXPECT_EQ(CleanSlotText(std::string(299, 'x') + "é"), std::string(299, 'x'));  // no half character
+    DatabaseState db;
+    db.RecordCount = 1;
+    db.RecordTable[0].Field[4] = CleanSlotText("He said \"go\"\tnow");
+    std::int32_t count = 0;
+    std::vector<DatabaseRecord> back = ReadAll(DatabaseText(db), count);
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0].Field[4], "He said ''go'' now");
+    EXPECT_EQ(back[0].Field[5], "");
+}
+
+}  // namespace
+}  // namespace fv
