@@ -1,4 +1,4 @@
-// The window "Modify Categories"; its controls come with the work that gives it its behaviour.
+// The category list dialog: one category per line, and the renaming of a category in every record.
 #pragma once
 
 #include "app/program_form.h"
@@ -8,6 +8,18 @@ namespace fv {
 class TCategoryForm : public ProgramForm {
 public:
     TCategoryForm(Component* owner, Program& program);
+
+    Panel* MainPanel;
+    Label* Label1;
+    Memo* CatList;
+    Label* Label2;
+    Edit* NewName;
+    Button* Button1;  // "Rename Category"
+    BitBtn* BitBtn1;  // cancel
+    BitBtn* BitBtn2;  // OK
+
+    // Renames the category selected in CatList to NewName in every record and in the category box.
+    void Button1Click(Component* sender);
 };
 
 }  // namespace fv

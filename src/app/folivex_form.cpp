@@ -81,10 +81,12 @@ TFolivexForm::TFolivexForm(Component* owner, Program& program) : ProgramForm(own
     BuildMenu();
     NumberTabStops();
     EnableBuiltCommands();
+    WireRecordEditor();
 
     InitialLoadTimer = Make<Timer>("InitialLoadTimer", 1000, false);
     InitialLoadTimer->SetOnTimer([this](Component* s) { InitialLoadTimerHit(s); });
     MouseyTimer = Make<Timer>("MouseyTimer", 150, false);
+    MouseyTimer->SetOnTimer([this](Component* s) { MouseyTimerHit(s); });
     OnShow = [this](Component* s) { FormShow(s); };
     OnClose = [this](Component* s, CloseAction& a) { FormClose(s, a); };
     OnDestroy = [this](Component* s) { FormDestroy(s); };
@@ -316,7 +318,7 @@ void TFolivexForm::NumberTabStops() {
 
 void TFolivexForm::EnableBuiltCommands() {
     // A command whose work is not built yet is disabled rather than left to do nothing; set Built as the
-    // work lands. Built now: leaving the program from either "Exit Folivex" entry.
+    // work lands. Built now: leaving the program from either "Exit Folivex" entry, and the resort.
     struct MenuCommand {
         MenuItem* Item;
         bool Built;
@@ -325,7 +327,7 @@ void TFolivexForm::EnableBuiltCommands() {
         {Open1, false},
         {Sort1, false},
         {Exit1, true},
-        {ReSort1, false},
+        {ReSort1, true},
         {Publishonlymodifiedrecords1, false},
         {G1, false},
         {FTPWebServersettings1, false},
@@ -372,7 +374,10 @@ void TFolivexForm::FormClose(Component*, CloseAction&) {
     P.App.Terminate(0);
 }
 
-void TFolivexForm::FormDestroy(Component*) {}
+void TFolivexForm::FormDestroy(Component*) {
+    // The flags of the last changes survive the end of the program.
+    WriteRepublishFile(true);
+}
 
 void TFolivexForm::InitialLoadTimerHit(Component*) { InitialLoadTimer->SetEnabled(false); }
 
@@ -404,7 +409,6 @@ void TFolivexForm::ViewResults1Click(Component* sender) { ViewItButtonClick(send
 // Commands whose work is still to come; EnableBuiltCommands keeps their entries and buttons disabled.
 void TFolivexForm::DBSetupButtonClick(Component*) {}
 void TFolivexForm::SaveDBButtonClick(Component*) {}
-void TFolivexForm::SortButtonClick(Component*) {}
 void TFolivexForm::Publishonlymodifiedrecords1Click(Component*) {}
 void TFolivexForm::G1Click(Component*) {}
 void TFolivexForm::FTPWebServersettings1Click(Component*) {}

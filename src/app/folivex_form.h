@@ -106,6 +106,48 @@ public:
     MenuItem* Exit4;
     MenuItem* ExitFolivex1;
 
+    // The record editor: shows one record, and adds, changes, saves, cancels and deletes records.
+    void CopyRecordToScreen(Component* sender, int index);
+    void DBRecordChange(Component* sender);
+    void AddButtonClick(Component* sender);
+    void SaveButtonClick(Component* sender);
+    void CancelButtonClick(Component* sender);
+    void DeleteButtonClick(Component* sender);
+    void RadioButton1Click(Component* sender) { ShowImage(1); }
+    void RadioButton2Click(Component* sender) { ShowImage(2); }
+    void RadioButton3Click(Component* sender) { ShowImage(3); }
+    void RadioButton4Click(Component* sender) { ShowImage(4); }
+    // "Record (n) of (m)".
+    void ShowRecordCaption();
+    // Writes the republish-flag file, in the database folder unless told to stay where it is.
+    void WriteRepublishFile(bool stayInCurrentDirectory);
+
+    // Navigation, and the fast scroll while the forward or back button is held down.
+    void RewindButtonClick(Component* sender);
+    void BackButtonClick(Component* sender);
+    void ForwardButtonClick(Component* sender);
+    void FastForwardButtonClick(Component* sender);
+    void ForwardButtonMouseDown(Component* sender);
+    void ForwardButtonMouseUp(Component* sender);
+    void BackButtonMouseDown(Component* sender);
+    void BackButtonMouseUp(Component* sender);
+    void MouseyTimerHit(Component* sender);
+    std::uint8_t ScrollHeld = 0;
+    std::uint8_t ScrollDirection = 0;  // 1 forward, 2 back
+    std::int32_t ScrollTicks = 0;
+    std::int32_t ScrollSteps = 0;
+
+    // Sorting by category and up to three fields.
+    void ChangeofOrder(Component* sender);
+    void OrderEnter(Component* sender);
+
+    // Searching a field of the following records.
+    void DBSearch(Component* sender);
+
+    // The category box and the category list.
+    void CategoryChange(Component* sender);
+    void CategoryDblClick(Component* sender);
+
     void FormShow(Component* sender);
     void FormClose(Component* sender, CloseAction& action);
     void FormDestroy(Component* sender);
@@ -141,6 +183,13 @@ public:
 
 private:
     using Handler = void (TFolivexForm::*)(Component*);
+
+    void WireRecordEditor();
+    void SetBrowseState(bool browse);
+    void ShowImage(int k);
+    // Reads the sort-order boxes; false (after the message) when one holds anything but 1, 2 or 3.
+    bool ReadSortOrder(std::array<int, 3>& keys, bool quiet);
+    bool showingImage_ = false;
 
     void BuildCommandBar();
     void BuildFieldRows();

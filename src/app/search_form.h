@@ -1,4 +1,4 @@
-// The window "SearchForm"; its controls come with the work that gives it its behaviour.
+// The small search dialog: the text to look for in one field of the following records.
 #pragma once
 
 #include "app/program_form.h"
@@ -8,6 +8,14 @@ namespace fv {
 class TSearchForm : public ProgramForm {
 public:
     TSearchForm(Component* owner, Program& program);
+
+    Panel* MainPanel;
+    Label* Label1;
+    Edit* SearchEdit;  // keeps its text from one search to the next
+    Button* SearchButton;
+    BitBtn* CancelButton;
+
+    void FormShow(Component* sender);
 };
 
 }  // namespace fv

@@ -66,6 +66,8 @@ struct DatabaseState {
     std::string ViewTarget = "RESULTS";
     std::string PublishDirectory = "none";
     std::string ProgramDirectory;
+    // The folder of the open database: the folder the database setup dialog shows.
+    std::string DatabaseDirectory;
 
     // File names of the open database (at most 99 bytes each).
     std::string DatabaseFileName = "folivex.db";

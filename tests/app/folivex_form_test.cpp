@@ -214,7 +214,7 @@ const std::vector<MenuRow> MenuTable = {
     {"Sort1", "Mainmenu2", "&Save", "Ctrl+S", true, false},
     {"Exit1", "Mainmenu2", "&Exit Folivex", "", true, true},
     {"Database1", "MainMenu1", "&Tools", "", false, true},
-    {"ReSort1", "Database1", "&Resort", "Ctrl+R", true, false},
+    {"ReSort1", "Database1", "&Resort", "Ctrl+R", true, true},
     {"Publish1", "MainMenu1", "&Publish", "", false, true},
     {"Publishonlymodifiedrecords1", "Publish1", "&Publish (only modified records)", "Ctrl+P", true, false},
     {"General1", "Publish1", "Publishing Setup Options", "", false, true},

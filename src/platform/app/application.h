@@ -54,7 +54,10 @@ public:
     void SetMessages(MessageService* m) { messages_ = m ? m : &scriptedMessages_; }
     CursorService& Cursors() const { return *cursor_; }
     void SetCursors(CursorService* c) { cursor_ = c ? c : &scriptedCursor_; }
+    ImageService& Images() const { return *images_; }
+    void SetImages(ImageService* i) { images_ = i ? i : &scriptedImages_; }
     ScriptedMessages& Scripted() { return scriptedMessages_; }
+    ScriptedImages& ScriptedImageLoader() { return scriptedImages_; }
     ScriptedCursor& ScriptedCursors() { return scriptedCursor_; }
 
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
@@ -105,6 +108,8 @@ private:
     ScriptedCursor scriptedCursor_;
     MessageService* messages_ = &scriptedMessages_;
     CursorService* cursor_ = &scriptedCursor_;
+    ScriptedImages scriptedImages_;
+    ImageService* images_ = &scriptedImages_;
     std::vector<Form*> forms_;
     Form* active_ = nullptr;
     ApplicationObserver* observer_ = nullptr;

@@ -50,4 +50,12 @@ public:
     std::vector<Cursor> history;
 };
 
+// Reads no picture format: any file that exists becomes a small grey bitmap, and every path asked for is
+// remembered, so tests see which pictures the program loaded.
+class ScriptedImages : public ImageService {
+public:
+    BitmapPtr LoadImage(const std::string& path) override;
+    std::vector<std::string> loaded;
+};
+
 }  // namespace fv

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/gfx/bitmap.h"
 #include "platform/ui/control.h"
 
 namespace fv {
@@ -31,6 +32,13 @@ class CursorService {
 public:
     virtual ~CursorService() = default;
     virtual void SetScreenCursor(Cursor c) = 0;
+};
+
+// Turns a picture file (JPEG, PNG, GIF, BMP) into a bitmap; null when the file is not a picture it reads.
+class ImageService {
+public:
+    virtual ~ImageService() = default;
+    virtual BitmapPtr LoadImage(const std::string& path) = 0;
 };
 
 }  // namespace fv

@@ -20,6 +20,7 @@ class MenuItem;
 enum class Property {
     Bounds, Visible, Enabled, Text, Hint, Font, Color, Cursor, TabStop, ReadOnly, MaxLength, Items,
     ItemIndex, Checked, Position, Range, Picture, Down, Style, Menu, Focus, Repaint, Lines, Alignment,
+    Selection,
 };
 
 class ControlObserver {

@@ -24,8 +24,21 @@ Edit::Edit(Component* owner, std::string name) : Control(owner, std::move(name))
 
 void Edit::SetText(const std::string& v) {
     if (v == text_) return;
+    selStart_ = selLength_ = 0;
     Control::SetText(v);
     Change();
+}
+
+std::string Edit::SelText() const { return text_.substr(std::size_t(selStart_), std::size_t(selLength_)); }
+
+void Edit::SetSelection(int start, int length) {
+    int size = int(text_.size());
+    start = std::clamp(start, 0, size);
+    length = std::clamp(length, 0, size - start);
+    if (start == selStart_ && length == selLength_) return;
+    selStart_ = start;
+    selLength_ = length;
+    Changed(Property::Selection);
 }
 
 void Edit::Change() {

@@ -48,12 +48,20 @@ public:
     // Typing: the text the user leaves in the box, cut to MaxLength.
     void UserSetText(const std::string& v);
 
+    // The selected part of the text, in bytes; kept within the text. Changing the text clears it.
+    int SelStart() const { return selStart_; }
+    int SelLength() const { return selLength_; }
+    std::string SelText() const;
+    void SetSelection(int start, int length);
+
     NotifyEvent OnChange;
 
 protected:
     virtual void Change();
 
 private:
+    int selStart_ = 0;
+    int selLength_ = 0;
     int maxLength_ = 0;
     bool readOnly_ = false;
     char passwordChar_ = 0;
