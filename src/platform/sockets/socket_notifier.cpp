@@ -4,6 +4,9 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
+#include <sys/uio.h>
+
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/sockets/socket_errors.h"
@@ -271,6 +274,26 @@ long SocketNotifier::SendTo(const void* data, std::size_t size, const sock::Addr
         s.Update();
     }
     return n;
+}
+
+long SocketNotifier::SendPieces(const Piece* pieces, std::size_t count, bool urgent, int& error) {
+    Impl& s = *impl_;
+    iovec iov[64];
+    std::size_t n = std::min<std::size_t>(count, 64);
+    for (std::size_t i = 0; i < n; ++i) {
+        iov[i].iov_base = const_cast<void*>(pieces[i].Data);
+        iov[i].iov_len = pieces[i].Size;
+    }
+    msghdr msg{};
+    msg.msg_iov = iov;
+    msg.msg_iovlen = n;
+    long sent = ::sendmsg(s.fd, &msg, MSG_NOSIGNAL | MSG_DONTWAIT | (urgent ? MSG_OOB : 0));
+    error = sent < 0 ? LastSocketError() : SockNoError;
+    if (sent < 0 && error == SockEWOULDBLOCK) {
+        s.writeArmed = true;
+        s.Update();
+    }
+    return sent;
 }
 
 int SocketNotifier::Accept(sock::Address& peer, int& error) {

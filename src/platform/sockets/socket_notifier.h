@@ -64,6 +64,12 @@ public:
     long ReceiveFrom(void* data, std::size_t size, sock::Address& from, int& error);
     long Send(const void* data, std::size_t size, bool urgent, int& error);
     long SendTo(const void* data, std::size_t size, const sock::Address& to, bool urgent, int& error);
+    // Sends several pieces in one call (a gathered send); the count sent, or -1 with error set.
+    struct Piece {
+        const void* Data;
+        std::size_t Size;
+    };
+    long SendPieces(const Piece* pieces, std::size_t count, bool urgent, int& error);
     int Accept(sock::Address& peer, int& error);
 
     // Posts a notification of the current registration, as if the system had raised it.
