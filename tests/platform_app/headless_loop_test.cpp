@@ -194,6 +194,23 @@ TEST(HeadlessLoop, WatchedPipeReportsReadabilityAndAStoppedWatchReportsNothing) 
     EXPECT_TRUE(reports.empty()) << "a stopped watch must stay silent";
 }
 
+TEST(HeadlessLoop, ASilentWatchedDescriptorDoesNotMakeALongTimeOutTakeRealTime) {
+    // A server that accepted and then never answers: the program waits for its 90 s time-out.
+    HeadlessLoop loop(true);
+    Pipe pipe;
+    bool woke = false;
+    loop.WatchFd(pipe.Read(), FdReadable, [&](unsigned) { woke = true; });
+    auto realStart = std::chrono::steady_clock::now();
+    Millis start = loop.Now();
+    EXPECT_FALSE(loop.RunUntil([&] { return woke; }, 90000));
+    EXPECT_GE(loop.Now() - start, 90000);
+    EXPECT_LT(std::chrono::steady_clock::now() - realStart, std::chrono::seconds(5));
+
+    // Data that does arrive is still seen before the clock jumps.
+    loop.Post([&] { ASSERT_EQ(::write(pipe.Write(), "x", 1), 1); });
+    EXPECT_TRUE(loop.RunUntil([&] { return woke; }, 90000));
+}
+
 TEST(HeadlessLoop, AWatchReportsOnlyWhatItAsksFor) {
     HeadlessLoop loop(true);
     Pipe pipe;

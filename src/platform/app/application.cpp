@@ -83,6 +83,7 @@ void Application::HandOnActivation(Form& leaving) {
 void Application::FormDestroyed(Form& form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
     HandOnActivation(form);
+    if (observer_) observer_->FormDestroyed(form);
 }
 
 void Application::ModalStarted(Form& form) {

@@ -27,6 +27,8 @@ public:
     virtual void FormHidden(Form& form) {}
     virtual void ModalStarted(Form& form) {}
     virtual void ActiveFormChanged(Form* form) {}
+    // The form is being freed (its controls are gone already): the view must let go of it.
+    virtual void FormDestroyed(Form& form) {}
 };
 
 class Application : public Component, public FormHost {

@@ -146,6 +146,13 @@ bool HeadlessLoop::RunUntil(const std::function<bool()>& done, Millis timeoutMs)
             }
             continue;
         }
+        if (manual_) {
+            // Give the watched descriptors a moment of real time; when none stirs, the program only waits
+            // for its next timer or deadline, so time jumps there (a dead server's time-out takes no time).
+            Millis grace = until == Never ? IdleGraceMs : std::clamp<Millis>(until - Now(), 0, IdleGraceMs);
+            if (!PollFds(int(grace)) && until != Never) manual_->Set(until);
+            continue;
+        }
         Millis wait = until == Never ? 1000 : std::clamp<Millis>(until - Now(), 0, 1000);
         PollFds(int(wait));
     }

@@ -3,7 +3,8 @@
 // With a manual clock, time moves only when a test advances it (AdvanceBy) or when the loop would
 // otherwise sit idle with nothing but timers ahead: then it jumps straight to the next timer or deadline,
 // so a four-second splash or a long network time-out takes no real time. While descriptors are watched
-// the manual clock follows the real time spent waiting for them.
+// the manual clock follows the real time spent waiting for them, and when none of them stirs for
+// IdleGraceMs of real time the clock jumps to the next timer or deadline as above.
 //
 // A RunUntil that could only wait forever (no task, no timer, no descriptor, no deadline) throws
 // WouldWaitForever instead of hanging: in a test that means a modal dialog nobody answers.
@@ -46,6 +47,7 @@ public:
     void AdvanceBy(Millis ms);
 
     bool ManualTime() const { return manual_ != nullptr; }
+    static constexpr Millis IdleGraceMs = 250;
     std::size_t PendingTasks() const { return tasks_.size(); }
     std::size_t ActiveTimers() const { return timers_.size(); }
 
