@@ -16,6 +16,12 @@
 //   [  ] ....           [DBEdit20..........] [ ] [x]        [..........................]
 #include "app/folivex_form.h"
 
+#include "chartui/roziza_form.h"
+#include "import/import_wizard_form.h"
+#include "platform/fs/files.h"
+#include "publish/html_form.h"
+#include "publish/lang_form.h"
+
 #include <map>
 #include <vector>
 
@@ -393,9 +399,41 @@ void TFolivexForm::ExitButtonClick(Component* sender) {
         if (answer == IdYes) SaveDBButtonClick(sender);
     }
     app.SetScreenCursor(Cursor::HourGlass);
-    // The last-use file is written here once the database setup and browser dialogs hold their folders.
+    bool written = WriteWholeFile(JoinPath(P.ProgramDirectory, LastUseFileName), LastUseText(CurrentLastUse()));
     app.SetScreenCursor(Cursor::Default);
+    if (!written) {
+        app.Beep(BeepKind::Exclamation);
+        app.ShowMessage("Unable to record the last accessed database for next time, in:" + P.ProgramDirectory);
+    }
     app.Terminate(0);
+}
+
+LastUse TFolivexForm::CurrentLastUse() const {
+    LastUse last;
+    last.DatabaseDirectory = P.DatabaseDirectory;
+    last.DatabaseFileName = P.DatabaseFileName;
+    last.BrowserDirectory = P.BrowserDirectory;
+    last.BrowserProgram = P.BrowserProgram;
+    // The resizable windows, then the parts of the chart window; a part not there yet counts as 0, which
+    // the reader leaves alone.
+    auto size = [](const Component* c) -> std::pair<int, int> {
+        auto* control = dynamic_cast<const Control*>(c);
+        return control ? std::pair{control->Width(), control->Height()} : std::pair{0, 0};
+    };
+    const Component* chart = P.RozizAForm;
+    const Component* windows[] = {P.HTMLForm, P.ImportWizardForm, P.LangForm, this, chart};
+    std::size_t k = 0;
+    for (const Component* w : windows) {
+        auto [width, height] = size(w);
+        last.Sizes[k++] = width;
+        last.Sizes[k++] = height;
+    }
+    for (const char* part : {"ChartVue", "MainPanel", "RozizAView", "Panel1", "Panel2", "ChartScrollBar1"}) {
+        auto [width, height] = size(chart ? chart->FindComponent(part) : nullptr);
+        last.Sizes[k++] = width;
+        last.Sizes[k++] = height;
+    }
+    return last;
 }
 
 // The menu entries that only pass the work on.

@@ -7,6 +7,7 @@
 #include "app/program_form.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/timer.h"
+#include "records/state_files.h"
 
 namespace fv {
 
@@ -153,6 +154,8 @@ public:
     void FormDestroy(Component* sender);
     void InitialLoadTimerHit(Component* sender);
     void ExitButtonClick(Component* sender);
+    // What the last-use file records now: the open database, the browser and the window sizes.
+    LastUse CurrentLastUse() const;
 
     // Menu and command handlers. Those whose work is not built yet are empty, and their entries and
     // buttons are disabled (see EnableBuiltCommands).

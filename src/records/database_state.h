@@ -68,6 +68,9 @@ struct DatabaseState {
     std::string ProgramDirectory;
     // The folder of the open database: the folder the database setup dialog shows.
     std::string DatabaseDirectory;
+    // The browser chosen in the browser dialog: its folder and the program's full path (empty for none).
+    std::string BrowserDirectory;
+    std::string BrowserProgram;
 
     // File names of the open database (at most 99 bytes each).
     std::string DatabaseFileName = "folivex.db";

@@ -6,6 +6,7 @@
 #include "app/folivex_form.h"
 #include "app/intro_form.h"
 #include "app/progress_forms.h"
+#include "records/state_files.h"
 #include "support/program_fixture.h"
 
 namespace fv::testing {
@@ -163,6 +164,37 @@ TEST_F(StartupTest, ExitCommandAsksAboutUnsavedChangesThenEnds) {
         EXPECT_EQ(Messages().Log()[1].Caption, c.caption);
         EXPECT_EQ(Messages().Log()[1].Flags & MbButtonMask, unsigned(MbYesNo));
     }
+}
+
+TEST_F(StartupTest, ExitRecordsTheLastUsedDatabaseAndTheWindowSizes) {
+    ASSERT_TRUE(Start());
+    loop.AdvanceBy(4000);
+    program->DatabaseFileName = "cars.db";
+    program->FolivexForm->ExitButtonClick(nullptr);
+    auto bytes = ReadWholeFile(dir.File("qlxlast.cfg"));
+    ASSERT_TRUE(bytes);
+    LastUse last = ParseLastUse(*bytes);
+    EXPECT_EQ(last.DatabaseDirectory, dir.Path());
+    EXPECT_EQ(last.DatabaseFileName, "cars.db");
+    EXPECT_EQ(last.BrowserProgram, "");
+    EXPECT_EQ(last.Sizes[6], program->FolivexForm->Width());
+    EXPECT_EQ(last.Sizes[7], program->FolivexForm->Height());
+    int lines = 0;
+    for (char c : *bytes) lines += c == '\n';
+    EXPECT_EQ(lines, 26);
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
+}
+
+TEST_F(StartupTest, ExitReportsALastUseFileItCannotWriteAndStillEnds) {
+    ASSERT_TRUE(Start());
+    loop.AdvanceBy(4000);
+    program->ProgramDirectory = dir.File("gone");
+    program->FolivexForm->ExitButtonClick(nullptr);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{
+                                         "Unable to record the last accessed database for next time, in:" +
+                                         dir.File("gone")});
+    EXPECT_EQ(Messages().Beeps(), std::vector<BeepKind>{BeepKind::Exclamation});
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
 }
 
 }  // namespace

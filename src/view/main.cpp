@@ -1,0 +1,43 @@
+// The folivex program: the control model shown through Qt, on Qt's event loop.
+#include <QApplication>
+
+#include <cstdlib>
+
+#include "app/program.h"
+#include "app/startup.h"
+#include "platform/app/application.h"
+#include "view/desktop_look.h"
+#include "view/qt_loop.h"
+#include "view/qt_services.h"
+#include "view/qt_view.h"
+
+int main(int argc, char** argv) {
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("folivex"));
+    // Windows close through the model; the program ends only through Application::Terminate.
+    QApplication::setQuitOnLastWindowClosed(false);
+    fv::ApplyDesktopLook();
+
+    fv::QtLoop loop;
+    fv::QtMessages messages;
+    fv::QtCursors cursors;
+    fv::QtImages images;
+    fv::Application app(loop);
+    app.SetMessages(&messages);
+    app.SetCursors(&cursors);
+    app.SetImages(&images);
+    fv::QtView view(app);
+    fv::Program program(app);
+
+    // Terminate has run every form's OnDestroy by now; the process ends here, wherever the loop is
+    // (a modal dialog's loop included), as the original program's did.
+    app.ExitHook = [](int code) {
+        QCoreApplication::quit();
+        std::exit(code);
+    };
+
+    // Window titles are the forms' captions as they stand: no application name is appended to them.
+    if (!fv::StartProgram(program)) return 0;
+    app.Run();
+    return app.ExitCode();
+}

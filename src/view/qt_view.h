@@ -1,0 +1,147 @@
+// QtView: the control model on screen.
+//
+// Every form the application creates gets a top-level window with its menu bar and a client area, and
+// every control one Qt widget placed at the control's geometry inside its parent's client area (a group
+// box's children from the group box's own top-left corner, as the original platform placed them).
+//
+// Model to screen: the view observes the application (forms made, shown, hidden, made modal, activated)
+// and each form (a control changed, was added or removed, a menu item changed) and updates the widget with
+// the view's own reactions switched off, so a change never echoes back into the model.
+// Screen to model: what a user does goes back only through the model's user actions (UserSetText, Click,
+// UserSelect, SetPosition, UserSelectPage, MouseDown/MouseUp, SetFocus, Close...), each run through
+// Application::Dispatch so an exception is shown and the program goes on; afterwards the widget is set to
+// what the model holds, since the model may have refused or changed what was typed or clicked.
+//
+// The view must be destroyed before the Application it shows.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/app/application.h"
+#include "platform/ui/menu.h"
+#include "view/widgets.h"
+
+class QAction;
+class QImage;
+
+namespace fv {
+
+class MenuBarBinding;
+
+class QtView : public ApplicationObserver, public ControlObserver, private WidgetEvents {
+public:
+    // Shows the forms the application already has and every form it makes from now on.
+    explicit QtView(Application& app);
+    ~QtView() override;
+    QtView(const QtView&) = delete;
+    QtView& operator=(const QtView&) = delete;
+
+    // The window of a form, the widget of a control (a form's is its window), a form's client area, the
+    // action of a menu item; null when the view does not show it.
+    QWidget* WindowOf(const Form& form) const;
+    QWidget* WidgetOf(const Control& control) const;
+    QWidget* ClientOf(const Form& form) const;
+    QAction* ActionOf(const MenuItem& item) const;
+
+    // Brings the widgets made since the last turn of the loop up to date. Settings the model does not
+    // report (a combo box's style, a button's Default...) are usually made just after a control is added;
+    // the view reads them again on the next turn, when a window is shown and before a picture is taken.
+    void Refresh();
+
+    // Saves a picture of the form's window, menu bar included.
+    bool SavePng(Form& form, const std::string& path);
+
+    // ApplicationObserver
+    void FormCreated(Form& form) override;
+    void FormShown(Form& form) override;
+    void FormHidden(Form& form) override;
+    void ModalStarted(Form& form) override;
+    void ActiveFormChanged(Form* form) override;
+    void FormDestroyed(Form& form) override;
+
+    // ControlObserver
+    void ControlChanged(Control& control, Property what) override;
+    void ControlAdded(Control& child) override;
+    void ControlRemoved(Control& child) override;
+    void MenuChanged(MenuItem& item) override;
+
+private:
+    enum class Kind {
+        Form, Label, Edit, Memo, Button, SpeedButton, CheckBox, RadioButton, GroupBox, RadioGroup, Panel,
+        Bevel, ComboBox, ListBox, Image, ProgressBar, ScrollBar, UpDown, PageControl, TabSheet, TabControl,
+        Plain,
+    };
+    struct Binding;
+    class Quiet;
+
+    // WidgetEvents
+    void MousePressed(QWidget* widget, QMouseEvent* e) override;
+    void MouseReleased(QWidget* widget, QMouseEvent* e) override;
+    void MouseDoubleClicked(QWidget* widget, QMouseEvent* e) override;
+    void FocusEntered(QWidget* widget) override;
+    void ActsAlone(QWidget* widget, bool begins) override;
+    void CloseRequested(QWidget* window) override;
+    void WindowActivated(QWidget* window) override;
+    void WindowResized(QWidget* window) override;
+    bool DialogKey(QWidget* window, int key) override;
+
+    // Runs a user action on the control of a widget as an event handler, then shows the model's state.
+    template <class T, class Action> void UserInput(QWidget* widget, Action&& action);
+
+    Binding* Find(const Control* control) const;
+    Control* ControlOf(const QWidget* widget) const;
+    Binding* EnsureForm(Form& form);
+    void Build(Control& control);
+    QWidget* MakeWidget(Binding& b, QWidget* parent);
+    // Forgets the control and every control shown inside its widget, and lets the widget go.
+    void ForgetTree(const Control& control);
+    void Forget(const Control* control);
+    void Discard(QWidget* widget);
+    void PostRefresh();
+
+    void SyncAll(Binding& b);
+    void SyncState(Binding& b);
+    void SyncGeometry(Binding& b);
+    void SyncVisible(Binding& b);
+    void SyncCommon(Binding& b);
+    void SyncColors(Binding& b);
+    void SyncText(Binding& b);
+    void SyncContent(Binding& b, bool items);
+    void SyncPicture(Binding& b);
+    void SyncSelection(Binding& b);
+    // The user moved the caret or the selection of an edit or memo: the model learns where it is.
+    void SelectionMoved(QWidget* widget);
+    void SyncFormProperty(Binding& b, Property what);
+    void SyncFormFlags(Binding& b);
+    void SyncFormGeometry(Binding& b);
+    void SyncFocus(Binding& formBinding);
+    void ApplyAlign(Binding& parent);
+    void Restack(Binding& parent);
+    QRect AlignArea(Binding& parent) const;
+    bool IsPage(const Binding& b) const;
+    QImage ResourceImage(const std::string& name);
+
+    Application& app_;
+    std::unordered_map<const Control*, std::unique_ptr<Binding>> bindings_;
+    std::unordered_map<const QWidget*, Control*> owners_;
+    std::unordered_map<std::string, std::shared_ptr<QImage>> resourceImages_;
+    std::vector<Control*> fresh_;
+    bool refreshPosted_ = false;
+    std::vector<QPointer<QWidget>> retired_;
+    QPointer<QWidget> pressed_;
+    int quiet_ = 0;       // > 0 while the view itself changes widgets
+    int inputDepth_ = 0;  // > 0 while a user action runs
+    // Lets a task the view posted find out whether the view still exists.
+    std::shared_ptr<QtView*> self_;
+};
+
+// Saves a picture of a form shown by a QtView; false when no view shows it or the file cannot be written.
+bool SaveFormPng(Form& form, const std::string& path);
+
+}  // namespace fv

@@ -1,0 +1,148 @@
+// The whole program on Qt's loop: the splash for four seconds, then the main window, with pictures of
+// both saved in the build folder to be looked at; every control of every form has its widget where the
+// model puts it.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+#include <QSet>
+#include <QTabWidget>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/folivex_form.h"
+#include "app/intro_form.h"
+#include "app/program.h"
+#include "app/progress_forms.h"
+#include "app/startup.h"
+#include "platform/app/application.h"
+#include "platform/fs/files.h"
+#include "platform/ui/controls.h"
+#include "support/temp_dir.h"
+#include "view/qt_loop.h"
+#include "view/qt_view.h"
+
+namespace fv {
+namespace {
+
+std::string PicturePath(const std::string& name) { return std::string(FOLIVEX_BINARY_DIR) + "/" + name; }
+
+int DistinctColours(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2) colours.insert(image.pixel(x, y));
+    return int(colours.size());
+}
+
+class ProgramWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ChangeDirectory(dir.Path()));
+        app.ExitHook = [this](int code) { exitCodes.push_back(code); };
+        view = std::make_unique<QtView>(app);
+        program = std::make_unique<Program>(app);
+    }
+    void TearDown() override {
+        program.reset();
+        view.reset();
+    }
+
+    // Saves a picture of a form's window and checks it has the window's size.
+    void SavePicture(Form& form, const std::string& name) {
+        std::string path = PicturePath(name);
+        std::filesystem::remove(path);
+        ASSERT_TRUE(SaveFormPng(form, path)) << path;
+        QImage picture(QString::fromStdString(path));
+        ASSERT_FALSE(picture.isNull()) << path;
+        EXPECT_EQ(picture.size(), view->WindowOf(form)->size()) << name;
+    }
+
+    testing::TempDir dir;
+    QtLoop loop;
+    Application app{loop};
+    std::unique_ptr<QtView> view;
+    std::unique_ptr<Program> program;
+    std::vector<int> exitCodes;
+};
+
+TEST_F(ProgramWindowsTest, SplashForFourSecondsThenTheMainWindowWithPictures) {
+    Millis start = loop.Now();
+    ASSERT_TRUE(StartProgram(*program));
+    QWidget* splash = view->WindowOf(*program->IntroForm);
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash->size(), QSize(222, 86));
+    EXPECT_FALSE(loop.RunUntil([] { return false; }, 200));
+    EXPECT_FALSE(program->FolivexForm->Visible());
+
+    SavePicture(*program->IntroForm, "splash.png");
+    QImage splashPicture(QString::fromStdString(PicturePath("splash.png")));
+    EXPECT_GT(DistinctColours(splashPicture), 50) << "the shipped splash picture is shown, not a plain window";
+
+    ASSERT_TRUE(loop.RunUntil([&] { return program->FolivexForm->Visible(); }, 8000));
+    EXPECT_GE(loop.Now() - start, TIntroForm::SplashMillis - 50);
+    EXPECT_FALSE(splash->isVisible());
+    QWidget* main = view->WindowOf(*program->FolivexForm);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->windowTitle(), QString("Folivex: [v2.4]"));
+    EXPECT_EQ(view->ClientOf(*program->FolivexForm)->size(),
+              QSize(program->FolivexForm->ClientWidth(), program->FolivexForm->ClientHeight()));
+    EXPECT_TRUE(view->WindowOf(*program->LoadForm)->isVisible());
+
+    // Let the main window's own start-up timer run before the picture is taken.
+    loop.RunUntil([] { return false; }, 1200);
+    SavePicture(*program->FolivexForm, "main_window.png");
+    SavePicture(*program->LoadForm, "load_form.png");
+    EXPECT_TRUE(exitCodes.empty());
+    EXPECT_TRUE(app.Scripted().Messages().empty()) << app.Scripted().Messages().front();
+}
+
+TEST_F(ProgramWindowsTest, TheMainWindowsCloseBoxEndsTheProgram) {
+    ASSERT_TRUE(StartProgram(*program));
+    ASSERT_TRUE(loop.RunUntil([&] { return program->FolivexForm->Visible(); }, 8000));
+    int destroyed = 0;
+    program->LoadForm->OnDestroy = [&](Component*) { ++destroyed; };
+    view->WindowOf(*program->FolivexForm)->close();
+    EXPECT_EQ(exitCodes, (std::vector<int>{0}));
+    EXPECT_EQ(destroyed, 1) << "every form's OnDestroy runs before the exit";
+}
+
+TEST_F(ProgramWindowsTest, EveryControlOfEveryFormHasItsWidgetWhereTheModelPutsIt) {
+    ASSERT_TRUE(StartProgram(*program));
+    view->Refresh();
+    int checked = 0;
+    std::function<void(Control&)> visit = [&](Control& parent) {
+        for (Control* c : parent.Controls()) {
+            QWidget* w = view->WidgetOf(*c);
+            ASSERT_NE(w, nullptr) << parent.Name() << "." << c->Name();
+            auto* label = dynamic_cast<Label*>(c);
+            bool placedByQt = dynamic_cast<TabSheet*>(c) || c->GetAlign() != Align::None ||
+                              (label && label->AutoSize && !label->WordWrap);
+            if (!placedByQt) {
+                EXPECT_EQ(w->geometry(), QRect(c->Left(), c->Top(), c->Width(), c->Height()))
+                    << parent.Name() << "." << c->Name();
+                ++checked;
+            } else if (label) {
+                EXPECT_EQ(w->pos(), QPoint(c->Left(), c->Top())) << parent.Name() << "." << c->Name();
+            }
+            if (!dynamic_cast<TabSheet*>(c)) {
+                EXPECT_EQ(w->isHidden(), !c->Visible()) << c->Name();
+            }
+            visit(*c);
+        }
+    };
+    for (Form* f : app.Forms()) {
+        ASSERT_NE(view->WindowOf(*f), nullptr) << f->Name();
+        EXPECT_EQ(view->ClientOf(*f)->size(), QSize(f->ClientWidth(), f->ClientHeight())) << f->Name();
+        visit(*f);
+    }
+    EXPECT_GT(checked, 10);
+}
+
+}  // namespace
+}  // namespace fv
