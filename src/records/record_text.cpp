@@ -1,8 +1,11 @@
 // Writing the database text file and reading record text.
 #include "records/record_text.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
+#include "platform/fs/files.h"
 #include "platform/ui/controls.h"
 
 namespace fv {
@@ -17,7 +20,8 @@ const DelimiterCandidate DelimiterCandidates[8] = {
     {32, "Space"}, {58, "Colon(:)"}, {59, "SemiColon(;)"}, {33, "Exclamation(!)"},
 };
 
-std::string DatabaseText(const DatabaseState& db) {
+void DatabaseTextTo(const DatabaseState& db, const std::function<void(std::string_view)>& sink) {
+    // One record line at a time in a reused buffer: a full database never sits in memory twice.
     std::string out = std::to_string(db.RecordCount) + "\r\n";
     auto slot = [&out](const std::string& text) {
         if (!text.empty()) {
@@ -34,19 +38,39 @@ std::string DatabaseText(const DatabaseState& db) {
         for (const std::string& img : r.Image) slot(img);
         if (!r.Memo.empty()) {
             out += '"';
-            for (std::size_t k = 0; k < r.Memo.size(); ++k) {
-                char c = r.Memo[k];
-                if (c == '\t') out += ' ';
-                else if (c == '\r') {
+            const std::string& m = r.Memo;
+            for (std::size_t k = 0; k < m.size();) {
+                std::size_t special = k;
+                while (special < m.size() && m[special] != '\t' && m[special] != '\r') ++special;
+                out.append(m, k, special - k);
+                if (special == m.size()) break;
+                if (m[special] == '\t') {
+                    out += ' ';
+                    k = special + 1;
+                } else {
                     out += '\t';
-                    ++k;  // the LF of the line break
-                } else out += c;
+                    k = special + 2;  // a CR and the LF of its line break
+                }
             }
             out += '"';
         }
         out += "\r\n";
+        sink(out);
+        out.clear();
     }
-    return out;
+    if (!out.empty()) sink(out);
+}
+
+std::string DatabaseText(const DatabaseState& db) {
+    std::string text;
+    DatabaseTextTo(db, [&text](std::string_view line) { text.append(line); });
+    return text;
+}
+
+bool WriteDatabaseFile(const DatabaseState& db, const std::string& path, std::string* error) {
+    WholeFileWriter writer(path);
+    DatabaseTextTo(db, [&writer](std::string_view line) { writer.Write(line); });
+    return writer.Commit(error);
 }
 
 std::string ReadTextLine(TextStream& s, std::size_t maxChars) {
@@ -66,28 +90,41 @@ std::string ReadTextLine(TextStream& s, std::size_t maxChars) {
 void RecordTextReader::ReadQuotedField(std::string& field, std::size_t maxChars) {
     if (s_.Eof()) return;
     field.clear();
-    for (;;) {
-        int c = s_.Get();
-        if (c < 0) return;
-        if (c == delimiter_ || c == CR) {
-            field += char(c);
-            return;
-        }
-        if (c == Quote) continue;
-        if (field.size() < maxChars) {
-            field += char(c);
+    // The rule is byte by byte (quotes dropped, the rest kept up to maxChars, then skipped up to the
+    // ending delimiter or CR, which is kept); it is done here by scanning the buffer in runs.
+    const std::string& b = s_.Bytes();
+    const std::size_t n = b.size();
+    std::size_t p = s_.Position();
+    std::size_t end = std::min(NextOf(delimiter_, p, delimiterScan_), NextOf(CR, p, crScan_));
+    while (p < end && field.size() < maxChars) {
+        if (b[p] == '"') {
+            ++p;
             continue;
         }
-        // Too long: skip to the byte that ends the field and keep that one.
-        for (;;) {
-            c = s_.Get();
-            if (c < 0) return;
-            if (c == delimiter_ || c == CR) {
-                field += char(c);
-                return;
-            }
-        }
+        const void* quote = std::memchr(b.data() + p, '"', end - p);
+        std::size_t runEnd = quote ? std::size_t(static_cast<const char*>(quote) - b.data()) : end;
+        std::size_t take = std::min(runEnd - p, maxChars - field.size());
+        field.append(b, p, take);
+        p += take;
     }
+    if (end == n) {
+        s_.SetPosition(n);
+        s_.MarkEof();
+        return;
+    }
+    field += b[end];
+    s_.SetPosition(end + 1);
+}
+
+std::size_t RecordTextReader::NextOf(unsigned char c, std::size_t from, Scan& scan) {
+    // Remembers where the last search started and what it found, so that reading a file field by field
+    // looks at each byte a bounded number of times even when one of the two bytes is rare.
+    const std::string& b = s_.Bytes();
+    if (scan.From <= from && from <= scan.Found) return scan.Found;
+    const void* hit = from < b.size() ? std::memchr(b.data() + from, c, b.size() - from) : nullptr;
+    scan.From = from;
+    scan.Found = hit ? std::size_t(static_cast<const char*>(hit) - b.data()) : b.size();
+    return scan.Found;
 }
 
 bool RecordTextReader::CutAtDelimiter(std::string& field, int mode) {
@@ -130,9 +167,17 @@ bool ReadCountLine(TextStream& s, std::int32_t& count) {
 }
 
 void ReadRecordLine(RecordTextReader& reader, DatabaseRecord& rec) {
-    rec.Category = reader.ReadSlot();
-    for (std::string& f : rec.Field) f = reader.ReadSlot();
-    for (std::string& img : rec.Image) img = reader.ReadSlot();
+    auto slot = [&reader](std::string& into) {
+        into.clear();
+        reader.ReadQuotedField(into);
+        // A field just read can hold its ending delimiter or CR only as its last byte.
+        reader.EndOfRecord = !into.empty() && into.back() == '\r';
+        if (!into.empty() && (reader.EndOfRecord || static_cast<unsigned char>(into.back()) == reader.Delimiter()))
+            into.pop_back();
+    };
+    slot(rec.Category);
+    for (std::string& f : rec.Field) slot(f);
+    for (std::string& img : rec.Image) slot(img);
     rec.Memo.clear();
     TextStream& s = reader.Stream();
     while (!reader.CutAtDelimiter(rec.Memo, 2) && !s.Eof()) {
@@ -142,7 +187,10 @@ void ReadRecordLine(RecordTextReader& reader, DatabaseRecord& rec) {
         reader.CutAtDelimiter(piece, 1);
         // A piece that runs into the end of the stream is not a finished piece.
         if (atEnd) break;
-        if (!piece.empty()) rec.Memo += piece + "\r\n";
+        if (!piece.empty()) {
+            rec.Memo += piece;
+            rec.Memo += "\r\n";
+        }
     }
     if (reader.EndOfRecord) s.Get();  // the LF after the CR
 }

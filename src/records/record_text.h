@@ -9,7 +9,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "records/database_state.h"
 #include "records/text_stream.h"
@@ -19,8 +21,11 @@ namespace fv {
 constexpr int TabDelimiter = 9;
 constexpr std::size_t MaxSlotLength = 300;
 
-// The whole database text file for the records of the table.
+// The whole database text file for the records of the table, handed to sink a record line at a time.
+void DatabaseTextTo(const DatabaseState& db, const std::function<void(std::string_view)>& sink);
 std::string DatabaseText(const DatabaseState& db);
+// Writes the database text file through the whole-file writer: the old file stays until all is written.
+bool WriteDatabaseFile(const DatabaseState& db, const std::string& path, std::string* error = nullptr);
 
 // Reads one line of at most maxChars bytes. A CR ends the line and the byte after it is skipped; any other
 // byte, LF included, is kept. The rest of an over-long line is left for the next call.
@@ -43,10 +48,17 @@ public:
 
     bool EndOfRecord = false;
     TextStream& Stream() { return s_; }
+    unsigned char Delimiter() const { return delimiter_; }
 
 private:
+    struct Scan {
+        std::size_t From = 1, Found = 0;  // empty: From > Found
+    };
+    std::size_t NextOf(unsigned char c, std::size_t from, Scan& scan);
+
     TextStream& s_;
     unsigned char delimiter_;  // compared as an unsigned byte, so codes 128 to 255 work too
+    Scan delimiterScan_, crScan_;
 };
 
 // Reads the count line: true when the file is in the program's own format (a first line of digits only,

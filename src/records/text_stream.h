@@ -28,6 +28,10 @@ public:
         eof_ = false;
     }
     std::size_t Position() const { return pos_; }
+    // For readers that scan the bytes themselves: move to pos; reaching the end by a scan counts as a
+    // read that ran into it.
+    void SetPosition(std::size_t pos) { pos_ = pos < bytes_.size() ? pos : bytes_.size(); }
+    void MarkEof() { eof_ = true; }
     std::size_t Size() const { return bytes_.size(); }
     const std::string& Bytes() const { return bytes_; }
 

@@ -169,6 +169,27 @@ TEST_F(FilesTest, AWriteThatFailsHalfwayKeepsTheOldFileIntact) {
     EXPECT_EQ(Names(), std::vector<std::string>{"folivex.cfg"}) << "the temporary file is gone";
 }
 
+TEST_F(FilesTest, APiecewiseWriteReplacesTheFileOnlyWhenCommitted) {
+    const std::string path = dir.File("folivex.db");
+    Write("folivex.db", "old");
+    std::string big(WholeFileWriter::BufferSize * 2 + 17, 'b');
+    {
+        WholeFileWriter abandoned(path);
+        abandoned.Write("half");
+        abandoned.Write(big);
+    }  // a writer dropped without Commit (a failure half-way)
+    EXPECT_EQ(ReadWholeFile(path), "old");
+    EXPECT_EQ(Names(), std::vector<std::string>{"folivex.db"});
+
+    WholeFileWriter writer(path);
+    writer.Write("1\r\n");
+    writer.Write(big);
+    writer.Write("end");
+    ASSERT_TRUE(writer.Commit());
+    EXPECT_EQ(ReadWholeFile(path), "1\r\n" + big + "end");
+    EXPECT_EQ(Names(), std::vector<std::string>{"folivex.db"});
+}
+
 TEST_F(FilesTest, ReadWholeFileGivesNothingForADirectoryOrAMissingFile) {
     Write("bytes.bin", std::string("a\0b\r\n\xff", 6));
     EXPECT_EQ(ReadWholeFile(dir.File("bytes.bin")), std::string("a\0b\r\n\xff", 6));

@@ -135,18 +135,21 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
         ::close(fd);
         return std::nullopt;
     }
-    std::string out;
-    char buf[65536];
+    // Read straight into the string, sized from the file; a file that grows meanwhile is read to its end.
+    std::string out(std::size_t(st.st_size > 0 ? st.st_size : 0) + 1, '\0');
+    std::size_t used = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (used == out.size()) out.resize(out.size() * 2 + 65536);
+        ssize_t n = ::read(fd, out.data() + used, out.size() - used);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
             return std::nullopt;
         }
         if (n == 0) break;
-        out.append(buf, std::size_t(n));
+        used += std::size_t(n);
     }
+    out.resize(used);
     ::close(fd);
     return out;
 }
@@ -173,38 +176,85 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 
 }  // namespace
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error) {
+WholeFileWriter::WholeFileWriter(const std::string& path) : path_(path) {
+    buffer_.reserve(BufferSize);
     if (IsDirectory(path)) {
         errno = EISDIR;
-        return Fail(error, path);
+        Fail(&error_, path);
+        return;
     }
     static thread_local std::mt19937 rng{std::random_device{}()};
-    std::string tmp = path + ".tmp" + std::to_string(rng() % 1000000);
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return Fail(error, tmp);
+    tmp_ = path + ".tmp" + std::to_string(rng() % 1000000);
+    fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+        Fail(&error_, tmp_);
+        return;
+    }
     // Keep the mode of the file we replace.
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-    if (!WriteAll(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0) {
-        int saved = errno;
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        errno = saved;
-        return Fail(error, path);
+    if (::stat(path.c_str(), &st) == 0) ::fchmod(fd_, st.st_mode & 07777);
+}
+
+WholeFileWriter::~WholeFileWriter() { Abandon(); }
+
+void WholeFileWriter::Abandon() {
+    if (fd_ < 0) return;
+    int saved = errno;
+    ::close(fd_);
+    ::unlink(tmp_.c_str());
+    fd_ = -1;
+    errno = saved;
+}
+
+void WholeFileWriter::Write(std::string_view bytes) {
+    if (fd_ < 0) return;
+    if (buffer_.size() + bytes.size() > BufferSize) Flush();
+    if (bytes.size() >= BufferSize) {
+        if (fd_ >= 0 && !WriteAll(fd_, bytes.data(), bytes.size())) {
+            Fail(&error_, path_);
+            Abandon();
+        }
+        return;
     }
-    if (::close(fd) != 0) {
-        int saved = errno;
-        ::unlink(tmp.c_str());
-        errno = saved;
-        return Fail(error, path);
+    buffer_.append(bytes);
+}
+
+void WholeFileWriter::Flush() {
+    if (fd_ < 0 || buffer_.empty()) return;
+    if (!WriteAll(fd_, buffer_.data(), buffer_.size())) {
+        Fail(&error_, path_);
+        Abandon();
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        int saved = errno;
-        ::unlink(tmp.c_str());
-        errno = saved;
-        return Fail(error, path);
+    buffer_.clear();
+}
+
+bool WholeFileWriter::Commit(std::string* error) {
+    Flush();
+    if (fd_ >= 0 && ::fsync(fd_) != 0) {
+        Fail(&error_, path_);
+        Abandon();
     }
-    return true;
+    if (fd_ >= 0) {
+        int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) {
+            Fail(&error_, path_);
+            ::unlink(tmp_.c_str());
+        } else if (::rename(tmp_.c_str(), path_.c_str()) != 0) {
+            Fail(&error_, path_);
+            ::unlink(tmp_.c_str());
+        } else {
+            return true;
+        }
+    }
+    if (error) *error = error_;
+    return false;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error) {
+    WholeFileWriter writer(path);
+    writer.Write(bytes);
+    return writer.Commit(error);
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fv {
@@ -48,6 +49,28 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // then renamed over the old file. On any failure the old file is untouched, the temporary file is gone
 // and the reason is in *error (when given).
 bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+
+// The same, written piece by piece through a buffer: nothing replaces the old file until Commit succeeds,
+// and a writer destroyed without Commit leaves the old file as it was.
+class WholeFileWriter {
+public:
+    explicit WholeFileWriter(const std::string& path);
+    ~WholeFileWriter();
+    WholeFileWriter(const WholeFileWriter&) = delete;
+    WholeFileWriter& operator=(const WholeFileWriter&) = delete;
+
+    void Write(std::string_view bytes);
+    // Flushes, syncs and renames over the old file; false (with the reason) when anything failed.
+    bool Commit(std::string* error = nullptr);
+
+    static constexpr std::size_t BufferSize = 65536;
+
+private:
+    void Flush();
+    void Abandon();
+    std::string path_, tmp_, error_, buffer_;
+    int fd_ = -1;
+};
 
 bool RemoveFile(const std::string& path);
 bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error = nullptr);
