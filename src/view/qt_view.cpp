@@ -23,6 +23,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -38,7 +39,7 @@ struct QtView::Binding {
     QPointer<QWidget> widget;     // placed in the parent's client area; a form's window
     QPointer<QWidget> container;  // where the widgets of the children go
     int rowBeforePress = -1;      // list box: the row current when the mouse went down
-    const Bitmap* shownPicture = nullptr;
+    BitmapPtr shownPicture;  // held, so that a new picture can never come at the same address
     std::string shownResource;
     // Forms only.
     std::unique_ptr<MenuBarBinding> menu;
@@ -605,6 +606,23 @@ void QtView::Restack(Binding& parent) {
     for (QWidget* w : order) w->raise();
 }
 
+void QtView::ApplyTabOrder(Binding& formBinding) {
+    std::vector<QWidget*> chain;
+    std::function<void(const Control&)> walk = [&](const Control& parent) {
+        std::vector<Control*> children(parent.Controls().begin(), parent.Controls().end());
+        std::stable_sort(children.begin(), children.end(),
+                         [](const Control* a, const Control* b) { return a->TabOrder() < b->TabOrder(); });
+        for (Control* c : children) {
+            Binding* b = Find(c);
+            if (!b || !b->widget) continue;
+            if (b->widget->focusPolicy() & Qt::TabFocus) chain.push_back(b->widget);
+            walk(*c);
+        }
+    };
+    walk(*formBinding.control);
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
 void QtView::SyncCommon(Binding& b) {
     Control& c = *b.control;
     QWidget* target = b.kind == Kind::Form ? b.container.data() : b.widget.data();
@@ -736,7 +754,7 @@ void QtView::SyncPicture(Binding& b) {
     auto* label = static_cast<QLabel*>(b.widget.data());
     label->setScaledContents(image.Stretch());
     label->setAlignment(image.Center ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-    const Bitmap* picture = image.Picture() && !image.Picture()->Empty() ? image.Picture().get() : nullptr;
+    const BitmapPtr picture = image.Picture() && !image.Picture()->Empty() ? image.Picture() : nullptr;
     const std::string resource = picture ? std::string() : image.ResourceName;
     if (picture == b.shownPicture && resource == b.shownResource && (picture || !resource.empty() || label->pixmap().isNull()))
         return;
@@ -1045,6 +1063,8 @@ void QtView::FormShown(Form& form) {
     Binding* b = EnsureForm(form);
     Quiet quiet(*this);
     Refresh();
+    // The model does not report tab orders: they are read each time the window is shown.
+    ApplyTabOrder(*b);
     QWidget* window = b->widget;
     Qt::WindowModality modality = form.Modal() ? Qt::ApplicationModal : Qt::NonModal;
     if (window->windowModality() != modality) {

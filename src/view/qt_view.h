@@ -123,6 +123,8 @@ private:
     void SyncFocus(Binding& formBinding);
     void ApplyAlign(Binding& parent);
     void Restack(Binding& parent);
+    // Tab runs through each parent's controls by TabOrder, into a container's controls where it stands.
+    void ApplyTabOrder(Binding& formBinding);
     QRect AlignArea(Binding& parent) const;
     bool IsPage(const Binding& b) const;
     QImage ResourceImage(const std::string& name);

@@ -627,6 +627,27 @@ TEST_F(ViewTest, FocusMovesThroughTheModelSoEnterAndExitFire) {
     EXPECT_TRUE(WidgetOf(*first)->hasFocus()) << "the model moves the focus too";
 }
 
+TEST_F(ViewTest, TabRunsByTabOrderIntoContainersAndPastControlsWithoutATabStop) {
+    auto* a = Add<Edit>(nullptr, "A", 8, 8, 100, 21);
+    auto* group = Add<GroupBox>(nullptr, "Group", 8, 40, 200, 80, "Group");
+    Add<Edit>(group, "Inner", 10, 20, 100, 21);
+    auto* b = Add<Edit>(nullptr, "B", 8, 130, 100, 21);
+    auto* skipped = Add<Edit>(nullptr, "Skipped", 8, 160, 100, 21);
+    skipped->SetTabStop(false);
+    b->SetTabOrder(0);
+    group->SetTabOrder(1);
+    skipped->SetTabOrder(2);
+    a->SetTabOrder(3);
+    ShowFormActive();
+    std::vector<std::string> visited;
+    WidgetOf(*b)->setFocus();
+    for (int i = 0; i < 4; ++i) {
+        visited.push_back(form->ActiveControl() ? form->ActiveControl()->Name() : "?");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"B", "Inner", "A", "B"}));
+}
+
 TEST_F(ViewTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
     auto* ok = Add<Button>(nullptr, "OK", 8, 8, 75, 25, "OK");
     auto* cancel = Add<Button>(nullptr, "Cancel", 90, 8, 75, 25, "Cancel");

@@ -56,6 +56,12 @@ public:
     void SetMessages(MessageService* m) { messages_ = m ? m : &scriptedMessages_; }
     CursorService& Cursors() const { return *cursor_; }
     void SetCursors(CursorService* c) { cursor_ = c ? c : &scriptedCursor_; }
+    DialogService& Dialogs() const { return *dialogs_; }
+    void SetDialogs(DialogService* d) { dialogs_ = d ? d : &scriptedDialogs_; }
+    ScriptedDialogs& ScriptedDialogBoxes() { return scriptedDialogs_; }
+    ShellService& Shell() const { return *shell_; }
+    void SetShell(ShellService* s) { shell_ = s ? s : &scriptedShell_; }
+    ScriptedShell& ScriptedShellOpener() { return scriptedShell_; }
     ImageService& Images() const { return *images_; }
     void SetImages(ImageService* i) { images_ = i ? i : &scriptedImages_; }
     ScriptedMessages& Scripted() { return scriptedMessages_; }
@@ -111,6 +117,10 @@ private:
     MessageService* messages_ = &scriptedMessages_;
     CursorService* cursor_ = &scriptedCursor_;
     ScriptedImages scriptedImages_;
+    ScriptedDialogs scriptedDialogs_;
+    DialogService* dialogs_ = &scriptedDialogs_;
+    ScriptedShell scriptedShell_;
+    ShellService* shell_ = &scriptedShell_;
     ImageService* images_ = &scriptedImages_;
     std::vector<Form*> forms_;
     Form* active_ = nullptr;

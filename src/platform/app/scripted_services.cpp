@@ -41,4 +41,33 @@ BitmapPtr ScriptedImages::LoadImage(const std::string& path) {
     return std::make_shared<Bitmap>(4, 3, 0xFF808080u);
 }
 
+namespace {
+template <class T> std::optional<T> Next(std::deque<std::optional<T>>& queue) {
+    if (queue.empty()) return std::nullopt;
+    std::optional<T> answer = queue.front();
+    queue.pop_front();
+    return answer;
+}
+}  // namespace
+
+std::optional<Color> ScriptedDialogs::ChooseColor(Color) {
+    requests.push_back("color");
+    return Next(colors);
+}
+
+std::optional<Font> ScriptedDialogs::ChooseFont(const Font&) {
+    requests.push_back("font");
+    return Next(fonts);
+}
+
+std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogOptions&) {
+    requests.push_back("open");
+    return Next(files);
+}
+
+std::optional<std::string> ScriptedDialogs::SaveFile(const FileDialogOptions&) {
+    requests.push_back("save");
+    return Next(files);
+}
+
 }  // namespace fv

@@ -58,4 +58,30 @@ public:
     std::vector<std::string> loaded;
 };
 
+// Common dialogs answered from queues: each call takes the next queued answer (nullopt = the user
+// cancelled); with nothing queued the dialog counts as cancelled. Every request is logged.
+class ScriptedDialogs : public DialogService {
+public:
+    std::optional<Color> ChooseColor(Color initial) override;
+    std::optional<Font> ChooseFont(const Font& initial) override;
+    std::optional<std::string> OpenFile(const FileDialogOptions& options) override;
+    std::optional<std::string> SaveFile(const FileDialogOptions& options) override;
+
+    std::deque<std::optional<Color>> colors;
+    std::deque<std::optional<Font>> fonts;
+    std::deque<std::optional<std::string>> files;
+    std::vector<std::string> requests;  // "color", "font", "open", "save", in order
+};
+
+// Starts nothing; remembers what it was asked to open.
+class ScriptedShell : public ShellService {
+public:
+    bool Open(const std::string& program, const std::string& document) override {
+        opened.emplace_back(program, document);
+        return succeed;
+    }
+    std::vector<std::pair<std::string, std::string>> opened;
+    bool succeed = true;
+};
+
 }  // namespace fv

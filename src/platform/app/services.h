@@ -3,9 +3,13 @@
 // the Qt view.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/bitmap.h"
+#include "platform/gfx/color.h"
+#include "platform/gfx/font.h"
 #include "platform/ui/control.h"
 
 namespace fv {
@@ -39,6 +43,33 @@ class ImageService {
 public:
     virtual ~ImageService() = default;
     virtual BitmapPtr LoadImage(const std::string& path) = 0;
+};
+
+// The system's common dialogs. Each answers nothing (nullopt) when the user cancels.
+struct FileDialogOptions {
+    std::string Title;
+    std::string InitialDirectory;
+    std::string FileName;
+    // Pairs of description and masks, as "Pictures (*.jpg;*.gif)" and "*.jpg;*.gif".
+    std::vector<std::pair<std::string, std::string>> Filters;
+    std::string DefaultExtension;
+};
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    virtual std::optional<Color> ChooseColor(Color initial) = 0;
+    virtual std::optional<Font> ChooseFont(const Font& initial) = 0;
+    virtual std::optional<std::string> OpenFile(const FileDialogOptions& options) = 0;
+    virtual std::optional<std::string> SaveFile(const FileDialogOptions& options) = 0;
+};
+
+// Opens a document with the program the system associates with it, or starts a program with a document.
+class ShellService {
+public:
+    virtual ~ShellService() = default;
+    // program empty: open the document through its association. False when nothing could be started.
+    virtual bool Open(const std::string& program, const std::string& document) = 0;
 };
 
 }  // namespace fv
