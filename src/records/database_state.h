@@ -68,6 +68,9 @@ struct DatabaseState {
     std::string ProgramDirectory;
     // The folder of the open database: the folder the database setup dialog shows.
     std::string DatabaseDirectory;
+    // The database's default folder of record images, and the folder the image picker starts in.
+    std::string DatabaseImageDirectory;
+    std::string LastImageDirectory;
     // The browser chosen in the browser dialog: its folder and the program's full path (empty for none).
     std::string BrowserDirectory;
     std::string BrowserProgram;
