@@ -1,4 +1,6 @@
-// The window "RozizAForm"; its controls come with the work that gives it its behaviour.
+// The chart window: which rows and fields of the database to plot, the chart, its toolbar and scroll bar.
+// The chart itself comes with the chart engine; until then ChartVue is the panel the chart will fill, and
+// the window already keeps the choices and sizes the database's files remember.
 #pragma once
 
 #include "app/program_form.h"
@@ -8,6 +10,28 @@ namespace fv {
 class TRozizAForm : public ProgramForm {
 public:
     TRozizAForm(Component* owner, Program& program);
+
+    Panel* MainPanel;
+    Panel* Panel1;
+    Label* Label1;
+    Label* Label2;
+    Edit* WhichRows;
+    Edit* WhichFields;
+    CheckBox* WhichRowsCheckBox;
+    Button* ReDrawButton;
+    Button* StoreImageButton;
+    Button* CloseButton;
+    GroupBox* RozizAView;
+    Label* Label3;
+    Panel* ChartVue;
+    Panel* Panel2;
+    Panel* ChartCommander;
+    Button* DownButton;
+    Button* UpButton;
+    ScrollBar* ChartScrollBar1;
+
+    void WhichRowsChange(Component* sender);
+    void CloseButtonClick(Component* sender);
 };
 
 }  // namespace fv
