@@ -183,9 +183,14 @@ WholeFileWriter::WholeFileWriter(const std::string& path) : path_(path) {
         Fail(&error_, path);
         return;
     }
+    // A name of our own beside the target: the process id keeps apart a parent and a child that share
+    // the generator's state, and a name already taken (left by a save that was killed) is skipped.
     static thread_local std::mt19937 rng{std::random_device{}()};
-    tmp_ = path + ".tmp" + std::to_string(rng() % 1000000);
-    fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        tmp_ = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(rng() % 1000000);
+        fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd_ >= 0 || errno != EEXIST) break;
+    }
     if (fd_ < 0) {
         Fail(&error_, tmp_);
         return;
