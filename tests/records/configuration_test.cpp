@@ -8,34 +8,13 @@
 #include "platform/app/headless_loop.h"
 #include "platform/ui/file_controls.h"
 #include "records/configuration.h"
+#include "synthetic_windows.h"
 
 namespace fv {
 namespace {
 
-class ConfigurationTest : public ::testing::Test {
+class ConfigurationTest : public ::testing::Test, public SyntheticWindows {
 protected:
-    void SetUp() override {
-        // Every window and control the items name, of the kind the item reads.
-        for (const ConfigItem& item : ConfigurationItems()) {
-            if (item.Form.empty()) continue;
-            Form*& form = forms[item.Form];
-            if (!form) form = app.CreateForm<Form>(item.Form);
-            if (form->FindComponent(item.Control)) continue;
-            switch (item.Kind) {
-            case ConfigKind::Check:
-            case ConfigKind::Scale: form->Make<CheckBox>(item.Control); break;
-            case ConfigKind::Directory: form->Make<DirectoryListBox>(item.Control); break;
-            case ConfigKind::Block: form->Make<Memo>(item.Control); break;
-            case ConfigKind::Categories: form->Make<ComboBox>(item.Control); break;
-            default: form->Make<Edit>(item.Control); break;
-            }
-        }
-    }
-
-    template <class T> T& Control(const std::string& form, const std::string& name) {
-        return *forms.at(form)->Find<T>(name);
-    }
-
     // The lines of the file, and the first line of each item (blocks span several lines).
     std::vector<std::string> Lines(const std::string& text) {
         std::vector<std::string> lines;
@@ -53,9 +32,6 @@ protected:
     // before it holds a one-line memo.
     static std::size_t LineOfItem(int n) { return std::size_t(n - 1); }
 
-    HeadlessLoop loop{true};
-    Application app{loop};
-    std::map<std::string, Form*> forms;
     DatabaseState db;
 };
 

@@ -1,0 +1,28 @@
+// Reading a configuration file back into the windows' controls, for the current version and every older
+// one back to "v1.1": files of older versions lack runs of items, which the version gates skip, and a few
+// settings get fixed values when an old file cannot hold them.
+#pragma once
+
+#include <string>
+
+#include "records/database_state.h"
+#include "records/text_stream.h"
+
+namespace fv {
+
+class Application;
+
+// True when the version line names one of the versions of old list n (1 to 8); each list holds the one
+// before it.
+bool VersionInList(const std::string& version, int list);
+
+// A directory that exists, or the root after an exclamation beep and the message
+// prefix + "'" + dir + "'. Defaulting to '/'. Please modify before Publishing or Saving.".
+std::string DirectoryOrRoot(Application& app, const std::string& dir, const std::string& prefix);
+
+// Restores every setting the file holds. During an import (importSource) the import wizard, ODBC and
+// shopping-cart items are read but not applied. Lines are read whole, however long. Returns the version
+// line. Throws std::logic_error when a window or control it names does not exist.
+std::string ReadConfiguration(Application& app, DatabaseState& db, TextStream& s, bool importSource);
+
+}  // namespace fv

@@ -1,0 +1,229 @@
+// Reading configuration files back: the round trip of the current version, older versions behind their
+// gates, imports, files that end early.
+#include <gtest/gtest.h>
+
+#include "platform/fs/files.h"
+#include "records/configuration_reader.h"
+#include "records/helpers.h"
+#include "support/temp_dir.h"
+#include "synthetic_windows.h"
+
+namespace fv {
+namespace {
+
+class ConfigurationReaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ChangeDirectory(dir.Path()));
+        for (DatabaseState* db : {&written, &read}) db->DatabaseDirectory = dir.Path();
+        for (SyntheticWindows* w : {&source, &target})
+            for (const char* list : {"DirectoryListBackground", "DirectoryListHeader", "DirectoryListTableBackground",
+                                     "PublishDirectory"})
+                w->Control<DirectoryListBox>("PublishSetupForm", list).SetDirectory(dir.Path());
+    }
+    std::string Read(const std::string& text, bool import = false) {
+        TextStream s(text);
+        return ReadConfiguration(target.app, read, s, import);
+    }
+
+    testing::TempDir dir;
+    SyntheticWindows source, target;
+    DatabaseState written, read;
+};
+
+TEST_F(ConfigurationReaderTest, SaveLoadAndSaveAgainGiveTheSameBytes) {
+    SyntheticWindows& w = source;
+    w.Control<Edit>("FolivexForm", "DBLabel3").SetText("Price");
+    w.Control<Edit>("FolivexForm", "Order3").SetText("1");
+    w.Control<CheckBox>("FolivexForm", "Search2").SetChecked(true);
+    w.Control<Edit>("FTPForm", "FTPPassword").SetText("s3cret");
+    w.Control<Memo>("HTMLForm", "HTMLIndexPageHeader").SetText("<H1>Cars</H1>\r\nEND HTML\r\n\r\n(null)");
+    w.Control<Memo>("HTMLForm", "HTMLTableFooter").SetText("(null)");
+    w.Control<Memo>("DBForm", "SQL").SetText("select *\r\n\r\nfrom cars");
+    w.Control<CheckBox>("PublishSetupForm", "ScaleImages").SetChecked(true);
+    w.Control<ComboBox>("FolivexForm", "Category").SetItems({"Executive", "4x4", "Sport"});
+    w.Control<Edit>("RozizAForm", "WhichRows").SetText("1,2");
+    w.Control<Edit>("RozizAForm", "WhichFields").SetText("3");
+    written.DatabaseImageDirectory = dir.Path();
+    written.FieldFonts[4] = PublishFont{"Navy", "Arial", "+1", "Italic"};
+    written.LabelFont = PublishFont{"White", " ", "-1", " "};
+    const std::string first = ConfigurationText(w.app, written);
+
+    EXPECT_EQ(Read(first), "v2.4");
+    EXPECT_EQ(ConfigurationText(target.app, read), first);
+    EXPECT_EQ(target.Control<Memo>("HTMLForm", "HTMLIndexPageHeader").Text(), "<H1>Cars</H1>\r\nEND HTML\r\n\r\n(null)");
+    EXPECT_EQ(target.Control<Memo>("HTMLForm", "HTMLTableFooter").Text(), "(null)");
+    EXPECT_EQ(target.Control<Memo>("HTMLForm", "HTMLOtherPageHeader").Text(), "");
+    EXPECT_EQ(read.FieldFonts[4].Face, "Arial");
+    EXPECT_EQ(target.Control<Edit>("FolivexForm", "Colour5").GetColor(), NameToColour("Navy"));
+    EXPECT_EQ(target.Control<Edit>("FolivexForm", "Order3").Text(), "1");
+    EXPECT_EQ(target.Control<Edit>("FolivexForm", "Order1").Text(), "");
+    EXPECT_EQ(read.PublishDirectory, dir.Path());
+    EXPECT_EQ(read.ReadingConfig, 0);
+    EXPECT_TRUE(target.app.Scripted().Messages().empty());
+}
+
+TEST_F(ConfigurationReaderTest, CategoryLineGivesOneItemPerPieceIncludingAnEmptyLastOne) {
+    std::string text = ConfigurationText(source.app, written);
+    text.resize(text.size() - 2);                      // drop the empty category line's end
+    text = text.substr(0, text.rfind("\r\n") + 2) + "A\tB\t\r\n";
+    Read(text);
+    EXPECT_EQ(target.Control<ComboBox>("FolivexForm", "Category").Items(), (std::vector<std::string>{"A", "B", ""}));
+}
+
+TEST_F(ConfigurationReaderTest, DuringAnImportTheWizardOdbcAndCartLinesAreReadButNotApplied) {
+    source.Control<Edit>("ImportWizardForm", "MapToDB1").SetText("7");
+    source.Control<Edit>("DBForm", "TableName").SetText("cars");
+    source.Control<Memo>("DBForm", "SQL").SetText("select 1");
+    source.Control<Edit>("KarvoForm", "KarvoUserNumber").SetText("42");
+    source.Control<ComboBox>("FolivexForm", "Category").SetItems({"Vans"});
+    target.Control<Edit>("ImportWizardForm", "MapToDB1").SetText("3");
+    target.Control<Memo>("DBForm", "SQL").SetText("kept");
+    Read(ConfigurationText(source.app, written), true);
+    EXPECT_EQ(target.Control<Edit>("ImportWizardForm", "MapToDB1").Text(), "3");
+    EXPECT_EQ(target.Control<Edit>("DBForm", "TableName").Text(), "");
+    EXPECT_EQ(target.Control<Memo>("DBForm", "SQL").Text(), "kept");
+    EXPECT_EQ(target.Control<Edit>("KarvoForm", "KarvoUserNumber").Text(), "");
+    // Everything after them still lands on its item.
+    EXPECT_EQ(target.Control<ComboBox>("FolivexForm", "Category").Items(), std::vector<std::string>{"Vans"});
+}
+
+// An old file, written line by line as that version did.
+std::string OldFile(const std::string& version, const std::string& dir, bool binaryColours, bool altColours,
+                    bool instructionLine, bool fonts, bool pageTexts, bool searchRun, bool widthsRun,
+                    bool alignments) {
+    std::string f = version + "\r\n";
+    for (int i = 1; i <= 20; ++i) f += "Label " + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= 20; ++i) f += (i == 2 ? "1" : "0") + std::string("\r\n");
+    if (binaryColours)
+        for (int k = 0; k < 22; ++k) {
+            std::uint32_t c = k == 0 ? 0x0000FFu : 0x00FFFFu;  // labels red, the rest yellow
+            for (int b = 0; b < 4; ++b) f += char((c >> (8 * b)) & 0xFF);
+        }
+    f += dir + "\r\n";                                          // image directory
+    f += "1,2,3\r\nbg.gif\r\n(null)\r\n(null)\r\n";             // quick view fields, images
+    f += "ftp.example.org\r\nann\r\npw\r\n21\r\n/www\r\n";       // FTP
+    f += "White\r\n" + dir + "\r\n";                            // page colour and directory
+    f += "Red\r\n== Cars ==\r\n" + dir + "\r\n";                // table header
+    f += "Image\r\n";                                           // table background colour
+    if (altColours) f += "Silver\r\nGray\r\n" + dir + "\r\n";
+    if (instructionLine) f += "Lime\r\n";
+    f += dir + "\r\n";                                          // publish directory
+    if (fonts) {
+        for (int k = 0; k < 24; ++k) f += "Navy\r\n \r\n-1\r\n \r\n";
+        f += "NOTSCALE\r\n";
+    }
+    if (pageTexts)
+        for (int k = 0; k < 15; ++k) f += "text" + std::to_string(k) + "\r\n";
+    if (searchRun) {
+        for (int k = 0; k < 10; ++k) f += "srch" + std::to_string(k) + "\r\n";
+        f += "0\r\n1,2\r\n_top\r\nqlx_frm.htm\r\nmain\r\n100\r\n18\r\n18\r\n120\r\n80\r\n";
+        for (int i = 1; i <= 20; ++i) f += (i == 20 ? "1" : "0") + std::string("\r\n");
+    }
+    if (widthsRun) {
+        f += "500\r\n20\r\n45\r\n35\r\n500\r\n";
+        for (int i = 0; i < 10; ++i) f += "10\r\n";
+        f += "0\r\n1\r\n100\r\n500\r\n";
+        for (int i = 0; i < 10; ++i) f += "10\r\n";
+        f += "AND\r\nOR\r\n";
+        for (int i = 0; i < 8; ++i) f += "0\r\n";
+        if (alignments) f += "left\r\nmiddle\r\nleft\r\nmiddle\r\ncenter\r\nmiddle\r\nleft\r\ntop\r\n";
+        for (int i = 0; i < 7; ++i) f += "START HTML\r\n<B>" + std::to_string(i) + "</B>\r\nEND HTML\r\n";
+    }
+    f += "Sport\tFamily\r\n";
+    return f;
+}
+
+TEST_F(ConfigurationReaderTest, VersionOneTwentyFourHasBinaryColoursAndNoFontLines) {
+    target.Control<Memo>("HTMLForm", "HTMLIndexPageHeader").SetText("kept header");
+    target.Control<CheckBox>("FolivexForm", "Search20").SetChecked(true);
+    ASSERT_TRUE(WriteWholeFile(dir.File("bg.gif"), "GIF89a"));
+    Read(OldFile("v1.24", dir.Path(), true, false, true, false, false, false, false, false));
+    EXPECT_EQ(read.LabelFont.Colour, "Red");
+    EXPECT_EQ(read.FieldFonts[19].Colour, "Yellow");
+    EXPECT_EQ(target.Control<Edit>("FolivexForm", "LabelColour").GetColor(), ClRed);
+    EXPECT_EQ(read.InstructionFont.Colour, "Lime");
+    EXPECT_EQ(read.InstructionFont.Style, "Bold Italic");
+    EXPECT_EQ(read.HeaderFont.Colour, "Red");
+    EXPECT_TRUE(target.Control<CheckBox>("PublishSetupForm", "ScaleImages").Checked());
+    EXPECT_EQ(target.Control<Edit>("PublishSetupForm", "Alt1TableBackgroundColour").Text(), "None");
+    // Before searching existed: the first six fields are searched.
+    EXPECT_TRUE(target.Control<CheckBox>("FolivexForm", "Search6").Checked());
+    EXPECT_FALSE(target.Control<CheckBox>("FolivexForm", "Search20").Checked());
+    EXPECT_TRUE(target.Control<CheckBox>("SearchSetup", "EnableSearchButton").Checked());
+    EXPECT_EQ(target.Control<Memo>("HTMLForm", "HTMLIndexPageHeader").Text(), "kept header");
+    EXPECT_EQ(target.Control<Edit>("FolivexForm", "Order2").Text(), "1");
+    EXPECT_EQ(target.Control<ComboBox>("FolivexForm", "Category").Items(), (std::vector<std::string>{"Sport", "Family"}));
+    EXPECT_EQ(target.Control<Edit>("FTPForm", "FTPHostDir").Text(), "/www");
+    EXPECT_TRUE(target.app.Scripted().Messages().empty()) << target.app.Scripted().Messages().front();
+}
+
+TEST_F(ConfigurationReaderTest, VersionGatesOfTheLaterRuns) {
+    struct Case {
+        const char* version;
+        bool alignments, blocks;
+    };
+    for (const Case& c : {Case{"v2.03", false, true}, Case{"v2.02", false, false}, Case{"v2.04", true, true}}) {
+        SyntheticWindows fresh;
+        for (const char* list : {"DirectoryListBackground", "DirectoryListHeader", "DirectoryListTableBackground",
+                                 "PublishDirectory"})
+            fresh.Control<DirectoryListBox>("PublishSetupForm", list).SetDirectory(dir.Path());
+        fresh.Control<Memo>("HTMLForm", "HTMLTableHeader").SetText("before");
+        fresh.Control<Edit>("PublishSetupForm", "QUICKVAlign").SetText("bottom");
+        bool widths = std::string(c.version) != "v2.02";
+        TextStream s(OldFile(c.version, dir.Path(), false, true, false, true, true, true, widths, c.alignments));
+        DatabaseState db;
+        db.DatabaseDirectory = dir.Path();
+        ReadConfiguration(fresh.app, db, s, false);
+        EXPECT_EQ(fresh.Control<Edit>("PublishSetupForm", "QUICKVAlign").Text(), c.alignments ? "top" : "bottom")
+            << c.version;
+        EXPECT_EQ(fresh.Control<Memo>("HTMLForm", "HTMLTableHeader").Text(), c.blocks ? "<B>4</B>" : "before")
+            << c.version;
+        EXPECT_TRUE(fresh.Control<CheckBox>("FolivexForm", "Search20").Checked()) << c.version;
+        EXPECT_EQ(fresh.Control<ComboBox>("FolivexForm", "Category").Items(),
+                  (std::vector<std::string>{"Sport", "Family"}))
+            << c.version;
+    }
+    EXPECT_TRUE(VersionInList("v2.33", 8));
+    EXPECT_FALSE(VersionInList("v2.33", 7));
+    EXPECT_FALSE(VersionInList("v2.4", 8));
+    EXPECT_FALSE(VersionInList("V1.1", 1));  // exact comparison
+}
+
+TEST_F(ConfigurationReaderTest, ALaterVersionReadsLikeTheCurrentOne) {
+    source.Control<Edit>("KarvoForm", "KarvoUserNumber").SetText("42");
+    std::string text = ConfigurationText(source.app, written);
+    text.replace(0, 4, "v9.9");
+    EXPECT_EQ(Read(text), "v9.9");
+    EXPECT_EQ(target.Control<Edit>("KarvoForm", "KarvoUserNumber").Text(), "42");
+}
+
+TEST_F(ConfigurationReaderTest, AFileThatEndsEarlyEmptiesTheRestAndReportsTheDirectories) {
+    target.Control<Edit>("FTPForm", "FTPHostDir").SetText("/old");
+    target.Control<CheckBox>("SearchSetup", "EnableSearchButton").SetChecked(true);
+    Read("v2.4\r\nMake\r\n");
+    EXPECT_EQ(target.Control<Edit>("FolivexForm", "DBLabel1").Text(), "Make");
+    EXPECT_EQ(target.Control<Edit>("FTPForm", "FTPHostDir").Text(), "");
+    EXPECT_FALSE(target.Control<CheckBox>("SearchSetup", "EnableSearchButton").Checked());
+    std::vector<std::string> messages = target.app.Scripted().Messages();
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.front(),
+              "The default 'Page Background' Directory is Invalid :''. Defaulting to '/'. Please modify before "
+              "Publishing or Saving.");
+    EXPECT_EQ(target.Control<DirectoryListBox>("PublishSetupForm", "PublishDirectory").Directory(), "/");
+    EXPECT_EQ(CurrentDirectory(), dir.Path());  // back in the database's folder
+}
+
+TEST_F(ConfigurationReaderTest, APreviewShowsANamedBackgroundPictureOrReportsItMissing) {
+    ASSERT_TRUE(WriteWholeFile(dir.File("bg.gif"), "GIF89a"));
+    source.Control<Edit>("PublishSetupForm", "PageBackgroundImageFile").SetText("bg.gif");
+    source.Control<Edit>("PublishSetupForm", "TableHeadingImageFile").SetText("gone.gif");
+    Read(ConfigurationText(source.app, written));
+    EXPECT_TRUE(target.Control<Image>("PublishSetupForm", "OlePageBackground").Visible());
+    EXPECT_FALSE(target.Control<Image>("PublishSetupForm", "OleTableHeading").Visible());
+    EXPECT_EQ(target.app.Scripted().Messages(),
+              std::vector<std::string>{"The File [" + dir.File("gone.gif") + "] has not been located."});
+}
+
+}  // namespace
+}  // namespace fv
