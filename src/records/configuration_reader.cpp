@@ -197,8 +197,20 @@ std::string Reader::Run() {
         SetSwatch(Publish, "HeaderColour", "Red");
         db_.HeaderFont.Style = "Bold";
     }
-    Directory("PublishDirectory", "The default 'Publishing' Directory is Invalid :");
-    db_.PublishDirectory = Get<DirectoryListBox>(Publish, "PublishDirectory").Directory();
+    {
+        // A publish folder that no longer exists is left unset rather than replaced by the root: the
+        // publisher empties its folder, and refuses to publish until one is chosen.
+        std::string publish = TextLine();
+        if (!publish.empty() && PathExists(publish)) {
+            Get<DirectoryListBox>(Publish, "PublishDirectory").SetDirectory(publish);
+            db_.PublishDirectory = Get<DirectoryListBox>(Publish, "PublishDirectory").Directory();
+        } else {
+            app_.Beep(BeepKind::Exclamation);
+            app_.ShowMessage("The default 'Publishing' Directory is Invalid :'" + publish +
+                             "'. Please choose one before Publishing.");
+            db_.PublishDirectory = "none";
+        }
+    }
     if (!db_.DatabaseDirectory.empty()) ChangeDirectory(db_.DatabaseDirectory);
 
     if (!in(1)) {

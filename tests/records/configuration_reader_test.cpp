@@ -210,7 +210,9 @@ TEST_F(ConfigurationReaderTest, AFileThatEndsEarlyEmptiesTheRestAndReportsTheDir
     EXPECT_EQ(messages.front(),
               "The default 'Page Background' Directory is Invalid :''. Defaulting to '/'. Please modify before "
               "Publishing or Saving.");
-    EXPECT_EQ(target.Control<DirectoryListBox>("PublishSetupForm", "PublishDirectory").Directory(), "/");
+    // The publish folder is left unset, never the root that a publish would empty.
+    EXPECT_EQ(read.PublishDirectory, "none");
+    EXPECT_EQ(messages.back(), "The default 'Publishing' Directory is Invalid :''. Please choose one before Publishing.");
     EXPECT_EQ(CurrentDirectory(), dir.Path());  // back in the database's folder
 }
 
