@@ -1,0 +1,145 @@
+// Reading record lines and foreign rows into records.
+#include "records/import_fill.h"
+
+#include "records/helpers.h"
+
+namespace fv {
+
+void ImageSlots::Add(const std::string& value) {
+    if (!value.empty() && !FileExistsQuiet(value)) {
+        pending_.push_back(value);
+        if (missing_) missing_->push_back(value);
+        return;
+    }
+    if (used_ >= ImageCount) return;  // a fifth image column has no slot
+    rec_.Image[std::size_t(used_++)] = value;
+}
+
+void ImageSlots::Finish() {
+    for (const std::string& path : pending_) {
+        if (used_ < ImageCount) rec_.Image[std::size_t(used_++)] = path;
+        else rec_.Memo += "Bad Image File:" + path + "\r\n";
+    }
+    pending_.clear();
+}
+
+bool ReadOwnRecord(RecordTextReader& reader, DatabaseRecord& rec, std::vector<std::string>* missingImages) {
+    TextStream& s = reader.Stream();
+    if (s.Eof() || s.Position() >= s.Size()) return false;
+    rec.Memo.clear();
+    rec.Image = {};
+    ImageSlots images(rec, missingImages);
+    for (int column = 1;; ++column) {
+        std::string value;
+        reader.ReadQuotedField(value, column > 25 ? std::size_t(MaxMemoLength + 1) : MaxSlotLength);
+        bool atEnd = s.Eof();
+        reader.CutAtDelimiter(value, 1);
+        if (column == 1) rec.Category = value;
+        else if (column <= 21) rec.Field[std::size_t(column - 2)] = value;
+        else if (column <= 25) images.Add(value);
+        else if (!value.empty()) rec.Memo += value + "\r\n";
+        if (reader.EndOfRecord || atEnd) break;
+    }
+    if (reader.EndOfRecord) s.Get();  // the LF after the CR
+    return true;
+}
+
+bool InOverflowList(const std::string& overflowList, int mapped) {
+    std::string list = overflowList;
+    if (list.empty() || list.back() != ',') list += ',';
+    std::string n = std::to_string(mapped) + ",";
+    return list.rfind(n, 0) == 0 || list.find("," + n) != std::string::npos;
+}
+
+namespace {
+
+// Routes one value of a mapped column: a field, an image, the memo, or nowhere.
+void Route(const ImportMapping& m, int mapped, const std::string& value, DatabaseRecord& rec, ImageSlots& images) {
+    if (mapped < 1 || mapped > 24) return;
+    const std::string& target = m.MapToDB[std::size_t(mapped - 1)];
+    if (!target.empty()) {
+        int field = LeadingInteger(target);
+        if (field >= 1 && field <= FieldCount) rec.Field[std::size_t(field - 1)] = value;
+        return;
+    }
+    if (m.CheckImage[std::size_t(mapped - 1)]) {
+        images.Add(value);
+        return;
+    }
+    if (InOverflowList(m.OverflowFields, mapped) && !value.empty()) rec.Memo += value + "\r\n";
+}
+
+}  // namespace
+
+bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, DatabaseRecord& rec,
+                    std::vector<std::string>* missingImages) {
+    TextStream& s = reader.Stream();
+    if (s.Eof() || s.Position() >= s.Size()) return false;
+    // A row fills its record whole: nothing of an earlier record at this place survives.
+    rec = DatabaseRecord{};
+    if (!m.FixedCategory.empty()) rec.Category = m.FixedCategory;
+    ImageSlots images(rec, missingImages);
+    const int budget = m.FixedCategory.empty() ? 25 : 24;
+    int mapped = 0;
+    bool lineEnded = false;
+    for (int column = 1; column <= budget; ++column) {
+        std::string value;
+        reader.ReadQuotedField(value);
+        bool atEnd = s.Eof();
+        reader.CutAtDelimiter(value, 1);
+        lineEnded = reader.EndOfRecord || atEnd;
+        if (m.CategoryColumn > 0 && column == m.CategoryColumn) rec.Category = value;
+        else Route(m, ++mapped, value, rec, images);
+        // Every column ends the row at the line end, the category column too.
+        if (lineEnded) break;
+    }
+    // Columns beyond the budget reach the memo only when the list asks for "extra columns".
+    const bool extras = m.OverflowFields.find("extra columns") != std::string::npos;
+    while (!lineEnded) {
+        std::string value;
+        reader.ReadQuotedField(value, std::size_t(MaxMemoLength + 1));
+        bool atEnd = s.Eof();
+        reader.CutAtDelimiter(value, 1);
+        lineEnded = reader.EndOfRecord || atEnd;
+        if (extras && !value.empty()) rec.Memo += value + "\r\n";
+    }
+    if (reader.EndOfRecord) s.Get();
+    return true;
+}
+
+void FillFromValues(const std::vector<std::string>& values, const ImportMapping& m, DatabaseRecord& rec,
+                    std::vector<std::string>* missingImages) {
+    rec = DatabaseRecord{};
+    if (!m.FixedCategory.empty()) rec.Category = m.FixedCategory;
+    ImageSlots images(rec, missingImages);
+    const int budget = m.FixedCategory.empty() ? 25 : 24;
+    int mapped = 0;
+    std::size_t k = 0;
+    for (int column = 1; column <= budget; ++column, ++k) {
+        std::string value = k < values.size() ? values[k] : std::string();
+        if (m.CategoryColumn > 0 && column == m.CategoryColumn) rec.Category = value;
+        else Route(m, ++mapped, value, rec, images);
+    }
+    for (; k < values.size(); ++k)
+        if (!values[k].empty()) rec.Memo += values[k] + "\r\n";
+}
+
+std::string NormaliseLineEnds(const std::string& bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 32 + 2);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        char c = bytes[i];
+        if (c == '\r') {
+            out += "\r\n";
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out += c;
+        }
+    }
+    if (!out.empty() && out.back() != '\n') out += "\r\n";
+    return out;
+}
+
+}  // namespace fv

@@ -1,0 +1,62 @@
+// Distributing rows over records: the program's own record lines and the rows of a foreign delimited
+// file (or an ODBC query), as the import wizard mapped their columns to category, fields, images and memo.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "records/database_state.h"
+#include "records/record_text.h"
+
+namespace fv {
+
+// The import wizard's choices for one import.
+struct ImportMapping {
+    int CategoryColumn = 0;                  // 1-based source column holding the category; 0 = none
+    std::string FixedCategory;               // category of every row; empty = none
+    std::array<std::string, 24> MapToDB;     // per mapped column: field number text, or empty
+    std::array<bool, 24> CheckImage{};       // per mapped column: the value is an image path
+    std::string OverflowFields;              // mapped column numbers sent to the memo, maybe "extra columns"
+    int Delimiter = TabDelimiter;
+};
+
+// Images of a row: the first free slot takes an empty value or the path of an existing file. A path whose
+// file is missing does not use up a slot, so the next image moves up; it is not lost either: Finish puts it
+// in a slot left free (or, with none left, as a "Bad Image File:" line in the memo) and reports it in
+// `missing`, so that the picture can come back and a save never drops the path.
+class ImageSlots {
+public:
+    ImageSlots(DatabaseRecord& rec, std::vector<std::string>* missing) : rec_(rec), missing_(missing) {}
+    ~ImageSlots() { Finish(); }
+    void Add(const std::string& value);
+    void Finish();
+
+private:
+    DatabaseRecord& rec_;
+    std::vector<std::string>* missing_;
+    std::vector<std::string> pending_;
+    int used_ = 0;
+};
+
+// One line of the program's own file into rec: category, 20 fields, 4 image columns through the image
+// slots, further columns into the memo. False when the stream was already at its end.
+bool ReadOwnRecord(RecordTextReader& reader, DatabaseRecord& rec, std::vector<std::string>* missingImages);
+
+// One row of a foreign text file. rec is emptied first. False when the stream was already at its end.
+bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& mapping, DatabaseRecord& rec,
+                    std::vector<std::string>* missingImages);
+
+// One row of values (an ODBC query's columns, in order).
+void FillFromValues(const std::vector<std::string>& values, const ImportMapping& mapping, DatabaseRecord& rec,
+                    std::vector<std::string>* missingImages);
+
+// The foreign file's bytes with every line end (CR LF, CR or LF alone) made CR LF, and a last line
+// without a line end given one, so that every line is a row.
+std::string NormaliseLineEnds(const std::string& bytes);
+
+// The overflow list as the load uses it: the text with a comma after it when it has none.
+bool InOverflowList(const std::string& overflowList, int mapped);
+
+}  // namespace fv

@@ -1,0 +1,159 @@
+// Rows into records: the program's own lines with the image slots, and foreign rows as the wizard maps them.
+#include <gtest/gtest.h>
+
+#include "platform/fs/files.h"
+#include "records/import_fill.h"
+#include "support/temp_dir.h"
+
+namespace fv {
+namespace {
+
+std::vector<DatabaseRecord> ReadForeign(const std::string& bytes, const ImportMapping& m,
+                                        std::vector<std::string>* missing = nullptr) {
+    TextStream s(NormaliseLineEnds(bytes));
+    RecordTextReader reader(s, m.Delimiter);
+    std::vector<DatabaseRecord> rows;
+    DatabaseRecord r;
+    while (ReadForeignRow(reader, m, r, missing)) rows.push_back(r);
+    return rows;
+}
+
+ImportMapping Mapping(std::initializer_list<const char*> mapTo, int delimiter = ',') {
+    ImportMapping m;
+    m.Delimiter = delimiter;
+    std::size_t i = 0;
+    for (const char* f : mapTo) m.MapToDB[i++] = f;
+    return m;
+}
+
+TEST(ImportFill, ACategoryColumnTakesNoMappedNumber) {
+    ImportMapping m = Mapping({"1", "2", "3", "4"});
+    m.CategoryColumn = 3;
+    auto rows = ReadForeign("a,b,Sport,d,e\r\n", m);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Category, "Sport");
+    EXPECT_EQ(rows[0].Field[0], "a");
+    EXPECT_EQ(rows[0].Field[1], "b");
+    EXPECT_EQ(rows[0].Field[2], "d");  // source column 4 is mapped column 3
+    EXPECT_EQ(rows[0].Field[3], "e");
+}
+
+TEST(ImportFill, OverflowListSendsExactlyTheNumberedColumnsToTheMemo) {
+    struct Case {
+        const char* overflow;
+        std::string memo;
+    };
+    for (const Case& c : {Case{"2", "two\r\n"}, Case{"12,", ""}, Case{"1,2,", "two\r\n"}, Case{"3,2", "two\r\n"},
+                          Case{"", ""}}) {
+        ImportMapping m = Mapping({"1"});
+        m.OverflowFields = c.overflow;
+        auto rows = ReadForeign("one,two\r\n", m);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0].Memo, c.memo) << c.overflow;
+        EXPECT_EQ(rows[0].Field[0], "one");
+    }
+}
+
+TEST(ImportFill, FixedCategoryBudgetAndExtraColumns) {
+    std::string line;
+    for (int i = 1; i <= 27; ++i) line += (i > 1 ? "," : "") + std::string("v") + std::to_string(i);
+    for (const char* overflow : {"", "extra columns"}) {
+        ImportMapping m = Mapping({"1"});
+        m.FixedCategory = "Vans";
+        m.OverflowFields = overflow;
+        auto rows = ReadForeign(line + "\r\nnext\r\n", m);
+        ASSERT_EQ(rows.size(), 2u) << overflow;
+        EXPECT_EQ(rows[0].Category, "Vans");
+        // 24 columns are routed; 25 to 27 reach the memo only with "extra columns".
+        EXPECT_EQ(rows[0].Memo, std::string(overflow).empty() ? "" : "v25\r\nv26\r\nv27\r\n") << overflow;
+        EXPECT_EQ(rows[1].Field[0], "next");
+    }
+    // With a category column as well, its value replaces the fixed category.
+    ImportMapping both = Mapping({"1"});
+    both.FixedCategory = "Vans";
+    both.CategoryColumn = 2;
+    EXPECT_EQ(ReadForeign("x,Cars\r\n", both)[0].Category, "Cars");
+}
+
+TEST(ImportFill, ACategoryColumnAtTheEndOfTheLineEndsTheRow) {
+    ImportMapping m = Mapping({"1"});
+    m.CategoryColumn = 2;
+    auto rows = ReadForeign("a,Sport\r\nb,Family\r\n", m);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].Field[0], "b");
+    EXPECT_EQ(rows[1].Category, "Family");
+}
+
+TEST(ImportFill, LineEndsOfEveryKindAndAnUnterminatedLastLine) {
+    ImportMapping m = Mapping({"1"});
+    auto rows = ReadForeign("a\nb\rc\r\nd", m);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[3].Field[0], "d");
+    EXPECT_EQ(NormaliseLineEnds(""), "");
+}
+
+TEST(ImportFill, ARowOverwritesEverythingOfAnEarlierRecordAtItsPlace) {
+    TextStream s("new\r\n");
+    RecordTextReader reader(s, ',');
+    DatabaseRecord r;
+    r.Field[5] = "stale";
+    r.Image[2] = "stale.jpg";
+    ASSERT_TRUE(ReadForeignRow(reader, Mapping({"1"}), r, nullptr));
+    EXPECT_EQ(r.Field[0], "new");
+    EXPECT_EQ(r.Field[5], "");
+    EXPECT_EQ(r.Image[2], "");
+}
+
+TEST(ImportFill, AMissingImageLetsTheNextMoveUpAndIsKept) {
+    testing::TempDir dir;
+    ASSERT_TRUE(WriteWholeFile(dir.File("b.jpg"), "x"));
+    const std::string missingPath = dir.File("a.jpg"), present = dir.File("b.jpg");
+    // The program's own line: images are columns 22 to 25.
+    std::string line = "\"Cat\"";
+    for (int i = 0; i < 20; ++i) line += "\t";
+    line += "\t\"" + missingPath + "\"\t\"" + present + "\"\t\t\r\n";
+    TextStream s(line);
+    RecordTextReader reader(s, TabDelimiter);
+    DatabaseRecord r;
+    std::vector<std::string> missing;
+    ASSERT_TRUE(ReadOwnRecord(reader, r, &missing));
+    EXPECT_EQ(r.Image[0], present);
+    EXPECT_EQ(r.Image[1], "");
+    EXPECT_EQ(r.Image[2], "");
+    EXPECT_EQ(r.Image[3], missingPath);  // kept, in the slot left free
+    EXPECT_EQ(missing, std::vector<std::string>{missingPath});
+
+    // Four images that exist and a fifth image column: the fifth is dropped.
+    ImportMapping m = Mapping({});
+    for (std::size_t i = 0; i < 5; ++i) m.CheckImage[i] = true;
+    std::string row;
+    for (int i = 0; i < 5; ++i) row += (i ? "," : "") + present;
+    auto rows = ReadForeign(row + "\r\n", m);
+    ASSERT_EQ(rows.size(), 1u);
+    for (const std::string& img : rows[0].Image) EXPECT_EQ(img, present);
+    EXPECT_EQ(rows[0].Memo, "");
+
+    // Four images that exist and a missing one: no free slot, so it is kept in the memo.
+    std::vector<std::string> reported;
+    auto withMissing = ReadForeign(row.substr(0, row.rfind(',')) + "," + missingPath + "\r\n", m, &reported);
+    EXPECT_EQ(withMissing[0].Memo, "Bad Image File:" + missingPath + "\r\n");
+    EXPECT_EQ(reported, std::vector<std::string>{missingPath});
+}
+
+TEST(ImportFill, OdbcValuesAreRoutedByPosition) {
+    ImportMapping m = Mapping({"2", "1"});
+    m.CategoryColumn = 3;
+    DatabaseRecord r;
+    FillFromValues({"a", "b", "Sport", "", "e"}, m, r, nullptr);
+    EXPECT_EQ(r.Field[1], "a");
+    EXPECT_EQ(r.Field[0], "b");
+    EXPECT_EQ(r.Category, "Sport");
+    // Columns beyond the budget go to the memo when not empty.
+    std::vector<std::string> many(27, "");
+    many[26] = "last";
+    FillFromValues(many, Mapping({}), r, nullptr);
+    EXPECT_EQ(r.Memo, "last\r\n");
+}
+
+}  // namespace
+}  // namespace fv
