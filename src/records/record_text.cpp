@@ -11,7 +11,7 @@
 namespace fv {
 
 namespace {
-constexpr int CR = 13, Quote = '"';
+constexpr int CR = 13;
 constexpr std::size_t BlockSize = 4096;
 }  // namespace
 
