@@ -88,6 +88,8 @@ TFolivexForm::TFolivexForm(Component* owner, Program& program) : ProgramForm(own
     NumberTabStops();
     EnableBuiltCommands();
     WireRecordEditor();
+    WireDatabaseCommands();
+    WirePublishingCommands();
 
     InitialLoadTimer = Make<Timer>("InitialLoadTimer", 1000, false);
     InitialLoadTimer->SetOnTimer([this](Component* s) { InitialLoadTimerHit(s); });
@@ -324,29 +326,31 @@ void TFolivexForm::NumberTabStops() {
 
 void TFolivexForm::EnableBuiltCommands() {
     // A command whose work is not built yet is disabled rather than left to do nothing; set Built as the
-    // work lands. Built now: leaving the program from either "Exit Folivex" entry, and the resort.
+    // work lands. Built now: leaving the program from either "Exit Folivex" entry, the resort, the database
+    // setup dialog, the FTP settings and the record images, the publishing settings dialogs, the shopping-cart
+    // setup, and the browser (published pages, help and the two web sites).
     struct MenuCommand {
         MenuItem* Item;
         bool Built;
     };
     const MenuCommand menu[] = {
-        {Open1, false},
+        {Open1, true},
         {Sort1, false},
         {Exit1, true},
         {ReSort1, true},
         {Publishonlymodifiedrecords1, false},
-        {G1, false},
-        {FTPWebServersettings1, false},
-        {HTMLHeadersFooters1, false},
-        {SearchEnginesettings1, false},
-        {InternationalLanguageSettings1, false},
+        {G1, true},
+        {FTPWebServersettings1, true},
+        {HTMLHeadersFooters1, true},
+        {SearchEnginesettings1, true},
+        {InternationalLanguageSettings1, true},
         {ForcePublishofALLrecords1, false},
-        {ViewResults1, false},
+        {ViewResults1, true},
         {GO2, false},
-        {About1, false},
-        {VisitourWebSite1, false},
-        {KarvoSetup1, false},
-        {VisitKarvoWebSite1, false},
+        {About1, true},
+        {VisitourWebSite1, true},
+        {KarvoSetup1, true},
+        {VisitKarvoWebSite1, true},
         {ExitFolivex1, true},
     };
     for (const MenuCommand& c : menu) c.Item->SetEnabled(c.Built);
@@ -356,33 +360,35 @@ void TFolivexForm::EnableBuiltCommands() {
         bool Built;
     };
     const ButtonCommand buttons[] = {
-        {OpenButton, false},
+        {OpenButton, true},
         {SaveIt, false},
         {PublishItButton, false},
-        {ViewItButton, false},
+        {ViewItButton, true},
         {UploadItButton, false},
         {RozizAButton, false},
-        {HelpButton, false},
-        // The image picker and the scaling of the picture come with the record images.
-        {Image1Button, false},
-        {Image2Button, false},
-        {Image3Button, false},
-        {Image4Button, false},
-        {ScaleButton, false},
+        {HelpButton, true},
+        // The image picker and the scaling of the picture.
+        {Image1Button, true},
+        {Image2Button, true},
+        {Image3Button, true},
+        {Image4Button, true},
+        {ScaleButton, true},
     };
     for (const ButtonCommand& c : buttons) c.Target->SetEnabled(c.Built);
 }
 
 void TFolivexForm::FormShow(Component*) { Repaint(); }
 
-void TFolivexForm::FormClose(Component*, CloseAction&) {
-    // Closing the main window any other way than the exit commands ends the program at once.
-    P.App.Terminate(0);
+void TFolivexForm::FormClose(Component* sender, CloseAction& action) {
+    // Every way of closing the main window goes through the exit command, which offers to save: the
+    // window stays open when the user's save fails.
+    action = CloseAction::None;
+    ExitButtonClick(sender);
 }
 
 void TFolivexForm::FormDestroy(Component*) {
-    // The flags of the last changes survive the end of the program.
-    WriteRepublishFile(true);
+    // The flags of the last changes survive the end of the program, beside the database they belong to.
+    WriteRepublishFile(false);
 }
 
 void TFolivexForm::InitialLoadTimerHit(Component*) { InitialLoadTimer->SetEnabled(false); }
@@ -396,7 +402,8 @@ void TFolivexForm::ExitButtonClick(Component* sender) {
                                           MbYesNo | MbIconQuestion)
                          : app.MessageBox("Do you want to Save your recent changes ?", "Save Changes?",
                                           MbYesNo | MbIconQuestion);
-        if (answer == IdYes) SaveDBButtonClick(sender);
+        // A save that fails keeps the program open, so nothing is lost.
+        if (answer == IdYes && !SaveDatabase()) return;
     }
     app.SetScreenCursor(Cursor::HourGlass);
     bool written = WriteWholeFile(JoinPath(P.ProgramDirectory, LastUseFileName), LastUseText(CurrentLastUse()));
@@ -445,21 +452,9 @@ void TFolivexForm::GO2Click(Component* sender) { UploadButton(sender); }
 void TFolivexForm::ViewResults1Click(Component* sender) { ViewItButtonClick(sender); }
 
 // Commands whose work is still to come; EnableBuiltCommands keeps their entries and buttons disabled.
-void TFolivexForm::DBSetupButtonClick(Component*) {}
-void TFolivexForm::SaveDBButtonClick(Component*) {}
 void TFolivexForm::Publishonlymodifiedrecords1Click(Component*) {}
-void TFolivexForm::G1Click(Component*) {}
-void TFolivexForm::FTPWebServersettings1Click(Component*) {}
-void TFolivexForm::HTMLHeadersFooters1Click(Component*) {}
-void TFolivexForm::SearchEnginesettings1Click(Component*) {}
-void TFolivexForm::InternationalLanguageSettings1Click(Component*) {}
 void TFolivexForm::ForcePublishofALLrecords1Click(Component*) {}
-void TFolivexForm::HelpButtonClicked(Component*) {}
-void TFolivexForm::VisitourWebSite1Click(Component*) {}
-void TFolivexForm::KarvoSetup1Click(Component*) {}
-void TFolivexForm::VisitKarvoWebSite1Click(Component*) {}
 void TFolivexForm::PublishSetupButtonClick(Component*) {}
-void TFolivexForm::ViewItButtonClick(Component*) {}
 void TFolivexForm::UploadButton(Component*) {}
 void TFolivexForm::RozizAButtonClick(Component*) {}
 

@@ -120,8 +120,11 @@ public:
     void RadioButton4Click(Component* sender) { ShowImage(4); }
     // "Record (n) of (m)".
     void ShowRecordCaption();
-    // Writes the republish-flag file, in the database folder unless told to stay where it is.
-    void WriteRepublishFile(bool stayInCurrentDirectory);
+    // Writes the republish-flag file, in the database folder unless told to stay where it is; false (after
+    // the message) when it could not be written.
+    bool WriteRepublishFile(bool stayInCurrentDirectory);
+    // Saves the database's files; true only when every one of them was written.
+    bool SaveDatabase();
 
     // Navigation, and the fast scroll while the forward or back button is held down.
     void RewindButtonClick(Component* sender);
@@ -157,6 +160,27 @@ public:
     // What the last-use file records now: the open database, the browser and the window sizes.
     LastUse CurrentLastUse() const;
 
+    // Record images: the picker for slot n, the scale toggle and the full view; the database setup
+    // dialog's reload; the help page (main_window_dialogs.cpp).
+    void Image1ButtonClick(Component* sender) { PickRecordImage(1); }
+    void Image2ButtonClick(Component* sender) { PickRecordImage(2); }
+    void ImageButton3Click(Component* sender) { PickRecordImage(3); }
+    void ImageButton4Click(Component* sender) { PickRecordImage(4); }
+    void ScaleButtonClick(Component* sender);
+    void TheImageDblClick(Component* sender);
+    // Loads the database the setup dialog chose (DatabaseFileName in DatabaseDirectory, an import, or an
+    // empty new database); the one place the setup dialog's OK result leads to.
+    void ReloadDatabase();
+    // Opens the help page (after ViewTarget has been set).
+    void ShowHelpPage();
+
+    // The publication fonts of the fields, the labels and the memo: the swatches' double clicks.
+    void Colour1DblClick(Component* sender);
+    void LabelColourDblClick(Component* sender);
+    void ScrollColourDblClick(Component* sender);
+    // Shows the published index page or the help page (by ViewTarget) in the chosen browser.
+    void ViewButtonClick(Component* sender);
+
     // Menu and command handlers. Those whose work is not built yet are empty, and their entries and
     // buttons are disabled (see EnableBuiltCommands).
     void DBSetupButtonClick(Component* sender);
@@ -188,6 +212,11 @@ private:
     using Handler = void (TFolivexForm::*)(Component*);
 
     void WireRecordEditor();
+    void WirePublishingCommands();
+    // Browser launch of a web site: 2 the maker's, 3 the cart service's.
+    void VisitWebSite(Component* sender, int mode);
+    void WireDatabaseCommands();
+    void PickRecordImage(int slot);
     void SetBrowseState(bool browse);
     void ShowImage(int k);
     // Reads the sort-order boxes; false (after the message) when one holds anything but 1, 2 or 3.

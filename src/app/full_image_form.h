@@ -1,4 +1,4 @@
-// The window "Full Image"; its controls come with the work that gives it its behaviour.
+// The window "Full Image": a record picture at its own size, closed with its OK button.
 #pragma once
 
 #include "app/program_form.h"
@@ -8,6 +8,13 @@ namespace fv {
 class TFullImageForm : public ProgramForm {
 public:
     TFullImageForm(Component* owner, Program& program);
+
+    Panel* MainPanel;
+    fv::Image* Image;
+    BitBtn* BitBtn1;
+
+    // Shows a copy of the picture (an empty one for null) modally, the window sized to it.
+    void ShowPicture(const BitmapPtr& picture);
 };
 
 }  // namespace fv

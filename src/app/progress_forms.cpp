@@ -34,7 +34,18 @@ TSaveForm::TSaveForm(Component* owner, Program& program) : ProgramForm(owner, pr
     SetBounds(0, 0, 254, 84);
     MainPanel = Add<GroupBox>(this, "MainPanel", 2, 2, 241, 49, "Saving...");
     SaveProgressBar = Add<ProgressBar>(MainPanel, "SaveProgressBar", 10, 20, 221, 17);
+    HideTimer = Make<Timer>("HideTimer", 1000, false);
+    HideTimer->SetOnTimer([this](Component*) {
+        HideTimer->SetEnabled(false);
+        Hide();
+    });
     Hide();
+}
+
+void TSaveForm::HideAfter(int ms) {
+    HideTimer->SetEnabled(false);
+    HideTimer->SetInterval(ms);
+    HideTimer->SetEnabled(true);
 }
 
 TLoadForm::TLoadForm(Component* owner, Program& program) : ProgramForm(owner, program, "LoadForm") {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/program_form.h"
+#include "platform/ui/timer.h"
 
 namespace fv {
 
@@ -12,6 +13,9 @@ public:
     TSaveForm(Component* owner, Program& program);
     GroupBox* MainPanel;
     ProgressBar* SaveProgressBar;
+    Timer* HideTimer;
+    // Keeps the form on screen for ms more without holding up the program.
+    void HideAfter(int ms);
 };
 
 class TLoadForm : public ProgramForm {

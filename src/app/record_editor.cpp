@@ -201,12 +201,12 @@ void TFolivexForm::DeleteButtonClick(Component* sender) {
     P.DatabaseModified = 1;
 }
 
-void TFolivexForm::WriteRepublishFile(bool stayInCurrentDirectory) {
+bool TFolivexForm::WriteRepublishFile(bool stayInCurrentDirectory) {
     if (!stayInCurrentDirectory && !P.DatabaseDirectory.empty()) ChangeDirectory(P.DatabaseDirectory);
-    if (!WriteWholeFile(P.RepublishFileName, RepublishBytes(P))) {
-        P.App.Beep(BeepKind::Exclamation);
-        P.App.ShowMessage("Unable to Save Republish data !");
-    }
+    if (WriteWholeFile(P.RepublishFileName, RepublishBytes(P))) return true;
+    P.App.Beep(BeepKind::Exclamation);
+    P.App.ShowMessage("Unable to Save Republish data !");
+    return false;
 }
 
 }  // namespace fv

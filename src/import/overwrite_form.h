@@ -1,4 +1,5 @@
-// The window "Overwrite Import File"; its controls come with the work that gives it its behaviour.
+// The dialog "Overwrite Import File": before the first save of text-imported data, the records are
+// written over the imported file or under a new database name.
 #pragma once
 
 #include "app/program_form.h"
@@ -8,6 +9,21 @@ namespace fv {
 class TOverwriteForm : public ProgramForm {
 public:
     TOverwriteForm(Component* owner, Program& program);
+
+    Panel* MainPanel;
+    Label* Label2;
+    Label* Label3;
+    Label* ImportFileLabel;
+    Edit* ImportFileName;
+    Label* NewFileLabel;
+    Edit* NewFileName;
+    Button* NewFileNameButton;
+    Button* OverwriteButton;
+    BitBtn* BitBtn1;
+
+    void FormActivate(Component* sender);
+    void OverwriteButtonClick(Component* sender);
+    void NewFileNameButtonClick(Component* sender);
 };
 
 }  // namespace fv

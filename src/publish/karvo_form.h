@@ -1,5 +1,9 @@
-// The window "Karvo Shopping Cart"; its controls come with the work that gives it its behaviour.
+// The shopping-cart setup "Karvo Shopping Cart": the seller's user and web-site numbers at the Karvo cart
+// service, the images of its order and checkout buttons and the switch for a checkout button on the
+// quick-view pages; Extract takes the numbers out of a piece of the service's HTML pasted into the form.
 #pragma once
+
+#include <array>
 
 #include "app/program_form.h"
 
@@ -8,6 +12,33 @@ namespace fv {
 class TKarvoForm : public ProgramForm {
 public:
     TKarvoForm(Component* owner, Program& program);
+
+    Panel* MainPanel;
+    GroupBox* SetupGroup;  // "Karvo Shopping Cart Setup"
+    Label* UserNumberLabel;
+    Edit* KarvoUserNumber;
+    Label* WebSiteNumberLabel;
+    Edit* KarvoWebSiteNumber;
+    Label* OrderGifLabel;
+    Edit* KarvoOrderGif;
+    Label* CheckoutGifLabel;
+    Edit* KarvoCheckoutGif;
+    CheckBox* KarvoQuickViewCheckout;
+    Label* ProductNumberLabel;
+    Edit* KarvoProductNumber;
+    std::array<Label*, 4> Instructions;
+    Memo* KarvoHTML;
+    Button* Extract;
+    BitBtn* HelpButton;
+    BitBtn* BitBtn1;  // OK
+
+    // Fills the user, web-site and product numbers from the first "karvo_usercode value=",
+    // "karvo_websitenr value=" and "karvo_productnr value=" of the pasted HTML (each value: what stands
+    // between the key and the next ">"), then says how many it found. Any length of text is examined.
+    void ExtractClick(Component* sender);
+    // The help page, chosen by "#shopping".
+    void HelpButtonClick(Component* sender);
+    void BitBtn1Click(Component* sender);
 };
 
 }  // namespace fv

@@ -1,12 +1,133 @@
-// The window "Multi-Lingual support settings..."; its controls come with the work that gives it its behaviour.
+// The language texts dialog: 27 rows in two columns, the page texts on the left and the texts of the
+// search engine on the right.
+//
+//   Key in an alternative ...                                                      [  OK  ]
+//   Folivex setting (pages)       Published text  | Folivex setting (search)      Published text
+//   [Please Select:....] [default] [Please Select:] | [Your first Search...] [default] [.............]
+//   ...                                                                             [  OK  ]
 #include "publish/lang_form.h"
+
+#include "publish/publish_helpers.h"
 
 namespace fv {
 
+const std::array<LanguageText, LanguageTextCount> LanguageTexts = {{
+    {"pleaseselect", "Please Select:", "default1"},
+    {"detailview", "Detail View", "Button1"},
+    {"quickview1", "Quick View", "Button2"},
+    {"category", "Category", "Button3"},
+    {"search", "Search", "Button4"},
+    {"clickimage", "Click Image for original", "Button5"},
+    {"record", "Record", "Button6"},
+    {"of", "of", "Button7"},
+    {"changecategory", "Change Category", "Button8"},
+    {"quickview2", "QuickView:", "Button9"},
+    {"firstrecord", "First record", "Button10"},
+    {"previousrecord", "Previous record", "Button11"},
+    {"nextrecord", "Next record", "Button12"},
+    {"lastrecord", "Last record", "Button13"},
+    {"entries", "Entries.", "Button14"},
+    {"SrchFirst", "Your first Search will fail on Internet Explorer - when run locally - please select again",
+     "Button15"},
+    {"SrchGo", "Go !", "Button16"},
+    {"SrchResults", "Search: Results", "Button17"},
+    {"SrchNoMatch", "No matches Found !", "Button18"},
+    {"SrchSearching", "***** SEARCHING *****", "Button19"},
+    {"SrchPreparing", "***** PREPARING RESULTS *****", "Button20"},
+    {"SrchComplete", "**** SEARCH COMPLETE ****", "Button24"},
+    {"SrchFirst100", "Results limited to first 100 matches !", "Button21"},
+    {"SrchNoData", "You must enter some search data !", "Button22"},
+    {"SrchClose", "Close Search Engine", "Button23"},
+    {"SrchAND", "and", "Button25"},
+    {"SrchOR", "or", "Button26"},
+}};
+
+namespace {
+
+constexpr int PageRows = 15;  // the rows read by the index, quick-view and detail pages; the rest: search
+constexpr int ColumnWidth = 408, RightColumn = 432;
+constexpr int TextWidth = 170, ButtonLeft = 176, ButtonWidth = 56, RealLeft = 238;
+constexpr int RowTop = 94, RowPitch = 25;
+
+std::string RealHint(const std::string& key) {
+    if (key == "SrchFirst100")
+        return "If you modify the Return Results value from the default of 100 Remember to modify the setting in "
+               "the Search Engine Setup Page";
+    if (key == "SrchAND") return "The search keyword that joins words that must all match: it MUST BE LOWER CASE";
+    if (key == "SrchOR") return "The search keyword that joins words of which one must match: it MUST BE LOWER CASE";
+    return "The text published in place of the original Folivex setting";
+}
+
+}  // namespace
+
 TLangForm::TLangForm(Component* owner, Program& program) : ProgramForm(owner, program, "LangForm") {
     SetCaption("Multi-Lingual support settings...");
-    SetBounds(0, 0, 520, 620);
     Position = FormPosition::ScreenCenter;
+    SetClientSize(RightColumn + ColumnWidth + 8, 508);
+
+    Label1 = Add<Label>(this, "Label1", 8, 8, 400, 13, "Key in an alternative to the default descriptions, or click the ");
+    Label2 = Add<Label>(this, "Label2", 8, 22, 400, 13, "'default' button for the original Folivex setting.");
+    Label3 = Add<Label>(this, "Label3", 8, 40, 400, 13, "(The settings relate to the published pages and not the");
+    Label4 = Add<Label>(this, "Label4", 8, 54, 400, 13, "Folivex Screens themselves)");
+    BitBtn1 = Add<BitBtn>(this, "BitBtn1", RightColumn + ColumnWidth - 75, 8, 75, 25, "OK");
+    BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
+    BitBtn1->ModalResult = MrOk;
+
+    PageTextsHeading = Add<Label>(this, "PageTextsHeading", 8, 76, TextWidth, 13, "Folivex setting (pages)");
+    PagePublishHeading = Add<Label>(this, "PagePublishHeading", 8 + RealLeft, 76, TextWidth, 13, "Published text");
+    SearchTextsHeading =
+        Add<Label>(this, "SearchTextsHeading", RightColumn, 76, TextWidth, 13, "Folivex setting (search)");
+    SearchPublishHeading =
+        Add<Label>(this, "SearchPublishHeading", RightColumn + RealLeft, 76, TextWidth, 13, "Published text");
+
+    for (int r = 0; r < LanguageTextCount; ++r) {
+        const LanguageText& t = LanguageTexts[std::size_t(r)];
+        const int left = r < PageRows ? 8 : RightColumn;
+        const int top = RowTop + (r < PageRows ? r : r - PageRows) * RowPitch;
+        Edit* text = Add<Edit>(this, std::string("Text_") + t.Key, left, top, TextWidth, 21);
+        text->SetText(t.BuiltIn);
+        text->SetReadOnly(true);
+        text->SetTabStop(false);
+        text->SetColor(ClBtnFace);
+        text->SetHint("This is the original Folivex setting");
+        Button* button = Add<Button>(this, t.Button, left + ButtonLeft, top - 2, ButtonWidth, 25, "default");
+        button->SetHint("Click here to set the Publish value to the default from the left");
+        Edit* real = Add<Edit>(this, std::string("Real_") + t.Key, left + RealLeft, top, TextWidth, 21);
+        real->SetText(t.BuiltIn);
+        real->SetHint(RealHint(t.Key));
+        TextEdits[std::size_t(r)] = text;
+        DefaultButtons[std::size_t(r)] = button;
+        RealEdits[std::size_t(r)] = real;
+        button->OnClick = [this, r](Component*) { RestoreDefault(r); };
+        real->OnChange = [this](Component* s) { Real_pleaseselectChange(s); };
+    }
+
+    BitBtn2 = Add<BitBtn>(this, "BitBtn2", RightColumn + ColumnWidth - 75, 475, 75, 25, "OK");
+    BitBtn2->ButtonKind = BitBtn::BtnKind::Ok;
+    BitBtn2->ModalResult = MrOk;
+    BitBtn2->Default = true;
+    BitBtn1->OnClick = [this](Component* s) { BitBtn1Click(s); };
+    BitBtn2->OnClick = [this](Component* s) { BitBtn2Click(s); };
+}
+
+Edit* TLangForm::Real(const std::string& key) const { return Find<Edit>("Real_" + key); }
+
+void TLangForm::RestoreDefault(int row) {
+    RealEdits[std::size_t(row)]->SetText(TextEdits[std::size_t(row)]->Text());
+}
+
+void TLangForm::Real_pleaseselectChange(Component*) {
+    // The texts stand on every page: a new one is published everywhere, and the exit offers to save it.
+    SettingChanged(P, true);
+}
+
+void TLangForm::BitBtn1Click(Component*) {
+    // Shown modally the button's result closes the form; shown any other way it is closed here.
+    if (!Modal()) Close();
+}
+
+void TLangForm::ApplyNewDatabaseDefaults() {
+    for (int r = 0; r < LanguageTextCount; ++r) RestoreDefault(r);
 }
 
 }  // namespace fv

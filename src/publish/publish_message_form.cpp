@@ -1,12 +1,39 @@
-// The window "Publishing - Auto detect NEW Files"; its controls come with the work that gives it its behaviour.
+// The publish notice: eight lines of text, the "don't show" box and OK.
 #include "publish/publish_message_form.h"
 
 namespace fv {
 
-TPublishMessageForm::TPublishMessageForm(Component* owner, Program& program) : ProgramForm(owner, program, "PublishMessageForm") {
+namespace {
+const char* const NoticeLines[8] = {
+    "Remember, the Publishing step will only attempt to publish records",
+    "that have changed since the last publishing attempt.",
+    "This may mean that when you view your files locally - some links",
+    "to other pages may be missing.",
+    "To guarantee all files are Published, select the \"Force Publish'",
+    "option from the Publish main menu.",
+    "Alternatively, if you want to guarantee publishing all pages each",
+    "time you click 'Publish', check the Box on the Publish Setup page.",
+};
+}  // namespace
+
+TPublishMessageForm::TPublishMessageForm(Component* owner, Program& program)
+    : ProgramForm(owner, program, "PublishMessageForm") {
     SetCaption("Publishing - Auto detect NEW Files");
-    SetBounds(0, 0, 400, 220);
+    SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
+    MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 420, 208);
+    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    for (int i = 0; i < 8; ++i)
+        Lines[std::size_t(i)] = Add<Label>(MainPanel, "Label" + std::to_string(i + 1), 12, 12 + i * 16, 400, 13,
+                                           NoticeLines[i]);
+    DontShow = Add<CheckBox>(MainPanel, "DontShow", 12, 148, 300, 17, "Don't show me this message again this session");
+    BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 333, 174, 75, 25, "OK");
+    BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
+    BitBtn1->ModalResult = MrOk;
+    BitBtn1->Default = true;
+    BitBtn1->OnClick = [this](Component*) {
+        if (!Modal()) Close();
+    };
 }
 
 }  // namespace fv

@@ -1,5 +1,9 @@
-// The window "Publishing - Auto detect NEW Files"; its controls come with the work that gives it its behaviour.
+// The publish notice "Publishing - Auto detect NEW Files": after a publish that did not write every page,
+// it reminds the user that only changed records were published, until "Don't show me this message again
+// this session" is ticked.
 #pragma once
+
+#include <array>
 
 #include "app/program_form.h"
 
@@ -8,6 +12,11 @@ namespace fv {
 class TPublishMessageForm : public ProgramForm {
 public:
     TPublishMessageForm(Component* owner, Program& program);
+
+    Panel* MainPanel;
+    std::array<Label*, 8> Lines;
+    CheckBox* DontShow;
+    BitBtn* BitBtn1;  // OK
 };
 
 }  // namespace fv

@@ -1,5 +1,11 @@
-// The window "Search Engine Setup"; its controls come with the work that gives it its behaviour.
+// The search engine settings dialog "Search Engine Setup": whether the published site gets a search engine
+// (one for all records or one per category), its frames and return page, the fields and column widths of
+// its result table and the largest number of results. The publisher reads the controls; the configuration
+// file keeps them.
 #pragma once
+
+#include <array>
+#include <string>
 
 #include "app/program_form.h"
 
@@ -8,6 +14,37 @@ namespace fv {
 class TSearchSetup : public ProgramForm {
 public:
     TSearchSetup(Component* owner, Program& program);
+
+    Panel* SearchSetupPanel;
+    CheckBox* EnableSearchButton;
+    CheckBox* SearchPerCategory;
+    CheckBox* IntraNetSearches;
+    Label* FieldsLabel;
+    Edit* SearchViewFields;
+    Label* TargetPageLabel;  // "Re-start Page"
+    Edit* TargetPage;
+    Label* TargetFrameLabel;  // "Target Frame"
+    Edit* TargetFrame;
+    Label* InitialFrameLabel;  // "Initial Search Engine Target Frame"
+    Edit* InitialFrame;
+    Label* TopFrameLabel;
+    Edit* TopFrameSize;
+    Label* TableWidthLabel;
+    Edit* SearchViewPageTableWidth;
+    Label* ColumnsLabel;
+    std::array<Edit*, 10> SearchViewPageColumnWidth;  // [0] is SearchViewPageColumnWidth1
+    Label* MaxResultsLabel;
+    Edit* MaxSearchResults;
+    BitBtn* BitBtn2;  // OK
+
+    void SearchViewFieldsChange(Component* sender);
+    void BitBtn2Click(Component* sender);
+    // The ten widths read by the leading-integer rule, whole; false after the beep and the message when
+    // they do not add up to 100.
+    bool ValidateSearchColumnWidths(const std::array<std::string, 10>& widths);
+
+    // What a new database gets: the initial values of the dialog.
+    void ApplyNewDatabaseDefaults();
 };
 
 }  // namespace fv

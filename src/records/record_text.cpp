@@ -23,6 +23,8 @@ const DelimiterCandidate DelimiterCandidates[8] = {
 void DatabaseTextTo(const DatabaseState& db, const std::function<void(std::string_view)>& sink) {
     // One record line at a time in a reused buffer: a full database never sits in memory twice.
     std::string out = std::to_string(db.RecordCount) + "\r\n";
+    sink(out);  // the count line alone, then one call per record line
+    out.clear();
     auto slot = [&out](const std::string& text) {
         if (!text.empty()) {
             out += '"';
@@ -58,7 +60,6 @@ void DatabaseTextTo(const DatabaseState& db, const std::function<void(std::strin
         sink(out);
         out.clear();
     }
-    if (!out.empty()) sink(out);
 }
 
 std::string DatabaseText(const DatabaseState& db) {

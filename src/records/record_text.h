@@ -21,7 +21,8 @@ namespace fv {
 constexpr int TabDelimiter = 9;
 constexpr std::size_t MaxSlotLength = 300;
 
-// The whole database text file for the records of the table, handed to sink a record line at a time.
+// The whole database text file for the records of the table, handed to sink the count line first, then
+// a record line at a time.
 void DatabaseTextTo(const DatabaseState& db, const std::function<void(std::string_view)>& sink);
 std::string DatabaseText(const DatabaseState& db);
 // Writes the database text file through the whole-file writer: the old file stays until all is written.

@@ -1,5 +1,9 @@
-// The window "FTP Web Server Settings"; its controls come with the work that gives it its behaviour.
+// The dialog "FTP Web Server Settings": the five settings of the web server the upload connects to. The
+// edits are the settings; the upload and the configuration file read them directly.
 #pragma once
+
+#include <array>
+#include <cstdint>
 
 #include "app/program_form.h"
 
@@ -8,6 +12,31 @@ namespace fv {
 class TFTPForm : public ProgramForm {
 public:
     TFTPForm(Component* owner, Program& program);
+
+    GroupBox* MainPanel;
+    Label* HostLabel;
+    Edit* FTPhost;
+    Label* AccountLabel;
+    Edit* FTPAccountID;
+    Label* PasswordLabel;
+    Edit* FTPPassword;
+    Label* PortLabel;
+    Edit* FTPPort;
+    Label* HostDirLabel;
+    Edit* FTPHostDir;
+    BitBtn* CancelButton;
+    BitBtn* OKButton;
+
+    void FTPVariableChange(Component* sender);
+    void OKButtonClick(Component* sender);
+    // Puts back the texts and the modified mark the dialog was opened with.
+    void CancelButtonClick(Component* sender);
+    void FormShow(Component* sender);
+
+private:
+    std::array<Edit*, 5> Edits() const { return {FTPhost, FTPAccountID, FTPPassword, FTPPort, FTPHostDir}; }
+    std::array<std::string, 5> shownTexts_;
+    std::uint8_t shownModified_ = 0;
 };
 
 }  // namespace fv

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "platform/app/application.h"
 #include "view/desktop_look.h"
+#include "view/qt_dialogs.h"
 #include "view/qt_loop.h"
 #include "view/qt_services.h"
 #include "view/qt_view.h"
@@ -22,10 +23,14 @@ int main(int argc, char** argv) {
     fv::QtMessages messages;
     fv::QtCursors cursors;
     fv::QtImages images;
+    fv::QtDialogs dialogs;
+    fv::QtShell shell;
     fv::Application app(loop);
     app.SetMessages(&messages);
     app.SetCursors(&cursors);
     app.SetImages(&images);
+    app.SetDialogs(&dialogs);
+    app.SetShell(&shell);
     fv::QtView view(app);
     fv::Program program(app);
 

@@ -7,7 +7,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -27,6 +29,7 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
+#include "platform/ui/grid.h"
 #include "view/menu_bar.h"
 #include "view/qt_convert.h"
 #include "view/resources.h"
@@ -290,6 +293,7 @@ void QtView::Build(Control& control) {
     else if (dynamic_cast<PageControl*>(&control)) b.kind = Kind::PageControl;
     else if (dynamic_cast<TabSheet*>(&control)) b.kind = Kind::TabSheet;
     else if (dynamic_cast<TabControl*>(&control)) b.kind = Kind::TabControl;
+    else if (dynamic_cast<StringGrid*>(&control)) b.kind = Kind::StringGrid;
     else if (dynamic_cast<Label*>(&control)) b.kind = Kind::Label;
 
     // A page of a page control lives in the tab widget's stack; everything else in the parent's area.
@@ -437,6 +441,12 @@ QWidget* QtView::MakeWidget(Binding& b, QWidget* parent) {
         QObject::connect(w->Bar(), &QTabBar::currentChanged, w, [this, w](int index) {
             UserInput<TabControl>(w, [index](TabControl& t) { t.UserSelectTab(index); });
         });
+        return w;
+    }
+    case Kind::StringGrid: {
+        auto* w = new ModelWidget<QTableWidget>(this, parent);
+        w->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        w->verticalHeader()->hide();
         return w;
     }
     case Kind::TabSheet:
@@ -988,6 +998,22 @@ void QtView::SyncContent(Binding& b, bool items) {
             for (const std::string& t : tabs.Tabs) bar->addTab(ToQString(t));
         }
         if (bar->currentIndex() != tabs.TabIndex()) bar->setCurrentIndex(tabs.TabIndex());
+        break;
+    }
+    case Kind::StringGrid: {
+        // The fixed row shows as the column titles; the rows below it as the table's rows.
+        auto& grid = static_cast<StringGrid&>(c);
+        auto* q = static_cast<QTableWidget*>(w);
+        const int fixed = std::min(1, grid.FixedRows());
+        q->setColumnCount(grid.ColCount());
+        q->setRowCount(std::max(0, grid.RowCount() - fixed));
+        q->horizontalHeader()->setVisible(fixed > 0);
+        for (int col = 0; col < grid.ColCount(); ++col) {
+            if (fixed) q->setHorizontalHeaderItem(col, new QTableWidgetItem(ToQString(grid.Cell(col, 0))));
+            q->setColumnWidth(col, grid.DefaultColWidth);
+            for (int row = fixed; row < grid.RowCount(); ++row)
+                q->setItem(row - fixed, col, new QTableWidgetItem(ToQString(grid.Cell(col, row))));
+        }
         break;
     }
     case Kind::GroupBox:

@@ -75,7 +75,7 @@ private:
     enum class Kind {
         Form, Label, Edit, Memo, Button, SpeedButton, CheckBox, RadioButton, GroupBox, RadioGroup, Panel,
         Bevel, ComboBox, ListBox, Image, ProgressBar, ScrollBar, UpDown, PageControl, TabSheet, TabControl,
-        Plain,
+        StringGrid, Plain,
     };
     struct Binding;
     class Quiet;

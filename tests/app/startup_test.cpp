@@ -120,13 +120,14 @@ TEST_F(StartupTest, ExceptionInAnEventHandlerIsShownAndTheLoopGoesOn) {
     EXPECT_TRUE(program->FolivexForm->Visible());  // the splash timer still ran
 }
 
-TEST_F(StartupTest, ClosingTheMainWindowEndsAtOnceWithoutAQuestion) {
+TEST_F(StartupTest, ClosingTheMainWindowOffersToSaveLikeTheExitCommands) {
     ASSERT_TRUE(Start());
     loop.AdvanceBy(4000);
     program->DatabaseModified = 1;
+    Messages().Answer(IdNo);
     program->FolivexForm->Close();
     EXPECT_EQ(exitCodes, std::vector<int>{0});
-    EXPECT_TRUE(Messages().Messages().empty());
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"Do you want to Save your recent changes ?"});
 }
 
 TEST_F(StartupTest, ExitCommandAsksAboutUnsavedChangesThenEnds) {

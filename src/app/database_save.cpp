@@ -1,0 +1,82 @@
+// Saving the open database: the database text file, the configuration file, the chart settings file
+// when the chart changed, and the republish-flag file, each written whole or not at all.
+#include <chrono>
+#include <cmath>
+
+#include "app/folivex_form.h"
+#include "app/progress_forms.h"
+#include "import/overwrite_form.h"
+#include "platform/fs/files.h"
+#include "records/configuration.h"
+#include "records/record_text.h"
+
+namespace fv {
+
+void TFolivexForm::SaveDBButtonClick(Component*) { SaveDatabase(); }
+
+bool TFolivexForm::SaveDatabase() {
+    Application& app = P.App;
+    if (P.ImportPending && !P.OdbcImport) {
+        // The first save of imported text: overwrite the file it came from, or save under a new name.
+        app.Beep(BeepKind::Question);
+        if (P.OverwriteForm->ShowModal() == MrCancel) return false;
+    }
+    P.ImportPending = 0;
+    const auto start = std::chrono::steady_clock::now();
+    if (!P.DatabaseDirectory.empty() && !ChangeDirectory(P.DatabaseDirectory)) {
+        // Never write the files somewhere else than beside the database.
+        app.Beep(BeepKind::Exclamation);
+        app.ShowMessage("Unable to Save Database !");
+        return false;
+    }
+    // An empty database is saved too (a count line of 0), so that deleting the last record sticks.
+    if (P.Inserting || P.RecordModified) SaveButtonClick(this);
+
+    TSaveForm& form = *P.SaveForm;
+    form.SaveProgressBar->SetPosition(0);
+    form.Show();
+    form.Repaint();
+    app.Beep(BeepKind::Default);
+
+    auto fail = [&](const char* message) {
+        app.Beep(BeepKind::Exclamation);
+        app.ShowMessage(message);
+        form.Hide();
+        return false;
+    };
+
+    // The progress counts record lines in percent, computed as the original did, and only moves forward.
+    const float step = P.RecordCount > 0 ? 100.0f / float(P.RecordCount) : 100.0f;
+    int lines = -1;  // the count line comes first
+    WholeFileWriter database(P.DatabaseFileName);
+    DatabaseTextTo(P, [&](std::string_view line) {
+        database.Write(line);
+        if (++lines <= 0) return;
+        int percent = int(std::floor(float(lines) * step));
+        if (percent > form.SaveProgressBar->Position()) {
+            form.SaveProgressBar->SetPosition(percent);
+            form.SaveProgressBar->Repaint();
+        }
+    });
+    if (!database.Commit()) return fail("Unable to Save Database !");
+
+    if (!WriteWholeFile(P.ConfigFileName, ConfigurationText(app, P)))
+        return fail("Unable to Save Database Configuration data !");
+    // The chart settings file is written by the chart store once the chart window draws charts; until
+    // then a closed chart window has nothing of its own to keep.
+    if (!WriteRepublishFile(false)) {
+        form.Hide();
+        return false;
+    }
+    // Everything is on disk: only now is the database in step with memory.
+    P.DatabaseModified = 0;
+
+    form.SaveProgressBar->Repaint();
+    form.Repaint();
+    // The save form stays up about a second, so a quick save is still seen; the program does not wait.
+    if (std::chrono::steady_clock::now() - start <= std::chrono::seconds(1)) form.HideAfter(1000);
+    else form.Hide();
+    return true;
+}
+
+}  // namespace fv

@@ -1,0 +1,118 @@
+// Link values, script escaping, style tags, non-breaking spaces, published files and the republish mark.
+#include "publish/publish_helpers.h"
+
+#include "app/folivex_form.h"
+#include "app/program.h"
+#include "platform/fs/files.h"
+#include "publish/publish_setup_form.h"
+
+namespace fv {
+
+namespace {
+constexpr std::string_view LinkSeparator = "::";
+}  // namespace
+
+std::string LinkTarget(std::string_view value) {
+    std::size_t at = value.find(LinkSeparator);
+    return std::string(at == std::string_view::npos ? value : value.substr(0, at));
+}
+
+std::string LinkDisplayText(std::string_view value) {
+    std::size_t at = value.find(LinkSeparator);
+    return std::string(at == std::string_view::npos ? value : value.substr(at + LinkSeparator.size()));
+}
+
+std::string EscapeForScript(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8 + 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '<':
+            // "</" would end the script element wherever it stands, even inside a string.
+            if (i + 1 < text.size() && text[i + 1] == '/') {
+                out += "<\\/";
+                ++i;
+            } else {
+                out += '<';
+            }
+            break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
+std::string StyleOpenTags(std::string_view style) {
+    std::string tags;
+    if (style.find("Bold") != std::string_view::npos) tags += "<B>";
+    if (style.find("Italic") != std::string_view::npos) tags += "<I>";
+    if (style.find("Underline") != std::string_view::npos) tags += "<U>";
+    return tags;
+}
+
+std::string StyleCloseTags(std::string_view style) {
+    std::string tags;
+    if (style.find("Underline") != std::string_view::npos) tags += "</U>";
+    if (style.find("Italic") != std::string_view::npos) tags += "</I>";
+    if (style.find("Bold") != std::string_view::npos) tags += "</B>";
+    return tags;
+}
+
+std::string SpacesToNbsp(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == ' ') out += "&nbsp;";
+        else out += c;
+    }
+    return out;
+}
+
+std::string ImageLinkFileName(const std::string& publishedPath, const std::string& extension) {
+    const std::size_t keep = publishedPath.size() >= extension.size() ? publishedPath.size() - extension.size() : 0;
+    return publishedPath.substr(0, keep) + "img";
+}
+
+bool CopyPublishFile(Program& p, const std::string& source, const std::string& destination) {
+    if (CopyFileBytes(source, destination)) return true;
+    p.App.ShowMessage("Unable to locate file '" + source + "'");
+    return false;
+}
+
+bool PublishImageFile(Program& p, const std::string& source, const std::string& destination,
+                      const std::string& extension) {
+    if (p.PublishSetupForm && p.PublishSetupForm->LinkImagesAtUpload->Checked())
+        return WriteWholeFile(ImageLinkFileName(destination, extension), source + "\r\n");
+    return CopyFileBytes(source, destination);
+}
+
+void MarkAllForRepublish(Program& p) {
+    if (p.IsLoading) return;
+    for (int i = 0; i < p.RecordCount; ++i) p.RecordTable[std::size_t(i)].NeedsPublishing = 1;
+    if (p.FolivexForm) p.FolivexForm->WriteRepublishFile(false);
+    p.RepublishAll = 1;
+}
+
+void SettingChanged(Program& p, bool affectsEveryPage) {
+    if (p.IsLoading) return;
+    p.DatabaseModified = 1;
+    if (affectsEveryPage) MarkAllForRepublish(p);
+}
+
+const std::vector<std::string>& StandardColourNames() {
+    static const std::vector<std::string> names = {"Black", "Maroon",  "Green", "Olive", "Navy", "Purple",
+                                                   "Teal",  "Gray",    "Silver", "Red",  "Lime", "Yellow",
+                                                   "Blue",  "Fuchsia", "Aqua",  "White"};
+    return names;
+}
+
+void ReturnToDatabaseDirectory(Program& p) {
+    if (!p.DatabaseDirectory.empty()) ChangeDirectory(p.DatabaseDirectory);
+}
+
+}  // namespace fv

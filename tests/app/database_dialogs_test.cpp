@@ -1,0 +1,309 @@
+// The database setup dialog, the record images and the FTP settings, driven as a user drives them: NEW,
+// DELETE and Select with the names they set, the image picker's three results and the record's image
+// paths, the FTP dialog's Cancel, and the current directory after every dialog.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/db_setup_form.h"
+#include "app/folivex_form.h"
+#include "app/full_image_form.h"
+#include "app/image_form.h"
+#include "records/database_names.h"
+#include "support/program_fixture.h"
+#include "upload/ftp_form.h"
+
+namespace fv::testing {
+namespace {
+
+class DatabaseDialogsTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        ASSERT_TRUE(Start());
+        loop.AdvanceBy(4000);
+        Messages().ClearLog();
+    }
+    TFolivexForm& Main() { return *program->FolivexForm; }
+    TDBSetupForm& SetupForm() { return *program->DBSetupForm; }
+    // Runs the setup dialog from the main window with the user's actions.
+    void RunSetup(const std::function<void(TDBSetupForm&)>& act) {
+        app->OnModal = [&](Form& f) {
+            if (&f == program->DBSetupForm) act(SetupForm());
+        };
+        Main().OpenButton->Click();
+    }
+    void Touch(const std::string& name) { ASSERT_TRUE(WriteWholeFile(dir.File(name), "x")); }
+    bool Exists(const std::string& name) { return std::filesystem::exists(dir.File(name)); }
+};
+
+TEST(DatabaseNames, Derivations) {
+    struct Case {
+        std::string name, config;
+    };
+    const Case cases[] = {{"folivex.db", "folivex.cfg"}, {"a.b.db", "a.b.cfg"}, {"list.txt", "list.cfg"},
+                          {"/x.y/stock.db", "/x.y/stock.cfg"}, {"stock", ""}, {"", ""}, {".db", ""}};
+    for (const Case& c : cases) EXPECT_EQ(CompanionName(c.name, ".cfg"), c.config) << c.name;
+    EXPECT_EQ(WithDbSuffix("stock"), "stock.db");
+    EXPECT_EQ(WithDbSuffix("stock.dbx"), "stock.dbx.db");
+    EXPECT_EQ(WithDbSuffix("STOCK.DB"), "STOCK.DB");
+    EXPECT_EQ(FileNamePart("/a/b/c.db"), "c.db");
+    EXPECT_EQ(FileNamePart("c.db"), "c.db");
+    EXPECT_EQ(FileExtension("a.b.c"), "b.c");
+    EXPECT_EQ(FileExtension("a."), "");
+    EXPECT_EQ(FileExtension("abc"), "");
+}
+
+TEST_F(DatabaseDialogsTest, NewStockGivesStockDbAndStockCfg) {
+    RunSetup([](TDBSetupForm& s) {
+        s.SelectedDatabase->UserSetText("stock");
+        s.NewButton->Click();
+    });
+    EXPECT_EQ(program->DatabaseFileName, "stock.db");
+    EXPECT_EQ(program->ConfigFileName, "stock.cfg");
+    EXPECT_EQ(program->NewDatabase, 1);
+    EXPECT_EQ(CurrentDirectory(), program->DatabaseDirectory);
+
+    // ".dbx" is not ".db": the suffix is added, and the companions follow the full name.
+    RunSetup([](TDBSetupForm& s) {
+        s.SelectedDatabase->UserSetText("stock.dbx");
+        s.NewButton->Click();
+    });
+    EXPECT_EQ(program->DatabaseFileName, "stock.dbx.db");
+    EXPECT_EQ(program->ConfigFileName, "stock.dbx.cfg");
+}
+
+TEST_F(DatabaseDialogsTest, NewRefusesAnExistingOrEmptyOrUnderivableName) {
+    Touch("stock.db");
+    RunSetup([](TDBSetupForm& s) {
+        s.NewButton->Click();
+        s.SelectedDatabase->UserSetText("stock");
+        s.NewButton->Click();
+        s.SelectedDatabase->UserSetText(".db");
+        s.NewButton->Click();
+        EXPECT_EQ(s.ModalResult(), MrNone);
+        s.CancelButton->Click();
+    });
+    EXPECT_EQ(Messages().Messages(),
+              (std::vector<std::string>{"Please specify a database name first.",
+                                        "This database already exists. If you wish to re-create it, select Delete first.",
+                                        "This file does not have a .db extension."}));
+    EXPECT_EQ(program->NewDatabase, 0);
+    EXPECT_EQ(program->DatabaseFileName, "folivex.db");
+}
+
+TEST_F(DatabaseDialogsTest, DeleteRemovesTheDatabaseAndItsCompanionsOnly) {
+    for (const char* f : {"old.db", "old.cfg", "old.rep", "old.cht", "old.txt", "older.db", "other.cfg"}) Touch(f);
+    Messages().Answer(IdNo);
+    Messages().Answer(IdYes);
+    RunSetup([&](TDBSetupForm& s) {
+        s.SelectedDatabase->UserSetText("old");
+        s.DeleteButton->Click();
+        EXPECT_TRUE(Exists("old.db"));
+        s.DeleteButton->Click();
+        EXPECT_EQ(s.FileListBox->IndexOf("old.db"), -1);
+        EXPECT_NE(s.FileListBox->IndexOf("older.db"), -1);
+        s.DeleteButton->Click();
+        s.CancelButton->Click();
+    });
+    for (const char* gone : {"old.db", "old.cfg", "old.rep", "old.cht"}) EXPECT_FALSE(Exists(gone)) << gone;
+    for (const char* kept : {"old.txt", "older.db", "other.cfg"}) EXPECT_TRUE(Exists(kept)) << kept;
+    EXPECT_EQ(Messages().Messages(), (std::vector<std::string>{
+                                         "Are you sure you want to delete this database ?",
+                                         "Are you sure you want to delete this database ?",
+                                         "The identified database file does not exist. Cannot delete."}));
+    EXPECT_EQ(SetupForm().SelectedDatabase->Text(), JoinPath(program->DatabaseDirectory, "old.db"));
+}
+
+TEST_F(DatabaseDialogsTest, SelectTakesTheListedFileAndAnyExtensionThatMakesCompanions) {
+    Touch("list.txt");
+    Touch("README");
+    RunSetup([](TDBSetupForm& s) {
+        s.SelectedDatabase->UserSetText("list.txt");
+        s.SelectButton->Click();  // typed, not selected
+        s.FilesOfType->UserSelect(2);
+        s.FileListBox->UserSelect(s.FileListBox->IndexOf("README"));
+        s.SelectButton->Click();
+        s.FileListBox->UserSelect(s.FileListBox->IndexOf("list.txt"));
+        EXPECT_EQ(s.SelectedDatabase->Text(), "list.txt");
+        s.SelectButton->Click();
+    });
+    EXPECT_EQ(Messages().Messages(),
+              (std::vector<std::string>{
+                  "A database File has not been selected. Select one or press Cancel.",
+                  "Remember, when Importing a database, the data must first be Exported from its native Database to a "
+                  "text file. Any delimiter may be used when exporting a database, e.g. comma, tab, space, etc.",
+                  "This file does not have a .db extension."}));
+    EXPECT_EQ(program->DatabaseFileName, "list.txt");
+    EXPECT_EQ(program->ConfigFileName, "list.cfg");
+}
+
+TEST_F(DatabaseDialogsTest, UnsavedChangesAreOfferedForSavingFirst) {
+    program->DatabaseModified = 1;
+    Messages().Answer(IdNo);
+    RunSetup([](TDBSetupForm& s) { s.CancelButton->Click(); });
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"Do you want to Save your recent changes ?"});
+}
+
+TEST_F(DatabaseDialogsTest, TheImageDirectoryOkClosesWithFiveAndThePickerOpensThere) {
+    std::filesystem::create_directories(dir.File("pictures/cars"));
+    const std::string pictures = dir.File("pictures");
+    RunSetup([&](TDBSetupForm& s) {
+        s.ImageDirListBox->SetDirectory(pictures);
+        s.OKButton->Click();
+        EXPECT_EQ(s.ModalResult(), 5);
+    });
+    EXPECT_EQ(program->DatabaseImageDirectory, pictures);
+    EXPECT_EQ(program->LastImageDirectory, pictures);
+    EXPECT_EQ(SetupForm().ImageDirectory->Text(), pictures);
+    EXPECT_EQ(CurrentDirectory(), program->DatabaseDirectory) << "the image lists moved it; the dialog's end restores it";
+}
+
+class RecordImagesTest : public DatabaseDialogsTest {
+protected:
+    void SetUp() override {
+        DatabaseDialogsTest::SetUp();
+        std::filesystem::create_directories(dir.File("pics"));
+        for (const char* f : {"pics/a.jpg", "pics/b.gif", "pics/notes.txt"}) Touch(f);
+        program->RecordCount = 2;
+        program->RecordTable[0].Field[0] = "one";
+        program->RecordTable[1].Field[0] = "two";
+        program->RecordTable[0].Image[1] = dir.File("pics/b.gif");
+        program->CurrentRecord = 1;
+        Main().CopyRecordToScreen(nullptr, 0);
+        program->LastImageDirectory = dir.File("pics");
+        for (auto& r : program->RecordTable) r.NeedsPublishing = 0;
+        Messages().ClearLog();
+    }
+    int Pick(Button* slotButton, const std::function<void(TImageForm&)>& act) {
+        int result = -1;
+        app->OnModal = [&](Form& f) {
+            act(*program->ImageForm);
+            result = f.ModalResult();
+        };
+        slotButton->Click();
+        return result;
+    }
+};
+
+TEST_F(RecordImagesTest, OkSetsTheSlotToTheFullPathAndShowsIt) {
+    EXPECT_EQ(Pick(Main().Image1Button, [](TImageForm& p) {
+                  EXPECT_EQ(p.FileList->Items(), (std::vector<std::string>{"a.jpg", "b.gif"}));
+                  p.FileList->UserSelect(0);
+                  p.OKButton->Click();
+              }),
+              1);
+    EXPECT_EQ(program->EditImagePaths[0], dir.File("pics/a.jpg"));
+    EXPECT_TRUE(Main().RadioButton1->Visible());
+    EXPECT_TRUE(Main().RadioButton1->Checked());
+    EXPECT_TRUE(Main().TheImage->Visible());
+    EXPECT_EQ(program->RecordModified, 1);
+    EXPECT_EQ(program->RecordTable[0].Image[0], "") << "the record changes when it is saved";
+    EXPECT_EQ(program->RecordTable[0].NeedsPublishing, 1);
+    EXPECT_EQ(CurrentDirectory(), program->DatabaseDirectory);
+    Main().SaveButton->Click();
+    EXPECT_EQ(program->RecordTable[0].Image[0], dir.File("pics/a.jpg"));
+}
+
+TEST_F(RecordImagesTest, CancelChangesNothingAndMarksNothing) {
+    EXPECT_EQ(Pick(Main().Image2Button, [](TImageForm& p) {
+                  EXPECT_EQ(p.CurrentImageFile->Text(), p.FileList->FileName());
+                  EXPECT_TRUE(p.ImageSelect->Visible());
+                  p.DirList->SetDirectory("/");
+                  p.CancelButton->Click();
+              }),
+              2);
+    EXPECT_EQ(program->EditImagePaths[1], dir.File("pics/b.gif"));
+    EXPECT_EQ(program->RecordTable[0].NeedsPublishing, 0);
+    EXPECT_EQ(program->RecordModified, 0);
+    EXPECT_EQ(program->LastImageDirectory, "/") << "the picker opens where it was last closed";
+    EXPECT_EQ(CurrentDirectory(), program->DatabaseDirectory);
+}
+
+TEST_F(RecordImagesTest, ClearImageEmptiesTheSlotAndHidesItsButton) {
+    EXPECT_EQ(Pick(Main().Image2Button, [](TImageForm& p) { p.ClearImageButton->Click(); }), 5);
+    EXPECT_EQ(program->EditImagePaths[1], "");
+    EXPECT_FALSE(Main().RadioButton2->Visible());
+    EXPECT_EQ(program->RecordModified, 1);
+    EXPECT_EQ(program->RecordTable[0].NeedsPublishing, 1);
+}
+
+TEST_F(RecordImagesTest, DuringAnInsertThePickerShowsTheNewRecordsSlotNotAStaleEntry) {
+    program->RecordTable[2].Image[0] = dir.File("pics/a.jpg");  // left over in the unused entry
+    Main().AddButton->Click();
+    Pick(Main().Image1Button, [](TImageForm& p) {
+        EXPECT_EQ(p.CurrentImageFile->Text(), "");
+        p.FileList->UserSelect(1);
+        p.OKButton->Click();
+    });
+    EXPECT_EQ(program->EditImagePaths[0], dir.File("pics/b.gif"));
+    EXPECT_EQ(program->Inserting, 1);
+}
+
+TEST_F(RecordImagesTest, NoRecordNoPickerAndPreviewLoadsAFileOnce) {
+    program->RecordCount = 0;
+    Main().Image3Button->Click();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{
+        "You must have at least 1 Record to use this option. Click on '+' to add a new record."});
+
+    TImageForm& p = *program->ImageForm;
+    p.DirList->SetDirectory(dir.File("pics"));
+    app->ScriptedImageLoader().loaded.clear();
+    p.FileList->UserSelect(0);
+    p.FileList->MouseDown(MouseButton::Left, 0, 1, 1);
+    p.FileList->MouseUp(MouseButton::Left, 0, 1, 1);
+    EXPECT_EQ(app->ScriptedImageLoader().loaded, std::vector<std::string>{dir.File("pics/a.jpg")});
+}
+
+TEST_F(RecordImagesTest, ScaleTogglesAndTheFullViewShowsACopy) {
+    EXPECT_TRUE(Main().TheImage->Stretch());
+    Main().ScaleButton->Click();
+    EXPECT_FALSE(Main().TheImage->Stretch());
+    EXPECT_TRUE(Main().HelpButton->Focused());
+    Main().RadioButton2->Click();
+    ASSERT_TRUE(Main().TheImage->Visible());
+    bool shown = false;
+    app->OnModal = [&](Form& f) {
+        shown = &f == program->FullImageForm;
+        TFullImageForm& full = *program->FullImageForm;
+        ASSERT_NE(full.Image->Picture(), nullptr);
+        EXPECT_NE(full.Image->Picture(), Main().TheImage->Picture());
+        EXPECT_EQ(full.Image->Picture()->Width, Main().TheImage->Picture()->Width);
+        full.BitBtn1->Click();
+    };
+    Main().TheImage->DblClick();
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(DatabaseDialogsTest, FtpSettingsCancelRestoresTheTextsAndTheModifiedMark) {
+    TFTPForm& ftp = *program->FTPForm;
+    EXPECT_EQ(ftp.FTPAccountID->Text(), "anonymous");
+    EXPECT_EQ(ftp.FTPPassword->PasswordChar(), '*');
+    EXPECT_EQ(ftp.FTPPort->MaxLength(), 5);
+    EXPECT_EQ(ftp.FTPhost->MaxLength(), 199);
+    for (std::uint8_t before : {0, 1}) {
+        program->DatabaseModified = before;
+        app->OnModal = [&](Form&) {
+            ftp.FTPHostDir->UserSetText("www");
+            ftp.FTPPort->UserSetText("2121x");
+            EXPECT_EQ(ftp.FTPPort->Text(), "2121x");
+            EXPECT_EQ(program->DatabaseModified, 1);
+            ftp.CancelButton->Click();
+        };
+        Main().FTPWebServersettings1->Click();
+        EXPECT_EQ(ftp.FTPHostDir->Text(), "qlx");
+        EXPECT_EQ(ftp.FTPPort->Text(), "21");
+        EXPECT_EQ(program->DatabaseModified, before);
+    }
+    app->OnModal = [&](Form&) {
+        ftp.FTPHostDir->UserSetText("");
+        ftp.OKButton->Click();
+    };
+    program->DatabaseModified = 0;
+    Main().FTPWebServersettings1->Click();
+    EXPECT_EQ(ftp.FTPHostDir->Text(), "");
+    EXPECT_EQ(program->DatabaseModified, 1);
+}
+
+}  // namespace
+}  // namespace fv::testing

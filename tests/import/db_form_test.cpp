@@ -1,0 +1,153 @@
+// The ODBC dialog and the wizard's preview of a query, against the real SQLite ODBC driver through a
+// test-local odbc.ini: the grid after Test Connection, one warning per BLOB column, the driver's message
+// for a bad data source or statement with the names untouched, GO naming the local database, and Exit.
+#include <gtest/gtest.h>
+
+#include "app/db_setup_form.h"
+#include "import/db_form.h"
+#include "import/import_wizard_form.h"
+#include "support/program_fixture.h"
+#include "support/test_odbc.h"
+
+namespace fv::testing {
+namespace {
+
+class DBFormTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        FOLIVEX_REQUIRE_ODBC(odbc);
+        odbc.Run(FixtureSql());
+        ASSERT_TRUE(Start());
+        program->ReadingConfig = 0;
+        D().AliasName->UserSetText(TestDataSource);
+        Messages().ClearLog();
+    }
+    TDBForm& D() { return *program->DBForm; }
+    TestOdbc odbc;
+};
+
+const char* const BlobWarning = "BLOB objects such as images are not currently supported [photo]";
+
+TEST_F(DBFormTest, TestConnectionFillsTheGridAndWarnsOncePerBlobColumn) {
+    D().TableName->UserSetText("cars");
+    D().ConnectButton->Click();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{BlobWarning});
+    EXPECT_EQ(program->OdbcImport, 1);
+    StringGrid& g = *D().DBGrid;
+    ASSERT_EQ(g.ColCount(), 4);
+    ASSERT_EQ(g.RowCount(), 5);
+    EXPECT_EQ(g.Cell(0, 0), "name");
+    EXPECT_EQ(g.Cell(3, 0), "photo");
+    EXPECT_EQ(g.Cell(0, 1), "Defender");
+    EXPECT_EQ(g.Cell(1, 1), "3");
+    EXPECT_EQ(g.Cell(3, 1), "(BLOB)");
+    EXPECT_EQ(g.Cell(0, 2), "Golf \"GTI\"");
+    EXPECT_EQ(g.Cell(3, 2), "");
+    EXPECT_EQ(g.Cell(1, 3), "");
+    EXPECT_EQ(D().Query.RecordCount(), 4);
+
+    // Two BLOB columns give two warnings; a table name of one blank uses the SQL memo.
+    Messages().ClearLog();
+    D().TableName->UserSetText(" ");
+    D().SQL->UserSetText("select photo, name, photo as again from cars");
+    D().ConnectButton->Click();
+    EXPECT_EQ(Messages().Messages(),
+              (std::vector<std::string>{BlobWarning,
+                                        "BLOB objects such as images are not currently supported [again]"}));
+}
+
+TEST_F(DBFormTest, NothingToRunIsRefused) {
+    D().ConnectButton->Click();
+    EXPECT_EQ(Messages().Messages(),
+              std::vector<std::string>{"You must specify a Database Table to View or an SQL SELECT statement."});
+    EXPECT_EQ(program->OdbcImport, 0);
+    EXPECT_EQ(app->ScreenCursor(), Cursor::Default);
+}
+
+TEST_F(DBFormTest, ABadDataSourceOrStatementShowsTheDriversMessageAndLeavesTheNames) {
+    struct Case {
+        std::string alias, table, expected;
+    };
+    const Case cases[] = {{"NoSuchSource", "cars", "IM002"}, {TestDataSource, "nosuchtable", "nosuchtable"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        Messages().ClearLog();
+        D().AliasName->UserSetText(c.alias);
+        D().TableName->UserSetText(c.table);
+        app->OnModal = [&](Form& f) { static_cast<TDBForm&>(f).GoButton->Click(); f.SetModalResult(MrAbort); };
+        EXPECT_EQ(D().ShowModal(), MrAbort) << "a failed GO leaves the dialog open";
+        ASSERT_EQ(Messages().Log().size(), 1u);
+        EXPECT_NE(Messages().Log()[0].Text.find(c.expected), std::string::npos) << Messages().Log()[0].Text;
+        EXPECT_EQ(Messages().Log()[0].Flags & MbIconMask, unsigned(MbIconHand));
+        EXPECT_EQ(program->DatabaseFileName, "folivex.db");
+        EXPECT_EQ(program->ConfigFileName, "folivex.cfg");
+        EXPECT_EQ(program->OdbcImport, 0);
+        EXPECT_EQ(D().DBGrid->ColCount(), 0);
+    }
+}
+
+TEST_F(DBFormTest, GoNamesTheLocalDatabaseAndClosesWithOk) {
+    D().TableName->UserSetText("cars");
+    D().ImportName->UserSetText("stock");
+    Messages().Answer(IdYes);
+    ASSERT_TRUE(WriteWholeFile(dir.File("stock.db"), "1\r\n"));
+    app->OnModal = [&](Form& f) { static_cast<TDBForm&>(f).GoButton->Click(); };
+    EXPECT_EQ(D().ShowModal(), MrOk);
+    EXPECT_EQ(Messages().Messages(),
+              (std::vector<std::string>{"A local Folivex database of the same name already exists. Replace ?",
+                                        BlobWarning}));
+    EXPECT_EQ(D().ImportName->Text(), "stock.db");
+    EXPECT_EQ(program->DatabaseFileName, "stock.db");
+    EXPECT_EQ(program->ConfigFileName, "stock.cfg");
+    EXPECT_EQ(program->OdbcImport, 1);
+
+    // No to the replace question empties the name, and the next GO uses "odbc.db".
+    Messages().Answer(IdNo);
+    app->OnModal = [&](Form& f) {
+        static_cast<TDBForm&>(f).GoButton->Click();
+        if (f.ModalResult() == MrNone) static_cast<TDBForm&>(f).GoButton->Click();
+    };
+    EXPECT_EQ(D().ShowModal(), MrOk);
+    EXPECT_EQ(program->DatabaseFileName, "odbc.db");
+}
+
+TEST_F(DBFormTest, ExitCancelsTheImportAndTheSetupDialogClosesWithIt) {
+    D().TableName->UserSetText("cars");
+    D().ConnectButton->Click();
+    ASSERT_EQ(program->OdbcImport, 1);
+    app->OnModal = [&](Form& f) {
+        if (&f == program->DBForm) static_cast<TDBForm&>(f).ExitButton->Click();
+        else program->DBSetupForm->ODBCButtonPressed->Click();
+    };
+    EXPECT_EQ(program->DBSetupForm->ShowModal(), MrCancel);
+    EXPECT_EQ(program->OdbcImport, 0);
+    EXPECT_EQ(program->DatabaseFileName, "folivex.db");
+}
+
+TEST_F(DBFormTest, WizardPreviewOfAJoinKeepsEachRepeatedColumnsValue) {
+    D().SQL->UserSetText("select cars.name, doors, makers.name, price, photo from cars join makers "
+                         "on makers.car = cars.name order by cars.name");
+    D().ConnectButton->Click();
+    ASSERT_EQ(program->OdbcImport, 1);
+    TImportWizardForm& w = *program->ImportWizardForm;
+    w.MapToDB[3]->UserSetText("");
+    w.RefreshMapTable(nullptr);
+    auto row = [&](int r) {
+        std::vector<std::string> out;
+        for (int i = 0; i < 6; ++i) out.push_back(w.MapFrom[std::size_t(r)][std::size_t(i)]->Text());
+        return out;
+    };
+    EXPECT_EQ(row(0), (std::vector<std::string>{"Defender", "3", "Land Rover", "32000.5", "", ""}));
+    EXPECT_EQ(row(1), (std::vector<std::string>{"Mini", "", "BMC", "15000.25", "", ""}));
+    EXPECT_EQ(row(2), (std::vector<std::string>{" ", " ", " ", " ", " ", " "}));
+    EXPECT_EQ(w.OverflowFields->Text(), "4,21,22,23,24, + All extra columns");
+    EXPECT_EQ(D().Query.RecNo(), 0) << "the preview leaves the query on its first row";
+
+    // With a category column the cells move left.
+    w.ImportCategoryField->UserSetText("1");
+    EXPECT_EQ(row(0), (std::vector<std::string>{"3", "Land Rover", "32000.5", "", "", ""}));
+}
+
+}  // namespace
+}  // namespace fv::testing

@@ -1,0 +1,238 @@
+// The helpers of the page writers, as tables against the Part's examples and edge cases: link values,
+// script escaping, style tags, non-breaking spaces, published files and image link files, and the mark
+// that sends every record to the next publish.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/fs/files.h"
+#include "publish/publish_helpers.h"
+#include "publish/publish_setup_form.h"
+#include "support/program_fixture.h"
+
+namespace fv::testing {
+namespace {
+
+struct LinkCase {
+    std::string value, target, shown;
+};
+
+TEST(LinkTest, TargetBeforeTheFirstDoubleColonAndShownTextAfterIt) {
+    const std::vector<LinkCase> cases = {
+        {"mailto:sales::Write to us", "mailto:sales", "Write to us"},
+        {"a::b::c", "a", "b::c"},
+        {"http://www.example.com", "http://www.example.com", "http://www.example.com"},
+        {"::x", "", "x"},
+        {"x::", "x", ""},
+        {"::", "", ""},
+        {"", "", ""},
+        {"a:b", "a:b", "a:b"},
+        {"a:::b", "a", ":b"},
+        {"www.example.com/a b::Our shop", "www.example.com/a b", "Our shop"},
+    };
+    for (const LinkCase& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(LinkTarget(c.value), c.target);
+        EXPECT_EQ(LinkDisplayText(c.value), c.shown);
+    }
+}
+
+TEST(LinkTest, LongValuesAreNeverCut) {
+    const std::string target(2000, 't'), shown(3000, 's');
+    EXPECT_EQ(LinkTarget(target + "::" + shown), target);
+    EXPECT_EQ(LinkDisplayText(target + "::" + shown), shown);
+    EXPECT_EQ(LinkTarget(target), target);
+}
+
+struct EscapeCase {
+    std::string in, out;
+};
+
+TEST(EscapeForScriptTest, QuotesBackslashesLineBreaksAndClosingTags) {
+    const std::vector<EscapeCase> cases = {
+        // The Part's two rules; ordinary text byte for byte.
+        {"", ""},
+        {"Plain text, 100% <b>bold</b>'s", "Plain text, 100% <b>bold<\\/b>'s"},
+        {"a\\\"b", "a\\\\\\\"b"},  // a, backslash, quote, b: six characters out
+        {"\"", "\\\""},
+        {"\\", "\\\\"},
+        {"say \"hi\"", "say \\\"hi\\\""},
+        {"C:\\pics\\cat.jpeg", "C:\\\\pics\\\\cat.jpeg"},
+        {"caf\xc3\xa9 \xe2\x82\xac", "caf\xc3\xa9 \xe2\x82\xac"},
+        {"it's", "it's"},
+        // Further: nothing ends the string, the line or the script element.
+        {"line1\r\nline2", "line1\\r\\nline2"},
+        {"\n", "\\n"},
+        {"\r", "\\r"},
+        {"</script>", "<\\/script>"},
+        {"</SCRIPT><script>alert(1)</script>", "<\\/SCRIPT><script>alert(1)<\\/script>"},
+        {"a < b", "a < b"},
+        {"<", "<"},
+        {"</", "<\\/"},
+        {"<<//", "<<\\//"},
+        {"\\</", "\\\\<\\/"},
+    };
+    for (const EscapeCase& c : cases) {
+        SCOPED_TRACE(c.in);
+        EXPECT_EQ(EscapeForScript(c.in), c.out);
+        EXPECT_EQ(EscapeTextForScript(c.in), c.out);
+    }
+    EXPECT_EQ(EscapeForScript("a\\\"b").size(), 6u);
+}
+
+TEST(EscapeForScriptTest, TheOutputGrowsByOnePerBackslashAndQuoteAndIsNeverCut) {
+    std::string in;
+    for (int i = 0; i < 400; ++i) in += "x\"\\";
+    std::string out = EscapeForScript(in);
+    EXPECT_EQ(out.size(), in.size() + 800);
+    EXPECT_EQ(out.substr(0, 5), "x\\\"\\\\");
+}
+
+// What a browser's script parser would make of the escaped text between double quotes: every escape
+// undone, and no unescaped quote, line break or "</" left.
+std::string Unescape(const std::string& s, bool& safe) {
+    std::string out;
+    safe = true;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '"' || s[i] == '\r' || s[i] == '\n') safe = false;
+        if (s[i] == '<' && i + 1 < s.size() && s[i + 1] == '/') safe = false;
+        if (s[i] != '\\') {
+            out += s[i];
+            continue;
+        }
+        char n = i + 1 < s.size() ? s[++i] : '\\';
+        out += n == 'r' ? '\r' : n == 'n' ? '\n' : n;
+    }
+    return out;
+}
+
+TEST(EscapeForScriptTest, AnyTextComesBackWhole) {
+    std::string every;
+    for (int c = 1; c < 256; ++c) every += char(c);
+    every += "</script></";
+    bool safe = false;
+    EXPECT_EQ(Unescape(EscapeForScript(every), safe), every);
+    EXPECT_TRUE(safe);
+}
+
+struct StyleCase {
+    std::string style, open, close;
+};
+
+TEST(StyleTagsTest, BoldItalicUnderlineInOrderAndClosedInReverse) {
+    const std::vector<StyleCase> cases = {
+        {"Bold Italic Underline", "<B><I><U>", "</U></I></B>"},
+        {"Underline Italic Bold", "<B><I><U>", "</U></I></B>"},
+        {"Bold", "<B>", "</B>"},
+        {"Italic", "<I>", "</I>"},
+        {"Underline", "<U>", "</U>"},
+        {"Bold Italic", "<B><I>", "</I></B>"},
+        {"Bold Underline", "<B><U>", "</U></B>"},
+        {"Normal Italic", "<I>", "</I>"},
+        {" Bold Italic ", "<B><I>", "</I></B>"},
+        {"Normal", "", ""},
+        {"", "", ""},
+        {"bold", "", ""},
+        {"BOLD ITALIC", "", ""},
+    };
+    for (const StyleCase& c : cases) {
+        SCOPED_TRACE(c.style);
+        EXPECT_EQ(StyleOpenTags(c.style), c.open);
+        EXPECT_EQ(StyleCloseTags(c.style), c.close);
+    }
+}
+
+TEST(SpacesToNbspTest, EverySpaceAndNothingElse) {
+    EXPECT_EQ(SpacesToNbsp("Bargain  Basement"), "Bargain&nbsp;&nbsp;Basement");
+    EXPECT_EQ(SpacesToNbsp("Executive"), "Executive");
+    EXPECT_EQ(SpacesToNbsp(""), "");
+    EXPECT_EQ(SpacesToNbsp(" "), "&nbsp;");
+    EXPECT_EQ(SpacesToNbsp("a\tb"), "a\tb");
+    const std::string words(600, ' ');
+    EXPECT_EQ(SpacesToNbsp(words).size(), 3600u) << "no 499-character limit";
+}
+
+TEST(ImageLinkFileNameTest, TheExtensionIsReplacedByImg) {
+    EXPECT_EQ(ImageLinkFileName("qlx3_7_1.gif", "gif"), "qlx3_7_1.img");
+    EXPECT_EQ(ImageLinkFileName("/pub/qlx2_4_1.jpeg", "jpeg"), "/pub/qlx2_4_1.img");
+    EXPECT_EQ(ImageLinkFileName("qlx1_1_1.", ""), "qlx1_1_1.img");
+    EXPECT_EQ(ImageLinkFileName("x", "jpeg"), "img");
+}
+
+class PublishFilesTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        ASSERT_TRUE(Start());
+        program->DatabaseDirectory = dir.Path();
+    }
+    std::string Read(const std::string& name) { return ReadWholeFile(dir.File(name)).value_or("<missing>"); }
+};
+
+TEST_F(PublishFilesTest, CopyPublishFileOverwritesAndReportsAMissingSource) {
+    ASSERT_TRUE(WriteWholeFile(dir.File("a.gif"), "GIF89a-new"));
+    ASSERT_TRUE(WriteWholeFile(dir.File("qlxb.gif"), "old"));
+    EXPECT_TRUE(CopyPublishFile(*program, dir.File("a.gif"), dir.File("qlxb.gif")));
+    EXPECT_EQ(Read("qlxb.gif"), "GIF89a-new");
+    EXPECT_TRUE(Messages().Log().empty());
+
+    EXPECT_FALSE(CopyPublishFile(*program, dir.File("missing.gif"), dir.File("qlxf.gif")));
+    ASSERT_EQ(Messages().Log().size(), 1u) << "a plain message box, no beep";
+    EXPECT_EQ(Messages().Log()[0].Text, "Unable to locate file '" + dir.File("missing.gif") + "'");
+    EXPECT_FALSE(PathExistsOnDisk(dir.File("qlxf.gif")));
+}
+
+TEST_F(PublishFilesTest, PublishImageFileCopiesOrWritesALinkFile) {
+    ASSERT_TRUE(WriteWholeFile(dir.File("cat.jpeg"), "JPEG-bytes"));
+    EXPECT_TRUE(PublishImageFile(*program, dir.File("cat.jpeg"), dir.File("qlx2_4_1.jpeg"), "jpeg"));
+    EXPECT_EQ(Read("qlx2_4_1.jpeg"), "JPEG-bytes");
+    EXPECT_FALSE(PathExistsOnDisk(dir.File("qlx2_4_1.img")));
+
+    program->PublishSetupForm->LinkImagesAtUpload->SetChecked(true);
+    RemoveFile(dir.File("qlx2_4_1.jpeg"));
+    EXPECT_TRUE(PublishImageFile(*program, dir.File("cat.jpeg"), dir.File("qlx2_4_1.jpeg"), "jpeg"));
+    EXPECT_EQ(Read("qlx2_4_1.img"), dir.File("cat.jpeg") + "\r\n");
+    EXPECT_FALSE(PathExistsOnDisk(dir.File("qlx2_4_1.jpeg"))) << "no image is copied";
+    // An existing link file is replaced whole.
+    ASSERT_TRUE(WriteWholeFile(dir.File("qlx3_7_1.img"), std::string(500, 'x')));
+    EXPECT_TRUE(PublishImageFile(*program, "/pics/a.gif", dir.File("qlx3_7_1.gif"), "gif"));
+    EXPECT_EQ(Read("qlx3_7_1.img"), "/pics/a.gif\r\n");
+    EXPECT_TRUE(Messages().Log().empty());
+}
+
+TEST_F(PublishFilesTest, PublishImageFileFailsQuietly) {
+    EXPECT_FALSE(PublishImageFile(*program, dir.File("none.gif"), dir.File("qlx1_1_1.gif"), "gif"));
+    program->PublishSetupForm->LinkImagesAtUpload->SetChecked(true);
+    EXPECT_FALSE(PublishImageFile(*program, dir.File("none.gif"), dir.File("no/such/dir/qlx1_1_1.gif"), "gif"));
+    EXPECT_TRUE(Messages().Log().empty());
+}
+
+TEST_F(PublishFilesTest, MarkAllForRepublishMarksEveryRecordAndWritesTheFlags) {
+    program->RecordCount = 3;
+    program->RepublishFileName = "shop.rep";
+    ChangeDirectory("/");
+    MarkAllForRepublish(*program);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(program->RecordTable[std::size_t(i)].NeedsPublishing, 1);
+    EXPECT_EQ(program->RecordTable[3].NeedsPublishing, 0) << "only the records in use";
+    EXPECT_EQ(program->RepublishAll, 1);
+    EXPECT_EQ(Read("shop.rep"), std::string("\x01\x01\x01", 3)) << "written in the database folder";
+}
+
+TEST_F(PublishFilesTest, MarkAllForRepublishDoesNothingWhileLoading) {
+    program->RecordCount = 2;
+    program->IsLoading = 1;
+    MarkAllForRepublish(*program);
+    EXPECT_EQ(program->RecordTable[0].NeedsPublishing, 0);
+    EXPECT_EQ(program->RepublishAll, 0);
+    EXPECT_FALSE(PathExistsOnDisk(dir.File(program->RepublishFileName))) << "no file is written";
+}
+
+TEST_F(PublishFilesTest, ReturnToDatabaseDirectory) {
+    ChangeDirectory("/");
+    ReturnToDatabaseDirectory(*program);
+    EXPECT_EQ(CurrentDirectory(), dir.Path());
+}
+
+}  // namespace
+}  // namespace fv::testing

@@ -1,0 +1,92 @@
+// Pictures of the database dialogs drawn off screen, saved in the build folder to be looked at: the
+// database setup dialog, the image picker, the full image view, the FTP settings, the import wizard with
+// a preview, the overwrite dialog and the ODBC dialog with a filled grid.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTableWidget>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/db_setup_form.h"
+#include "app/full_image_form.h"
+#include "app/image_form.h"
+#include "app/program.h"
+#include "app/startup.h"
+#include "import/db_form.h"
+#include "import/import_wizard_form.h"
+#include "import/overwrite_form.h"
+#include "platform/app/application.h"
+#include "platform/fs/files.h"
+#include "support/temp_dir.h"
+#include "upload/ftp_form.h"
+#include "view/qt_loop.h"
+#include "view/qt_view.h"
+
+namespace fv {
+namespace {
+
+class DatabaseDialogsPicturesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ChangeDirectory(dir.Path()));
+        app.ExitHook = [](int) {};
+        view = std::make_unique<QtView>(app);
+        program = std::make_unique<Program>(app);
+        ASSERT_TRUE(StartProgram(*program));
+    }
+    void TearDown() override {
+        program.reset();
+        view.reset();
+    }
+    void Picture(Form& form, const std::string& name) {
+        form.Show();
+        view->Refresh();
+        const std::string path = std::string(FOLIVEX_BINARY_DIR) + "/" + name;
+        std::filesystem::remove(path);
+        ASSERT_TRUE(SaveFormPng(form, path)) << path;
+        QImage picture(QString::fromStdString(path));
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(picture.size(), view->WindowOf(form)->size()) << name;
+        form.Hide();
+    }
+    testing::TempDir dir;
+    QtLoop loop;
+    Application app{loop};
+    std::unique_ptr<QtView> view;
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(DatabaseDialogsPicturesTest, EachDialogDrawsAtItsSize) {
+    ASSERT_TRUE(WriteWholeFile(dir.File("stock.db"), "0\r\n"));
+    program->DBSetupForm->RereadDirectory();
+    program->DBSetupForm->SelectedDatabase->SetText("stock.db");
+    Picture(*program->DBSetupForm, "db_setup_form.png");
+    Picture(*program->ImageForm, "image_form.png");
+    Picture(*program->FullImageForm, "full_image_form.png");
+    Picture(*program->FTPForm, "ftp_form.png");
+
+    program->ReadingConfig = 0;
+    TextStream file(std::string("Make,Model,Price\r\nLand Rover,Defender,32000\r\nMini,Cooper,15000\r\n"));
+    program->ImportWizardForm->ImportFile = &file;
+    program->ImportWizardForm->ImportCombo->UserSelect(1);
+    Picture(*program->ImportWizardForm, "import_wizard_form.png");
+    program->OverwriteForm->NewFileName->SetText("stock.db");
+    Picture(*program->OverwriteForm, "overwrite_form.png");
+
+    TDBForm& db = *program->DBForm;
+    db.AliasName->SetText("Garage");
+    db.TableName->SetText("cars");
+    db.DBGrid->SetTable({"name", "doors", "price"}, {{"Defender", "3", "32000.5"}, {"Mini", "", "15000.25"}});
+    Picture(db, "db_form.png");
+    auto* grid = qobject_cast<QTableWidget*>(view->WidgetOf(*db.DBGrid));
+    ASSERT_NE(grid, nullptr) << "the data grid is a real table";
+    EXPECT_EQ(grid->columnCount(), 3);
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QString("doors"));
+    EXPECT_EQ(grid->item(1, 2)->text(), QString("15000.25"));
+}
+
+}  // namespace
+}  // namespace fv
