@@ -98,6 +98,8 @@ TFolivexForm::TFolivexForm(Component* owner, Program& program) : ProgramForm(own
     OnShow = [this](Component* s) { FormShow(s); };
     OnClose = [this](Component* s, CloseAction& a) { FormClose(s, a); };
     OnDestroy = [this](Component* s) { FormDestroy(s); };
+    // The window opens with the focus on a command, not in a field: entering a field starts an edit.
+    SetActiveControl(OpenButton);
 }
 
 void TFolivexForm::BuildCommandBar() {
@@ -391,7 +393,6 @@ void TFolivexForm::FormDestroy(Component*) {
     WriteRepublishFile(false);
 }
 
-void TFolivexForm::InitialLoadTimerHit(Component*) { InitialLoadTimer->SetEnabled(false); }
 
 void TFolivexForm::ExitButtonClick(Component* sender) {
     Application& app = P.App;

@@ -7,6 +7,7 @@
 #include "app/program_form.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/timer.h"
+#include "records/import_fill.h"
 #include "records/state_files.h"
 
 namespace fv {
@@ -156,6 +157,10 @@ public:
     void FormClose(Component* sender, CloseAction& action);
     void FormDestroy(Component* sender);
     void InitialLoadTimerHit(Component* sender);
+    // Reads the database named by the file names (or runs the import the dialogs set up) into memory.
+    void LoadDatabase(Component* sender);
+    // The defaults of a database without a configuration file.
+    void InitialiseForEmptyConfig(Component* sender);
     void ExitButtonClick(Component* sender);
     // What the last-use file records now: the open database, the browser and the window sizes.
     LastUse CurrentLastUse() const;
@@ -212,6 +217,9 @@ private:
     using Handler = void (TFolivexForm::*)(Component*);
 
     void WireRecordEditor();
+    void ApplyLastUse();
+    ImportMapping WizardMapping() const;
+    void EndLoad();
     void WirePublishingCommands();
     // Browser launch of a web site: 2 the maker's, 3 the cart service's.
     void VisitWebSite(Component* sender, int mode);

@@ -3,6 +3,7 @@
 
 #include "app/folivex_form.h"
 #include "app/progress_forms.h"
+#include "app/startup.h"
 #include "platform/fs/files.h"
 
 namespace fv {
@@ -32,6 +33,7 @@ void TIntroForm::Timer1Timer(Component*) {
     Timer1->SetEnabled(false);
     std::string cwd = CurrentDirectory();
     P.ProgramDirectory = cwd.size() > 1000 ? cwd.substr(0, 1000) : cwd;
+    InstallShippedFiles(P);
     P.FolivexForm->SetCaption(std::string(ProductName) + ": [" + VersionText + "]");
     P.FolivexForm->InitialLoadTimer->SetEnabled(true);
     P.LoadForm->Show();

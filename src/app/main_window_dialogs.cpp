@@ -53,10 +53,7 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
     }
 }
 
-void TFolivexForm::ReloadDatabase() {
-    // The load of another database is not built yet: the names and the directory the dialog chose are in
-    // place for it. InitialLoadTimerHit runs from here once it reads databases.
-}
+void TFolivexForm::ReloadDatabase() { LoadDatabase(this); }
 
 void TFolivexForm::ShowHelpPage() {
     // The help page ships in the "help" folder of the start directory and opens without a topic anchor.

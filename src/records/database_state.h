@@ -66,6 +66,8 @@ struct DatabaseState {
     std::string ViewTarget = "RESULTS";
     std::string PublishDirectory = "none";
     std::string ProgramDirectory;
+    // Where the files that ship with the program (pictures, the help page) are found.
+    std::string ResourceDirectory;
     // The folder of the open database: the folder the database setup dialog shows.
     std::string DatabaseDirectory;
     // The database's default folder of record images, and the folder the image picker starts in.

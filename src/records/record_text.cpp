@@ -162,7 +162,7 @@ bool ReadCountLine(TextStream& s, std::int32_t& count) {
         value = value * 10 + (c - '0');
         if (value > 1000000000) value = 1000000000;
     }
-    if (value < 1) return false;
+    // "0" is an empty database of the program's own, so that deleting the last record and saving sticks.
     count = std::int32_t(value);
     return true;
 }

@@ -62,8 +62,8 @@ private:
     Scan delimiterScan_, crScan_;
 };
 
-// Reads the count line: true when the file is in the program's own format (a first line of digits only,
-// worth at least 1), with the count.
+// Reads the count line: true when the file is in the program's own format (a first line of digits only;
+// "0" is an empty database), with the count.
 bool ReadCountLine(TextStream& s, std::int32_t& count);
 
 // Reads one record line of the program's own file into rec: 25 slots, then the memo pieces, each non-empty

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/program.h"
+#include "view/resources.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
 #include "view/desktop_look.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     app.SetShell(&shell);
     fv::QtView view(app);
     fv::Program program(app);
+    program.ResourceDirectory = fv::ResourceDirectory();
 
     // Terminate has run every form's OnDestroy by now; the process ends here, wherever the loop is
     // (a modal dialog's loop included), as the original program's did.

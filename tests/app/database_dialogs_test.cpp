@@ -9,6 +9,7 @@
 #include "app/folivex_form.h"
 #include "app/full_image_form.h"
 #include "app/image_form.h"
+#include "import/import_wizard_form.h"
 #include "records/database_names.h"
 #include "support/program_fixture.h"
 #include "upload/ftp_form.h"
@@ -21,18 +22,25 @@ protected:
     void SetUp() override {
         ProgramFixture::SetUp();
         ASSERT_TRUE(Start());
-        loop.AdvanceBy(4000);
+        loop.AdvanceBy(5000);  // past the splash and the first load
         Messages().ClearLog();
     }
     TFolivexForm& Main() { return *program->FolivexForm; }
     TDBSetupForm& SetupForm() { return *program->DBSetupForm; }
-    // Runs the setup dialog from the main window with the user's actions.
+    // Runs the setup dialog from the main window with the user's actions; an import wizard that the
+    // load then shows is cancelled.
     void RunSetup(const std::function<void(TDBSetupForm&)>& act) {
+        wizardShown = false;
         app->OnModal = [&](Form& f) {
             if (&f == program->DBSetupForm) act(SetupForm());
+            else if (&f == program->ImportWizardForm) {
+                wizardShown = true;
+                f.SetModalResult(MrCancel);
+            }
         };
         Main().OpenButton->Click();
     }
+    bool wizardShown = false;
     void Touch(const std::string& name) { ASSERT_TRUE(WriteWholeFile(dir.File(name), "x")); }
     bool Exists(const std::string& name) { return std::filesystem::exists(dir.File(name)); }
 };
@@ -61,7 +69,10 @@ TEST_F(DatabaseDialogsTest, NewStockGivesStockDbAndStockCfg) {
     });
     EXPECT_EQ(program->DatabaseFileName, "stock.db");
     EXPECT_EQ(program->ConfigFileName, "stock.cfg");
-    EXPECT_EQ(program->NewDatabase, 1);
+    // The new database is loaded at once: empty, under its name.
+    EXPECT_EQ(program->NewDatabase, 0);
+    EXPECT_EQ(program->RecordCount, 0);
+    EXPECT_EQ(Main().CurrentDatabase->Text(), "stock.db");
     EXPECT_EQ(CurrentDirectory(), program->DatabaseDirectory);
 
     // ".dbx" is not ".db": the suffix is added, and the companions follow the full name.
@@ -134,8 +145,11 @@ TEST_F(DatabaseDialogsTest, SelectTakesTheListedFileAndAnyExtensionThatMakesComp
                   "Remember, when Importing a database, the data must first be Exported from its native Database to a "
                   "text file. Any delimiter may be used when exporting a database, e.g. comma, tab, space, etc.",
                   "This file does not have a .db extension."}));
-    EXPECT_EQ(program->DatabaseFileName, "list.txt");
-    EXPECT_EQ(program->ConfigFileName, "list.cfg");
+    // The foreign file goes to the import wizard; cancelling it keeps the database that was open, under
+    // its own names, so that a save cannot overwrite the file offered for import.
+    EXPECT_TRUE(wizardShown);
+    EXPECT_EQ(program->DatabaseFileName, "folivex.db");
+    EXPECT_EQ(program->ConfigFileName, "folivex.cfg");
 }
 
 TEST_F(DatabaseDialogsTest, UnsavedChangesAreOfferedForSavingFirst) {

@@ -23,7 +23,7 @@ protected:
     void SetUp() override {
         ProgramFixture::SetUp();
         ASSERT_TRUE(Start());
-        loop.AdvanceBy(4000);
+        loop.AdvanceBy(5000);  // past the splash and the first load
         Messages().ClearLog();
     }
     TFolivexForm& Main() { return *program->FolivexForm; }

@@ -17,7 +17,9 @@ protected:
     void SetUp() override {
         ProgramFixture::SetUp();
         ASSERT_TRUE(Start());
-        loop.AdvanceBy(4000);  // past the splash
+        loop.AdvanceBy(5000);  // past the splash and the first load
+        // The categories of the database these tests work on.
+        Main().Category->SetItems({"Executive", "4x4", "Sport", "Family", "Bargain Basement"});
         Messages().ClearLog();
     }
 
@@ -377,6 +379,7 @@ TEST_F(RecordEditorTest, ARecordsImagesShowOneAtATime) {
     Load({{"A", "1"}});
     program->RecordTable[0].Image[1] = dir.File("car.jpg");
     program->RecordTable[0].Image[2] = dir.File("gone.jpg");
+    app->ScriptedImageLoader().loaded.clear();
     Main().CopyRecordToScreen(nullptr, 0);
     EXPECT_FALSE(Main().RadioButton1->Visible());
     EXPECT_TRUE(Main().RadioButton2->Visible());

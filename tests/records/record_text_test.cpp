@@ -111,7 +111,7 @@ TEST(RecordTextReader, CountLineDecidesTheFormat) {
         bool own;
         std::int32_t count;
     };
-    for (const Case& c : {Case{"12", true, 12}, Case{"0", false, 0}, Case{"", false, 0}, Case{"12a", false, 0},
+    for (const Case& c : {Case{"12", true, 12}, Case{"0", true, 0}, Case{"", false, 0}, Case{"12a", false, 0},
                           Case{" 3", false, 0}, Case{"-3", false, 0}}) {
         TextStream s(c.firstLine + "\r\nrest\r\n");
         std::int32_t count = 0;

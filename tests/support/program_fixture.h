@@ -22,6 +22,7 @@ protected:
         app = std::make_unique<Application>(loop);
         app->ExitHook = [this](int code) { exitCodes.push_back(code); };
         program = std::make_unique<Program>(*app);
+        program->ResourceDirectory = std::string(FOLIVEX_SOURCE_DIR) + "/resources";
         ASSERT_TRUE(ChangeDirectory(dir.Path()));
     }
     void TearDown() override {

@@ -34,6 +34,7 @@ protected:
         app.ExitHook = [](int) {};
         view = std::make_unique<QtView>(app);
         program = std::make_unique<Program>(app);
+        program->ResourceDirectory = std::string(FOLIVEX_SOURCE_DIR) + "/resources";
         ASSERT_TRUE(StartProgram(*program));
     }
     void TearDown() override {

@@ -44,6 +44,7 @@ protected:
         app.ExitHook = [this](int code) { exitCodes.push_back(code); };
         view = std::make_unique<QtView>(app);
         program = std::make_unique<Program>(app);
+        program->ResourceDirectory = std::string(FOLIVEX_SOURCE_DIR) + "/resources";
     }
     void TearDown() override {
         program.reset();

@@ -1,0 +1,325 @@
+// Bringing a database into memory: the last-use file on the first load, the records of the database text
+// file or of an import, the configuration (or the defaults of a new database), the republish flags, and
+// record 1 on screen.
+#include <algorithm>
+#include <cmath>
+
+#include "app/browser_form.h"
+#include "app/db_setup_form.h"
+#include "app/folivex_form.h"
+#include "app/progress_forms.h"
+#include "chartui/roziza_form.h"
+#include "import/db_form.h"
+#include "import/import_wizard_form.h"
+#include "platform/fs/files.h"
+#include "publish/html_form.h"
+#include "publish/lang_form.h"
+#include "records/configuration.h"
+#include "records/configuration_reader.h"
+#include "records/database_names.h"
+#include "records/helpers.h"
+#include "records/import_fill.h"
+#include "records/new_database_defaults.h"
+#include "records/state_files.h"
+
+namespace fv {
+
+namespace {
+
+constexpr const char* NewImportMode = "New Import (Create a new Folivex database)";
+
+// An ODBC value as the import takes it: at most 300 bytes, no double quotes, "(null)" for nothing.
+std::string OdbcText(const std::optional<std::string>& value) {
+    if (!value) return {};
+    std::string text = StripQuotes(Utf8Truncate(*value, MaxSlotLength));
+    return text == ConfigNull ? std::string() : text;
+}
+
+}  // namespace
+
+void TFolivexForm::InitialLoadTimerHit(Component* sender) { LoadDatabase(sender); }
+
+void TFolivexForm::ApplyLastUse() {
+    auto bytes = ReadWholeFile(JoinPath(P.ProgramDirectory, LastUseFileName));
+    if (!bytes) return;
+    LastUse last = ParseLastUse(*bytes);
+    std::string dir = DirectoryOrRoot(P.App, last.DatabaseDirectory, "Your last used DataBase directory is Invalid :");
+    P.DBSetupForm->SetDatabaseDirectory(dir);
+    P.DatabaseDirectory = P.DBSetupForm->DirectoryListBox->Directory();
+    if (!last.DatabaseFileName.empty()) {
+        std::string config = ConfigNameFromDb(P.App, last.DatabaseFileName);
+        if (!config.empty()) {
+            P.DatabaseFileName = last.DatabaseFileName;
+            P.ConfigFileName = config;
+            P.ChartFileName = ChartNameFromDb(P.App, last.DatabaseFileName);
+        }
+    }
+    if (!last.BrowserDirectory.empty() || !last.BrowserProgram.empty()) {
+        std::string browserDir =
+            DirectoryOrRoot(P.App, last.BrowserDirectory, "Your last specified Browser directory is Invalid :");
+        P.BrowserForm->DirectoryListBox1->SetDirectory(browserDir);
+        P.BrowserDirectory = P.BrowserForm->DirectoryListBox1->Directory();
+        if (!last.BrowserProgram.empty()) {
+            P.BrowserForm->FileListBox1->SelectFile(last.BrowserProgram);
+            P.BrowserProgram = last.BrowserProgram;
+        }
+    }
+    ChangeDirectory(P.DatabaseDirectory);
+    // Sizes of 0 (or not numbers) leave a window as it is.
+    Control* sized[] = {P.HTMLForm, P.ImportWizardForm, P.LangForm, this, P.RozizAForm,
+                        P.RozizAForm->ChartVue, P.RozizAForm->MainPanel, P.RozizAForm->RozizAView,
+                        P.RozizAForm->Panel1, P.RozizAForm->Panel2, P.RozizAForm->ChartScrollBar1};
+    for (std::size_t i = 0; i < std::size(sized); ++i) {
+        int width = last.Sizes[2 * i], height = last.Sizes[2 * i + 1];
+        if (width != 0) sized[i]->SetWidth(width);
+        if (height != 0) sized[i]->SetHeight(height);
+    }
+}
+
+ImportMapping TFolivexForm::WizardMapping() const {
+    const TImportWizardForm& w = *P.ImportWizardForm;
+    ImportMapping m;
+    m.CategoryColumn = std::max(0, int(LeadingInteger(w.ImportCategoryField->Text())));
+    m.FixedCategory = w.ImportCategory->Text();
+    for (std::size_t i = 0; i < m.MapToDB.size(); ++i) {
+        m.MapToDB[i] = w.MapToDB[i]->Text();
+        m.CheckImage[i] = w.CheckImage[i]->Checked();
+    }
+    m.OverflowFields = w.OverflowFields->Text();
+    m.Delimiter = w.DelimiterCode();
+    return m;
+}
+
+void TFolivexForm::EndLoad() {
+    P.LoadForm->Hide();
+    P.App.SetScreenCursor(Cursor::Default);
+    P.IsLoading = 0;
+    P.ReadingConfig = 0;
+}
+
+void TFolivexForm::LoadDatabase(Component* sender) {
+    Application& app = P.App;
+    InitialLoadTimer->SetEnabled(false);
+    // What a cancelled import must put back.
+    const std::string oldPublishDirectory = P.PublishDirectory;
+    const std::string oldDatabaseDirectory = P.DatabaseDirectory;
+    P.PublishDirectory = "none";
+    P.ImportPending = 0;
+    P.IsLoading = 1;
+    app.SetScreenCursor(Cursor::HourGlass);
+    TLoadForm& loadForm = *P.LoadForm;
+    loadForm.LoadProgressBar->SetPosition(0);
+    loadForm.Show();
+    P.EditImagePaths = {};
+    SaveButton->SetEnabled(false);
+    CancelButton->SetEnabled(false);
+
+    if (P.FirstLoad) {
+        ApplyLastUse();
+        P.FirstLoad = 0;
+    }
+    Repaint();
+    loadForm.Repaint();
+    if (!P.DatabaseDirectory.empty()) ChangeDirectory(P.DatabaseDirectory);
+    bool configExists = FileExistsQuiet(P.ConfigFileName);
+    bool importSource = false, append = false, configRead = false;
+    std::vector<std::string> missingImages;
+
+    std::optional<TextStream> file;
+    if (!P.OdbcImport) file = TextStream::Open(P.DatabaseFileName);
+    if (!P.OdbcImport && !file) {
+        if (P.NewDatabase) {
+            P.RecordCount = 0;
+            P.CurrentRecord = 0;
+            ScrollBox->Clear();
+            TheImage->Hide();
+            for (RadioButton* r : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) r->SetChecked(false);
+            for (Edit* e : DBEdit) e->SetText("");
+            P.NewDatabase = 0;
+        }
+    } else {
+        std::int32_t declared = 0;
+        std::optional<TextStream> foreign;
+        int count = 0;
+        if (P.OdbcImport) {
+            importSource = true;
+            count = P.DBForm->Query.RecordCount();
+        } else if (file->Size() == 0) {
+            // An empty file is an empty database of our own; the user's file is never truncated.
+        } else if (!ReadCountLine(*file, declared)) {
+            importSource = true;
+            foreign.emplace(NormaliseLineEnds(file->Bytes()));
+            count = CountLines(*foreign);
+        }
+
+        if (importSource) {
+            TImportWizardForm& wizard = *P.ImportWizardForm;
+            if (foreign) {
+                DelimiterChoice guess = DelimiterGuess(*foreign);
+                wizard.Delimiter->SetText(std::to_string(guess.Code));
+                wizard.ImportCombo->SetItemIndex(guess.ComboIndex);
+            }
+            app.Beep(BeepKind::Default);
+            wizard.ImportCombo->SetEnabled(!P.OdbcImport);
+            wizard.Delimiter->SetEnabled(!P.OdbcImport);
+            const bool fast = P.OdbcImport && P.DBForm->FastODBCImport->Checked();
+            if (!fast) {
+                wizard.ImportFile = foreign ? &*foreign : nullptr;
+                int result = wizard.ShowModal();
+                wizard.ImportFile = nullptr;
+                if (result == MrCancel) {
+                    // Nothing was read: the open database, its names and its folders stay as they were, so
+                    // that a save cannot overwrite the file that was offered for import.
+                    P.DatabaseFileName = P.SavedDatabaseFileName;
+                    P.ConfigFileName = P.SavedConfigFileName;
+                    P.ChartFileName = P.SavedChartFileName;
+                    P.PublishDirectory = oldPublishDirectory;
+                    P.DatabaseDirectory = oldDatabaseDirectory;
+                    P.DBSetupForm->SetDatabaseDirectory(oldDatabaseDirectory);
+                    ChangeDirectory(oldDatabaseDirectory);
+                    P.OdbcImport = 0;
+                    EndLoad();
+                    return;
+                }
+            }
+            app.SetScreenCursor(Cursor::HourGlass);
+            append = wizard.ImportMode->Text() != NewImportMode;
+            if (configExists && !append && !fast) {
+                app.Beep(BeepKind::Question);
+                std::string question = "An old '" + P.ConfigFileName +
+                                       "' Folivex config file exists and will be associated with this Import. Do you "
+                                       "want to remove the old file so a new one is created automatically for this "
+                                       "Import ?";
+                if (app.MessageBox(question, "Remove old .cfg file ?", MbYesNo | MbIconQuestion) == IdYes) {
+                    RemoveFile(P.ConfigFileName);
+                    configExists = false;
+                }
+            }
+        }
+
+        // Where the rows go.
+        int first = 0;
+        if (append) {
+            first = P.RecordCount;
+            P.CurrentRecord = P.RecordCount;
+        } else {
+            for (DatabaseRecord& r : P.RecordTable) r = DatabaseRecord{};
+            P.CurrentRecord = 0;
+            P.RecordCount = 0;
+        }
+        // The table's limit; the program's own file is read to its end whatever its count line says.
+        const int room = MaxRecords - first;
+        const int expected = importSource ? count : declared;
+        if (expected > room) {
+            app.Beep(BeepKind::Exclamation);
+            app.ShowMessage("The number of records will be restricted to " + std::to_string(MaxRecords) + ".");
+        }
+        for (Edit* e : DBEdit) e->SetMaxLength(int(MaxSlotLength));
+        ShowRecordCaption();
+        Repaint();
+
+        const ImportMapping mapping = importSource ? WizardMapping() : ImportMapping{};
+        P.ImportDelimiter = importSource && !P.OdbcImport ? mapping.Delimiter : TabDelimiter;
+        TextStream* rows = foreign ? &*foreign : file ? &*file : nullptr;
+        std::optional<RecordTextReader> reader;
+        if (rows) reader.emplace(*rows, P.ImportDelimiter);
+        if (P.OdbcImport) P.DBForm->Query.First();
+        const int progressOf = std::max(1, std::min(expected, room));
+        int read = 0;
+        bool moreRows = false;
+        for (;;) {
+            DatabaseRecord next;
+            bool got = false;
+            if (P.OdbcImport) {
+                if (!P.DBForm->Query.Eof()) {
+                    std::vector<std::string> values;
+                    for (int k = 0; k < P.DBForm->Query.ColumnCount(); ++k)
+                        values.push_back(OdbcText(P.DBForm->Query.Value(k)));
+                    FillFromValues(values, mapping, next, &missingImages);
+                    P.DBForm->Query.Next();
+                    got = true;
+                }
+            } else if (importSource) {
+                got = ReadForeignRow(*reader, mapping, next, &missingImages);
+            } else if (file->Size() > 0) {
+                got = ReadOwnRecord(*reader, next, &missingImages);
+            }
+            if (!got) break;
+            if (read == room) {
+                moreRows = true;
+                break;
+            }
+            if (append) next.NeedsPublishing = 1;
+            P.RecordTable[std::size_t(first + read)] = std::move(next);
+            ++read;
+            int percent = std::min(100, read * 100 / progressOf);
+            if (percent > loadForm.LoadProgressBar->Position()) {
+                loadForm.LoadProgressBar->SetPosition(percent);
+                loadForm.LoadProgressBar->Repaint();
+            }
+        }
+        P.RecordCount = first + read;
+        if (moreRows && expected <= room) {
+            app.Beep(BeepKind::Exclamation);
+            app.ShowMessage("The number of records will be restricted to " + std::to_string(MaxRecords) + ".");
+        }
+        if (!importSource && file->Size() > 0 && read != declared && !moreRows) {
+            // The count line is only a claim: the rows that are there are what the database holds.
+            app.Beep(BeepKind::Exclamation);
+            app.ShowMessage("The database file says it holds " + std::to_string(declared) + " records, but " +
+                            std::to_string(read) + " were found. The records found are loaded.");
+        }
+        P.CurrentRecord = P.RecordCount > 0 ? 1 : 0;
+        if (append) {
+            P.DatabaseFileName = P.SavedDatabaseFileName;
+            P.ConfigFileName = P.SavedConfigFileName;
+            P.ChartFileName = P.SavedChartFileName;
+            P.DatabaseDirectory = oldDatabaseDirectory;
+            P.DBSetupForm->SetDatabaseDirectory(oldDatabaseDirectory);
+            P.ImportPending = 0;
+        }
+        if (!P.DatabaseDirectory.empty()) ChangeDirectory(P.DatabaseDirectory);
+        if (auto config = TextStream::Open(P.ConfigFileName)) {
+            P.ReadingConfig = 1;
+            ReadConfiguration(app, P, *config, importSource);
+            configRead = true;
+        }
+        P.ReadingConfig = 0;
+    }
+
+    if (!configRead) {
+        InitialiseFontStructure(P);
+        InitialiseForEmptyConfig(sender);
+    }
+    if (!P.DatabaseDirectory.empty()) ChangeDirectory(P.DatabaseDirectory);
+    ShowRecordCaption();
+    CurrentDatabase->SetText(P.DatabaseFileName);
+    CurrentDatabase->Repaint();
+    if (!append) {
+        std::string republish = RepublishNameFromDb(app, P.DatabaseFileName);
+        if (!republish.empty()) P.RepublishFileName = republish;
+        std::string chart = ChartNameFromDb(app, P.DatabaseFileName);
+        if (!chart.empty()) P.ChartFileName = chart;
+        ApplyRepublishBytes(P, ReadWholeFile(P.RepublishFileName));
+    }
+    if (!missingImages.empty()) {
+        // One message for all of them; the paths stay in the records for when the pictures come back.
+        std::string list;
+        for (std::size_t i = 0; i < missingImages.size() && i < 20; ++i) list += "\r\n" + missingImages[i];
+        if (missingImages.size() > 20) list += "\r\n... and " + std::to_string(missingImages.size() - 20) + " more";
+        app.Beep(BeepKind::Exclamation);
+        app.ShowMessage("These image files have not been located:" + list);
+    }
+    Repaint();
+    loadForm.Hide();
+    RewindButtonClick(sender);
+    if (P.RecordCount == 0) ShowRecordCaption();
+    SetBrowseState(true);
+    P.Inserting = 0;
+    P.RecordModified = 0;
+    P.DatabaseModified = importSource ? 1 : 0;
+    app.SetScreenCursor(Cursor::Default);
+    P.IsLoading = 0;
+}
+
+}  // namespace fv
