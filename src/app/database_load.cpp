@@ -183,6 +183,8 @@ void TFolivexForm::LoadDatabase(Component* sender) {
                 }
             }
             app.SetScreenCursor(Cursor::HourGlass);
+            // The wizard's preview read the first rows: the import starts from the top again.
+            if (foreign) foreign->Rewind();
             append = wizard.ImportMode->Text() != NewImportMode;
             if (configExists && !append && !fast) {
                 app.Beep(BeepKind::Question);

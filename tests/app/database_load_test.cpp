@@ -1,0 +1,190 @@
+// Loading databases: the program's own files, a new database's defaults, imports of CSV files and ODBC
+// queries, the table's limit, and the round trip of load, save, load and save again.
+#include <gtest/gtest.h>
+
+#include "app/folivex_form.h"
+#include "import/db_form.h"
+#include "import/import_wizard_form.h"
+#include "publish/publish_setup_form.h"
+#include "records/record_text.h"
+#include "support/program_fixture.h"
+#include "support/test_odbc.h"
+
+namespace fv::testing {
+namespace {
+
+class DatabaseLoadTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        ASSERT_TRUE(Start());
+        loop.AdvanceBy(5000);  // past the splash and the first load (of nothing)
+        Messages().ClearLog();
+    }
+    TFolivexForm& Main() { return *program->FolivexForm; }
+    void Write(const std::string& name, const std::string& bytes) { ASSERT_TRUE(WriteWholeFile(dir.File(name), bytes)); }
+    std::string File(const std::string& name) { return ReadWholeFile(dir.File(name)).value_or("<missing>"); }
+    void Open(const std::string& name) {
+        program->SavedDatabaseFileName = program->DatabaseFileName;
+        program->SavedConfigFileName = program->ConfigFileName;
+        program->SavedChartFileName = program->ChartFileName;
+        program->DatabaseFileName = name;
+        program->ConfigFileName = name.substr(0, name.rfind('.')) + ".cfg";
+        Main().LoadDatabase(nullptr);
+    }
+    // Answers the import wizard: maps the columns to fields and presses Import (or cancels).
+    void ScriptWizard(std::vector<std::string> mapTo, bool import = true, bool append = false) {
+        app->OnModal = [this, mapTo, import, append](Form& f) {
+            ASSERT_EQ(&f, program->ImportWizardForm);
+            TImportWizardForm& w = *program->ImportWizardForm;
+            wizardDelimiter = w.Delimiter->Text();
+            for (std::size_t i = 0; i < mapTo.size(); ++i) w.MapToDB[i]->UserSetText(mapTo[i]);
+            if (append) w.ImportMode->UserSelect(1);
+            (import ? w.GoImportButton : w.BitBtn2)->Click();
+        };
+    }
+    std::string Csv(int rows) {
+        std::string csv;
+        for (int i = 1; i <= rows; ++i) csv += "Make " + std::to_string(i) + ",Model,1000\r\n";
+        return csv;
+    }
+    std::string wizardDelimiter;
+};
+
+TEST_F(DatabaseLoadTest, OwnFileWithoutConfigurationGetsTheDefaultsOfANewDatabase) {
+    std::string records = "4\r\n";
+    for (const char* c : {"Sport", "", "Sport", "Family"}) {
+        records += std::string(*c ? "\"" : "") + c + (*c ? "\"" : "") + "\t\"x\"";
+        records += std::string(23, '\t') + "\r\n";
+    }
+    Write("folivex.db", records);
+    Open("folivex.db");
+    EXPECT_EQ(program->RecordCount, 4);
+    EXPECT_EQ(Main().Category->Items(), (std::vector<std::string>{"Sport", "Category unknown", "Family"}));
+    EXPECT_EQ(program->RecordTable[1].Category, "Category unknown");
+    EXPECT_EQ(Main().DBLabel[0]->Text(), "Label 1");
+    EXPECT_EQ(Main().DBLabel[6]->Text(), "....");
+    EXPECT_EQ(Main().Colour[3]->GetColor(), ClYellow);
+    EXPECT_EQ(program->HeaderFont.Size, "+2");
+    EXPECT_EQ(program->PublishSetupForm->TableHeader->Text(), "== Folivex ==");
+    EXPECT_EQ(program->PublishDirectory, dir.File("publish"));
+    EXPECT_TRUE(program->PublishSetupForm->OleTableBackground->Visible());  // the shipped stone.gif
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(program->RecordTable[std::size_t(i)].NeedsPublishing, 1);
+    EXPECT_EQ(Main().DBGroup->Caption(), "Record (1) of (4)");
+    EXPECT_EQ(Main().CurrentDatabase->Text(), "folivex.db");
+    EXPECT_EQ(program->DatabaseModified, 0);
+    EXPECT_EQ(program->IsLoading, 0);
+    EXPECT_TRUE(Messages().Messages().empty()) << Messages().Messages().front();
+}
+
+TEST_F(DatabaseLoadTest, LoadSaveLoadSaveGivesTheSameFiles) {
+    Write("folivex.db", *ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/records/small.db"));
+    Open("folivex.db");
+    ASSERT_EQ(program->RecordCount, 3);
+    program->RecordTable[1].NeedsPublishing = 0;
+    ASSERT_TRUE(Main().SaveDatabase());
+    const std::string db1 = File("folivex.db"), cfg1 = File("folivex.cfg"), rep1 = File("folivex.rep");
+    Open("folivex.db");
+    ASSERT_TRUE(Main().SaveDatabase());
+    EXPECT_EQ(File("folivex.db"), db1);
+    EXPECT_EQ(File("folivex.cfg"), cfg1);
+    EXPECT_EQ(File("folivex.rep"), rep1);
+    EXPECT_EQ(rep1, std::string("\1\0\1", 3));
+    EXPECT_EQ(db1.substr(0, 3), "3\r\n");
+}
+
+TEST_F(DatabaseLoadTest, TheCountLineIsOnlyAClaim) {
+    std::string row = "\"Cat\"" + std::string(25, '\t') + "\r\n";
+    Write("folivex.db", "5\r\n" + row + row + row);
+    Open("folivex.db");
+    EXPECT_EQ(program->RecordCount, 3);
+    EXPECT_EQ(Messages().Messages(),
+              std::vector<std::string>{"The database file says it holds 5 records, but 3 were found. The records found are loaded."});
+
+    Messages().ClearLog();
+    Write("empty.db", "0\r\n");
+    app->OnModal = [](Form&) { FAIL() << "an empty database of our own needs no wizard"; };
+    Open("empty.db");
+    EXPECT_EQ(program->RecordCount, 0);
+    EXPECT_EQ(Main().DBGroup->Caption(), "Record (0) of (0)");
+}
+
+TEST_F(DatabaseLoadTest, ACsvFileGoesThroughTheWizard) {
+    Write("cars.csv", "Ford,Ka,5000\nMini,Cooper,15000\nLotus,Elise,40000");  // LF only, no last line end
+    ScriptWizard({"1", "2", "3"});
+    Open("cars.csv");
+    EXPECT_EQ(wizardDelimiter, "44");
+    ASSERT_EQ(program->RecordCount, 3);
+    EXPECT_EQ(program->RecordTable[2].Field[0], "Lotus");
+    EXPECT_EQ(program->RecordTable[2].Field[2], "40000");
+    EXPECT_EQ(program->ImportPending, 1);
+    EXPECT_EQ(program->DatabaseModified, 1);
+    EXPECT_EQ(File("cars.csv"), "Ford,Ka,5000\nMini,Cooper,15000\nLotus,Elise,40000");  // never touched
+}
+
+TEST_F(DatabaseLoadTest, ACancelledWizardKeepsTheOpenDatabaseAndItsNames) {
+    Write("folivex.db", *ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/records/small.db"));
+    Open("folivex.db");
+    Write("cars.csv", Csv(2));
+    ScriptWizard({"1"}, false);
+    Open("cars.csv");
+    EXPECT_EQ(program->RecordCount, 3);
+    EXPECT_EQ(program->RecordTable[0].Field[0], "Jaguar XJ");
+    EXPECT_EQ(program->DatabaseFileName, "folivex.db");
+    EXPECT_EQ(program->ConfigFileName, "folivex.cfg");
+    EXPECT_EQ(program->IsLoading, 0);
+    EXPECT_EQ(CurrentDirectory(), dir.Path());
+}
+
+TEST_F(DatabaseLoadTest, TheTableHoldsFiveThousandRecords) {
+    Write("big.csv", Csv(5001));
+    ScriptWizard({"1"});
+    Open("big.csv");
+    EXPECT_EQ(program->RecordCount, 5000);
+    EXPECT_EQ(program->RecordTable[4999].Field[0], "Make 5000");
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"The number of records will be restricted to 5000."});
+
+    // An append of 20 rows to 4990 records adds 10.
+    program->RecordCount = 4990;
+    program->DatabaseFileName = "folivex.db";
+    Messages().ClearLog();
+    Write("more.csv", Csv(20));
+    ScriptWizard({"1"}, true, true);
+    Open("more.csv");
+    EXPECT_EQ(program->RecordCount, 5000);
+    EXPECT_EQ(program->RecordTable[4990].Field[0], "Make 1");
+    EXPECT_EQ(program->RecordTable[4999].Field[0], "Make 10");
+    EXPECT_EQ(program->RecordTable[4999].NeedsPublishing, 1);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"The number of records will be restricted to 5000."});
+    // An append goes into the database that was open, under its names.
+    EXPECT_EQ(program->DatabaseFileName, "folivex.db");
+}
+
+TEST_F(DatabaseLoadTest, AnOdbcQueryWithTheLastImportSettings) {
+    TestOdbc odbc;
+    FOLIVEX_REQUIRE_ODBC(odbc);
+    odbc.Run(FixtureSql());
+    TDBForm& form = *program->DBForm;
+    form.AliasName->SetText(TestDataSource);
+    form.TableName->SetText("cars");
+    form.ImportName->SetText("cars");
+    form.FastODBCImport->SetChecked(true);
+    TImportWizardForm& w = *program->ImportWizardForm;
+    w.MapToDB[0]->SetText("1");
+    w.MapToDB[1]->SetText("2");
+    w.MapToDB[2]->SetText("3");
+    app->OnModal = [](Form&) { FAIL() << "the last import settings need no wizard"; };
+    form.GoButtonClick(nullptr);
+    ASSERT_EQ(program->OdbcImport, 1);
+    Main().LoadDatabase(nullptr);
+    ASSERT_EQ(program->RecordCount, 4);
+    EXPECT_EQ(program->RecordTable[0].Field[0], "Defender");
+    EXPECT_EQ(program->RecordTable[0].Field[1], "3");
+    EXPECT_EQ(program->RecordTable[1].Field[0], "Golf GTI");  // double quotes removed
+    EXPECT_EQ(program->RecordTable[3].Field[0], "");           // NULL
+    EXPECT_EQ(program->DatabaseFileName, "cars.db");
+    EXPECT_EQ(program->DatabaseModified, 1);
+}
+
+}  // namespace
+}  // namespace fv::testing
