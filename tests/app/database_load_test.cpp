@@ -169,6 +169,9 @@ TEST_F(DatabaseLoadTest, AnOdbcQueryWithTheLastImportSettings) {
     form.TableName->SetText("cars");
     form.ImportName->SetText("cars");
     form.FastODBCImport->SetChecked(true);
+    // Labels from the column names, in the title style; no configuration exists for "cars.db".
+    form.UseODBClabels->SetChecked(true);
+    form.ODBCfieldConversionType->SetText("Convert Database Field Names to this Style");
     TImportWizardForm& w = *program->ImportWizardForm;
     w.MapToDB[0]->SetText("1");
     w.MapToDB[1]->SetText("2");
@@ -184,6 +187,10 @@ TEST_F(DatabaseLoadTest, AnOdbcQueryWithTheLastImportSettings) {
     EXPECT_EQ(program->RecordTable[3].Field[0], "");           // NULL
     EXPECT_EQ(program->DatabaseFileName, "cars.db");
     EXPECT_EQ(program->DatabaseModified, 1);
+    EXPECT_EQ(Main().DBLabel[0]->Text(), "Name");
+    EXPECT_EQ(Main().DBLabel[2]->Text(), "Price");
+    EXPECT_EQ(Main().DBLabel[3]->Text(), "Photo");
+    EXPECT_EQ(Main().DBLabel[4]->Text(), "....");  // mapped beyond the query's four columns
 }
 
 }  // namespace

@@ -1,0 +1,99 @@
+// Loading a 5000-record database and importing a 5000-row CSV file, each against reading the same bytes
+// in the same run, and the CSV import against the sqlite3 shell's ".import" of the same file.
+// Goals: within twice the time of reading the bytes, and faster than sqlite3.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "platform/fs/files.h"
+#include "records/import_fill.h"
+#include "records/record_text.h"
+
+namespace {
+
+std::string Dir() { return std::filesystem::temp_directory_path().string(); }
+std::string DatabasePath() { return Dir() + "/folivex-bench-load.db"; }
+std::string CsvPath() { return Dir() + "/folivex-bench-import.csv"; }
+
+std::string Text(std::mt19937& rng, std::size_t n) {
+    std::string t(n, ' ');
+    for (char& c : t) c = char('a' + rng() % 26);
+    return t;
+}
+
+void MakeFiles() {
+    static bool made = false;
+    if (made) return;
+    made = true;
+    std::mt19937 rng(7);
+    static fv::DatabaseState db;
+    db.RecordCount = fv::MaxRecords;
+    for (auto& r : db.RecordTable) {
+        r.Category = "Category " + std::to_string(rng() % 12);
+        for (auto& f : r.Field) f = Text(rng, 40 + rng() % 261);
+        r.Memo = Text(rng, 500) + "\r\n" + Text(rng, 522) + "\r\n";
+    }
+    fv::WriteDatabaseFile(db, DatabasePath());
+    std::string csv;
+    for (int i = 0; i < fv::MaxRecords; ++i) {
+        for (int f = 0; f < 20; ++f) csv += (f ? "," : "") + Text(rng, 10 + rng() % 60);
+        csv += "\r\n";
+    }
+    fv::WriteWholeFile(CsvPath(), csv);
+}
+
+void LoadDatabaseFile(benchmark::State& state) {
+    MakeFiles();
+    fv::DatabaseRecord r;
+    for (auto _ : state) {
+        auto s = fv::TextStream::Open(DatabasePath());
+        std::int32_t count = 0;
+        fv::ReadCountLine(*s, count);
+        fv::RecordTextReader reader(*s, fv::TabDelimiter);
+        while (fv::ReadOwnRecord(reader, r, nullptr)) benchmark::DoNotOptimize(r);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(std::filesystem::file_size(DatabasePath())));
+}
+
+void ImportCsvFile(benchmark::State& state) {
+    MakeFiles();
+    fv::ImportMapping mapping;
+    mapping.Delimiter = ',';
+    for (int f = 0; f < 20; ++f) mapping.MapToDB[std::size_t(f)] = std::to_string(f + 1);
+    fv::DatabaseRecord r;
+    for (auto _ : state) {
+        auto raw = fv::ReadWholeFile(CsvPath());
+        fv::TextStream s(fv::NormaliseLineEnds(*raw));
+        fv::RecordTextReader reader(s, ',');
+        while (fv::ReadForeignRow(reader, mapping, r, nullptr)) benchmark::DoNotOptimize(r);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(std::filesystem::file_size(CsvPath())));
+}
+
+void ReadSameBytes(benchmark::State& state, const std::string& path) {
+    MakeFiles();
+    for (auto _ : state) benchmark::DoNotOptimize(fv::ReadWholeFile(path));
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(std::filesystem::file_size(path)));
+}
+
+void SqliteImportCsv(benchmark::State& state) {
+    MakeFiles();
+    if (std::system("command -v sqlite3 >/dev/null 2>&1") != 0) {
+        state.SkipWithError("the sqlite3 shell (Debian package sqlite3) is not installed");
+        return;
+    }
+    const std::string command = "sqlite3 :memory: '.mode csv' '.import " + CsvPath() + " cars' >/dev/null";
+    for (auto _ : state) benchmark::DoNotOptimize(std::system(command.c_str()));
+}
+
+BENCHMARK(LoadDatabaseFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadSameBytes, database, DatabasePath())->Unit(benchmark::kMillisecond);
+BENCHMARK(ImportCsvFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadSameBytes, csv, CsvPath())->Unit(benchmark::kMillisecond);
+BENCHMARK(SqliteImportCsv)->Unit(benchmark::kMillisecond);
+
+}  // namespace
