@@ -103,6 +103,22 @@ TEST_F(ProgramWindowsTest, SplashForFourSecondsThenTheMainWindowWithPictures) {
     EXPECT_TRUE(app.Scripted().Messages().empty()) << app.Scripted().Messages().front();
 }
 
+TEST_F(ProgramWindowsTest, TheMainWindowShowingARecord) {
+    // A database with a few records in the start folder: the first load shows record 1.
+    auto small = ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/records/small.db");
+    ASSERT_TRUE(small);
+    ASSERT_TRUE(WriteWholeFile(dir.File("folivex.db"), *small));
+    ASSERT_TRUE(StartProgram(*program));
+    ASSERT_TRUE(loop.RunUntil([&] { return program->RecordCount == 3 && !program->IsLoading; }, 10000));
+    TFolivexForm& main = *program->FolivexForm;
+    EXPECT_EQ(main.DBGroup->Caption(), "Record (1) of (3)");
+    EXPECT_EQ(main.DBEdit[0]->Text(), "Jaguar XJ");
+    main.DBLabel[0]->SetText("Model");
+    main.DBLabel[3]->SetText("Engine (litres)");
+    loop.RunUntil([] { return false; }, 100);
+    SavePicture(main, "main_window_record.png");
+}
+
 TEST_F(ProgramWindowsTest, TheMainWindowsCloseBoxEndsTheProgram) {
     ASSERT_TRUE(StartProgram(*program));
     ASSERT_TRUE(loop.RunUntil([&] { return program->FolivexForm->Visible(); }, 8000));
