@@ -7,9 +7,6 @@
 //                                    [ View ] [Cancel]
 #include "app/browser_form.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "platform/fs/files.h"
 #include "publish/publish_helpers.h"
 #include "publish/publish_setup_form.h"
@@ -20,12 +17,10 @@ namespace fv {
 std::string HelpPagePath(const Program& p) {
     const std::string inStart = JoinPath(JoinPath(p.ProgramDirectory, "help"), "folivex.htm");
     if (IsRegularFile(inStart)) return inStart;
-    // The page ships in the resources folder beside the program (the build and the install put it there).
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        const std::filesystem::path shipped = exe.parent_path() / "resources" / "help" / "folivex.htm";
-        if (IsRegularFile(shipped.string())) return shipped.string();
+    // The page ships with the program in its resources folder (beside the program once built or installed).
+    if (!p.ResourceDirectory.empty()) {
+        const std::string shipped = JoinPath(JoinPath(p.ResourceDirectory, "help"), "folivex.htm");
+        if (IsRegularFile(shipped)) return shipped;
     }
     return inStart;
 }
@@ -56,6 +51,7 @@ TBrowserForm::TBrowserForm(Component* owner, Program& program) : ProgramForm(own
     CancelButton->ModalResult = MrCancel;
     CancelButton->Cancel = true;
 
+    NumberTabOrder(*this);
     View2->OnClick = [this](Component* s) { LoadBrowser(s); };
     FileListBox1->OnDblClick = [this](Component* s) { LoadBrowser(s); };
     FileListBox1->OnClick = [this](Component*) { RememberBrowser(); };

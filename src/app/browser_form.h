@@ -61,8 +61,8 @@ private:
     void RememberBrowser();
 };
 
-// The help page: "help/folivex.htm" in the start directory, else the one shipped in the resources folder
-// beside the program.
+// The help page: "help/folivex.htm" in the start directory, else the one shipped in the program's resources
+// folder.
 std::string HelpPagePath(const Program& p);
 
 }  // namespace fv

@@ -77,6 +77,7 @@ TFontForm::TFontForm(Component* owner, Program& program) : ProgramForm(owner, pr
     CancelButton->ButtonKind = BitBtn::BtnKind::Cancel;
     CancelButton->Cancel = true;
 
+    NumberTabOrder(*this);
     OnActivate = [this](Component* s) { FormActivate(s); };
     ColourMenu->OnChange = [this](Component* s) { ColourMenuChange(s); };
     ColourMenu->OnExit = [this](Component* s) { ColourMenuExit(s); };

@@ -139,6 +139,7 @@ THTMLForm::THTMLForm(Component* owner, Program& program) : ProgramForm(owner, pr
         ClearButtons[std::size_t(i)]->OnClick = [this, i](Component*) { ClearClick(i); };
         ExampleButtons[std::size_t(i)]->OnClick = [this, i](Component*) { ExampleClick(i); };
     }
+    NumberTabOrder(*this);
     OnActivate = [this](Component* s) { FormActivate(s); };
 }
 

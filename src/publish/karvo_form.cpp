@@ -65,6 +65,7 @@ TKarvoForm::TKarvoForm(Component* owner, Program& program) : ProgramForm(owner, 
     BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
     BitBtn1->Default = true;
 
+    NumberTabOrder(*this);
     Extract->OnClick = [this](Component* s) { ExtractClick(s); };
     HelpButton->OnClick = [this](Component* s) { HelpButtonClick(s); };
     BitBtn1->OnClick = [this](Component* s) { BitBtn1Click(s); };

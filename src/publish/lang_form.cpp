@@ -45,9 +45,11 @@ const std::array<LanguageText, LanguageTextCount> LanguageTexts = {{
 namespace {
 
 constexpr int PageRows = 15;  // the rows read by the index, quick-view and detail pages; the rest: search
-constexpr int ColumnWidth = 408, RightColumn = 432;
-constexpr int TextWidth = 170, ButtonLeft = 176, ButtonWidth = 56, RealLeft = 238;
-constexpr int RowTop = 94, RowPitch = 25;
+constexpr int ButtonWidth = 56, RowTop = 94, RowPitch = 25;
+// The texts of the search engine are longer: their column is wider.
+constexpr int PageTextWidth = 170, SearchTextWidth = 226;
+constexpr int RightColumn = 8 + 2 * PageTextWidth + ButtonWidth + 12 + 16;
+constexpr int FormWidth = RightColumn + 2 * SearchTextWidth + ButtonWidth + 12 + 8;
 
 std::string RealHint(const std::string& key) {
     if (key == "SrchFirst100")
@@ -63,36 +65,41 @@ std::string RealHint(const std::string& key) {
 TLangForm::TLangForm(Component* owner, Program& program) : ProgramForm(owner, program, "LangForm") {
     SetCaption("Multi-Lingual support settings...");
     Position = FormPosition::ScreenCenter;
-    SetClientSize(RightColumn + ColumnWidth + 8, 508);
+    SetClientSize(FormWidth, 508);
 
     Label1 = Add<Label>(this, "Label1", 8, 8, 400, 13, "Key in an alternative to the default descriptions, or click the ");
     Label2 = Add<Label>(this, "Label2", 8, 22, 400, 13, "'default' button for the original Folivex setting.");
     Label3 = Add<Label>(this, "Label3", 8, 40, 400, 13, "(The settings relate to the published pages and not the");
     Label4 = Add<Label>(this, "Label4", 8, 54, 400, 13, "Folivex Screens themselves)");
-    BitBtn1 = Add<BitBtn>(this, "BitBtn1", RightColumn + ColumnWidth - 75, 8, 75, 25, "OK");
+    BitBtn1 = Add<BitBtn>(this, "BitBtn1", FormWidth - 8 - 75, 8, 75, 25, "OK");
     BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
     BitBtn1->ModalResult = MrOk;
 
-    PageTextsHeading = Add<Label>(this, "PageTextsHeading", 8, 76, TextWidth, 13, "Folivex setting (pages)");
-    PagePublishHeading = Add<Label>(this, "PagePublishHeading", 8 + RealLeft, 76, TextWidth, 13, "Published text");
+    // A column: the built-in text, the "default" button, the text to publish.
+    auto buttonLeft = [](int left, int width) { return left + width + 6; };
+    auto realLeft = [](int left, int width) { return left + width + 6 + ButtonWidth + 6; };
+    PageTextsHeading = Add<Label>(this, "PageTextsHeading", 8, 76, PageTextWidth, 13, "Folivex setting (pages)");
+    PagePublishHeading = Add<Label>(this, "PagePublishHeading", realLeft(8, PageTextWidth), 76, PageTextWidth, 13,
+                                    "Published text");
     SearchTextsHeading =
-        Add<Label>(this, "SearchTextsHeading", RightColumn, 76, TextWidth, 13, "Folivex setting (search)");
-    SearchPublishHeading =
-        Add<Label>(this, "SearchPublishHeading", RightColumn + RealLeft, 76, TextWidth, 13, "Published text");
+        Add<Label>(this, "SearchTextsHeading", RightColumn, 76, SearchTextWidth, 13, "Folivex setting (search)");
+    SearchPublishHeading = Add<Label>(this, "SearchPublishHeading", realLeft(RightColumn, SearchTextWidth), 76,
+                                      SearchTextWidth, 13, "Published text");
 
     for (int r = 0; r < LanguageTextCount; ++r) {
         const LanguageText& t = LanguageTexts[std::size_t(r)];
         const int left = r < PageRows ? 8 : RightColumn;
+        const int width = r < PageRows ? PageTextWidth : SearchTextWidth;
         const int top = RowTop + (r < PageRows ? r : r - PageRows) * RowPitch;
-        Edit* text = Add<Edit>(this, std::string("Text_") + t.Key, left, top, TextWidth, 21);
+        Edit* text = Add<Edit>(this, std::string("Text_") + t.Key, left, top, width, 21);
         text->SetText(t.BuiltIn);
         text->SetReadOnly(true);
         text->SetTabStop(false);
         text->SetColor(ClBtnFace);
         text->SetHint("This is the original Folivex setting");
-        Button* button = Add<Button>(this, t.Button, left + ButtonLeft, top - 2, ButtonWidth, 25, "default");
+        Button* button = Add<Button>(this, t.Button, buttonLeft(left, width), top - 2, ButtonWidth, 25, "default");
         button->SetHint("Click here to set the Publish value to the default from the left");
-        Edit* real = Add<Edit>(this, std::string("Real_") + t.Key, left + RealLeft, top, TextWidth, 21);
+        Edit* real = Add<Edit>(this, std::string("Real_") + t.Key, realLeft(left, width), top, width, 21);
         real->SetText(t.BuiltIn);
         real->SetHint(RealHint(t.Key));
         TextEdits[std::size_t(r)] = text;
@@ -102,10 +109,11 @@ TLangForm::TLangForm(Component* owner, Program& program) : ProgramForm(owner, pr
         real->OnChange = [this](Component* s) { Real_pleaseselectChange(s); };
     }
 
-    BitBtn2 = Add<BitBtn>(this, "BitBtn2", RightColumn + ColumnWidth - 75, 475, 75, 25, "OK");
+    BitBtn2 = Add<BitBtn>(this, "BitBtn2", FormWidth - 8 - 75, 475, 75, 25, "OK");
     BitBtn2->ButtonKind = BitBtn::BtnKind::Ok;
     BitBtn2->ModalResult = MrOk;
     BitBtn2->Default = true;
+    NumberTabOrder(*this);
     BitBtn1->OnClick = [this](Component* s) { BitBtn1Click(s); };
     BitBtn2->OnClick = [this](Component* s) { BitBtn2Click(s); };
 }
@@ -124,10 +132,6 @@ void TLangForm::Real_pleaseselectChange(Component*) {
 void TLangForm::BitBtn1Click(Component*) {
     // Shown modally the button's result closes the form; shown any other way it is closed here.
     if (!Modal()) Close();
-}
-
-void TLangForm::ApplyNewDatabaseDefaults() {
-    for (int r = 0; r < LanguageTextCount; ++r) RestoreDefault(r);
 }
 
 }  // namespace fv

@@ -50,9 +50,6 @@ public:
     void Real_pleaseselectChange(Component* sender);
     void BitBtn1Click(Component* sender);
     void BitBtn2Click(Component* sender) { BitBtn1Click(sender); }
-
-    // What a new database gets: every publish text is its built-in text again.
-    void ApplyNewDatabaseDefaults();
 };
 
 }  // namespace fv

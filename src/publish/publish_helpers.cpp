@@ -4,6 +4,7 @@
 #include "app/folivex_form.h"
 #include "app/program.h"
 #include "platform/fs/files.h"
+#include "platform/ui/control.h"
 #include "publish/publish_setup_form.h"
 
 namespace fv {
@@ -109,6 +110,14 @@ const std::vector<std::string>& StandardColourNames() {
                                                    "Teal",  "Gray",    "Silver", "Red",  "Lime", "Yellow",
                                                    "Blue",  "Fuchsia", "Aqua",  "White"};
     return names;
+}
+
+void NumberTabOrder(Control& parent) {
+    int next = 0;
+    for (Control* c : parent.Controls()) {
+        c->SetTabOrder(next++);
+        NumberTabOrder(*c);
+    }
 }
 
 void ReturnToDatabaseDirectory(Program& p) {

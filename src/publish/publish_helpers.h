@@ -14,6 +14,7 @@
 namespace fv {
 
 struct Program;
+class Control;
 
 // "a::b::c" gives "a"; a value without "::" is returned unchanged.
 std::string LinkTarget(std::string_view value);
@@ -61,6 +62,9 @@ void SettingChanged(Program& p, bool affectsEveryPage);
 
 // The sixteen standard colour names in their order ("Black" ... "White").
 const std::vector<std::string>& StandardColourNames();
+
+// Tab runs through the controls of each parent in the order they were made.
+void NumberTabOrder(Control& parent);
 
 // Makes the folder of the open database the current directory again.
 void ReturnToDatabaseDirectory(Program& p);

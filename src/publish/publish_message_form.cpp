@@ -1,6 +1,8 @@
 // The publish notice: eight lines of text, the "don't show" box and OK.
 #include "publish/publish_message_form.h"
 
+#include "publish/publish_helpers.h"
+
 namespace fv {
 
 namespace {
@@ -31,6 +33,7 @@ TPublishMessageForm::TPublishMessageForm(Component* owner, Program& program)
     BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
     BitBtn1->ModalResult = MrOk;
     BitBtn1->Default = true;
+    NumberTabOrder(*this);
     BitBtn1->OnClick = [this](Component*) {
         if (!Modal()) Close();
     };

@@ -302,6 +302,7 @@ TPublishSetupForm::TPublishSetupForm(Component* owner, Program& program)
     ForcePublish->OnClick = [this](Component*) { SettingChanged(P, false); };
     LinkImagesAtUpload->OnClick = [this](Component*) { SettingChanged(P, false); };
     OKButton->OnClick = [this](Component* s) { OKButtonClick(s); };
+    NumberTabOrder(*this);
     OnActivate = [this](Component* s) { FormActivate(s); };
     OnDestroy = [this](Component* s) { FormDestroy(s); };
 }
@@ -461,35 +462,5 @@ void TPublishSetupForm::OKButtonClick(Component*) {
 void TPublishSetupForm::FormActivate(Component*) { ApplyColourBoxes(); }
 
 void TPublishSetupForm::FormDestroy(Component*) { ReturnToDatabaseDirectory(P); }
-
-void TPublishSetupForm::ApplyNewDatabaseDefaults(Component* sender) {
-    InstructionColour->SetColor(ClSilver);
-    HeaderColour->SetColor(ClRed);
-    ScaleImages->SetChecked(true);
-
-    const std::string publish = JoinPath(P.ProgramDirectory, "publish");
-    MakeDirectory(publish);
-    PublishDirectory->SetDirectory(publish);
-    P.PublishDirectory = PublishDirectory->Directory();
-    for (DirectoryListBox* list : {DirectoryListBackground, DirectoryListHeader, DirectoryListTableBackground})
-        list->SetDirectory(P.ProgramDirectory);
-
-    PageBackgroundColour->SetText("White");
-    PageBackgroundImageFile->SetText("");
-    TableHeadingImageFile->SetText("");
-    TableBackgroundColour->SetText("Image");
-    TableHeaderColour->SetText("Red");
-    TableHeader->SetText("== Folivex ==");
-
-    FileListTableBackgroundClick(sender);
-    TableBackgroundImageFile->SetText("stone.gif");
-    const std::string stone = JoinPath(DirectoryListTableBackground->Directory(), TableBackgroundImageFile->Text());
-    if (!TableBackgroundImageFile->Text().empty() && FileExistsOrWarn(P.App, stone)) {
-        OleTableBackground->SetPicture(P.App.Images().LoadImage(stone));
-        OleTableBackground->Show();
-    }
-    // The folder lists moved the current directory.
-    ReturnToDatabaseDirectory(P);
-}
 
 }  // namespace fv

@@ -154,11 +154,6 @@ public:
     // database as modified and every record for republishing.
     void ApplyColourBoxes();
 
-    // The settings of this form that a database without a configuration file gets: the instruction and
-    // header patches, scaled images, the folders (the publish folder "publish" in the start directory, made
-    // when it is missing), the page and table colours and texts, and "stone.gif" as the table background.
-    void ApplyNewDatabaseDefaults(Component* sender);
-
 private:
     enum class BoxKind { PageBackground, TableHeader, TableBackground, Alt1, Alt2 };
     // A colour box's change: the swatch takes the box's colour unless the box holds its keyword.

@@ -70,6 +70,7 @@ TSearchSetup::TSearchSetup(Component* owner, Program& program) : ProgramForm(own
     BitBtn2->ButtonKind = BitBtn::BtnKind::Ok;
     BitBtn2->Default = true;
 
+    NumberTabOrder(*this);
     SearchViewFields->OnChange = [this](Component* s) { SearchViewFieldsChange(s); };
     BitBtn2->OnClick = [this](Component* s) { BitBtn2Click(s); };
     // The settings shape the search pages and the index page, which every publish writes again; they are
@@ -101,21 +102,6 @@ void TSearchSetup::BitBtn2Click(Component*) {
     if (!ValidateSearchColumnWidths(widths)) return;
     if (Modal()) SetModalResult(MrOk);
     else Close();
-}
-
-void TSearchSetup::ApplyNewDatabaseDefaults() {
-    EnableSearchButton->SetChecked(true);
-    SearchPerCategory->SetChecked(false);
-    IntraNetSearches->SetChecked(false);
-    SearchViewFields->SetText("1,2,3,4,5,6,7,8");
-    TargetPage->SetText("qlx_index.htm");
-    TargetFrame->SetText("_top");
-    InitialFrame->SetText("_top");
-    TopFrameSize->SetText("100");
-    SearchViewPageTableWidth->SetText("500");
-    for (std::size_t k = 0; k < SearchViewPageColumnWidth.size(); ++k)
-        SearchViewPageColumnWidth[k]->SetText(k < 5 ? "20" : "0");
-    MaxSearchResults->SetText("100");
 }
 
 }  // namespace fv

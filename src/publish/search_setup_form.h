@@ -42,9 +42,6 @@ public:
     // The ten widths read by the leading-integer rule, whole; false after the beep and the message when
     // they do not add up to 100.
     bool ValidateSearchColumnWidths(const std::array<std::string, 10>& widths);
-
-    // What a new database gets: the initial values of the dialog.
-    void ApplyNewDatabaseDefaults();
 };
 
 }  // namespace fv
