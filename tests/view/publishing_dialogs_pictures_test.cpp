@@ -182,6 +182,12 @@ TEST_F(PublishingDialogsTest, WithoutAProgramTheDocumentOpensThroughXdgOpen) {
     qputenv("PATH", oldPath);
 }
 
+TEST(ShippedFilesTest, TheHelpPageIsCopiedBesideTheProgramWithItsFolder) {
+    const std::string page = std::string(FOLIVEX_PROGRAM_DIR) + "/resources/help/folivex.htm";
+    ASSERT_TRUE(IsRegularFile(page));
+    EXPECT_EQ(ReadWholeFile(page), ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/resources/help/folivex.htm"));
+}
+
 TEST_F(PublishingDialogsTest, AProgramThatCannotBeStartedIsAFailure) {
     QtShell shell;
     EXPECT_FALSE(shell.Open(dir.File("no such browser"), "page.htm"));
