@@ -241,7 +241,7 @@ void TDBSetupForm::ODBCButtonPressedClick(Component*) {
 
 void TDBSetupForm::HelpButtonClick(Component*) {
     P.ViewTarget = "#about";
-    P.FolivexForm->ShowHelpPage();
+    P.FolivexForm->ViewButtonClick(this);
 }
 
 void TDBSetupForm::ImageFileListBoxChange(Component*) {

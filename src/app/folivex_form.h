@@ -176,8 +176,6 @@ public:
     // Loads the database the setup dialog chose (DatabaseFileName in DatabaseDirectory, an import, or an
     // empty new database); the one place the setup dialog's OK result leads to.
     void ReloadDatabase();
-    // Opens the help page (after ViewTarget has been set).
-    void ShowHelpPage();
 
     // The publication fonts of the fields, the labels and the memo: the swatches' double clicks.
     void Colour1DblClick(Component* sender);

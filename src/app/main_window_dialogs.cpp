@@ -55,10 +55,6 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
 
 void TFolivexForm::ReloadDatabase() { LoadDatabase(this); }
 
-void TFolivexForm::ShowHelpPage() {
-    // The help page ships in the "help" folder of the start directory and opens without a topic anchor.
-    P.App.Shell().Open("", JoinPath(JoinPath(P.ProgramDirectory, "help"), "folivex.htm"));
-}
 
 void TFolivexForm::FTPWebServersettings1Click(Component*) {
     P.App.Beep(BeepKind::Default);

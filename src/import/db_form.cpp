@@ -169,7 +169,7 @@ void TDBForm::ExitButtonClick(Component*) {
 
 void TDBForm::HelpButtonClick(Component*) {
     P.ViewTarget = "#odbc";
-    P.FolivexForm->ShowHelpPage();
+    P.FolivexForm->ViewButtonClick(this);
 }
 
 }  // namespace fv

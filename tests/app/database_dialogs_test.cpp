@@ -5,10 +5,12 @@
 
 #include <filesystem>
 
+#include "app/browser_form.h"
 #include "app/db_setup_form.h"
 #include "app/folivex_form.h"
 #include "app/full_image_form.h"
 #include "app/image_form.h"
+#include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "records/database_names.h"
 #include "support/program_fixture.h"
@@ -317,6 +319,25 @@ TEST_F(DatabaseDialogsTest, FtpSettingsCancelRestoresTheTextsAndTheModifiedMark)
     Main().FTPWebServersettings1->Click();
     EXPECT_EQ(ftp.FTPHostDir->Text(), "");
     EXPECT_EQ(program->DatabaseModified, 1);
+}
+
+TEST_F(DatabaseDialogsTest, TheHelpButtonsOpenTheHelpPageThroughTheBrowserChoice) {
+    program->BrowserForm->CheckBox->SetChecked(true);  // "Don't ask me again this session"
+    struct Case {
+        std::function<void()> press;
+        const char* target;
+    };
+    const Case cases[] = {
+        {[&] { SetupForm().HelpButton->Click(); }, "#about"},
+        {[&] { program->DBForm->HelpButton->Click(); }, "#odbc"},
+    };
+    for (const Case& c : cases) {
+        app->ScriptedShellOpener().opened.clear();
+        c.press();
+        EXPECT_EQ(program->ViewTarget, c.target);
+        ASSERT_FALSE(app->ScriptedShellOpener().opened.empty()) << c.target;
+        EXPECT_NE(app->ScriptedShellOpener().opened.back().second.find("folivex.htm"), std::string::npos) << c.target;
+    }
 }
 
 }  // namespace
