@@ -42,7 +42,7 @@ public:
         fs::create_directories(dir_);
         database_ = dir_ + "/fixture.sqlite";
         fs::remove(database_);
-        std::ofstream(dir_ + "/odbcinst.ini") << "[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=" << driver_
+        std::ofstream(dir_ + "/odbcinst.ini") << "[SQLite3]\nDescription=SQLite3 ODBC Driver\nDontDLClose=1\nDriver=" << driver_
                                               << "\n";
         std::ofstream(dir_ + "/odbc.ini") << "[" << TestDataSource << "]\nDriver=SQLite3\nDatabase=" << database_
                                           << "\nTimeout=2000\n";
