@@ -8,7 +8,8 @@ src=$PWD
 scripts/install-deps.sh run
 
 export CCACHE_DIR=${CCACHE_DIR:-$PWD/.cache/ccache}
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFOLIVEX_TESTS=OFF -DFOLIVEX_BENCH=OFF >/dev/null
+# The same build folder and settings as test.sh, so that neither rebuilds what the other built.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target folivex
 
 home=${FOLIVEX_HOME:-$HOME/folivex}
