@@ -330,7 +330,7 @@ void TFolivexForm::EnableBuiltCommands() {
     // A command whose work is not built yet is disabled rather than left to do nothing; set Built as the
     // work lands. Built now: leaving the program from either "Exit Folivex" entry, the resort, the database
     // setup dialog, the FTP settings and the record images, the publishing settings dialogs, the shopping-cart
-    // setup, and the browser (published pages, help and the two web sites).
+    // setup, the browser (published pages, help and the two web sites) and publishing.
     struct MenuCommand {
         MenuItem* Item;
         bool Built;
@@ -340,13 +340,13 @@ void TFolivexForm::EnableBuiltCommands() {
         {Sort1, false},
         {Exit1, true},
         {ReSort1, true},
-        {Publishonlymodifiedrecords1, false},
+        {Publishonlymodifiedrecords1, true},
         {G1, true},
         {FTPWebServersettings1, true},
         {HTMLHeadersFooters1, true},
         {SearchEnginesettings1, true},
         {InternationalLanguageSettings1, true},
-        {ForcePublishofALLrecords1, false},
+        {ForcePublishofALLrecords1, true},
         {ViewResults1, true},
         {GO2, false},
         {About1, true},
@@ -364,7 +364,7 @@ void TFolivexForm::EnableBuiltCommands() {
     const ButtonCommand buttons[] = {
         {OpenButton, true},
         {SaveIt, false},
-        {PublishItButton, false},
+        {PublishItButton, true},
         {ViewItButton, true},
         {UploadItButton, false},
         {RozizAButton, false},
@@ -453,9 +453,6 @@ void TFolivexForm::GO2Click(Component* sender) { UploadButton(sender); }
 void TFolivexForm::ViewResults1Click(Component* sender) { ViewItButtonClick(sender); }
 
 // Commands whose work is still to come; EnableBuiltCommands keeps their entries and buttons disabled.
-void TFolivexForm::Publishonlymodifiedrecords1Click(Component*) {}
-void TFolivexForm::ForcePublishofALLrecords1Click(Component*) {}
-void TFolivexForm::PublishSetupButtonClick(Component*) {}
 void TFolivexForm::UploadButton(Component*) {}
 void TFolivexForm::RozizAButtonClick(Component*) {}
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <ctime>
+#include <functional>
 
 #include "app/program_form.h"
 #include "platform/ui/menu.h"
@@ -206,7 +208,13 @@ public:
     void ExitFolivex1Click(Component* sender);
     void SaveDBButtonClick(Component* sender);
     void SortButtonClick(Component* sender);
+    // The sort of SortButtonClick; false when it refused (a record under edit, a wrong sort order box).
+    bool SortDatabase(Component* sender);
     void PublishSetupButtonClick(Component* sender);
+    // The calendar clock of the publisher: the date in the pages and the publishing time. Tests set it.
+    std::function<std::time_t()> PublishClock = [] { return std::time(nullptr); };
+    // A publish run is going: the window takes no edits and a second run does not start.
+    bool Publishing = false;
     void ViewItButtonClick(Component* sender);
     void UploadButton(Component* sender);
     void RozizAButtonClick(Component* sender);

@@ -35,21 +35,23 @@ void TFolivexForm::ChangeofOrder(Component*) {
 
 void TFolivexForm::OrderEnter(Component*) { P.DatabaseModified = 1; }
 
-void TFolivexForm::SortButtonClick(Component* sender) {
-    if (P.RecordCount <= 1) return;
+void TFolivexForm::SortButtonClick(Component* sender) { SortDatabase(sender); }
+
+bool TFolivexForm::SortDatabase(Component* sender) {
+    if (P.RecordCount <= 1) return true;
     if (P.Inserting) {
         P.App.Beep(BeepKind::Exclamation);
         P.App.ShowMessage("Complete or Cancel this Insert before Sorting.");
-        return;
+        return false;
     }
     if (P.RecordModified) {
         P.App.Beep(BeepKind::Exclamation);
         P.App.ShowMessage("Complete or Cancel this record Modification before Sorting.");
-        return;
+        return false;
     }
     // A box holding anything but 1, 2 or 3 stops the sort before a record moves.
     SortKeys keys;
-    if (!ReadSortOrder(keys.Key, false)) return;
+    if (!ReadSortOrder(keys.Key, false)) return false;
     P.SortKey1 = keys.Key[0];
     P.SortKey2 = keys.Key[1];
     P.SortKey3 = keys.Key[2];
@@ -65,6 +67,7 @@ void TFolivexForm::SortButtonClick(Component* sender) {
     WriteRepublishFile(false);
     // The order is only kept in the database file: a changed order must be offered for saving.
     if (moved > 0) P.DatabaseModified = 1;
+    return true;
 }
 
 }  // namespace fv

@@ -103,7 +103,8 @@ bool StartProgram(Program& p, const StartOptions& options) {
 
 void InstallShippedFiles(Program& p) {
     if (p.ResourceDirectory.empty()) return;
-    for (const char* name : {"stone.gif"}) {
+    for (const char* name :
+         {"stone.gif", "qlxb.gif", "qlxf.gif", "qlxr.gif", "qlxff.gif", "qlxd.gif", "qlxu.gif", "sample.gif"}) {
         std::string target = JoinPath(p.ProgramDirectory, name);
         if (!PathExistsOnDisk(target)) CopyFileBytes(JoinPath(p.ResourceDirectory, name), target);
     }

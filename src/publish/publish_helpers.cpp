@@ -80,7 +80,8 @@ std::string ImageLinkFileName(const std::string& publishedPath, const std::strin
 }
 
 bool CopyPublishFile(Program& p, const std::string& source, const std::string& destination) {
-    if (CopyFileBytes(source, destination)) return true;
+    // Published files can always be made again from the database: no need to wait for the disk.
+    if (CopyFileBytes(source, destination, nullptr, Sync::Regenerable)) return true;
     p.App.ShowMessage("Unable to locate file '" + source + "'");
     return false;
 }
@@ -88,8 +89,8 @@ bool CopyPublishFile(Program& p, const std::string& source, const std::string& d
 bool PublishImageFile(Program& p, const std::string& source, const std::string& destination,
                       const std::string& extension) {
     if (p.PublishSetupForm && p.PublishSetupForm->LinkImagesAtUpload->Checked())
-        return WriteWholeFile(ImageLinkFileName(destination, extension), source + "\r\n");
-    return CopyFileBytes(source, destination);
+        return WriteWholeFile(ImageLinkFileName(destination, extension), source + "\r\n", nullptr, Sync::Regenerable);
+    return CopyFileBytes(source, destination, nullptr, Sync::Regenerable);
 }
 
 void MarkAllForRepublish(Program& p) {

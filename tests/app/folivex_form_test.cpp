@@ -216,14 +216,14 @@ const std::vector<MenuRow> MenuTable = {
     {"Database1", "MainMenu1", "&Tools", "", false, true},
     {"ReSort1", "Database1", "&Resort", "Ctrl+R", true, true},
     {"Publish1", "MainMenu1", "&Publish", "", false, true},
-    {"Publishonlymodifiedrecords1", "Publish1", "&Publish (only modified records)", "Ctrl+P", true, false},
+    {"Publishonlymodifiedrecords1", "Publish1", "&Publish (only modified records)", "Ctrl+P", true, true},
     {"General1", "Publish1", "Publishing Setup Options", "", false, true},
     {"G1", "General1", "General Publishing Rules", "", true, true},
     {"FTPWebServersettings1", "General1", "&FTP Web Server settings", "Ctrl+F", true, true},
     {"HTMLHeadersFooters1", "General1", "&HTML Headers && Footers", "Ctrl+H", true, true},
     {"SearchEnginesettings1", "General1", "Search &Engine settings", "Ctrl+E", true, true},
     {"InternationalLanguageSettings1", "General1", "International &Language Settings", "Ctrl+L", true, true},
-    {"ForcePublishofALLrecords1", "Publish1", "Force Publish of ALL records", "", true, false},
+    {"ForcePublishofALLrecords1", "Publish1", "Force Publish of ALL records", "", true, true},
     {"ViewResults1", "Publish1", "Vie&w Results", "Ctrl+W", true, true},
     {"Upload2", "MainMenu1", "&Upload", "", false, true},
     {"GO2", "Upload2", "Go !", "Ctrl+G", true, false},
@@ -329,14 +329,14 @@ TEST_F(FolivexFormTest, ExitFolivexUnderExitEndsTheProgram) {
 }
 
 TEST_F(FolivexFormTest, CommandButtonsAreWiredAndDisabledUntilTheirWorkIsBuilt) {
-    for (Button* b : {Main().SaveIt, Main().PublishItButton, Main().UploadItButton, Main().RozizAButton}) {
+    for (Button* b : {Main().SaveIt, Main().UploadItButton, Main().RozizAButton}) {
         SCOPED_TRACE(b->Name());
         EXPECT_TRUE(bool(b->OnClick));
         EXPECT_FALSE(b->Enabled());
     }
     // Built: the database setup dialog, the image pickers and the scaling of the picture, the view of the
-    // published pages and help.
-    for (Button* b : {Main().OpenButton, Main().ViewItButton, Main().HelpButton, static_cast<Button*>(Main().Image1Button),
+    // published pages and help, publishing.
+    for (Button* b : {Main().OpenButton, Main().PublishItButton, Main().ViewItButton, Main().HelpButton, static_cast<Button*>(Main().Image1Button),
                       static_cast<Button*>(Main().Image2Button), static_cast<Button*>(Main().Image3Button),
                       static_cast<Button*>(Main().Image4Button), Main().ScaleButton}) {
         EXPECT_TRUE(bool(b->OnClick)) << b->Name();

@@ -176,7 +176,7 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 
 }  // namespace
 
-WholeFileWriter::WholeFileWriter(const std::string& path) : path_(path) {
+WholeFileWriter::WholeFileWriter(const std::string& path, Sync sync) : path_(path), sync_(sync) {
     buffer_.reserve(BufferSize);
     if (IsDirectory(path)) {
         errno = EISDIR;
@@ -235,7 +235,7 @@ void WholeFileWriter::Flush() {
 
 bool WholeFileWriter::Commit(std::string* error) {
     Flush();
-    if (fd_ >= 0 && ::fsync(fd_) != 0) {
+    if (fd_ >= 0 && sync_ == Sync::Durable && ::fsync(fd_) != 0) {
         Fail(&error_, path_);
         Abandon();
     }
@@ -256,18 +256,18 @@ bool WholeFileWriter::Commit(std::string* error) {
     return false;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error) {
-    WholeFileWriter writer(path);
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error, Sync sync) {
+    WholeFileWriter writer(path, sync);
     writer.Write(bytes);
     return writer.Commit(error);
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
-bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error) {
+bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error, Sync sync) {
     std::optional<std::string> data = ReadWholeFile(from);
     if (!data) return Fail(error, from);
-    return WriteWholeFile(to, *data, error);
+    return WriteWholeFile(to, *data, error, sync);
 }
 
 bool MakeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0 || IsDirectory(path); }

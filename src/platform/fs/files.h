@@ -45,16 +45,22 @@ std::vector<std::string> ListSubdirectories(const std::string& dir);
 // The whole content of a file; nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
+// How far a written file is made safe. Both replace the old file only by renaming a complete new one
+// over it; Durable also syncs the new one to the disk first, which a file that can be made again from the
+// database (a published page, a copied picture) does not need.
+enum class Sync { Durable, Regenerable };
+
 // Writes bytes as the whole new content of path: into a temporary file beside it, flushed and synced,
 // then renamed over the old file. On any failure the old file is untouched, the temporary file is gone
 // and the reason is in *error (when given).
-bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error = nullptr,
+                    Sync sync = Sync::Durable);
 
 // The same, written piece by piece through a buffer: nothing replaces the old file until Commit succeeds,
 // and a writer destroyed without Commit leaves the old file as it was.
 class WholeFileWriter {
 public:
-    explicit WholeFileWriter(const std::string& path);
+    explicit WholeFileWriter(const std::string& path, Sync sync = Sync::Durable);
     ~WholeFileWriter();
     WholeFileWriter(const WholeFileWriter&) = delete;
     WholeFileWriter& operator=(const WholeFileWriter&) = delete;
@@ -70,10 +76,12 @@ private:
     void Abandon();
     std::string path_, tmp_, error_, buffer_;
     int fd_ = -1;
+    Sync sync_;
 };
 
 bool RemoveFile(const std::string& path);
-bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error = nullptr);
+bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error = nullptr,
+                   Sync sync = Sync::Durable);
 bool MakeDirectory(const std::string& path);
 
 }  // namespace fv

@@ -1,0 +1,272 @@
+// The publisher's driver: the checks before a run, the save and the sort, the mirror folder, the forced
+// clean-up, the passes in order, the progress form with its cancel, and the end of a run.
+#include "publish/publisher.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <regex>
+#include <set>
+#include <utility>
+
+#include "app/folivex_form.h"
+#include "app/program.h"
+#include "app/progress_forms.h"
+#include "platform/fs/files.h"
+#include "publish/karvo_form.h"
+#include "publish/publish_helpers.h"
+#include "publish/publish_message_form.h"
+#include "publish/publish_setup_form.h"
+#include "publish/search_setup_form.h"
+
+namespace fv {
+
+namespace {
+
+constexpr std::int32_t SearchScriptWarningSize = 75000;
+constexpr std::time_t TimeReportAfterSeconds = 65;
+
+// A file's identity on disk, so that two spellings of one path are seen as the same file.
+std::pair<dev_t, ino_t> FileIdentity(const std::string& path) {
+    struct stat s {};
+    if (::stat(path.c_str(), &s) != 0) return {0, 0};
+    return {s.st_dev, s.st_ino};
+}
+
+// While a run is going, the windows that edit records or settings take no input: the end of the run
+// clears every republish flag, so an edit made meanwhile would be lost. The progress form stays usable.
+class EditingPause {
+public:
+    EditingPause(Program& p, TFolivexForm& main) : main_(main) {
+        main_.Publishing = true;
+        for (Control* c : std::initializer_list<Control*>{&main, p.PublishSetupForm, p.KarvoForm})
+            if (c) {
+                paused_.emplace_back(c, c->Enabled());
+                c->SetEnabled(false);
+            }
+    }
+    ~EditingPause() {
+        for (auto& [c, enabled] : paused_) c->SetEnabled(enabled);
+        main_.Publishing = false;
+    }
+
+private:
+    TFolivexForm& main_;
+    std::vector<std::pair<Control*, bool>> paused_;
+};
+
+}  // namespace
+
+bool SameFileOnDisk(const std::string& a, const std::string& b) {
+    auto ia = FileIdentity(a);
+    return ia.second != 0 && ia == FileIdentity(b);
+}
+
+bool IsPublisherOutputName(const std::string& name) {
+    static const std::regex outputs(
+        "qlx_index\\.htm|qlx_frm\\d*\\.htm|qlx_srch[12e]\\.htm|qlx_srch\\d+_[12]\\.htm|qlx_\\d+_(s|\\d+)\\.htm|"
+        "qlx(pgbk|hdr|tabbk|idx)\\..*|qlx(b|f|r|ff|d|u)\\.gif|qlx\\d+_\\d+_[1-4]\\..*",
+        std::regex::icase | std::regex::optimize);
+    return std::regex_match(name, outputs);
+}
+
+std::int32_t PublishSearchEngine(Program&, Component*, int, const std::string&, const std::string&) { return 0; }
+
+Publisher::Publisher(Program& p, Component* sender, std::function<std::time_t()> now)
+    : P(p),
+      sender_(sender),
+      now_(std::move(now)),
+      main_(*p.FolivexForm),
+      setup_(*p.PublishSetupForm),
+      progress_(*p.PublishForm) {}
+
+void Publisher::BeginStage(const std::string& caption) {
+    progress_.PublishProgressBar->SetPosition(0);
+    progress_.PublishGroup->SetCaption(caption);
+    progress_.Show();
+    progress_.Repaint();
+}
+
+bool Publisher::Step(int i, double step) {
+    P.App.ProcessMessages();
+    if (P.PublishCancelled) return false;
+    MoveBar(int(i * step));
+    return true;
+}
+
+void Publisher::MoveBar(int target) {
+    // Repainting only when the bar moves keeps a stage to about a hundred repaints, whatever its size.
+    if (target <= progress_.PublishProgressBar->Position()) return;
+    progress_.PublishProgressBar->SetPosition(target);
+    progress_.PublishProgressBar->Repaint();
+    main_.Repaint();
+    progress_.Repaint();
+}
+
+bool Publisher::CopyBeside(const std::string& source, const std::string& destination, bool reportFailure) {
+    // A source that already is the destination (the publish folder is the start folder) stays as it is.
+    if (SameFileOnDisk(source, destination)) return true;
+    if (reportFailure) return CopyPublishFile(P, source, destination);
+    return CopyFileBytes(source, destination, nullptr, Sync::Regenerable);
+}
+
+bool Publisher::WritePage(const std::string& name, const std::string& text) {
+    // A page is made again by the next publish: it is replaced whole, without waiting for the disk.
+    return WriteWholeFile(JoinPath(dir_, name), text, nullptr, Sync::Regenerable);
+}
+
+void Publisher::Cancelled() {
+    P.App.Beep(BeepKind::Exclamation);
+    P.App.ShowMessage("Publishing Cancelled.");
+    progress_.Hide();
+    ReturnToDatabaseDirectory(P);
+}
+
+void Publisher::Run() {
+    Application& app = P.App;
+    P.PublishCancelled = 0;
+    attributes_ = WorkOutRunAttributes(setup_);
+    if (P.RecordCount == 0) {
+        app.Beep(BeepKind::Exclamation);
+        app.ShowMessage("You must have at least 1 Record to use this option. Click on '+' to add a new record.");
+        return;
+    }
+    if (P.PublishDirectory.empty() || P.PublishDirectory == "none" || !IsDirectory(P.PublishDirectory)) {
+        app.Beep(BeepKind::Exclamation);
+        app.ShowMessage("No Publish folder is set. Choose the folder to publish into on the 'General Publishing "
+                        "Rules' page first.");
+        return;
+    }
+    dir_ = P.PublishDirectory;
+    EditingPause pause(P, main_);
+
+    // The end of a run counts the database as saved: a save that failed must stop it.
+    if (P.DatabaseModified && !main_.SaveDatabase()) return;
+
+    startTime_ = now_();
+    app.Beep(BeepKind::Default);
+    app.SetScreenCursor(Cursor::HourGlass);
+    // Unsorted records would number their pages differently from page to page.
+    if (!main_.SortDatabase(sender_)) {
+        app.SetScreenCursor(Cursor::Default);
+        app.Beep(BeepKind::Exclamation);
+        app.ShowMessage("The records could not be sorted, so nothing has been published.");
+        ReturnToDatabaseDirectory(P);
+        return;
+    }
+    MakeDirectory(JoinPath(dir_, "atsite"));
+
+    if (P.RepublishAll || setup_.ForcePublish->Checked()) {
+        const Outcome cleanUp = ForcedCleanUp();
+        app.SetScreenCursor(Cursor::Default);
+        if (cleanUp == Outcome::Cancelled) return Cancelled();
+    }
+    app.SetScreenCursor(Cursor::Default);
+
+    for (Outcome (Publisher::*pass)() : {&Publisher::IndexPass1, &Publisher::IndexPass2, &Publisher::QuickViewPass}) {
+        const Outcome o = (this->*pass)();
+        if (o == Outcome::Cancelled) return Cancelled();
+        if (o == Outcome::Stopped) return;
+    }
+    if (P.SearchSetup->EnableSearchButton->Checked()) {
+        searchScriptSize_ = PublishSearchEngine(P, sender_, categoryCount_, attributes_.ScriptButtonSize,
+                                                attributes_.ButtonSize);
+        if (P.PublishCancelled) {
+            ReturnToDatabaseDirectory(P);
+            return;
+        }
+    }
+    const Outcome details = DetailPass();
+    if (details == Outcome::Cancelled) return Cancelled();
+    if (details == Outcome::Stopped) return;
+    EndRun();
+}
+
+Publisher::Outcome Publisher::ForcedCleanUp() {
+    MarkAllForRepublish(P);
+    P.RepublishAll = 0;
+
+    // Clean-up 1: the mirror folder, so that the next upload sends every file.
+    const std::string mirror = JoinPath(dir_, "atsite");
+    const std::vector<std::string> mirrored = ListFiles(mirror, "*.*");
+    BeginStage("Publishing - (Forced cleanup 1)...");
+    double step = 100.0 / double(mirrored.size() + 1);
+    for (std::size_t i = 0; i < mirrored.size(); ++i) {
+        if (!Step(int(i), step)) return Outcome::Cancelled;
+        if (!mirrored[i].empty()) RemoveFile(JoinPath(mirror, mirrored[i]));
+    }
+
+    // Clean-up 2: the publisher's own output, and nothing else that shares its prefix - never a file of the
+    // open database, the last-use file or a picture this run copies from.
+    std::set<std::pair<dev_t, ino_t>> kept;
+    auto keep = [&](const std::string& path) {
+        if (auto id = FileIdentity(path); id.second != 0) kept.insert(id);
+    };
+    for (const std::string* name : {&P.DatabaseFileName, &P.ConfigFileName, &P.ChartFileName, &P.RepublishFileName})
+        keep(JoinPath(P.DatabaseDirectory, *name));
+    keep(JoinPath(P.ProgramDirectory, "qlxlast.cfg"));
+    for (const char* button : {"qlxb.gif", "qlxf.gif", "qlxr.gif", "qlxff.gif", "qlxd.gif", "qlxu.gif"})
+        keep(JoinPath(P.ProgramDirectory, button));
+    keep(JoinPath(setup_.DirectoryListBackground->Directory(), setup_.PageBackgroundImageFile->Text()));
+    keep(JoinPath(setup_.DirectoryListHeader->Directory(), setup_.TableHeadingImageFile->Text()));
+    keep(JoinPath(setup_.DirectoryListTableBackground->Directory(), setup_.TableBackgroundImageFile->Text()));
+    for (int r = 0; r < P.RecordCount; ++r)
+        for (const std::string& image : P.RecordTable[std::size_t(r)].Image)
+            if (!image.empty()) keep(image);
+    std::vector<std::string> doomed;
+    for (const std::string& name : ListFiles(dir_, "qlx*.*")) {
+        if (!IsPublisherOutputName(name)) continue;
+        if (kept.count(FileIdentity(JoinPath(dir_, name)))) continue;
+        doomed.push_back(name);
+    }
+    BeginStage("Publishing - (Forced cleanup 2)...");
+    step = 100.0 / double(doomed.size() + 1);
+    Outcome outcome = Outcome::Done;
+    for (std::size_t i = 0; i < doomed.size(); ++i) {
+        if (!Step(int(i), step)) {
+            outcome = Outcome::Cancelled;
+            break;
+        }
+        RemoveFile(JoinPath(dir_, doomed[i]));
+    }
+    // The hidden file list shows the published files again.
+    setup_.PublishFileList->SetMask("qlx*.*");
+    setup_.PublishFileList->SetDirectory(dir_);
+    setup_.PublishFileList->Update();
+    return outcome;
+}
+
+void Publisher::EndRun() {
+    Application& app = P.App;
+    app.ProcessMessages();
+    if (P.PublishCancelled) return Cancelled();
+    ReturnToDatabaseDirectory(P);
+    for (int r = 0; r < P.RecordCount; ++r) P.RecordTable[std::size_t(r)].NeedsPublishing = 0;
+    main_.WriteRepublishFile(false);
+    progress_.PublishProgressBar->Repaint();
+    progress_.Hide();
+    P.DatabaseModified = 0;
+    if (searchScriptSize_ > SearchScriptWarningSize) {
+        app.Beep(BeepKind::Exclamation);
+        const std::string limit = std::to_string(SearchScriptWarningSize), size = std::to_string(searchScriptSize_);
+        if (P.SearchSetup->SearchPerCategory->Checked())
+            app.ShowMessage("Warning: One of the Category Search Engine download files exceeds " + limit + " bytes (=" +
+                            size + "). You may want to consider reducing the number of Searchable Fields or the "
+                                   "Search View fields displayed. This could download too slowly.");
+        else
+            app.ShowMessage("Warning: The Search Engine download file exceeds " + limit + " bytes (=" + size +
+                            "). You may want to consider reducing the number of Searchable Fields or the Search "
+                            "View fields displayed. This could download too slowly.");
+    }
+    const std::time_t elapsed = now_() - startTime_;
+    if (elapsed > TimeReportAfterSeconds)
+        app.ShowMessage("Publishing time: " + std::to_string(elapsed / 60) + " minute(s), " +
+                        std::to_string(elapsed % 60) + " second(s).");
+    if (!setup_.ForcePublish->Checked() && !P.PublishMessageForm->DontShow->Checked()) {
+        app.Beep(BeepKind::Exclamation);
+        P.PublishMessageForm->ShowModal();
+    }
+}
+
+}  // namespace fv

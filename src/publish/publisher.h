@@ -1,0 +1,95 @@
+// The web site publisher: one run turns the open database into pages in the publish folder. The driver
+// checks and prepares (save, sort, the "atsite" mirror folder, the forced clean-up), then runs the passes
+// over the record table - the index page (passes 1 and 2), the quick-view page of each category (pass 3),
+// the search pages (pass 4) and the detail page of each changed record (pass 5) - with the progress form,
+// a cancel between items, and the flags, the republish-flag file and the reports at the end.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "publish/page_frame.h"
+
+namespace fv {
+
+struct Program;
+class Component;
+class TFolivexForm;
+class TPublishSetupForm;
+class TPublishForm;
+
+// Pass 4, the search engine pages: writes them and returns the size in bytes of the largest search script
+// (0 when nothing was written). Comes with the search engine; until then it writes nothing.
+std::int32_t PublishSearchEngine(Program& p, Component* sender, int categoryCount,
+                                 const std::string& scriptButtonSize, const std::string& buttonSize);
+
+// True when the name is one the publisher writes into a publish folder (pages, page images, navigation
+// buttons, record images and their link files); the forced clean-up deletes only these.
+bool IsPublisherOutputName(const std::string& name);
+
+// Both paths name one existing file (two spellings of one path, or a link).
+bool SameFileOnDisk(const std::string& a, const std::string& b);
+
+class Publisher {
+public:
+    // now: the calendar clock of the run (the pages' comment line and the publishing time).
+    Publisher(Program& p, Component* sender, std::function<std::time_t()> now);
+
+    // One whole run, from the checks to the reports.
+    void Run();
+
+private:
+    enum class Outcome { Done, Cancelled, Stopped };
+
+    // Progress: a stage shows its caption with the bar at 0; Step moves the bar before item i and
+    // returns false when the run has been cancelled.
+    void BeginStage(const std::string& caption);
+    bool Step(int i, double step);
+    void MoveBar(int target);
+
+    bool Prepare();
+    Outcome ForcedCleanUp();
+    Outcome IndexPass1();
+    Outcome IndexPass2();
+    Outcome QuickViewPass();
+    Outcome DetailPass();
+    void EndRun();
+    void Cancelled();
+
+    // The published names of every record's images, by one rule for the whole table.
+    void WorkOutImageNames();
+    bool CopyBeside(const std::string& source, const std::string& destination, bool reportFailure);
+
+    std::string QuickViewPage(int category);
+    std::string DetailPage(int record, int category, int position);
+    void AppendDataCell(std::string& page, const std::string& hAttr, const std::string& vAttr,
+                        const PublishFont& font, const std::string& value, bool endsRow);
+    bool WritePage(const std::string& name, const std::string& text);
+
+    Program& P;
+    Component* sender_;
+    std::function<std::time_t()> now_;
+    TFolivexForm& main_;
+    TPublishSetupForm& setup_;
+    TPublishForm& progress_;
+
+    std::string dir_;  // the run's publish folder
+    PublishRunAttributes attributes_;
+    std::time_t startTime_ = 0;
+    int categoryCount_ = 0;
+    std::vector<std::string> categories_;      // the counted categories (before the first empty entry)
+    std::vector<std::int32_t> categoryRecords_;  // records per counted category
+    std::vector<std::uint8_t> categoryChanged_;  // a record of the category needs publishing
+    std::vector<std::uint8_t> categoryFirst_;    // the first entry of its name (a later one is a repeat)
+    std::vector<int> recordCategory_;            // per record: its category entry, or -1 (published nowhere)
+    std::vector<int> recordPosition_;            // per record: its position within its category, from 0
+    std::vector<std::uint8_t> imageIsNew_;       // per record and image: the name is the image's own
+    RowColours rows_;
+    std::string indexPage_;  // the index page, built by passes 1 and 2 and written whole
+    std::int32_t searchScriptSize_ = 0;
+};
+
+}  // namespace fv

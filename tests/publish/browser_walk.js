@@ -1,0 +1,94 @@
+// Serves a published site on 127.0.0.1 and walks it in headless Chromium: every page reachable from the
+// index page is opened, every link, picture and form picture on it that belongs to the site must load,
+// no page may log an error, and screenshots of the index page and of a detail page are saved.
+// Usage: node browser_walk.js <site folder> <output folder> <chromium> <playwright-core folder>
+'use strict';
+const fs = require('fs');
+const http = require('http');
+const path = require('path');
+const [siteDir, outDir, chromiumPath, playwrightDir] = process.argv.slice(2);
+const { chromium } = require(path.resolve(playwrightDir));
+
+const types = { '.htm': 'text/html', '.gif': 'image/gif', '.jpg': 'image/jpeg', '.png': 'image/png' };
+
+// A static file server for the folder, nothing more.
+function serve() {
+  const server = http.createServer((req, res) => {
+    const name = decodeURIComponent(new URL(req.url, 'http://x').pathname).replace(/^\/+/, '');
+    const file = path.join(siteDir, name);
+    if (!file.startsWith(path.resolve(siteDir)) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      res.writeHead(404);
+      return res.end('not found');
+    }
+    res.writeHead(200, { 'Content-Type': types[path.extname(file).toLowerCase()] || 'application/octet-stream' });
+    fs.createReadStream(file).pipe(res);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+(async () => {
+  const server = await serve();
+  const origin = `http://127.0.0.1:${server.address().port}`;
+  const profile = fs.mkdtempSync(path.join(outDir, 'chromium-profile-'));
+  // A fresh profile of its own (Playwright hands it to Chromium as --user-data-dir).
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: chromiumPath,
+    headless: true,
+    viewport: { width: 1024, height: 768 },
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  const problems = [];
+  let pages = 0, checked = 0, external = 0;
+  try {
+    // Nothing leaves the machine: a request elsewhere fails and so shows up as an error below.
+    await context.route('**/*', (route) =>
+      route.request().url().startsWith(origin) ? route.continue() : route.abort());
+    const page = await context.newPage();
+    page.on('console', (m) => { if (m.type() === 'error') problems.push(`${page.url()}: console: ${m.text()}`); });
+    page.on('pageerror', (e) => problems.push(`${page.url()}: script error: ${e.message}`));
+    page.on('requestfailed', (r) => problems.push(`${page.url()}: request failed: ${r.url()}`));
+    page.on('response', (r) => { if (r.status() >= 400) problems.push(`${page.url()}: ${r.status()} for ${r.url()}`); });
+
+    const queue = [`${origin}/qlx_index.htm`];
+    const seen = new Set(queue);
+    const resources = new Set();
+    while (queue.length) {
+      const url = queue.shift();
+      const response = await page.goto(url, { waitUntil: 'load' });
+      pages++;
+      if (!response || response.status() !== 200) { problems.push(`${url}: page did not load`); continue; }
+      // Every picture has really been drawn.
+      const broken = await page.$$eval('img', (imgs) => imgs.filter((i) => !i.complete || i.naturalWidth === 0).map((i) => i.src));
+      for (const b of broken) problems.push(`${url}: picture not shown: ${b}`);
+      const refs = await page.$$eval('a[href], img[src], input[type=image][src]',
+        (els) => els.map((e) => e.href || e.src));
+      for (const ref of refs) {
+        if (!ref.startsWith(origin)) { external++; continue; }  // mail, other sites, the cart service
+        const clean = ref.split('#')[0];
+        if (clean.endsWith('.htm')) {
+          if (!seen.has(clean)) { seen.add(clean); queue.push(clean); }
+        } else {
+          resources.add(clean);
+        }
+      }
+      const name = url.slice(origin.length + 1);
+      if (name === 'qlx_index.htm' || name === 'qlx_1_1.htm') {
+        await page.screenshot({ path: path.join(outDir, name.replace('.htm', '.png')), fullPage: true });
+      }
+    }
+    for (const ref of resources) {
+      const r = await context.request.get(ref);
+      checked++;
+      if (r.status() !== 200) problems.push(`${ref}: ${r.status()}`);
+    }
+  } finally {
+    await context.close();
+    server.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+  console.log(`${pages} pages walked, ${checked} pictures and files checked, ${external} links elsewhere not followed`);
+  if (pages < 2) problems.push('the index page led nowhere');
+  for (const p of problems) console.log(`PROBLEM ${p}`);
+  process.exit(problems.length ? 1 : 0);
+})().catch((e) => { console.error(e); process.exit(1); });

@@ -1,0 +1,136 @@
+// A started program with a small database made for publishing: three categories, twelve records with
+// links of every kind, cart values, pictures shared between records (one in a folder with a dot in its
+// name), empty values and a two-line memo; a fixed clock for the pages' date; and helpers that read the
+// published folder and watch a run from inside the message loop.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "app/folivex_form.h"
+#include "app/progress_forms.h"
+#include "platform/fs/files.h"
+#include "publish/html_form.h"
+#include "publish/karvo_form.h"
+#include "publish/publish_message_form.h"
+#include "publish/publish_setup_form.h"
+#include "publish/search_setup_form.h"
+#include "support/program_fixture.h"
+
+namespace fv::testing {
+
+// 2026-12-08 14:03:59 UTC, and the same day 15:30:00 for a later run.
+constexpr std::time_t PublishDay = 1796738639;
+constexpr std::time_t LaterThatDay = 1796743800;
+
+class PublishFixture : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+        ProgramFixture::SetUp();
+        ASSERT_TRUE(Start());
+        loop.AdvanceBy(5000);  // past the splash and the first load
+        Main().PublishClock = [this] { return clock; };
+        program->PublishMessageForm->DontShow->SetChecked(true);
+        program->SearchSetup->EnableSearchButton->SetChecked(false);
+        site = dir.File("publish");
+        Messages().ClearLog();
+    }
+
+    TFolivexForm& Main() { return *program->FolivexForm; }
+    TPublishSetupForm& Settings() { return *program->PublishSetupForm; }
+
+    DatabaseRecord& Add(const std::string& category, std::vector<std::string> fields,
+                        std::vector<std::string> images = {}, const std::string& memo = {}) {
+        DatabaseRecord& r = program->RecordTable[std::size_t(program->RecordCount)];
+        r = DatabaseRecord{};
+        r.Category = category;
+        for (std::size_t i = 0; i < fields.size(); ++i) r.Field[i] = fields[i];
+        for (std::size_t i = 0; i < images.size(); ++i) r.Image[i] = images[i];
+        r.Memo = memo;
+        r.NeedsPublishing = 1;
+        program->RecordCount += 1;
+        program->CurrentRecord = 1;
+        return r;
+    }
+
+    // Pictures in the start folder's "pics" and in a folder whose name has a dot.
+    std::string Picture(const std::string& relative) {
+        const std::string path = dir.File(relative);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        if (!std::filesystem::exists(path))
+            std::filesystem::copy_file(dir.File("sample.gif"), path);
+        return path;
+    }
+
+    // The database of the golden trees.
+    void MakeShopDatabase() {
+        const std::string leaf = Picture("pics/leaf.gif");
+        const std::string fern = Picture("my.pics/fern.gif");
+        const std::string rake = Picture("pics/rake.gif");
+        Main().Category->SetItems({"Books", "Garden Tools", "Music"});
+        const char* labels[] = {"Title", "Maker", "Price", "Web site", "Contact", "Order", "....", ""};
+        for (int i = 0; i < 8; ++i) Main().DBLabel[std::size_t(i)]->SetText(labels[i]);
+        Add("Books", {"Trees of Europe", "Ana Kov\xc3\xa1\xc4\x8d", "12.50", "http://www.example.com/trees::Publisher",
+                      "mailto:books@example.com::Write to us", "karvo:1001"},
+            {leaf}, "Hardback, 320 pages.\r\nSigned by the author.");
+        Add("Books", {"Moss and Lichen", "B. Ferro", "9.00", "", "mailto:books@example.com", "karvo:1002"}, {fern});
+        Add("Books", {"Caf\xc3\xa9 Gardens", " ", "15", "ftp://ftp.example.com/list.txt::Price list"}, {leaf});
+        Add("Books", {"Seed Saving", "", "7.25", "file:qlx_index.htm::Home page", "", "karvo:checkout"});
+        Add("Garden Tools", {"Rake", "Forgeworks", "24.00", "http://www.example.com/rake"}, {rake, "", fern});
+        Add("Garden Tools", {"Spade", "Forgeworks", "31.00"}, {rake});
+        Add("Garden Tools", {"Trowel", "", "6.40", "", "", "karvo:A17"});
+        Add("Garden Tools", {"Hose 20 m", "Aqua & Co", "18.99"}, {}, "Green.\r\nKink-free.");
+        Add("Music", {"Birdsong", "Field Recordings", "11.00", "http://www.example.com/birds::Listen"}, {leaf, leaf});
+        Add("Music", {"Rain on Leaves", "Field Recordings", "11.00"});
+        Add("Music", {"Wind", "", ""}, {}, "");
+        program->RecordTable[10].Field[7] = "unlabelled value";
+        Add("Music", {"Thunder", "Storm Ltd", "13.00"}, {fern});
+        Main().Order[0]->SetText("");  // category order only: the records stay as added
+        program->KarvoForm->KarvoUserNumber->SetText("4711");
+        program->KarvoForm->KarvoWebSiteNumber->SetText("12");
+        program->KarvoForm->KarvoOrderGif->SetText("qlxidx.gif");
+        program->KarvoForm->KarvoCheckoutGif->SetText("qlxidx.gif");
+        program->KarvoForm->KarvoQuickViewCheckout->SetChecked(true);
+        Settings().Alt1TableBackgroundColour->SetText("Teal");
+        Settings().Alt2TableBackgroundColour->SetText("Navy");
+        program->DatabaseModified = 1;
+    }
+
+    void Publish() { Main().PublishSetupButtonClick(nullptr); }
+
+public:
+    // Every file below a folder, by its path relative to it, with its bytes.
+    static std::map<std::string, std::string> Tree(const std::string& root) {
+        std::map<std::string, std::string> files;
+        if (!std::filesystem::exists(root)) return files;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(root))
+            if (e.is_regular_file())
+                files[std::filesystem::relative(e.path(), root).string()] = ReadWholeFile(e.path().string()).value_or("");
+        return files;
+    }
+protected:
+    std::string Page(const std::string& name) { return ReadWholeFile(JoinPath(site, name)).value_or("<missing>"); }
+
+    // Runs check on every turn of the loop (the publisher turns it between items) until it returns true.
+    void Watch(std::function<bool()> check) {
+        auto task = std::make_shared<std::function<void()>>();
+        // The watch ends with the run, so that no task is left behind for a later turn of the loop.
+        *task = [this, check, task] {
+            if (Main().Publishing && !check()) loop.Post(*task);
+        };
+        loop.Post(*task);
+    }
+
+    std::time_t clock = PublishDay;
+    std::string site;
+};
+
+}  // namespace fv::testing

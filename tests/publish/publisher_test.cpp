@@ -1,0 +1,357 @@
+// The publish run: refusals before anything is written, the forced clean-up that removes only the
+// publisher's own files, cancelling at every stage, the records of no listed category, picture names that
+// do not depend on earlier runs, the paused main window, the time report and the publish notice.
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include "publish/publisher.h"
+#include "publish_fixture.h"
+#include "records/state_files.h"
+
+namespace fv::testing {
+namespace {
+
+class PublisherTest : public PublishFixture {
+protected:
+    std::string RepublishBytes() { return ReadWholeFile(dir.File("folivex.rep")).value_or("<missing>"); }
+    std::vector<int> Flags() {
+        std::vector<int> flags;
+        for (int r = 0; r < program->RecordCount; ++r) flags.push_back(program->RecordTable[std::size_t(r)].NeedsPublishing);
+        return flags;
+    }
+    // Every HREF and SRC of every published page that names a file here must name one that exists.
+    std::vector<std::string> BrokenLocalLinks() {
+        std::vector<std::string> broken;
+        static const std::regex reference("(?:HREF|SRC|src)=\"([^\"]*)\"");
+        for (const auto& [name, bytes] : Tree(site)) {
+            if (name.size() < 4 || name.substr(name.size() - 4) != ".htm") continue;
+            for (std::sregex_iterator m(bytes.begin(), bytes.end(), reference), end; m != end; ++m) {
+                const std::string target = (*m)[1];
+                if (target.find(':') != std::string::npos) continue;  // another site, mail, the cart service
+                if (!PathExistsOnDisk(JoinPath(site, target))) broken.push_back(name + " -> " + target);
+            }
+        }
+        return broken;
+    }
+};
+
+TEST_F(PublisherTest, NoRecordsRefusesAndWritesNothing) {
+    Publish();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{
+        "You must have at least 1 Record to use this option. Click on '+' to add a new record."});
+    EXPECT_EQ(Messages().Beeps(), std::vector<BeepKind>{BeepKind::Exclamation});
+    EXPECT_TRUE(Tree(site).empty());
+    EXPECT_FALSE(PathExistsOnDisk(JoinPath(site, "atsite")));
+}
+
+TEST_F(PublisherTest, ForcePublishOfAnEmptyDatabaseWritesAnEmptyFlagFileAndRefuses) {
+    Main().ForcePublishofALLrecords1->Click();
+    EXPECT_EQ(RepublishBytes(), "");
+    EXPECT_EQ(Messages().Messages().size(), 1u);
+    EXPECT_TRUE(Tree(site).empty());
+}
+
+TEST_F(PublisherTest, WithoutAPublishFolderTheRunRefuses) {
+    Add("Category A", {"one"});
+    for (const std::string& folder : {std::string("none"), std::string(), dir.File("gone")}) {
+        SCOPED_TRACE(folder);
+        Messages().ClearLog();
+        program->PublishDirectory = folder;
+        Publish();
+        ASSERT_EQ(Messages().Messages().size(), 1u);
+        EXPECT_NE(Messages().Messages()[0].find("No Publish folder is set"), std::string::npos);
+        EXPECT_EQ(Flags(), std::vector<int>{1});
+    }
+    EXPECT_TRUE(Tree(site).empty());
+    EXPECT_TRUE(Main().Enabled());
+}
+
+TEST_F(PublisherTest, ARefusedSortRefusesThePublish) {
+    MakeShopDatabase();
+    program->DatabaseModified = 0;
+    Main().Order[0]->SetText("7");  // not a sort order (the box says so as it is typed)
+    Messages().ClearLog();
+    Publish();
+    const auto messages = Messages().Messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], "The Sort order can be 1,2 or 3 only.");
+    EXPECT_EQ(messages[1], "The records could not be sorted, so nothing has been published.");
+    EXPECT_TRUE(Tree(site).empty());
+    EXPECT_EQ(program->App.ScreenCursor(), Cursor::Default);
+    program->RecordModified = 1;  // a record under edit also stops the sort
+    Main().Order[0]->SetText("");
+    Messages().ClearLog();
+    Publish();
+    EXPECT_EQ(Messages().Messages().back(), "The records could not be sorted, so nothing has been published.");
+    EXPECT_TRUE(Tree(site).empty());
+}
+
+TEST_F(PublisherTest, TheRecordsAreSortedBeforeThePagesAreNumbered) {
+    Main().Category->SetItems({"A", "B"});
+    Add("B", {"b1"});
+    Add("A", {"a2"});
+    Add("A", {"a1"});
+    Main().Order[0]->SetText("1");
+    Publish();
+    EXPECT_NE(Page("qlx_1_1.htm").find(">a1<"), std::string::npos);
+    EXPECT_NE(Page("qlx_1_2.htm").find(">a2<"), std::string::npos);
+    EXPECT_NE(Page("qlx_2_1.htm").find(">b1<"), std::string::npos);
+}
+
+TEST_F(PublisherTest, ForcedCleanUpRemovesOnlyThePublishersOwnFiles) {
+    MakeShopDatabase();
+    // Publish into the start folder, where the database, the last-use file and the shipped buttons live,
+    // under a database whose name looks like a published picture.
+    site = dir.Path();
+    Settings().PublishDirectory->SetDirectory(site);
+    program->DatabaseFileName = "qlxidx.db";
+    program->ConfigFileName = "qlxidx.cfg";
+    program->RepublishFileName = "qlxidx.rep";
+    const auto write = [&](const std::string& name, const std::string& bytes) {
+        std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
+        ASSERT_TRUE(WriteWholeFile(dir.File(name), bytes));
+    };
+    write("qlxlast.cfg", "last use");
+    write("qlx_9_9.htm", "an old page");
+    write("qlx9_9_1.jpg", "an old picture");
+    write("qlx9_9_1.img", "an old link file");
+    write("qlx_frm3.htm", "an old search frame");
+    write("qlxnotes.txt", "the user's own notes");
+    write("atsite/qlx_1_1.htm", "mirrored");
+    write("atsite/other.txt", "mirrored");
+    const std::string button = ReadWholeFile(dir.File("qlxf.gif")).value();
+    Publish();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+    for (const char* gone : {"qlx_9_9.htm", "qlx9_9_1.jpg", "qlx9_9_1.img", "qlx_frm3.htm", "atsite/qlx_1_1.htm",
+                             "atsite/other.txt"})
+        EXPECT_FALSE(PathExistsOnDisk(dir.File(gone))) << gone;
+    for (const char* kept : {"qlxidx.db", "qlxidx.cfg", "qlxidx.rep", "qlxlast.cfg", "qlxnotes.txt", "qlxb.gif",
+                             "qlxu.gif", "qlx_index.htm", "qlx_3_4.htm"})
+        EXPECT_TRUE(PathExistsOnDisk(dir.File(kept))) << kept;
+    EXPECT_EQ(ReadWholeFile(dir.File("qlxf.gif")).value(), button);
+    EXPECT_EQ(ReadWholeFile(dir.File("qlxlast.cfg")).value(), "last use");
+    EXPECT_NE(ReadWholeFile(dir.File("qlxidx.db")).value_or("").find("Trees of Europe"), std::string::npos);
+}
+
+TEST_F(PublisherTest, OutputNamesAreRecognisedExactly) {
+    for (const char* name : {"qlx_index.htm", "qlx_12_s.htm", "qlx_3_40.htm", "qlx_frm.htm", "qlx_frm7.htm",
+                             "qlx_srch1.htm", "qlx_srche.htm", "qlx_srch4_2.htm", "qlxpgbk.jpeg", "qlxhdr.",
+                             "qlxtabbk.gif", "qlxidx.png", "qlxff.gif", "qlx3_7_1.gif", "qlx3_7_4.img", "QLX_INDEX.HTM"})
+        EXPECT_TRUE(IsPublisherOutputName(name)) << name;
+    for (const char* name : {"qlxlast.cfg", "qlx.db", "qlx_index.html", "qlx_a_1.htm", "qlx3_7_5.gif", "qlxnotes.txt",
+                             "qlxff.png", "qlx_srch3.htm", "xqlx_index.htm"})
+        EXPECT_FALSE(IsPublisherOutputName(name)) << name;
+}
+
+// Cancel when the progress form shows a stage, after so many turns of the loop within it.
+struct CancelCase {
+    std::string stage;
+    int turns;
+    std::vector<int> flags;  // the records' flags afterwards
+    std::set<std::string> pages;
+};
+
+TEST_F(PublisherTest, CancellingAtEachStageLeavesTheFlagsAsTheyWere) {
+    const std::vector<CancelCase> cases = {
+        {"Publishing - (Forced cleanup 1)...", 1, std::vector<int>(12, 1), {}},
+        {"Publishing - (Forced cleanup 2)...", 1, std::vector<int>(12, 1), {}},
+        {"Publishing - Pass 1 of 5 (preparing Index page)...", 3, std::vector<int>(12, 1), {}},
+        {"Publishing - Pass 2 of 5 (writing Index page)...", 2, std::vector<int>(12, 1), {}},
+        {"Publishing - Pass 3 of 5 (Quick View)...", 2, std::vector<int>(12, 1), {"qlx_1_s.htm", "qlx_index.htm"}},
+        {"Publishing - Pass 5 of 5 (Detail View)...", 3, {0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
+         {"qlx_1_1.htm", "qlx_1_2.htm", "qlx_1_s.htm", "qlx_2_s.htm", "qlx_3_s.htm", "qlx_index.htm"}},
+    };
+    MakeShopDatabase();
+    for (const CancelCase& c : cases) {
+        SCOPED_TRACE(c.stage);
+        std::filesystem::remove_all(site);
+        std::filesystem::create_directories(JoinPath(site, "atsite"));
+        ASSERT_TRUE(WriteWholeFile(JoinPath(site, "atsite/a.htm"), "x"));
+        ASSERT_TRUE(WriteWholeFile(JoinPath(site, "atsite/b.htm"), "x"));
+        ASSERT_TRUE(WriteWholeFile(JoinPath(site, "qlx_7_7.htm"), "x"));
+        ASSERT_TRUE(WriteWholeFile(JoinPath(site, "qlx_8_8.htm"), "x"));
+        for (int r = 0; r < program->RecordCount; ++r) program->RecordTable[std::size_t(r)].NeedsPublishing = 0;
+        Settings().ForcePublish->SetChecked(true);
+        Messages().ClearLog();
+        int turns = 0;
+        Watch([&] {
+            if (program->PublishForm->PublishGroup->Caption() != c.stage || ++turns < c.turns) return false;
+            program->PublishForm->BitBtn1->Click();
+            return true;
+        });
+        Publish();
+        EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"Publishing Cancelled."});
+        EXPECT_EQ(Messages().Beeps().back(), BeepKind::Exclamation);
+        EXPECT_EQ(Flags(), c.flags);
+        // The flag file holds what the forced clean-up marked; the run's end never came to write it.
+        EXPECT_EQ(RepublishBytes(), std::string(12, '\1'));
+        EXPECT_EQ(program->RepublishAll, 0);
+        EXPECT_FALSE(program->PublishForm->Visible());
+        EXPECT_EQ(CurrentDirectory(), program->DatabaseDirectory);
+        EXPECT_EQ(program->App.ScreenCursor(), Cursor::Default);
+        EXPECT_TRUE(Main().Enabled());
+        std::set<std::string> pages;
+        for (const auto& [name, bytes] : Tree(site))
+            if (name.find(".htm") != std::string::npos && name.find("atsite") == std::string::npos &&
+                name != "qlx_7_7.htm" && name != "qlx_8_8.htm")
+                pages.insert(name);
+        EXPECT_EQ(pages, c.pages);
+        const bool pastCleanUp1 = c.stage != cases[0].stage;
+        EXPECT_EQ(Tree(JoinPath(site, "atsite")).empty(), pastCleanUp1);
+        EXPECT_EQ(PathExistsOnDisk(JoinPath(site, "qlx_8_8.htm")), !pastCleanUp1 || c.stage == cases[1].stage);
+    }
+}
+
+TEST_F(PublisherTest, RecordsOfNoListedCategoryAppearNowhereAndCountNowhere) {
+    Main().Category->SetItems({"A", "B", "A", "", "C"});
+    Add("", {"no category"});
+    Add("A", {"a1"});
+    Add("A", {"a2"});
+    Add("B", {"b1"});
+    Add("C", {"after the empty entry"});
+    Add("Z", {"not listed"});
+    Add("B", {"b2"});
+    Publish();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+    std::set<std::string> pages;
+    for (const auto& [name, bytes] : Tree(site))
+        if (name.find(".htm") != std::string::npos) pages.insert(name);
+    EXPECT_EQ(pages, (std::set<std::string>{"qlx_index.htm", "qlx_1_s.htm", "qlx_2_s.htm", "qlx_1_1.htm",
+                                            "qlx_1_2.htm", "qlx_2_1.htm", "qlx_2_2.htm"}));
+    EXPECT_NE(Page("qlx_2_2.htm").find("Record 2 of 2"), std::string::npos);
+    EXPECT_NE(Page("qlx_1_1.htm").find("Record 1 of 2"), std::string::npos);
+    const std::string index = Page("qlx_index.htm");
+    EXPECT_NE(index.find("&nbsp;&nbsp;2&nbsp;Entries."), std::string::npos);
+    EXPECT_EQ(index.find("qlx_3_1.htm"), std::string::npos);  // the repeated "A" gets no row
+    EXPECT_EQ(index.find("qlx_5_"), std::string::npos);
+    EXPECT_EQ(BrokenLocalLinks(), std::vector<std::string>{});
+    EXPECT_EQ(Flags(), std::vector<int>(7, 0));
+}
+
+TEST_F(PublisherTest, PictureNamesFollowOneRuleWhateverEarlierRunsLeft) {
+    MakeShopDatabase();
+    Publish();
+    const auto forced = Tree(site);
+    // As after a restart: no names are remembered. Record 3 (unchanged before) shares record 1's picture.
+    for (auto& names : program->PublishedImageNames) names = {};
+    Settings().ForcePublish->SetChecked(false);
+    program->RecordTable[2].NeedsPublishing = 1;
+    Publish();
+    EXPECT_NE(Page("qlx_1_3.htm").find("<IMG SRC=\"qlx1_1_1.gif\""), std::string::npos);
+    // A forced publish after the names were lost is byte for byte the first one.
+    for (auto& names : program->PublishedImageNames) names = {};
+    Settings().ForcePublish->SetChecked(true);
+    Publish();
+    EXPECT_EQ(Tree(site), forced);
+    EXPECT_EQ(BrokenLocalLinks(), std::vector<std::string>{});
+}
+
+TEST_F(PublisherTest, APictureInAFolderWithADotKeepsItsOwnExtension) {
+    Main().Category->SetItems({"A"});
+    Add("A", {"fern"}, {Picture("my.pics/fern.gif")});
+    Add("A", {"no extension"}, {Picture("my.pics/plain")});
+    Publish();
+    EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, "qlx1_1_1.gif")));
+    EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, "qlxidx.gif")));
+    EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, "qlx1_2_1.")));
+    EXPECT_EQ(BrokenLocalLinks(), std::vector<std::string>{});
+}
+
+TEST_F(PublisherTest, TheMainWindowTakesNoEditsWhileARunGoes) {
+    MakeShopDatabase();
+    bool pausedDuringRun = false, settingsPaused = false;
+    Watch([&] {
+        pausedDuringRun = !Main().Enabled();
+        settingsPaused = !Settings().Enabled();
+        // A second publish asked for meanwhile does nothing.
+        Main().PublishSetupButtonClick(nullptr);
+        Main().ForcePublishofALLrecords1Click(nullptr);
+        return true;
+    });
+    Publish();
+    EXPECT_TRUE(pausedDuringRun);
+    EXPECT_TRUE(settingsPaused);
+    EXPECT_TRUE(Main().Enabled());
+    EXPECT_TRUE(Settings().Enabled());
+    EXPECT_FALSE(Main().Publishing);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+    EXPECT_EQ(Flags(), std::vector<int>(12, 0));
+}
+
+TEST_F(PublisherTest, ATimeReportOnlyAfterSixtyFiveSeconds) {
+    MakeShopDatabase();
+    for (auto [seconds, report] : std::vector<std::pair<int, std::string>>{
+             {65, ""}, {66, "Publishing time: 1 minute(s), 6 second(s)."}, {126, "Publishing time: 2 minute(s), 6 second(s)."}}) {
+        SCOPED_TRACE(seconds);
+        Messages().ClearLog();
+        int calls = 0;
+        Main().PublishClock = [&, seconds = seconds] { return PublishDay + (calls++ == 0 ? 0 : seconds); };
+        Publish();
+        EXPECT_EQ(Messages().Messages(), report.empty() ? std::vector<std::string>{} : std::vector<std::string>{report});
+    }
+}
+
+TEST_F(PublisherTest, ThePublishNoticeAfterARunThatWasNotForced) {
+    MakeShopDatabase();
+    int notices = 0;
+    app->OnModal = [&](Form& form) {
+        if (&form == program->PublishMessageForm) ++notices;
+        form.SetModalResult(1);
+    };
+    program->PublishMessageForm->DontShow->SetChecked(false);
+    Settings().ForcePublish->SetChecked(true);
+    Publish();
+    EXPECT_EQ(notices, 0);
+    Settings().ForcePublish->SetChecked(false);
+    Publish();
+    EXPECT_EQ(notices, 1);
+    program->PublishMessageForm->DontShow->SetChecked(true);
+    Publish();
+    EXPECT_EQ(notices, 1);
+}
+
+TEST_F(PublisherTest, PublishOnlyModifiedWarnsWhenTheForceBoxIsChecked) {
+    MakeShopDatabase();
+    Settings().ForcePublish->SetChecked(true);
+    Main().Publishonlymodifiedrecords1->Click();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{
+        "The 'Force Publish' box is checked on the 'General Publishing Rules' page and so ALL records will be "
+        "republished each time. Uncheck the box to publish only newer pages."});
+    EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, "qlx_3_4.htm")));
+}
+
+TEST_F(PublisherTest, ForcePublishMenuRepublishesEveryRecordWithoutTheForceBox) {
+    MakeShopDatabase();
+    Settings().ForcePublish->SetChecked(false);
+    Publish();
+    std::filesystem::remove(JoinPath(site, "qlx_1_1.htm"));
+    ASSERT_TRUE(WriteWholeFile(JoinPath(site, "qlx_9_9.htm"), "stale"));
+    Main().ForcePublishofALLrecords1->Click();
+    EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, "qlx_1_1.htm")));
+    EXPECT_FALSE(PathExistsOnDisk(JoinPath(site, "qlx_9_9.htm")));
+    EXPECT_EQ(program->RepublishAll, 0);
+    EXPECT_EQ(RepublishBytes(), std::string(12, '\0'));
+}
+
+TEST_F(PublisherTest, AFailedSaveStopsTheRunBeforeAnythingIsWritten) {
+    MakeShopDatabase();
+    program->DatabaseFileName = "missing-folder/x.db";
+    program->ConfigFileName = "missing-folder/x.cfg";
+    Publish();
+    EXPECT_FALSE(Messages().Messages().empty());
+    EXPECT_TRUE(Tree(site).empty());
+    EXPECT_EQ(program->DatabaseModified, 1);
+    EXPECT_EQ(Flags(), std::vector<int>(12, 1));
+}
+
+TEST_F(PublisherTest, ThePagesCarryTheTextAsTypedWithItsCharset) {
+    MakeShopDatabase();
+    Publish();
+    const std::string page = Page("qlx_1_1.htm");
+    EXPECT_NE(page.find("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">\r\n"), std::string::npos);
+    EXPECT_NE(page.find("Ana Kov\xc3\xa1\xc4\x8d"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace fv::testing
