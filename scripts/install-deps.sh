@@ -9,8 +9,20 @@ case "${1:-test}" in
   test) want+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server clang libclang-rt-14-dev unixodbc-dev libsqliteodbc sqlite3 chromium nodejs npm hugo) ;;
 esac
 
+# Node and npm may come from elsewhere than Debian (the machine's own Node ships its npm, which Debian's
+# npm package would conflict with): a command that is already there counts as installed.
+command_of() {
+  case "$1" in
+    nodejs) echo node ;;
+    npm) echo npm ;;
+    *) echo "" ;;
+  esac
+}
+
 missing=()
 for p in "${want[@]}"; do
+  cmd=$(command_of "$p")
+  if [ -n "$cmd" ] && command -v "$cmd" >/dev/null 2>&1; then continue; fi
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
