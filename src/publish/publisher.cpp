@@ -71,8 +71,6 @@ bool IsPublisherOutputName(const std::string& name) {
     return std::regex_match(name, outputs);
 }
 
-std::int32_t PublishSearchEngine(Program&, Component*, int, const std::string&, const std::string&) { return 0; }
-
 Publisher::Publisher(Program& p, Component* sender, std::function<std::time_t()> now)
     : P(p),
       sender_(sender),

@@ -22,7 +22,7 @@ class TPublishSetupForm;
 class TPublishForm;
 
 // Pass 4, the search engine pages: writes them and returns the size in bytes of the largest search script
-// (0 when nothing was written). Comes with the search engine; until then it writes nothing.
+// (0 when nothing was written or the pass stopped early). In search_engine.cpp.
 std::int32_t PublishSearchEngine(Program& p, Component* sender, int categoryCount,
                                  const std::string& scriptButtonSize, const std::string& buttonSize);
 

@@ -4,40 +4,17 @@
 // Usage: node browser_walk.js <site folder> <output folder> <chromium> <playwright-core folder>
 'use strict';
 const fs = require('fs');
-const http = require('http');
 const path = require('path');
 const [siteDir, outDir, chromiumPath, playwrightDir] = process.argv.slice(2);
 const { chromium } = require(path.resolve(playwrightDir));
 
-const types = { '.htm': 'text/html', '.gif': 'image/gif', '.jpg': 'image/jpeg', '.png': 'image/png' };
-
-// A static file server for the folder, nothing more.
-function serve() {
-  const server = http.createServer((req, res) => {
-    const name = decodeURIComponent(new URL(req.url, 'http://x').pathname).replace(/^\/+/, '');
-    const file = path.join(siteDir, name);
-    if (!file.startsWith(path.resolve(siteDir)) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
-      res.writeHead(404);
-      return res.end('not found');
-    }
-    res.writeHead(200, { 'Content-Type': types[path.extname(file).toLowerCase()] || 'application/octet-stream' });
-    fs.createReadStream(file).pipe(res);
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
+const support = require('./browser_support.js');
+const serve = () => support.serve(siteDir);
 
 (async () => {
   const server = await serve();
   const origin = `http://127.0.0.1:${server.address().port}`;
-  const profile = fs.mkdtempSync(path.join(outDir, 'chromium-profile-'));
-  // A fresh profile of its own (Playwright hands it to Chromium as --user-data-dir).
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: chromiumPath,
-    headless: true,
-    viewport: { width: 1024, height: 768 },
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  const context = await support.launch(chromium, chromiumPath, outDir, { viewport: { width: 1024, height: 768 } });
   const problems = [];
   let pages = 0, checked = 0, external = 0;
   try {
@@ -85,7 +62,7 @@ function serve() {
   } finally {
     await context.close();
     server.close();
-    fs.rmSync(profile, { recursive: true, force: true });
+    fs.rmSync(context.profileDir, { recursive: true, force: true });
   }
   console.log(`${pages} pages walked, ${checked} pictures and files checked, ${external} links elsewhere not followed`);
   if (pages < 2) problems.push('the index page led nowhere');

@@ -121,13 +121,14 @@ protected:
 
     // Runs check on every turn of the loop (the publisher turns it between items) until it returns true.
     void Watch(std::function<bool()> check) {
-        auto task = std::make_shared<std::function<void()>>();
-        // The watch ends with the run, so that no task is left behind for a later turn of the loop.
-        *task = [this, check, task] {
-            if (Main().Publishing && !check()) loop.Post(*task);
+        // The watch ends with the run, so that no task is left behind for a later turn of the loop. It
+        // re-posts itself through the fixture, which outlives it (a task owning itself would never be freed).
+        watch_ = [this, check] {
+            if (Main().Publishing && !check()) loop.Post(watch_);
         };
-        loop.Post(*task);
+        loop.Post(watch_);
     }
+    std::function<void()> watch_;
 
     std::time_t clock = PublishDay;
     std::string site;

@@ -1,0 +1,370 @@
+// The published search engine: its pages for the shop database compared byte for byte with golden copies
+// (one engine and one per category, with and without the intranet start), the texts that must not break
+// the generated script, the result limit, view items that name no field, no searched field, the
+// per-category data, and the helpers that make texts fit for script strings.
+// FOLIVEX_UPDATE_GOLDEN=1 rewrites the golden copies from what the program writes now.
+#include <cstdlib>
+
+#include "publish/lang_form.h"
+#include "publish/search_pages.h"
+#include "publish_fixture.h"
+
+namespace fv::testing {
+namespace {
+
+const std::string GoldenRoot = std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/publish_search/";
+
+bool IsSearchPage(const std::string& name) {
+    return name.rfind("qlx_frm", 0) == 0 || name.rfind("qlx_srch", 0) == 0;
+}
+
+// The script element of a search script page.
+std::string ScriptOf(const std::string& page) {
+    const std::size_t start = page.find("<script LANGUAGE=\"JavaScript\">");
+    const std::size_t end = page.find("</script>");
+    if (start == std::string::npos || end == std::string::npos) return "<no script>";
+    return page.substr(start, end - start);
+}
+
+// Problems that would stop the script: a line whose string literal does not close on it, a text that ends
+// or re-states the script element. Strings are "..." or '...' with backslash escapes; a // comment ends
+// the scan of its line; /.../ regular expressions in the script hold no quote.
+std::vector<std::string> ScriptBreakers(const std::string& script) {
+    std::vector<std::string> problems;
+    std::size_t lineStart = script.find('\n') + 1;  // after the opening tag
+    const std::string body = script.substr(lineStart);
+    for (const std::string& bad : {std::string("</script"), std::string("</SCRIPT"), std::string("<!--")})
+        if (body.find(bad) != std::string::npos) problems.push_back("holds " + bad);
+    std::size_t pos = 0;
+    while (pos < body.size()) {
+        std::size_t end = body.find("\r\n", pos);
+        if (end == std::string::npos) end = body.size();
+        const std::string line = body.substr(pos, end - pos);
+        char quote = 0;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            if (quote) {
+                if (c == '\\') ++i;
+                else if (c == quote) quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') {
+                break;
+            }
+            if (c == '\r' || c == '\n') problems.push_back("bare line break in: " + line.substr(0, 60));
+        }
+        if (quote) problems.push_back("open string: " + line.substr(0, 80));
+        pos = end + 2;
+    }
+    return problems;
+}
+
+class SearchPagesTest : public PublishFixture {
+protected:
+    void SetUp() override {
+        PublishFixture::SetUp();
+        program->SearchSetup->EnableSearchButton->SetChecked(true);
+        Settings().ForcePublish->SetChecked(true);
+    }
+
+    void Searched(std::initializer_list<int> fields) {
+        for (CheckBox* box : Main().Search) box->SetChecked(false);
+        for (int n : fields) Main().Search[std::size_t(n - 1)]->SetChecked(true);
+    }
+
+    std::map<std::string, std::string> SearchTree() {
+        std::map<std::string, std::string> pages;
+        for (auto& [name, bytes] : Tree(site))
+            if (IsSearchPage(name)) pages[name] = bytes;
+        return pages;
+    }
+
+    void CompareWithGolden(const std::string& name) {
+        const auto tree = SearchTree();
+        const std::string golden = GoldenRoot + name;
+        if (std::getenv("FOLIVEX_UPDATE_GOLDEN")) {
+            std::filesystem::remove_all(golden);
+            for (const auto& [path, bytes] : tree) {
+                std::filesystem::create_directories(golden);
+                ASSERT_TRUE(WriteWholeFile(golden + "/" + path, bytes));
+            }
+        }
+        const auto expected = Tree(golden);
+        ASSERT_FALSE(expected.empty()) << "no golden tree at " << golden;
+        std::vector<std::string> names, expectedNames;
+        for (const auto& entry : tree) names.push_back(entry.first);
+        for (const auto& entry : expected) expectedNames.push_back(entry.first);
+        ASSERT_EQ(names, expectedNames);
+        for (const auto& [path, bytes] : expected) EXPECT_TRUE(tree.at(path) == bytes) << path << " differs";
+    }
+};
+
+TEST_F(SearchPagesTest, OneEngineForTheSiteMatchesTheGoldenPages) {
+    MakeShopDatabase();
+    Searched({1, 2, 4});
+    Publish();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+    CompareWithGolden("single");
+    EXPECT_NE(Page("qlx_frm.htm").find("<FRAMESET ROWS=\"100,*\""), std::string::npos);
+    EXPECT_NE(Page("qlx_frm.htm").find("<FRAME SRC=\"qlx_srch1.htm\" NAME=\"top\">"), std::string::npos);
+    EXPECT_NE(Page("qlx_srch2.htm").find("\r\nFirstSearch();\r\n"), std::string::npos);
+    EXPECT_NE(Page("qlx_srch2.htm").find("\talert(\"Your first Search"), std::string::npos);
+}
+
+TEST_F(SearchPagesTest, OneEnginePerCategoryWithTheIntranetStartMatchesTheGoldenPages) {
+    MakeShopDatabase();
+    Searched({1, 3});
+    program->SearchSetup->SearchPerCategory->SetChecked(true);
+    program->SearchSetup->IntraNetSearches->SetChecked(true);
+    program->SearchSetup->SearchViewFields->SetText("1,2,25,4");
+    Settings().QUICKHAlign->SetText("none");
+    Settings().QUICKVAlign->SetText("top");
+    Publish();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+    CompareWithGolden("per_category");
+    EXPECT_NE(Page("qlx_frm2.htm").find("<FRAME SRC=\"qlx_srch2_2.htm\" NAME=\"top\">"), std::string::npos);
+    EXPECT_NE(Page("qlx_srch2_1.htm").find("<form type=get action='qlx_srch2_2.htm'>"), std::string::npos);
+    const std::string garden = Page("qlx_srch2_2.htm");
+    EXPECT_NE(garden.find("//FirstSearch();"), std::string::npos);
+    EXPECT_EQ(garden.find("\talert(\"Your first Search"), std::string::npos);
+    // Only its own category, numbered as on the detail pages.
+    EXPECT_NE(garden.find("f[0]=\"2_1\"; c1[0]=\"Rake\";"), std::string::npos);
+    EXPECT_NE(garden.find("f[3]=\"2_4\"; c1[3]=\"Hose 20 m\";"), std::string::npos);
+    EXPECT_EQ(garden.find("f[4]="), std::string::npos);
+    EXPECT_EQ(garden.find("Trees of Europe"), std::string::npos);
+}
+
+TEST_F(SearchPagesTest, HostileTextsLeaveTheScriptWhole) {
+    const std::vector<std::string> hostile = {
+        "She said \"hi\"", "back\\slash\\", "two\r\nlines", "end</script><script>alert(1)</script>",
+        "<!--<script>", "ctl\x01\x07\x1f\x7f", "it's", "mailto:a\"b::x\\y", "file:c:\\doc.pdf"};
+    Main().Category->SetItems({"Cat"});
+    for (std::size_t i = 0; i < hostile.size(); ++i) {
+        std::vector<std::string> fields(FieldCount, hostile[i]);
+        Add("Cat", fields);
+        Main().DBLabel[i]->SetText(hostile[i]);
+        program->FieldFonts[i].Face = hostile[i];
+    }
+    for (CheckBox* box : Main().Search) box->SetChecked(true);
+    program->InstructionFont.Face = "Ar\"ial";
+    program->InstructionFont.Size = "2\\";
+    for (const LanguageText& t : LanguageTexts) program->LangForm->Real(t.Key)->SetText(hostile[3] + hostile[0]);
+    program->KarvoForm->KarvoUserNumber->SetText("4\"7");
+    program->KarvoForm->KarvoOrderGif->SetText("a\\b.gif\r\n");
+    program->KarvoForm->KarvoCheckoutGif->SetText("</script>");
+    program->KarvoForm->KarvoQuickViewCheckout->SetChecked(true);
+    program->SearchSetup->MaxSearchResults->SetText("");
+    program->SearchSetup->SearchViewFields->SetText("1,2,3,4,5,6,7,8,9");
+    for (bool overrideOn : {false, true}) {
+        SCOPED_TRACE(overrideOn);
+        program->HTMLForm->HTMLOtherPageHeaderOverride->SetChecked(overrideOn);
+        program->HTMLForm->HTMLOtherPageHeader->SetText("<BODY class=\"x\">\r\n<p>a\\b</script><!--");
+        program->HTMLForm->HTMLTableFooterOverride->SetChecked(overrideOn);
+        program->HTMLForm->HTMLTableFooter->SetText("</table>\"\\");
+        Messages().ClearLog();
+        Publish();
+        const std::string page = Page("qlx_srch2.htm");
+        EXPECT_EQ(ScriptBreakers(ScriptOf(page)), std::vector<std::string>{});
+        EXPECT_NE(page.find("if (j==0)"), std::string::npos);
+        // The texts are in the script, escaped, once per record.
+        EXPECT_NE(page.find("c1[0]=\"She said \\\"hi\\\"\";"), std::string::npos);
+        EXPECT_NE(page.find("c1[2]=\"two\\r\\nlines\";"), std::string::npos);
+        EXPECT_NE(page.find("c1[7]=\"<A HREF=mailto:a\\\"b>x\\\\y</A>\";"), std::string::npos);
+        EXPECT_NE(page.find("c1[8]=\"<A HREF=c:\\\\doc.pdf>file:c:\\\\doc.pdf</A>\";"), std::string::npos);
+        // The empty result page is HTML: the snippet stays as the user wrote it.
+        if (overrideOn) {
+            EXPECT_NE(Page("qlx_srche.htm").find("<BODY class=\"x\">\r\n<p>a\\b</script><!--"), std::string::npos);
+        }
+    }
+}
+
+TEST_F(SearchPagesTest, TheResultLimitIsTheLeadingInteger) {
+    Main().Category->SetItems({"Cat"});
+    Add("Cat", {"one"});
+    Searched({1});
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"100", "if (j==100)"}, {"", "if (j==0)"}, {" 25 results", "if (j==25)"}, {"x9", "if (j==0)"}};
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text);
+        program->SearchSetup->MaxSearchResults->SetText(text);
+        Publish();
+        const std::string page = Page("qlx_srch2.htm");
+        std::size_t count = 0;
+        for (std::size_t at = page.find(expected); at != std::string::npos; at = page.find(expected, at + 1)) ++count;
+        EXPECT_EQ(count, 2u);
+    }
+}
+
+TEST_F(SearchPagesTest, ViewItemsThatNameNoFieldGiveEmptyCells) {
+    Main().Category->SetItems({"Cat"});
+    Add("Cat", {"one", "two"});
+    Main().DBLabel[0]->SetText("First");
+    Searched({2});
+    Settings().QUICKHAlign->SetText("left");
+    Settings().QUICKVAlign->SetText("top");
+    program->SearchSetup->SearchViewFields->SetText("1,25,0,x");
+    Publish();
+    const std::string page = Page("qlx_srch2.htm");
+    for (const char* missing : {"c25", "c0[", "c0fa"}) EXPECT_EQ(page.find(missing), std::string::npos) << missing;
+    const std::string emptyCell = " parent.main.document.write (\"<TD VALIGN=\\\"top\\\" ALIGN=\\\"left\\\">&nbsp;</TD>\\r\");";
+    std::size_t count = 0;
+    for (std::size_t at = page.find(emptyCell); at != std::string::npos; at = page.find(emptyCell, at + 1)) ++count;
+    EXPECT_EQ(count, 3u);
+    // One view column (field 1) although four items are listed; the heading row still has four cells.
+    EXPECT_NE(Page("qlx_srche.htm").find("<TR><TD COLSPAN=\"3\">"), std::string::npos);
+    EXPECT_EQ(ScriptBreakers(ScriptOf(page)), std::vector<std::string>{});
+}
+
+TEST_F(SearchPagesTest, WithNoSearchedFieldTheSearchRunsOverTheEntriesAndFindsNothing) {
+    Main().Category->SetItems({"Cat"});
+    Add("Cat", {"one"});
+    Searched({});
+    program->SearchSetup->SearchViewFields->SetText("1");
+    Publish();
+    const std::string page = Page("qlx_srch2.htm");
+    EXPECT_NE(page.find("  while (i<(f.length)) {"), std::string::npos);
+    EXPECT_NE(page.find("\tfor (var z=0;z<0;z++) {"), std::string::npos);
+    EXPECT_EQ(page.find("var cArray"), std::string::npos);
+}
+
+TEST_F(SearchPagesTest, PerCategoryWithNoCategoriesWritesOnlyTheEmptyResultPage) {
+    Main().Category->SetItems({});
+    Add("Lost", {"one"});
+    program->SearchSetup->SearchPerCategory->SetChecked(true);
+    Publish();
+    std::vector<std::string> names;
+    for (const auto& entry : SearchTree()) names.push_back(entry.first);
+    EXPECT_EQ(names, std::vector<std::string>{"qlx_srche.htm"});
+}
+
+TEST_F(SearchPagesTest, CancelDuringTheSearchPassStopsTheRun) {
+    MakeShopDatabase();
+    Watch([this] {
+        if (program->PublishForm->PublishGroup->Caption() != "Publishing - Pass 4 of 5 (Search Engine)...") return false;
+        program->PublishCancelled = 1;
+        return true;
+    });
+    Publish();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"Publishing Cancelled."});
+    EXPECT_EQ(Page("qlx_srche.htm"), "<missing>");
+    EXPECT_EQ(Page("qlx_1_1.htm"), "<missing>");  // pass 5 did not run
+    EXPECT_EQ(program->RecordTable[0].NeedsPublishing, 1);
+}
+
+TEST(SearchScriptText, TheScriptCheckFindsBreakers) {
+    const std::vector<std::pair<std::string, std::size_t>> cases = {
+        {"<script>\r\nvar a=\"x\\\"y\";\r\n", 0},
+        {"<script>\r\nvar a=\"x\"y\";\r\n", 1},
+        {"<script>\r\nvar a='it's';\r\n", 1},
+        {"<script>\r\nvar a=\"<\\/script>\";\r\n", 0},
+        {"<script>\r\nvar a=\"</script>\";\r\n", 1},
+        {"<script>\r\nvar a=\"<!--\";\r\n", 1},
+        {"<script>\r\n//FirstSearch(\");\r\n", 0}};
+    for (const auto& [script, problems] : cases) EXPECT_EQ(ScriptBreakers(script).size(), problems) << script;
+}
+
+TEST(SearchScriptText, FlattenForScript) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"plain <b>text</b>", "plain <b>text<\\/b>"},
+        {"<BODY class=\"x\">\r\n<P>", "<BODY class='x'><P>"},
+        {"a\\b", "a\\\\b"},
+        {"x</script>y", "x<\\/script>y"},
+        {"<!-- c -->", "<\\!-- c -->"},
+        {"", ""}};
+    for (const auto& [in, out] : cases) EXPECT_EQ(FlattenForScript(in), out) << in;
+}
+
+TEST(SearchScriptText, EntryValues) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Plain Text", "Plain Text"},
+        {"(null)", ""},
+        {"mailto:sales::Write to us", "<A HREF=mailto:sales>Write to us</A>"},
+        {"file:doc.pdf", "<A HREF=doc.pdf>file:doc.pdf</A>"},
+        {"http://x.example/a", "<A HREF=http://x.example/a>http://x.example/a</A>"},
+        {"Http://x", "Http://x"},
+        {"She said \"hi\"", "She said \\\"hi\\\""},
+        {"a</script>", "a<\\/script>"},
+        {"caf\xc3\xa9", "caf\xc3\xa9"}};
+    for (const auto& [in, out] : cases) EXPECT_EQ(SearchEntryValue(in), out) << in;
+}
+
+}  // namespace
+}  // namespace fv::testing
+
+namespace fv::testing {
+namespace {
+
+// The sites that search_walk.js searches in Chromium: written into FOLIVEX_SEARCH_SITES (the browser test's
+// set-up), or into the test's own folder when run alone.
+class SearchBrowserSite : public PublishFixture {
+protected:
+    std::string Out(const std::string& name) {
+        const char* root = std::getenv("FOLIVEX_SEARCH_SITES");
+        const std::string folder = (root ? std::string(root) : dir.File("sites")) + "/" + name;
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        return folder;
+    }
+    void PublishInto(const std::string& folder) {
+        program->PublishDirectory = folder;
+        site = folder;
+        program->SearchSetup->EnableSearchButton->SetChecked(true);
+        Settings().ForcePublish->SetChecked(true);
+        for (int n = 1; n <= 4; ++n) Main().Search[std::size_t(n - 1)]->SetChecked(true);
+        program->SearchSetup->SearchViewFields->SetText("1,2,3,4");
+        Publish();
+    }
+};
+
+TEST_F(SearchBrowserSite, QueriesSite) {
+    Main().Category->SetItems({"Colours", "Bulk", "Odd"});
+    const char* labels[] = {"Name", "Colour", "Note", "Link"};
+    for (int i = 0; i < 4; ++i) Main().DBLabel[std::size_t(i)]->SetText(labels[i]);
+    Add("Colours", {"both", "Red", "and Blue"});
+    Add("Colours", {"red only", "RED"});
+    Add("Colours", {"blue only", "blue"});
+    Add("Colours", {"green only", "Green"});
+    Add("Colours", {"literal", "red", "blue or green"});
+    for (int i = 0; i < 150; ++i) Add("Bulk", {"bulkitem " + std::to_string(i + 1)});
+    Add("Odd", {"quoted", "say \"cheese\""});
+    Add("Odd", {"slashed", "C:\\temp\\x"});
+    Add("Odd", {"scripted", "before</script>after"});
+    Add("Odd", {"mailing", "", "", "mailto:shop@example.com::Mail the shop"});
+    Add("Odd", {"filed", "", "", "file:manual.pdf"});
+    Add("Odd", {"accented", "Cr\xc3\xa8me br\xc3\xbbl\xc3\xa9" "e"});
+    // The hostile corpus: every field and the settings texts.
+    const std::vector<std::string> hostile = {"q\"uote", "back\\slash", "line\r\nbreak", "</script>", "<!--", "ctl\x01\x02\x1b"};
+    for (std::size_t i = 0; i < hostile.size(); ++i) {
+        std::vector<std::string> fields(FieldCount, hostile[i] + " hostile" + std::to_string(i));
+        Add("Odd", fields);
+    }
+    program->HTMLForm->HTMLOtherPageFooterOverride->SetChecked(true);
+    program->HTMLForm->HTMLOtherPageFooter->SetText("<P class=\"foot\">foot\\note</script><!--</P>\r\n");
+    program->FieldFonts[0].Face = "Ver\"dana\\";
+    program->LangForm->Real("SrchResults")->SetText("Results \"all\" \\ </script>");
+    program->SearchSetup->MaxSearchResults->SetText("100");
+    PublishInto(Out("queries"));
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+    EXPECT_NE(Page("qlx_srch2.htm").find("bulkitem 150"), std::string::npos);
+}
+
+TEST_F(SearchBrowserSite, LargeSite) {
+    Main().Category->SetItems({"Large"});
+    for (int i = 0; i < MaxRecords; ++i)
+        Add("Large", {"Record number " + std::to_string(i + 1), "Maker " + std::to_string(i % 97),
+                      "Description of item " + std::to_string(i) + " with a few words of text",
+                      "http://www.example.com/item" + std::to_string(i) + "::Item page"});
+    program->SearchSetup->MaxSearchResults->SetText("100");
+    const std::string folder = Out("large");
+    // Text before the size: the size itself is what the browser test reports.
+    PublishInto(folder);
+    const auto size = std::filesystem::file_size(JoinPath(folder, "qlx_srch2.htm"));
+    EXPECT_EQ(Messages().Messages(),
+              std::vector<std::string>{"Warning: The Search Engine download file exceeds 75000 bytes (=" +
+                                       std::to_string(size) + "). You may want to consider reducing the number of "
+                                       "Searchable Fields or the Search View fields displayed. This could download "
+                                       "too slowly."});
+}
+
+}  // namespace
+}  // namespace fv::testing
