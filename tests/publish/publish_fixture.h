@@ -108,6 +108,25 @@ protected:
 
 public:
     // Every file below a folder, by its path relative to it, with its bytes.
+    // Compares a published tree (relative path -> bytes) with the golden copy in the folder `golden`, byte
+    // for byte; FOLIVEX_UPDATE_GOLDEN=1 rewrites the golden copy from the tree first.
+    static void ExpectGoldenTree(const std::map<std::string, std::string>& tree, const std::string& golden) {
+        if (std::getenv("FOLIVEX_UPDATE_GOLDEN")) {
+            std::filesystem::remove_all(golden);
+            for (const auto& [path, bytes] : tree) {
+                std::filesystem::create_directories(std::filesystem::path(golden + "/" + path).parent_path());
+                ASSERT_TRUE(WriteWholeFile(golden + "/" + path, bytes));
+            }
+        }
+        const auto expected = Tree(golden);
+        ASSERT_FALSE(expected.empty()) << "no golden tree at " << golden;
+        std::vector<std::string> names, expectedNames;
+        for (const auto& entry : tree) names.push_back(entry.first);
+        for (const auto& entry : expected) expectedNames.push_back(entry.first);
+        ASSERT_EQ(names, expectedNames);
+        for (const auto& [path, bytes] : expected) EXPECT_TRUE(tree.at(path) == bytes) << path << " differs";
+    }
+
     static std::map<std::string, std::string> Tree(const std::string& root) {
         std::map<std::string, std::string> files;
         if (!std::filesystem::exists(root)) return files;

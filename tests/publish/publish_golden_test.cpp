@@ -11,21 +11,7 @@ namespace {
 const std::string GoldenRoot = std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/publish/";
 
 void CompareWithGolden(const std::map<std::string, std::string>& tree, const std::string& name) {
-    const std::string golden = GoldenRoot + name;
-    if (std::getenv("FOLIVEX_UPDATE_GOLDEN")) {
-        std::filesystem::remove_all(golden);
-        for (const auto& [path, bytes] : tree) {
-            std::filesystem::create_directories(std::filesystem::path(golden + "/" + path).parent_path());
-            ASSERT_TRUE(WriteWholeFile(golden + "/" + path, bytes));
-        }
-    }
-    const auto expected = PublishFixture::Tree(golden);
-    ASSERT_FALSE(expected.empty()) << "no golden tree at " << golden;
-    std::vector<std::string> names, expectedNames;
-    for (const auto& entry : tree) names.push_back(entry.first);
-    for (const auto& entry : expected) expectedNames.push_back(entry.first);
-    ASSERT_EQ(names, expectedNames);
-    for (const auto& [path, bytes] : expected) EXPECT_TRUE(tree.at(path) == bytes) << path << " differs";
+    PublishFixture::ExpectGoldenTree(tree, GoldenRoot + name);
 }
 
 class PublishGoldenTest : public PublishFixture {};
