@@ -56,37 +56,29 @@ TCustomAsyncSocket::~TCustomAsyncSocket() {
 
 // --- properties -------------------------------------------------------------------------------------
 
-void TCustomAsyncSocket::SetAddr(const std::string& value) {
-    if (value == addr_ && addrAssigned_) return;
+bool TCustomAsyncSocket::SetWhileClosed(const std::string& value, const char* what, std::string& field,
+                                        bool& assigned, bool& resolved) {
+    if (value == field && assigned) return false;
     if (state_ != wsClosed) {
-        RaiseException("Cannot change Addr if not closed");
-        return;
+        RaiseException(std::string("Cannot change ") + what + " if not closed");
+        return false;
     }
-    addr_ = value;
-    addrAssigned_ = !value.empty();
-    addrResolved_ = false;
+    field = value;
+    assigned = !value.empty();
+    resolved = false;
+    return true;
+}
+
+void TCustomAsyncSocket::SetAddr(const std::string& value) {
+    SetWhileClosed(value, "Addr", addr_, addrAssigned_, addrResolved_);
 }
 
 void TCustomAsyncSocket::SetPort(const std::string& value) {
-    if (value == port_ && portAssigned_) return;
-    if (state_ != wsClosed) {
-        RaiseException("Cannot change Port if not closed");
-        return;
-    }
-    port_ = value;
-    portAssigned_ = !value.empty();
-    portResolved_ = false;
+    SetWhileClosed(value, "Port", port_, portAssigned_, portResolved_);
 }
 
 void TCustomAsyncSocket::SetProto(const std::string& value) {
-    if (value == proto_ && protoAssigned_) return;
-    if (state_ != wsClosed) {
-        RaiseException("Cannot change Proto if not closed");
-        return;
-    }
-    proto_ = value;
-    protoAssigned_ = !value.empty();
-    protoResolved_ = false;
+    SetWhileClosed(value, "Proto", proto_, protoAssigned_, protoResolved_);
 }
 
 void TCustomAsyncSocket::SetLocalAddr(const std::string& value) {

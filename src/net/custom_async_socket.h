@@ -201,6 +201,9 @@ protected:
     virtual int SendBlock(const void* data, int len, int& error);
     virtual void RaiseExceptionFmt(const std::string& text) { RaiseException(text); }
     virtual void RaiseException(const std::string& text);
+    // Address, port and protocol change only while closed; false when nothing changed.
+    bool SetWhileClosed(const std::string& value, const char* what, std::string& field, bool& assigned,
+                        bool& resolved);
     virtual void HandleEscapedException(const std::exception& e);
     // Returns whether a handler took the event (without one, the receive loop drops the data).
     virtual bool FireDataAvailable(int error);
