@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/folivex_form.h"
+#include "support/layout_check.h"
 #include "support/program_fixture.h"
 
 namespace fv::testing {
@@ -346,46 +347,6 @@ TEST_F(FolivexFormTest, CommandButtonsAreWiredAndDisabledUntilTheirWorkIsBuilt) 
 
 // Geometry. The original window's design places are not known, so the layout is checked for tidiness:
 // nothing overlaps a sibling, nothing leaves its parent, and every caption has room.
-
-bool Intersect(const Rect& a, const Rect& b) {
-    return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
-           b.Top < a.Top + a.Height;
-}
-
-// Room a caption needs at 8 points: about 6 pixels a character, plus the button's edges or the box of a
-// check box or radio button.
-int CaptionRoom(const Control& c) {
-    const int text = int(c.Caption().size()) * 6;
-    const std::string kind = c.Kind();
-    if (kind == "Button" || kind == "BitBtn") return text + 8;
-    if (kind == "CheckBox" || kind == "RadioButton") return c.Caption().empty() ? 13 : text + 16;
-    if (kind == "Label") return text;
-    return 0;
-}
-
-void CheckLayout(const Control& parent, int& checked) {
-    const std::vector<Control*>& children = parent.Controls();
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        const Control& c = *children[i];
-        SCOPED_TRACE(c.Name() + " in " + parent.Name());
-        ++checked;
-        EXPECT_GT(c.Width(), 0);
-        EXPECT_GT(c.Height(), 0);
-        EXPECT_GE(c.Left(), 0);
-        EXPECT_GE(c.Top(), 0);
-        EXPECT_LE(c.Left() + c.Width(), parent.ClientWidth());
-        EXPECT_LE(c.Top() + c.Height(), parent.ClientHeight());
-        EXPECT_LE(CaptionRoom(c), c.Width());
-        if (std::string(c.Kind()) == "GroupBox") {
-            for (const Control* inner : c.Controls())
-                EXPECT_GE(inner->Top(), 16) << inner->Name() << " under the caption";
-        }
-        for (std::size_t j = i + 1; j < children.size(); ++j)
-            EXPECT_FALSE(Intersect(c.Bounds(), children[j]->Bounds())) << "overlaps " << children[j]->Name();
-        CheckLayout(c, checked);
-    }
-}
-
 TEST_F(FolivexFormTest, NoControlOverlapsAnotherOrLeavesItsParent) {
     int checked = 0;
     CheckLayout(Main(), checked);
