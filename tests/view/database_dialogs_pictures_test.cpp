@@ -23,40 +23,23 @@
 #include "upload/ftp_form.h"
 #include "view/qt_loop.h"
 #include "view/qt_view.h"
+#include "view_program_fixture.h"
 
 namespace fv {
 namespace {
 
-class DatabaseDialogsPicturesTest : public ::testing::Test {
+class DatabaseDialogsPicturesTest : public ViewProgramFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ChangeDirectory(dir.Path()));
-        app.ExitHook = [](int) {};
-        view = std::make_unique<QtView>(app);
-        program = std::make_unique<Program>(app);
-        program->ResourceDirectory = std::string(FOLIVEX_SOURCE_DIR) + "/resources";
+        ViewProgramFixture::SetUp();
         ASSERT_TRUE(StartProgram(*program));
-    }
-    void TearDown() override {
-        program.reset();
-        view.reset();
     }
     void Picture(Form& form, const std::string& name) {
         form.Show();
         view->Refresh();
-        const std::string path = std::string(FOLIVEX_BINARY_DIR) + "/" + name;
-        std::filesystem::remove(path);
-        ASSERT_TRUE(SaveFormPng(form, path)) << path;
-        QImage picture(QString::fromStdString(path));
-        ASSERT_FALSE(picture.isNull());
-        EXPECT_EQ(picture.size(), view->WindowOf(form)->size()) << name;
+        SavePicture(form, name);
         form.Hide();
     }
-    testing::TempDir dir;
-    QtLoop loop;
-    Application app{loop};
-    std::unique_ptr<QtView> view;
-    std::unique_ptr<Program> program;
 };
 
 TEST_F(DatabaseDialogsPicturesTest, EachDialogDrawsAtItsSize) {

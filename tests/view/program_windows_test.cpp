@@ -24,11 +24,10 @@
 #include "support/temp_dir.h"
 #include "view/qt_loop.h"
 #include "view/qt_view.h"
+#include "view_program_fixture.h"
 
 namespace fv {
 namespace {
-
-std::string PicturePath(const std::string& name) { return std::string(FOLIVEX_BINARY_DIR) + "/" + name; }
 
 int DistinctColours(const QImage& image) {
     QSet<QRgb> colours;
@@ -37,37 +36,7 @@ int DistinctColours(const QImage& image) {
     return int(colours.size());
 }
 
-class ProgramWindowsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(ChangeDirectory(dir.Path()));
-        app.ExitHook = [this](int code) { exitCodes.push_back(code); };
-        view = std::make_unique<QtView>(app);
-        program = std::make_unique<Program>(app);
-        program->ResourceDirectory = std::string(FOLIVEX_SOURCE_DIR) + "/resources";
-    }
-    void TearDown() override {
-        program.reset();
-        view.reset();
-    }
-
-    // Saves a picture of a form's window and checks it has the window's size.
-    void SavePicture(Form& form, const std::string& name) {
-        std::string path = PicturePath(name);
-        std::filesystem::remove(path);
-        ASSERT_TRUE(SaveFormPng(form, path)) << path;
-        QImage picture(QString::fromStdString(path));
-        ASSERT_FALSE(picture.isNull()) << path;
-        EXPECT_EQ(picture.size(), view->WindowOf(form)->size()) << name;
-    }
-
-    testing::TempDir dir;
-    QtLoop loop;
-    Application app{loop};
-    std::unique_ptr<QtView> view;
-    std::unique_ptr<Program> program;
-    std::vector<int> exitCodes;
-};
+using ProgramWindowsTest = ViewProgramFixture;
 
 TEST_F(ProgramWindowsTest, SplashForFourSecondsThenTheMainWindowWithPictures) {
     Millis start = loop.Now();

@@ -35,17 +35,15 @@
 #include "view/qt_dialogs.h"
 #include "view/qt_loop.h"
 #include "view/qt_view.h"
+#include "view_program_fixture.h"
 
 namespace fv {
 namespace {
 
-class PublishingDialogsTest : public ::testing::Test {
+class PublishingDialogsTest : public ViewProgramFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ChangeDirectory(dir.Path()));
-        app.ExitHook = [](int) {};
-        view = std::make_unique<QtView>(app);
-        program = std::make_unique<Program>(app);
+        ViewProgramFixture::SetUp();
         ASSERT_TRUE(StartProgram(*program));
         program->DatabaseDirectory = dir.Path();
         program->ProgramDirectory = dir.Path();
@@ -53,19 +51,10 @@ protected:
         program->LoadForm->Show();
         program->LoadForm->Hide();
     }
-    void TearDown() override {
-        program.reset();
-        view.reset();
-    }
     void Picture(Form& form, const std::string& name) {
         form.Show();
         view->Refresh();
-        const std::string path = std::string(FOLIVEX_BINARY_DIR) + "/" + name;
-        std::filesystem::remove(path);
-        ASSERT_TRUE(SaveFormPng(form, path)) << path;
-        QImage picture(QString::fromStdString(path));
-        ASSERT_FALSE(picture.isNull());
-        EXPECT_EQ(picture.size(), view->WindowOf(form)->size()) << name;
+        SavePicture(form, name);
         // Every control has its widget where the model put it.
         std::function<void(Control&)> visit = [&](Control& parent) {
             for (Control* c : parent.Controls()) {
@@ -104,11 +93,6 @@ protected:
             10000);
         return text;
     }
-    testing::TempDir dir;
-    QtLoop loop;
-    Application app{loop};
-    std::unique_ptr<QtView> view;
-    std::unique_ptr<Program> program;
 };
 
 TEST_F(PublishingDialogsTest, EachDialogDrawsAtItsSize) {
