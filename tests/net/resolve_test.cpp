@@ -81,7 +81,9 @@ TEST(ResolveTest, TimeValues) {
     EXPECT_TRUE(CompareTimeValues({1, 2}, {1, 3}, false));
 }
 
-TEST(ResolveTest, UnknownErrorText) { EXPECT_EQ(SocketErrorText(12345), "Not a WinSock error"); }
+TEST(ResolveTest, UnknownErrorText) {
+    EXPECT_EQ(SocketErrorText(12345), "Not a WinSock error");
+}
 
 }  // namespace
 }  // namespace fv

@@ -20,7 +20,9 @@ void PrintTo(const TextCase& c, std::ostream* os) { *os << c.code; }
 
 class SocketErrorTextTest : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(SocketErrorTextTest, TextOfCode) { EXPECT_EQ(SocketErrorText(GetParam().code), GetParam().text); }
+TEST_P(SocketErrorTextTest, TextOfCode) {
+    EXPECT_EQ(SocketErrorText(GetParam().code), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(Table, SocketErrorTextTest,
                          ::testing::Values(TextCase{0, "No Error"}, TextCase{10004, "Interrupted system call"},
