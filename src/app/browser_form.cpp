@@ -31,7 +31,7 @@ TBrowserForm::TBrowserForm(Component* owner, Program& program) : ProgramForm(own
     Position = FormPosition::ScreenCenter;
     SetHint("Enter your Browser program and click View to see your published results....");
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 380, 282);
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
 
     Label1 = Add<Label>(MainPanel, "Label1", 8, 8, 250, 13, "Select your Browser and Click View..");
     DriveComboBox1 = Add<DriveComboBox>(MainPanel, "DriveComboBox1", 8, 28, 170, 21);

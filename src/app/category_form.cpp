@@ -18,7 +18,7 @@ TCategoryForm::TCategoryForm(Component* owner, Program& program) : ProgramForm(o
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 297, 313);
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
     Label1 = Add<Label>(MainPanel, "Label1", 12, 10, 120, 13, "Modify Categories");
     CatList = Add<Memo>(MainPanel, "CatList", 12, 28, 273, 180);
     CatList->ScrollBars = ScrollStyle::Vertical;

@@ -31,7 +31,7 @@ TDBSetupForm::TDBSetupForm(Component* owner, Program& program) : ProgramForm(own
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 684, 428);
     MainPanel->BevelOuter = BevelKind::None;
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
 
     DatabaseGroup = Add<GroupBox>(MainPanel, "DatabaseGroup", 8, 4, 440, 300, "Database Selection");
     SourceLabel = Add<Label>(DatabaseGroup, "SourceLabel", 12, 20, 150, 13, "Select Active Data Source");

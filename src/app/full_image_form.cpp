@@ -25,7 +25,7 @@ TFullImageForm::TFullImageForm(Component* owner, Program& program) : ProgramForm
     BitBtn1->ModalResult = MrOk;
     BitBtn1->Default = true;
     BitBtn1->Cancel = true;
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
     Hide();
 }
 
@@ -43,7 +43,7 @@ void TFullImageForm::ShowPicture(const BitmapPtr& picture) {
     Image->SetPicture(copy);
     BitBtn1->SetBounds((width + 16 - 75) / 2, height + 16, 75, 25);
     MainPanel->SetBounds(0, 0, width + 16, height + 16 + ButtonRow);
-    SetBounds(Left(), Top(), MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
     ShowModal();
 }
 

@@ -24,7 +24,7 @@ TImageForm::TImageForm(Component* owner, Program& program) : ProgramForm(owner, 
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     ImageGroup = Add<GroupBox>(this, "ImageGroup", 2, 2, 462, 300, "Image File Selection");
-    SetBounds(0, 0, ImageGroup->Width() + 13, ImageGroup->Height() + 35);
+    SizeToContainer(*ImageGroup);
     DriveComboBox1 = Add<DriveComboBox>(ImageGroup, "DriveComboBox1", 10, 20, 180, 21);
     DirList = Add<DirectoryListBox>(ImageGroup, "DirList", 10, 46, 180, 136);
     FileList = Add<FileListBox>(ImageGroup, "FileList", 10, 188, 180, 102);

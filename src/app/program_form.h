@@ -17,6 +17,13 @@ public:
 
     Program& P;
 
+    // The form takes the size of its outer container plus its frame (width + 13, height + 35), as the
+    // small dialogs are sized when the load form is first activated.
+    void SizeToContainer(const Control& container) {
+        SetWidth(container.Width() + 13);
+        SetHeight(container.Height() + 35);
+    }
+
 protected:
     // Creates a control owned by this form, under parent (the form itself when null), at the given place.
     template <class T>

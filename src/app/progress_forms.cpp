@@ -19,12 +19,10 @@
 
 namespace fv {
 
-void SizeFormToContainer(Form* form, const std::string& container) {
+void SizeFormToContainer(ProgramForm* form, const std::string& container) {
     if (!form) return;
     auto* c = dynamic_cast<Control*>(form->FindComponent(container));
-    if (!c) return;  // a form without its container keeps the size it has
-    form->SetWidth(c->Width() + 13);
-    form->SetHeight(c->Height() + 35);
+    if (c) form->SizeToContainer(*c);  // a form without its container keeps the size it has
 }
 
 TSaveForm::TSaveForm(Component* owner, Program& program) : ProgramForm(owner, program, "SaveForm") {

@@ -44,6 +44,6 @@ public:
 };
 
 // Gives a form the size of its outer container plus its frame (width + 13, height + 35).
-void SizeFormToContainer(Form* form, const std::string& container = "MainPanel");
+void SizeFormToContainer(ProgramForm* form, const std::string& container = "MainPanel");
 
 }  // namespace fv

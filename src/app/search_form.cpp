@@ -8,7 +8,7 @@ TSearchForm::TSearchForm(Component* owner, Program& program) : ProgramForm(owner
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 297, 89);
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
     Label1 = Add<Label>(MainPanel, "Label1", 12, 12, 90, 13, "Enter a Search:");
     SearchEdit = Add<Edit>(MainPanel, "SearchEdit", 12, 28, 273, 21);
     SearchEdit->SetMaxLength(50);

@@ -24,7 +24,7 @@ TDBForm::TDBForm(Component* owner, Program& program) : ProgramForm(owner, progra
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 560, 440);
     MainPanel->BevelOuter = BevelKind::None;
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
 
     auto row = [&](Label*& label, Edit*& edit, const std::string& name, const std::string& caption, int top) {
         label = Add<Label>(MainPanel, name + "Label", 8, top + 4, 90, 13, caption);

@@ -14,7 +14,7 @@ TOverwriteForm::TOverwriteForm(Component* owner, Program& program) : ProgramForm
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 420, 176);
     MainPanel->BevelOuter = BevelKind::None;
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
     Label2 = Add<Label>(MainPanel, "Label2", 12, 10, 400, 13,
                         "Do you wish to overwrite the original file with the new Folivex file, OR,");
     Label3 = Add<Label>(MainPanel, "Label3", 12, 26, 400, 13, "select a new filename for your folivex file ?");

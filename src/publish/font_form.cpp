@@ -34,7 +34,7 @@ TFontForm::TFontForm(Component* owner, Program& program) : ProgramForm(owner, pr
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 360, 188);
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
 
     Label1 = Add<Label>(MainPanel, "Label1", 10, 10, 340, 13, "Please select the Font, style and size by clicking '>>' ");
     Label2 = Add<Label>(MainPanel, "Label2", 10, 26, 300, 13, "or 'Clear' for the browsers default settings.");

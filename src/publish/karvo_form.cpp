@@ -19,7 +19,7 @@ TKarvoForm::TKarvoForm(Component* owner, Program& program) : ProgramForm(owner, 
     Position = FormPosition::ScreenCenter;
     SetHint("Please read the Shopping Cart section of the Helpfile for further details on Karvo' Shopping Cart System");
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 452, 438);
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
     SetupGroup = Add<GroupBox>(MainPanel, "SetupGroup", 8, 8, 436, 388, "Karvo Shopping Cart Setup");
 
     auto row = [&](const std::string& labelName, const std::string& caption, const std::string& editName, int top,

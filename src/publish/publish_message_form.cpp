@@ -24,7 +24,7 @@ TPublishMessageForm::TPublishMessageForm(Component* owner, Program& program)
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 420, 208);
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
     for (int i = 0; i < 8; ++i)
         Lines[std::size_t(i)] = Add<Label>(MainPanel, "Label" + std::to_string(i + 1), 12, 12 + i * 16, 400, 13,
                                            NoticeLines[i]);

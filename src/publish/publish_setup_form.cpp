@@ -54,7 +54,7 @@ TPublishSetupForm::TPublishSetupForm(Component* owner, Program& program)
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<Panel>(this, "MainPanel", 0, 0, 916, 532);
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
 
     auto label = [&](Control* parent, const std::string& name, int left, int top, int width, const std::string& text) {
         return Add<Label>(parent, name, left, top + 4, width, 13, text);

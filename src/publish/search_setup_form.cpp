@@ -15,7 +15,7 @@ TSearchSetup::TSearchSetup(Component* owner, Program& program) : ProgramForm(own
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     SearchSetupPanel = Add<Panel>(this, "SearchSetupPanel", 0, 0, 460, 316);
-    SetBounds(0, 0, SearchSetupPanel->Width() + 13, SearchSetupPanel->Height() + 35);
+    SizeToContainer(*SearchSetupPanel);
     Panel* panel = SearchSetupPanel;
 
     EnableSearchButton = Add<CheckBox>(panel, "EnableSearchButton", 8, 8, 444, 17,

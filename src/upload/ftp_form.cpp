@@ -8,7 +8,7 @@ TFTPForm::TFTPForm(Component* owner, Program& program) : ProgramForm(owner, prog
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<GroupBox>(this, "MainPanel", 4, 4, 340, 196, "Internet Connection details");
-    SetBounds(0, 0, MainPanel->Width() + 13, MainPanel->Height() + 35);
+    SizeToContainer(*MainPanel);
     auto row = [&](Label*& label, Edit*& edit, const std::string& name, const std::string& caption, int top,
                    int width) {
         label = Add<Label>(MainPanel, name + "Label", 12, top + 4, 130, 13, caption);
