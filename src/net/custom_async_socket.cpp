@@ -884,22 +884,31 @@ void TCustomAsyncSocket::ReceiveLoop(int error) {
 
 // --- look-ups ---------------------------------------------------------------------------------------
 
+void TCustomAsyncSocket::RestartLookup() {
+    dnsLookup_.Cancel();
+    dnsLookupRunning_ = false;
+    dnsResult_.clear();
+    dnsResultList_.clear();
+}
+
+std::uint32_t TCustomAsyncSocket::DottedValue(const std::string& text) {
+    // The first word of the text (blanks around it are allowed), as a number.
+    std::string t = text.substr(text.find_first_not_of(' '));
+    t = t.substr(0, t.find(' '));
+    std::uint32_t ip = 0;
+    sock::ParseDotted(t, ip);
+    return ip;
+}
+
 void TCustomAsyncSocket::DnsLookup(const std::string& hostName) {
     if (hostName.empty()) {
         RaiseException("DNS lookup: invalid host name.");
         FireDnsLookupDone(SockEINVAL);
         return;
     }
-    dnsLookup_.Cancel();
-    dnsLookupRunning_ = false;
-    dnsResult_.clear();
-    dnsResultList_.clear();
+    RestartLookup();
     if (IsDottedAddress(hostName)) {
-        std::uint32_t ip = 0;
-        std::string t = hostName.substr(hostName.find_first_not_of(' '));
-        t = t.substr(0, t.find(' '));
-        sock::ParseDotted(t, ip);
-        dnsResult_ = sock::DottedText(ip);
+        dnsResult_ = sock::DottedText(DottedValue(hostName));
         dnsResultList_.push_back(dnsResult_);
         FireDnsLookupDone(0);
         return;
@@ -923,21 +932,15 @@ void TCustomAsyncSocket::ReverseDnsLookup(const std::string& hostAddr) {
         FireDnsLookupDone(SockEINVAL);
         return;
     }
-    dnsLookup_.Cancel();
-    dnsLookupRunning_ = false;
-    dnsResult_.clear();
-    dnsResultList_.clear();
-    std::uint32_t ip = 0;
-    std::string t = hostAddr.substr(hostAddr.find_first_not_of(' '));
-    t = t.substr(0, t.find(' '));
-    sock::ParseDotted(t, ip);
-    int err = dnsLookup_.StartByAddress(sock::DottedText(ip), [this](const LookupResult& r) {
+    RestartLookup();
+    const std::string address = sock::DottedText(DottedValue(hostAddr));
+    int err = dnsLookup_.StartByAddress(address, [this](const LookupResult& r) {
         lookupAnswer_ = r;
         DispatchMessage(TSocketMessage{WmAddrLookupDone, 0, r.Error, hSocket_});
     });
     if (err != 0) {
         char text[400];
-        std::snprintf(text, sizeof text, "%s: can't start DNS lookup, error #%d", t.c_str(), err);
+        std::snprintf(text, sizeof text, "%s: can't start DNS lookup, error #%d", address.c_str(), err);
         RaiseExceptionFmt(text);
         return;
     }

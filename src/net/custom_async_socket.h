@@ -201,6 +201,10 @@ protected:
     virtual int SendBlock(const void* data, int len, int& error);
     virtual void RaiseExceptionFmt(const std::string& text) { RaiseException(text); }
     virtual void RaiseException(const std::string& text);
+    // Cancels a running lookup and forgets the last result.
+    void RestartLookup();
+    // The dotted address at the start of a text that IsDottedAddress accepted.
+    static std::uint32_t DottedValue(const std::string& text);
     // Address, port and protocol change only while closed; false when nothing changed.
     bool SetWhileClosed(const std::string& value, const char* what, std::string& field, bool& assigned,
                         bool& resolved);
