@@ -64,7 +64,7 @@ void TFolivexForm::ApplyLastUse() {
             P.BrowserProgram = last.BrowserProgram;
         }
     }
-    ChangeDirectory(P.DatabaseDirectory);
+    ReturnToDatabaseDirectory(P);
     // Sizes of 0 (or not numbers) leave a window as it is.
     Control* sized[] = {P.HTMLForm, P.ImportWizardForm, P.LangForm, this, P.RozizAForm,
                         P.RozizAForm->ChartVue, P.RozizAForm->MainPanel, P.RozizAForm->RozizAView,
@@ -120,7 +120,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
     }
     Repaint();
     loadForm.Repaint();
-    if (!P.DatabaseDirectory.empty()) ChangeDirectory(P.DatabaseDirectory);
+    ReturnToDatabaseDirectory(P);
     bool configExists = FileExistsQuiet(P.ConfigFileName);
     bool importSource = false, append = false, configRead = false;
     std::vector<std::string> missingImages;
@@ -280,7 +280,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
             P.DBSetupForm->SetDatabaseDirectory(oldDatabaseDirectory);
             P.ImportPending = 0;
         }
-        if (!P.DatabaseDirectory.empty()) ChangeDirectory(P.DatabaseDirectory);
+        ReturnToDatabaseDirectory(P);
         if (auto config = TextStream::Open(P.ConfigFileName)) {
             P.ReadingConfig = 1;
             ReadConfiguration(app, P, *config, importSource);
@@ -293,7 +293,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
         InitialiseFontStructure(P);
         InitialiseForEmptyConfig(sender);
     }
-    if (!P.DatabaseDirectory.empty()) ChangeDirectory(P.DatabaseDirectory);
+    ReturnToDatabaseDirectory(P);
     ShowRecordCaption();
     CurrentDatabase->SetText(P.DatabaseFileName);
     CurrentDatabase->Repaint();

@@ -23,7 +23,7 @@ bool TFolivexForm::SaveDatabase() {
     }
     P.ImportPending = 0;
     const auto start = std::chrono::steady_clock::now();
-    if (!P.DatabaseDirectory.empty() && !ChangeDirectory(P.DatabaseDirectory)) {
+    if (!P.DatabaseDirectory.empty() && !ReturnToDatabaseDirectory(P)) {
         // Never write the files somewhere else than beside the database.
         app.Beep(BeepKind::Exclamation);
         app.ShowMessage("Unable to Save Database !");

@@ -150,7 +150,7 @@ void TDBSetupForm::FileListBoxDblClick(Component* sender) {
 }
 
 void TDBSetupForm::SelectButtonClick(Component*) {
-    ChangeDirectory(P.DatabaseDirectory);
+    ReturnToDatabaseDirectory(P);
     if (FileListBox->ItemIndex() < 0) {
         Refuse("A database File has not been selected. Select one or press Cancel.");
         return;

@@ -46,7 +46,7 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
     const int result = setup.ShowModal();
     Repaint();
     // Browsing the image directories moved the current directory.
-    ChangeDirectory(P.DatabaseDirectory);
+    ReturnToDatabaseDirectory(P);
     if (result == MrOk) {
         P.ChartModified = 0;
         ReloadDatabase();
@@ -87,10 +87,10 @@ void TFolivexForm::PickRecordImage(int slot) {
 
     P.App.Beep(BeepKind::Default);
     const int result = picker.ShowModal();
-    ChangeDirectory(P.DatabaseDirectory);
+    ReturnToDatabaseDirectory(P);
     if (result != MrOk && result != TImageForm::ClearResult) {
         picker.DirList->SetDirectory(picker.InitialImageDirectory);
-        ChangeDirectory(P.DatabaseDirectory);
+        ReturnToDatabaseDirectory(P);
         return;
     }
     DBRecordChange(this);

@@ -78,7 +78,7 @@ void TFolivexForm::InitialiseForEmptyConfig(Component* sender) {
         publish.OleTableBackground->SetPicture(P.App.Images().LoadImage(sample));
         publish.OleTableBackground->Show();
     }
-    if (!P.DatabaseDirectory.empty()) ChangeDirectory(P.DatabaseDirectory);
+    ReturnToDatabaseDirectory(P);
 }
 
 }  // namespace fv

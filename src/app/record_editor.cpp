@@ -202,7 +202,7 @@ void TFolivexForm::DeleteButtonClick(Component* sender) {
 }
 
 bool TFolivexForm::WriteRepublishFile(bool stayInCurrentDirectory) {
-    if (!stayInCurrentDirectory && !P.DatabaseDirectory.empty()) ChangeDirectory(P.DatabaseDirectory);
+    if (!stayInCurrentDirectory) ReturnToDatabaseDirectory(P);
     if (WriteWholeFile(P.RepublishFileName, RepublishBytes(P))) return true;
     P.App.Beep(BeepKind::Exclamation);
     P.App.ShowMessage("Unable to Save Republish data !");

@@ -138,7 +138,7 @@ void TDBForm::FillGrid() {
 }
 
 void TDBForm::GoButtonClick(Component* sender) {
-    ChangeDirectory(P.DatabaseDirectory);
+    ReturnToDatabaseDirectory(P);
     std::string name = ImportName->Text();
     if (name.empty() || name == " " || name == "(null)" || name == "(null).db") name = "odbc.db";
     name = WithDbSuffix(FileNamePart(name));

@@ -121,8 +121,4 @@ void NumberTabOrder(Control& parent) {
     }
 }
 
-void ReturnToDatabaseDirectory(Program& p) {
-    if (!p.DatabaseDirectory.empty()) ChangeDirectory(p.DatabaseDirectory);
-}
-
 }  // namespace fv

@@ -66,7 +66,4 @@ const std::vector<std::string>& StandardColourNames();
 // Tab runs through the controls of each parent in the order they were made.
 void NumberTabOrder(Control& parent);
 
-// Makes the folder of the open database the current directory again.
-void ReturnToDatabaseDirectory(Program& p);
-
 }  // namespace fv

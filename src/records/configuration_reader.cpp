@@ -211,7 +211,7 @@ std::string Reader::Run() {
             db_.PublishDirectory = "none";
         }
     }
-    if (!db_.DatabaseDirectory.empty()) ChangeDirectory(db_.DatabaseDirectory);
+    ReturnToDatabaseDirectory(db_);
 
     if (!in(1)) {
         FontLines(db_.LabelFont, Main, "LabelColour");
@@ -300,7 +300,7 @@ std::string Reader::Run() {
         start = tab + 1;
     }
     Get<ComboBox>(Main, "Category").SetItems(items);
-    if (!db_.DatabaseDirectory.empty()) ChangeDirectory(db_.DatabaseDirectory);
+    ReturnToDatabaseDirectory(db_);
     db_.ReadingConfig = 0;
     return version;
 }

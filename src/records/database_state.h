@@ -96,4 +96,8 @@ struct DatabaseState {
 
 constexpr std::size_t MaxFileNameLength = 99;
 
+// Makes the database's folder the current directory again (dialogs that browse folders move it); false
+// when there is no such folder to go to.
+bool ReturnToDatabaseDirectory(const DatabaseState& db);
+
 }  // namespace fv

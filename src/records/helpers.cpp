@@ -11,13 +11,11 @@
 #include <limits>
 
 #include "platform/app/application.h"
+#include "platform/fs/files.h"
 
 namespace fv {
 
-bool PathExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
+bool PathExists(const std::string& path) { return PathExistsOnDisk(path); }
 
 bool FileExistsQuiet(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
