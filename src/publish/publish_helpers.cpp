@@ -106,13 +106,6 @@ void SettingChanged(Program& p, bool affectsEveryPage) {
     if (affectsEveryPage) MarkAllForRepublish(p);
 }
 
-const std::vector<std::string>& StandardColourNames() {
-    static const std::vector<std::string> names = {"Black", "Maroon",  "Green", "Olive", "Navy", "Purple",
-                                                   "Teal",  "Gray",    "Silver", "Red",  "Lime", "Yellow",
-                                                   "Blue",  "Fuchsia", "Aqua",  "White"};
-    return names;
-}
-
 void NumberTabOrder(Control& parent) {
     int next = 0;
     for (Control* c : parent.Controls()) {

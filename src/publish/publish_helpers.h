@@ -60,8 +60,6 @@ void MarkAllForRepublish(Program& p);
 // every record is marked for republishing.
 void SettingChanged(Program& p, bool affectsEveryPage);
 
-// The sixteen standard colour names in their order ("Black" ... "White").
-const std::vector<std::string>& StandardColourNames();
 
 // Tab runs through the controls of each parent in the order they were made.
 void NumberTabOrder(Control& parent);

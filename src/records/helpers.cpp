@@ -81,6 +81,15 @@ double DigitsValue(const std::string& text, double none) {
 
 }  // namespace
 
+const std::vector<std::string>& StandardColourNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const NamedColour& c : StandardColours) list.push_back(c.Name);
+        return list;
+    }();
+    return names;
+}
+
 std::string ColourToName(std::int32_t colour) {
     for (const NamedColour& c : StandardColours)
         if (c.Number == colour) return c.Name;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace fv {
 
@@ -21,6 +22,8 @@ bool FileExistsOrWarn(Application& app, const std::string& path);
 // are no digits. Saturates at the limits of a 32-bit integer.
 std::int32_t LeadingInteger(const std::string& text);
 
+// The sixteen standard colour names in their order ("Black" ... "White").
+const std::vector<std::string>& StandardColourNames();
 // The standard name of one of the 16 colours, else the number in decimal.
 std::string ColourToName(std::int32_t colour);
 // The number of a standard colour name (exact case), else the text's leading integer.
