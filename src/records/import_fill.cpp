@@ -29,16 +29,14 @@ bool ReadOwnRecord(RecordTextReader& reader, DatabaseRecord& rec, std::vector<st
     rec.Memo.clear();
     rec.Image = {};
     ImageSlots images(rec, missingImages);
+    std::string value;
     for (int column = 1;; ++column) {
-        std::string value;
-        reader.ReadQuotedField(value, column > 25 ? std::size_t(MaxMemoLength + 1) : MaxSlotLength);
-        bool atEnd = s.Eof();
-        reader.CutAtDelimiter(value, 1);
-        if (column == 1) rec.Category = value;
-        else if (column <= 21) rec.Field[std::size_t(column - 2)] = value;
-        else if (column <= 25) images.Add(value);
-        else if (!value.empty()) rec.Memo += value + "\r\n";
-        if (reader.EndOfRecord || atEnd) break;
+        // The category and the fields are read in place; images and memo pieces pass through value.
+        std::string& into = column == 1 ? rec.Category : column <= 21 ? rec.Field[std::size_t(column - 2)] : value;
+        const bool rowEnded = reader.ReadField(into, column > 25 ? std::size_t(MaxMemoLength + 1) : MaxSlotLength);
+        if (column > 21 && column <= 25) images.Add(value);
+        else if (column > 25 && !value.empty()) rec.Memo.append(value).append("\r\n");
+        if (rowEnded) break;
     }
     if (reader.EndOfRecord) s.Get();  // the LF after the CR
     return true;
@@ -82,12 +80,9 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, DatabaseRe
     const int budget = m.FixedCategory.empty() ? 25 : 24;
     int mapped = 0;
     bool lineEnded = false;
+    std::string value;
     for (int column = 1; column <= budget; ++column) {
-        std::string value;
-        reader.ReadQuotedField(value);
-        bool atEnd = s.Eof();
-        reader.CutAtDelimiter(value, 1);
-        lineEnded = reader.EndOfRecord || atEnd;
+        lineEnded = reader.ReadField(value);
         if (m.CategoryColumn > 0 && column == m.CategoryColumn) rec.Category = value;
         else Route(m, ++mapped, value, rec, images);
         // Every column ends the row at the line end, the category column too.
@@ -96,12 +91,8 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, DatabaseRe
     // Columns beyond the budget reach the memo only when the list asks for "extra columns".
     const bool extras = m.OverflowFields.find("extra columns") != std::string::npos;
     while (!lineEnded) {
-        std::string value;
-        reader.ReadQuotedField(value, std::size_t(MaxMemoLength + 1));
-        bool atEnd = s.Eof();
-        reader.CutAtDelimiter(value, 1);
-        lineEnded = reader.EndOfRecord || atEnd;
-        if (extras && !value.empty()) rec.Memo += value + "\r\n";
+        lineEnded = reader.ReadField(value, std::size_t(MaxMemoLength + 1));
+        if (extras && !value.empty()) rec.Memo.append(value).append("\r\n");
     }
     if (reader.EndOfRecord) s.Get();
     return true;

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/fs/files.h"
 #include "platform/ui/controls.h"
@@ -88,69 +91,83 @@ std::string ReadTextLine(TextStream& s, std::size_t maxChars) {
     return line;
 }
 
+namespace {
+
+// The index of the first byte at or after from that is a, b or c; n when there is none. Sixteen bytes
+// at a time where the processor has SSE2, so that a field is looked at once, whatever its length.
+std::size_t FirstOfThree(const char* d, std::size_t from, std::size_t n, char a, char b, char c) {
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b), vc = _mm_set1_epi8(c);
+    for (; i + 16 <= n; i += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+        const __m128i hit =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(x, va), _mm_cmpeq_epi8(x, vb)), _mm_cmpeq_epi8(x, vc));
+        if (const int mask = _mm_movemask_epi8(hit)) return i + std::size_t(__builtin_ctz(unsigned(mask)));
+    }
+#endif
+    for (; i < n; ++i)
+        if (d[i] == a || d[i] == b || d[i] == c) return i;
+    return n;
+}
+
+}  // namespace
+
 void RecordTextReader::ReadQuotedField(std::string& field, std::size_t maxChars) {
     if (s_.Eof()) return;
     field.clear();
     // The rule is byte by byte (quotes dropped, the rest kept up to maxChars, then skipped up to the
-    // ending delimiter or CR, which is kept); it is done here by scanning the buffer in runs.
+    // ending delimiter or CR, which is kept); it is done here in runs between the bytes that matter.
     const std::string& b = s_.Bytes();
+    const char* d = b.data();
     const std::size_t n = b.size();
+    const char delimiter = static_cast<char>(delimiter_);
     std::size_t p = s_.Position();
-    std::size_t end = std::min(NextOf(delimiter_, p, delimiterScan_), NextOf(CR, p, crScan_));
-    while (p < end && field.size() < maxChars) {
-        if (b[p] == '"') {
-            ++p;
-            continue;
+    for (;;) {
+        // Quotes and delimiters usually sit side by side, so the byte at hand is looked at first.
+        const bool here = p < n && (d[p] == delimiter || d[p] == '\r' || d[p] == '"');
+        const std::size_t q = here ? p : FirstOfThree(d, p, n, delimiter, '\r', '"');
+        if (field.size() < maxChars) field.append(d + p, std::min(q - p, maxChars - field.size()));
+        if (q == n) {
+            s_.SetPosition(n);
+            s_.MarkEof();
+            return;
         }
-        const void* quote = std::memchr(b.data() + p, '"', end - p);
-        std::size_t runEnd = quote ? std::size_t(static_cast<const char*>(quote) - b.data()) : end;
-        std::size_t take = std::min(runEnd - p, maxChars - field.size());
-        field.append(b, p, take);
-        p += take;
+        if (d[q] == delimiter || d[q] == '\r') {
+            field += d[q];
+            s_.SetPosition(q + 1);
+            return;
+        }
+        p = q + 1;  // a double quote, dropped
     }
-    if (end == n) {
-        s_.SetPosition(n);
-        s_.MarkEof();
-        return;
-    }
-    field += b[end];
-    s_.SetPosition(end + 1);
-}
-
-std::size_t RecordTextReader::NextOf(unsigned char c, std::size_t from, Scan& scan) {
-    // Remembers where the last search started and what it found, so that reading a file field by field
-    // looks at each byte a bounded number of times even when one of the two bytes is rare.
-    const std::string& b = s_.Bytes();
-    if (scan.From <= from && from <= scan.Found) return scan.Found;
-    const void* hit = from < b.size() ? std::memchr(b.data() + from, c, b.size() - from) : nullptr;
-    scan.From = from;
-    scan.Found = hit ? std::size_t(static_cast<const char*>(hit) - b.data()) : b.size();
-    return scan.Found;
 }
 
 bool RecordTextReader::CutAtDelimiter(std::string& field, int mode) {
     if (mode != 1) return EndOfRecord;
-    EndOfRecord = false;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(field[i]);
-        if (c == CR) {
-            EndOfRecord = true;
-            field.resize(i);
-            break;
-        }
-        if (c == delimiter_) {
-            field.resize(i);
-            break;
-        }
-    }
+    const char* data = field.data();
+    const void* delimiter = std::memchr(data, delimiter_, field.size());
+    const std::size_t before = delimiter ? std::size_t(static_cast<const char*>(delimiter) - data) : field.size();
+    const void* cr = std::memchr(data, CR, before);
+    EndOfRecord = cr != nullptr;
+    if (cr) field.resize(std::size_t(static_cast<const char*>(cr) - data));
+    else if (delimiter) field.resize(before);
     return EndOfRecord;
 }
 
 std::string RecordTextReader::ReadSlot(std::size_t maxChars) {
     std::string field;
-    ReadQuotedField(field, maxChars);
-    CutAtDelimiter(field, 1);
+    ReadField(field, maxChars);
     return field;
+}
+
+bool RecordTextReader::ReadField(std::string& into, std::size_t maxChars) {
+    into.clear();
+    ReadQuotedField(into, maxChars);
+    // A field just read can hold its ending delimiter or CR only as its last byte, so the cut of
+    // CutAtDelimiter needs no search here.
+    EndOfRecord = !into.empty() && into.back() == '\r';
+    if (!into.empty() && (EndOfRecord || static_cast<unsigned char>(into.back()) == delimiter_)) into.pop_back();
+    return EndOfRecord || s_.Eof();
 }
 
 bool ReadCountLine(TextStream& s, std::int32_t& count) {
@@ -168,30 +185,16 @@ bool ReadCountLine(TextStream& s, std::int32_t& count) {
 }
 
 void ReadRecordLine(RecordTextReader& reader, DatabaseRecord& rec) {
-    auto slot = [&reader](std::string& into) {
-        into.clear();
-        reader.ReadQuotedField(into);
-        // A field just read can hold its ending delimiter or CR only as its last byte.
-        reader.EndOfRecord = !into.empty() && into.back() == '\r';
-        if (!into.empty() && (reader.EndOfRecord || static_cast<unsigned char>(into.back()) == reader.Delimiter()))
-            into.pop_back();
-    };
-    slot(rec.Category);
-    for (std::string& f : rec.Field) slot(f);
-    for (std::string& img : rec.Image) slot(img);
+    reader.ReadField(rec.Category);
+    for (std::string& f : rec.Field) reader.ReadField(f);
+    for (std::string& img : rec.Image) reader.ReadField(img);
     rec.Memo.clear();
     TextStream& s = reader.Stream();
-    while (!reader.CutAtDelimiter(rec.Memo, 2) && !s.Eof()) {
-        std::string piece;
-        reader.ReadQuotedField(piece, MaxMemoLength + 1);
-        bool atEnd = s.Eof();
-        reader.CutAtDelimiter(piece, 1);
+    std::string piece;
+    while (!reader.EndOfRecord && !s.Eof()) {
         // A piece that runs into the end of the stream is not a finished piece.
-        if (atEnd) break;
-        if (!piece.empty()) {
-            rec.Memo += piece;
-            rec.Memo += "\r\n";
-        }
+        if (reader.ReadField(piece, MaxMemoLength + 1) && !reader.EndOfRecord) break;
+        if (!piece.empty()) rec.Memo.append(piece).append("\r\n");
     }
     if (reader.EndOfRecord) s.Get();  // the LF after the CR
 }

@@ -46,20 +46,17 @@ public:
     bool CutAtDelimiter(std::string& field, int mode);
     // One slot: ReadQuotedField then CutAtDelimiter mode 1.
     std::string ReadSlot(std::size_t maxChars = MaxSlotLength);
+    // The same into a string of the caller's (emptied first, its storage reused). True when the row ended
+    // with it: a CR (EndOfRecord) or the end of the stream.
+    bool ReadField(std::string& into, std::size_t maxChars = MaxSlotLength);
 
     bool EndOfRecord = false;
     TextStream& Stream() { return s_; }
     unsigned char Delimiter() const { return delimiter_; }
 
 private:
-    struct Scan {
-        std::size_t From = 1, Found = 0;  // empty: From > Found
-    };
-    std::size_t NextOf(unsigned char c, std::size_t from, Scan& scan);
-
     TextStream& s_;
     unsigned char delimiter_;  // compared as an unsigned byte, so codes 128 to 255 work too
-    Scan delimiterScan_, crScan_;
 };
 
 // Reads the count line: true when the file is in the program's own format (a first line of digits only;
