@@ -205,7 +205,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
             first = P.RecordCount;
             P.CurrentRecord = P.RecordCount;
         } else {
-            for (DatabaseRecord& r : P.RecordTable) r = DatabaseRecord{};
+            // Each row read empties its place first; the places past the new count are emptied after.
             P.CurrentRecord = 0;
             P.RecordCount = 0;
         }
@@ -229,20 +229,24 @@ void TFolivexForm::LoadDatabase(Component* sender) {
         const int progressOf = std::max(1, std::min(expected, room));
         int read = 0;
         bool moreRows = false;
+        const ImportRoutes routes(mapping);
+        DatabaseRecord beyondTheLimit;
         for (;;) {
-            DatabaseRecord next;
+            // Rows are read straight into their places in the table (a reload reuses the texts' storage);
+            // a row past the limit only tells that there was one.
+            DatabaseRecord& next = read < room ? P.RecordTable[std::size_t(first + read)] : beyondTheLimit;
             bool got = false;
             if (P.OdbcImport) {
                 if (!P.DBForm->Query.Eof()) {
                     std::vector<std::string> values;
                     for (int k = 0; k < P.DBForm->Query.ColumnCount(); ++k)
                         values.push_back(OdbcText(P.DBForm->Query.Value(k)));
-                    FillFromValues(values, mapping, next, &missingImages);
+                    FillFromValues(values, mapping, routes, next, &missingImages);
                     P.DBForm->Query.Next();
                     got = true;
                 }
             } else if (importSource) {
-                got = ReadForeignRow(*reader, mapping, next, &missingImages);
+                got = ReadForeignRow(*reader, mapping, routes, next, &missingImages);
             } else if (file->Size() > 0) {
                 got = ReadOwnRecord(*reader, next, &missingImages);
             }
@@ -252,7 +256,6 @@ void TFolivexForm::LoadDatabase(Component* sender) {
                 break;
             }
             if (append) next.NeedsPublishing = 1;
-            P.RecordTable[std::size_t(first + read)] = std::move(next);
             ++read;
             int percent = std::min(100, read * 100 / progressOf);
             if (percent > loadForm.LoadProgressBar->Position()) {
@@ -261,6 +264,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
             }
         }
         P.RecordCount = first + read;
+        for (std::size_t k = std::size_t(P.RecordCount); k < P.RecordTable.size(); ++k) P.RecordTable[k].Clear();
         if (moreRows && expected <= room) {
             app.Beep(BeepKind::Exclamation);
             app.ShowMessage("The number of records will be restricted to " + std::to_string(MaxRecords) + ".");

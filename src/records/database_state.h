@@ -23,6 +23,16 @@ struct DatabaseRecord {
     std::string Memo;
     std::uint8_t NeedsPublishing = 0;  // 1 = changed since the last publish
     std::int32_t SortPosition = 0;     // scratch of the sort: position before the last sort
+
+    // Back to an empty record; the texts keep their storage for the next record read into this one.
+    void Clear() {
+        Category.clear();
+        for (std::string& f : Field) f.clear();
+        for (std::string& i : Image) i.clear();
+        Memo.clear();
+        NeedsPublishing = 0;
+        SortPosition = 0;
+    }
 };
 
 // Four texts that style one kind of published text: colour (name or decimal number), face, HTML size,

@@ -1,6 +1,7 @@
 // Reading record lines and foreign rows into records.
 #include "records/import_fill.h"
 
+#include "records/byte_scan.h"
 #include "records/helpers.h"
 
 namespace fv {
@@ -26,8 +27,7 @@ void ImageSlots::Finish() {
 bool ReadOwnRecord(RecordTextReader& reader, DatabaseRecord& rec, std::vector<std::string>* missingImages) {
     TextStream& s = reader.Stream();
     if (s.Eof() || s.Position() >= s.Size()) return false;
-    rec.Memo.clear();
-    rec.Image = {};
+    rec.Clear();
     ImageSlots images(rec, missingImages);
     std::string value;
     for (int column = 1;; ++column) {
@@ -49,32 +49,46 @@ bool InOverflowList(const std::string& overflowList, int mapped) {
     return list.rfind(n, 0) == 0 || list.find("," + n) != std::string::npos;
 }
 
+ImportRoutes::ImportRoutes(const ImportMapping& m) {
+    for (std::size_t k = 0; k < Columns.size(); ++k) {
+        Column& c = Columns[k];
+        if (!m.MapToDB[k].empty()) {
+            // A field number outside 1..20 sends the value nowhere.
+            const int field = LeadingInteger(m.MapToDB[k]);
+            if (field >= 1 && field <= FieldCount) c = {To::Field, std::uint8_t(field - 1)};
+        } else if (m.CheckImage[k]) {
+            c.Target = To::Image;
+        } else if (InOverflowList(m.OverflowFields, int(k) + 1)) {
+            c.Target = To::Memo;
+        }
+    }
+}
+
 namespace {
 
 // Routes one value of a mapped column: a field, an image, the memo, or nowhere.
-void Route(const ImportMapping& m, int mapped, const std::string& value, DatabaseRecord& rec, ImageSlots& images) {
+void Route(const ImportRoutes& routes, int mapped, const std::string& value, DatabaseRecord& rec,
+           ImageSlots& images) {
     if (mapped < 1 || mapped > 24) return;
-    const std::string& target = m.MapToDB[std::size_t(mapped - 1)];
-    if (!target.empty()) {
-        int field = LeadingInteger(target);
-        if (field >= 1 && field <= FieldCount) rec.Field[std::size_t(field - 1)] = value;
-        return;
+    const ImportRoutes::Column& c = routes.Columns[std::size_t(mapped - 1)];
+    switch (c.Target) {
+    case ImportRoutes::To::Field: rec.Field[c.Field] = value; break;
+    case ImportRoutes::To::Image: images.Add(value); break;
+    case ImportRoutes::To::Memo:
+        if (!value.empty()) rec.Memo.append(value).append("\r\n");
+        break;
+    case ImportRoutes::To::Nowhere: break;
     }
-    if (m.CheckImage[std::size_t(mapped - 1)]) {
-        images.Add(value);
-        return;
-    }
-    if (InOverflowList(m.OverflowFields, mapped) && !value.empty()) rec.Memo += value + "\r\n";
 }
 
 }  // namespace
 
-bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, DatabaseRecord& rec,
+bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, const ImportRoutes& routes, DatabaseRecord& rec,
                     std::vector<std::string>* missingImages) {
     TextStream& s = reader.Stream();
     if (s.Eof() || s.Position() >= s.Size()) return false;
     // A row fills its record whole: nothing of an earlier record at this place survives.
-    rec = DatabaseRecord{};
+    rec.Clear();
     if (!m.FixedCategory.empty()) rec.Category = m.FixedCategory;
     ImageSlots images(rec, missingImages);
     const int budget = m.FixedCategory.empty() ? 25 : 24;
@@ -82,9 +96,9 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, DatabaseRe
     bool lineEnded = false;
     std::string value;
     for (int column = 1; column <= budget; ++column) {
-        lineEnded = reader.ReadField(value);
-        if (m.CategoryColumn > 0 && column == m.CategoryColumn) rec.Category = value;
-        else Route(m, ++mapped, value, rec, images);
+        const bool isCategory = m.CategoryColumn > 0 && column == m.CategoryColumn;
+        lineEnded = reader.ReadField(isCategory ? rec.Category : value);
+        if (!isCategory) Route(routes, ++mapped, value, rec, images);
         // Every column ends the row at the line end, the category column too.
         if (lineEnded) break;
     }
@@ -98,36 +112,45 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, DatabaseRe
     return true;
 }
 
-void FillFromValues(const std::vector<std::string>& values, const ImportMapping& m, DatabaseRecord& rec,
+bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, DatabaseRecord& rec,
                     std::vector<std::string>* missingImages) {
-    rec = DatabaseRecord{};
+    return ReadForeignRow(reader, m, ImportRoutes(m), rec, missingImages);
+}
+
+void FillFromValues(const std::vector<std::string>& values, const ImportMapping& m, const ImportRoutes& routes,
+                    DatabaseRecord& rec, std::vector<std::string>* missingImages) {
+    rec.Clear();
     if (!m.FixedCategory.empty()) rec.Category = m.FixedCategory;
     ImageSlots images(rec, missingImages);
     const int budget = m.FixedCategory.empty() ? 25 : 24;
     int mapped = 0;
     std::size_t k = 0;
+    static const std::string none;
     for (int column = 1; column <= budget; ++column, ++k) {
-        std::string value = k < values.size() ? values[k] : std::string();
+        const std::string& value = k < values.size() ? values[k] : none;
         if (m.CategoryColumn > 0 && column == m.CategoryColumn) rec.Category = value;
-        else Route(m, ++mapped, value, rec, images);
+        else Route(routes, ++mapped, value, rec, images);
     }
     for (; k < values.size(); ++k)
-        if (!values[k].empty()) rec.Memo += values[k] + "\r\n";
+        if (!values[k].empty()) rec.Memo.append(values[k]).append("\r\n");
+}
+
+void FillFromValues(const std::vector<std::string>& values, const ImportMapping& m, DatabaseRecord& rec,
+                    std::vector<std::string>* missingImages) {
+    FillFromValues(values, m, ImportRoutes(m), rec, missingImages);
 }
 
 std::string NormaliseLineEnds(const std::string& bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 32 + 2);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        char c = bytes[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
+    const char* d = bytes.data();
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n;) {
+        const std::size_t end = FirstOfThree(d, i, n, '\r', '\n', '\n');
+        out.append(d + i, end - i);
+        if (end == n) break;
+        out += "\r\n";
+        i = end + (d[end] == '\r' && end + 1 < n && d[end + 1] == '\n' ? 2 : 1);
     }
     if (!out.empty() && out.back() != '\n') out += "\r\n";
     return out;

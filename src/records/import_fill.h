@@ -44,11 +44,26 @@ private:
 // slots, further columns into the memo. False when the stream was already at its end.
 bool ReadOwnRecord(RecordTextReader& reader, DatabaseRecord& rec, std::vector<std::string>* missingImages);
 
+// Where the value of each mapped column goes, worked out once for a whole import.
+struct ImportRoutes {
+    explicit ImportRoutes(const ImportMapping& mapping);
+    enum class To : std::uint8_t { Nowhere, Field, Image, Memo };
+    struct Column {
+        To Target = To::Nowhere;
+        std::uint8_t Field = 0;  // 0-based field index when Target is Field
+    };
+    std::array<Column, 24> Columns;
+};
+
 // One row of a foreign text file. rec is emptied first. False when the stream was already at its end.
+bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& mapping, const ImportRoutes& routes,
+                    DatabaseRecord& rec, std::vector<std::string>* missingImages);
 bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& mapping, DatabaseRecord& rec,
                     std::vector<std::string>* missingImages);
 
-// One row of values (an ODBC query's columns, in order).
+// One row of values (an ODBC query's columns, in order). rec is emptied first.
+void FillFromValues(const std::vector<std::string>& values, const ImportMapping& mapping, const ImportRoutes& routes,
+                    DatabaseRecord& rec, std::vector<std::string>* missingImages);
 void FillFromValues(const std::vector<std::string>& values, const ImportMapping& mapping, DatabaseRecord& rec,
                     std::vector<std::string>* missingImages);
 

@@ -109,6 +109,34 @@ TEST_F(DatabaseLoadTest, TheCountLineIsOnlyAClaim) {
     EXPECT_EQ(Main().DBGroup->Caption(), "Record (0) of (0)");
 }
 
+TEST_F(DatabaseLoadTest, ALoadOverAFullerDatabaseKeepsNothingOfIt) {
+    // Rows are read into the places the last database's records held: a short row and the places past
+    // the new count must come out empty.
+    auto full = [](const std::string& category) {
+        std::string row = "\"" + category + "\"";
+        for (int f = 1; f <= 24; ++f) row += "\t\"text " + std::to_string(f) + "\"";
+        return row + "\t\"memo\"\r\n";
+    };
+    Write("big.db", "3\r\n" + full("A") + full("B") + full("C"));
+    Open("big.db");
+    ASSERT_EQ(program->RecordCount, 3);
+    ASSERT_EQ(program->RecordTable[1].Field[19], "text 20");
+
+    Write("small.db", "2\r\n" + full("D") + "\"E\"\t\"only\"\r\n");
+    Open("small.db");
+    ASSERT_EQ(program->RecordCount, 2);
+    const DatabaseRecord& shortRow = program->RecordTable[1];
+    EXPECT_EQ(shortRow.Category, "E");
+    EXPECT_EQ(shortRow.Field[0], "only");
+    for (int f = 1; f < FieldCount; ++f) EXPECT_EQ(shortRow.Field[std::size_t(f)], "") << "field " << f + 1;
+    for (const std::string& image : shortRow.Image) EXPECT_EQ(image, "");
+    EXPECT_EQ(shortRow.Memo, "");
+    const DatabaseRecord& past = program->RecordTable[2];
+    EXPECT_EQ(past.Category, "");
+    EXPECT_EQ(past.Field[0], "");
+    EXPECT_EQ(past.Memo, "");
+}
+
 TEST_F(DatabaseLoadTest, ACsvFileGoesThroughTheWizard) {
     Write("cars.csv", "Ford,Ka,5000\nMini,Cooper,15000\nLotus,Elise,40000");  // LF only, no last line end
     ScriptWizard({"1", "2", "3"});
