@@ -89,33 +89,47 @@ std::string ReadTextLine(TextStream& s, std::size_t maxChars) {
     return line;
 }
 
-void RecordTextReader::ReadQuotedField(std::string& field, std::size_t maxChars) {
-    if (s_.Eof()) return;
+int RecordTextReader::ReadText(std::string& field, std::size_t maxChars) {
     field.clear();
     // The rule is byte by byte (quotes dropped, the rest kept up to maxChars, then skipped up to the
-    // ending delimiter or CR, which is kept); it is done here in runs between the bytes that matter.
+    // ending delimiter or CR); it is done here in runs between the bytes that matter.
     const std::string& b = s_.Bytes();
     const char* d = b.data();
     const std::size_t n = b.size();
     const char delimiter = static_cast<char>(delimiter_);
+    auto ends = [delimiter](char c) { return c == delimiter || c == '\r'; };
     std::size_t p = s_.Position();
+    // The common field of the program's own file, "text" and its ending byte, in one step.
+    if (p < n && d[p] == '"') {
+        const std::size_t q = FirstOfThree(d, p + 1, n, delimiter, '\r', '"');
+        if (q + 1 < n && d[q] == '"' && ends(d[q + 1])) {
+            field.assign(d + p + 1, std::min(q - p - 1, maxChars));
+            s_.SetPosition(q + 2);
+            return static_cast<unsigned char>(d[q + 1]);
+        }
+    }
     for (;;) {
         // Quotes and delimiters usually sit side by side, so the byte at hand is looked at first.
-        const bool here = p < n && (d[p] == delimiter || d[p] == '\r' || d[p] == '"');
+        const bool here = p < n && (ends(d[p]) || d[p] == '"');
         const std::size_t q = here ? p : FirstOfThree(d, p, n, delimiter, '\r', '"');
         if (field.size() < maxChars) field.append(d + p, std::min(q - p, maxChars - field.size()));
         if (q == n) {
             s_.SetPosition(n);
             s_.MarkEof();
-            return;
+            return -1;
         }
-        if (d[q] == delimiter || d[q] == '\r') {
-            field += d[q];
+        if (ends(d[q])) {
             s_.SetPosition(q + 1);
-            return;
+            return static_cast<unsigned char>(d[q]);
         }
         p = q + 1;  // a double quote, dropped
     }
+}
+
+void RecordTextReader::ReadQuotedField(std::string& field, std::size_t maxChars) {
+    if (s_.Eof()) return;
+    const int ending = ReadText(field, maxChars);
+    if (ending >= 0) field += static_cast<char>(ending);
 }
 
 bool RecordTextReader::CutAtDelimiter(std::string& field, int mode) {
@@ -137,12 +151,13 @@ std::string RecordTextReader::ReadSlot(std::size_t maxChars) {
 }
 
 bool RecordTextReader::ReadField(std::string& into, std::size_t maxChars) {
-    into.clear();
-    ReadQuotedField(into, maxChars);
-    // A field just read can hold its ending delimiter or CR only as its last byte, so the cut of
-    // CutAtDelimiter needs no search here.
-    EndOfRecord = !into.empty() && into.back() == '\r';
-    if (!into.empty() && (EndOfRecord || static_cast<unsigned char>(into.back()) == delimiter_)) into.pop_back();
+    if (s_.Eof()) {
+        into.clear();
+        EndOfRecord = false;
+        return true;
+    }
+    // The text without its ending byte is what CutAtDelimiter would leave of ReadQuotedField's field.
+    EndOfRecord = ReadText(into, maxChars) == CR;
     return EndOfRecord || s_.Eof();
 }
 

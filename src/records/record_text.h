@@ -55,6 +55,10 @@ public:
     unsigned char Delimiter() const { return delimiter_; }
 
 private:
+    // The field's text into field and its ending byte (the delimiter or CR) as the answer, or -1 when the
+    // stream ended first. The stream must not be at its end yet.
+    int ReadText(std::string& field, std::size_t maxChars);
+
     TextStream& s_;
     unsigned char delimiter_;  // compared as an unsigned byte, so codes 128 to 255 work too
 };
