@@ -96,9 +96,15 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, const Impo
     bool lineEnded = false;
     std::string value;
     for (int column = 1; column <= budget; ++column) {
-        const bool isCategory = m.CategoryColumn > 0 && column == m.CategoryColumn;
-        lineEnded = reader.ReadField(isCategory ? rec.Category : value);
-        if (!isCategory) Route(routes, ++mapped, value, rec, images);
+        // The category and values bound for a field are read in place; the rest pass through value.
+        if (m.CategoryColumn > 0 && column == m.CategoryColumn) {
+            lineEnded = reader.ReadField(rec.Category);
+        } else if (++mapped <= 24 && routes.Columns[std::size_t(mapped - 1)].Target == ImportRoutes::To::Field) {
+            lineEnded = reader.ReadField(rec.Field[routes.Columns[std::size_t(mapped - 1)].Field]);
+        } else {
+            lineEnded = reader.ReadField(value);
+            Route(routes, mapped, value, rec, images);
+        }
         // Every column ends the row at the line end, the category column too.
         if (lineEnded) break;
     }
