@@ -115,6 +115,8 @@ TDBSetupForm::TDBSetupForm(Component* owner, Program& program) : ProgramForm(own
     ImageDirListBox->OnChange = [this](Component* s) { ImageFileListBoxChange(s); };
     ImageDirListBox->OnClick = [this](Component* s) { ImageFileListBoxChange(s); };
     ImageDirListBox->OnDblClick = [this](Component* s) { ImageFileListBoxChange(s); };
+    ImageDirListBox->OnMouseDown = [this](Component* s, MouseButton, unsigned, int, int) { ImageFileListBoxChange(s); };
+    ImageDirListBox->OnKeyPress = [this](Component* s, char&) { ImageFileListBoxChange(s); };
     ImageDirListBox->OnEnter = [this](Component* s) { ImageDirListBoxEnter(s); };
     ImageDirListBox->OnExit = [this](Component* s) { ImageDirListBoxEnter(s); };
     OKButton->OnClick = [this](Component* s) { OKButtonClick(s); };

@@ -73,17 +73,49 @@ Edge ToEdge(BevelKind k) {
     return Edge::None;
 }
 
-unsigned ShiftOf(const QMouseEvent* e) {
+unsigned ShiftOf(Qt::KeyboardModifiers m) {
     unsigned s = 0;
-    Qt::KeyboardModifiers m = e->modifiers();
     if (m & Qt::ShiftModifier) s |= SsShift;
     if (m & Qt::AltModifier) s |= SsAlt;
     if (m & Qt::ControlModifier) s |= SsCtrl;
+    return s;
+}
+
+unsigned ShiftOf(const QMouseEvent* e) {
+    unsigned s = ShiftOf(e->modifiers());
     Qt::MouseButtons b = e->buttons();
     if (b & Qt::LeftButton) s |= SsLeft;
     if (b & Qt::RightButton) s |= SsRight;
     if (b & Qt::MiddleButton) s |= SsMiddle;
     return s;
+}
+
+// The model's code of a Qt key; KeyNone for keys it has no code for.
+int ToKeyCode(int q) {
+    if ((q >= Qt::Key_A && q <= Qt::Key_Z) || (q >= Qt::Key_0 && q <= Qt::Key_9)) return q;
+    if (q >= Qt::Key_F1 && q <= Qt::Key_F12) return KeyF1 + (q - Qt::Key_F1);
+    switch (q) {
+    case Qt::Key_Backspace: return KeyBack;
+    case Qt::Key_Tab: return KeyTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyReturn;
+    case Qt::Key_Shift: return KeyShift;
+    case Qt::Key_Control: return KeyControl;
+    case Qt::Key_Alt: return KeyAlt;
+    case Qt::Key_Escape: return KeyEscape;
+    case Qt::Key_Space: return KeySpace;
+    case Qt::Key_PageUp: return KeyPageUp;
+    case Qt::Key_PageDown: return KeyPageDown;
+    case Qt::Key_End: return KeyEnd;
+    case Qt::Key_Home: return KeyHome;
+    case Qt::Key_Left: return KeyLeft;
+    case Qt::Key_Up: return KeyUp;
+    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Down: return KeyDown;
+    case Qt::Key_Insert: return KeyInsert;
+    case Qt::Key_Delete: return KeyDelete;
+    default: return KeyNone;
+    }
 }
 
 bool ToMouseButton(Qt::MouseButton q, MouseButton& out) {
@@ -1283,6 +1315,30 @@ void QtView::MouseDoubleClicked(QWidget* widget, QMouseEvent* e) {
     // The release that ends a double click is no click of its own.
     pressed_ = nullptr;
     if (Binding* b = Find(ControlOf(widget))) b->rowBeforePress = -1;
+}
+
+bool QtView::KeyPressed(QWidget* widget, QKeyEvent* e) {
+    if (quiet_ > 0 || !Find(ControlOf(widget))) return false;
+    QPointer<QWidget> guard(widget);
+    int key = ToKeyCode(e->key());
+    if (key != KeyNone) {
+        UserInput<Control>(widget, [&](Control& c) { c.KeyDown(key, ShiftOf(e->modifiers())); });
+        if (key == KeyNone) return true;
+    }
+    // The character the key gives, when it is one byte; handlers see no part of a longer UTF-8 one.
+    const QString text = e->text();
+    if (guard && text.size() == 1 && text[0].unicode() < 128) {
+        char c = char(text[0].unicode());
+        UserInput<Control>(widget, [&](Control& control) { control.KeyPress(c); });
+        if (c == 0) return true;
+    }
+    return false;
+}
+
+void QtView::KeyReleased(QWidget* widget, QKeyEvent* e) {
+    if (quiet_ > 0 || !Find(ControlOf(widget))) return;
+    int key = ToKeyCode(e->key());
+    if (key != KeyNone) UserInput<Control>(widget, [&](Control& c) { c.KeyUp(key, ShiftOf(e->modifiers())); });
 }
 
 void QtView::FocusEntered(QWidget* widget) {

@@ -85,6 +85,8 @@ private:
     void MouseReleased(QWidget* widget, QMouseEvent* e) override;
     void MouseDoubleClicked(QWidget* widget, QMouseEvent* e) override;
     void FocusEntered(QWidget* widget) override;
+    bool KeyPressed(QWidget* widget, QKeyEvent* e) override;
+    void KeyReleased(QWidget* widget, QKeyEvent* e) override;
     void ActsAlone(QWidget* widget, bool begins) override;
     void CloseRequested(QWidget* window) override;
     void WindowActivated(QWidget* window) override;

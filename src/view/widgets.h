@@ -1,9 +1,10 @@
-// The widgets of the view: the window of a form, the wrapper that reports mouse and focus input of any Qt
+// The widgets of the view: the window of a form, the wrapper that reports mouse, key and focus input of any Qt
 // widget to the view, and the few controls Qt has no widget for (panel and bevel edges, up-down arrows, a
 // tab strip with children, a radio group).
 #pragma once
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
@@ -26,6 +27,10 @@ public:
     virtual void MouseReleased(QWidget* widget, QMouseEvent* e) = 0;
     virtual void MouseDoubleClicked(QWidget* widget, QMouseEvent* e) = 0;
     virtual void FocusEntered(QWidget* widget) = 0;
+    // A key went down on a widget before it acts on it; true when the model kept the key from it.
+    virtual bool KeyPressed(QWidget* widget, QKeyEvent* e) = 0;
+    // A key came up, after the widget acted on it.
+    virtual void KeyReleased(QWidget* widget, QKeyEvent* e) = 0;
     // A widget is about to change itself without the user (a list making its first row current as it
     // takes the focus), and is done with it: nothing it signals in between is the user's input.
     virtual void ActsAlone(QWidget* widget, bool begins) = 0;
@@ -72,6 +77,20 @@ protected:
         Base::mouseDoubleClickEvent(e);
         inDoubleClick_ = false;
         e->accept();
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        QPointer<QWidget> alive(this);
+        if (events_->KeyPressed(this, e)) {
+            e->accept();
+            return;
+        }
+        if (alive) Base::keyPressEvent(e);
+    }
+    void keyReleaseEvent(QKeyEvent* e) override {
+        QPointer<QWidget> alive(this);
+        Base::keyReleaseEvent(e);
+        // A held key repeats its down only, as the key-down handlers expect.
+        if (alive && !e->isAutoRepeat()) events_->KeyReleased(this, e);
     }
     void focusInEvent(QFocusEvent* e) override {
         events_->ActsAlone(this, true);

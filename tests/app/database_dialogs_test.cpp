@@ -175,6 +175,23 @@ TEST_F(DatabaseDialogsTest, TheImageDirectoryOkClosesWithFiveAndThePickerOpensTh
     EXPECT_EQ(CurrentDirectory(), program->DatabaseDirectory) << "the image lists moved it; the dialog's end restores it";
 }
 
+TEST_F(DatabaseDialogsTest, AClickOrAKeyOnTheImageFoldersShowsTheFolderTheyAreIn) {
+    const std::vector<std::pair<const char*, std::function<void(Control&)>>> actions = {
+        {"mouse down", [](Control& c) { c.MouseDown(MouseButton::Left, SsLeft, 5, 5); }},
+        {"key press", [](Control& c) { char key = 'c'; c.KeyPress(key); }},
+    };
+    for (const auto& [what, act] : actions) {
+        RunSetup([&, act = act](TDBSetupForm& s) {
+            s.ImageDirectory->SetText("elsewhere");
+            program->DatabaseImageDirectory = "elsewhere";
+            act(*s.ImageDirListBox);
+            EXPECT_EQ(s.ImageDirectory->Text(), s.ImageDirListBox->Directory()) << what;
+            EXPECT_EQ(program->DatabaseImageDirectory, s.ImageDirListBox->Directory()) << what;
+            s.CancelButton->Click();
+        });
+    }
+}
+
 class RecordImagesTest : public DatabaseDialogsTest {
 protected:
     void SetUp() override {
@@ -269,6 +286,14 @@ TEST_F(RecordImagesTest, NoRecordNoPickerAndPreviewLoadsAFileOnce) {
     p.FileList->MouseDown(MouseButton::Left, 0, 1, 1);
     p.FileList->MouseUp(MouseButton::Left, 0, 1, 1);
     EXPECT_EQ(app->ScriptedImageLoader().loaded, std::vector<std::string>{dir.File("pics/a.jpg")});
+
+    // The arrow keys move through the list: the picture follows when the key comes up.
+    int key = KeyDown;
+    p.FileList->KeyDown(key, 0);
+    p.FileList->UserSelect(1);
+    p.FileList->KeyUp(key, 0);
+    EXPECT_EQ(app->ScriptedImageLoader().loaded,
+              (std::vector<std::string>{dir.File("pics/a.jpg"), dir.File("pics/b.gif")}));
 }
 
 TEST_F(RecordImagesTest, ScaleTogglesAndTheFullViewShowsACopy) {

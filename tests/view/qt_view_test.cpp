@@ -536,6 +536,50 @@ TEST_F(ViewTest, ClickingARowOfAListBoxSelectsItAndClicksOnce) {
     EXPECT_EQ(doubles, 1);
 }
 
+TEST_F(ViewTest, KeysReachTheModelDownBeforeAndUpAfterTheControlActs) {
+    auto* list = Add<ListBox>(nullptr, "List1", 8, 8, 150, 100);
+    list->SetItems({"alpha", "beta", "gamma"});
+    list->SetItemIndex(0);
+    std::vector<std::string> seen;
+    list->OnKeyDown = [&](Component*, int& key, unsigned shift) {
+        seen.push_back("down " + std::to_string(key) + " shift " + std::to_string(shift) + " at " +
+                       std::to_string(list->ItemIndex()));
+    };
+    list->OnKeyUp = [&](Component*, int& key, unsigned) {
+        seen.push_back("up " + std::to_string(key) + " at " + std::to_string(list->ItemIndex()));
+    };
+    ShowForm();
+    auto* w = WidgetOf<QListWidget>(*list);
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_Down);
+    QTest::keyClick(w, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_EQ(seen, (std::vector<std::string>{"down 40 shift 0 at 0", "up 40 at 1", "down 16 shift 1 at 1",
+                                              "down 40 shift 1 at 1", "up 40 at 2", "up 16 at 2"}));
+}
+
+TEST_F(ViewTest, AKeyHandlerThatClearsTheKeyKeepsItFromTheControl) {
+    auto* edit = Add<Edit>(nullptr, "Edit1", 8, 8, 121, 21);
+    // Digits only, and Delete refused.
+    edit->OnKeyPress = [](Component*, char& c) {
+        if (c >= 'a' && c <= 'z') c = 0;
+    };
+    edit->OnKeyDown = [](Component*, int& key, unsigned) {
+        if (key == KeyDelete) key = KeyNone;
+    };
+    ShowForm();
+    auto* w = WidgetOf<QLineEdit>(*edit);
+    QTest::keyClicks(w, "1a2b3");
+    EXPECT_EQ(edit->Text(), "123");
+    QTest::keyClick(w, Qt::Key_Home);
+    QTest::keyClick(w, Qt::Key_Delete);
+    EXPECT_EQ(edit->Text(), "123");
+    QTest::keyClick(w, Qt::Key_End);
+    QTest::keyClick(w, Qt::Key_Backspace);
+    EXPECT_EQ(edit->Text(), "12");
+    EXPECT_EQ(w->text(), QString("12"));
+}
+
 TEST_F(ViewTest, TabsScrollBarsUpDownsAndRadioGroupsMoveTheModel) {
     auto* pages = Add<PageControl>(nullptr, "Pages", 8, 8, 200, 120);
     auto* first = Add<TabSheet>(pages, "First", 0, 0, 0, 0, "One");

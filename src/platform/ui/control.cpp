@@ -142,4 +142,16 @@ void Control::MouseUp(MouseButton b, unsigned shift, int x, int y) {
     if (OnMouseUp) OnMouseUp(this, b, shift, x, y);
 }
 
+void Control::KeyDown(int& key, unsigned shift) {
+    if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void Control::KeyPress(char& key) {
+    if (OnKeyPress) OnKeyPress(this, key);
+}
+
+void Control::KeyUp(int& key, unsigned shift) {
+    if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
 }  // namespace fv

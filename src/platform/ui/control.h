@@ -48,6 +48,13 @@ using KeyPressEvent = std::function<void(Component* sender, char& key)>;
 // Shift state bits of mouse and key events.
 enum ShiftState : unsigned { SsShift = 1, SsAlt = 2, SsCtrl = 4, SsLeft = 8, SsRight = 16, SsMiddle = 32, SsDouble = 64 };
 
+// Key codes of key-down and key-up events: letters as their capitals, digits as themselves, and these.
+enum KeyCode : int {
+    KeyNone = 0, KeyBack = 8, KeyTab = 9, KeyReturn = 13, KeyShift = 16, KeyControl = 17, KeyAlt = 18,
+    KeyEscape = 27, KeySpace = 32, KeyPageUp = 33, KeyPageDown = 34, KeyEnd = 35, KeyHome = 36, KeyLeft = 37,
+    KeyUp = 38, KeyRight = 39, KeyDown = 40, KeyInsert = 45, KeyDelete = 46, KeyF1 = 112
+};
+
 class Control : public Component {
 public:
     Control(Component* owner, std::string name = {});
@@ -123,6 +130,11 @@ public:
     virtual void DblClick();
     void MouseDown(MouseButton b, unsigned shift, int x, int y);
     void MouseUp(MouseButton b, unsigned shift, int x, int y);
+    // A key goes down (and, held, again), gives a character, comes up. A handler that sets the key or
+    // character to 0 keeps it from the control.
+    void KeyDown(int& key, unsigned shift);
+    void KeyPress(char& key);
+    void KeyUp(int& key, unsigned shift);
 
 protected:
     // Reports a change to the observer of the form this control is on.
