@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mapping.CheckImage[2] = true;
     mapping.OverflowFields = "4,extra columns";
     fv::RecordTextReader reader(foreign, guess.Code);
-    for (int i = 0; i < fv::MaxRecords && fv::ReadForeignRow(reader, mapping, db.RecordTable[std::size_t(i)], nullptr); ++i) {
+    const fv::ImportRoutes routes(mapping);
+    for (int i = 0; i < fv::MaxRecords && fv::ReadForeignRow(reader, mapping, routes, db.RecordTable[std::size_t(i)], nullptr); ++i) {
     }
 
     fv::ParseLastUse(bytes);

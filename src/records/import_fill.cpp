@@ -69,14 +69,17 @@ namespace {
 // Routes one value of a mapped column: a field, an image, the memo, or nowhere.
 void Route(const ImportRoutes& routes, int mapped, const std::string& value, DatabaseRecord& rec,
            ImageSlots& images) {
+    if (std::string* field = routes.FieldFor(mapped, rec)) {
+        *field = value;
+        return;
+    }
     if (mapped < 1 || mapped > 24) return;
-    const ImportRoutes::Column& c = routes.Columns[std::size_t(mapped - 1)];
-    switch (c.Target) {
-    case ImportRoutes::To::Field: rec.Field[c.Field] = value; break;
+    switch (routes.Columns[std::size_t(mapped - 1)].Target) {
     case ImportRoutes::To::Image: images.Add(value); break;
     case ImportRoutes::To::Memo:
         if (!value.empty()) rec.Memo.append(value).append("\r\n");
         break;
+    case ImportRoutes::To::Field:
     case ImportRoutes::To::Nowhere: break;
     }
 }
@@ -99,8 +102,8 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, const Impo
         // The category and values bound for a field are read in place; the rest pass through value.
         if (m.CategoryColumn > 0 && column == m.CategoryColumn) {
             lineEnded = reader.ReadField(rec.Category);
-        } else if (++mapped <= 24 && routes.Columns[std::size_t(mapped - 1)].Target == ImportRoutes::To::Field) {
-            lineEnded = reader.ReadField(rec.Field[routes.Columns[std::size_t(mapped - 1)].Field]);
+        } else if (std::string* field = routes.FieldFor(++mapped, rec)) {
+            lineEnded = reader.ReadField(*field);
         } else {
             lineEnded = reader.ReadField(value);
             Route(routes, mapped, value, rec, images);
@@ -116,11 +119,6 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, const Impo
     }
     if (reader.EndOfRecord) s.Get();
     return true;
-}
-
-bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, DatabaseRecord& rec,
-                    std::vector<std::string>* missingImages) {
-    return ReadForeignRow(reader, m, ImportRoutes(m), rec, missingImages);
 }
 
 void FillFromValues(const std::vector<std::string>& values, const ImportMapping& m, const ImportRoutes& routes,
@@ -139,11 +137,6 @@ void FillFromValues(const std::vector<std::string>& values, const ImportMapping&
     }
     for (; k < values.size(); ++k)
         if (!values[k].empty()) rec.Memo.append(values[k]).append("\r\n");
-}
-
-void FillFromValues(const std::vector<std::string>& values, const ImportMapping& m, DatabaseRecord& rec,
-                    std::vector<std::string>* missingImages) {
-    FillFromValues(values, m, ImportRoutes(m), rec, missingImages);
 }
 
 std::string NormaliseLineEnds(const std::string& bytes) {

@@ -53,19 +53,23 @@ struct ImportRoutes {
         std::uint8_t Field = 0;  // 0-based field index when Target is Field
     };
     std::array<Column, 24> Columns;
+
+    // The field of rec that mapped column number `mapped` (from 1) fills, or nullptr when it fills none.
+    std::string* FieldFor(int mapped, DatabaseRecord& rec) const {
+        if (mapped < 1 || mapped > int(Columns.size())) return nullptr;
+        const Column& c = Columns[std::size_t(mapped - 1)];
+        return c.Target == To::Field ? &rec.Field[c.Field] : nullptr;
+    }
 };
 
 // One row of a foreign text file. rec is emptied first. False when the stream was already at its end.
+// routes are those of mapping.
 bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& mapping, const ImportRoutes& routes,
                     DatabaseRecord& rec, std::vector<std::string>* missingImages);
-bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& mapping, DatabaseRecord& rec,
-                    std::vector<std::string>* missingImages);
 
 // One row of values (an ODBC query's columns, in order). rec is emptied first.
 void FillFromValues(const std::vector<std::string>& values, const ImportMapping& mapping, const ImportRoutes& routes,
                     DatabaseRecord& rec, std::vector<std::string>* missingImages);
-void FillFromValues(const std::vector<std::string>& values, const ImportMapping& mapping, DatabaseRecord& rec,
-                    std::vector<std::string>* missingImages);
 
 // The foreign file's bytes with every line end (CR LF, CR or LF alone) made CR LF, and a last line
 // without a line end given one, so that every line is a row.

@@ -3,11 +3,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 #include "platform/fs/files.h"
-#include "records/byte_scan.h"
 #include "platform/ui/controls.h"
+#include "records/byte_scan.h"
 
 namespace fv {
 
@@ -132,18 +131,6 @@ void RecordTextReader::ReadQuotedField(std::string& field, std::size_t maxChars)
     if (ending >= 0) field += static_cast<char>(ending);
 }
 
-bool RecordTextReader::CutAtDelimiter(std::string& field, int mode) {
-    if (mode != 1) return EndOfRecord;
-    const char* data = field.data();
-    const void* delimiter = std::memchr(data, delimiter_, field.size());
-    const std::size_t before = delimiter ? std::size_t(static_cast<const char*>(delimiter) - data) : field.size();
-    const void* cr = std::memchr(data, CR, before);
-    EndOfRecord = cr != nullptr;
-    if (cr) field.resize(std::size_t(static_cast<const char*>(cr) - data));
-    else if (delimiter) field.resize(before);
-    return EndOfRecord;
-}
-
 std::string RecordTextReader::ReadSlot(std::size_t maxChars) {
     std::string field;
     ReadField(field, maxChars);
@@ -156,7 +143,6 @@ bool RecordTextReader::ReadField(std::string& into, std::size_t maxChars) {
         EndOfRecord = false;
         return true;
     }
-    // The text without its ending byte is what CutAtDelimiter would leave of ReadQuotedField's field.
     EndOfRecord = ReadText(into, maxChars) == CR;
     return EndOfRecord || s_.Eof();
 }

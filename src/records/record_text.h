@@ -41,18 +41,14 @@ public:
     // ended it. Past maxChars kept bytes the rest is skipped up to that ending byte. At the end of the
     // stream it returns at once and leaves `field` as it was.
     void ReadQuotedField(std::string& field, std::size_t maxChars = MaxSlotLength);
-    // Mode 1: cuts the field at its first CR or delimiter and sets EndOfRecord when that was a CR.
-    // Mode 2: answers the flag of the last mode-1 call.
-    bool CutAtDelimiter(std::string& field, int mode);
-    // One slot: ReadQuotedField then CutAtDelimiter mode 1.
-    std::string ReadSlot(std::size_t maxChars = MaxSlotLength);
-    // The same into a string of the caller's (emptied first, its storage reused). True when the row ended
-    // with it: a CR (EndOfRecord) or the end of the stream.
+    // One slot: what ReadQuotedField reads, cut at its ending byte, with EndOfRecord set when that was
+    // a CR. Into a string of the caller's (emptied first, its storage reused); true when the row ended
+    // with it: a CR or the end of the stream.
     bool ReadField(std::string& into, std::size_t maxChars = MaxSlotLength);
+    std::string ReadSlot(std::size_t maxChars = MaxSlotLength);
 
     bool EndOfRecord = false;
     TextStream& Stream() { return s_; }
-    unsigned char Delimiter() const { return delimiter_; }
 
 private:
     // The field's text into field and its ending byte (the delimiter or CR) as the answer, or -1 when the

@@ -13,8 +13,9 @@ std::vector<DatabaseRecord> ReadForeign(const std::string& bytes, const ImportMa
     TextStream s(NormaliseLineEnds(bytes));
     RecordTextReader reader(s, m.Delimiter);
     std::vector<DatabaseRecord> rows;
+    const ImportRoutes routes(m);
     DatabaseRecord r;
-    while (ReadForeignRow(reader, m, r, missing)) rows.push_back(r);
+    while (ReadForeignRow(reader, m, routes, r, missing)) rows.push_back(r);
     return rows;
 }
 
@@ -98,7 +99,8 @@ TEST(ImportFill, ARowOverwritesEverythingOfAnEarlierRecordAtItsPlace) {
     DatabaseRecord r;
     r.Field[5] = "stale";
     r.Image[2] = "stale.jpg";
-    ASSERT_TRUE(ReadForeignRow(reader, Mapping({"1"}), r, nullptr));
+    const ImportMapping m = Mapping({"1"});
+    ASSERT_TRUE(ReadForeignRow(reader, m, ImportRoutes(m), r, nullptr));
     EXPECT_EQ(r.Field[0], "new");
     EXPECT_EQ(r.Field[5], "");
     EXPECT_EQ(r.Image[2], "");
@@ -144,14 +146,15 @@ TEST(ImportFill, OdbcValuesAreRoutedByPosition) {
     ImportMapping m = Mapping({"2", "1"});
     m.CategoryColumn = 3;
     DatabaseRecord r;
-    FillFromValues({"a", "b", "Sport", "", "e"}, m, r, nullptr);
+    FillFromValues({"a", "b", "Sport", "", "e"}, m, ImportRoutes(m), r, nullptr);
     EXPECT_EQ(r.Field[1], "a");
     EXPECT_EQ(r.Field[0], "b");
     EXPECT_EQ(r.Category, "Sport");
     // Columns beyond the budget go to the memo when not empty.
     std::vector<std::string> many(27, "");
     many[26] = "last";
-    FillFromValues(many, Mapping({}), r, nullptr);
+    const ImportMapping none = Mapping({});
+    FillFromValues(many, none, ImportRoutes(none), r, nullptr);
     EXPECT_EQ(r.Memo, "last\r\n");
 }
 
