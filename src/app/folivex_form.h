@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "app/program_form.h"
+#include "platform/core/timer.h"
 #include "platform/ui/menu.h"
-#include "platform/ui/timer.h"
 #include "records/import_fill.h"
 #include "records/state_files.h"
 

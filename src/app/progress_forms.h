@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/program_form.h"
-#include "platform/ui/timer.h"
+#include "platform/core/timer.h"
 
 namespace fv {
 

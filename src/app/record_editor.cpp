@@ -4,7 +4,8 @@
 
 #include "app/folivex_form.h"
 #include "platform/fs/files.h"
-#include "records/helpers.h"
+#include "platform/text/utf8.h"
+#include "records/file_warning.h"
 #include "records/record_text.h"
 #include "records/state_files.h"
 

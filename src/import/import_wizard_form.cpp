@@ -13,7 +13,6 @@
 #include "import/import_wizard_form.h"
 
 #include "import/db_form.h"
-#include "records/helpers.h"
 #include "records/record_text.h"
 
 namespace fv {

@@ -9,8 +9,9 @@
 //                                     [  OK  ] [Cancel]
 #include "publish/font_form.h"
 
+#include "platform/gfx/colour_names.h"
+#include "platform/text/numbers.h"
 #include "publish/publish_helpers.h"
-#include "records/helpers.h"
 
 namespace fv {
 

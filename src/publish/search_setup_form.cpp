@@ -1,8 +1,8 @@
 // The search engine settings dialog: controls, the fields' fallback and the check of the column widths.
 #include "publish/search_setup_form.h"
 
+#include "platform/text/numbers.h"
 #include "publish/publish_helpers.h"
-#include "records/helpers.h"
 
 namespace fv {
 

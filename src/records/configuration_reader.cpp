@@ -7,10 +7,12 @@
 
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
+#include "platform/gfx/colour_names.h"
+#include "platform/text/numbers.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/file_controls.h"
 #include "records/configuration.h"
-#include "records/helpers.h"
+#include "records/file_warning.h"
 #include "records/new_database_defaults.h"
 #include "records/record_text.h"
 
@@ -201,7 +203,7 @@ std::string Reader::Run() {
         // A publish folder that no longer exists is left unset rather than replaced by the root: the
         // publisher empties its folder, and refuses to publish until one is chosen.
         std::string publish = TextLine();
-        if (!publish.empty() && PathExists(publish)) {
+        if (!publish.empty() && PathExistsOnDisk(publish)) {
             Get<DirectoryListBox>(Publish, "PublishDirectory").SetDirectory(publish);
             db_.PublishDirectory = Get<DirectoryListBox>(Publish, "PublishDirectory").Directory();
         } else {
@@ -314,7 +316,7 @@ bool VersionInList(const std::string& version, int list) {
 }
 
 std::string DirectoryOrRoot(Application& app, const std::string& dir, const std::string& prefix) {
-    if (!dir.empty() && PathExists(dir)) return dir;
+    if (!dir.empty() && PathExistsOnDisk(dir)) return dir;
     app.Beep(BeepKind::Exclamation);
     app.ShowMessage(prefix + "'" + dir + "'. Defaulting to '/'. Please modify before Publishing or Saving.");
     return "/";

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/fs/files.h"
+#include "platform/text/utf8.h"
 #include "platform/ui/controls.h"
 #include "records/byte_scan.h"
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
+#include "platform/core/timer.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/menu.h"
-#include "platform/ui/timer.h"
 
 namespace fv {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/fs/files.h"
+#include "platform/gfx/colour_names.h"
 #include "records/configuration_reader.h"
-#include "records/helpers.h"
 #include "support/temp_dir.h"
 #include "synthetic_windows.h"
 

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 #include "platform/ui/file_controls.h"
 #include "records/configuration.h"
 #include "synthetic_windows.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 #include "platform/ui/file_controls.h"
 #include "records/configuration.h"
 

@@ -13,9 +13,6 @@
 
 namespace fv {
 
-// Byte-length limit that never cuts inside a UTF-8 sequence.
-std::string Utf8Truncate(const std::string& text, std::size_t maxBytes);
-
 class Label : public Control {
 public:
     Label(Component* owner, std::string name = {});

@@ -1,5 +1,6 @@
 // Component: the root of the control model. A component has a name, an owner that frees it, and a tag.
-// The owner chain ends at the Application, which gives every component access to the message loop.
+// The owner chain ends at a component that knows the message loop (the application, in the program), which
+// gives every component below it access to that loop.
 #pragma once
 
 #include <functional>
@@ -50,7 +51,6 @@ protected:
     void DestroyOwned();
 
 private:
-    friend class Application;
     std::string name_;
     Component* owner_ = nullptr;
     int tag_ = 0;

@@ -1,7 +1,7 @@
 // Timer on the application's message loop.
-#include "platform/ui/timer.h"
+#include "platform/core/timer.h"
 
-#include "platform/app/message_loop.h"
+#include "platform/core/message_loop.h"
 
 namespace fv {
 

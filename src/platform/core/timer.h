@@ -2,7 +2,7 @@
 // on the message loop of its application. Changing the interval of a running timer restarts it.
 #pragma once
 
-#include "platform/ui/component.h"
+#include "platform/core/component.h"
 
 namespace fv {
 

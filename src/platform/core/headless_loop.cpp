@@ -1,5 +1,5 @@
 // HeadlessLoop: posted tasks, timers and descriptor readiness without a window system.
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 
 #include <poll.h>
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 
 namespace fv {
 namespace {

@@ -15,8 +15,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "platform/app/clocks.h"
-#include "platform/app/message_loop.h"
+#include "platform/core/clocks.h"
+#include "platform/core/message_loop.h"
 
 namespace fv {
 

@@ -1,5 +1,5 @@
 // Component ownership.
-#include "platform/ui/component.h"
+#include "platform/core/component.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "platform/app/message_loop.h"
+#include "platform/core/message_loop.h"
 
 namespace fv {
 
