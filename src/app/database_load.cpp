@@ -14,6 +14,8 @@
 #include "platform/fs/files.h"
 #include "platform/text/numbers.h"
 #include "platform/text/utf8.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/radio_button.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "records/configuration.h"

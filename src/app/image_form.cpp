@@ -11,6 +11,7 @@
 #include "app/image_form.h"
 
 #include "app/full_image_form.h"
+#include "platform/ui/bevel.h"
 #include "records/file_warning.h"
 
 namespace fv {

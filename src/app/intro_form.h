@@ -3,6 +3,8 @@
 
 #include "app/program_form.h"
 #include "platform/core/timer.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/image.h"
 
 namespace fv {
 

@@ -6,6 +6,7 @@
 #include "app/full_image_form.h"
 #include "app/image_form.h"
 #include "platform/fs/files.h"
+#include "platform/ui/radio_button.h"
 #include "records/file_warning.h"
 #include "upload/ftp_form.h"
 

@@ -5,6 +5,11 @@
 
 #include "app/program_form.h"
 #include "platform/core/timer.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/progress_bar.h"
 
 namespace fv {
 

@@ -13,6 +13,7 @@
 
 #include "app/folivex_form.h"
 #include "platform/fs/files.h"
+#include "platform/ui/bevel.h"
 #include "records/database_names.h"
 
 namespace fv {

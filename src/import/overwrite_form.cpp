@@ -4,6 +4,12 @@
 #include "app/folivex_form.h"
 #include "platform/fs/files.h"
 #include "platform/text/utf8.h"
+#include "platform/ui/bevel.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "records/database_names.h"
 
 namespace fv {

@@ -7,7 +7,6 @@
 #include "app/program.h"
 #include "app/progress_forms.h"
 #include "platform/fs/files.h"
-#include "platform/ui/controls.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "publish/publish_helpers.h"

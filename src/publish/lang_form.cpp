@@ -7,6 +7,10 @@
 //   ...                                                                             [  OK  ]
 #include "publish/lang_form.h"
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
 #include "publish/publish_helpers.h"
 
 namespace fv {

@@ -3,7 +3,7 @@
 
 #include "app/program.h"
 #include "platform/gfx/colour_names.h"
-#include "platform/ui/controls.h"
+#include "platform/ui/check_box.h"
 #include "publish/html_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/publish_setup_form.h"

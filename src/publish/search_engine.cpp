@@ -7,7 +7,6 @@
 #include "app/progress_forms.h"
 #include "platform/fs/files.h"
 #include "platform/gfx/colour_names.h"
-#include "platform/ui/controls.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "publish/page_frame.h"

@@ -5,7 +5,6 @@
 #include "app/folivex_form.h"
 #include "app/program.h"
 #include "platform/gfx/colour_names.h"
-#include "platform/ui/controls.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"
 #include "publish/lang_form.h"

@@ -6,7 +6,6 @@
 #include "app/program.h"
 #include "platform/gfx/colour_names.h"
 #include "platform/text/numbers.h"
-#include "platform/ui/controls.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "publish/page_frame.h"

@@ -2,6 +2,11 @@
 #include "publish/search_setup_form.h"
 
 #include "platform/text/numbers.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "publish/publish_helpers.h"
 
 namespace fv {

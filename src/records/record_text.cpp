@@ -6,7 +6,6 @@
 
 #include "platform/fs/files.h"
 #include "platform/text/utf8.h"
-#include "platform/ui/controls.h"
 #include "records/byte_scan.h"
 
 namespace fv {

@@ -24,6 +24,8 @@
 #include "app/startup.h"
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/label.h"
 #include "publish/font_form.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"

@@ -1,5 +1,5 @@
 // StringGrid.
-#include "platform/ui/grid.h"
+#include "platform/ui/string_grid.h"
 
 #include <algorithm>
 
