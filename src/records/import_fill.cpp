@@ -18,8 +18,13 @@ void ImageSlots::Add(const std::string& value) {
 
 void ImageSlots::Finish() {
     for (const std::string& path : pending_) {
-        if (used_ < ImageCount) rec_.Image[std::size_t(used_++)] = path;
-        else rec_.Memo += "Bad Image File:" + path + "\r\n";
+        if (used_ < ImageCount) {
+            rec_.Image[std::size_t(used_++)] = path;
+            continue;
+        }
+        // A line of its own, also after a memo whose last line has no line break.
+        if (!rec_.Memo.empty() && rec_.Memo.back() != '\n') rec_.Memo += "\r\n";
+        rec_.Memo += "Bad Image File:" + path + "\r\n";
     }
     pending_.clear();
 }
@@ -35,7 +40,8 @@ bool ReadOwnRecord(RecordTextReader& reader, DatabaseRecord& rec, std::vector<st
         std::string& into = column == 1 ? rec.Category : column <= 21 ? rec.Field[std::size_t(column - 2)] : value;
         const bool rowEnded = reader.ReadField(into, column > 25 ? std::size_t(MaxMemoLength + 1) : MaxSlotLength);
         if (column > 21 && column <= 25) images.Add(value);
-        else if (column > 25 && !value.empty()) rec.Memo.append(value).append("\r\n");
+        else if (column > 26) rec.Memo.append("\r\n").append(value);  // the memo's next line
+        else if (column == 26) rec.Memo = value;
         if (rowEnded) break;
     }
     if (reader.EndOfRecord) s.Get();  // the LF after the CR

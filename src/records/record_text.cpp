@@ -40,20 +40,7 @@ void DatabaseTextTo(const DatabaseState& db, const std::function<void(std::strin
         for (const std::string& img : r.Image) slot(img);
         if (!r.Memo.empty()) {
             out += '"';
-            const std::string& m = r.Memo;
-            for (std::size_t k = 0; k < m.size();) {
-                std::size_t special = k;
-                while (special < m.size() && m[special] != '\t' && m[special] != '\r') ++special;
-                out.append(m, k, special - k);
-                if (special == m.size()) break;
-                if (m[special] == '\t') {
-                    out += ' ';
-                    k = special + 1;
-                } else {
-                    out += '\t';
-                    k = special + 2;  // a CR and the LF of its line break
-                }
-            }
+            AppendMemoSlotText(out, r.Memo);
             out += '"';
         }
         out += "\r\n";
@@ -161,21 +148,6 @@ bool ReadCountLine(TextStream& s, std::int32_t& count) {
     return true;
 }
 
-void ReadRecordLine(RecordTextReader& reader, DatabaseRecord& rec) {
-    reader.ReadField(rec.Category);
-    for (std::string& f : rec.Field) reader.ReadField(f);
-    for (std::string& img : rec.Image) reader.ReadField(img);
-    rec.Memo.clear();
-    TextStream& s = reader.Stream();
-    std::string piece;
-    while (!reader.EndOfRecord && !s.Eof()) {
-        // A piece that runs into the end of the stream is not a finished piece.
-        if (reader.ReadField(piece, MaxMemoLength + 1) && !reader.EndOfRecord) break;
-        if (!piece.empty()) rec.Memo.append(piece).append("\r\n");
-    }
-    if (reader.EndOfRecord) s.Get();  // the LF after the CR
-}
-
 int CountLines(TextStream& s) {
     s.Rewind();
     int count = 0;
@@ -239,6 +211,48 @@ std::string StripQuotes(const std::string& text) {
     for (char c : text)
         if (c != '"') out += c;
     return out;
+}
+
+void AppendMemoSlotText(std::string& out, const std::string& memo) {
+    const std::size_t n = memo.size();
+    for (std::size_t k = 0; k < n;) {
+        std::size_t special = k;
+        while (special < n && memo[special] != '\t' && memo[special] != '\r' && memo[special] != '\n' &&
+               memo[special] != '"')
+            ++special;
+        out.append(memo, k, special - k);
+        if (special == n) break;
+        const char c = memo[special];
+        k = special + 1;
+        if (c == '\t') {
+            out += ' ';
+        } else if (c == '"') {
+            out += "''";
+        } else {
+            // CR LF, or a CR or LF alone: one line break, one TAB.
+            out += '\t';
+            if (c == '\r' && k < n && memo[k] == '\n') ++k;
+        }
+    }
+}
+
+std::string CleanMemoText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const char c = text[k];
+        if (c == '\t') {
+            out += ' ';
+        } else if (c == '"') {
+            out += "''";
+        } else if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && k + 1 < text.size() && text[k + 1] == '\n') ++k;
+        } else {
+            out += c;
+        }
+    }
+    return Utf8Truncate(out, MaxMemoLength);
 }
 
 std::string CleanSlotText(const std::string& text, std::size_t maxBytes) {

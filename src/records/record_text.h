@@ -2,7 +2,9 @@
 //
 // The file: a count line, then one line per record of 26 slots (category, 20 fields, 4 image paths, memo),
 // each non-empty slot in double quotes, a TAB after each of the first 25, CR LF at the end. Inside the memo
-// a line break is stored as a TAB and a TAB as a space.
+// a line break is stored as a TAB, a TAB as a space and a double quote as two single quotes (the reader
+// drops double quotes); read back, the memo's TAB-separated pieces are joined with CR LF, so a memo comes
+// back as the text it was, empty lines and a last line without a line break included.
 //
 // The reader serves the program's own file and foreign delimited text alike: lines end at a CR, values are
 // separated by one delimiter character, double quotes are simply dropped (they protect nothing).
@@ -63,10 +65,6 @@ private:
 // "0" is an empty database), with the count.
 bool ReadCountLine(TextStream& s, std::int32_t& count);
 
-// Reads one record line of the program's own file into rec: 25 slots, then the memo pieces, each non-empty
-// piece followed by CR LF; the LF after the record is skipped. Memo pieces are kept whole.
-void ReadRecordLine(RecordTextReader& reader, DatabaseRecord& rec);
-
 // Number of CR bytes in the stream; the stream is left at its start.
 int CountLines(TextStream& s);
 // Columns of the first data line under the delimiter code: delimiters up to the first CR, plus one.
@@ -95,5 +93,11 @@ std::string StripQuotes(const std::string& text);
 // Makes a text safe to store in one slot of the file: TAB, CR and LF become spaces and a double quote
 // becomes two single quotes, then the text is held to maxBytes without cutting a UTF-8 character.
 std::string CleanSlotText(const std::string& text, std::size_t maxBytes = MaxSlotLength);
+// The memo as the file stores it, between its quotes: line breaks (CR LF, or a CR or LF alone) become TABs,
+// a TAB a space, a double quote two single quotes.
+void AppendMemoSlotText(std::string& out, const std::string& memo);
+// A typed memo as it will read back: a TAB becomes a space, a double quote two single quotes, every line
+// break CR LF; at most the memo's length.
+std::string CleanMemoText(const std::string& text);
 
 }  // namespace fv

@@ -93,6 +93,31 @@ TEST_F(DatabaseLoadTest, LoadSaveLoadSaveGivesTheSameFiles) {
     EXPECT_EQ(db1.substr(0, 3), "3\r\n");
 }
 
+// What the user types comes back from a save and a load as the same text: the memo with its quotes (as
+// the two single quotes every slot uses), its empty lines and its last line; a second save changes nothing.
+TEST_F(DatabaseLoadTest, TypedTextsSurviveASaveAndALoad) {
+    Main().Category->SetItems({"Car"});
+    Main().AddButton->Click();
+    Main().Category->UserSelect(0);
+    Main().DBEdit[0]->UserSetText("the \"Ka\"\tsmall");
+    Main().ScrollBox->UserSetText("He said \"yes\"\r\n\r\nlast line");
+    Main().SaveButton->Click();
+    const DatabaseRecord typed = program->RecordTable[0];
+    EXPECT_EQ(typed.Field[0], "the ''Ka'' small");
+    EXPECT_EQ(typed.Memo, "He said ''yes''\r\n\r\nlast line");
+    Main().SaveDBButtonClick(nullptr);
+    const std::string saved = File("folivex.db");
+
+    Main().ReloadDatabase();
+    ASSERT_EQ(program->RecordCount, 1);
+    EXPECT_EQ(program->RecordTable[0].Field[0], typed.Field[0]);
+    EXPECT_EQ(program->RecordTable[0].Memo, typed.Memo);
+    EXPECT_EQ(Main().ScrollBox->Text(), typed.Memo);
+    program->DatabaseModified = 1;
+    Main().SaveDBButtonClick(nullptr);
+    EXPECT_EQ(File("folivex.db"), saved);
+}
+
 TEST_F(DatabaseLoadTest, TheCountLineIsOnlyAClaim) {
     std::string row = "\"Cat\"" + std::string(25, '\t') + "\r\n";
     Write("folivex.db", "5\r\n" + row + row + row);
