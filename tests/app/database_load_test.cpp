@@ -189,6 +189,24 @@ TEST_F(DatabaseLoadTest, ACancelledWizardKeepsTheOpenDatabaseAndItsNames) {
     EXPECT_EQ(CurrentDirectory(), dir.Path());
 }
 
+// Pictures that are gone are reported once for the whole load, not in one message per picture, and
+// their paths stay in the records.
+TEST_F(DatabaseLoadTest, MissingImagesAreListedInOneMessage) {
+    std::string records = "23\r\n";
+    std::string expected = "These image files have not been located:";
+    for (int i = 1; i <= 23; ++i) {
+        const std::string path = dir.File("gone" + std::to_string(i) + ".jpg");
+        records += "\"Car\"" + std::string(21, '\t') + "\"" + path + "\"\t\t\t\t\r\n";
+        if (i <= 20) expected += "\r\n" + path;
+    }
+    expected += "\r\n... and 3 more";
+    Write("folivex.db", records);
+    Open("folivex.db");
+    ASSERT_EQ(program->RecordCount, 23);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{expected});
+    EXPECT_EQ(program->RecordTable[22].Image[3], dir.File("gone23.jpg"));  // in the slot left free
+}
+
 TEST_F(DatabaseLoadTest, TheTableHoldsFiveThousandRecords) {
     Write("big.csv", Csv(5001));
     ScriptWizard({"1"});
