@@ -303,6 +303,9 @@ void TFolivexForm::LoadDatabase(Component* sender) {
         InitialiseFontStructure(P);
         InitialiseForEmptyConfig(sender);
     }
+    // The flag stands for the reading of a configuration only; left set after a load that read none (the
+    // empty start), it would keep the import wizard's preview blank on the first import.
+    P.ReadingConfig = 0;
     ReturnToDatabaseDirectory(P);
     ShowRecordCaption();
     CurrentDatabase->SetText(P.DatabaseFileName);

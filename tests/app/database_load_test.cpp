@@ -38,6 +38,7 @@ protected:
             ASSERT_EQ(&f, program->ImportWizardForm);
             TImportWizardForm& w = *program->ImportWizardForm;
             wizardDelimiter = w.Delimiter->Text();
+            wizardPreview = {w.MapFrom[0][0]->Text(), w.MapFrom[0][1]->Text(), w.MapFrom[1][0]->Text()};
             for (std::size_t i = 0; i < mapTo.size(); ++i) w.MapToDB[i]->UserSetText(mapTo[i]);
             if (append) w.ImportMode->UserSelect(1);
             (import ? w.GoImportButton : w.BitBtn2)->Click();
@@ -49,6 +50,7 @@ protected:
         return csv;
     }
     std::string wizardDelimiter;
+    std::vector<std::string> wizardPreview;
 };
 
 TEST_F(DatabaseLoadTest, OwnFileWithoutConfigurationGetsTheDefaultsOfANewDatabase) {
@@ -173,6 +175,17 @@ TEST_F(DatabaseLoadTest, ACsvFileGoesThroughTheWizard) {
     EXPECT_EQ(program->ImportPending, 1);
     EXPECT_EQ(program->DatabaseModified, 1);
     EXPECT_EQ(File("cars.csv"), "Ford,Ka,5000\nMini,Cooper,15000\nLotus,Elise,40000");  // never touched
+}
+
+// The program started with no database at all: the first import must still show the user its rows.
+TEST_F(DatabaseLoadTest, TheFirstImportAfterAnEmptyStartPreviewsTheFile) {
+    ASSERT_EQ(program->RecordCount, 0);
+    Write("cars.csv", "Ford,Ka\r\nMini,Cooper\r\n");
+    ScriptWizard({"1", "2"});
+    Open("cars.csv");
+    EXPECT_EQ(wizardPreview, (std::vector<std::string>{"Ford", "Ka", "Mini"}));
+    EXPECT_EQ(program->RecordCount, 2);
+    EXPECT_EQ(program->ReadingConfig, 0);
 }
 
 TEST_F(DatabaseLoadTest, ACancelledWizardKeepsTheOpenDatabaseAndItsNames) {
