@@ -72,6 +72,14 @@ ImportRoutes::ImportRoutes(const ImportMapping& m) {
 
 namespace {
 
+// The category, fields and image paths of an imported row as the record editor stores typed texts; the
+// memo keeps its lines (the file stores them).
+void CleanImportedSlots(DatabaseRecord& rec) {
+    CleanSlotInPlace(rec.Category);
+    for (std::string& field : rec.Field) CleanSlotInPlace(field);
+    for (std::string& image : rec.Image) CleanSlotInPlace(image);
+}
+
 // Routes one value of a mapped column: a field, an image, the memo, or nowhere.
 void Route(const ImportRoutes& routes, int mapped, const std::string& value, DatabaseRecord& rec,
            ImageSlots& images) {
@@ -123,6 +131,10 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, const Impo
         lineEnded = reader.ReadField(value, std::size_t(MaxMemoLength + 1));
         if (extras && !value.empty()) rec.Memo.append(value).append("\r\n");
     }
+    // Imported values are stored as the record editor stores typed ones: a TAB or a line break inside a
+    // value would break the line of the database file and shift every later column at the next load.
+    images.Finish();
+    CleanImportedSlots(rec);
     if (reader.EndOfRecord) s.Get();
     return true;
 }
@@ -143,6 +155,8 @@ void FillFromValues(const std::vector<std::string>& values, const ImportMapping&
     }
     for (; k < values.size(); ++k)
         if (!values[k].empty()) rec.Memo.append(values[k]).append("\r\n");
+    images.Finish();
+    CleanImportedSlots(rec);
 }
 
 std::string NormaliseLineEnds(const std::string& bytes) {

@@ -255,6 +255,11 @@ std::string CleanMemoText(const std::string& text) {
     return Utf8Truncate(out, MaxMemoLength);
 }
 
+void CleanSlotInPlace(std::string& text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes && text.find_first_of("\t\r\n\"") == std::string::npos) return;
+    text = CleanSlotText(text, maxBytes);
+}
+
 std::string CleanSlotText(const std::string& text, std::size_t maxBytes) {
     std::string out;
     out.reserve(text.size());

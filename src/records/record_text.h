@@ -93,6 +93,8 @@ std::string StripQuotes(const std::string& text);
 // Makes a text safe to store in one slot of the file: TAB, CR and LF become spaces and a double quote
 // becomes two single quotes, then the text is held to maxBytes without cutting a UTF-8 character.
 std::string CleanSlotText(const std::string& text, std::size_t maxBytes = MaxSlotLength);
+// The same in place, for values that as a rule hold none of those characters.
+void CleanSlotInPlace(std::string& text, std::size_t maxBytes = MaxSlotLength);
 // The memo as the file stores it, between its quotes: line breaks (CR LF, or a CR or LF alone) become TABs,
 // a TAB a space, a double quote two single quotes.
 void AppendMemoSlotText(std::string& out, const std::string& memo);
