@@ -226,7 +226,8 @@ void TFolivexForm::LoadDatabase(Component* sender) {
         P.ImportDelimiter = importSource && !P.OdbcImport ? mapping.Delimiter : TabDelimiter;
         TextStream* rows = foreign ? &*foreign : file ? &*file : nullptr;
         std::optional<RecordTextReader> reader;
-        if (rows) reader.emplace(*rows, P.ImportDelimiter);
+        // A foreign file's quoted values may hold the delimiter; our own file keeps its plain rule.
+        if (rows) reader.emplace(*rows, P.ImportDelimiter, foreign ? QuotedValues::Protected : QuotedValues::Dropped);
         if (P.OdbcImport) P.DBForm->Query.First();
         const int progressOf = std::max(1, std::min(expected, room));
         int read = 0;

@@ -85,8 +85,10 @@ int RecordTextReader::ReadText(std::string& field, std::size_t maxChars) {
     const char delimiter = static_cast<char>(delimiter_);
     auto ends = [delimiter](char c) { return c == delimiter || c == '\r'; };
     std::size_t p = s_.Position();
-    // The common field of the program's own file, "text" and its ending byte, in one step.
-    if (p < n && d[p] == '"') {
+    if (protectQuoted_ && p < n && d[p] == '"') {
+        if (const int ending = ReadQuotedPart(field, maxChars, p)) return ending;
+    } else if (p < n && d[p] == '"') {
+        // The common field of the program's own file, "text" and its ending byte, in one step.
         const std::size_t q = FirstOfThree(d, p + 1, n, delimiter, '\r', '"');
         if (q + 1 < n && d[q] == '"' && ends(d[q + 1])) {
             field.assign(d + p + 1, std::min(q - p - 1, maxChars));
@@ -109,6 +111,35 @@ int RecordTextReader::ReadText(std::string& field, std::size_t maxChars) {
             return static_cast<unsigned char>(d[q]);
         }
         p = q + 1;  // a double quote, dropped
+    }
+}
+
+int RecordTextReader::ReadQuotedPart(std::string& field, std::size_t maxChars, std::size_t& p) {
+    const std::string& b = s_.Bytes();
+    const char* d = b.data();
+    const std::size_t n = b.size();
+    auto keep = [&](const char* from, std::size_t count) {
+        if (field.size() < maxChars) field.append(from, std::min(count, maxChars - field.size()));
+    };
+    for (std::size_t i = p + 1;;) {
+        const std::size_t q = FirstOfThree(d, i, n, '"', '\r', '"');
+        keep(d + i, q - i);
+        if (q == n) {
+            s_.SetPosition(n);
+            s_.MarkEof();
+            return -1;
+        }
+        if (d[q] == '\r') {
+            s_.SetPosition(q + 1);
+            return CR;
+        }
+        if (q + 1 < n && d[q + 1] == '"') {
+            keep(d + q, 1);  // "" is one double quote
+            i = q + 2;
+            continue;
+        }
+        p = q + 1;  // after the closing quote; the rest of the value is read as usual
+        return 0;
     }
 }
 

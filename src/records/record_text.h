@@ -6,8 +6,11 @@
 // drops double quotes); read back, the memo's TAB-separated pieces are joined with CR LF, so a memo comes
 // back as the text it was, empty lines and a last line without a line break included.
 //
-// The reader serves the program's own file and foreign delimited text alike: lines end at a CR, values are
-// separated by one delimiter character, double quotes are simply dropped (they protect nothing).
+// The reader serves the program's own file and foreign delimited text alike: lines end at a CR and values
+// are separated by one delimiter character. In the program's own file double quotes are simply dropped
+// (they protect nothing, and the file has always been written that way). Foreign files follow the usual
+// convention of the programs that export them: a value that begins with a double quote runs to its closing
+// quote, so a delimiter inside it is part of the value, and "" inside it stands for one double quote.
 #pragma once
 
 #include <cstdint>
@@ -35,9 +38,12 @@ bool WriteDatabaseFile(const DatabaseState& db, const std::string& path, std::st
 std::string ReadTextLine(TextStream& s, std::size_t maxChars);
 
 // Field reading under one delimiter, with the end-of-record flag its callers share.
+enum class QuotedValues { Dropped, Protected };
+
 class RecordTextReader {
 public:
-    RecordTextReader(TextStream& s, int delimiter) : s_(s), delimiter_(static_cast<unsigned char>(delimiter)) {}
+    RecordTextReader(TextStream& s, int delimiter, QuotedValues quoted = QuotedValues::Dropped)
+        : s_(s), delimiter_(static_cast<unsigned char>(delimiter)), protectQuoted_(quoted == QuotedValues::Protected) {}
 
     // Reads one field into `field`: its text with double quotes dropped, then the delimiter or CR that
     // ended it. Past maxChars kept bytes the rest is skipped up to that ending byte. At the end of the
@@ -57,8 +63,14 @@ private:
     // stream ended first. The stream must not be at its end yet.
     int ReadText(std::string& field, std::size_t maxChars);
 
+    // With protected quotes, a value that begins with a double quote: its text up to the closing quote
+    // into field, with the stream position after that quote; the line's CR, or the stream's end, ends it
+    // too (rows stay lines). Returns the ending byte when the value ended there, else 0.
+    int ReadQuotedPart(std::string& field, std::size_t maxChars, std::size_t& p);
+
     TextStream& s_;
     unsigned char delimiter_;  // compared as an unsigned byte, so codes 128 to 255 work too
+    bool protectQuoted_;
 };
 
 // Reads the count line: true when the file is in the program's own format (a first line of digits only;

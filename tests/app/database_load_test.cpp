@@ -188,6 +188,24 @@ TEST_F(DatabaseLoadTest, TheFirstImportAfterAnEmptyStartPreviewsTheFile) {
     EXPECT_EQ(program->ReadingConfig, 0);
 }
 
+// A foreign file's quoted values hold its delimiter and doubled quotes; the wizard's preview and the import
+// read them as one value each, and no later column shifts.
+TEST_F(DatabaseLoadTest, QuotedValuesOfAForeignFileStayWhole) {
+    Write("lamps.csv", "\"Floor lamp, tall\",\"12\"\" shade\",40\r\nDesk lamp,\"small, \"\"green\"\"\",15\r\n");
+    ScriptWizard({"1", "2", "3"});
+    Open("lamps.csv");
+    EXPECT_EQ(wizardDelimiter, "44");
+    EXPECT_EQ(wizardPreview, (std::vector<std::string>{"Floor lamp, tall", "12\" shade", "Desk lamp"}));
+    ASSERT_EQ(program->RecordCount, 2);
+    const auto& first = program->RecordTable[0].Field;
+    const auto& second = program->RecordTable[1].Field;
+    EXPECT_EQ(first[0], "Floor lamp, tall");
+    EXPECT_EQ(first[1], "12'' shade");  // a double quote is stored as two single quotes, as when typed
+    EXPECT_EQ(first[2], "40");
+    EXPECT_EQ(second[1], "small, ''green''");
+    EXPECT_EQ(second[2], "15");
+}
+
 TEST_F(DatabaseLoadTest, ACancelledWizardKeepsTheOpenDatabaseAndItsNames) {
     Write("folivex.db", *ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/records/small.db"));
     Open("folivex.db");

@@ -221,6 +221,36 @@ TEST(RecordTextReader, QuotesProtectNothingAndHighDelimitersWork) {
     EXPECT_EQ(CountColumns(high, 0xA7, false), 2);
 }
 
+// Foreign files: a value in double quotes is one value, delimiter and all, and "" inside it is one quote.
+// Our own file keeps its rule (above).
+TEST(RecordTextReader, QuotedValuesOfForeignFiles) {
+    struct Case {
+        const char* what;
+        std::string line;
+        std::vector<std::string> values;
+    };
+    const Case cases[] = {
+        {"delimiter inside quotes", "\"Floor lamp, tall\",Lamp,10\r\n", {"Floor lamp, tall", "Lamp", "10"}},
+        {"doubled quotes", "\"He said \"\"hi\"\"\",x\r\n", {"He said \"hi\"", "x"}},
+        {"a lone doubled quote", "\"\"\"\",a\r\n", {"\"", "a"}},
+        {"empty quoted value", "\"\",,b\r\n", {"", "", "b"}},
+        {"text after the closing quote", "\"a, b\"c,d\r\n", {"a, bc", "d"}},
+        {"a quote inside an unquoted value is dropped", "5\" screen,x\r\n", {"5 screen", "x"}},
+        {"the line end ends an open quote", "\"open, never closed\r\n", {"open, never closed"}},
+        {"the last value quoted", "a,\"b,c\"\r\n", {"a", "b,c"}},
+    };
+    for (const Case& c : cases) {
+        TextStream s(c.line + "next\r\n");
+        RecordTextReader reader(s, ',', QuotedValues::Protected);
+        std::vector<std::string> got;
+        do got.push_back(reader.ReadSlot());
+        while (!reader.EndOfRecord && !s.Eof());
+        EXPECT_EQ(got, c.values) << c.what;
+        s.Get();  // the LF after the CR, as the callers skip it
+        EXPECT_EQ(reader.ReadSlot(), "next") << c.what;
+    }
+}
+
 // The field rule read a byte at a time, as it is stated: quotes dropped, other bytes kept up to maxChars,
 // then skipped, up to the delimiter or CR, which ends the field and is kept.
 std::string FieldByBytes(TextStream& s, unsigned char delimiter, std::size_t maxChars) {
@@ -228,6 +258,34 @@ std::string FieldByBytes(TextStream& s, unsigned char delimiter, std::size_t max
     for (int c = s.Get(); c >= 0; c = s.Get()) {
         if (c == delimiter || c == '\r') return field + char(c);
         if (c != '"' && field.size() < maxChars) field += char(c);
+    }
+    return field;
+}
+
+// The same with protected quotes: a field that begins with a quote keeps everything up to the closing
+// quote ("" giving one quote, a CR still ending the field), then goes on by the plain rule.
+std::string ProtectedFieldByBytes(TextStream& s, unsigned char delimiter, std::size_t maxChars) {
+    std::string field;
+    auto keep = [&](int c) {
+        if (field.size() < maxChars) field += char(c);
+    };
+    auto peek = [&s] { return s.Position() < s.Size() ? int(static_cast<unsigned char>(s.Bytes()[s.Position()])) : -1; };
+    if (peek() == '"') {
+        s.Get();
+        for (int c = s.Get();; c = s.Get()) {
+            if (c < 0) return field;
+            if (c == '\r') return field + char(c);
+            if (c != '"') {
+                keep(c);
+                continue;
+            }
+            if (peek() != '"') break;
+            keep(s.Get());
+        }
+    }
+    for (int c = s.Get(); c >= 0; c = s.Get()) {
+        if (c == delimiter || c == '\r') return field + char(c);
+        if (c != '"') keep(c);
     }
     return field;
 }
@@ -245,14 +303,19 @@ TEST(RecordTextReader, FieldsReadInRunsMatchTheRuleReadByteByByte) {
         }
         const unsigned char delimiter = round % 2 ? '\t' : ',';
         const std::size_t maxChars = round % 3 ? MaxSlotLength : 1 + rng() % 20;
-        TextStream fast(bytes), slow(bytes);
-        RecordTextReader reader(fast, delimiter);
-        while (!slow.Eof()) {
-            std::string field = "stale";
-            reader.ReadQuotedField(field, maxChars);
-            ASSERT_EQ(field, FieldByBytes(slow, delimiter, maxChars)) << "in " << ::testing::PrintToString(bytes);
-            ASSERT_EQ(fast.Position(), slow.Position());
-            ASSERT_EQ(fast.Eof(), slow.Eof());
+        for (QuotedValues quoted : {QuotedValues::Dropped, QuotedValues::Protected}) {
+            TextStream fast(bytes), slow(bytes);
+            RecordTextReader reader(fast, delimiter, quoted);
+            while (!slow.Eof()) {
+                std::string field = "stale";
+                reader.ReadQuotedField(field, maxChars);
+                const std::string expected = quoted == QuotedValues::Dropped
+                                                 ? FieldByBytes(slow, delimiter, maxChars)
+                                                 : ProtectedFieldByBytes(slow, delimiter, maxChars);
+                ASSERT_EQ(field, expected) << "in " << ::testing::PrintToString(bytes);
+                ASSERT_EQ(fast.Position(), slow.Position());
+                ASSERT_EQ(fast.Eof(), slow.Eof());
+            }
         }
     }
 }
