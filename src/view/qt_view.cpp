@@ -953,6 +953,8 @@ void QtView::SyncContent(Binding& b, bool items) {
             if (editable) {
                 // The original box neither completes what is typed nor adds it to the list.
                 q->setCompleter(nullptr);
+                // The text part covers the box but for its edge and arrow: its double clicks are the box's.
+                new DoubleClickRelay(*this, q, q->lineEdit());
                 QObject::connect(q->lineEdit(), &QLineEdit::textEdited, q, [this, q](const QString& text) {
                     UserInput<ComboBox>(q, [&](ComboBox& cb) { cb.UserSetText(FromQString(text)); });
                 });

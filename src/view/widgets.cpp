@@ -14,6 +14,18 @@
 
 namespace fv {
 
+// ---- DoubleClickRelay
+
+DoubleClickRelay::DoubleClickRelay(WidgetEvents& events, QWidget* owner, QWidget* inner)
+    : QObject(inner), events_(events), owner_(owner) {
+    inner->installEventFilter(this);
+}
+
+bool DoubleClickRelay::eventFilter(QObject*, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonDblClick) events_.MouseDoubleClicked(owner_, static_cast<QMouseEvent*>(e));
+    return false;
+}
+
 // ---- FormWindow
 
 FormWindow::FormWindow(WidgetEvents& events) : QWidget(nullptr), events_(events), bar_(new QMenuBar(this)) {

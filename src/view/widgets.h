@@ -104,6 +104,21 @@ private:
     bool inDoubleClick_ = false;
 };
 
+// Reports the double clicks on a widget that lies inside a control's own widget (the text part of an
+// editable combo box) as double clicks on the control's widget: the control has them wherever on it the
+// user clicks, not only on the edge its inner widget leaves free. The inner widget still acts on them.
+class DoubleClickRelay : public QObject {
+public:
+    DoubleClickRelay(WidgetEvents& events, QWidget* owner, QWidget* inner);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    WidgetEvents& events_;
+    QWidget* owner_;
+};
+
 // The top-level window of a form: an optional menu bar over the client area, where the controls lie.
 class FormWindow : public QWidget {
 public:

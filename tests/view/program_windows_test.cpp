@@ -3,7 +3,11 @@
 // model puts it.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QLabel>
 #include <QSet>
 #include <QTabWidget>
@@ -13,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "app/category_form.h"
 #include "app/folivex_form.h"
 #include "app/intro_form.h"
 #include "app/program.h"
@@ -128,6 +133,22 @@ TEST_F(ProgramWindowsTest, EveryControlOfEveryFormHasItsWidgetWhereTheModelPutsI
         visit(*f);
     }
     EXPECT_GT(checked, 10);
+}
+
+TEST_F(ProgramWindowsTest, DoubleClickingTheCategoryBoxOpensTheCategoryDialog) {
+    // The help page tells users to add categories this way: anywhere on the box, not only on its edge.
+    ASSERT_TRUE(StartProgram(*program));
+    ASSERT_TRUE(loop.RunUntil([&] { return program->FolivexForm->Visible() && !program->IsLoading; }, 8000));
+    Form* shown = nullptr;
+    app.OnModal = [&](Form& f) {
+        shown = &f;
+        f.SetModalResult(MrCancel);
+    };
+    auto* box = qobject_cast<QComboBox*>(view->WidgetOf(*program->FolivexForm->Category));
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(box->lineEdit(), nullptr);
+    QTest::mouseDClick(box->lineEdit(), Qt::LeftButton, {}, box->lineEdit()->rect().center());
+    EXPECT_EQ(shown, static_cast<Form*>(program->CategoryForm));
 }
 
 }  // namespace

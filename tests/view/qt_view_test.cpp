@@ -518,6 +518,21 @@ TEST_F(ViewTest, ChoosingFromAComboBoxOrTypingInItReachesTheModel) {
     EXPECT_FALSE(WidgetOf<QComboBox>(*combo)->isEditable());
 }
 
+TEST_F(ViewTest, ADoubleClickAnywhereOnAnEditableComboBoxIsTheBoxs) {
+    // The text part of an editable box covers all of it but the edge and the arrow.
+    auto* combo = Add<ComboBox>(nullptr, "Combo1", 8, 8, 145, 21);
+    combo->SetItems({"red", "green"});
+    combo->SetText("red");
+    int doubles = 0;
+    combo->OnDblClick = [&](Component*) { ++doubles; };
+    ShowForm();
+    auto* w = WidgetOf<QComboBox>(*combo);
+    ASSERT_TRUE(w->isEditable());
+    QTest::mouseDClick(w->lineEdit(), Qt::LeftButton, {}, w->lineEdit()->rect().center());
+    EXPECT_EQ(doubles, 1);
+    EXPECT_EQ(combo->Text(), "red") << "the double click selects in the text and changes nothing";
+}
+
 TEST_F(ViewTest, ClickingARowOfAListBoxSelectsItAndClicksOnce) {
     auto* list = Add<ListBox>(nullptr, "List1", 8, 8, 150, 100);
     list->SetItems({"alpha", "beta", "gamma"});
