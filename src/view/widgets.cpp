@@ -26,6 +26,28 @@ bool DoubleClickRelay::eventFilter(QObject*, QEvent* e) {
     return false;
 }
 
+// ---- PictureBox
+
+void PictureBox::SetKeepShape(bool keep) {
+    if (keep == keepShape_) return;
+    keepShape_ = keep;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* e) {
+    const QPixmap picture = pixmap();
+    if (!keepShape_ || picture.isNull()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    const QRect room = contentsRect();
+    QRect target(QPoint(0, 0), picture.size().scaled(room.size(), Qt::KeepAspectRatio));
+    target.moveCenter(room.center());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, picture);
+}
+
 // ---- FormWindow
 
 FormWindow::FormWindow(WidgetEvents& events) : QWidget(nullptr), events_(events), bar_(new QMenuBar(this)) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -117,6 +118,21 @@ protected:
 private:
     WidgetEvents& events_;
     QWidget* owner_;
+};
+
+// A picture box: a label that can also fit its picture into itself keeping the picture's shape, centred,
+// whatever size the box has.
+class PictureBox : public QLabel {
+public:
+    using QLabel::QLabel;
+    void SetKeepShape(bool keep);
+    bool KeepsShape() const { return keepShape_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    bool keepShape_ = false;
 };
 
 // The top-level window of a form: an optional menu bar over the client area, where the controls lie.

@@ -337,6 +337,36 @@ TEST_F(ViewTest, AnImageShowsItsBitmapOrItsShippedPicture) {
     EXPECT_EQ(WidgetOf<QLabel>(*splash)->pixmap().size(), QSize(222, 88)) << "found in the resources folder";
 }
 
+TEST_F(ViewTest, AProportionalPictureKeepsItsShapeInsideTheBox) {
+    // A red picture four times as wide as high in a square box on a white form.
+    form->SetColor(ClWhite);
+    auto* image = Add<Image>(nullptr, "Image1", 10, 10, 80, 80);
+    image->SetPicture(std::make_shared<Bitmap>(40, 10, 0xFFFF0000u));
+    ShowForm();
+    struct Case {
+        bool stretch, proportional;
+        QSize red;  // the red area's size on screen
+        const char* why;
+    } cases[] = {
+        {true, true, QSize(80, 20), "fitted to the box's width, a quarter as high, centred"},
+        {true, false, QSize(80, 80), "stretched to the box's own shape"},
+        {false, true, QSize(40, 10), "unscaled: proportional alone scales nothing"},
+    };
+    for (const Case& c : cases) {
+        image->SetStretch(c.stretch);
+        image->Proportional = c.proportional;
+        image->SetPicture(std::make_shared<Bitmap>(40, 10, 0xFFFF0000u));  // the view reads the flags again
+        loop.ProcessPending();
+        const QImage shown = WidgetOf(*image)->grab().toImage();
+        QRect red;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (qRed(shown.pixel(x, y)) > 200 && qGreen(shown.pixel(x, y)) < 80) red |= QRect(x, y, 1, 1);
+        EXPECT_EQ(red.size(), c.red) << c.why;
+        if (c.stretch && c.proportional) EXPECT_EQ(red.center().y(), 39) << "in the middle of the box";
+    }
+}
+
 // ---- screen to model
 
 TEST_F(ViewTest, TypingReachesTheModelOnceAKeyAndMaxLengthNeverCutsACharacter) {
