@@ -80,6 +80,11 @@ void TImageForm::ShowPreview(const BitmapPtr& picture) {
     ImageSelect->SetVisible(picture != nullptr);
 }
 
+void TImageForm::ClearPreview() {
+    ShowPreview(nullptr);
+    LastPreviewedImage.clear();
+}
+
 void TImageForm::FileListPreview(Component*) {
     const std::string path = FileList->FileName();
     if (path == LastPreviewedImage) return;
