@@ -26,6 +26,7 @@
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
 #include "platform/ui/controls.h"
+#include "publish/lang_form.h"
 #include "support/temp_dir.h"
 #include "view/qt_loop.h"
 #include "view/qt_view.h"
@@ -149,6 +150,38 @@ TEST_F(ProgramWindowsTest, DoubleClickingTheCategoryBoxOpensTheCategoryDialog) {
     ASSERT_NE(box->lineEdit(), nullptr);
     QTest::mouseDClick(box->lineEdit(), Qt::LeftButton, {}, box->lineEdit()->rect().center());
     EXPECT_EQ(shown, static_cast<Form*>(program->CategoryForm));
+}
+
+TEST_F(ProgramWindowsTest, CaptionsAndBuiltInTextsShowWhole) {
+    ASSERT_TRUE(StartProgram(*program));
+    view->Refresh();
+    std::vector<std::string> clipped;
+    // The text's width on screen and the room the widget keeps beside it (frame and padding).
+    auto check = [&](Control& c, const std::string& text, int padding) {
+        QWidget* w = view->WidgetOf(c);
+        ASSERT_NE(w, nullptr) << c.Name();
+        const int needed = w->fontMetrics().horizontalAdvance(QString::fromStdString(text)) + padding;
+        if (needed > w->width())
+            clipped.push_back(c.Name() + ": " + std::to_string(needed) + " > " + std::to_string(w->width()));
+    };
+    constexpr int ButtonPadding = 12, EditPadding = 8;
+    TCategoryForm& categories = *program->CategoryForm;
+    check(*categories.Button1, categories.Button1->Caption(), ButtonPadding);
+    for (Label* label : {categories.Label1, categories.Label2}) check(*label, label->Caption(), 0);
+    TLangForm& lang = *program->LangForm;
+    for (Label* label : {lang.Label1, lang.Label2, lang.Label3, lang.Label4, lang.PageTextsHeading,
+                         lang.PagePublishHeading, lang.SearchTextsHeading, lang.SearchPublishHeading})
+        check(*label, label->Caption(), 0);
+    for (Edit* text : lang.TextEdits) check(*text, text->Text(), EditPadding);
+    for (Edit* real : lang.RealEdits) check(*real, real->Text(), EditPadding);
+    EXPECT_EQ(clipped, std::vector<std::string>{});
+
+    categories.CatList->SetText("Executive\r\n4x4\r\nSport");
+    categories.NewName->SetText("Off-road");
+    categories.Show();
+    view->Refresh();
+    SavePicture(categories, "category_form.png");
+    categories.Hide();
 }
 
 }  // namespace
