@@ -166,6 +166,33 @@ TEST_F(PublishingDialogsTest, WithoutAProgramTheDocumentOpensThroughXdgOpen) {
     qputenv("PATH", oldPath);
 }
 
+TEST_F(PublishingDialogsTest, TheOpenersAnswerSaysWhetherThePageWasOpened) {
+    QtShell shell;
+    ASSERT_TRUE(MakeDirectory(dir.File("path")));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(dir.File("path")) + ":" + oldPath);
+    struct Case {
+        const char* script;
+        bool opened;
+        const char* why;
+    } cases[] = {
+        {"exit 0", true, "the desktop's program has the page"},
+        {"exit 3", false, "no program for the page: the desktop has none"},
+        {"exit 4", false, "the program for the page failed"},
+        {"kill -9 $$", false, "the opener died"},
+        // Without a desktop the opener runs the browser itself until the user closes it.
+        {"sleep 4; echo done > \"$(dirname \"$0\")/ended\"", true, "a running opener runs the browser"},
+    };
+    for (const Case& c : cases) {
+        Executable(dir.File("path/xdg-open"), std::string("#!/bin/sh\n") + c.script + "\n");
+        EXPECT_EQ(shell.Open("", dir.File("site/qlx_index.htm")), c.opened) << c.why;
+    }
+    // The running opener was left to end by itself.
+    EXPECT_EQ(WaitForFile(dir.File("path/ended")), "done\n");
+    loop.RunUntil([] { return false; }, 200);
+    qputenv("PATH", oldPath);
+}
+
 TEST(ShippedFilesTest, TheHelpPageIsCopiedBesideTheProgramWithItsFolder) {
     const std::string page = std::string(FOLIVEX_PROGRAM_DIR) + "/resources/help/folivex.htm";
     ASSERT_TRUE(IsRegularFile(page));
