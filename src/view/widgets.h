@@ -99,6 +99,13 @@ protected:
         events_->ActsAlone(this, false);
         events_->FocusEntered(this);
     }
+    void focusOutEvent(QFocusEvent* e) override {
+        // Losing the focus, a widget may act on its own: an editable combo box picks the item its text
+        // names and reports it as chosen. The user chose nothing.
+        events_->ActsAlone(this, true);
+        Base::focusOutEvent(e);
+        events_->ActsAlone(this, false);
+    }
 
 private:
     WidgetEvents* events_;

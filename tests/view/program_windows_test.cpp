@@ -18,6 +18,7 @@
 #include <string>
 
 #include "app/category_form.h"
+#include "app/db_setup_form.h"
 #include "app/folivex_form.h"
 #include "app/intro_form.h"
 #include "app/program.h"
@@ -182,6 +183,40 @@ TEST_F(ProgramWindowsTest, CaptionsAndBuiltInTextsShowWhole) {
     view->Refresh();
     SavePicture(categories, "category_form.png");
     categories.Hide();
+}
+
+TEST_F(ProgramWindowsTest, OnANewDatabaseTheFirstClickOnPlusAfterRenamingALabelAddsARecord) {
+    ASSERT_TRUE(StartProgram(*program));
+    ASSERT_TRUE(loop.RunUntil([&] { return program->FolivexForm->Visible() && !program->IsLoading; }, 8000));
+    TFolivexForm& main = *program->FolivexForm;
+    app.OnModal = [&](Form& f) {
+        ASSERT_EQ(&f, static_cast<Form*>(program->DBSetupForm));
+        program->DBSetupForm->SelectedDatabase->SetText("stock");
+        program->DBSetupForm->NewButton->Click();
+    };
+    main.OpenButton->Click();
+    app.OnModal = nullptr;
+    ASSERT_TRUE(loop.RunUntil([&] { return !program->IsLoading && program->DatabaseFileName == "stock.db"; }, 8000));
+    ASSERT_EQ(program->RecordCount, 0);
+    QWidget* window = view->WindowOf(main);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    app.Scripted().ClearLog();
+
+    // The user renames the first label and tabs on, which leaves the focus in the category box.
+    QWidget* label = view->WidgetOf(*main.DBLabel[0]);
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(label, "Make");
+    QTest::keyClick(label, Qt::Key_Tab);
+    EXPECT_EQ(main.DBLabel[0]->Text(), "Make");
+    ASSERT_TRUE(main.Category->Focused());
+
+    QTest::mouseClick(view->WidgetOf(*main.AddButton), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(app.Scripted().Messages(), std::vector<std::string>{}) << "leaving the box chooses nothing";
+    EXPECT_EQ(program->RecordCount, 1);
+    EXPECT_EQ(program->Inserting, 1);
+    EXPECT_EQ(main.Category->Text(), "Category A");
 }
 
 }  // namespace

@@ -563,6 +563,25 @@ TEST_F(ViewTest, ADoubleClickAnywhereOnAnEditableComboBoxIsTheBoxs) {
     EXPECT_EQ(combo->Text(), "red") << "the double click selects in the text and changes nothing";
 }
 
+TEST_F(ViewTest, LeavingAComboBoxWhoseTextNamesAnItemChoosesNothing) {
+    // Qt picks the item an edited text names when the box loses the focus; the user chose nothing.
+    auto* combo = Add<ComboBox>(nullptr, "Combo1", 8, 8, 145, 21);
+    auto* button = Add<Button>(nullptr, "Button1", 8, 40, 75, 25, "Next");
+    combo->SetItems({"red", "green"});
+    combo->SetText("green");
+    std::vector<std::string> log;
+    combo->OnClick = [&](Component*) { log.push_back("click"); };
+    combo->OnChange = [&](Component*) { log.push_back("change"); };
+    button->OnClick = [&](Component*) { log.push_back("button"); };
+    ShowFormActive();
+    QTest::mouseClick(WidgetOf<QComboBox>(*combo)->lineEdit(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(combo->Focused());
+    QTest::mouseClick(WidgetOf(*button), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(log, std::vector<std::string>{"button"});
+    EXPECT_EQ(combo->Text(), "green");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+}
+
 TEST_F(ViewTest, ClickingARowOfAListBoxSelectsItAndClicksOnce) {
     auto* list = Add<ListBox>(nullptr, "List1", 8, 8, 150, 100);
     list->SetItems({"alpha", "beta", "gamma"});
