@@ -35,6 +35,8 @@ public:
             q->setEditable(editable);
             if (editable) {
                 q->setCompleter(nullptr);
+                // The text part covers the box but for its edge and arrow: its double clicks are the box's.
+                new DoubleClickRelay(*host.Events(), q, q->lineEdit());
                 QObject::connect(q->lineEdit(), &QLineEdit::textEdited, q, [&host, q](const QString& text) {
                     Input<ComboBox>(host, q, [&](ComboBox& cb) { cb.UserSetText(FromQString(text)); });
                 });

@@ -1,6 +1,6 @@
-// An image as a QLabel showing a pixmap: the loaded picture, else the named resource picture.
+// An image as a picture box: the loaded picture, else the named resource picture, stretched to the box or
+// fitted into it keeping its shape.
 #include <QImage>
-#include <QLabel>
 #include <QPixmap>
 
 #include "platform/ui/image.h"
@@ -17,8 +17,10 @@ public:
     explicit ImageBinding(Image& image) : ControlBinding(image), image_(image) {}
 
     void ShowContent(BindingHost& host, bool) override {
-        auto* label = static_cast<QLabel*>(Widget());
-        label->setScaledContents(image_.Stretch());
+        auto* label = static_cast<PictureBox*>(Widget());
+        const bool keepShape = image_.Stretch() && image_.Proportional;
+        label->SetKeepShape(keepShape);
+        label->setScaledContents(image_.Stretch() && !keepShape);
         label->setAlignment(image_.Center ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
         const BitmapPtr picture = image_.Picture() && !image_.Picture()->Empty() ? image_.Picture() : nullptr;
         const std::string resource = picture ? std::string() : image_.ResourceName;
@@ -35,7 +37,7 @@ public:
     bool Graphic() const override { return true; }
 
 protected:
-    QWidget* Create(BindingHost& host, QWidget* parent) override { return new ModelWidget<QLabel>(host.Events(), parent); }
+    QWidget* Create(BindingHost& host, QWidget* parent) override { return new ModelWidget<PictureBox>(host.Events(), parent); }
 
 private:
     Image& image_;

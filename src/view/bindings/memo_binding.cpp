@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/edit.h"
 #include "platform/ui/memo.h"
 #include "view/bindings/binding_list.h"
 #include "view/control_binding.h"

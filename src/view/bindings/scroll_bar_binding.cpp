@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/range_control.h"
 #include "platform/ui/scroll_bar.h"
 #include "view/bindings/binding_list.h"
 #include "view/control_binding.h"

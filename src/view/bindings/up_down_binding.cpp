@@ -1,6 +1,7 @@
 // An up-down as a pair of arrow buttons that step the model's Position; an arrow is off at its end.
 #include <QToolButton>
 
+#include "platform/ui/range_control.h"
 #include "platform/ui/up_down.h"
 #include "view/bindings/binding_list.h"
 #include "view/control_binding.h"
