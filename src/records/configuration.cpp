@@ -9,6 +9,7 @@
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/directory_list_box.h"
+#include "platform/ui/image.h"
 #include "platform/ui/memo.h"
 
 namespace fv {

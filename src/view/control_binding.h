@@ -1,8 +1,9 @@
 // ControlBinding: one control shown as one Qt widget. Each control kind has a binding of its own (in
 // view/bindings/) that makes its widget, shows the control's values on it and turns what the user does with
 // it back into the model's user actions. QtView keeps one binding per control and does what is the same for
-// every kind (geometry, alignment, stacking, fonts, cursors, focus, forms); a new kind is a new binding and
-// a line in the list of MakeBinding.
+// every kind (geometry, alignment, stacking, fonts, cursors, focus, forms). A new kind is one binding file
+// in view/bindings/, its Bind function in binding_list.h and its place in MakeBinding's list. The raster
+// canvas of the chart windows (view/qt_canvas.*) sits beside these and is not a binding.
 #pragma once
 
 #include <QPalette>
