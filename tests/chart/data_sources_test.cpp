@@ -242,5 +242,22 @@ TEST(DataSource, DestroyingASourceRecalculatesItsDependents) {
     EXPECT_TRUE(b->Dependents() == std::vector<TChartSeries*>{c});
 }
 
+// A series that leaves its chart stops following its sources and forgets them: a source freed later
+// leaves nothing behind that points at it.
+TEST(DataSource, ASeriesThatLeavesItsChartForgetsItsSources) {
+    Form f;
+    TChartSeries* a = f.Make("A");
+    TChartSeries* b = f.Make("B");
+    a->AddY(3);
+    b->SetDataSource(a);
+    b->SetParentChart(nullptr);
+    EXPECT_TRUE(b->DataSources().empty());
+    EXPECT_TRUE(a->Dependents().empty());
+    EXPECT_EQ(b->Count(), 1);  // the points stay
+    f.owner.FreeComponent(a);
+    b->AddY(4);
+    EXPECT_EQ(b->Count(), 2);
+}
+
 }  // namespace
 }  // namespace fv
