@@ -28,7 +28,7 @@ double TChartValueList::GetValue(int index) const { return StoredValue(index) * 
 void TChartValueList::SetValue(int index, double value) {
     CheckIndex(index);
     values_[std::size_t(index)] = value;
-    orderKnown_ = false;
+    NoteValueAt(index);
     Changed();
     if (owner_) owner_->NotifyDependents(SourceChange::ValueChanged, index);
 }
@@ -84,9 +84,11 @@ int TChartValueList::AddValue(double value) {
     return index;
 }
 
-void TChartValueList::NoteInsert(int index, double value) {
+void TChartValueList::NoteValueAt(int index) {
+    // An ordered list stays ordered when the new value fits between its neighbours.
     if (order_ == loNone || !orderKnown_ || !inOrder_) return;
     std::size_t i = std::size_t(index);
+    double value = values_[i];
     bool fits = !std::isnan(value) && (i == 0 || !Precedes(value, values_[i - 1])) &&
                 (i + 1 >= values_.size() || !Precedes(values_[i + 1], value));
     if (!fits) orderKnown_ = false;
@@ -95,7 +97,7 @@ void TChartValueList::NoteInsert(int index, double value) {
 void TChartValueList::InsertValue(int index, double value) {
     if (index < 0 || index > Count()) throw ListIndexError(index);
     values_.insert(std::size_t(index), value);
-    NoteInsert(index, value);
+    NoteValueAt(index);
     Changed();
 }
 

@@ -82,7 +82,7 @@ private:
     // the end would find. Checked again after a change that may have broken it.
     bool InOrder() const;
     bool Precedes(double a, double b) const { return order_ == loAscending ? a < b : a > b; }
-    void NoteInsert(int index, double value);
+    void NoteValueAt(int index);
     void RecomputeStats() const;
     void SortRange(int low, int high);
     void SwapPoints(int a, int b);

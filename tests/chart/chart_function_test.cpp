@@ -258,5 +258,19 @@ TEST(FunctionUpdates, AttachMovesTheFunctionAndAssignCopiesPeriods) {
     EXPECT_EQ(copy.PeriodStyle(), psRange);
 }
 
+TEST(FunctionUpdates, AssignedSeriesTakeTheFunctionAndTheSources) {
+    FunctionChart s(Range(4));
+    auto* copy = s.owner.Make<TChartSeries>("Copy");
+    copy->SetParentChart(&s.chart);
+    SumFunction* f = s.function;
+    copy->Assign(*s.result);
+    EXPECT_EQ(copy->SeriesFunction(), f);  // moved: the original is left without one
+    EXPECT_EQ(s.result->SeriesFunction(), nullptr);
+    EXPECT_EQ(copy->DataSources(), std::vector<Component*>{s.source});
+    EXPECT_EQ(s.Points(), (Points{{1.5, 10}}));
+    ASSERT_EQ(copy->Count(), 1);  // calculated from the same source
+    EXPECT_EQ(copy->GetYValue(0), 10);
+}
+
 }  // namespace
 }  // namespace fv
