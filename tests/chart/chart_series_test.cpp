@@ -10,17 +10,6 @@
 namespace fv {
 namespace {
 
-// A series type whose values run along the horizontal axis.
-class HorizSeries : public TChartSeries {
-public:
-    explicit HorizSeries(Component* owner = nullptr, std::string name = {}) : TChartSeries(owner, std::move(name)) {
-        XValues->SetOrder(loNone);
-        YValues->SetOrder(loAscending);
-    }
-    TChartValueList* MandatoryValueList() const override { return XValues; }
-    FOLIVEX_SERIES_CLASS(HorizSeries)
-};
-
 // A series type with an extra value list, and one derived from it.
 class BubbleLike : public TChartSeries {
 public:

@@ -9,16 +9,6 @@
 namespace fv {
 namespace {
 
-class HorizSeries : public TChartSeries {
-public:
-    explicit HorizSeries(Component* owner = nullptr, std::string name = {}) : TChartSeries(owner, std::move(name)) {
-        XValues->SetOrder(loNone);
-        YValues->SetOrder(loAscending);
-    }
-    TChartValueList* MandatoryValueList() const override { return XValues; }
-    FOLIVEX_SERIES_CLASS(HorizSeries)
-};
-
 // A series type that accepts no sources.
 class Picky : public TChartSeries {
 public:

@@ -1,4 +1,4 @@
-// A chart without drawing for the data-model tests: it keeps its series in a list, counts repaints,
+// A chart without drawing for the data-model tests (and a horizontal series type): it keeps its series in a list, counts repaints,
 // gives each new series a free palette colour and recalculates it from its source, and has four axes
 // that are only addresses.
 #pragma once
@@ -70,6 +70,17 @@ private:
         return PaletteColor(PaletteSize);
     }
     char axisTokens_[5] = {};
+};
+
+// A series type whose values run along the horizontal axis, placed by ascending Y.
+class HorizSeries : public TChartSeries {
+public:
+    explicit HorizSeries(Component* owner = nullptr, std::string name = {}) : TChartSeries(owner, std::move(name)) {
+        XValues->SetOrder(loNone);
+        YValues->SetOrder(loAscending);
+    }
+    TChartValueList* MandatoryValueList() const override { return XValues; }
+    FOLIVEX_SERIES_CLASS(HorizSeries)
 };
 
 }  // namespace fv

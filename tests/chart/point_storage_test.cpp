@@ -85,8 +85,9 @@ TEST(FilledList, TheUnstoredRunReadsAsTheFillValue) {
             std::swap(model[a], model[b]);
         }
         ASSERT_EQ(list.size(), model.size());
-        if (step % 211 == 0)
+        if (step % 211 == 0) {
             for (std::size_t i = 0; i < model.size(); ++i) ASSERT_EQ(list[i], model[i]) << "at " << i;
+        }
     }
     list.Reset(4);
     EXPECT_EQ(list.size(), 4u);
