@@ -1,6 +1,8 @@
 // The palette, the default chart font, cursor identifiers, export extensions and text helpers.
 #include "chart/chart_units.h"
 
+#include <algorithm>
+
 #include "platform/ui/control.h"
 
 namespace fv {
@@ -86,6 +88,19 @@ int CountTextLines(const std::string& text) {
         if (c == LineBreak) ++lines;
     if (!text.empty() && text.back() != LineBreak) ++lines;
     return lines;
+}
+
+int MaxLineWidth(const std::string& text, const std::function<int(const std::string&)>& textWidth, int& lineCount) {
+    lineCount = CountTextLines(text);
+    int widest = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(LineBreak, start);
+        if (end == std::string::npos) end = text.size();
+        widest = std::max(widest, textWidth(text.substr(start, end - start)));
+        start = end + 1;
+    }
+    return widest;
 }
 
 int TextPos(const std::string& sub, const std::string& text) {

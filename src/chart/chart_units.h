@@ -2,6 +2,7 @@
 // export file extensions, multi-line texts and number formats in the locale's separators.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -45,6 +46,9 @@ constexpr char LineBreak = '\r';
 void SplitTextLines(std::string& text, const std::string& separator);
 // Line breaks, plus one when text follows the last one; an empty text has no lines.
 int CountTextLines(const std::string& text);
+// The widest line of a multi-line text as `textWidth` measures it, and the number of lines. Every line
+// is measured whole, however long the text.
+int MaxLineWidth(const std::string& text, const std::function<int(const std::string&)>& textWidth, int& lineCount);
 // 1-based position of `sub` in `text`, 0 when absent.
 int TextPos(const std::string& sub, const std::string& text);
 

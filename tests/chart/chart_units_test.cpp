@@ -47,6 +47,13 @@ TEST(ChartUnits, TextLines) {
     };
     const Case cases[] = {{"", 0}, {"one", 1}, {"one\r", 1}, {"one\rtwo", 2}, {"\r", 1}, {"\r\r", 2}};
     for (const Case& c : cases) EXPECT_EQ(CountTextLines(c.text), c.lines) << c.text;
+    // Measured with one pixel per character: a line past 255 characters counts whole.
+    int lines = 0;
+    auto width = [](const std::string& line) { return int(line.size()); };
+    EXPECT_EQ(MaxLineWidth("ab\rabcd\r" + std::string(300, 'x'), width, lines), 300);
+    EXPECT_EQ(lines, 3);
+    EXPECT_EQ(MaxLineWidth("", width, lines), 0);
+    EXPECT_EQ(lines, 0);
     EXPECT_EQ(TextPos("b", "abc"), 2);
     EXPECT_EQ(TextPos("x", "abc"), 0);
 }

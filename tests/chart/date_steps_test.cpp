@@ -47,6 +47,8 @@ TEST(DateSteps, TableSearches) {
     EXPECT_EQ(DateTimeStepIndex(30), 19);
     EXPECT_EQ(DateTimeStepIndex(365), 24);
     EXPECT_EQ(DateTimeStepIndex(1.0 / 86400 * 1.5), 0);  // within a second of 1 second
+    EXPECT_EQ(DateTimeDefaultFormat(7), "m/d/yyyy");      // above a day: the short date
+    EXPECT_EQ(DateTimeDefaultFormat(1), "h:nn");          // a day or less: the short time
 }
 
 TEST(DateSteps, RoundDateToStep) {
