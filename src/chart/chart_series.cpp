@@ -257,7 +257,7 @@ std::unique_ptr<TChartFunction> TChartSeries::ReleaseFunction() {
 
 // ------------------------------------------------------------------------------------------- copying
 
-void TChartSeries::Assign(const TChartSeries& source) {
+void TChartSeries::Assign(TChartSeries& source) {
     if (&source == this) return;
     SetTag(source.Tag());
     SetDataSource(nullptr);
@@ -272,16 +272,14 @@ void TChartSeries::Assign(const TChartSeries& source) {
     colorSource_ = source.colorSource_;
     for (std::size_t k = 2; k < std::min(valueLists_.size(), source.valueLists_.size()); ++k)
         valueLists_[k]->Assign(*source.valueLists_[k]);
-    // The function moves over; the source is left without one.
-    TChartSeries& from = const_cast<TChartSeries&>(source);
-    if (from.function_ && !function_) {
-        function_ = from.ReleaseFunction();
+    if (source.function_ && !function_) {
+        function_ = source.ReleaseFunction();
         function_->parentSeries_ = this;
     }
     if (!source.sources_.empty()) {
         for (Component* c : source.sources_) AddDataSource(c);
     } else if (!(source.parent_ && source.parent_->IsDesigning())) {
-        AddValuesFrom(from);
+        AddValuesFrom(source);
     }
     active_ = source.active_;
     seriesColor_ = source.seriesColor_;

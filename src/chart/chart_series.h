@@ -127,7 +127,8 @@ public:
     void SetRandomSeed(std::uint32_t seed);
     virtual void PrepareForGallery(bool enabled);
 
-    virtual void Assign(const TChartSeries& source);
+    // Copies settings and points; a function of the source moves over (the source is left without one).
+    virtual void Assign(TChartSeries& source);
 
     // --- settings
     bool Active() const { return active_; }

@@ -38,8 +38,9 @@ public:
 
     void push_back(T v) {
         if (blocks_.empty() || blocks_.back().size() >= kBlock) {
+            // The first block grows as it fills, so that a list of a few points stays small.
             blocks_.emplace_back();
-            blocks_.back().reserve(kBlock);
+            if (blocks_.size() > 1) blocks_.back().reserve(kBlock);
             starts_.push_back(size_);
         }
         blocks_.back().push_back(std::move(v));
