@@ -30,11 +30,6 @@ namespace fv {
 
 class TChartFunction;
 
-// The two colour values with a meaning of their own: take the automatic colour (palette or series
-// colour), and a point that is kept but not drawn, marked or shown in the legend.
-constexpr Color AutomaticColour = Color(0x80000000u);
-constexpr Color NoColour = Color(0x1FFFFFFF);
-
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 

@@ -20,18 +20,10 @@ Color PaletteColor(int index) {
     return palette[i < 0 ? i + PaletteSize : i];
 }
 
-Font DefaultChartFont() {
-    Font f;
-    f.Name = DefaultFontName;
-    f.Size = DefaultFontSize;
-    f.FontColor = ClBlack;
-    f.Style = 0;
-    return f;
-}
-
 bool IsDefaultChartFont(const Font& font) {
-    Font d = DefaultChartFont();
-    return font.Size == d.Size && font.Name == d.Name && font.FontColor == d.FontColor && font.Style == d.Style;
+    // Size, face (exactly), colour and style; the angle is not part of a font's look here.
+    return font.Size == DefaultFontSize && font.Name == DefaultFontName && font.FontColor == ClBlack &&
+           font.Style == 0;
 }
 
 namespace {

@@ -1,4 +1,4 @@
-// Small shared pieces of the chart engine: the palette, the default chart font, the chart's hand cursor,
+// Small shared pieces of the chart engine: the palette, the default chart font's test, the chart's hand cursor,
 // export file extensions, multi-line texts and number formats in the locale's separators.
 #pragma once
 
@@ -26,9 +26,9 @@ const ChartLocaleInfo& ChartLocale();
 constexpr int PaletteSize = 16;
 Color PaletteColor(int index);
 
+// The default chart font is DefaultFontName at DefaultFontSize points, black, without style.
 inline const char* const DefaultFontName = "Arial";
 constexpr int DefaultFontSize = 8;
-Font DefaultChartFont();
 bool IsDefaultChartFont(const Font& font);
 
 // The hand cursor over clickable colour swatches and list columns: cursor number 2020, "crChartHand".

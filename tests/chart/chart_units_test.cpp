@@ -18,9 +18,15 @@ TEST(ChartUnits, PaletteRepeatsEvery16) {
 }
 
 TEST(ChartUnits, DefaultFontCursorsAndExtensions) {
-    Font f = DefaultChartFont();
+    Font f;
+    f.Name = "Arial";
+    f.Size = 8;
+    f.FontColor = ClBlack;
     EXPECT_TRUE(IsDefaultChartFont(f));
     f.Name = "arial";  // exact comparison
+    EXPECT_FALSE(IsDefaultChartFont(f));
+    f.Name = "Arial";
+    f.Style = FsBold;
     EXPECT_FALSE(IsDefaultChartFont(f));
     int cursor = 0;
     EXPECT_TRUE(ChartIdentToCursor("crChartHand", cursor));
