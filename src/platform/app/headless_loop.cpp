@@ -146,13 +146,14 @@ bool HeadlessLoop::RunUntil(const std::function<bool()>& done, Millis timeoutMs)
             }
             continue;
         }
-        if (manual_) {
-            // Give the watched descriptors a moment of real time; when none stirs, the program only waits
-            // for its next timer or deadline, so time jumps there (a dead server's time-out takes no time).
+        if (manual_ && peersSilent_) {
+            // The peers are known to be silent: after a moment of real time for what is already on its
+            // way, the program only waits for its next timer or deadline, so time jumps there.
             Millis grace = until == Never ? IdleGraceMs : std::clamp<Millis>(until - Now(), 0, IdleGraceMs);
             if (!PollFds(int(grace)) && until != Never) manual_->Set(until);
             continue;
         }
+        // A peer may answer at any moment: wait in real time (PollFds moves a manual clock along with it).
         Millis wait = until == Never ? 1000 : std::clamp<Millis>(until - Now(), 0, 1000);
         PollFds(int(wait));
     }
