@@ -57,7 +57,6 @@ public:
     // Manual clock only: the test declares that every watched descriptor belongs to a scripted peer
     // that will not stir unless the test makes it, so idle waits on them may jump ahead (see above).
     void SetPeersSilent(bool silent) { peersSilent_ = silent; }
-    bool PeersSilent() const { return peersSilent_; }
     static constexpr Millis IdleGraceMs = 250;
     std::size_t PendingTasks() const { return tasks_.size(); }
     std::size_t ActiveTimers() const { return timers_.size(); }
