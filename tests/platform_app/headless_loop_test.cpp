@@ -231,6 +231,16 @@ TEST(HeadlessLoop, ASilentWatchedDescriptorDoesNotMakeALongTimeOutTakeRealTime) 
     EXPECT_TRUE(loop.RunUntil([&] { return woke; }, 90000));
 }
 
+TEST(HeadlessLoop, LookingAtWatchedDescriptorsTakesNoTimeOnTheManualClock) {
+    // ProcessPending only looks; a timer must not fall due because the machine was slow over the look.
+    HeadlessLoop loop(true);
+    Pipe pipe;
+    loop.WatchFd(pipe.Read(), FdReadable, [](unsigned) {});
+    auto realEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+    while (std::chrono::steady_clock::now() < realEnd) loop.ProcessPending();
+    EXPECT_EQ(loop.Now(), 0);
+}
+
 TEST(HeadlessLoop, AWatchReportsOnlyWhatItAsksFor) {
     HeadlessLoop loop(true);
     Pipe pipe;
