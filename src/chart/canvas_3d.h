@@ -48,9 +48,9 @@ public:
 
     virtual TColor GetBackColor() = 0;
     virtual BackMode GetBackMode() = 0;
-    virtual bool GetMonochrome() = 0;
+    virtual bool GetMonochrome() const = 0;
     virtual unsigned GetTextAlign() = 0;
-    virtual bool GetBuffered() = 0;
+    virtual bool GetBuffered() const = 0;
     virtual void SetBackColor(TColor c) = 0;
     virtual void SetBackMode(BackMode m) = 0;
     virtual void SetMonochrome(bool v) = 0;
@@ -150,9 +150,9 @@ public:
 
     TColor GetBackColor() override;
     BackMode GetBackMode() override;
-    bool GetMonochrome() override { return monochrome; }
+    bool GetMonochrome() const override { return monochrome; }
     unsigned GetTextAlign() override;
-    bool GetBuffered() override { return buffered; }
+    bool GetBuffered() const override { return buffered; }
     void SetBackColor(TColor c) override;
     void SetBackMode(BackMode m) override;
     void SetMonochrome(bool v) override;
