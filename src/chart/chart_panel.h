@@ -13,7 +13,7 @@
 #include <string>
 
 #include "chart/canvas_3d.h"
-#include "chart/chart_exceptions.h"
+#include "chart/chart_exception.h"
 #include "platform/ui/controls.h"
 
 namespace fv {
