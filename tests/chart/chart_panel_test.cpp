@@ -228,39 +228,37 @@ TEST(ChartPanel, ABevelWidthFromAFileDrawsNoMoreRingsThanThePanelHas) {
     EXPECT_EQ(rec.Calls("Polyline").size(), 250u) << "125 rings fill a 250 pixel high panel";
 }
 
-TEST(ChartPanel, BackImagesStretchTileOrCentreInsideTheirClip) {
-    auto image = std::make_shared<Bitmap>(150, 100);
-    struct Case { TChartBackImageMode mode; std::vector<std::string> want; };
-    const Case cases[] = {
-        {TChartBackImageMode::pbmStretch, {"Image (10,20) (110,70) \"150x100\""}},
-        {TChartBackImageMode::pbmCenter,
-         {"Clip (10,20) (110,20) (110,70) (10,70)", "FillRect (10,20) (110,70)", "Image (-15,-5) (135,95) \"150x100\"", "Unclip"}},
-    };
-    for (const auto& c : cases) {
-        CountingPanel p;
-        p.SetBackImage(image);
-        p.SetBackImageMode(c.mode);
-        RecordingCanvas rec;
-        p.Canvas3D().AttachCanvas(&rec);
-        p.DrawBackImage({10, 20, 110, 70});
-        EXPECT_EQ(rec.Lines(), c.want);
-    }
-    CountingPanel tiled;
-    tiled.SetBackImage(std::make_shared<Bitmap>(40, 30));
-    tiled.SetBackImageMode(TChartBackImageMode::pbmTile);
+// The calls of a back image of the given size and mode drawn into `rect`.
+std::vector<CanvasCall> BackImageCalls(int w, int h, TChartBackImageMode mode, PixelRect rect) {
+    CountingPanel p;
+    p.SetBackImage(std::make_shared<Bitmap>(w, h));
+    p.SetBackImageMode(mode);
     RecordingCanvas rec;
-    tiled.Canvas3D().AttachCanvas(&rec);
-    tiled.DrawBackImage({0, 0, 100, 50});
-    EXPECT_EQ(rec.Calls("Image").size(), 6u) << "three columns of two rows";
-    EXPECT_EQ(rec.Calls("Image").back().Points[0], (Point{80, 30}));
+    p.Canvas3D().AttachCanvas(&rec);
+    p.DrawBackImage(rect);
+    return rec.Calls();
+}
 
-    CountingPanel none;
-    none.SetBackImage(std::make_shared<Bitmap>(0, 30));
-    none.SetBackImageMode(TChartBackImageMode::pbmTile);
-    RecordingCanvas empty;
-    none.Canvas3D().AttachCanvas(&empty);
-    none.DrawBackImage({0, 0, 100, 50});
-    EXPECT_TRUE(empty.Calls().empty()) << "a picture without width is nothing to tile";
+std::vector<std::string> LinesOf(const std::vector<CanvasCall>& calls) {
+    std::vector<std::string> lines;
+    for (const auto& c : calls) lines.push_back(c.ToString());
+    return lines;
+}
+
+TEST(ChartPanel, BackImagesStretchTileOrCentreInsideTheirClip) {
+    EXPECT_EQ(LinesOf(BackImageCalls(150, 100, TChartBackImageMode::pbmStretch, {10, 20, 110, 70})),
+              (std::vector<std::string>{"Image (10,20) (110,70) \"150x100\""}));
+    EXPECT_EQ(LinesOf(BackImageCalls(150, 100, TChartBackImageMode::pbmCenter, {10, 20, 110, 70})),
+              (std::vector<std::string>{"Clip (10,20) (110,20) (110,70) (10,70)", "FillRect (10,20) (110,70)",
+                                        "Image (-15,-5) (135,95) \"150x100\"", "Unclip"}))
+        << "a larger picture is centred at negative offsets, inside the clip";
+    std::vector<CanvasCall> tiles;
+    for (const auto& c : BackImageCalls(40, 30, TChartBackImageMode::pbmTile, {0, 0, 100, 50}))
+        if (c.Op == "Image") tiles.push_back(c);
+    ASSERT_EQ(tiles.size(), 6u) << "three columns of two rows";
+    EXPECT_EQ(tiles.back().Points[0], (Point{80, 30}));
+    EXPECT_TRUE(BackImageCalls(0, 30, TChartBackImageMode::pbmTile, {0, 0, 100, 50}).empty())
+        << "a picture without width is nothing to tile";
 }
 
 TEST(ChartPanel, AHatchInTheColourOfItsBackgroundTurnsBlackOrWhite) {

@@ -55,20 +55,24 @@ void Canvas::RestoreState(const CanvasState& s) {
     if (clipChanged) ClipChanged();
 }
 
+namespace {
+
+// From one origin and extent to another, the way both directions of a mapping go.
+Point MapPoint(Point p, Point fromOrg, Size fromExt, Point toOrg, Size toExt) {
+    return {AddPixels(MulDiv(SubPixels(p.X, fromOrg.X), toExt.Width, fromExt.Width), toOrg.X),
+            AddPixels(MulDiv(SubPixels(p.Y, fromOrg.Y), toExt.Height, fromExt.Height), toOrg.Y)};
+}
+
+}  // namespace
+
 Point Canvas::ToDevice(Point p) const {
     if (mapping.IsIdentity()) return p;
-    return {AddPixels(MulDiv(SubPixels(p.X, mapping.WindowOrg.X), mapping.ViewportExt.Width, mapping.WindowExt.Width),
-                      mapping.ViewportOrg.X),
-            AddPixels(MulDiv(SubPixels(p.Y, mapping.WindowOrg.Y), mapping.ViewportExt.Height, mapping.WindowExt.Height),
-                      mapping.ViewportOrg.Y)};
+    return MapPoint(p, mapping.WindowOrg, mapping.WindowExt, mapping.ViewportOrg, mapping.ViewportExt);
 }
 
 Point Canvas::ToLogical(Point p) const {
     if (mapping.IsIdentity()) return p;
-    return {AddPixels(MulDiv(SubPixels(p.X, mapping.ViewportOrg.X), mapping.WindowExt.Width, mapping.ViewportExt.Width),
-                      mapping.WindowOrg.X),
-            AddPixels(MulDiv(SubPixels(p.Y, mapping.ViewportOrg.Y), mapping.WindowExt.Height, mapping.ViewportExt.Height),
-                      mapping.WindowOrg.Y)};
+    return MapPoint(p, mapping.ViewportOrg, mapping.ViewportExt, mapping.WindowOrg, mapping.WindowExt);
 }
 
 std::vector<Point> Canvas::DevicePoints(std::span<const Point> pts) const {
