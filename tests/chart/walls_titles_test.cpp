@@ -120,7 +120,7 @@ TEST(Titles, TheFillFollowsTheColourAndTheBrush) {
         title.Brush().SetStyle(BrushStyle::DiagCross);
         title.DrawTitle(true);
         ASSERT_EQ(f.rec.Calls("Rectangle").size(), 1u);
-        const auto& s = f.rec.Calls("Rectangle")[0].State;
+        const CanvasState s = f.rec.Calls("Rectangle")[0].State;
         EXPECT_EQ(s.CanvasBrush.Style, BrushStyle::DiagCross);
         EXPECT_EQ(s.Background, BackMode::Opaque);
         EXPECT_EQ(s.BackColor, ClYellow) << "a hatch over the title's colour";
