@@ -31,15 +31,6 @@ void TChartGradient::Assign(const TChartGradient& other) {
     if (owner) owner->Invalidate();
 }
 
-Font DefaultChartFont() {
-    Font f;
-    f.Name = "Arial";
-    f.Size = 8;
-    f.FontColor = ClBlack;
-    f.Style = 0;
-    return f;
-}
-
 TChartFontObject::TChartFontObject(TCustomChartPanel* parent) : parent(parent), font(DefaultChartFont()) {}
 
 void TChartFontObject::SetFont(const Font& f) {
@@ -48,7 +39,7 @@ void TChartFontObject::SetFont(const Font& f) {
     if (parent) parent->Invalidate();
 }
 
-bool TChartFontObject::IsFontStored() const { return !(font == DefaultChartFont()); }
+bool TChartFontObject::IsFontStored() const { return !IsDefaultChartFont(font); }
 
 // ---- TCustomChartPanel ----
 

@@ -14,6 +14,7 @@
 
 #include "chart/canvas_3d.h"
 #include "chart/chart_exception.h"
+#include "chart/chart_units.h"
 #include "platform/ui/controls.h"
 
 namespace fv {
@@ -52,9 +53,6 @@ private:
     TColor startColor = ClWhite;
     bool visible = false;
 };
-
-// "Arial", 8 points, black, no style: the font of axis labels, legend and titles unless changed.
-Font DefaultChartFont();
 
 // The base of the chart parts that own a font (titles, legend, axis titles): the font repaints the panel.
 class TChartFontObject {

@@ -28,7 +28,7 @@ void TChartTitle::SetText(std::vector<std::string> lines) {
 }
 
 bool TChartTitle::IsFontStored() const {
-    return font.Name != "Arial" || font.Size != 8 || font.FontColor != DefaultFontColor || font.Style != DefaultFontStyle;
+    return font.Name != DefaultFontName || font.Size != DefaultFontSize || font.FontColor != DefaultFontColor || font.Style != DefaultFontStyle;
 }
 
 void TChartTitle::Assign(const TChartTitle& other) {
