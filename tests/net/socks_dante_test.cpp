@@ -74,9 +74,7 @@ protected:
     DanteSettings settings;
     std::string skipReason;
     EchoServer echo;
-    // A real server answers in real time: on a busy machine dante may think longer than the manual clock's
-    // idle grace, which would let the clock jump to the wait's deadline. The waits here are real ones.
-    HeadlessLoop loop{false};
+    HeadlessLoop loop{true};
     SocketRecorder rec{loop};
 };
 
