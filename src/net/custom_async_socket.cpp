@@ -214,7 +214,8 @@ void TCustomAsyncSocket::WndProc(const TSocketMessage& msg) {
                     if (state_ == wsConnecting) return;
                     std::uint64_t serial = connectionSerial_;
                     ReceiveLoop(0);
-                    if (alive.expired() || serial != connectionSerial_) return;
+                    // A data handler that closed the socket has announced the close already.
+                    if (alive.expired() || serial != connectionSerial_ || hSocket_ != msg.Fd) return;
                     if (!closeSignalled_) {
                         closeSignalled_ = true;
                         FireSessionClosed(msg.Error);
