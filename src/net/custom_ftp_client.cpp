@@ -43,7 +43,7 @@ TCustomFtpClient::TCustomFtpClient(Component* owner, MessageLoop* loop)
     controlSocket_->OnSessionClosed = [this](Component*, int e) { ControlSessionClosed(e); };
     controlSocket_->OnDnsLookupDone = [this](Component*, int e) { ControlDnsLookupDone(e); };
     replyReader_.SetAcceptLF(options_ & ftpAcceptLF);
-    sendBuffer_.resize(1514);
+    sendBuffer_.resize(SendBlockSize);
 }
 
 TCustomFtpClient::~TCustomFtpClient() {

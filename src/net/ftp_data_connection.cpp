@@ -10,11 +10,14 @@ namespace fv {
 
 namespace {
 
-constexpr int ReceiveBlock = 2048;
-constexpr int SendBlock = 1514;
+// Data moves in blocks of 32 KB when receiving and of 16 socket buffers (16 x 1514 bytes) when sending,
+// with one progress event per block. Blocks of 2 KB and 1.5 KB cost a system call each and left the
+// client at half the throughput of other clients on a fast link.
+constexpr int ReceiveBlock = 32768;
+constexpr int SendBlock = TCustomFtpClient::SendBlockSize;
 // Blocks handed to the data socket in one go while it takes each of them whole: the socket never holds
 // more than one block beyond what the system's send buffer holds, and the loop stays responsive.
-constexpr int BlocksPerTurn = 64;
+constexpr int BlocksPerTurn = 8;
 constexpr std::size_t LocalBufferSize = 1 << 16;
 
 std::int64_t LocalFileSize(const std::string& name) {
