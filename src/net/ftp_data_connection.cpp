@@ -335,7 +335,7 @@ void TCustomFtpClient::FinalReceiveReply() {
 }
 
 void TCustomFtpClient::DataReceive(int) {
-    if (!FireProgress()) return;
+    if (!FireProgress() || doneSignalled_) return;
     char buf[ReceiveBlock];
     int n = dataSocket_->Receive(buf, ReceiveBlock);
     if (n > 0) {
@@ -530,7 +530,8 @@ void TCustomFtpClient::FinalStoreReply() {
 
 void TCustomFtpClient::SendNextBlock(int error) {
     if (!localStream_ || doneSignalled_) return;
-    if (!FireProgress()) return;
+    // A progress handler may abort the transfer or the whole client (the user's Abort during the wait).
+    if (!FireProgress() || !localStream_ || doneSignalled_) return;
     if (error != 0) {
         FireDisplay("! Error #" + std::to_string(error) + " sending data");
         LocalTransferFailure("426 Error #" + std::to_string(error) + " sending data");
@@ -538,7 +539,7 @@ void TCustomFtpClient::SendNextBlock(int error) {
     }
     if (endOfFile_ || !storAccepted_ || !dataConnected_) return;
     for (int block = 0; block < BlocksPerTurn; ++block) {
-        if (block > 0 && !FireProgress()) return;
+        if (block > 0 && (!FireProgress() || !localStream_ || doneSignalled_)) return;
         std::size_t n = std::fread(sendBuffer_.data(), 1, SendBlock, localStream_);
         if (n == 0) {
             if (std::ferror(localStream_)) {

@@ -258,6 +258,44 @@ TEST_F(FtpTransferTest, LocalFailuresFailTheTransferWhateverTheServerSays) {
     }
 }
 
+// The user's Abort while a put runs (a click handled while the call waits, or a call straight from the
+// progress handler) ends the put with 426: it never returns true for a file the server did not get.
+TEST_F(FtpTransferTest, AbortDuringARunningPutFailsThePut) {
+    for (bool fromProgress : {false, true}) {
+        SCOPED_TRACE(fromProgress ? "from the progress handler" : "from a posted click");
+        TempDir local;
+        FtpRecorder r;
+        WriteFile(local.File("up.bin"), Pattern(8000000));
+        ScriptedFtpServer srv([&](Session& s) {
+            s.Login();
+            s.Answer(s.Passive());
+            s.Command();
+            s.Send("150 Ok to send data\r\n");
+            if (!s.AcceptData()) return;
+            s.ReadData();
+            s.Send("226 Transfer complete\r\n");
+        });
+        r.Target(srv.PortText());
+        r.ftp->SetPassive(true);
+        r.ftp->SetLocalFileName(local.File("up.bin"));
+        r.ftp->SetHostFileName("up.bin");
+        ASSERT_TRUE(r.ftp->Connect());
+        bool clicked = false;
+        r.ftp->OnProgress = [&](Component*, std::int64_t count, bool&) {
+            if (clicked || count < 300000) return;
+            clicked = true;
+            if (fromProgress) r.ftp->Abort();
+            else r.loop.Post([&] { r.ftp->Abort(); });
+        };
+        EXPECT_FALSE(r.ftp->Put()) << r.Log();
+        EXPECT_EQ(r.ftp->ErrorMessage(), "426 Operation aborted.");
+        EXPECT_EQ(r.done.back(), "17 426");
+        EXPECT_FALSE(r.ftp->Connected());
+        EXPECT_EQ(r.ftp->State(), ftpStateReady);
+        r.ftp.reset();
+    }
+}
+
 // In active mode the listener takes the data connection only from the server's address; a stranger that
 // comes first is turned away and the real data still arrives.
 TEST_F(FtpTransferTest, ActiveModeRefusesStrangersOnThePortPort) {
