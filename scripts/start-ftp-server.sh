@@ -25,31 +25,12 @@ if [ -z "$action" ] || [ -z "$state" ]; then
 fi
 slow_rate=262144
 
+here=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=server-helpers.sh
+. "$here/scripts/server-helpers.sh"
+
 stop() {
-  for pidfile in "$state"/vsftpd-*.pid; do
-    [ -f "$pidfile" ] || continue
-    pid=$(cat "$pidfile" 2>/dev/null)
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-      # The server leads its own process group: its session processes go with it.
-      kill -- -"$pid" 2>/dev/null || kill "$pid" 2>/dev/null
-      for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-      kill -9 -- -"$pid" 2>/dev/null || true
-    fi
-    rm -f "$pidfile"
-  done
-}
-
-port_free() {
-  ! (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null
-}
-
-random_port() {
-  local p
-  for _ in $(seq 1 50); do
-    p=$((20000 + RANDOM % 40000))
-    if port_free "$p"; then echo "$p"; return 0; fi
-  done
-  return 1
+  stop_pidfiles "$state/vsftpd-*.pid" group
 }
 
 # Writes the configuration of one server; $5 is its rate limit in bytes a second (0 = none).

@@ -9,12 +9,6 @@ namespace fv {
 
 namespace {
 
-MessageLoop& LoopOf(Component* owner, MessageLoop* loop) {
-    if (loop) return *loop;
-    if (owner && owner->Loop()) return *owner->Loop();
-    throw std::logic_error("A socket needs a message loop: give one or an owner that has one");
-}
-
 std::string Fmt(const char* fmt, int number) {
     char out[256];
     std::snprintf(out, sizeof out, fmt, number);
@@ -29,7 +23,7 @@ constexpr unsigned DupMask = SockRead | SockWrite | SockConnect | SockClose;
 
 TCustomAsyncSocket::TCustomAsyncSocket(Component* owner, MessageLoop* loop)
     : Component(owner),
-      loop_(LoopOf(owner, loop)),
+      loop_(LoopFrom(owner, loop)),
       notifier_(loop_, [this](int fd, unsigned event, int error) {
           DispatchMessage(TSocketMessage{WmSocketNotify, event, error, fd});
       }),

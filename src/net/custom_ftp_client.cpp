@@ -8,12 +8,6 @@ namespace fv {
 
 namespace {
 
-MessageLoop& LoopOf(Component* owner, MessageLoop* loop) {
-    if (loop) return *loop;
-    if (owner && owner->Loop()) return *owner->Loop();
-    throw std::logic_error("An FTP client needs a message loop: give one or an owner that has one");
-}
-
 std::uint32_t StepBit(FtpStep step) { return 1u << unsigned(step); }
 
 // The sequencer's fixed order of steps.
@@ -33,7 +27,7 @@ std::string Verb(const std::string& cmd) {
 }  // namespace
 
 TCustomFtpClient::TCustomFtpClient(Component* owner, MessageLoop* loop)
-    : Component(owner), loop_(LoopOf(owner, loop)) {
+    : Component(owner), loop_(LoopFrom(owner, loop)) {
     controlSocket_ = new TAsyncSocket(this, &loop_);
     dataSocket_ = new TAsyncSocket(this, &loop_);
     controlSocket_->SetName("ControlSocket");

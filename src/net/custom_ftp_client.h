@@ -275,6 +275,11 @@ protected:
     void SendNextBlock(int error);
     void SendClosedHandler(int error);
     void TryToFinish();
+    // Shows a reply of a transfer step and reads its code.
+    int ShowTransferReply();
+    // The server refused or broke off the transfer: all of it is closed, the step ends with the reply's
+    // code (with a note for the log when given).
+    void TransferRefused(const char* note);
     // Records a failure of this side in a transfer and resets the data connection.
     void LocalTransferFailure(const std::string& text);
     void DataConnectFailed(int error);

@@ -7,11 +7,7 @@
 
 namespace fv {
 
-bool TFtpClient::ApplicationTerminating() const {
-    for (Component* c = Owner(); c; c = c->Owner())
-        if (auto* app = dynamic_cast<Application*>(c)) return app->Terminated();
-    return false;
-}
+bool TFtpClient::ApplicationTerminating() const { return fv::ApplicationTerminating(this); }
 
 bool TFtpClient::Synchronize(AsyncOperation op) {
     std::uint64_t before = RequestSerial();

@@ -70,6 +70,24 @@ void TCustomFtpClient::DataConnectFailed(int error) {
     EndStep(550);
 }
 
+int TCustomFtpClient::ShowTransferReply() {
+    ShowReply();
+    replyCode_ = FtpReplyCode(replyText_);
+    return replyCode_;
+}
+
+void TCustomFtpClient::TransferRefused(const char* note) {
+    NoteError(replyText_);
+    nextStep_ = nullptr;
+    dataSocket_->OnSessionClosed = nullptr;
+    CloseDataSocket();
+    CloseLocalFile();
+    if (note) FireDisplay(note);
+    resumeAt_ = 0;
+    requestError_ = replyCode_;
+    EndStep(replyCode_);
+}
+
 void TCustomFtpClient::TryToFinish() {
     bool closed = sending_ ? sendClosed_ : recvClosed_;
     if (!replyComplete_ || !closed) return;
@@ -300,38 +318,22 @@ void TCustomFtpClient::ReceiveConnected(int error) {
 }
 
 void TCustomFtpClient::FirstReceiveReply() {
-    ShowReply();
-    replyCode_ = FtpReplyCode(replyText_);
-    if (replyCode_ != 150 && replyCode_ != 125) {
-        NoteError(replyText_);
-        nextStep_ = nullptr;
-        dataSocket_->OnSessionClosed = nullptr;
-        CloseDataSocket();
-        CloseLocalFile();
-        resumeAt_ = 0;
-        requestError_ = replyCode_;
-        EndStep(replyCode_);
+    int code = ShowTransferReply();
+    if (code != 150 && code != 125) {
+        TransferRefused(nullptr);
         return;
     }
     nextStep_ = [this] { FinalReceiveReply(); };
 }
 
 void TCustomFtpClient::FinalReceiveReply() {
-    ShowReply();
-    replyCode_ = FtpReplyCode(replyText_);
-    if (replyCode_ == 125 || replyCode_ == 226 || replyCode_ == 250) {
+    int code = ShowTransferReply();
+    if (code == 125 || code == 226 || code == 250) {
         replyComplete_ = true;
         TryToFinish();
         return;
     }
-    NoteError(replyText_);
-    CloseLocalFile();
-    dataSocket_->OnSessionClosed = nullptr;
-    CloseDataSocket();
-    FireDisplay("! RETR/LIST/NLST Failed");
-    resumeAt_ = 0;
-    requestError_ = replyCode_;
-    EndStep(replyCode_);
+    TransferRefused("! RETR/LIST/NLST Failed");
 }
 
 void TCustomFtpClient::DataReceive(int) {
@@ -487,9 +489,8 @@ void TCustomFtpClient::SendAccepted(int) {
 }
 
 void TCustomFtpClient::StoreReply() {
-    ShowReply();
-    replyCode_ = FtpReplyCode(replyText_);
-    if (replyCode_ == 150 || replyCode_ == 125) {
+    int code = ShowTransferReply();
+    if (code == 150 || code == 125) {
         storAccepted_ = true;
         nextStep_ = [this] { FinalStoreReply(); };
         if (passive_) {
@@ -500,32 +501,17 @@ void TCustomFtpClient::StoreReply() {
         }
         return;
     }
-    NoteError(replyText_);
-    nextStep_ = nullptr;
-    dataSocket_->OnSessionClosed = nullptr;
-    CloseDataSocket();
-    CloseLocalFile();
-    resumeAt_ = 0;
-    requestError_ = replyCode_;
-    EndStep(replyCode_);
+    TransferRefused(nullptr);
 }
 
 void TCustomFtpClient::FinalStoreReply() {
-    ShowReply();
-    replyCode_ = FtpReplyCode(replyText_);
-    if (replyCode_ == 226 || replyCode_ == 250) {
+    int code = ShowTransferReply();
+    if (code == 226 || code == 250) {
         replyComplete_ = true;
         TryToFinish();
         return;
     }
-    NoteError(replyText_);
-    CloseLocalFile();
-    dataSocket_->OnSessionClosed = nullptr;
-    CloseDataSocket();
-    FireDisplay("! STOR Failed");
-    resumeAt_ = 0;
-    requestError_ = replyCode_;
-    EndStep(replyCode_);
+    TransferRefused("! STOR Failed");
 }
 
 void TCustomFtpClient::SendNextBlock(int error) {

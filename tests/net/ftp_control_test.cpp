@@ -5,7 +5,6 @@
 #include <chrono>
 
 #include "net/ftp_test_support.h"
-#include "net/scripted_ftp_server.h"
 
 namespace fv {
 namespace {
@@ -17,21 +16,7 @@ Millis Elapsed(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - since).count();
 }
 
-class FtpControlTest : public ::testing::Test {
-protected:
-    void Serve(ScriptedFtpServer::Script script) {
-        server = std::make_unique<ScriptedFtpServer>(std::move(script));
-        rec.Target(server->PortText());
-    }
-    void TearDown() override {
-        rec.ftp.reset();
-        server.reset();
-    }
-    TFtpClient& ftp() { return *rec.ftp; }
-
-    std::unique_ptr<ScriptedFtpServer> server;
-    FtpRecorder rec;
-};
+using FtpControlTest = ScriptedFtpTest;
 
 // Greetings as servers send them: each must connect exactly once, on its last line, or fail as it says.
 TEST_F(FtpControlTest, GreetingsConnectOnceOnTheirFinalLine) {

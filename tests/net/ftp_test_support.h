@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "net/ftp_client.h"
+#include "net/scripted_ftp_server.h"
 #include "platform/app/headless_loop.h"
 
 namespace fv::testing {
@@ -52,6 +53,24 @@ public:
     std::vector<std::string> log;
     std::vector<std::string> done;
     std::vector<std::string> sessions;
+};
+
+// A test of the client against a scripted server: the client goes before the server at the end, so the
+// server's script sees its close.
+class ScriptedFtpTest : public ::testing::Test {
+protected:
+    void Serve(ScriptedFtpServer::Script script) {
+        server = std::make_unique<ScriptedFtpServer>(std::move(script));
+        rec.Target(server->PortText());
+    }
+    void TearDown() override {
+        rec.ftp.reset();
+        server.reset();
+    }
+    TFtpClient& ftp() { return *rec.ftp; }
+
+    std::unique_ptr<ScriptedFtpServer> server;
+    FtpRecorder rec;
 };
 
 inline std::string ReadFile(const std::string& path) {

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include "net/ftp_test_support.h"
-#include "net/scripted_ftp_server.h"
 #include "support/temp_dir.h"
 
 namespace fv {
@@ -15,18 +14,8 @@ namespace {
 using namespace fv::testing;
 using Session = ScriptedFtpServer::Session;
 
-class FtpTransferTest : public ::testing::Test {
-protected:
-    void Serve(ScriptedFtpServer::Script script) {
-        server = std::make_unique<ScriptedFtpServer>(std::move(script));
-        rec.Target(server->PortText());
-    }
-    void TearDown() override {
-        rec.ftp.reset();
-        server.reset();
-    }
-    TFtpClient& ftp() { return *rec.ftp; }
-    // Connects passive or active, with the local file in the temporary folder.
+class FtpTransferTest : public ScriptedFtpTest {
+protected:    // Connects passive or active, with the local file in the temporary folder.
     void ConnectFor(bool passive, const std::string& local = "local.bin") {
         ftp().SetPassive(passive);
         ftp().SetLocalFileName(dir.File(local));
@@ -34,8 +23,6 @@ protected:
     }
 
     TempDir dir;
-    std::unique_ptr<ScriptedFtpServer> server;
-    FtpRecorder rec;
 };
 
 // The data port is read from the first group of six numbers of the 227 reply; the data connection goes
