@@ -215,6 +215,7 @@ void TFolivexForm::BuildImagePanel() {
 
     TheImage = Add<Image>(ImagePanel, "TheImage", (SideWidth - 140) / 2, 6, 140, 105);
     TheImage->SetStretch(true);
+    TheImage->Proportional = true;  // scaled to the box, a picture keeps its shape
     TheImage->SetHint(ImageHint);
 
     std::array<RadioButton*, 4> radios{};
@@ -328,16 +329,17 @@ void TFolivexForm::NumberTabStops() {
 
 void TFolivexForm::EnableBuiltCommands() {
     // A command whose work is not built yet is disabled rather than left to do nothing; set Built as the
-    // work lands. Built now: leaving the program from either "Exit Folivex" entry, the resort, the database
-    // setup dialog, the FTP settings and the record images, the publishing settings dialogs, the shopping-cart
-    // setup, the browser (published pages, help and the two web sites) and publishing.
+    // work lands. Built now: leaving the program from either "Exit Folivex" entry, saving the database, the
+    // resort, the database setup dialog, the FTP settings and the record images, the publishing settings
+    // dialogs, the shopping-cart setup, the browser (published pages, help and the two web sites) and
+    // publishing.
     struct MenuCommand {
         MenuItem* Item;
         bool Built;
     };
     const MenuCommand menu[] = {
         {Open1, true},
-        {Sort1, false},
+        {Sort1, true},
         {Exit1, true},
         {ReSort1, true},
         {Publishonlymodifiedrecords1, true},
@@ -363,7 +365,7 @@ void TFolivexForm::EnableBuiltCommands() {
     };
     const ButtonCommand buttons[] = {
         {OpenButton, true},
-        {SaveIt, false},
+        {SaveIt, true},
         {PublishItButton, true},
         {ViewItButton, true},
         {UploadItButton, false},

@@ -22,9 +22,9 @@ std::string LinkTarget(std::string_view value);
 std::string LinkDisplayText(std::string_view value);
 
 // The text as it may stand between the double quotes of a JavaScript string inside a script element:
-// a backslash is doubled and a double quote gets a backslash before it (the Part's two rules; ordinary
-// text comes out byte for byte), and further CR becomes \r, LF becomes \n and "</" becomes "<\/", so that
-// no text can end the string, the line or the script element.
+// a backslash is doubled and a double quote gets a backslash before it (the two rules every published
+// script string has always followed; ordinary text comes out byte for byte), and further CR becomes \r,
+// LF becomes \n and "</" becomes "<\/", so that no text can end the string, the line or the script element.
 std::string EscapeForScript(std::string_view text);
 // The same for a text string.
 inline std::string EscapeTextForScript(const std::string& text) { return EscapeForScript(text); }
@@ -36,6 +36,11 @@ std::string StyleCloseTags(std::string_view style);
 
 // Every space character as "&nbsp;".
 std::string SpacesToNbsp(std::string_view text);
+
+// A plain text (words the user typed, such as a language text, not HTML) as the value of a double-quoted
+// HTML attribute: "&", the double quote, "<" and ">" become character references, so that a quote in the
+// text cannot end the attribute and the browser shows the text exactly as typed.
+std::string EscapeForAttribute(std::string_view text);
 
 // The name of the image link file that stands for a published image: the last as many characters as the
 // extension has are replaced by "img" ("qlx3_7_1.gif" with "gif" gives "qlx3_7_1.img").

@@ -14,7 +14,7 @@ protected:
     void SetUp() override {
         ProgramFixture::SetUp();
         ASSERT_TRUE(Start());
-        program->ReadingConfig = 0;
+        loop.AdvanceBy(5000);  // past the splash and the first load, of no database, as a first use starts
         Messages().ClearLog();
     }
     TImportWizardForm& W() { return *program->ImportWizardForm; }

@@ -1,4 +1,4 @@
-// The helpers of the page writers, as tables against the Part's examples and edge cases: link values,
+// The helpers of the page writers, as tables of examples and edge cases: link values,
 // script escaping, style tags, non-breaking spaces, published files and image link files, and the mark
 // that sends every record to the next publish.
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ struct EscapeCase {
 
 TEST(EscapeForScriptTest, QuotesBackslashesLineBreaksAndClosingTags) {
     const std::vector<EscapeCase> cases = {
-        // The Part's two rules; ordinary text byte for byte.
+        // A backslash doubled, a quote escaped; ordinary text byte for byte.
         {"", ""},
         {"Plain text, 100% <b>bold</b>'s", "Plain text, 100% <b>bold<\\/b>'s"},
         {"a\\\"b", "a\\\\\\\"b"},  // a, backslash, quote, b: six characters out
@@ -151,6 +151,22 @@ TEST(SpacesToNbspTest, EverySpaceAndNothingElse) {
     EXPECT_EQ(SpacesToNbsp("a\tb"), "a\tb");
     const std::string words(600, ' ');
     EXPECT_EQ(SpacesToNbsp(words).size(), 3600u) << "no 499-character limit";
+}
+
+TEST(EscapeForAttributeTest, TheFourMarkupCharactersBecomeReferencesAndNothingElseChanges) {
+    struct Case {
+        const char* text;
+        const char* attribute;
+        const char* why;
+    } cases[] = {
+        {"He said \"hi\"", "He said &quot;hi&quot;", "a quote would end the attribute"},
+        {"Fish & Chips", "Fish &amp; Chips", "an ampersand would start a reference"},
+        {"&quot;", "&amp;quot;", "a typed reference is shown as typed, not read"},
+        {"<b>bold</b>", "&lt;b&gt;bold&lt;/b&gt;", "a plain text holds no tags"},
+        {"it's Caf\xc3\xa9 \\ 100%", "it's Caf\xc3\xa9 \\ 100%", "everything else stays byte for byte"},
+        {"", "", "an empty text stays empty"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EscapeForAttribute(c.text), c.attribute) << c.why;
 }
 
 TEST(ImageLinkFileNameTest, TheExtensionIsReplacedByImg) {
