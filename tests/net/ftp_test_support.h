@@ -20,7 +20,10 @@ class FtpRecorder {
 public:
     // Real time: a server on the far side of a socket answers in its own time, and a time-out is a
     // time-out of the wall clock.
-    FtpRecorder() : ftp(std::make_unique<TFtpClient>(nullptr, &loop)) {
+    FtpRecorder() { Renew(); }
+    // A new client in place of the old one, with the same handlers.
+    void Renew() {
+        ftp = std::make_unique<TFtpClient>(nullptr, &loop);
         ftp->OnDisplay = [this](Component*, std::string& m) { log.push_back(m); };
         ftp->OnRequestDone = [this](Component*, TFtpRequest rq, int e) {
             done.push_back(std::to_string(int(rq)) + " " + std::to_string(e));

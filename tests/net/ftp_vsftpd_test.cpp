@@ -100,9 +100,7 @@ TEST_F(VsftpdTest, TransfersActiveAndPassive) {
     NEED(port, ftpSettings, "FOLIVEX_FTP_PORT", "vsftpd");
     for (bool passive : {false, true}) {
         SCOPED_TRACE(passive ? "passive" : "active");
-        FtpRecorder fresh;
-        std::swap(rec.ftp, fresh.ftp);
-        rec.ftp->OnDisplay = [this](Component*, std::string& m) { rec.log.push_back(m); };
+        rec.Renew();
         Login(port, passive);
         const std::string payload = Pattern(3 * 1000 * 1000 + 17);
         WriteFile(dir.File("site.bin"), payload);
@@ -194,9 +192,7 @@ TEST_F(VsftpdTest, ThroughSocksProxies) {
                          socksSettings.Get("FOLIVEX_SOCKS_USER"), socksSettings.Get("FOLIVEX_SOCKS_PASSWORD")});
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(int(c.type)) + " via port " + c.proxyPort);
-        FtpRecorder fresh;
-        std::swap(rec.ftp, fresh.ftp);
-        rec.ftp->OnDisplay = [this](Component*, std::string& m) { rec.log.push_back(m); };
+        rec.Renew();
         // The local port of every connection, to find it in the proxy's log.
         std::vector<int> localPorts;
         for (TAsyncSocket* s : {ftp().ControlSocket(), ftp().DataSocket()}) {
