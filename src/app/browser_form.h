@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "app/program_form.h"
 #include "platform/ui/file_controls.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -1,7 +1,7 @@
 // The category list dialog: one category per line, and the renaming of a category in every record.
 #pragma once
 
-#include "app/program_form.h"
+#include "program/program_form.h"
 
 namespace fv {
 

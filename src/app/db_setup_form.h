@@ -2,8 +2,8 @@
 // ODBC import, and the database's default image directory. Its directory list is the database directory.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/ui/file_controls.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -1,7 +1,7 @@
 // The window "Full Image": a record picture at its own size, closed with its OK button.
 #pragma once
 
-#include "app/program_form.h"
+#include "program/program_form.h"
 
 namespace fv {
 

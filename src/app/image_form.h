@@ -2,8 +2,8 @@
 // picture. Results: 1 a file was chosen, 2 cancelled, 5 "Clear Image".
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/ui/file_controls.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -1,8 +1,8 @@
 // The splash window: shown for four seconds at start, then it hands over to the main window.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/ui/timer.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -1,7 +1,7 @@
 // The small search dialog: the text to look for in one field of the following records.
 #pragma once
 
-#include "app/program_form.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -3,7 +3,7 @@
 // the window already keeps the choices and sizes the database's files remember.
 #pragma once
 
-#include "app/program_form.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -3,9 +3,9 @@
 // imported rows become. The load reads the query and the grid through this form.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/db/odbc.h"
 #include "platform/ui/grid.h"
+#include "program/program_form.h"
 
 namespace fv {
 

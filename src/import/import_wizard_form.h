@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/program_form.h"
+#include "program/program_form.h"
 #include "records/text_stream.h"
 
 namespace fv {

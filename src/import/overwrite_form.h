@@ -2,7 +2,7 @@
 // written over the imported file or under a new database name.
 #pragma once
 
-#include "app/program_form.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -4,8 +4,8 @@
 // (LoadFont, RunDialog, TakeFont: the editing protocol).
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/gfx/font.h"
+#include "program/program_form.h"
 
 namespace fv {
 

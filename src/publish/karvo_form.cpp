@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "app/folivex_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/web_sites.h"
 
@@ -108,7 +107,7 @@ void TKarvoForm::ExtractClick(Component*) {
 
 void TKarvoForm::HelpButtonClick(Component* sender) {
     P.ViewTarget = "#shopping";
-    P.FolivexForm->ViewButtonClick(sender);
+    P.Main->ShowInBrowser(sender);
 }
 
 void TKarvoForm::BitBtn1Click(Component*) {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/program_form.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "app/program_form.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -5,6 +5,7 @@
 #include <regex>
 #include <set>
 
+#include "publish/publish_progress_form.h"
 #include "publish/publisher.h"
 #include "publish_fixture.h"
 #include "records/state_files.h"

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "publish/lang_form.h"
+#include "publish/publish_progress_form.h"
 #include "publish/search_pages.h"
 #include "publish_fixture.h"
 

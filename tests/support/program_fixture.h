@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "app/program.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
 #include "platform/app/headless_loop.h"
 #include "platform/fs/files.h"
+#include "program/program.h"
 #include "support/temp_dir.h"
 
 namespace fv::testing {

@@ -15,12 +15,12 @@
 
 #include "app/folivex_form.h"
 #include "app/intro_form.h"
-#include "app/program.h"
 #include "app/progress_forms.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
 #include "platform/ui/controls.h"
+#include "program/program.h"
 #include "support/temp_dir.h"
 #include "view/qt_loop.h"
 #include "view/qt_view.h"

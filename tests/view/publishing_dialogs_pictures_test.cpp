@@ -19,11 +19,11 @@
 
 #include "app/browser_form.h"
 #include "app/folivex_form.h"
-#include "app/program.h"
 #include "app/progress_forms.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
+#include "program/program.h"
 #include "publish/font_form.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"

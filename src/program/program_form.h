@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/program.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
+#include "program/program.h"
 
 namespace fv {
 
