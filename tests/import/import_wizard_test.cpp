@@ -4,16 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "import/import_wizard_form.h"
-#include "support/program_fixture.h"
+#include "support/hub_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class ImportWizardTest : public ProgramFixture {
+class ImportWizardTest : public HubFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
+        HubFixture::SetUp();
+        Create(program->ImportWizardForm);
         program->ReadingConfig = 0;
         Messages().ClearLog();
     }
