@@ -9,6 +9,7 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/timer.h"
 #include "program/program_form.h"
+#include "program/republish_file.h"
 #include "records/import_fill.h"
 #include "records/state_files.h"
 
@@ -134,9 +135,8 @@ public:
     void RadioButton4Click(Component* sender) { ShowImage(4); }
     // "Record (n) of (m)".
     void ShowRecordCaption();
-    // Writes the republish-flag file, in the database folder unless told to stay where it is; false (after
-    // the message) when it could not be written.
-    bool WriteRepublishFile(bool stayInCurrentDirectory) override;
+    // Writes the republish-flag file (program/republish_file.h).
+    bool WriteRepublishFile(bool stayInCurrentDirectory) { return fv::WriteRepublishFile(P, stayInCurrentDirectory); }
     // Saves the database's files; true only when every one of them was written.
     bool SaveDatabase() override;
 

@@ -37,9 +37,6 @@ public:
 
     // Shows the page named by the program's ViewTarget (the published site or a help page) in the browser.
     virtual void ShowInBrowser(Component* sender) = 0;
-    // Writes the republish-flag file, in the database folder unless told to stay where it is; false (after
-    // the message) when it could not be written.
-    virtual bool WriteRepublishFile(bool stayInCurrentDirectory) = 0;
     // Saves the database's files; true only when every one of them was written.
     virtual bool SaveDatabase() = 0;
     // Sorts the records by the window's sort order; false when it refused.

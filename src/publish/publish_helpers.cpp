@@ -4,6 +4,7 @@
 #include "platform/fs/files.h"
 #include "platform/ui/control.h"
 #include "program/program.h"
+#include "program/republish_file.h"
 #include "publish/publish_setup_form.h"
 
 namespace fv {
@@ -95,7 +96,7 @@ bool PublishImageFile(Program& p, const std::string& source, const std::string& 
 void MarkAllForRepublish(Program& p) {
     if (p.IsLoading) return;
     for (int i = 0; i < p.RecordCount; ++i) p.RecordTable[std::size_t(i)].NeedsPublishing = 1;
-    if (p.Main) p.Main->WriteRepublishFile(false);
+    WriteRepublishFile(p);
     p.RepublishAll = 1;
 }
 

@@ -12,6 +12,7 @@
 
 #include "platform/fs/files.h"
 #include "program/program.h"
+#include "program/republish_file.h"
 #include "publish/karvo_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/publish_message_form.h"
@@ -240,7 +241,7 @@ void Publisher::EndRun() {
     if (P.PublishCancelled) return Cancelled();
     ReturnToDatabaseDirectory(P);
     for (int r = 0; r < P.RecordCount; ++r) P.RecordTable[std::size_t(r)].NeedsPublishing = 0;
-    main_.WriteRepublishFile(false);
+    WriteRepublishFile(P);
     progress_.PublishProgressBar->Repaint();
     progress_.Hide();
     P.DatabaseModified = 0;

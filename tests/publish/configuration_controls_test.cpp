@@ -7,15 +7,14 @@
 
 #include "platform/ui/file_controls.h"
 #include "records/configuration.h"
-#include "support/program_fixture.h"
+#include "publish_forms_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-using ConfigurationControlsTest = ProgramFixture;
+using ConfigurationControlsTest = PublishFormsFixture;
 
 TEST_F(ConfigurationControlsTest, EveryItemOfThePublishingDialogsNamesAControlOfItsKind) {
-    ASSERT_TRUE(Start());
     const std::set<std::string> ours = {"PublishSetupForm", "LangForm", "SearchSetup", "HTMLForm", "KarvoForm"};
     int found = 0;
     for (const ConfigItem& item : ConfigurationItems()) {

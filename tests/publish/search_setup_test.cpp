@@ -3,16 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "publish/search_setup_form.h"
-#include "support/program_fixture.h"
+#include "publish_forms_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class SearchSetupTest : public ProgramFixture {
+class SearchSetupTest : public PublishFormsFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
+        PublishFormsFixture::SetUp();
         program->RecordCount = 1;
     }
     TSearchSetup& F() { return *program->SearchSetup; }

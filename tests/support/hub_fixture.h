@@ -58,7 +58,6 @@ public:
     std::time_t PublishTime() const override { return Clock; }
     void SetPublishing(bool publishing) override { Publishing = publishing; }
     void ShowInBrowser(Component*) override { BrowserPages.push_back(program_ ? program_->ViewTarget : ""); }
-    bool WriteRepublishFile(bool) override { return ++RepublishFileWrites, true; }
     bool SaveDatabase() override { return ++Saves, SaveSucceeds; }
     bool SortDatabase(Component*) override { return ++Sorts, true; }
 
@@ -75,7 +74,6 @@ public:
     bool Publishing = false;
     bool SaveSucceeds = true;
     std::vector<std::string> BrowserPages;  // the program's ViewTarget at each call
-    int RepublishFileWrites = 0;
     int Saves = 0;
     int Sorts = 0;
 
