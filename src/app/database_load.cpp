@@ -100,9 +100,10 @@ void TFolivexForm::EndLoad() {
 void TFolivexForm::LoadDatabase(Component* sender) {
     Application& app = P.App;
     InitialLoadTimer->SetEnabled(false);
-    // What a cancelled import must put back.
+    // What a cancelled import or an append must put back. The database folder is the one from before the
+    // database setup dialog: the dialog's directory list has already moved to the import file's folder.
     const std::string oldPublishDirectory = P.PublishDirectory;
-    const std::string oldDatabaseDirectory = P.DatabaseDirectory;
+    const std::uint8_t oldModified = P.DatabaseModified;
     P.PublishDirectory = "none";
     P.ImportPending = 0;
     P.IsLoading = 1;
@@ -168,15 +169,16 @@ void TFolivexForm::LoadDatabase(Component* sender) {
                 int result = wizard.ShowModal();
                 wizard.ImportFile = nullptr;
                 if (result == MrCancel) {
-                    // Nothing was read: the open database, its names and its folders stay as they were, so
-                    // that a save cannot overwrite the file that was offered for import.
+                    // Nothing was read: the open database, its names, its folders and its unsaved state stay
+                    // as they were, so that a save cannot overwrite the file that was offered for import and
+                    // leaving still offers to save what was changed before.
                     P.DatabaseFileName = P.SavedDatabaseFileName;
                     P.ConfigFileName = P.SavedConfigFileName;
                     P.ChartFileName = P.SavedChartFileName;
                     P.PublishDirectory = oldPublishDirectory;
-                    P.DatabaseDirectory = oldDatabaseDirectory;
-                    P.DBSetupForm->SetDatabaseDirectory(oldDatabaseDirectory);
-                    ChangeDirectory(oldDatabaseDirectory);
+                    P.DatabaseModified = oldModified;
+                    RestoreDatabaseDirectory();
+                    ReturnToDatabaseDirectory(P);
                     P.OdbcImport = 0;
                     EndLoad();
                     return;
@@ -224,7 +226,8 @@ void TFolivexForm::LoadDatabase(Component* sender) {
         P.ImportDelimiter = importSource && !P.OdbcImport ? mapping.Delimiter : TabDelimiter;
         TextStream* rows = foreign ? &*foreign : file ? &*file : nullptr;
         std::optional<RecordTextReader> reader;
-        if (rows) reader.emplace(*rows, P.ImportDelimiter);
+        // A foreign file's quoted values may hold the delimiter; our own file keeps its plain rule.
+        if (rows) reader.emplace(*rows, P.ImportDelimiter, foreign ? QuotedValues::Protected : QuotedValues::Dropped);
         if (P.OdbcImport) P.DBForm->Query.First();
         const int progressOf = std::max(1, std::min(expected, room));
         int read = 0;
@@ -277,15 +280,19 @@ void TFolivexForm::LoadDatabase(Component* sender) {
         }
         P.CurrentRecord = P.RecordCount > 0 ? 1 : 0;
         if (append) {
+            // The rows went into the open database: it keeps its names, its folder and its settings as they
+            // are in memory (also those not saved yet), so its configuration is neither read again nor reset.
             P.DatabaseFileName = P.SavedDatabaseFileName;
             P.ConfigFileName = P.SavedConfigFileName;
             P.ChartFileName = P.SavedChartFileName;
-            P.DatabaseDirectory = oldDatabaseDirectory;
-            P.DBSetupForm->SetDatabaseDirectory(oldDatabaseDirectory);
+            P.PublishDirectory = oldPublishDirectory;
+            RestoreDatabaseDirectory();
             P.ImportPending = 0;
         }
         ReturnToDatabaseDirectory(P);
-        if (auto config = TextStream::Open(P.ConfigFileName)) {
+        if (append) {
+            configRead = true;
+        } else if (auto config = TextStream::Open(P.ConfigFileName)) {
             P.ReadingConfig = 1;
             ReadConfiguration(app, P, *config, importSource);
             configRead = true;
@@ -297,6 +304,9 @@ void TFolivexForm::LoadDatabase(Component* sender) {
         InitialiseFontStructure(P);
         InitialiseForEmptyConfig(sender);
     }
+    // The flag stands for the reading of a configuration only; left set after a load that read none (the
+    // empty start), it would keep the import wizard's preview blank on the first import.
+    P.ReadingConfig = 0;
     ReturnToDatabaseDirectory(P);
     ShowRecordCaption();
     CurrentDatabase->SetText(P.DatabaseFileName);

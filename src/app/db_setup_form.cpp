@@ -98,6 +98,7 @@ TDBSetupForm::TDBSetupForm(Component* owner, Program& program) : ProgramForm(own
     ImageFileListBox->SetDirectory(ImageDirListBox->Directory());
     // The directory list is the database directory; both start in the folder the program starts in.
     P.DatabaseDirectory = DirectoryListBox->Directory();
+    P.SavedDatabaseDirectory = P.DatabaseDirectory;
     P.DatabaseImageDirectory = ImageDirListBox->Directory();
 
     DirectoryListBox->OnChange = [this](Component*) { P.DatabaseDirectory = DirectoryListBox->Directory(); };

@@ -329,16 +329,17 @@ void TFolivexForm::NumberTabStops() {
 
 void TFolivexForm::EnableBuiltCommands() {
     // A command whose work is not built yet is disabled rather than left to do nothing; set Built as the
-    // work lands. Built now: leaving the program from either "Exit Folivex" entry, the resort, the database
-    // setup dialog, the FTP settings and the record images, the publishing settings dialogs, the shopping-cart
-    // setup, the browser (published pages, help and the two web sites) and publishing.
+    // work lands. Built now: leaving the program from either "Exit Folivex" entry, saving the database, the
+    // resort, the database setup dialog, the FTP settings and the record images, the publishing settings
+    // dialogs, the shopping-cart setup, the browser (published pages, help and the two web sites) and
+    // publishing.
     struct MenuCommand {
         MenuItem* Item;
         bool Built;
     };
     const MenuCommand menu[] = {
         {Open1, true},
-        {Sort1, false},
+        {Sort1, true},
         {Exit1, true},
         {ReSort1, true},
         {Publishonlymodifiedrecords1, true},
@@ -364,7 +365,7 @@ void TFolivexForm::EnableBuiltCommands() {
     };
     const ButtonCommand buttons[] = {
         {OpenButton, true},
-        {SaveIt, false},
+        {SaveIt, true},
         {PublishItButton, true},
         {ViewItButton, true},
         {UploadItButton, false},

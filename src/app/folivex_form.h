@@ -189,6 +189,8 @@ public:
     // Loads the database the setup dialog chose (DatabaseFileName in DatabaseDirectory, an import, or an
     // empty new database); the one place the setup dialog's OK result leads to.
     void ReloadDatabase();
+    // Makes the folder the open database had before the database setup dialog the database folder again.
+    void RestoreDatabaseDirectory();
 
     // The publication fonts of the fields, the labels and the memo: the swatches' double clicks.
     void Colour1DblClick(Component* sender);

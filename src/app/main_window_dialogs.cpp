@@ -42,9 +42,14 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
     }
     setup.ImageDirListBox->SetDirectory(setup.ImageDirListBox->Directory());
 
+    // The dialog's directory list is the database folder while the user browses: what it was is kept
+    // for when no other database is opened after all.
+    P.SavedDatabaseDirectory = P.DatabaseDirectory;
+
     P.App.Beep(BeepKind::Default);
     const int result = setup.ShowModal();
     Repaint();
+    if (result != MrOk) RestoreDatabaseDirectory();
     // Browsing the image directories moved the current directory.
     ReturnToDatabaseDirectory(P);
     if (result == MrOk) {
@@ -54,6 +59,10 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
 }
 
 void TFolivexForm::ReloadDatabase() { LoadDatabase(this); }
+
+void TFolivexForm::RestoreDatabaseDirectory() {
+    if (!P.DBSetupForm->SetDatabaseDirectory(P.SavedDatabaseDirectory)) P.DatabaseDirectory = P.SavedDatabaseDirectory;
+}
 
 
 void TFolivexForm::FTPWebServersettings1Click(Component*) {

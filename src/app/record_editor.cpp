@@ -126,7 +126,8 @@ void TFolivexForm::SaveButtonClick(Component*) {
     DatabaseRecord& r = P.RecordTable[n];
     for (int f = 0; f < FieldCount; ++f) r.Field[std::size_t(f)] = CleanSlotText(DBEdit[std::size_t(f)]->Text());
     for (int k = 0; k < ImageCount; ++k) r.Image[std::size_t(k)] = CleanSlotText(P.EditImagePaths[std::size_t(k)]);
-    r.Memo = Utf8Truncate(ScrollBox->Text(), MaxMemoLength);
+    // The memo spans several pieces of the line: it keeps its line breaks, and is stored as it reads back.
+    r.Memo = CleanMemoText(ScrollBox->Text());
     r.Category = CleanSlotText(category);
     SetBrowseState(true);
     r.NeedsPublishing = 1;

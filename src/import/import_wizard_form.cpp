@@ -296,7 +296,8 @@ void TImportWizardForm::RefreshFromFile(int categoryColumn, bool skipCategory) {
     if (!ImportFile) return;
     TextStream& file = *ImportFile;
     file.Rewind();
-    RecordTextReader reader(file, delimiterCode_);
+    // The file is foreign: its quoted values are read as the import will read them.
+    RecordTextReader reader(file, delimiterCode_, QuotedValues::Protected);
     for (int r = 0; r < PreviewRows && !file.Eof() && file.Position() < file.Size(); ++r) {
         int cell = 0;
         bool lineEnded = false;

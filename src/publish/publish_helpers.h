@@ -22,9 +22,9 @@ std::string LinkTarget(std::string_view value);
 std::string LinkDisplayText(std::string_view value);
 
 // The text as it may stand between the double quotes of a JavaScript string inside a script element:
-// a backslash is doubled and a double quote gets a backslash before it (the Part's two rules; ordinary
-// text comes out byte for byte), and further CR becomes \r, LF becomes \n and "</" becomes "<\/", so that
-// no text can end the string, the line or the script element.
+// a backslash is doubled and a double quote gets a backslash before it (the two rules every published
+// script string has always followed; ordinary text comes out byte for byte), and further CR becomes \r,
+// LF becomes \n and "</" becomes "<\/", so that no text can end the string, the line or the script element.
 std::string EscapeForScript(std::string_view text);
 // The same for a text string.
 inline std::string EscapeTextForScript(const std::string& text) { return EscapeForScript(text); }

@@ -95,6 +95,9 @@ struct DatabaseState {
     std::string SavedDatabaseFileName = "folivex.db";
     std::string SavedConfigFileName = "folivex.cfg";
     std::string SavedChartFileName = "folivex.cht";
+    // The open database's folder as it was before the database setup dialog let the user browse away from
+    // it: a cancelled import, or an append to the open database, goes back to it.
+    std::string SavedDatabaseDirectory;
 
     // Publication fonts, built empty.
     PublishFont LabelFont;

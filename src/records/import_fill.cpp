@@ -18,8 +18,13 @@ void ImageSlots::Add(const std::string& value) {
 
 void ImageSlots::Finish() {
     for (const std::string& path : pending_) {
-        if (used_ < ImageCount) rec_.Image[std::size_t(used_++)] = path;
-        else rec_.Memo += "Bad Image File:" + path + "\r\n";
+        if (used_ < ImageCount) {
+            rec_.Image[std::size_t(used_++)] = path;
+            continue;
+        }
+        // A line of its own, also after a memo whose last line has no line break.
+        if (!rec_.Memo.empty() && rec_.Memo.back() != '\n') rec_.Memo += "\r\n";
+        rec_.Memo += "Bad Image File:" + path + "\r\n";
     }
     pending_.clear();
 }
@@ -35,7 +40,8 @@ bool ReadOwnRecord(RecordTextReader& reader, DatabaseRecord& rec, std::vector<st
         std::string& into = column == 1 ? rec.Category : column <= 21 ? rec.Field[std::size_t(column - 2)] : value;
         const bool rowEnded = reader.ReadField(into, column > 25 ? std::size_t(MaxMemoLength + 1) : MaxSlotLength);
         if (column > 21 && column <= 25) images.Add(value);
-        else if (column > 25 && !value.empty()) rec.Memo.append(value).append("\r\n");
+        else if (column > 26) rec.Memo.append("\r\n").append(value);  // the memo's next line
+        else if (column == 26) rec.Memo = value;
         if (rowEnded) break;
     }
     if (reader.EndOfRecord) s.Get();  // the LF after the CR
@@ -65,6 +71,14 @@ ImportRoutes::ImportRoutes(const ImportMapping& m) {
 }
 
 namespace {
+
+// The category, fields and image paths of an imported row as the record editor stores typed texts; the
+// memo keeps its lines (the file stores them).
+void CleanImportedSlots(DatabaseRecord& rec) {
+    CleanSlotInPlace(rec.Category);
+    for (std::string& field : rec.Field) CleanSlotInPlace(field);
+    for (std::string& image : rec.Image) CleanSlotInPlace(image);
+}
 
 // Routes one value of a mapped column: a field, an image, the memo, or nowhere.
 void Route(const ImportRoutes& routes, int mapped, const std::string& value, DatabaseRecord& rec,
@@ -117,6 +131,10 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, const Impo
         lineEnded = reader.ReadField(value, std::size_t(MaxMemoLength + 1));
         if (extras && !value.empty()) rec.Memo.append(value).append("\r\n");
     }
+    // Imported values are stored as the record editor stores typed ones: a TAB or a line break inside a
+    // value would break the line of the database file and shift every later column at the next load.
+    images.Finish();
+    CleanImportedSlots(rec);
     if (reader.EndOfRecord) s.Get();
     return true;
 }
@@ -137,6 +155,8 @@ void FillFromValues(const std::vector<std::string>& values, const ImportMapping&
     }
     for (; k < values.size(); ++k)
         if (!values[k].empty()) rec.Memo.append(values[k]).append("\r\n");
+    images.Finish();
+    CleanImportedSlots(rec);
 }
 
 std::string NormaliseLineEnds(const std::string& bytes) {

@@ -40,20 +40,7 @@ void DatabaseTextTo(const DatabaseState& db, const std::function<void(std::strin
         for (const std::string& img : r.Image) slot(img);
         if (!r.Memo.empty()) {
             out += '"';
-            const std::string& m = r.Memo;
-            for (std::size_t k = 0; k < m.size();) {
-                std::size_t special = k;
-                while (special < m.size() && m[special] != '\t' && m[special] != '\r') ++special;
-                out.append(m, k, special - k);
-                if (special == m.size()) break;
-                if (m[special] == '\t') {
-                    out += ' ';
-                    k = special + 1;
-                } else {
-                    out += '\t';
-                    k = special + 2;  // a CR and the LF of its line break
-                }
-            }
+            AppendMemoSlotText(out, r.Memo);
             out += '"';
         }
         out += "\r\n";
@@ -98,8 +85,10 @@ int RecordTextReader::ReadText(std::string& field, std::size_t maxChars) {
     const char delimiter = static_cast<char>(delimiter_);
     auto ends = [delimiter](char c) { return c == delimiter || c == '\r'; };
     std::size_t p = s_.Position();
-    // The common field of the program's own file, "text" and its ending byte, in one step.
-    if (p < n && d[p] == '"') {
+    if (protectQuoted_ && p < n && d[p] == '"') {
+        if (const int ending = ReadQuotedPart(field, maxChars, p)) return ending;
+    } else if (p < n && d[p] == '"') {
+        // The common field of the program's own file, "text" and its ending byte, in one step.
         const std::size_t q = FirstOfThree(d, p + 1, n, delimiter, '\r', '"');
         if (q + 1 < n && d[q] == '"' && ends(d[q + 1])) {
             field.assign(d + p + 1, std::min(q - p - 1, maxChars));
@@ -122,6 +111,35 @@ int RecordTextReader::ReadText(std::string& field, std::size_t maxChars) {
             return static_cast<unsigned char>(d[q]);
         }
         p = q + 1;  // a double quote, dropped
+    }
+}
+
+int RecordTextReader::ReadQuotedPart(std::string& field, std::size_t maxChars, std::size_t& p) {
+    const std::string& b = s_.Bytes();
+    const char* d = b.data();
+    const std::size_t n = b.size();
+    auto keep = [&](const char* from, std::size_t count) {
+        if (field.size() < maxChars) field.append(from, std::min(count, maxChars - field.size()));
+    };
+    for (std::size_t i = p + 1;;) {
+        const std::size_t q = FirstOfThree(d, i, n, '"', '\r', '"');
+        keep(d + i, q - i);
+        if (q == n) {
+            s_.SetPosition(n);
+            s_.MarkEof();
+            return -1;
+        }
+        if (d[q] == '\r') {
+            s_.SetPosition(q + 1);
+            return CR;
+        }
+        if (q + 1 < n && d[q + 1] == '"') {
+            keep(d + q, 1);  // "" is one double quote
+            i = q + 2;
+            continue;
+        }
+        p = q + 1;  // after the closing quote; the rest of the value is read as usual
+        return 0;
     }
 }
 
@@ -159,21 +177,6 @@ bool ReadCountLine(TextStream& s, std::int32_t& count) {
     // "0" is an empty database of the program's own, so that deleting the last record and saving sticks.
     count = std::int32_t(value);
     return true;
-}
-
-void ReadRecordLine(RecordTextReader& reader, DatabaseRecord& rec) {
-    reader.ReadField(rec.Category);
-    for (std::string& f : rec.Field) reader.ReadField(f);
-    for (std::string& img : rec.Image) reader.ReadField(img);
-    rec.Memo.clear();
-    TextStream& s = reader.Stream();
-    std::string piece;
-    while (!reader.EndOfRecord && !s.Eof()) {
-        // A piece that runs into the end of the stream is not a finished piece.
-        if (reader.ReadField(piece, MaxMemoLength + 1) && !reader.EndOfRecord) break;
-        if (!piece.empty()) rec.Memo.append(piece).append("\r\n");
-    }
-    if (reader.EndOfRecord) s.Get();  // the LF after the CR
 }
 
 int CountLines(TextStream& s) {
@@ -239,6 +242,53 @@ std::string StripQuotes(const std::string& text) {
     for (char c : text)
         if (c != '"') out += c;
     return out;
+}
+
+void AppendMemoSlotText(std::string& out, const std::string& memo) {
+    const std::size_t n = memo.size();
+    for (std::size_t k = 0; k < n;) {
+        std::size_t special = k;
+        while (special < n && memo[special] != '\t' && memo[special] != '\r' && memo[special] != '\n' &&
+               memo[special] != '"')
+            ++special;
+        out.append(memo, k, special - k);
+        if (special == n) break;
+        const char c = memo[special];
+        k = special + 1;
+        if (c == '\t') {
+            out += ' ';
+        } else if (c == '"') {
+            out += "''";
+        } else {
+            // CR LF, or a CR or LF alone: one line break, one TAB.
+            out += '\t';
+            if (c == '\r' && k < n && memo[k] == '\n') ++k;
+        }
+    }
+}
+
+std::string CleanMemoText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const char c = text[k];
+        if (c == '\t') {
+            out += ' ';
+        } else if (c == '"') {
+            out += "''";
+        } else if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && k + 1 < text.size() && text[k + 1] == '\n') ++k;
+        } else {
+            out += c;
+        }
+    }
+    return Utf8Truncate(out, MaxMemoLength);
+}
+
+void CleanSlotInPlace(std::string& text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes && text.find_first_of("\t\r\n\"") == std::string::npos) return;
+    text = CleanSlotText(text, maxBytes);
 }
 
 std::string CleanSlotText(const std::string& text, std::size_t maxBytes) {

@@ -13,6 +13,7 @@
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "records/database_names.h"
+#include "records/record_text.h"
 #include "support/program_fixture.h"
 #include "upload/ftp_form.h"
 
@@ -152,6 +153,119 @@ TEST_F(DatabaseDialogsTest, SelectTakesTheListedFileAndAnyExtensionThatMakesComp
     EXPECT_TRUE(wizardShown);
     EXPECT_EQ(program->DatabaseFileName, "folivex.db");
     EXPECT_EQ(program->ConfigFileName, "folivex.cfg");
+}
+
+// An import file in another folder than the open database: the setup dialog browses there, so the
+// database folder moves with it. A cancelled import or an append must leave the open database where it was,
+// with its names and its settings; a save then writes beside it, never over the other folder's database.
+class ImportFromAnotherFolderTest : public DatabaseDialogsTest {
+protected:
+    void SetUp() override {
+        DatabaseDialogsTest::SetUp();
+        // The database lives in a folder of its own, not the folder the program started in.
+        std::filesystem::create_directories(dir.File("shop"));
+        ASSERT_TRUE(WriteWholeFile(dir.File("shop/folivex.db"),
+                                   *ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/records/small.db")));
+        RunSetup([this](TDBSetupForm& s) {
+            ASSERT_TRUE(s.DirectoryListBox->SetDirectory(dir.File("shop")));
+            s.FileListBox->UserSelect(s.FileListBox->IndexOf("folivex.db"));
+            s.SelectButton->Click();
+        });
+        ASSERT_EQ(program->DatabaseDirectory, shop);
+        ASSERT_EQ(program->RecordCount, 3);
+        Main().DBLabel[0]->UserSetText("Model");
+        program->DatabaseModified = 1;
+        Main().SaveDBButtonClick(nullptr);
+        loop.AdvanceBy(1000);
+        std::filesystem::create_directories(dir.File("imports"));
+        ASSERT_TRUE(WriteWholeFile(dir.File("imports/cars.csv"), "Ford,Ka\r\nMini,Cooper\r\n"));
+        ASSERT_TRUE(WriteWholeFile(dir.File("imports/folivex.db"), unrelated));
+        // A setting changed and not saved: the user answers No when the dialog offers to save it.
+        Main().DBLabel[1]->UserSetText("Unsaved");
+        program->DatabaseModified = 1;
+        publishDirectory = program->PublishDirectory;
+        Messages().ClearLog();
+    }
+    // Opens imports/cars.csv through the setup dialog; the wizard maps its two columns and imports or
+    // appends, or is cancelled.
+    enum class Wizard { Cancel, Append };
+    void ImportFromTheOtherFolder(Wizard choice) {
+        Messages().Answer(IdNo);
+        app->OnModal = [this, choice](Form& f) {
+            if (&f == program->DBSetupForm) {
+                TDBSetupForm& s = SetupForm();
+                ASSERT_TRUE(s.DirectoryListBox->SetDirectory(dir.File("imports")));
+                s.FilesOfType->UserSelect(2);
+                s.FileListBox->UserSelect(s.FileListBox->IndexOf("cars.csv"));
+                s.SelectButton->Click();
+                return;
+            }
+            ASSERT_EQ(&f, program->ImportWizardForm);
+            TImportWizardForm& w = *program->ImportWizardForm;
+            if (choice == Wizard::Cancel) {
+                w.BitBtn2->Click();
+                return;
+            }
+            w.MapToDB[0]->UserSetText("1");
+            w.MapToDB[1]->UserSetText("2");
+            w.ImportMode->UserSelect(1);
+            w.GoImportButton->Click();
+        };
+        Main().OpenButton->Click();
+    }
+    void ExpectTheOpenDatabaseWhereItWas() {
+        EXPECT_EQ(program->DatabaseDirectory, shop);
+        EXPECT_EQ(SetupForm().DirectoryListBox->Directory(), shop);
+        EXPECT_EQ(CurrentDirectory(), shop);
+        EXPECT_EQ(program->DatabaseFileName, "folivex.db");
+        EXPECT_EQ(program->ConfigFileName, "folivex.cfg");
+        EXPECT_EQ(program->PublishDirectory, publishDirectory);
+        EXPECT_EQ(Main().DBLabel[0]->Text(), "Model");
+        EXPECT_EQ(Main().DBLabel[1]->Text(), "Unsaved");
+        EXPECT_EQ(program->DatabaseModified, 1);  // leaving still offers to save
+        EXPECT_EQ(program->ImportPending, 0);
+    }
+    void SaveAndCheckTheFiles() {
+        Main().SaveDBButtonClick(nullptr);
+        EXPECT_EQ(ReadWholeFile(dir.File("shop/folivex.db")), DatabaseText(*program));
+        EXPECT_NE(ReadWholeFile(dir.File("shop/folivex.cfg")).value_or("").find("Unsaved"), std::string::npos);
+        EXPECT_EQ(ReadWholeFile(dir.File("imports/folivex.db")), unrelated);
+        EXPECT_FALSE(std::filesystem::exists(dir.File("imports/folivex.cfg")));
+    }
+    const std::string unrelated = "1\r\n\"Someone else's\"" + std::string(25, '\t') + "\r\n";
+    const std::string shop = dir.File("shop");
+    std::string publishDirectory;
+};
+
+TEST_F(ImportFromAnotherFolderTest, ACancelledImportLeavesTheDatabaseItsFolderAndItsSettings) {
+    ASSERT_NE(publishDirectory, "none");
+    ImportFromTheOtherFolder(Wizard::Cancel);
+    ExpectTheOpenDatabaseWhereItWas();
+    EXPECT_EQ(program->RecordCount, 3);
+    EXPECT_EQ(program->RecordTable[0].Field[0], "Jaguar XJ");
+    SaveAndCheckTheFiles();
+}
+
+TEST_F(ImportFromAnotherFolderTest, AnAppendGoesIntoTheOpenDatabaseWhereItIs) {
+    ImportFromTheOtherFolder(Wizard::Append);
+    ExpectTheOpenDatabaseWhereItWas();
+    ASSERT_EQ(program->RecordCount, 5);
+    EXPECT_EQ(program->RecordTable[0].Field[0], "Jaguar XJ");
+    EXPECT_EQ(program->RecordTable[4].Field[0], "Mini");
+    EXPECT_EQ(program->RecordTable[4].Field[1], "Cooper");
+    SaveAndCheckTheFiles();
+}
+
+TEST_F(ImportFromAnotherFolderTest, ACancelledDialogLeavesTheDatabaseFolderWhereItWas) {
+    Messages().Answer(IdNo);
+    RunSetup([this](TDBSetupForm& s) {
+        ASSERT_TRUE(s.DirectoryListBox->SetDirectory(dir.File("imports")));
+        s.CancelButton->Click();
+    });
+    EXPECT_EQ(program->DatabaseDirectory, shop);
+    EXPECT_EQ(SetupForm().DirectoryListBox->Directory(), shop);
+    EXPECT_EQ(CurrentDirectory(), shop);
+    SaveAndCheckTheFiles();
 }
 
 TEST_F(DatabaseDialogsTest, UnsavedChangesAreOfferedForSavingFirst) {

@@ -38,6 +38,7 @@ protected:
             ASSERT_EQ(&f, program->ImportWizardForm);
             TImportWizardForm& w = *program->ImportWizardForm;
             wizardDelimiter = w.Delimiter->Text();
+            wizardPreview = {w.MapFrom[0][0]->Text(), w.MapFrom[0][1]->Text(), w.MapFrom[1][0]->Text()};
             for (std::size_t i = 0; i < mapTo.size(); ++i) w.MapToDB[i]->UserSetText(mapTo[i]);
             if (append) w.ImportMode->UserSelect(1);
             (import ? w.GoImportButton : w.BitBtn2)->Click();
@@ -49,6 +50,7 @@ protected:
         return csv;
     }
     std::string wizardDelimiter;
+    std::vector<std::string> wizardPreview;
 };
 
 TEST_F(DatabaseLoadTest, OwnFileWithoutConfigurationGetsTheDefaultsOfANewDatabase) {
@@ -91,6 +93,31 @@ TEST_F(DatabaseLoadTest, LoadSaveLoadSaveGivesTheSameFiles) {
     EXPECT_EQ(File("folivex.rep"), rep1);
     EXPECT_EQ(rep1, std::string("\1\0\1", 3));
     EXPECT_EQ(db1.substr(0, 3), "3\r\n");
+}
+
+// What the user types comes back from a save and a load as the same text: the memo with its quotes (as
+// the two single quotes every slot uses), its empty lines and its last line; a second save changes nothing.
+TEST_F(DatabaseLoadTest, TypedTextsSurviveASaveAndALoad) {
+    Main().Category->SetItems({"Car"});
+    Main().AddButton->Click();
+    Main().Category->UserSelect(0);
+    Main().DBEdit[0]->UserSetText("the \"Ka\"\tsmall");
+    Main().ScrollBox->UserSetText("He said \"yes\"\r\n\r\nlast line");
+    Main().SaveButton->Click();
+    const DatabaseRecord typed = program->RecordTable[0];
+    EXPECT_EQ(typed.Field[0], "the ''Ka'' small");
+    EXPECT_EQ(typed.Memo, "He said ''yes''\r\n\r\nlast line");
+    Main().SaveDBButtonClick(nullptr);
+    const std::string saved = File("folivex.db");
+
+    Main().ReloadDatabase();
+    ASSERT_EQ(program->RecordCount, 1);
+    EXPECT_EQ(program->RecordTable[0].Field[0], typed.Field[0]);
+    EXPECT_EQ(program->RecordTable[0].Memo, typed.Memo);
+    EXPECT_EQ(Main().ScrollBox->Text(), typed.Memo);
+    program->DatabaseModified = 1;
+    Main().SaveDBButtonClick(nullptr);
+    EXPECT_EQ(File("folivex.db"), saved);
 }
 
 TEST_F(DatabaseLoadTest, TheCountLineIsOnlyAClaim) {
@@ -150,6 +177,35 @@ TEST_F(DatabaseLoadTest, ACsvFileGoesThroughTheWizard) {
     EXPECT_EQ(File("cars.csv"), "Ford,Ka,5000\nMini,Cooper,15000\nLotus,Elise,40000");  // never touched
 }
 
+// The program started with no database at all: the first import must still show the user its rows.
+TEST_F(DatabaseLoadTest, TheFirstImportAfterAnEmptyStartPreviewsTheFile) {
+    ASSERT_EQ(program->RecordCount, 0);
+    Write("cars.csv", "Ford,Ka\r\nMini,Cooper\r\n");
+    ScriptWizard({"1", "2"});
+    Open("cars.csv");
+    EXPECT_EQ(wizardPreview, (std::vector<std::string>{"Ford", "Ka", "Mini"}));
+    EXPECT_EQ(program->RecordCount, 2);
+    EXPECT_EQ(program->ReadingConfig, 0);
+}
+
+// A foreign file's quoted values hold its delimiter and doubled quotes; the wizard's preview and the import
+// read them as one value each, and no later column shifts.
+TEST_F(DatabaseLoadTest, QuotedValuesOfAForeignFileStayWhole) {
+    Write("lamps.csv", "\"Floor lamp, tall\",\"12\"\" shade\",40\r\nDesk lamp,\"small, \"\"green\"\"\",15\r\n");
+    ScriptWizard({"1", "2", "3"});
+    Open("lamps.csv");
+    EXPECT_EQ(wizardDelimiter, "44");
+    EXPECT_EQ(wizardPreview, (std::vector<std::string>{"Floor lamp, tall", "12\" shade", "Desk lamp"}));
+    ASSERT_EQ(program->RecordCount, 2);
+    const auto& first = program->RecordTable[0].Field;
+    const auto& second = program->RecordTable[1].Field;
+    EXPECT_EQ(first[0], "Floor lamp, tall");
+    EXPECT_EQ(first[1], "12'' shade");  // a double quote is stored as two single quotes, as when typed
+    EXPECT_EQ(first[2], "40");
+    EXPECT_EQ(second[1], "small, ''green''");
+    EXPECT_EQ(second[2], "15");
+}
+
 TEST_F(DatabaseLoadTest, ACancelledWizardKeepsTheOpenDatabaseAndItsNames) {
     Write("folivex.db", *ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/records/small.db"));
     Open("folivex.db");
@@ -162,6 +218,24 @@ TEST_F(DatabaseLoadTest, ACancelledWizardKeepsTheOpenDatabaseAndItsNames) {
     EXPECT_EQ(program->ConfigFileName, "folivex.cfg");
     EXPECT_EQ(program->IsLoading, 0);
     EXPECT_EQ(CurrentDirectory(), dir.Path());
+}
+
+// Pictures that are gone are reported once for the whole load, not in one message per picture, and
+// their paths stay in the records.
+TEST_F(DatabaseLoadTest, MissingImagesAreListedInOneMessage) {
+    std::string records = "23\r\n";
+    std::string expected = "These image files have not been located:";
+    for (int i = 1; i <= 23; ++i) {
+        const std::string path = dir.File("gone" + std::to_string(i) + ".jpg");
+        records += "\"Car\"" + std::string(21, '\t') + "\"" + path + "\"\t\t\t\t\r\n";
+        if (i <= 20) expected += "\r\n" + path;
+    }
+    expected += "\r\n... and 3 more";
+    Write("folivex.db", records);
+    Open("folivex.db");
+    ASSERT_EQ(program->RecordCount, 23);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{expected});
+    EXPECT_EQ(program->RecordTable[22].Image[3], dir.File("gone23.jpg"));  // in the slot left free
 }
 
 TEST_F(DatabaseLoadTest, TheTableHoldsFiveThousandRecords) {

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <random>
 
 #include "app/folivex_form.h"
@@ -74,6 +75,28 @@ TEST_F(DatabaseSaveTest, WritesTheDatabaseConfigurationAndRepublishFiles) {
     EXPECT_TRUE(program->SaveForm->Visible());
     loop.AdvanceBy(1000);
     EXPECT_FALSE(program->SaveForm->Visible());
+}
+
+// The user saves with the "Save DB" button or File > "&Save" (Ctrl+S), not only by leaving or publishing.
+TEST_F(DatabaseSaveTest, TheSaveButtonAndTheSaveEntryWriteTheDatabase) {
+    struct Way {
+        const char* what;
+        std::function<void()> run;
+    };
+    const Way ways[] = {
+        {"Save DB button", [this] { Main().SaveIt->Click(); }},
+        {"File > Save", [this] { Main().Sort1->Click(); }},
+        {"Ctrl+S", [this] { EXPECT_TRUE(Main().PressShortCut("Ctrl+S")); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.what);
+        RemoveFile(dir.File("folivex.db"));
+        AddRecord("Sport", way.what);
+        way.run();
+        EXPECT_EQ(File("folivex.db"), DatabaseText(*program));
+        EXPECT_NE(File("folivex.db").find(way.what), std::string::npos);
+        EXPECT_EQ(program->DatabaseModified, 0);
+    }
 }
 
 TEST_F(DatabaseSaveTest, ARecordUnderEditIsStoredBeforeAnyFileIsWritten) {

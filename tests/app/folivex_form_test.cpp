@@ -212,7 +212,7 @@ struct MenuRow {
 const std::vector<MenuRow> MenuTable = {
     {"Mainmenu2", "MainMenu1", "&File", "", false, true},
     {"Open1", "Mainmenu2", "&Open/Import", "Ctrl+O", true, true},
-    {"Sort1", "Mainmenu2", "&Save", "Ctrl+S", true, false},
+    {"Sort1", "Mainmenu2", "&Save", "Ctrl+S", true, true},
     {"Exit1", "Mainmenu2", "&Exit Folivex", "", true, true},
     {"Database1", "MainMenu1", "&Tools", "", false, true},
     {"ReSort1", "Database1", "&Resort", "Ctrl+R", true, true},
@@ -330,14 +330,14 @@ TEST_F(FolivexFormTest, ExitFolivexUnderExitEndsTheProgram) {
 }
 
 TEST_F(FolivexFormTest, CommandButtonsAreWiredAndDisabledUntilTheirWorkIsBuilt) {
-    for (Button* b : {Main().SaveIt, Main().UploadItButton, Main().RozizAButton}) {
+    for (Button* b : {Main().UploadItButton, Main().RozizAButton}) {
         SCOPED_TRACE(b->Name());
         EXPECT_TRUE(bool(b->OnClick));
         EXPECT_FALSE(b->Enabled());
     }
-    // Built: the database setup dialog, the image pickers and the scaling of the picture, the view of the
-    // published pages and help, publishing.
-    for (Button* b : {Main().OpenButton, Main().PublishItButton, Main().ViewItButton, Main().HelpButton, static_cast<Button*>(Main().Image1Button),
+    // Built: the database setup dialog, the save, the image pickers and the scaling of the picture, the view
+    // of the published pages and help, publishing.
+    for (Button* b : {Main().OpenButton, Main().SaveIt, Main().PublishItButton, Main().ViewItButton, Main().HelpButton, static_cast<Button*>(Main().Image1Button),
                       static_cast<Button*>(Main().Image2Button), static_cast<Button*>(Main().Image3Button),
                       static_cast<Button*>(Main().Image4Button), Main().ScaleButton}) {
         EXPECT_TRUE(bool(b->OnClick)) << b->Name();

@@ -14,6 +14,8 @@ protected:
     void SetUp() override {
         HubFixture::SetUp();
         Create(program->ImportWizardForm);
+        // As every load leaves it, the first of a new start included (the load is the main window's and
+        // is tested with it).
         program->ReadingConfig = 0;
         Messages().ClearLog();
     }

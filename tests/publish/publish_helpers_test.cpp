@@ -1,4 +1,4 @@
-// The helpers of the page writers, as tables against the Part's examples and edge cases: link values,
+// The helpers of the page writers, as tables of examples and edge cases: link values,
 // script escaping, style tags, non-breaking spaces, published files and image link files, and the mark
 // that sends every record to the next publish.
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ struct EscapeCase {
 
 TEST(EscapeForScriptTest, QuotesBackslashesLineBreaksAndClosingTags) {
     const std::vector<EscapeCase> cases = {
-        // The Part's two rules; ordinary text byte for byte.
+        // A backslash doubled, a quote escaped; ordinary text byte for byte.
         {"", ""},
         {"Plain text, 100% <b>bold</b>'s", "Plain text, 100% <b>bold<\\/b>'s"},
         {"a\\\"b", "a\\\\\\\"b"},  // a, backslash, quote, b: six characters out

@@ -139,6 +139,17 @@ TEST_F(SearchPagesTest, HostileTextsLeaveTheScriptWhole) {
     program->KarvoForm->KarvoQuickViewCheckout->SetChecked(true);
     program->SearchSetup->MaxSearchResults->SetText("");
     program->SearchSetup->SearchViewFields->SetText("1,2,3,4,5,6,7,8,9");
+    // Widths, alignments and colours are typed texts too, and the script writes them into its strings.
+    program->SearchSetup->SearchViewPageTableWidth->SetText("9\"0</script>");
+    for (Edit* width : program->SearchSetup->SearchViewPageColumnWidth) width->SetText("1\"0\\");
+    Settings().QUICKHAlign->SetText("le\"ft</script>");
+    Settings().QUICKVAlign->SetText("to\\p\"");
+    Settings().PageBackgroundColour->SetText("wh\"ite\\");
+    Settings().TableBackgroundColour->SetText("na\"vy</script>");
+    program->InstructionFont.Colour = "bl\"ack\\";
+    program->HeaderFont.Colour = "re\"d</script>";
+    program->LabelFont.Colour = "gr\"een\\";
+    for (PublishFont& font : program->FieldFonts) font.Colour = "te\"al</script>";
     for (bool overrideOn : {false, true}) {
         SCOPED_TRACE(overrideOn);
         program->HTMLForm->HTMLOtherPageHeaderOverride->SetChecked(overrideOn);
@@ -150,6 +161,13 @@ TEST_F(SearchPagesTest, HostileTextsLeaveTheScriptWhole) {
         const std::string page = Page("qlx_srch2.htm");
         EXPECT_EQ(ScriptBreakers(ScriptOf(page)), std::vector<std::string>{});
         EXPECT_NE(page.find("if (j==0)"), std::string::npos);
+        if (!overrideOn) {
+            EXPECT_NE(page.find("BGCOLOR=\\\"wh\\\"ite\\\\\\\""), std::string::npos);
+            EXPECT_NE(page.find("WIDTH=\\\"9\\\"0<\\/script>\\\""), std::string::npos);
+            EXPECT_NE(page.find("<TD WIDTH=\\\"1\\\"0\\\\%\\\">"), std::string::npos);
+        }
+        EXPECT_NE(page.find("var c1co=\"te\\\"al<\\/script>\";"), std::string::npos);
+        EXPECT_NE(page.find(" ALIGN=\\\"le\\\"ft<\\/script>\\\""), std::string::npos);
         // The texts are in the script, escaped, once per record.
         EXPECT_NE(page.find("c1[0]=\"She said \\\"hi\\\"\";"), std::string::npos);
         EXPECT_NE(page.find("c1[2]=\"two\\r\\nlines\";"), std::string::npos);

@@ -63,6 +63,36 @@ TEST_F(ConfigurationReaderTest, SaveLoadAndSaveAgainGiveTheSameBytes) {
     EXPECT_TRUE(target.app.Scripted().Messages().empty());
 }
 
+// Lines longer than a fixed buffer (301 bytes, and 5001 for the category line) come back whole: a cut
+// line would hand its rest to the next item and shift every later one.
+TEST_F(ConfigurationReaderTest, LongLinesComeBackWholeAndShiftNothing) {
+    SyntheticWindows& w = source;
+    std::string rows;
+    for (int i = 1; i <= 400; ++i) rows += std::to_string(i) + ",";
+    ASSERT_GT(rows.size(), 301u);
+    const std::string header = "<META NAME=\"keywords\" CONTENT=\"" + std::string(700, 'k') + "\">";
+    std::vector<std::string> categories;
+    for (int i = 0; i < 300; ++i) categories.push_back("Category number " + std::to_string(i));
+    w.Control<Edit>("RozizAForm", "WhichRows").SetText(rows);
+    w.Control<Edit>("RozizAForm", "WhichFields").SetText("3");
+    w.Control<Edit>("FolivexForm", "DBLabel3").SetText(std::string(400, 'L'));
+    w.Control<Edit>("FolivexForm", "DBLabel4").SetText("Price");
+    w.Control<Memo>("HTMLForm", "HTMLIndexPageHeader").SetText(header + "\r\n<H1>Cars</H1>");
+    w.Control<ComboBox>("FolivexForm", "Category").SetItems(categories);
+    const std::string first = ConfigurationText(w.app, written);
+    ASSERT_GT(first.size() - first.rfind("\r\n", first.size() - 3), 5001u);
+
+    EXPECT_EQ(Read(first), "v2.4");
+    EXPECT_EQ(target.Control<Edit>("RozizAForm", "WhichRows").Text(), rows);
+    EXPECT_EQ(target.Control<Edit>("RozizAForm", "WhichFields").Text(), "3");
+    EXPECT_EQ(target.Control<Edit>("FolivexForm", "DBLabel3").Text(), std::string(400, 'L'));
+    EXPECT_EQ(target.Control<Edit>("FolivexForm", "DBLabel4").Text(), "Price");
+    EXPECT_EQ(target.Control<Memo>("HTMLForm", "HTMLIndexPageHeader").Text(), header + "\r\n<H1>Cars</H1>");
+    EXPECT_EQ(target.Control<ComboBox>("FolivexForm", "Category").Items(), categories);
+    EXPECT_EQ(ConfigurationText(target.app, read), first);
+    EXPECT_TRUE(target.app.Scripted().Messages().empty());
+}
+
 TEST_F(ConfigurationReaderTest, CategoryLineGivesOneItemPerPieceIncludingAnEmptyLastOne) {
     std::string text = ConfigurationText(source.app, written);
     text.resize(text.size() - 2);                      // drop the empty category line's end

@@ -142,6 +142,46 @@ TEST(ImportFill, AMissingImageLetsTheNextMoveUpAndIsKept) {
     EXPECT_EQ(reported, std::vector<std::string>{missingPath});
 }
 
+// An imported value holding a TAB, a line break or a double quote is stored as the record editor stores a
+// typed one; raw, it would break the line of the database file and shift every later column of the reload.
+TEST(ImportFill, ImportedValuesAreCleanedAsTypedOnesAre) {
+    testing::TempDir dir;
+    ImportMapping m = Mapping({"1", "2", "", "3"});
+    m.CategoryColumn = 1;
+    m.CheckImage[2] = true;
+    const std::string picture = dir.File("pic\tture.jpg");
+    auto rows = ReadForeign("Sp\tort,Ford\tKa,2\tdoors," + picture + ",last\r\n", m);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Category, "Sp ort");
+    EXPECT_EQ(rows[0].Field[0], "Ford Ka");
+    EXPECT_EQ(rows[0].Field[1], "2 doors");
+    EXPECT_EQ(rows[0].Field[2], "last");
+    EXPECT_EQ(rows[0].Image[0], dir.File("pic ture.jpg"));
+
+    // ODBC values come with any characters at all.
+    DatabaseRecord r;
+    ImportMapping odbc = Mapping({"1", "2", "3"});
+    odbc.OverflowFields = "4";
+    FillFromValues({"two\r\nlines", "a\tb", "say \"hi\"\n", "to the memo\tas it is"}, odbc, ImportRoutes(odbc), r,
+                   nullptr);
+    EXPECT_EQ(r.Field[0], "two  lines");
+    EXPECT_EQ(r.Field[1], "a b");
+    EXPECT_EQ(r.Field[2], "say ''hi'' ");
+    EXPECT_EQ(r.Memo, "to the memo\tas it is\r\n");  // the file stores the memo's lines and TABs itself
+
+    // The same row saved and read back keeps every column in its place.
+    DatabaseState db;
+    db.RecordCount = 1;
+    db.RecordTable[0] = r;
+    TextStream saved(DatabaseText(db));
+    std::int32_t count = 0;
+    ASSERT_TRUE(ReadCountLine(saved, count));
+    RecordTextReader reader(saved, TabDelimiter);
+    DatabaseRecord back;
+    ASSERT_TRUE(ReadOwnRecord(reader, back, nullptr));
+    EXPECT_EQ(back.Field, r.Field);
+}
+
 TEST(ImportFill, OdbcValuesAreRoutedByPosition) {
     ImportMapping m = Mapping({"2", "1"});
     m.CategoryColumn = 3;

@@ -1,6 +1,8 @@
 // The record order: category, then up to three fields read as numbers where they hold digits.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "records/record_sort.h"
 
 namespace fv {
@@ -63,6 +65,31 @@ TEST(SortRecords, StableMarksExactlyTheRecordsThatMoved) {
     for (int i = 0; i < 5; ++i) db.RecordTable[std::size_t(i)].NeedsPublishing = 0;
     EXPECT_EQ(SortRecords(db, keys), 0);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(db.RecordTable[std::size_t(i)].NeedsPublishing, 0);
+}
+
+// A table large and tied enough that an unstable sort reorders it: 3000 records over two categories and
+// three values of the key, shuffled; the records that compare equal must keep their order.
+TEST(SortRecords, TiedRecordsKeepTheirOrderInALargeTable) {
+    DatabaseState db;
+    const int n = 3000;
+    db.RecordCount = n;
+    std::mt19937 random(15);
+    for (int i = 0; i < n; ++i) {
+        const unsigned pick = random();
+        db.RecordTable[std::size_t(i)] =
+            Rec(pick % 2 ? "Car" : "Van", std::to_string(pick / 2 % 3), std::to_string(i));
+    }
+    SortKeys keys;
+    keys.Key[0] = 0;
+    SortRecords(db, keys);
+    for (int i = 1; i < n; ++i) {
+        const DatabaseRecord& a = db.RecordTable[std::size_t(i - 1)];
+        const DatabaseRecord& b = db.RecordTable[std::size_t(i)];
+        ASSERT_LE(CompareRecords(a, b, keys), 0) << i;
+        if (CompareRecords(a, b, keys) == 0) {
+            ASSERT_LT(std::stoi(a.Field[1]), std::stoi(b.Field[1])) << "tied records swapped at " << i;
+        }
+    }
 }
 
 TEST(SortRecords, WithoutKeysCategoriesStillOrderButNothingIsMarked) {
