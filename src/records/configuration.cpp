@@ -1,6 +1,8 @@
-// The items of the configuration file and its writer.
+// The table of the configuration file's items and its writer.
 #include "records/configuration.h"
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 
 #include "platform/app/application.h"
@@ -22,86 +24,207 @@ constexpr const char* Chart = "RozizAForm";
 constexpr const char* Odbc = "DBForm";
 constexpr const char* Karvo = "KarvoForm";
 
-std::vector<ConfigItem> BuildItems() {
-    std::vector<ConfigItem> items;
-    auto add = [&items](ConfigKind kind, const char* form, const std::string& control) {
-        items.push_back(ConfigItem{kind, form, control, 0, {}});
+// The versions of each old layout, list n holding list n-1 and the names added here.
+const std::array<std::vector<const char*>, 8> VersionLists = [] {
+    std::array<std::vector<const char*>, 8> lists;
+    const std::vector<std::vector<const char*>> added = {
+        {"v1.1", "v1.2", "v1.21", "v1.22", "v1.23", "v1.24"},
+        {"v1.25", "v1.25k", "v1.26", "v1.27", "v1.27a"},
+        {"v1.28"},
+        {"v2.0", "v2.01", "v2.02"},
+        {"v2.03"},
+        {"v2.04"},
+        {"v2.1", "v2.12"},
+        {"v2.2", "v2.3", "v2.31", "v2.32", "v2.33"},
     };
-    auto texts = [&add](const char* form, std::initializer_list<const char*> controls) {
-        for (const char* c : controls) add(ConfigKind::Text, form, c);
-    };
-    auto numbered = [&add](ConfigKind kind, const char* form, const std::string& stem, int from, int to) {
-        for (int i = from; i <= to; ++i) add(kind, form, stem + std::to_string(i));
-    };
-    auto font = [&items](const std::string& name) {
-        for (int part = 0; part < 4; ++part) items.push_back(ConfigItem{ConfigKind::Font, {}, name, part, {}});
-    };
-    auto block = [&items](const char* form, const char* control, const char* tag) {
-        items.push_back(ConfigItem{ConfigKind::Block, form, control, 0, tag});
-    };
+    std::vector<const char*> running;
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        running.insert(running.end(), added[i].begin(), added[i].end());
+        lists[i] = running;
+    }
+    return lists;
+}();
 
-    items.push_back(ConfigItem{ConfigKind::Version, {}, {}, 0, {}});
-    numbered(ConfigKind::Text, Main, "DBLabel", 1, 20);
-    numbered(ConfigKind::OrderNumber, Main, "Order", 1, 20);
-    add(ConfigKind::ImageDirectory, "", "DatabaseImageDirectory");
-    texts(Publish, {"QuickViewFields", "PageBackgroundImageFile", "TableHeadingImageFile", "TableBackgroundImageFile"});
-    texts(Ftp, {"FTPhost", "FTPAccountID", "FTPPassword", "FTPPort", "FTPHostDir"});
-    texts(Publish, {"PageBackgroundColour"});
-    add(ConfigKind::Directory, Publish, "DirectoryListBackground");
-    texts(Publish, {"TableHeaderColour", "TableHeader"});
-    add(ConfigKind::Directory, Publish, "DirectoryListHeader");
-    texts(Publish, {"TableBackgroundColour", "Alt1TableBackgroundColour", "Alt2TableBackgroundColour"});
-    add(ConfigKind::Directory, Publish, "DirectoryListTableBackground");
-    add(ConfigKind::Directory, Publish, "PublishDirectory");
-    font("LabelFont");
-    font("ScrollFont");
-    font("InstructionFont");
-    font("HeaderFont");
-    for (int f = 1; f <= FieldCount; ++f) font("FieldFont" + std::to_string(f));
-    add(ConfigKind::Scale, Publish, "ScaleImages");
-    texts(Lang, {"Real_pleaseselect", "Real_detailview", "Real_quickview1", "Real_category", "Real_search",
-                 "Real_clickimage", "Real_record", "Real_of", "Real_changecategory", "Real_quickview2",
-                 "Real_firstrecord", "Real_previousrecord", "Real_nextrecord", "Real_lastrecord", "Real_entries"});
-    texts(Lang, {"Real_SrchGo", "Real_SrchFirst", "Real_SrchResults", "Real_SrchNoMatch", "Real_SrchSearching",
-                 "Real_SrchPreparing", "Real_SrchComplete", "Real_SrchFirst100", "Real_SrchNoData", "Real_SrchClose"});
-    add(ConfigKind::Check, Search, "EnableSearchButton");
-    texts(Search, {"SearchViewFields", "InitialFrame", "TargetPage", "TargetFrame", "TopFrameSize"});
-    texts(Publish, {"ButtonWidth", "ButtonHeight", "ImageWidth", "ImageHeight"});
-    numbered(ConfigKind::Check, Main, "Search", 1, 20);
-    texts(Publish, {"DetailPageTableWidth", "DetailPageColumnWidthLABEL", "DetailPageColumnWidthDATA",
-                    "DetailPageColumnWidthIMAGE", "QuickViewPageTableWidth"});
-    numbered(ConfigKind::Text, Publish, "QuickViewPageColumnWidth", 1, 10);
-    add(ConfigKind::Check, Publish, "LinkImagesAtUpload");
-    add(ConfigKind::Check, Publish, "ForcePublish");
-    texts(Search, {"MaxSearchResults", "SearchViewPageTableWidth"});
-    numbered(ConfigKind::Text, Search, "SearchViewPageColumnWidth", 1, 10);
-    texts(Lang, {"Real_SrchAND", "Real_SrchOR"});
-    for (const char* c : {"HTMLIndexPageHeaderOverride", "HTMLIndexPageFooterOverride", "HTMLOtherPageHeaderOverride",
-                          "HTMLOtherPageFooterOverride", "HTMLTableHeaderOverride", "HTMLTableFooterOverride",
-                          "HTMLSearchBoxHeaderOverride"})
-        add(ConfigKind::Check, Html, c);
-    add(ConfigKind::Check, Search, "SearchPerCategory");
-    texts(Publish, {"DETAILLabelHAlign", "DETAILLabelVAlign", "DETAILDataHAlign", "DETAILDataVAlign",
-                    "DETAILImageHAlign", "DETAILImageVAlign", "QUICKHAlign", "QUICKVAlign"});
+// The rows in file order. Rows are added in runs that share their versions: `Since` and `Until` below are
+// the versions of the run being added.
+class TableBuilder {
+public:
+    LayoutVersion Since = LayoutVersion::First;
+    std::optional<LayoutVersion> Until;
+
+    ConfigItem& Add(ConfigKind kind, const char* form, const std::string& control) {
+        ConfigItem item;
+        item.Kind = kind;
+        item.Form = form;
+        item.Control = control;
+        item.Since = Since;
+        item.Until = Until;
+        // The import's own settings belong to the database being imported into, not the one imported from.
+        const std::string f = form;
+        item.KeptOnImport = f == Wizard || f == Odbc || f == Karvo;
+        rows_.push_back(item);
+        return rows_.back();
+    }
+    void Texts(const char* form, std::initializer_list<const char*> controls) {
+        for (const char* c : controls) Add(ConfigKind::Text, form, c);
+    }
+    void Checks(const char* form, std::initializer_list<const char*> controls) {
+        for (const char* c : controls) Add(ConfigKind::Check, form, c);
+    }
+    void Numbered(ConfigKind kind, const char* form, const std::string& stem, int from, int to) {
+        for (int i = from; i <= to; ++i) Add(kind, form, stem + std::to_string(i));
+    }
+    ConfigItem& Directory(const char* control, const char* missing) {
+        ConfigItem& item = Add(ConfigKind::Directory, Publish, control);
+        item.Missing = missing;
+        return item;
+    }
+    void Preview(ConfigItem& directory, const char* fileControl, const char* imageControl) {
+        directory.PreviewFile = fileControl;
+        directory.PreviewImage = imageControl;
+    }
+    // The four lines of a publication font; its colour is also shown by the swatch control.
+    // oldLines: what a file without font lines stands for, part by part.
+    void Font(const std::string& name, const char* swatchForm, const std::string& swatch,
+              const std::array<std::optional<std::string>, 4>& oldLines = {}) {
+        for (int part = 0; part < 4; ++part)
+            FontPart(name, part, swatchForm, swatch).OldLine = oldLines[std::size_t(part)];
+    }
+    ConfigItem& FontPart(const std::string& name, int part, const char* swatchForm, const std::string& swatch) {
+        ConfigItem& item = Add(ConfigKind::Font, "", name);
+        item.Part = part;
+        item.SwatchForm = swatchForm;
+        item.Swatch = swatch;
+        return item;
+    }
+    void ColourNumber(const std::string& font, const char* swatchForm, const std::string& swatch) {
+        ConfigItem& item = Add(ConfigKind::ColourNumber, "", font);
+        item.SwatchForm = swatchForm;
+        item.Swatch = swatch;
+    }
+    ConfigItem& Block(const char* form, const char* control, const char* tag) {
+        ConfigItem& item = Add(ConfigKind::Block, form, control);
+        item.Tag = tag;
+        return item;
+    }
+    std::vector<ConfigItem> Rows() { return std::move(rows_); }
+
+private:
+    std::vector<ConfigItem> rows_;
+};
+
+std::vector<ConfigItem> BuildTable() {
+    using V = LayoutVersion;
+    TableBuilder t;
+    t.Add(ConfigKind::Version, "", "");
+    t.Numbered(ConfigKind::Text, Main, "DBLabel", 1, 20);
+    t.Numbered(ConfigKind::OrderNumber, Main, "Order", 1, 20);
+
+    // The oldest files keep the colours of the label, scroll and field fonts as binary numbers here.
+    t.Until = V::V1_25;
+    t.ColourNumber("LabelFont", Main, "LabelColour");
+    t.ColourNumber("ScrollFont", Main, "ScrollColour");
+    for (int f = 1; f <= FieldCount; ++f) t.ColourNumber("FieldFont" + std::to_string(f), Main, "Colour" + std::to_string(f));
+    t.Until.reset();
+
+    t.Add(ConfigKind::ImageDirectory, "", "DatabaseImageDirectory");
+    t.Texts(Publish, {"QuickViewFields", "PageBackgroundImageFile", "TableHeadingImageFile", "TableBackgroundImageFile"});
+    t.Texts(Ftp, {"FTPhost", "FTPAccountID", "FTPPassword", "FTPPort", "FTPHostDir"});
+    t.Texts(Publish, {"PageBackgroundColour"});
+    t.Preview(t.Directory("DirectoryListBackground", "The default 'Page Background' Directory is Invalid :"),
+              "PageBackgroundImageFile", "OlePageBackground");
+    t.Texts(Publish, {"TableHeaderColour", "TableHeader"});
+    t.Preview(t.Directory("DirectoryListHeader", "The default 'Table Heading Image' Directory is Invalid :"),
+              "TableHeadingImageFile", "OleTableHeading");
+    t.Texts(Publish, {"TableBackgroundColour"});
+
+    t.Since = V::V1_28;
+    // Older files had no alternate table colours.
+    t.Add(ConfigKind::Text, Publish, "Alt1TableBackgroundColour").OldLine = "None";
+    t.Add(ConfigKind::Text, Publish, "Alt2TableBackgroundColour").OldLine = "None";
+    t.Preview(t.Directory("DirectoryListTableBackground", "The default 'Table Background Image' Directory is Invalid :"),
+              "TableBackgroundImageFile", "OleTableBackground");
+    t.Since = V::First;
+
+    // The oldest files hold only the colour of the instruction font, here.
+    t.Until = V::V1_25;
+    t.FontPart("InstructionFont", 0, Publish, "InstructionColour");
+    t.Until.reset();
+
+    t.Directory("PublishDirectory", "The default 'Publishing' Directory is Invalid :").PublishFolder = true;
+
+    t.Since = V::V1_25;
+    t.Font("LabelFont", Main, "LabelColour");
+    t.Font("ScrollFont", Main, "ScrollColour");
+    // The oldest files had an italic bold instruction font, a red bold header and scaled images.
+    t.Font("InstructionFont", Publish, "InstructionColour", {std::nullopt, std::nullopt, std::nullopt, "Bold Italic"});
+    t.Font("HeaderFont", Publish, "HeaderColour", {"Red", std::nullopt, std::nullopt, "Bold"});
+    for (int f = 1; f <= FieldCount; ++f)
+        t.Font("FieldFont" + std::to_string(f), Main, "Colour" + std::to_string(f));
+    t.Add(ConfigKind::Scale, Publish, "ScaleImages").OldLine = "SCALE";
+
+    t.Since = V::V1_28;
+    t.Texts(Lang, {"Real_pleaseselect", "Real_detailview", "Real_quickview1", "Real_category", "Real_search",
+                   "Real_clickimage", "Real_record", "Real_of", "Real_changecategory", "Real_quickview2",
+                   "Real_firstrecord", "Real_previousrecord", "Real_nextrecord", "Real_lastrecord", "Real_entries"});
+
+    t.Since = V::V2_0;
+    t.Texts(Lang, {"Real_SrchGo", "Real_SrchFirst", "Real_SrchResults", "Real_SrchNoMatch", "Real_SrchSearching",
+                   "Real_SrchPreparing", "Real_SrchComplete", "Real_SrchFirst100", "Real_SrchNoData", "Real_SrchClose"});
+    // Files from before searching existed search the first six fields.
+    t.Add(ConfigKind::Check, Search, "EnableSearchButton").OldLine = "1";
+    t.Texts(Search, {"SearchViewFields", "InitialFrame", "TargetPage", "TargetFrame", "TopFrameSize"});
+    t.Texts(Publish, {"ButtonWidth", "ButtonHeight", "ImageWidth", "ImageHeight"});
+    for (int i = 1; i <= FieldCount; ++i)
+        t.Add(ConfigKind::Check, Main, "Search" + std::to_string(i)).OldLine = i <= 6 ? "1" : "0";
+
+    t.Since = V::V2_03;
+    t.Texts(Publish, {"DetailPageTableWidth", "DetailPageColumnWidthLABEL", "DetailPageColumnWidthDATA",
+                      "DetailPageColumnWidthIMAGE", "QuickViewPageTableWidth"});
+    t.Numbered(ConfigKind::Text, Publish, "QuickViewPageColumnWidth", 1, 10);
+    t.Checks(Publish, {"LinkImagesAtUpload", "ForcePublish"});
+    t.Texts(Search, {"MaxSearchResults", "SearchViewPageTableWidth"});
+    t.Numbered(ConfigKind::Text, Search, "SearchViewPageColumnWidth", 1, 10);
+    t.Texts(Lang, {"Real_SrchAND", "Real_SrchOR"});
+    t.Checks(Html, {"HTMLIndexPageHeaderOverride", "HTMLIndexPageFooterOverride", "HTMLOtherPageHeaderOverride",
+                    "HTMLOtherPageFooterOverride", "HTMLTableHeaderOverride", "HTMLTableFooterOverride",
+                    "HTMLSearchBoxHeaderOverride"});
+    t.Checks(Search, {"SearchPerCategory"});
+
+    t.Since = V::V2_04;
+    t.Texts(Publish, {"DETAILLabelHAlign", "DETAILLabelVAlign", "DETAILDataHAlign", "DETAILDataVAlign",
+                      "DETAILImageHAlign", "DETAILImageVAlign", "QUICKHAlign", "QUICKVAlign"});
+
+    t.Since = V::V2_03;
     for (const char* c : {"HTMLIndexPageHeader", "HTMLIndexPageFooter", "HTMLOtherPageHeader", "HTMLOtherPageFooter",
                           "HTMLTableHeader", "HTMLTableFooter", "HTMLSearchBoxHeader"})
-        block(Html, c, "HTML");
-    texts(Wizard, {"ImportMode", "ImportCombo", "Delimiter", "ImportCategoryField", "ImportCategory"});
-    numbered(ConfigKind::Text, Wizard, "MapToDB", 1, 24);
-    numbered(ConfigKind::Check, Wizard, "CheckImage", 1, 24);
-    texts(Wizard, {"OverflowFields"});
-    add(ConfigKind::Check, Search, "IntraNetSearches");
-    texts(Chart, {"WhichRows", "WhichFields"});
-    add(ConfigKind::Check, Chart, "WhichRowsCheckBox");
-    texts(Odbc, {"ImportName", "AliasName", "UserName", "Password", "TableName"});
-    block(Odbc, "SQL", "SQL");
-    add(ConfigKind::Check, Odbc, "UseODBClabels");
-    texts(Odbc, {"ODBCfieldConversionType"});
-    add(ConfigKind::Check, Odbc, "FastODBCImport");
-    texts(Karvo, {"KarvoUserNumber", "KarvoWebSiteNumber", "KarvoOrderGif", "KarvoCheckoutGif"});
-    add(ConfigKind::Check, Karvo, "KarvoQuickViewCheckout");
-    add(ConfigKind::Categories, Main, "Category");
-    return items;
+        t.Block(Html, c, "HTML");
+
+    t.Since = V::V2_1;
+    t.Texts(Wizard, {"ImportMode", "ImportCombo", "Delimiter", "ImportCategoryField", "ImportCategory"});
+    t.Numbered(ConfigKind::Text, Wizard, "MapToDB", 1, 24);
+    t.Numbered(ConfigKind::Check, Wizard, "CheckImage", 1, 24);
+    t.Texts(Wizard, {"OverflowFields"});
+
+    t.Since = V::V2_2;
+    t.Checks(Search, {"IntraNetSearches"});
+    // A chart selection that was never made reads as the default rows and fields.
+    t.Add(ConfigKind::Text, Chart, "WhichRows").Unset = "1,2,3,4,5,6";
+    t.Add(ConfigKind::Text, Chart, "WhichFields").Unset = "4,5";
+    t.Checks(Chart, {"WhichRowsCheckBox"});
+    t.Texts(Odbc, {"ImportName", "AliasName", "UserName", "Password", "TableName"});
+    t.Block(Odbc, "SQL", "SQL").ClearedFirst = true;
+    t.Checks(Odbc, {"UseODBClabels"});
+    t.Texts(Odbc, {"ODBCfieldConversionType"});
+    t.Checks(Odbc, {"FastODBCImport"});
+
+    t.Since = V::V2_4;
+    t.Texts(Karvo, {"KarvoUserNumber", "KarvoWebSiteNumber", "KarvoOrderGif", "KarvoCheckoutGif"});
+    t.Checks(Karvo, {"KarvoQuickViewCheckout"});
+
+    t.Since = V::First;
+    t.Add(ConfigKind::Categories, Main, "Category");
+    return t.Rows();
 }
 
 bool IsMarkerLine(const std::string& line, const std::string& tag) {
@@ -111,31 +234,61 @@ bool IsMarkerLine(const std::string& line, const std::string& tag) {
     return rest == "END " + tag || rest == ConfigNull;
 }
 
-template <class T> T& Lookup(const Application& app, const ConfigItem& item) {
-    Form* form = app.FindForm(item.Form);
-    if (!form) throw std::logic_error("The configuration names a window that does not exist: " + item.Form);
-    T* control = dynamic_cast<T*>(form->FindComponent(item.Control));
-    if (!control)
-        throw std::logic_error("The configuration names a control that does not exist: " + item.Form + "." + item.Control);
-    return *control;
-}
-
-const PublishFont& FontOf(const DatabaseState& db, const std::string& name) {
+// The font of a font row's name, for the writer (const) and the reader alike.
+template <class State> auto& FontIn(State& db, const std::string& name) {
     if (name == "LabelFont") return db.LabelFont;
     if (name == "ScrollFont") return db.ScrollFont;
     if (name == "InstructionFont") return db.InstructionFont;
     if (name == "HeaderFont") return db.HeaderFont;
-    return db.FieldFonts[std::size_t(std::stoi(name.substr(9)) - 1)];  // "FieldFont" + number
+    return db.FieldFonts.at(std::size_t(std::stoi(name.substr(9)) - 1));  // "FieldFont" + number
 }
 
 std::string TextLine(const std::string& text) { return text.empty() ? std::string(ConfigNull) : OneLine(text); }
 
 }  // namespace
 
+bool VersionInList(const std::string& version, int list) {
+    if (list < 1 || list > 8) return false;
+    const auto& names = VersionLists[std::size_t(list - 1)];
+    return std::find(names.begin(), names.end(), version) != names.end();
+}
+
+bool FileHasItem(const ConfigItem& item, const std::string& version) {
+    if (VersionInList(version, int(item.Since))) return false;
+    return !item.Until || VersionInList(version, int(*item.Until));
+}
+
+const std::vector<ConfigItem>& ConfigurationTable() {
+    static const std::vector<ConfigItem> rows = BuildTable();
+    return rows;
+}
+
 const std::vector<ConfigItem>& ConfigurationItems() {
-    static const std::vector<ConfigItem> items = BuildItems();
+    static const std::vector<ConfigItem> items = [] {
+        std::vector<ConfigItem> written;
+        for (const ConfigItem& item : ConfigurationTable())
+            if (FileHasItem(item, ConfigVersion)) written.push_back(item);
+        return written;
+    }();
     return items;
 }
+
+template <class T> T& ConfigControl(const Application& app, const std::string& form, const std::string& control) {
+    Form* f = app.FindForm(form);
+    if (!f) throw std::logic_error("The configuration names a window that does not exist: " + form);
+    T* c = dynamic_cast<T*>(f->FindComponent(control));
+    if (!c) throw std::logic_error("The configuration names a control that does not exist: " + form + "." + control);
+    return *c;
+}
+template Control& ConfigControl<Control>(const Application&, const std::string&, const std::string&);
+template CheckBox& ConfigControl<CheckBox>(const Application&, const std::string&, const std::string&);
+template DirectoryListBox& ConfigControl<DirectoryListBox>(const Application&, const std::string&, const std::string&);
+template Memo& ConfigControl<Memo>(const Application&, const std::string&, const std::string&);
+template ComboBox& ConfigControl<ComboBox>(const Application&, const std::string&, const std::string&);
+template Image& ConfigControl<Image>(const Application&, const std::string&, const std::string&);
+
+PublishFont& FontNamed(DatabaseState& db, const std::string& name) { return FontIn(db, name); }
+const PublishFont& FontNamed(const DatabaseState& db, const std::string& name) { return FontIn(db, name); }
 
 std::string OneLine(const std::string& text) {
     std::string out = text;
@@ -164,34 +317,34 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
             line(ConfigVersion);
             break;
         case ConfigKind::Text:
-            line(TextLine(Lookup<Control>(app, item).Text()));
+            line(TextLine(ConfigControl<Control>(app, item.Form, item.Control).Text()));
             break;
         case ConfigKind::OrderNumber: {
-            const std::string& t = Lookup<Control>(app, item).Text();
+            const std::string& t = ConfigControl<Control>(app, item.Form, item.Control).Text();
             line(t.empty() ? "0" : OneLine(t));
             break;
         }
         case ConfigKind::Check:
-            line(Lookup<CheckBox>(app, item).Checked() ? "1" : "0");
+            line(ConfigControl<CheckBox>(app, item.Form, item.Control).Checked() ? "1" : "0");
             break;
         case ConfigKind::Scale:
-            line(Lookup<CheckBox>(app, item).Checked() ? "SCALE" : "NOTSCALE");
+            line(ConfigControl<CheckBox>(app, item.Form, item.Control).Checked() ? "SCALE" : "NOTSCALE");
             break;
         case ConfigKind::Directory:
-            line(TextLine(Lookup<DirectoryListBox>(app, item).Directory()));
+            line(TextLine(ConfigControl<DirectoryListBox>(app, item.Form, item.Control).Directory()));
             break;
         case ConfigKind::ImageDirectory:
             line(TextLine(db.DatabaseImageDirectory));
             break;
         case ConfigKind::Font: {
-            const PublishFont& f = FontOf(db, item.Control);
+            const PublishFont& f = FontNamed(db, item.Control);
             const std::string* parts[] = {&f.Colour, &f.Face, &f.Size, &f.Style};
             line(TextLine(*parts[item.Part]));
             break;
         }
         case ConfigKind::Block: {
             line("START " + item.Tag);
-            const std::string& text = Lookup<Memo>(app, item).Text();
+            const std::string& text = ConfigControl<Memo>(app, item.Form, item.Control).Text();
             if (text.empty()) {
                 line(ConfigNull);
             } else {
@@ -214,7 +367,7 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
         case ConfigKind::Categories: {
             std::string names;
             bool first = true;
-            for (const std::string& name : Lookup<ComboBox>(app, item).Items()) {
+            for (const std::string& name : ConfigControl<ComboBox>(app, item.Form, item.Control).Items()) {
                 if (name.empty() || name == " ") break;
                 if (!first) names += '\t';
                 names += OneLine(name);
@@ -223,6 +376,9 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
             line(names);
             break;
         }
+        case ConfigKind::ColourNumber:
+            // Only files older than any this program writes hold these.
+            throw std::logic_error("The current configuration layout holds no binary colour numbers");
         }
     }
     return out;

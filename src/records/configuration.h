@@ -2,8 +2,15 @@
 // settings windows, one item a line, in a fixed order. The settings live in the windows' controls, so the
 // items name a window and a control; the writer reads them through the application's forms by name, and
 // the reader writes them back the same way.
+//
+// One table drives both sides. Each row says which setting it is (kind, window, control), which versions
+// of the file hold it (older files lack the runs of items that later versions added, and a few rows are
+// lines that only the oldest files hold), and what the reader does beyond putting the line back: the value
+// an older file stands for, the colour swatch of a font, the message for a missing folder. A new setting
+// is one row here plus its control in its dialog.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,18 +33,55 @@ enum class ConfigKind {
     ImageDirectory,  // the database's image folder
     Font,            // one of the four texts of a publication font
     Categories,      // the category list on one line
+    ColourNumber,    // the oldest files only: a font colour as four binary bytes, least significant first
 };
 
+// The versions that changed the layout of the file. The value n stands for the first version outside the
+// nth list of older versions (see VersionInList): a file whose version is in that list was written before
+// the change.
+enum class LayoutVersion { First, V1_25, V1_28, V2_0, V2_03, V2_04, V2_1, V2_2, V2_4 };
+
 struct ConfigItem {
-    ConfigKind Kind;
+    ConfigKind Kind = ConfigKind::Text;
     std::string Form;     // the form's name; empty for items that are not controls
     std::string Control;  // the control's name, or for fonts "LabelFont", "ScrollFont", "InstructionFont",
                           // "HeaderFont", "FieldFont1".."FieldFont20"
     int Part = 0;         // fonts: 0 colour, 1 face, 2 size, 3 style
     std::string Tag;      // blocks: "HTML" or "SQL"
+
+    // The version that first wrote the item, and the one that stopped writing it (none: still written).
+    LayoutVersion Since = LayoutVersion::First;
+    std::optional<LayoutVersion> Until;
+    // The line a file that lacks the item stands for; none: the control keeps the value it had.
+    std::optional<std::string> OldLine;
+
+    // Fonts and colour numbers: the control that shows the font's colour.
+    std::string SwatchForm, Swatch;
+    // Directories: the start of the message for a folder that does not exist, and the picture whose
+    // preview the folder holds (the file name's control and the preview's control).
+    std::string Missing, PreviewFile, PreviewImage;
+    // The publish folder: one that does not exist is left unset ("none") instead of becoming the root,
+    // because the publisher empties its folder.
+    bool PublishFolder = false;
+    // Texts: the value a line "(null)" or one beginning with "notused" gives.
+    std::string Unset;
+    // The import's own settings: while another database is imported from, its lines are read and skipped.
+    bool KeptOnImport = false;
+    // The memo is emptied before its block is read, so a file without the block leaves it empty.
+    bool ClearedFirst = false;
 };
 
-// The 356 items in file order.
+// True when the version line names one of the versions of old list n (1 to 8); each list holds the one
+// before it. Any other text, the current version included, is newer than every list.
+bool VersionInList(const std::string& version, int list);
+
+// True when a file of this version holds the item.
+bool FileHasItem(const ConfigItem& item, const std::string& version);
+
+// Every row any version wrote, in the order of the file.
+const std::vector<ConfigItem>& ConfigurationTable();
+
+// The 356 items the current version writes, in file order.
 const std::vector<ConfigItem>& ConfigurationItems();
 
 // The text written for an empty text item, read back as the empty text.
@@ -56,5 +100,13 @@ std::string UnescapeBlockLine(const std::string& line, const std::string& tag);
 // A single-line text item cannot hold a line break without moving every later item: CR and LF become
 // spaces.
 std::string OneLine(const std::string& text);
+
+// The font a font or colour-number row names ("LabelFont", ..., "FieldFont1".."FieldFont20").
+PublishFont& FontNamed(DatabaseState& db, const std::string& name);
+const PublishFont& FontNamed(const DatabaseState& db, const std::string& name);
+
+// The window and control by name, of the kind the caller needs. Throws std::logic_error naming them when
+// either is missing.
+template <class T> T& ConfigControl(const Application& app, const std::string& form, const std::string& control);
 
 }  // namespace fv

@@ -1,20 +1,18 @@
 // Reading a configuration file back into the windows' controls, for the current version and every older
-// one back to "v1.1": files of older versions lack runs of items, which the version gates skip, and a few
-// settings get fixed values when an old file cannot hold them.
+// one back to "v1.1": the reader walks the item table of the file and takes the rows a file of its version
+// holds; a row an older file lacks keeps its control's value, or takes the value the table gives for old
+// files.
 #pragma once
 
 #include <string>
 
+#include "records/configuration.h"
 #include "records/database_state.h"
 #include "records/text_stream.h"
 
 namespace fv {
 
 class Application;
-
-// True when the version line names one of the versions of old list n (1 to 8); each list holds the one
-// before it.
-bool VersionInList(const std::string& version, int list);
 
 // A directory that exists, or the root after an exclamation beep and the message
 // prefix + "'" + dir + "'. Defaulting to '/'. Please modify before Publishing or Saving.".

@@ -2,6 +2,10 @@
 // gates, imports, files that end early.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <map>
+
 #include "platform/fs/files.h"
 #include "records/configuration_reader.h"
 #include "records/helpers.h"
@@ -218,6 +222,153 @@ TEST_F(ConfigurationReaderTest, VersionGatesOfTheLaterRuns) {
     EXPECT_FALSE(VersionInList("v2.33", 7));
     EXPECT_FALSE(VersionInList("v2.4", 8));
     EXPECT_FALSE(VersionInList("V1.1", 1));  // exact comparison
+}
+
+// Every layout the file has had, read from a file of that layout: the current file with the runs that
+// layout did not have taken out (and, for the oldest, its own lines put in). A run a file holds comes back
+// as written; one it lacks leaves the control as it was or gives the value old files stand for. Versions
+// of one layout read alike, and a version newer than any reads as the current one.
+TEST_F(ConfigurationReaderTest, EachLayoutReadsTheRunsItHoldsAndLeavesTheOthers) {
+    // The layouts in order; a run is held by a file of its first layout and of every later one.
+    const std::vector<std::string> layouts = {"v1.1", "v1.25", "v1.28", "v2.0", "v2.03", "v2.04", "v2.1", "v2.2", "v2.4"};
+    auto layoutIndex = [&layouts](const std::string& v) {
+        return std::size_t(std::find(layouts.begin(), layouts.end(), v) - layouts.begin());
+    };
+    struct Run {
+        const char* first;     // the first layout holding the run
+        int from, to;          // its items (each on one line while every memo has one line)
+    };
+    const std::map<std::string, Run> runs = {
+        {"alternate colours", {"v1.28", 58, 60}}, {"fonts", {"v1.25", 62, 158}},
+        {"page texts", {"v1.28", 159, 173}},      {"search", {"v2.0", 174, 213}},
+        {"widths", {"v2.03", 214, 252}},          {"alignments", {"v2.04", 253, 260}},
+        {"HTML blocks", {"v2.03", 261, 281}},     {"import wizard", {"v2.1", 282, 335}},
+        {"chart and ODBC", {"v2.2", 336, 350}},   {"cart", {"v2.4", 351, 355}},
+    };
+
+    source.Control<Edit>("FolivexForm", "DBLabel3").SetText("Price");
+    source.Control<Edit>("FTPForm", "FTPHostDir").SetText("/www");
+    source.Control<Edit>("PublishSetupForm", "Alt1TableBackgroundColour").SetText("Silver");
+    source.Control<Edit>("LangForm", "Real_record").SetText("Rec");
+    source.Control<Edit>("LangForm", "Real_SrchGo").SetText("Go!");
+    source.Control<CheckBox>("FolivexForm", "Search20").SetChecked(true);
+    source.Control<Edit>("PublishSetupForm", "DetailPageTableWidth").SetText("640");
+    source.Control<Edit>("PublishSetupForm", "QUICKVAlign").SetText("top");
+    source.Control<Memo>("HTMLForm", "HTMLTableHeader").SetText("<B>x</B>");
+    source.Control<Edit>("ImportWizardForm", "MapToDB1").SetText("7");
+    source.Control<Edit>("DBForm", "TableName").SetText("cars");
+    source.Control<Memo>("DBForm", "SQL").SetText("select 1");
+    source.Control<Edit>("KarvoForm", "KarvoUserNumber").SetText("42");
+    source.Control<ComboBox>("FolivexForm", "Category").SetItems({"Sport", "Family"});
+    written.LabelFont.Colour = "Navy";
+    written.InstructionFont.Colour = "Teal";
+    written.HeaderFont = PublishFont{"Blue", "Arial", "+3", "Italic"};
+    written.FieldFonts[4] = PublishFont{"Olive", "Arial", "-1", " "};
+    std::vector<std::string> current;
+    {
+        const std::string text = ConfigurationText(source.app, written);
+        for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+            current.push_back(text.substr(start, end - start));
+        ASSERT_EQ(current.size(), 356u);
+    }
+    auto fileOfLayout = [&](const std::string& version, std::size_t layout) {
+        std::string f = version + "\r\n";
+        for (int item = 2; item <= 356; ++item) {
+            if (layout == 0 && item == 61) f += "Lime\r\n";  // the oldest files' instruction colour
+            bool held = true;
+            for (const auto& [name, run] : runs)
+                if (item >= run.from && item <= run.to && layoutIndex(run.first) > layout) held = false;
+            if (held) f += current[std::size_t(item - 1)] + "\r\n";
+            if (layout == 0 && item == 41)  // 22 binary font colours: the label red, the others yellow
+                for (int k = 0; k < 22; ++k)
+                    for (int b = 0; b < 4; ++b) f += char(((k == 0 ? 0x0000FFu : 0x00FFFFu) >> (8 * b)) & 0xFF);
+        }
+        return f;
+    };
+
+    struct Probe {
+        const char* run;
+        std::function<std::string(SyntheticWindows&, const DatabaseState&)> value;
+        std::string written, lacking;  // as written, and what a file without the run gives
+    };
+    auto text = [](const char* form, const char* control) {
+        return [=](SyntheticWindows& w, const DatabaseState&) { return w.Control<Control>(form, control).Text(); };
+    };
+    auto check = [](const char* form, const char* control) {
+        return [=](SyntheticWindows& w, const DatabaseState&) {
+            return std::string(w.Control<CheckBox>(form, control).Checked() ? "1" : "0");
+        };
+    };
+    const std::vector<Probe> probes = {
+        {"alternate colours", text("PublishSetupForm", "Alt1TableBackgroundColour"), "Silver", "None"},
+        // Without font lines the label and field colours come from the binary numbers, the instruction
+        // colour from its own line, and the header is red and bold.
+        {"fonts", [](auto&, const DatabaseState& d) { return d.LabelFont.Colour; }, "Navy", "Red"},
+        {"fonts", [](auto&, const DatabaseState& d) { return d.FieldFonts[4].Colour; }, "Olive", "Yellow"},
+        {"fonts", [](auto&, const DatabaseState& d) { return d.FieldFonts[4].Face; }, "Arial", " "},
+        {"fonts", [](auto&, const DatabaseState& d) { return d.InstructionFont.Colour; }, "Teal", "Lime"},
+        {"fonts", [](auto&, const DatabaseState& d) { return d.HeaderFont.Colour + " " + d.HeaderFont.Style; },
+         "Blue Italic", "Red Bold"},
+        {"fonts", check("PublishSetupForm", "ScaleImages"), "0", "1"},
+        {"page texts", text("LangForm", "Real_record"), "Rec", "before"},
+        {"search", text("LangForm", "Real_SrchGo"), "Go!", "before"},
+        // Files from before searching search the first six fields.
+        {"search", check("FolivexForm", "Search1"), "0", "1"},
+        {"search", check("FolivexForm", "Search20"), "1", "0"},
+        {"search", check("SearchSetup", "EnableSearchButton"), "0", "1"},
+        {"widths", text("PublishSetupForm", "DetailPageTableWidth"), "640", "before"},
+        {"alignments", text("PublishSetupForm", "QUICKVAlign"), "top", "before"},
+        {"HTML blocks", text("HTMLForm", "HTMLTableHeader"), "<B>x</B>", "before"},
+        {"import wizard", text("ImportWizardForm", "MapToDB1"), "7", "before"},
+        {"chart and ODBC", text("DBForm", "TableName"), "cars", "before"},
+        {"chart and ODBC", text("DBForm", "SQL"), "select 1", "before"},
+        {"cart", text("KarvoForm", "KarvoUserNumber"), "42", "before"},
+    };
+
+    struct Case {
+        const char* version;
+        const char* layout;  // the layout that version wrote
+    };
+    for (const Case& c : {Case{"v1.1", "v1.1"}, Case{"v1.24", "v1.1"}, Case{"v1.25", "v1.25"}, Case{"v1.25k", "v1.25"},
+                          Case{"v1.27a", "v1.25"}, Case{"v1.28", "v1.28"}, Case{"v2.0", "v2.0"}, Case{"v2.02", "v2.0"},
+                          Case{"v2.03", "v2.03"}, Case{"v2.04", "v2.04"}, Case{"v2.1", "v2.1"}, Case{"v2.12", "v2.1"},
+                          Case{"v2.2", "v2.2"}, Case{"v2.33", "v2.2"}, Case{"v2.4", "v2.4"}, Case{"v3.0", "v2.4"}}) {
+        SCOPED_TRACE(c.version);
+        const std::size_t layout = layoutIndex(c.layout);
+        SyntheticWindows fresh;
+        for (const char* list : {"DirectoryListBackground", "DirectoryListHeader", "DirectoryListTableBackground",
+                                 "PublishDirectory"})
+            fresh.Control<DirectoryListBox>("PublishSetupForm", list).SetDirectory(dir.Path());
+        // What the probes expect a file without their run to leave in place.
+        for (const auto& [form, control] :
+             std::vector<std::pair<const char*, const char*>>{{"LangForm", "Real_record"}, {"LangForm", "Real_SrchGo"},
+                                                             {"PublishSetupForm", "DetailPageTableWidth"},
+                                                             {"PublishSetupForm", "QUICKVAlign"},
+                                                             {"HTMLForm", "HTMLTableHeader"},
+                                                             {"ImportWizardForm", "MapToDB1"}, {"DBForm", "TableName"},
+                                                             {"KarvoForm", "KarvoUserNumber"}})
+            fresh.Control<Control>(form, control).SetText("before");
+        fresh.Control<Memo>("DBForm", "SQL").SetText("before");
+        fresh.Control<CheckBox>("FolivexForm", "Search20").SetChecked(true);
+        fresh.Control<CheckBox>("PublishSetupForm", "ScaleImages").SetChecked(false);
+
+        DatabaseState db;
+        db.DatabaseDirectory = dir.Path();
+        TextStream s(fileOfLayout(c.version, layout));
+        EXPECT_EQ(ReadConfiguration(fresh.app, db, s, false), c.version);
+        for (const Probe& p : probes) {
+            const bool held = layoutIndex(runs.at(p.run).first) <= layout;
+            EXPECT_EQ(p.value(fresh, db), held ? p.written : p.lacking) << p.run;
+        }
+        // What every layout holds lands on its item, however many runs came between.
+        EXPECT_EQ(fresh.Control<Edit>("FolivexForm", "DBLabel3").Text(), "Price");
+        EXPECT_EQ(fresh.Control<Edit>("FTPForm", "FTPHostDir").Text(), "/www");
+        EXPECT_EQ(db.PublishDirectory, dir.Path());
+        EXPECT_EQ(fresh.Control<ComboBox>("FolivexForm", "Category").Items(),
+                  (std::vector<std::string>{"Sport", "Family"}));
+        EXPECT_TRUE(fresh.app.Scripted().Messages().empty());
+        EXPECT_EQ(db.ReadingConfig, 0);
+    }
 }
 
 TEST_F(ConfigurationReaderTest, ALaterVersionReadsLikeTheCurrentOne) {
