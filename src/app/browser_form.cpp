@@ -96,9 +96,19 @@ void TBrowserForm::Launch(LaunchDescription& launch, std::string (TBrowserForm::
         }
         // A fresh description starts the chosen browser with the document; a stored one opens the document
         // by its association. Without a chosen browser the association opens it in any case.
-        const bool started = P.App.Shell().Open(launch.Rebuild ? launch.Browser : std::string(), launch.Document);
+        const std::string program = launch.Rebuild ? launch.Browser : std::string();
+        const bool started = P.App.Shell().Open(program, launch.Document);
         if (started) {
             launch.Rebuild = false;
+            break;
+        }
+        // The association failed and no browser is chosen: launching again would fail the same way, and
+        // the user would see nothing at all. Say what did not happen.
+        if (program.empty() && SelectedBrowser().empty()) {
+            P.App.Beep(BeepKind::Exclamation);
+            P.App.ShowMessage("The page [" + launch.Document +
+                              "] could not be opened. Select your Browser and Click View.");
+            launch.Rebuild = true;
             break;
         }
         P.App.Beep(BeepKind::Question);

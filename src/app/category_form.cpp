@@ -24,9 +24,9 @@ TCategoryForm::TCategoryForm(Component* owner, Program& program) : ProgramForm(o
     CatList->ScrollBars = ScrollStyle::Vertical;
     CatList->WordWrap = false;
     Label2 = Add<Label>(MainPanel, "Label2", 12, 218, 60, 13, "New Name");
-    NewName = Add<Edit>(MainPanel, "NewName", 12, 234, 170, 21);
+    NewName = Add<Edit>(MainPanel, "NewName", 12, 234, 150, 21);
     NewName->SetHint(RenameHint);
-    Button1 = Add<Button>(MainPanel, "Button1", 188, 232, 97, 25, "Rename Category");
+    Button1 = Add<Button>(MainPanel, "Button1", 168, 232, 117, 25, "Rename Category");
     Button1->SetHint(RenameHint);
     Button1->OnClick = [this](Component* s) { Button1Click(s); };
     BitBtn2 = Add<BitBtn>(MainPanel, "BitBtn2", 130, 276, 75, 25, "OK");

@@ -216,6 +216,7 @@ void TFolivexForm::BuildImagePanel() {
 
     TheImage = Add<Image>(ImagePanel, "TheImage", (SideWidth - 140) / 2, 6, 140, 105);
     TheImage->SetStretch(true);
+    TheImage->Proportional = true;  // scaled to the box, a picture keeps its shape
     TheImage->SetHint(ImageHint);
 
     std::array<RadioButton*, 4> radios{};

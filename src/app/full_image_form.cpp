@@ -20,6 +20,8 @@ TFullImageForm::TFullImageForm(Component* owner, Program& program) : ProgramForm
     MainPanel->BevelOuter = BevelKind::None;
     Image = Add<fv::Image>(MainPanel, "Image", 8, 8, MinWidth, MinHeight);
     Image->SetStretch(true);
+    // The box never gets smaller than the room for its button: a small picture keeps its shape in it.
+    Image->Proportional = true;
     BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 8, MinHeight + 16, 75, 25, "OK");
     BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
     BitBtn1->ModalResult = MrOk;

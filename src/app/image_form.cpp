@@ -34,6 +34,7 @@ TImageForm::TImageForm(Component* owner, Program& program) : ProgramForm(owner, 
     Panel1->BevelOuter = BevelKind::Lowered;
     ImageSelect = Add<Image>(Panel1, "ImageSelect", 4, 4, 143, 103);
     ImageSelect->SetStretch(true);
+    ImageSelect->Proportional = true;  // scaled to the box, a picture keeps its shape
     ImageSelect->SetHint(ImageHint);
     ImageSelect->Hide();
     ScaleButton = Add<Button>(ImageGroup, "ScaleButton", 200, 136, 151, 25, "Scale / Original Size");
@@ -77,6 +78,11 @@ TImageForm::TImageForm(Component* owner, Program& program) : ProgramForm(owner, 
 void TImageForm::ShowPreview(const BitmapPtr& picture) {
     ImageSelect->SetPicture(picture);
     ImageSelect->SetVisible(picture != nullptr);
+}
+
+void TImageForm::ClearPreview() {
+    ShowPreview(nullptr);
+    LastPreviewedImage.clear();
 }
 
 void TImageForm::FileListPreview(Component*) {

@@ -40,6 +40,8 @@ public:
     void ScaleButtonClick(Component* sender);
     // Shows a picture in the preview (null hides it).
     void ShowPreview(const BitmapPtr& picture);
+    // No preview, and no file counts as previewed: a click on any file shows it.
+    void ClearPreview();
 
 private:
     void Close(int result);

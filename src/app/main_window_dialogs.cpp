@@ -92,6 +92,9 @@ void TFolivexForm::PickRecordImage(int slot) {
         picker.CurrentImageFile->SetText(current);
         picker.FileList->SelectFile(current);
         if (DirName(current) != picker.DirList->Directory()) picker.FileList->SetItemIndex(-1);
+    } else {
+        // No picture in this slot: the preview of whatever file the picker showed last would pass for it.
+        picker.ClearPreview();
     }
 
     P.App.Beep(BeepKind::Default);

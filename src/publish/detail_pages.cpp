@@ -88,7 +88,7 @@ std::string Publisher::DetailPage(int record, int category, int position) {
     const int next = position < n - 1 ? position + 2 : n;
     auto nav = [&](int target, const char* image, const char* alt) {
         page += "<A HREF=\"qlx_" + c + "_" + std::to_string(target) + ".htm\"><IMG SRC=\"" + image +
-                "\" ALIGN=\"LEFT\" BORDER=\"1\" ALT=\"" + lang(alt) + "\"" + button + "></A>\r\n";
+                "\" ALIGN=\"LEFT\" BORDER=\"1\" ALT=\"" + EscapeForAttribute(lang(alt)) + "\"" + button + "></A>\r\n";
     };
     nav(1, "qlxr.gif", "firstrecord");
     nav(previous, "qlxb.gif", "previousrecord");

@@ -77,7 +77,7 @@ Publisher::Outcome Publisher::IndexPass1() {
                   "<BR>&nbsp;</FONT></TD>\r\n<TD WIDTH=\"30%\"><BR>";
     if (P.SearchSetup->EnableSearchButton->Checked() && !P.SearchSetup->SearchPerCategory->Checked())
         indexPage_ += "\r\n<form action=\"qlx_frm.htm\" target=\"" + P.SearchSetup->InitialFrame->Text() +
-                      "\"><input type=\"submit\" value=\"" + Lang(P, "search") + "\"></form>\r\n";
+                      "\"><input type=\"submit\" value=\"" + EscapeForAttribute(Lang(P, "search")) + "\"></form>\r\n";
     else
         indexPage_ += "&nbsp";
     indexPage_ += "</TD>\r\n<TD WIDTH=\"20%\">&nbsp;</TD><TD WIDTH=\"10%\">&nbsp;</TD></TR>\r\n";

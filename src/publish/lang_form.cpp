@@ -7,6 +7,8 @@
 //   ...                                                                             [  OK  ]
 #include "publish/lang_form.h"
 
+#include <string_view>
+
 #include "publish/publish_helpers.h"
 
 namespace fv {
@@ -47,9 +49,13 @@ namespace {
 constexpr int PageRows = 15;  // the rows read by the index, quick-view and detail pages; the rest: search
 constexpr int ButtonWidth = 56, RowTop = 94, RowPitch = 25;
 // The texts of the search engine are longer: their column is wider.
-constexpr int PageTextWidth = 170, SearchTextWidth = 226;
+constexpr int PageTextWidth = 170, SearchTextWidth = 240;
 constexpr int RightColumn = 8 + 2 * PageTextWidth + ButtonWidth + 12 + 16;
-constexpr int FormWidth = RightColumn + 2 * SearchTextWidth + ButtonWidth + 12 + 8;
+constexpr int SearchColumnWidth = 2 * SearchTextWidth + ButtonWidth + 12;
+constexpr int FormWidth = RightColumn + SearchColumnWidth + 8;
+// A text longer than this (the note on the first search) would be cut in its column: its row takes two
+// lines, the built-in text across the column on the first, the button and the text to publish on the second.
+constexpr std::size_t LongTextLength = 45;
 
 std::string RealHint(const std::string& key) {
     if (key == "SrchFirst100")
@@ -86,20 +92,27 @@ TLangForm::TLangForm(Component* owner, Program& program) : ProgramForm(owner, pr
     SearchPublishHeading = Add<Label>(this, "SearchPublishHeading", realLeft(RightColumn, SearchTextWidth), 76,
                                       SearchTextWidth, 13, "Published text");
 
+    int line = 0;
     for (int r = 0; r < LanguageTextCount; ++r) {
         const LanguageText& t = LanguageTexts[std::size_t(r)];
+        if (r == PageRows) line = 0;
         const int left = r < PageRows ? 8 : RightColumn;
         const int width = r < PageRows ? PageTextWidth : SearchTextWidth;
-        const int top = RowTop + (r < PageRows ? r : r - PageRows) * RowPitch;
-        Edit* text = Add<Edit>(this, std::string("Text_") + t.Key, left, top, width, 21);
+        const int top = RowTop + line++ * RowPitch;
+        const bool longText = std::string_view(t.BuiltIn).size() > LongTextLength;
+        Edit* text = Add<Edit>(this, std::string("Text_") + t.Key, left, top, longText ? SearchColumnWidth : width, 21);
         text->SetText(t.BuiltIn);
         text->SetReadOnly(true);
         text->SetTabStop(false);
         text->SetColor(ClBtnFace);
         text->SetHint("This is the original Folivex setting");
-        Button* button = Add<Button>(this, t.Button, buttonLeft(left, width), top - 2, ButtonWidth, 25, "default");
+        const int rowTop = longText ? RowTop + line++ * RowPitch : top;
+        Button* button = Add<Button>(this, t.Button, longText ? left : buttonLeft(left, width), rowTop - 2,
+                                     ButtonWidth, 25, "default");
         button->SetHint("Click here to set the Publish value to the default from the left");
-        Edit* real = Add<Edit>(this, std::string("Real_") + t.Key, realLeft(left, width), top, width, 21);
+        Edit* real = longText ? Add<Edit>(this, std::string("Real_") + t.Key, left + ButtonWidth + 6, rowTop,
+                                          SearchColumnWidth - ButtonWidth - 6, 21)
+                              : Add<Edit>(this, std::string("Real_") + t.Key, realLeft(left, width), top, width, 21);
         real->SetText(t.BuiltIn);
         real->SetHint(RealHint(t.Key));
         TextEdits[std::size_t(r)] = text;

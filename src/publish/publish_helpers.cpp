@@ -74,6 +74,21 @@ std::string SpacesToNbsp(std::string_view text) {
     return out;
 }
 
+std::string EscapeForAttribute(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '"': out += "&quot;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
 std::string ImageLinkFileName(const std::string& publishedPath, const std::string& extension) {
     const std::size_t keep = publishedPath.size() >= extension.size() ? publishedPath.size() - extension.size() : 0;
     return publishedPath.substr(0, keep) + "img";

@@ -37,6 +37,11 @@ std::string StyleCloseTags(std::string_view style);
 // Every space character as "&nbsp;".
 std::string SpacesToNbsp(std::string_view text);
 
+// A plain text (words the user typed, such as a language text, not HTML) as the value of a double-quoted
+// HTML attribute: "&", the double quote, "<" and ">" become character references, so that a quote in the
+// text cannot end the attribute and the browser shows the text exactly as typed.
+std::string EscapeForAttribute(std::string_view text);
+
 // The name of the image link file that stands for a published image: the last as many characters as the
 // extension has are replaced by "img" ("qlx3_7_1.gif" with "gif" gives "qlx3_7_1.img").
 std::string ImageLinkFileName(const std::string& publishedPath, const std::string& extension);

@@ -85,6 +85,7 @@ TPublishSetupForm::TPublishSetupForm(Component* owner, Program& program)
     auto preview = [&](Control* parent, const std::string& name) {
         Image* i = Add<Image>(parent, name, 212, 20, 76, 48);
         i->SetStretch(true);
+        i->Proportional = true;  // a wide banner stays a banner in the small preview
         i->Hide();
         return i;
     };

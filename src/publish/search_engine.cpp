@@ -47,7 +47,7 @@ std::string SearchFormPage(Program& p, const std::string& scriptPage, const std:
     page += "<TR><TD>\r\n";
     page += "<form type=get action='" + scriptPage + "'><br>\r\n";
     page += "&nbsp;&nbsp;&nbsp;<input type=text size=20 name=srchname value=\"\">\r\n";
-    page += "&nbsp;&nbsp;&nbsp;<input type=submit value=\"" + p.LangForm->Real("SrchGo")->Text() + "\">\r\n";
+    page += "&nbsp;&nbsp;&nbsp;<input type=submit value=\"" + EscapeForAttribute(p.LangForm->Real("SrchGo")->Text()) + "\">\r\n";
     page += "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;\r\n";
     page += "<A HREF=\"" + search.TargetPage->Text() + "\" target=\"" + search.TargetFrame->Text() + "\">\r\n";
     page += FontElement(p.InstructionFont, p.LangForm->Real("SrchClose")->Text());

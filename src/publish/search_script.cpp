@@ -218,7 +218,7 @@ bool BuildSearchScriptPage(std::string& page, Program& p, const SearchScriptInpu
     page += html.HTMLSearchBoxHeaderOverride->Checked() ? html.HTMLSearchBoxHeader->Text() : SearchBodyTag(p);
     AppendTableOpening(page, p, search.SearchViewPageTableWidth->Text(), false, false);
     page += "<TR><TD>\r\n<form><br>\r\n&nbsp;&nbsp;&nbsp;<input type=text size=20 name=srchname value=\"\">\r\n";
-    page += "&nbsp;&nbsp;&nbsp;<input type=button value=\"" + p.LangForm->Real("SrchGo")->Text() +
+    page += "&nbsp;&nbsp;&nbsp;<input type=button value=\"" + EscapeForAttribute(p.LangForm->Real("SrchGo")->Text()) +
             "\" onClick=\"Search(this.form.srchname.value);\">\r\n";
     page += "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;\r\n";
     page += "<A HREF=\"" + search.TargetPage->Text() + "\" target=\"" + search.TargetFrame->Text() + "\">";

@@ -102,8 +102,26 @@ std::optional<std::string> QtDialogs::SaveFile(const FileDialogOptions& options)
 }
 
 bool QtShell::Open(const std::string& program, const std::string& document) {
-    if (program.empty()) return QProcess::startDetached(QString::fromLatin1(AssociationOpener), {ToQString(document)});
-    return QProcess::startDetached(ToQString(program), {ToQString(document)});
+    if (!program.empty()) return QProcess::startDetached(ToQString(program), {ToQString(document)});
+    // The opener hands the document to the desktop's program for it and ends, with a status that says
+    // whether there was one: its start alone proves nothing.
+    auto* opener = new QProcess;
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->setStandardInputFile(QProcess::nullDevice());
+    opener->start(QString::fromLatin1(AssociationOpener), {ToQString(document)});
+    if (!opener->waitForStarted()) {
+        delete opener;
+        return false;
+    }
+    if (opener->waitForFinished(OpenerWaitMillis)) {
+        const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+        delete opener;
+        return opened;
+    }
+    // Still running: without a desktop of its own the opener runs the browser itself until it is closed.
+    // It goes on unwatched; the process object is freed when it ends and never stops it.
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    return true;
 }
 
 }  // namespace fv

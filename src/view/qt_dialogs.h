@@ -18,12 +18,14 @@ public:
 
 class QtShell : public ShellService {
 public:
-    // Started detached: the browser outlives nothing of ours and is never waited for. False when the
-    // program (or xdg-open) cannot be started.
+    // A program is started detached: the browser outlives nothing of ours and is never waited for. False
+    // when it cannot be started. Without a program the opener's answer is awaited: false when it cannot be
+    // started or reports that it could not open the document.
     bool Open(const std::string& program, const std::string& document) override;
 
-    // The program that opens a document by its association.
+    // The program that opens a document by its association, and how long its answer is waited for.
     static constexpr const char* AssociationOpener = "xdg-open";
+    static constexpr int OpenerWaitMillis = 3000;
 };
 
 }  // namespace fv

@@ -437,7 +437,7 @@ QWidget* QtView::MakeWidget(Binding& b, QWidget* parent) {
         });
         return w;
     }
-    case Kind::Image: return new ModelWidget<QLabel>(this, parent);
+    case Kind::Image: return new ModelWidget<PictureBox>(this, parent);
     case Kind::ProgressBar: {
         auto* w = new ModelWidget<QProgressBar>(this, parent);
         w->setTextVisible(false);
@@ -793,8 +793,10 @@ void QtView::SyncText(Binding& b) {
 
 void QtView::SyncPicture(Binding& b) {
     auto& image = static_cast<Image&>(*b.control);
-    auto* label = static_cast<QLabel*>(b.widget.data());
-    label->setScaledContents(image.Stretch());
+    auto* label = static_cast<PictureBox*>(b.widget.data());
+    const bool keepShape = image.Stretch() && image.Proportional;
+    label->SetKeepShape(keepShape);
+    label->setScaledContents(image.Stretch() && !keepShape);
     label->setAlignment(image.Center ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
     const BitmapPtr picture = image.Picture() && !image.Picture()->Empty() ? image.Picture() : nullptr;
     const std::string resource = picture ? std::string() : image.ResourceName;
@@ -953,6 +955,8 @@ void QtView::SyncContent(Binding& b, bool items) {
             if (editable) {
                 // The original box neither completes what is typed nor adds it to the list.
                 q->setCompleter(nullptr);
+                // The text part covers the box but for its edge and arrow: its double clicks are the box's.
+                new DoubleClickRelay(*this, q, q->lineEdit());
                 QObject::connect(q->lineEdit(), &QLineEdit::textEdited, q, [this, q](const QString& text) {
                     UserInput<ComboBox>(q, [&](ComboBox& cb) { cb.UserSetText(FromQString(text)); });
                 });

@@ -14,6 +14,40 @@
 
 namespace fv {
 
+// ---- DoubleClickRelay
+
+DoubleClickRelay::DoubleClickRelay(WidgetEvents& events, QWidget* owner, QWidget* inner)
+    : QObject(inner), events_(events), owner_(owner) {
+    inner->installEventFilter(this);
+}
+
+bool DoubleClickRelay::eventFilter(QObject*, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonDblClick) events_.MouseDoubleClicked(owner_, static_cast<QMouseEvent*>(e));
+    return false;
+}
+
+// ---- PictureBox
+
+void PictureBox::SetKeepShape(bool keep) {
+    if (keep == keepShape_) return;
+    keepShape_ = keep;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* e) {
+    const QPixmap picture = pixmap();
+    if (!keepShape_ || picture.isNull()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    const QRect room = contentsRect();
+    QRect target(QPoint(0, 0), picture.size().scaled(room.size(), Qt::KeepAspectRatio));
+    target.moveCenter(room.center());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, picture);
+}
+
 // ---- FormWindow
 
 FormWindow::FormWindow(WidgetEvents& events) : QWidget(nullptr), events_(events), bar_(new QMenuBar(this)) {

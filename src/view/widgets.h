@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -98,10 +99,47 @@ protected:
         events_->ActsAlone(this, false);
         events_->FocusEntered(this);
     }
+    void focusOutEvent(QFocusEvent* e) override {
+        // Losing the focus, a widget may act on its own: an editable combo box picks the item its text
+        // names and reports it as chosen. The user chose nothing.
+        events_->ActsAlone(this, true);
+        Base::focusOutEvent(e);
+        events_->ActsAlone(this, false);
+    }
 
 private:
     WidgetEvents* events_;
     bool inDoubleClick_ = false;
+};
+
+// Reports the double clicks on a widget that lies inside a control's own widget (the text part of an
+// editable combo box) as double clicks on the control's widget: the control has them wherever on it the
+// user clicks, not only on the edge its inner widget leaves free. The inner widget still acts on them.
+class DoubleClickRelay : public QObject {
+public:
+    DoubleClickRelay(WidgetEvents& events, QWidget* owner, QWidget* inner);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    WidgetEvents& events_;
+    QWidget* owner_;
+};
+
+// A picture box: a label that can also fit its picture into itself keeping the picture's shape, centred,
+// whatever size the box has.
+class PictureBox : public QLabel {
+public:
+    using QLabel::QLabel;
+    void SetKeepShape(bool keep);
+    bool KeepsShape() const { return keepShape_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    bool keepShape_ = false;
 };
 
 // The top-level window of a form: an optional menu bar over the client area, where the controls lie.

@@ -190,6 +190,24 @@ TEST_F(BrowserLaunchTest, WithoutAChosenBrowserTheAssociationOpensThePage) {
     EXPECT_EQ(Opened()[0], std::make_pair(std::string(), index()));
 }
 
+TEST_F(BrowserLaunchTest, WithoutAChosenBrowserAFailedOpenSaysThePageCouldNotBeOpened) {
+    app->ScriptedShellOpener().succeed = false;
+    app->OnModal = [this](Form&) { B().View2->Click(); };
+    Main().ViewItButton->Click();
+    ASSERT_EQ(Opened().size(), 1u) << "asking to launch again could only fail again";
+    EXPECT_EQ(Opened()[0], std::make_pair(std::string(), index()));
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"The page [" + index() +
+                                                              "] could not be opened. Select your Browser and Click View."});
+    EXPECT_EQ(Messages().Beeps(), (std::vector<BeepKind>{BeepKind::Default, BeepKind::Exclamation}));
+    EXPECT_EQ(CurrentDirectory(), dir.Path());
+
+    // Once a browser is chosen, the next view starts it with the page.
+    app->ScriptedShellOpener().succeed = true;
+    AnswerWithBrowser("browser");
+    Main().ViewItButton->Click();
+    EXPECT_EQ(Opened().back(), std::make_pair(dir.File("bin/browser"), index()));
+}
+
 TEST_F(BrowserLaunchTest, TheChoiceIsKeptForTheLastUseFile) {
     AnswerWithBrowser("other");
     Main().ViewItButton->Click();

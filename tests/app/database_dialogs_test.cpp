@@ -387,6 +387,29 @@ TEST_F(RecordImagesTest, DuringAnInsertThePickerShowsTheNewRecordsSlotNotAStaleE
     EXPECT_EQ(program->Inserting, 1);
 }
 
+TEST_F(RecordImagesTest, ASlotWithoutAPictureOpensThePickerWithoutTheLastOnesPreview) {
+    // Slot 2 shows b.gif in the preview; slot 1 has no image, slot 3 names a file that is gone.
+    Pick(Main().Image2Button, [](TImageForm& p) {
+        EXPECT_TRUE(p.ImageSelect->Visible());
+        p.CancelButton->Click();
+    });
+    program->EditImagePaths[2] = dir.File("pics/gone.gif");
+    for (Button* slot : {Main().Image1Button, Main().Image3Button}) {
+        Pick(Main().Image2Button, [](TImageForm& p) { p.CancelButton->Click(); });
+        Pick(slot, [&](TImageForm& p) {
+            EXPECT_FALSE(p.ImageSelect->Visible()) << slot->Name() << ": no picture of another slot";
+            EXPECT_EQ(p.ImageSelect->Picture(), nullptr) << slot->Name();
+            EXPECT_EQ(p.CurrentImageFile->Text(), "") << slot->Name();
+            // The file shown before is a new choice here: selecting it shows it again.
+            app->ScriptedImageLoader().loaded.clear();
+            p.FileList->UserSelect(p.FileList->IndexOf("b.gif"));
+            EXPECT_EQ(app->ScriptedImageLoader().loaded, std::vector<std::string>{dir.File("pics/b.gif")});
+            EXPECT_TRUE(p.ImageSelect->Visible()) << slot->Name();
+            p.CancelButton->Click();
+        });
+    }
+}
+
 TEST_F(RecordImagesTest, NoRecordNoPickerAndPreviewLoadsAFileOnce) {
     program->RecordCount = 0;
     Main().Image3Button->Click();

@@ -153,6 +153,22 @@ TEST(SpacesToNbspTest, EverySpaceAndNothingElse) {
     EXPECT_EQ(SpacesToNbsp(words).size(), 3600u) << "no 499-character limit";
 }
 
+TEST(EscapeForAttributeTest, TheFourMarkupCharactersBecomeReferencesAndNothingElseChanges) {
+    struct Case {
+        const char* text;
+        const char* attribute;
+        const char* why;
+    } cases[] = {
+        {"He said \"hi\"", "He said &quot;hi&quot;", "a quote would end the attribute"},
+        {"Fish & Chips", "Fish &amp; Chips", "an ampersand would start a reference"},
+        {"&quot;", "&amp;quot;", "a typed reference is shown as typed, not read"},
+        {"<b>bold</b>", "&lt;b&gt;bold&lt;/b&gt;", "a plain text holds no tags"},
+        {"it's Caf\xc3\xa9 \\ 100%", "it's Caf\xc3\xa9 \\ 100%", "everything else stays byte for byte"},
+        {"", "", "an empty text stays empty"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EscapeForAttribute(c.text), c.attribute) << c.why;
+}
+
 TEST(ImageLinkFileNameTest, TheExtensionIsReplacedByImg) {
     EXPECT_EQ(ImageLinkFileName("qlx3_7_1.gif", "gif"), "qlx3_7_1.img");
     EXPECT_EQ(ImageLinkFileName("/pub/qlx2_4_1.jpeg", "jpeg"), "/pub/qlx2_4_1.img");

@@ -5,6 +5,7 @@
 #include <regex>
 #include <set>
 
+#include "publish/lang_form.h"
 #include "publish/publish_progress_form.h"
 #include "publish/publisher.h"
 #include "publish_fixture.h"
@@ -352,6 +353,33 @@ TEST_F(PublisherTest, ThePagesCarryTheTextAsTypedWithItsCharset) {
     const std::string page = Page("qlx_1_1.htm");
     EXPECT_NE(page.find("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">\r\n"), std::string::npos);
     EXPECT_NE(page.find("Ana Kov\xc3\xa1\xc4\x8d"), std::string::npos);
+}
+
+TEST_F(PublisherTest, LanguageTextsInAttributesKeepTheirQuotesInside) {
+    // Every language text that a page writes into an attribute: the search buttons' values and the
+    // navigation buttons' alternative texts.
+    MakeShopDatabase();
+    program->SearchSetup->EnableSearchButton->SetChecked(true);
+    const std::string typed = "He said \"hi\" & <left>";
+    const std::string shown = "He said &quot;hi&quot; &amp; &lt;left&gt;";
+    for (const char* key : {"search", "SrchGo", "firstrecord", "previousrecord", "nextrecord", "lastrecord"})
+        program->LangForm->Real(key)->SetText(typed);
+    Publish();
+    struct Where {
+        std::string page, attribute;
+    } places[] = {
+        {"qlx_index.htm", "<input type=\"submit\" value=\"" + shown + "\">"},
+        {"qlx_srch1.htm", "<input type=submit value=\"" + shown + "\">"},
+        {"qlx_srch2.htm", "<input type=button value=\"" + shown + "\" onClick="},
+        {"qlx_1_2.htm", "ALT=\"" + shown + "\""},
+    };
+    for (const Where& w : places) {
+        const std::string page = Page(w.page);
+        EXPECT_NE(page.find(w.attribute), std::string::npos) << w.page;
+        EXPECT_EQ(page.find("=\"He said \"hi"), std::string::npos) << w.page << ": a quote ends an attribute";
+    }
+    // Between tags the texts stay as typed: there the user may write markup on purpose.
+    EXPECT_NE(Page("qlx_1_1.htm").find(">" + typed + "<"), std::string::npos);
 }
 
 }  // namespace

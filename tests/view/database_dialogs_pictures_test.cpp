@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/db_setup_form.h"
+#include "app/folivex_form.h"
 #include "app/full_image_form.h"
 #include "app/image_form.h"
 #include "app/startup.h"
@@ -19,6 +20,7 @@
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
 #include "program/program.h"
+#include "publish/publish_setup_form.h"
 #include "support/temp_dir.h"
 #include "upload/ftp_form.h"
 #include "view/qt_loop.h"
@@ -70,6 +72,31 @@ TEST_F(DatabaseDialogsPicturesTest, EachDialogDrawsAtItsSize) {
     EXPECT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QString("doors"));
     EXPECT_EQ(grid->item(1, 2)->text(), QString("15000.25"));
+}
+
+TEST_F(DatabaseDialogsPicturesTest, EveryPreviewShowsAWidePictureInItsOwnShape) {
+    // A banner five times as wide as high, in bands of colour so that its shape shows in the pictures.
+    auto banner = std::make_shared<Bitmap>(250, 50);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 250; ++x)
+            banner->Pixels[std::size_t(y * 250 + x)] = x / 50 % 2 ? 0xFF2060C0u : (y < 25 ? 0xFFE0A020u : 0xFF30A040u);
+    program->ImageForm->ShowPreview(banner);
+    program->FolivexForm->TheImage->SetPicture(banner);
+    program->FolivexForm->TheImage->Show();
+    program->PublishSetupForm->OleTableBackground->SetPicture(banner);
+    program->PublishSetupForm->OleTableBackground->Show();
+    Picture(*program->ImageForm, "image_form_wide_picture.png");
+    Picture(*program->FolivexForm, "main_window_wide_picture.png");
+    Picture(*program->PublishSetupForm, "publish_setup_form_wide_picture.png");
+    // The full view's box is at least as large as the room for its button: a small picture fits inside.
+    program->FullImageForm->Image->SetPicture(std::make_shared<Bitmap>(*banner));
+    Picture(*program->FullImageForm, "full_image_form_wide_picture.png");
+    for (Image* preview : {program->ImageForm->ImageSelect, program->FolivexForm->TheImage,
+                           program->PublishSetupForm->OleTableBackground, program->FullImageForm->Image}) {
+        auto* box = dynamic_cast<PictureBox*>(view->WidgetOf(*preview));
+        ASSERT_NE(box, nullptr) << preview->Name();
+        EXPECT_TRUE(box->KeepsShape()) << preview->Name() << " stretches the picture out of its shape";
+    }
 }
 
 }  // namespace

@@ -3,7 +3,11 @@
 // model puts it.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QLabel>
 #include <QSet>
 #include <QTabWidget>
@@ -13,6 +17,8 @@
 #include <memory>
 #include <string>
 
+#include "app/category_form.h"
+#include "app/db_setup_form.h"
 #include "app/folivex_form.h"
 #include "app/intro_form.h"
 #include "app/progress_forms.h"
@@ -21,6 +27,7 @@
 #include "platform/fs/files.h"
 #include "platform/ui/controls.h"
 #include "program/program.h"
+#include "publish/lang_form.h"
 #include "support/temp_dir.h"
 #include "view/qt_loop.h"
 #include "view/qt_view.h"
@@ -128,6 +135,88 @@ TEST_F(ProgramWindowsTest, EveryControlOfEveryFormHasItsWidgetWhereTheModelPutsI
         visit(*f);
     }
     EXPECT_GT(checked, 10);
+}
+
+TEST_F(ProgramWindowsTest, DoubleClickingTheCategoryBoxOpensTheCategoryDialog) {
+    // The help page tells users to add categories this way: anywhere on the box, not only on its edge.
+    ASSERT_TRUE(StartProgram(*program));
+    ASSERT_TRUE(loop.RunUntil([&] { return program->FolivexForm->Visible() && !program->IsLoading; }, 8000));
+    Form* shown = nullptr;
+    app.OnModal = [&](Form& f) {
+        shown = &f;
+        f.SetModalResult(MrCancel);
+    };
+    auto* box = qobject_cast<QComboBox*>(view->WidgetOf(*program->FolivexForm->Category));
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(box->lineEdit(), nullptr);
+    QTest::mouseDClick(box->lineEdit(), Qt::LeftButton, {}, box->lineEdit()->rect().center());
+    EXPECT_EQ(shown, static_cast<Form*>(program->CategoryForm));
+}
+
+TEST_F(ProgramWindowsTest, CaptionsAndBuiltInTextsShowWhole) {
+    ASSERT_TRUE(StartProgram(*program));
+    view->Refresh();
+    std::vector<std::string> clipped;
+    // The text's width on screen and the room the widget keeps beside it (frame and padding).
+    auto check = [&](Control& c, const std::string& text, int padding) {
+        QWidget* w = view->WidgetOf(c);
+        ASSERT_NE(w, nullptr) << c.Name();
+        const int needed = w->fontMetrics().horizontalAdvance(QString::fromStdString(text)) + padding;
+        if (needed > w->width())
+            clipped.push_back(c.Name() + ": " + std::to_string(needed) + " > " + std::to_string(w->width()));
+    };
+    constexpr int ButtonPadding = 12, EditPadding = 8;
+    TCategoryForm& categories = *program->CategoryForm;
+    check(*categories.Button1, categories.Button1->Caption(), ButtonPadding);
+    for (Label* label : {categories.Label1, categories.Label2}) check(*label, label->Caption(), 0);
+    TLangForm& lang = *program->LangForm;
+    for (Label* label : {lang.Label1, lang.Label2, lang.Label3, lang.Label4, lang.PageTextsHeading,
+                         lang.PagePublishHeading, lang.SearchTextsHeading, lang.SearchPublishHeading})
+        check(*label, label->Caption(), 0);
+    for (Edit* text : lang.TextEdits) check(*text, text->Text(), EditPadding);
+    for (Edit* real : lang.RealEdits) check(*real, real->Text(), EditPadding);
+    EXPECT_EQ(clipped, std::vector<std::string>{});
+
+    categories.CatList->SetText("Executive\r\n4x4\r\nSport");
+    categories.NewName->SetText("Off-road");
+    categories.Show();
+    view->Refresh();
+    SavePicture(categories, "category_form.png");
+    categories.Hide();
+}
+
+TEST_F(ProgramWindowsTest, OnANewDatabaseTheFirstClickOnPlusAfterRenamingALabelAddsARecord) {
+    ASSERT_TRUE(StartProgram(*program));
+    ASSERT_TRUE(loop.RunUntil([&] { return program->FolivexForm->Visible() && !program->IsLoading; }, 8000));
+    TFolivexForm& main = *program->FolivexForm;
+    app.OnModal = [&](Form& f) {
+        ASSERT_EQ(&f, static_cast<Form*>(program->DBSetupForm));
+        program->DBSetupForm->SelectedDatabase->SetText("stock");
+        program->DBSetupForm->NewButton->Click();
+    };
+    main.OpenButton->Click();
+    app.OnModal = nullptr;
+    ASSERT_TRUE(loop.RunUntil([&] { return !program->IsLoading && program->DatabaseFileName == "stock.db"; }, 8000));
+    ASSERT_EQ(program->RecordCount, 0);
+    QWidget* window = view->WindowOf(main);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    app.Scripted().ClearLog();
+
+    // The user renames the first label and tabs on, which leaves the focus in the category box.
+    QWidget* label = view->WidgetOf(*main.DBLabel[0]);
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(label, "Make");
+    QTest::keyClick(label, Qt::Key_Tab);
+    EXPECT_EQ(main.DBLabel[0]->Text(), "Make");
+    ASSERT_TRUE(main.Category->Focused());
+
+    QTest::mouseClick(view->WidgetOf(*main.AddButton), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(app.Scripted().Messages(), std::vector<std::string>{}) << "leaving the box chooses nothing";
+    EXPECT_EQ(program->RecordCount, 1);
+    EXPECT_EQ(program->Inserting, 1);
+    EXPECT_EQ(main.Category->Text(), "Category A");
 }
 
 }  // namespace

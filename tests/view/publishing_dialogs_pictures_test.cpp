@@ -8,12 +8,17 @@
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QImage>
+#include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -31,6 +36,8 @@
 #include "publish/publish_message_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"
+#include "records/helpers.h"
+#include "records/new_database_defaults.h"
 #include "support/temp_dir.h"
 #include "view/qt_dialogs.h"
 #include "view/qt_loop.h"
@@ -164,6 +171,78 @@ TEST_F(PublishingDialogsTest, WithoutAProgramTheDocumentOpensThroughXdgOpen) {
     EXPECT_TRUE(shell.Open("", page));
     EXPECT_EQ(WaitForFile(dir.File("path/opened")), "1\n" + page + "\n");
     qputenv("PATH", oldPath);
+}
+
+TEST_F(PublishingDialogsTest, TheOpenersAnswerSaysWhetherThePageWasOpened) {
+    QtShell shell;
+    ASSERT_TRUE(MakeDirectory(dir.File("path")));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(dir.File("path")) + ":" + oldPath);
+    struct Case {
+        const char* script;
+        bool opened;
+        const char* why;
+    } cases[] = {
+        {"exit 0", true, "the desktop's program has the page"},
+        {"exit 3", false, "no program for the page: the desktop has none"},
+        {"exit 4", false, "the program for the page failed"},
+        {"kill -9 $$", false, "the opener died"},
+        // Without a desktop the opener runs the browser itself until the user closes it.
+        {"sleep 4; echo done > \"$(dirname \"$0\")/ended\"", true, "a running opener runs the browser"},
+    };
+    for (const Case& c : cases) {
+        Executable(dir.File("path/xdg-open"), std::string("#!/bin/sh\n") + c.script + "\n");
+        EXPECT_EQ(shell.Open("", dir.File("site/qlx_index.htm")), c.opened) << c.why;
+    }
+    // The running opener was left to end by itself.
+    EXPECT_EQ(WaitForFile(dir.File("path/ended")), "done\n");
+    loop.RunUntil([] { return false; }, 200);
+    qputenv("PATH", oldPath);
+}
+
+// The relative luminance of a colour, from which the contrast ratio of a text and its background is
+// worked out: (lighter + 0.05) / (darker + 0.05), 4.5 being the least for ordinary text to be read.
+double Luminance(int red, int green, int blue) {
+    auto linear = [](int c) {
+        const double v = c / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(red) + 0.7152 * linear(green) + 0.0722 * linear(blue);
+}
+
+TEST(ShippedFilesTest, TheStoneBackgroundLeavesTheDefaultTextsReadable) {
+    // A new database publishes its table on the shipped stone with these texts on it.
+    QImage stone(QString::fromStdString(std::string(FOLIVEX_SOURCE_DIR) + "/resources/stone.gif"));
+    ASSERT_FALSE(stone.isNull());
+    double lightest = 0;
+    for (int y = 0; y < stone.height(); ++y)
+        for (int x = 0; x < stone.width(); ++x) {
+            const QRgb p = stone.pixel(x, y);
+            lightest = std::max(lightest, Luminance(qRed(p), qGreen(p), qBlue(p)));
+        }
+    DatabaseState db;
+    InitialiseFontStructure(db);
+    const std::pair<const char*, std::string> texts[] = {{"labels", db.LabelFont.Colour},
+                                                         {"values", db.FieldFonts[0].Colour},
+                                                         {"memo", db.ScrollFont.Colour},
+                                                         {"instructions", db.InstructionFont.Colour}};
+    QImage sample(420, 40 * int(std::size(texts)), QImage::Format_RGB32);
+    QPainter painter(&sample);
+    painter.fillRect(sample.rect(), QBrush(stone));
+    int top = 0;
+    for (const auto& [what, colour] : texts) {
+        const std::int32_t c = NameToColour(colour);
+        const int red = c & 0xFF, green = (c >> 8) & 0xFF, blue = (c >> 16) & 0xFF;
+        const double ratio = (Luminance(red, green, blue) + 0.05) / (lightest + 0.05);
+        EXPECT_GE(ratio, 4.5) << what << " in " << colour << " on the lightest of the stone";
+        painter.setPen(QColor(red, green, blue));
+        painter.drawText(QRect(10, top, 400, 40), Qt::AlignVCenter,
+                         QString::fromStdString(std::string(what) + " in " + colour + ": Trees of Europe 12.50"));
+        top += 40;
+    }
+    painter.end();
+    // A picture of the texts on the stone, to be looked at.
+    EXPECT_TRUE(sample.save(QString::fromStdString(std::string(FOLIVEX_BINARY_DIR) + "/stone_with_default_texts.png")));
 }
 
 TEST(ShippedFilesTest, TheHelpPageIsCopiedBesideTheProgramWithItsFolder) {

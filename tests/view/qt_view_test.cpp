@@ -337,6 +337,36 @@ TEST_F(ViewTest, AnImageShowsItsBitmapOrItsShippedPicture) {
     EXPECT_EQ(WidgetOf<QLabel>(*splash)->pixmap().size(), QSize(222, 88)) << "found in the resources folder";
 }
 
+TEST_F(ViewTest, AProportionalPictureKeepsItsShapeInsideTheBox) {
+    // A red picture four times as wide as high in a square box on a white form.
+    form->SetColor(ClWhite);
+    auto* image = Add<Image>(nullptr, "Image1", 10, 10, 80, 80);
+    image->SetPicture(std::make_shared<Bitmap>(40, 10, 0xFFFF0000u));
+    ShowForm();
+    struct Case {
+        bool stretch, proportional;
+        QSize red;  // the red area's size on screen
+        const char* why;
+    } cases[] = {
+        {true, true, QSize(80, 20), "fitted to the box's width, a quarter as high, centred"},
+        {true, false, QSize(80, 80), "stretched to the box's own shape"},
+        {false, true, QSize(40, 10), "unscaled: proportional alone scales nothing"},
+    };
+    for (const Case& c : cases) {
+        image->SetStretch(c.stretch);
+        image->Proportional = c.proportional;
+        image->SetPicture(std::make_shared<Bitmap>(40, 10, 0xFFFF0000u));  // the view reads the flags again
+        loop.ProcessPending();
+        const QImage shown = WidgetOf(*image)->grab().toImage();
+        QRect red;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (qRed(shown.pixel(x, y)) > 200 && qGreen(shown.pixel(x, y)) < 80) red |= QRect(x, y, 1, 1);
+        EXPECT_EQ(red.size(), c.red) << c.why;
+        if (c.stretch && c.proportional) EXPECT_EQ(red.center().y(), 39) << "in the middle of the box";
+    }
+}
+
 // ---- screen to model
 
 TEST_F(ViewTest, TypingReachesTheModelOnceAKeyAndMaxLengthNeverCutsACharacter) {
@@ -516,6 +546,40 @@ TEST_F(ViewTest, ChoosingFromAComboBoxOrTypingInItReachesTheModel) {
     combo->Style = ComboBox::ComboStyle::DropDownList;
     combo->SetItemIndex(0);
     EXPECT_FALSE(WidgetOf<QComboBox>(*combo)->isEditable());
+}
+
+TEST_F(ViewTest, ADoubleClickAnywhereOnAnEditableComboBoxIsTheBoxs) {
+    // The text part of an editable box covers all of it but the edge and the arrow.
+    auto* combo = Add<ComboBox>(nullptr, "Combo1", 8, 8, 145, 21);
+    combo->SetItems({"red", "green"});
+    combo->SetText("red");
+    int doubles = 0;
+    combo->OnDblClick = [&](Component*) { ++doubles; };
+    ShowForm();
+    auto* w = WidgetOf<QComboBox>(*combo);
+    ASSERT_TRUE(w->isEditable());
+    QTest::mouseDClick(w->lineEdit(), Qt::LeftButton, {}, w->lineEdit()->rect().center());
+    EXPECT_EQ(doubles, 1);
+    EXPECT_EQ(combo->Text(), "red") << "the double click selects in the text and changes nothing";
+}
+
+TEST_F(ViewTest, LeavingAComboBoxWhoseTextNamesAnItemChoosesNothing) {
+    // Qt picks the item an edited text names when the box loses the focus; the user chose nothing.
+    auto* combo = Add<ComboBox>(nullptr, "Combo1", 8, 8, 145, 21);
+    auto* button = Add<Button>(nullptr, "Button1", 8, 40, 75, 25, "Next");
+    combo->SetItems({"red", "green"});
+    combo->SetText("green");
+    std::vector<std::string> log;
+    combo->OnClick = [&](Component*) { log.push_back("click"); };
+    combo->OnChange = [&](Component*) { log.push_back("change"); };
+    button->OnClick = [&](Component*) { log.push_back("button"); };
+    ShowFormActive();
+    QTest::mouseClick(WidgetOf<QComboBox>(*combo)->lineEdit(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(combo->Focused());
+    QTest::mouseClick(WidgetOf(*button), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(log, std::vector<std::string>{"button"});
+    EXPECT_EQ(combo->Text(), "green");
+    EXPECT_EQ(combo->ItemIndex(), -1);
 }
 
 TEST_F(ViewTest, ClickingARowOfAListBoxSelectsItAndClicksOnce) {

@@ -27,9 +27,21 @@ constexpr Color ClBtnText = Color(0x80000012u);
 constexpr Color ClHighlight = Color(0x8000000Du);
 constexpr Color ClDefault = Color(0x20000000);
 
+constexpr Color ClBtnShadow = Color(0x80000010u);
+constexpr Color ClBtnHighlight = Color(0x80000014u);
+
 constexpr bool IsSystemColor(Color c) { return (c & ClSystem) != 0; }
+
+// The chart's automatic colour: "take the owner's default" (a wall's, a title's, a series' colour). It has
+// the number of the first system colour, but the chart never means that one by it, so chart code resolves
+// it with the two-argument `ResolveColor` against the owner's default before anything is drawn.
+constexpr Color AutomaticColour = Color(0x80000000u);
+// A value the chart keeps but does not draw.
+constexpr Color NoColour = Color(0x1FFFFFFF);
 
 // The plain RGB value of a system colour under the classic desktop scheme.
 Color ResolveColor(Color c);
+// The same, with the automatic colour standing for `automatic` (itself resolved).
+Color ResolveColor(Color c, Color automatic);
 
 }  // namespace fv

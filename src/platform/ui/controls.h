@@ -241,6 +241,9 @@ public:
     bool Stretch() const { return stretch_; }
     void SetStretch(bool v);
     bool Center = false;
+    // With Stretch: the picture is scaled to fit the box keeping its shape, centred, instead of being
+    // stretched to the box's own shape.
+    bool Proportional = false;
     // A picture that ships with the program, found by file name under resources/ by the view.
     std::string ResourceName;
 
