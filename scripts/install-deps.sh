@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [run|test]
 set -euo pipefail
 
-want=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+want=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
 case "${1:-test}" in
   run)  want+=(xvfb xauth unixodbc-dev) ;;
   test) want+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server clang libclang-rt-14-dev unixodbc-dev libsqliteodbc sqlite3 chromium nodejs npm hugo python3) ;;

@@ -20,6 +20,15 @@ Color PaletteColor(int index) {
     return palette[i < 0 ? i + PaletteSize : i];
 }
 
+Font DefaultChartFont() {
+    Font f;
+    f.Name = DefaultFontName;
+    f.Size = DefaultFontSize;
+    f.FontColor = ClBlack;
+    f.Style = 0;
+    return f;
+}
+
 bool IsDefaultChartFont(const Font& font) {
     // Size, face (exactly), colour and style; the angle is not part of a font's look here.
     return font.Size == DefaultFontSize && font.Name == DefaultFontName && font.FontColor == ClBlack &&

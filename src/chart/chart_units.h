@@ -29,6 +29,7 @@ Color PaletteColor(int index);
 // The default chart font is DefaultFontName at DefaultFontSize points, black, without style.
 inline const char* const DefaultFontName = "Arial";
 constexpr int DefaultFontSize = 8;
+Font DefaultChartFont();
 bool IsDefaultChartFont(const Font& font);
 
 // The hand cursor over clickable colour swatches and list columns: cursor number 2020, "crChartHand".

@@ -99,7 +99,9 @@ bool HeadlessLoop::PollFds(int waitMs) {
     }
     Millis before = steady_.Now();
     int n = ::poll(fds.data(), nfds_t(fds.size()), waitMs);
-    if (manual_) manual_->Advance(steady_.Now() - before);
+    // A wait moves a manual clock by the real time it took. A mere look (waitMs 0) is no wait, however
+    // long a busy machine takes over it: it leaves the clock alone, so only the test moves time then.
+    if (manual_ && waitMs > 0) manual_->Advance(steady_.Now() - before);
     if (n <= 0) return false;
     for (std::size_t i = 0; i < fds.size(); ++i) {
         if (!fds[i].revents) continue;
@@ -146,13 +148,14 @@ bool HeadlessLoop::RunUntil(const std::function<bool()>& done, Millis timeoutMs)
             }
             continue;
         }
-        if (manual_) {
-            // Give the watched descriptors a moment of real time; when none stirs, the program only waits
-            // for its next timer or deadline, so time jumps there (a dead server's time-out takes no time).
+        if (manual_ && peersSilent_) {
+            // The peers are known to be silent: after a moment of real time for what is already on its
+            // way, the program only waits for its next timer or deadline, so time jumps there.
             Millis grace = until == Never ? IdleGraceMs : std::clamp<Millis>(until - Now(), 0, IdleGraceMs);
             if (!PollFds(int(grace)) && until != Never) manual_->Set(until);
             continue;
         }
+        // A peer may answer at any moment: wait in real time (PollFds moves a manual clock along with it).
         Millis wait = until == Never ? 1000 : std::clamp<Millis>(until - Now(), 0, 1000);
         PollFds(int(wait));
     }

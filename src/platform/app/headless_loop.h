@@ -2,9 +2,15 @@
 //
 // With a manual clock, time moves only when a test advances it (AdvanceBy) or when the loop would
 // otherwise sit idle with nothing but timers ahead: then it jumps straight to the next timer or deadline,
-// so a four-second splash or a long network time-out takes no real time. While descriptors are watched
-// the manual clock follows the real time spent waiting for them, and when none of them stirs for
-// IdleGraceMs of real time the clock jumps to the next timer or deadline as above.
+// so a four-second splash or a long network time-out takes no real time.
+//
+// A wait on watched descriptors is different: behind them may be a real peer (a server, a thread) that
+// answers when the machine gets round to it, and no fixed grace can say how long that is under load. So
+// while descriptors are watched the manual clock follows the real time spent waiting for them, and the
+// loop waits in real time up to the next timer or deadline, as the steady clock does. Only a test whose
+// peers are scripted and known to say nothing more calls SetPeersSilent(true): then a wait on descriptors
+// gets IdleGraceMs of real time and, when none stirs, time jumps as above (a dead server's 90 s time-out
+// takes no time). A test that forgets to say so is slow, never flaky.
 //
 // A RunUntil that could only wait forever (no task, no timer, no descriptor, no deadline) throws
 // WouldWaitForever instead of hanging: in a test that means a modal dialog nobody answers.
@@ -47,6 +53,10 @@ public:
     void AdvanceBy(Millis ms);
 
     bool ManualTime() const { return manual_ != nullptr; }
+
+    // Manual clock only: the test declares that every watched descriptor belongs to a scripted peer
+    // that will not stir unless the test makes it, so idle waits on them may jump ahead (see above).
+    void SetPeersSilent(bool silent) { peersSilent_ = silent; }
     static constexpr Millis IdleGraceMs = 250;
     std::size_t PendingTasks() const { return tasks_.size(); }
     std::size_t ActiveTimers() const { return timers_.size(); }
@@ -77,6 +87,7 @@ private:
     TimerId nextTimer_ = 1;
     WatchId nextWatch_ = 1;
     bool quit_ = false;
+    bool peersSilent_ = false;
 };
 
 }  // namespace fv

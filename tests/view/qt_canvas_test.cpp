@@ -1,0 +1,294 @@
+// The raster canvas: pixel-exact lines and fills, the pinned font, clips, surfaces and raster modes, and
+// reference pictures of chart panels drawn through it.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QImage>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "chart/chart_panel.h"
+#include "chart/walls_titles.h"
+#include "view/qt_canvas.h"
+
+namespace fv {
+namespace {
+
+QImage WhiteImage(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+bool IsBlack(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)) == QColor(Qt::black); }
+
+TEST(QtCanvas, ArialIsPinnedToLiberationSansAtNinetySixDotsPerInch) {
+    Font arial;
+    arial.Name = "Arial";
+    arial.Size = 8;
+    QFont q = CanvasQFont(arial);
+    EXPECT_EQ(QFontInfo(q).family(), QString("Liberation Sans")) << "install fonts-liberation2 (scripts/install-deps.sh)";
+    EXPECT_EQ(q.pixelSize(), 11);
+    QImage image = WhiteImage(10, 10);
+    QtCanvas canvas(image);
+    canvas.SetFont(arial);
+    // Liberation Sans has Arial's advance widths: "W" is 0.944 em.
+    EXPECT_EQ(canvas.TextWidth("W"), 10);
+    EXPECT_EQ(canvas.TextHeight("W"), 12) << "ascent and descent of an 11-pixel face";
+}
+
+TEST(QtCanvas, LinesLeaveOutTheirLastPixelAndRectanglesCoverLeftToRightMinusOne) {
+    QImage image = WhiteImage(20, 20);
+    {
+        QtCanvas canvas(image);
+        canvas.Line(0, 1, 10, 1);
+        canvas.SetBrush({ClBlack, BrushStyle::Clear, nullptr});
+        canvas.Rectangle(2, 4, 6, 8);
+        canvas.SetBrush({ClBlack, BrushStyle::Solid, nullptr});
+        canvas.FillRect({12, 4, 15, 6});
+    }
+    for (int x = 0; x < 10; ++x) EXPECT_TRUE(IsBlack(image, x, 1)) << x;
+    EXPECT_FALSE(IsBlack(image, 10, 1));
+    EXPECT_TRUE(IsBlack(image, 2, 4));
+    EXPECT_TRUE(IsBlack(image, 5, 7));
+    EXPECT_FALSE(IsBlack(image, 6, 7));
+    EXPECT_FALSE(IsBlack(image, 5, 8));
+    EXPECT_FALSE(IsBlack(image, 3, 5)) << "a clear brush leaves the inside";
+    EXPECT_TRUE(IsBlack(image, 12, 4));
+    EXPECT_TRUE(IsBlack(image, 14, 5));
+    EXPECT_FALSE(IsBlack(image, 15, 5));
+    EXPECT_FALSE(IsBlack(image, 14, 6));
+}
+
+TEST(QtCanvas, NothingIsSmoothed) {
+    QImage image = WhiteImage(40, 40);
+    {
+        QtCanvas canvas(image);
+        canvas.SetPen({ClBlack, 3, PenStyle::Solid, PenMode::Copy});
+        canvas.SetBrush({ClRed, BrushStyle::Solid, nullptr});
+        canvas.Ellipse(2, 2, 30, 25);
+        canvas.Line(0, 39, 39, 3);
+        Font f;
+        f.Name = "Arial";
+        f.Size = 12;
+        canvas.SetFont(f);
+        canvas.TextOut(5, 5, "Wg");
+    }
+    std::set<QRgb> colours;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) colours.insert(image.pixel(x, y));
+    EXPECT_EQ(colours, (std::set<QRgb>{QColor(Qt::white).rgb(), QColor(Qt::black).rgb(), QColor(Qt::red).rgb()}));
+}
+
+TEST(QtCanvas, DotsAndDashesFollowTheirPixelPatterns) {
+    struct Case { PenStyle style; std::string want; };
+    const Case cases[] = {
+        {PenStyle::Dot, "###...###...###...###..."},
+        {PenStyle::SmallDots, "#.#.#.#.#.#.#.#.#.#.#.#."},
+        {PenStyle::DashDot, "#########......###......"},
+    };
+    for (const auto& c : cases) {
+        QImage image = WhiteImage(30, 3);
+        {
+            QtCanvas canvas(image);
+            canvas.SetPen({ClBlack, 1, c.style, PenMode::Copy});
+            canvas.Line(0, 1, 24, 1);
+        }
+        std::string got;
+        for (int x = 0; x < 24; ++x) got += IsBlack(image, x, 1) ? '#' : '.';
+        EXPECT_EQ(got, c.want) << int(c.style);
+    }
+}
+
+TEST(QtCanvas, ANotXorRectangleDrawnTwiceLeavesThePictureAsItWas) {
+    QImage image = WhiteImage(60, 40);
+    {
+        QtCanvas canvas(image);
+        canvas.SetBrush({ClAqua, BrushStyle::Solid, nullptr});
+        canvas.FillRect({10, 10, 50, 30});
+    }
+    const QImage before = image.copy();
+    {
+        TDraw3D panel(nullptr);
+        panel.SetColor(ClRed);
+        QtCanvas canvas(image);
+        panel.Canvas3D().AttachCanvas(&canvas);
+        panel.Zoom.Activate(5, 5);
+        panel.Zoom.X1 = 40;
+        panel.Zoom.Y1 = 35;
+        panel.DrawZoomRectangle();
+        EXPECT_NE(image, before) << "the first drawing shows";
+        panel.DrawZoomRectangle();
+    }
+    EXPECT_EQ(image, before);
+}
+
+TEST(QtCanvas, ClipsKeepDrawingInsideARectangleOrAPolygon) {
+    QImage image = WhiteImage(30, 30);
+    {
+        QtCanvas canvas(image);
+        canvas.SetBrush({ClBlack, BrushStyle::Solid, nullptr});
+        {
+            CanvasStateGuard guard(canvas);
+            canvas.ClipRect({5, 5, 10, 10});
+            canvas.FillRect({0, 0, 30, 30});
+            canvas.SetPixel(20, 20, ClBlack);
+        }
+        const Point triangle[] = {{15, 15}, {29, 15}, {15, 29}};
+        canvas.ClipPolygon(triangle);
+        canvas.SetBrush({ClRed, BrushStyle::Solid, nullptr});
+        canvas.FillRect({0, 0, 30, 30});
+    }
+    EXPECT_TRUE(IsBlack(image, 5, 5));
+    EXPECT_TRUE(IsBlack(image, 9, 9));
+    EXPECT_FALSE(IsBlack(image, 10, 9));
+    EXPECT_FALSE(IsBlack(image, 20, 20)) << "a pixel obeys the clip too";
+    EXPECT_EQ(QColor(image.pixel(16, 16)), QColor(Qt::red));
+    EXPECT_EQ(QColor(image.pixel(28, 28)), QColor(Qt::white)) << "outside the triangle";
+    EXPECT_EQ(QColor(image.pixel(4, 20)), QColor(Qt::white)) << "the guard took the first clip away";
+}
+
+TEST(QtCanvas, ASurfaceIsCopiedAtItsOwnSizeToTheGivenCorner) {
+    QImage image = WhiteImage(50, 50);
+    {
+        QtCanvas canvas(image);
+        auto surface = canvas.CreateSurface(10, 8);
+        Canvas& off = surface->GetCanvas();
+        off.SetBrush({ClBlue, BrushStyle::Solid, nullptr});
+        off.FillRect({0, 0, 10, 8});
+        canvas.DrawSurface(20, 30, *surface);
+        EXPECT_EQ(surface->ToBitmap().Width, 10);
+    }
+    EXPECT_EQ(QColor(image.pixel(20, 30)), QColor(Qt::blue));
+    EXPECT_EQ(QColor(image.pixel(29, 37)), QColor(Qt::blue));
+    EXPECT_EQ(QColor(image.pixel(30, 37)), QColor(Qt::white));
+    EXPECT_EQ(QColor(image.pixel(29, 38)), QColor(Qt::white));
+}
+
+TEST(QtCanvas, OpaqueTextFillsItsCellAndAlignmentMovesTheCell) {
+    QImage image = WhiteImage(100, 40);
+    Font f;
+    f.Name = "Arial";
+    f.Size = 10;
+    {
+        QtCanvas canvas(image);
+        canvas.SetFont(f);
+        canvas.SetBackMode(BackMode::Opaque);
+        canvas.SetBackColor(ClYellow);
+        canvas.SetTextAlign(TaRight | TaTop);
+        canvas.TextOut(90, 5, "ab");
+        int w = canvas.TextWidth("ab"), h = canvas.TextHeight("ab");
+        EXPECT_EQ(QColor(image.pixel(90 - w, 5)), QColor(Qt::yellow)) << "the cell ends at the point";
+        EXPECT_EQ(QColor(image.pixel(90 - w, 5 + h - 1)), QColor(Qt::yellow));
+        EXPECT_EQ(QColor(image.pixel(90, 5)), QColor(Qt::white));
+        EXPECT_EQ(QColor(image.pixel(90 - w - 1, 5)), QColor(Qt::white));
+    }
+}
+
+// ---- Reference pictures ----
+
+std::filesystem::path ReferenceDir() { return std::filesystem::path(FOLIVEX_SOURCE_DIR) / "tests/fixtures/view"; }
+
+// Compares with the reference picture, allowing a few pixels of difference (a font renderer's rounding);
+// FOLIVEX_UPDATE_PICTURES=1 writes the reference instead. The picture is saved in the build folder either way.
+void ExpectLikeReference(const QImage& image, const std::string& name) {
+    image.save(QString::fromStdString((std::filesystem::path(FOLIVEX_BINARY_DIR) / name).string()));
+    auto ref = ReferenceDir() / name;
+    if (std::getenv("FOLIVEX_UPDATE_PICTURES")) {
+        std::filesystem::create_directories(ReferenceDir());
+        ASSERT_TRUE(image.save(QString::fromStdString(ref.string())));
+        return;
+    }
+    QImage want(QString::fromStdString(ref.string()));
+    ASSERT_FALSE(want.isNull()) << "no reference " << ref << " (FOLIVEX_UPDATE_PICTURES=1 writes it)";
+    want = want.convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(want.size(), image.size());
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            QColor a(image.pixel(x, y)), b(want.pixel(x, y));
+            if (std::abs(a.red() - b.red()) > 8 || std::abs(a.green() - b.green()) > 8 || std::abs(a.blue() - b.blue()) > 8)
+                ++differing;
+        }
+    EXPECT_LE(differing, image.width() * image.height() / 500) << name << ": " << differing << " pixels differ";
+}
+
+QImage PaintPanel(TCustomChartPanel& panel) {
+    QImage image = WhiteImage(panel.Width(), panel.Height());
+    QtCanvas canvas(image);
+    panel.Paint(canvas);
+    return image;
+}
+
+// A 3D box of walls (back, left, floor) with a cube, a cylinder, a pyramid and a pie slice standing in it.
+TEST(QtCanvasPictures, AThreeDPanelWithWalls) {
+    TDraw3D panel(nullptr);
+    panel.HorizDepth = 40;
+    TChartWall back(&panel), left(&panel), bottom(&panel);
+    left.DefaultColor = 0x80FFFF;
+    bottom.DefaultColor = ClWhite;
+    panel.OnPaint = [&](Component*, const PixelRect&) {
+        TChartCanvas3D& c = panel.Canvas3D();
+        Canvas& g = *c.ReferenceCanvas();
+        const int depth = panel.HorizDepth;
+        // The room the depth takes at the top and the right, as a chart's axes leave it.
+        const PixelRect r{panel.PlotRect.Left, panel.PlotRect.Top + depth, panel.PlotRect.Right - depth, panel.PlotRect.Bottom};
+        g.SetBrush({ClSilver, BrushStyle::Solid, nullptr});
+        c.RectangleZ({r.Left + 1, r.Top - 1, r.Right, r.Bottom}, depth);
+        g.SetBrush({left.ResolvedColor(), BrushStyle::Solid, nullptr});
+        c.RectangleSideZ(r.Left, r.Top, r.Bottom, 0, depth + 1);
+        g.SetBrush({bottom.ResolvedColor(), BrushStyle::Solid, nullptr});
+        c.RectangleHorizZ(r.Left, r.Right, r.Bottom, 0, depth);
+        g.SetBrush({ClRed, BrushStyle::Solid, nullptr});
+        c.Cube(r.Left + 30, r.Left + 80, r.Top + 60, r.Bottom, 10, 30, true);
+        g.SetBrush({ClBlue, BrushStyle::Solid, nullptr});
+        c.Cylinder(true, r.Left + 110, r.Top + 30, r.Left + 160, r.Bottom, 10, 30, true);
+        g.SetBrush({ClGreen, BrushStyle::Solid, nullptr});
+        c.Pyramid(true, r.Left + 190, r.Top + 40, r.Left + 240, r.Bottom, 10, 30, true);
+        g.SetBrush({ClYellow, BrushStyle::Solid, nullptr});
+        c.PieSliceZ(r.Left + 290, r.Top + 70, 40, 40, 0.3, 4.0, 10, 30, true, true);
+        g.SetPen({ClNavy, 2, PenStyle::Solid, PenMode::Copy});
+        c.ArrowZ(true, {r.Left + 40, r.Top + 20}, {r.Left + 100, r.Top + 40}, 12, 12, 0);
+    };
+    ExpectLikeReference(PaintPanel(panel), "chart_panel_3d_walls.png");
+}
+
+// A gradient background with a title, a foot and rotated text.
+TEST(QtCanvasPictures, AGradientBackgroundWithTitlesAndRotatedText) {
+    TDraw3D panel(nullptr);
+    panel.Gradient().SetVisible(true);
+    panel.Gradient().SetStartColor(ClWhite);
+    panel.Gradient().SetEndColor(RGB(64, 128, 255));
+    panel.BevelOuter = BevelKind::Raised;
+    panel.BevelWidth = 2;
+    TChartTitle title(&panel), foot(&panel);
+    title.SetText({"Folivex stock", "by category"});
+    title.Frame().SetVisible(true);
+    foot.SetText({"Foot, right-aligned"});
+    foot.SetAlignment(TAlignment::taRightJustify);
+    Font footFont = foot.GetFont();
+    footFont.FontColor = ClRed;
+    footFont.Style = FsItalic;
+    foot.SetFont(footFont);
+    panel.OnPaint = [&](Component*, const PixelRect&) {
+        TChartCanvas3D& c = panel.Canvas3D();
+        c.Disable3D();
+        title.DrawTitle(true);
+        foot.DrawTitle(false);
+        c.Restore3D();
+        Font f = DefaultChartFont();
+        f.Size = 10;
+        panel.SetCanvasFont(f);
+        c.RotatedTextOut(panel.PlotRect.Left + 10, panel.PlotRect.Bottom - 10, 90, "Up the side");
+        c.RotatedTextOut(panel.PlotRect.Left + 120, panel.PlotRect.Top + 20, 315, "Down at 45");
+        Canvas& g = *c.ReferenceCanvas();
+        g.SetPen({ClBlack, 1, PenStyle::Dot, PenMode::Copy});
+        c.HorizLine(panel.PlotRect.Left, panel.PlotRect.Right, panel.PlotYCenter);
+    };
+    ExpectLikeReference(PaintPanel(panel), "chart_panel_gradient_titles.png");
+}
+
+}  // namespace
+}  // namespace fv
