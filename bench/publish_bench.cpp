@@ -14,7 +14,7 @@
 #include "app/folivex_form.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 #include "platform/fs/files.h"
 #include "program/program.h"
 #include "publish/publish_message_form.h"

@@ -1,6 +1,9 @@
 // The window "Full Image": a record picture at its own size, closed with its OK button.
 #pragma once
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/image.h"
+#include "platform/ui/panel.h"
 #include "program/program_form.h"
 
 namespace fv {

@@ -2,7 +2,16 @@
 // picture. Results: 1 a file was chosen, 2 cancelled, 5 "Clear Image".
 #pragma once
 
-#include "platform/ui/file_controls.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/drive_combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/file_list_box.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/image.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "program/program_form.h"
 
 namespace fv {

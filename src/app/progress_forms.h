@@ -3,7 +3,12 @@
 // program's small dialogs their final sizes.
 #pragma once
 
-#include "platform/ui/timer.h"
+#include "platform/core/timer.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/progress_bar.h"
 #include "program/program_form.h"
 
 namespace fv {

@@ -3,6 +3,13 @@
 // the window already keeps the choices and sizes the database's files remember.
 #pragma once
 
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/scroll_bar.h"
 #include "program/program_form.h"
 
 namespace fv {

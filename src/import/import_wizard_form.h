@@ -8,6 +8,13 @@
 #include <optional>
 #include <string>
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "program/program_form.h"
 #include "records/text_stream.h"
 

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "program/program.h"
 

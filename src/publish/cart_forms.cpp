@@ -1,7 +1,6 @@
 // The shopping-cart forms, posting to the cart service's two endpoints.
 #include "publish/cart_forms.h"
 
-#include "platform/ui/controls.h"
 #include "program/program.h"
 #include "publish/karvo_form.h"
 #include "publish/publish_helpers.h"

@@ -5,6 +5,12 @@
 #pragma once
 
 #include "platform/gfx/font.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "program/program_form.h"
 
 namespace fv {

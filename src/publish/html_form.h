@@ -8,6 +8,10 @@
 #include <array>
 #include <string>
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/memo.h"
 #include "program/program_form.h"
 
 namespace fv {

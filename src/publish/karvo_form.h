@@ -5,6 +5,14 @@
 
 #include <array>
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/memo.h"
+#include "platform/ui/panel.h"
 #include "program/program_form.h"
 
 namespace fv {

@@ -6,6 +6,10 @@
 #include <array>
 #include <string>
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
 #include "program/program_form.h"
 
 namespace fv {

@@ -5,6 +5,10 @@
 
 #include <array>
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "program/program_form.h"
 
 namespace fv {

@@ -2,6 +2,10 @@
 // which asks the publisher to stop between two items.
 #pragma once
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/progress_bar.h"
 #include "program/program_form.h"
 
 namespace fv {

@@ -3,8 +3,8 @@
 // quick-view and detail pages share (plain values, links and cart buttons).
 #include <cstdlib>
 
-#include "platform/ui/controls.h"
 #include "program/program.h"
+#include "publish/publish_progress_form.h"
 #include "publish/cart_forms.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"

@@ -3,7 +3,7 @@
 #include <unordered_map>
 
 #include "platform/fs/files.h"
-#include "platform/ui/controls.h"
+#include "platform/gfx/colour_names.h"
 #include "program/program.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
@@ -15,7 +15,6 @@
 #include "publish/search_pages.h"
 #include "publish/search_setup_form.h"
 #include "records/database_names.h"
-#include "records/helpers.h"
 
 namespace fv {
 

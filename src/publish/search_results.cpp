@@ -2,7 +2,7 @@
 // functions that write the same layout with one row per result after a search.
 #include <algorithm>
 
-#include "platform/ui/controls.h"
+#include "platform/gfx/colour_names.h"
 #include "program/program.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"
@@ -14,7 +14,6 @@
 #include "publish/search_setup_form.h"
 #include "publish/web_sites.h"
 #include "records/database_names.h"
-#include "records/helpers.h"
 
 namespace fv {
 

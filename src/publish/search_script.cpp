@@ -2,7 +2,8 @@
 // reader, the search over the arrays, and the page's own search box after the script.
 #include <cstdlib>
 
-#include "platform/ui/controls.h"
+#include "platform/gfx/colour_names.h"
+#include "platform/text/numbers.h"
 #include "program/program.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
@@ -11,7 +12,6 @@
 #include "publish/publish_setup_form.h"
 #include "publish/search_pages.h"
 #include "publish/search_setup_form.h"
-#include "records/helpers.h"
 
 namespace fv {
 

@@ -5,6 +5,10 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
 #include "program/program_form.h"
 
 namespace fv {

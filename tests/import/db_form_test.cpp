@@ -5,7 +5,9 @@
 
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
+#include "platform/ui/string_grid.h"
 #include "support/hub_fixture.h"
+#include "support/program_fixture.h"
 #include "support/test_odbc.h"
 
 namespace fv::testing {

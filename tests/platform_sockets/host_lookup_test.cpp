@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 #include "platform/sockets/host_lookup.h"
 #include "platform/sockets/socket_errors.h"
 

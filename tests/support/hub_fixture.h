@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 #include "platform/fs/files.h"
 #include "platform/ui/form.h"
 #include "program/program.h"
