@@ -4,6 +4,7 @@
 #include "app/browser_form.h"
 #include "app/folivex_form.h"
 #include "platform/ui/edit.h"
+#include "program/republish_file.h"
 #include "publish/font_form.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"

@@ -1,6 +1,7 @@
 // The main window's publishing commands: the Publish button, "Publish (only modified records)" and
 // "Force Publish of ALL records"; each runs the publisher.
 #include "app/folivex_form.h"
+#include "program/republish_file.h"
 #include "publish/publish_setup_form.h"
 #include "publish/publisher.h"
 
@@ -22,9 +23,7 @@ void TFolivexForm::Publishonlymodifiedrecords1Click(Component* sender) {
 
 void TFolivexForm::ForcePublishofALLrecords1Click(Component* sender) {
     if (Publishing) return;
-    for (int r = 0; r < P.RecordCount; ++r) P.RecordTable[std::size_t(r)].NeedsPublishing = 1;
-    WriteRepublishFile(false);
-    P.RepublishAll = 1;
+    MarkAllForRepublish(P);
     PublishSetupButtonClick(sender);
 }
 

@@ -11,4 +11,9 @@ struct Program;
 // message) when it could not be written.
 bool WriteRepublishFile(Program& p, bool stayInCurrentDirectory = false);
 
+// Sends every record in use to the next publish: each is flagged, the file is written (in the database
+// folder) and RepublishAll is set. Does nothing while a database is loading: the load reads the flags from
+// the file itself, and a setting applied on the way must not overwrite them.
+void MarkAllForRepublish(Program& p);
+
 }  // namespace fv

@@ -12,6 +12,7 @@
 #include "platform/ui/check_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/memo.h"
+#include "program/republish_file.h"
 #include "publish/publish_helpers.h"
 
 namespace fv {

@@ -108,13 +108,6 @@ bool PublishImageFile(Program& p, const std::string& source, const std::string& 
     return CopyFileBytes(source, destination, nullptr, Sync::Regenerable);
 }
 
-void MarkAllForRepublish(Program& p) {
-    if (p.IsLoading) return;
-    for (int i = 0; i < p.RecordCount; ++i) p.RecordTable[std::size_t(i)].NeedsPublishing = 1;
-    WriteRepublishFile(p);
-    p.RepublishAll = 1;
-}
-
 void SettingChanged(Program& p, bool affectsEveryPage) {
     if (p.IsLoading) return;
     p.DatabaseModified = 1;

@@ -1,7 +1,7 @@
 // The small helpers every page writer of the publisher shares: the two halves of a link value
 // ("target::shown text"), text made safe inside a double-quoted script string, the style words of a
 // publication font as HTML tags, spaces as non-breaking spaces, files copied (or linked) into the publish
-// folder, and the mark that sends every record to the next publish.
+// folder. (The mark that sends every record to the next publish is the hub's MarkAllForRepublish.)
 //
 // Every text result is an owned string of whatever length the input needs: nothing is cut, unlike the
 // fixed result buffers of the original helpers.
@@ -55,10 +55,6 @@ bool CopyPublishFile(Program& p, const std::string& source, const std::string& d
 // image. False, without a message, when the file cannot be written.
 bool PublishImageFile(Program& p, const std::string& source, const std::string& destination,
                       const std::string& extension);
-
-// Unless a database is loading: every record needs publishing, the republish-flag file is written (in the
-// database folder) and RepublishAll is set.
-void MarkAllForRepublish(Program& p);
 
 // A change of a setting that the configuration file keeps: the database counts as modified (unless it is
 // being loaded, which sets the flag itself at its end), and when the setting shapes every published page,

@@ -18,6 +18,7 @@
 #include "platform/fs/files.h"
 #include "platform/gfx/colour_names.h"
 #include "platform/text/numbers.h"
+#include "program/republish_file.h"
 #include "publish/font_form.h"
 #include "publish/publish_helpers.h"
 #include "records/file_warning.h"

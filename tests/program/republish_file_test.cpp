@@ -1,5 +1,6 @@
 // The republish-flag file: one byte per record in use, written in the database folder (or where the
-// caller stands), and a message when it cannot be written.
+// caller stands), a message when it cannot be written; and the mark that sends every record to the next
+// publish.
 #include <gtest/gtest.h>
 
 #include "platform/fs/files.h"
@@ -46,6 +47,23 @@ TEST_F(RepublishFileTest, AFileThatCannotBeWrittenIsReportedAndAnswersFalse) {
     EXPECT_FALSE(WriteRepublishFile(*program));
     EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"Unable to Save Republish data !"});
     EXPECT_EQ(Messages().Beeps(), std::vector<BeepKind>{BeepKind::Exclamation});
+}
+
+TEST_F(RepublishFileTest, MarkAllForRepublishMarksEveryRecordInUseAndWritesTheFlags) {
+    MarkAllForRepublish(*program);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(program->RecordTable[std::size_t(i)].NeedsPublishing, 1);
+    EXPECT_EQ(program->RecordTable[4].NeedsPublishing, 0) << "only the records in use";
+    EXPECT_EQ(program->RepublishAll, 1);
+    EXPECT_EQ(ReadWholeFile(dir.File("db/shop.rep")).value_or("<missing>"), std::string("\x01\x01\x01", 3))
+        << "written in the database folder";
+}
+
+TEST_F(RepublishFileTest, MarkAllForRepublishDoesNothingWhileLoading) {
+    program->IsLoading = 1;
+    MarkAllForRepublish(*program);
+    EXPECT_EQ(program->RecordTable[0].NeedsPublishing, 0);
+    EXPECT_EQ(program->RepublishAll, 0);
+    EXPECT_FALSE(PathExistsOnDisk(dir.File("db/shop.rep"))) << "no file is written";
 }
 
 }  // namespace

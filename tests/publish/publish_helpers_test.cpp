@@ -223,26 +223,6 @@ TEST_F(PublishFilesTest, PublishImageFileFailsQuietly) {
     EXPECT_TRUE(Messages().Log().empty());
 }
 
-TEST_F(PublishFilesTest, MarkAllForRepublishMarksEveryRecordAndWritesTheFlags) {
-    program->RecordCount = 3;
-    program->RepublishFileName = "shop.rep";
-    ChangeDirectory("/");
-    MarkAllForRepublish(*program);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(program->RecordTable[std::size_t(i)].NeedsPublishing, 1);
-    EXPECT_EQ(program->RecordTable[3].NeedsPublishing, 0) << "only the records in use";
-    EXPECT_EQ(program->RepublishAll, 1);
-    EXPECT_EQ(Read("shop.rep"), std::string("\x01\x01\x01", 3)) << "written in the database folder";
-}
-
-TEST_F(PublishFilesTest, MarkAllForRepublishDoesNothingWhileLoading) {
-    program->RecordCount = 2;
-    program->IsLoading = 1;
-    MarkAllForRepublish(*program);
-    EXPECT_EQ(program->RecordTable[0].NeedsPublishing, 0);
-    EXPECT_EQ(program->RepublishAll, 0);
-    EXPECT_FALSE(PathExistsOnDisk(dir.File(program->RepublishFileName))) << "no file is written";
-}
-
 TEST_F(PublishFilesTest, ReturnToDatabaseDirectory) {
     ChangeDirectory("/");
     ReturnToDatabaseDirectory(*program);
