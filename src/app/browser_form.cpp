@@ -42,14 +42,8 @@ TBrowserForm::TBrowserForm(Component* owner, Program& program) : ProgramForm(own
     DirectoryListBox1->FileList = FileListBox1;
     FileListBox1->SetDirectory(DirectoryListBox1->Directory());
     CheckBox = Add<fv::CheckBox>(MainPanel, "CheckBox", 8, 224, 250, 17, "Don't ask me again this session");
-    View2 = Add<BitBtn>(MainPanel, "View2", 216, 248, 75, 25, "View");
-    View2->ButtonKind = BitBtn::BtnKind::Ok;
-    View2->ModalResult = MrOk;
-    View2->Default = true;
-    CancelButton = Add<BitBtn>(MainPanel, "CancelButton", 297, 248, 75, 25, "Cancel");
-    CancelButton->ButtonKind = BitBtn::BtnKind::Cancel;
-    CancelButton->ModalResult = MrCancel;
-    CancelButton->Cancel = true;
+    View2 = AddOkButton(MainPanel, "View2", 216, 248, 75, 25, {}, "View");
+    CancelButton = AddCancelButton(MainPanel, "CancelButton", 297, 248, 75, 25);
 
     NumberTabOrder(*this);
     View2->OnClick = [this](Component* s) { LoadBrowser(s); };

@@ -36,14 +36,8 @@ TCategoryForm::TCategoryForm(Component* owner, Program& program) : ProgramForm(o
     Button1 = Add<Button>(MainPanel, "Button1", 168, 232, 117, 25, "Rename Category");
     Button1->SetHint(RenameHint);
     Button1->OnClick = [this](Component* s) { Button1Click(s); };
-    BitBtn2 = Add<BitBtn>(MainPanel, "BitBtn2", 130, 276, 75, 25, "OK");
-    BitBtn2->ButtonKind = BitBtn::BtnKind::Ok;
-    BitBtn2->ModalResult = MrOk;
-    BitBtn2->Default = true;
-    BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 210, 276, 75, 25, "Cancel");
-    BitBtn1->ButtonKind = BitBtn::BtnKind::Cancel;
-    BitBtn1->ModalResult = MrCancel;
-    BitBtn1->Cancel = true;
+    BitBtn2 = AddOkButton(MainPanel, "BitBtn2", 130, 276, 75, 25);
+    BitBtn1 = AddCancelButton(MainPanel, "BitBtn1", 210, 276, 75, 25);
 }
 
 void TCategoryForm::Button1Click(Component*) {

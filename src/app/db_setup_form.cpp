@@ -51,9 +51,7 @@ TDBSetupForm::TDBSetupForm(Component* owner, Program& program) : ProgramForm(own
     NewButton->SetHint("Enter a new database name in the box provided and click here to create a NEW database");
     DeleteButton = Add<Button>(DatabaseGroup, "DeleteButton", 194, 272, 70, 25, "DELETE");
     DeleteButton->SetHint("Click here to delete the currently selected database");
-    CancelButton = Add<BitBtn>(DatabaseGroup, "CancelButton", 353, 272, 75, 25, "Cancel");
-    CancelButton->ButtonKind = BitBtn::BtnKind::Cancel;
-    CancelButton->Cancel = true;
+    CancelButton = AddCancelButton(DatabaseGroup, "CancelButton", 353, 272, 75, 25, {.closes = false});
     // The group grew by the button row.
     SelectedDatabase->SetTop(246);
     SelectedLabel->SetTop(250);
@@ -68,11 +66,9 @@ TDBSetupForm::TDBSetupForm(Component* owner, Program& program) : ProgramForm(own
     InitialImageLabel = Add<Label>(ImagePanel, "InitialImageLabel", 8, 224, 130, 13, "Initial Image Directory");
     ImageDirectory = Add<Edit>(ImagePanel, "ImageDirectory", 8, 240, 204, 21);
     ImageDirectory->SetReadOnly(true);
-    OKButton = Add<BitBtn>(ImagePanel, "OKButton", 8, 264, 98, 25, "OK");
-    OKButton->ButtonKind = BitBtn::BtnKind::Ok;
+    OKButton = AddOkButton(ImagePanel, "OKButton", 8, 264, 98, 25, {.closes = false, .takesKey = false});
     OKButton->SetHint("Click here to set the default Image directory for this Database");
-    BitBtn1 = Add<BitBtn>(ImagePanel, "BitBtn1", 114, 264, 98, 25, "Cancel");
-    BitBtn1->ButtonKind = BitBtn::BtnKind::Cancel;
+    BitBtn1 = AddCancelButton(ImagePanel, "BitBtn1", 114, 264, 98, 25, {.closes = false, .takesKey = false});
 
     ODBCGroup = Add<GroupBox>(MainPanel, "ODBCGroup", 8, 310, 668, 112, "ODBC Data Source");
     const char* lines[] = {

@@ -26,11 +26,8 @@ TFullImageForm::TFullImageForm(Component* owner, Program& program) : ProgramForm
     Image->SetStretch(true);
     // The box never gets smaller than the room for its button: a small picture keeps its shape in it.
     Image->Proportional = true;
-    BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 8, MinHeight + 16, 75, 25, "OK");
-    BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
-    BitBtn1->ModalResult = MrOk;
-    BitBtn1->Default = true;
-    BitBtn1->Cancel = true;
+    BitBtn1 = AddOkButton(MainPanel, "BitBtn1", 8, MinHeight + 16, 75, 25);
+    BitBtn1->Cancel = true;  // the only button: Escape closes the picture as well
     SizeToContainer(*MainPanel);
     Hide();
 }

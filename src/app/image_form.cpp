@@ -45,13 +45,9 @@ TImageForm::TImageForm(Component* owner, Program& program) : ProgramForm(owner, 
     CurrentImageFile = Add<Edit>(ImageGroup, "CurrentImageFile", 200, 192, 252, 21);
     CurrentImageFile->SetReadOnly(true);
     CurrentImageFile->SetHint("This is the current file specified for this Image link");
-    OKButton = Add<BitBtn>(ImageGroup, "OKButton", 200, 265, 80, 25, "OK");
-    OKButton->ButtonKind = BitBtn::BtnKind::Ok;
-    OKButton->Default = true;
+    OKButton = AddOkButton(ImageGroup, "OKButton", 200, 265, 80, 25, {.closes = false});
     ClearImageButton = Add<Button>(ImageGroup, "ClearImageButton", 286, 265, 80, 25, "Clear Image");
-    CancelButton = Add<BitBtn>(ImageGroup, "CancelButton", 372, 265, 80, 25, "Cancel");
-    CancelButton->ButtonKind = BitBtn::BtnKind::Cancel;
-    CancelButton->Cancel = true;
+    CancelButton = AddCancelButton(ImageGroup, "CancelButton", 372, 265, 80, 25, {.closes = false});
 
     DriveComboBox1->DirList = DirList;
     DirList->FileList = FileList;

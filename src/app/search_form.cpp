@@ -21,10 +21,7 @@ TSearchForm::TSearchForm(Component* owner, Program& program) : ProgramForm(owner
     SearchButton = Add<Button>(MainPanel, "SearchButton", 130, 58, 75, 25, "Search");
     SearchButton->ModalResult = MrOk;
     SearchButton->Default = true;
-    CancelButton = Add<BitBtn>(MainPanel, "CancelButton", 210, 58, 75, 25, "Cancel");
-    CancelButton->ButtonKind = BitBtn::BtnKind::Cancel;
-    CancelButton->ModalResult = MrCancel;
-    CancelButton->Cancel = true;
+    CancelButton = AddCancelButton(MainPanel, "CancelButton", 210, 58, 75, 25);
     OnShow = [this](Component* s) { FormShow(s); };
 }
 

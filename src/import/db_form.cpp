@@ -42,9 +42,7 @@ TDBForm::TDBForm(Component* owner, Program& program) : ProgramForm(owner, progra
     ImportName = Add<Edit>(MainPanel, "ImportName", 420, 8, 132, 21, "odbcbox.db");
     ConnectButton = Add<Button>(MainPanel, "ConnectButton", 290, 34, 126, 25, "Test Connection");
     GoButton = Add<Button>(MainPanel, "GoButton", 426, 34, 126, 25, "GO");
-    ExitButton = Add<BitBtn>(MainPanel, "ExitButton", 290, 64, 126, 25, "Exit");
-    ExitButton->ButtonKind = BitBtn::BtnKind::Cancel;
-    ExitButton->Cancel = true;
+    ExitButton = AddCancelButton(MainPanel, "ExitButton", 290, 64, 126, 25, {.closes = false}, "Exit");
     HelpButton = Add<BitBtn>(MainPanel, "HelpButton", 426, 64, 126, 25, "Help");
     HelpButton->ButtonKind = BitBtn::BtnKind::Help;
     FastODBCImport = Add<CheckBox>(MainPanel, "FastODBCImport", 290, 98, 262, 17, "Use last Import Settings");

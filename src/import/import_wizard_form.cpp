@@ -131,12 +131,9 @@ TImportWizardForm::TImportWizardForm(Component* owner, Program& program)
     // There are 20 fields: columns 21 to 24 start without one (they go to the overflow list).
     for (int i = 20; i < Columns; ++i) MapToDB[std::size_t(i)]->SetText("");
 
-    GoImportButton = Add<BitBtn>(MainPanel, "GoImportButton", width - 176, height - 32, 80, 25, "Import");
-    GoImportButton->ButtonKind = BitBtn::BtnKind::Ok;
-    GoImportButton->Default = true;
-    BitBtn2 = Add<BitBtn>(MainPanel, "BitBtn2", width - 90, height - 32, 80, 25, "Cancel");
-    BitBtn2->ButtonKind = BitBtn::BtnKind::Cancel;
-    BitBtn2->Cancel = true;
+    GoImportButton =
+        AddOkButton(MainPanel, "GoImportButton", width - 176, height - 32, 80, 25, {.closes = false}, "Import");
+    BitBtn2 = AddCancelButton(MainPanel, "BitBtn2", width - 90, height - 32, 80, 25, {.closes = false});
 
     ImportCombo->OnChange = [this](Component* s) { ImportComboChange(s); };
     Delimiter->OnChange = [this](Component* s) { DelimiterChange(s); };

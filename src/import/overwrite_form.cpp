@@ -32,10 +32,7 @@ TOverwriteForm::TOverwriteForm(Component* owner, Program& program) : ProgramForm
     NewFileName->SetMaxLength(20);
     NewFileName->SetHint("Enter the new Folivex file name (without an extension)");
     NewFileNameButton = Add<Button>(MainPanel, "NewFileNameButton", 264, 84, 144, 25, "Save as a New Filename");
-    BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 333, 140, 75, 25, "Cancel");
-    BitBtn1->ButtonKind = BitBtn::BtnKind::Cancel;
-    BitBtn1->ModalResult = MrCancel;
-    BitBtn1->Cancel = true;
+    BitBtn1 = AddCancelButton(MainPanel, "BitBtn1", 333, 140, 75, 25);
 
     OverwriteButton->OnClick = [this](Component* s) { OverwriteButtonClick(s); };
     NewFileNameButton->OnClick = [this](Component* s) { NewFileNameButtonClick(s); };

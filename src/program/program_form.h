@@ -1,13 +1,23 @@
 // ProgramForm: the base of every form of the program, with the program it belongs to, and small
-// builders that create a control, place it and hang it under its parent in one line.
+// builders that create a control, place it and hang it under its parent in one line, the OK and Cancel
+// buttons of a dialog included.
 #pragma once
 
 #include <string>
 
+#include "platform/ui/bit_btn.h"
 #include "platform/ui/form.h"
 #include "program/program.h"
 
 namespace fv {
+
+// How an OK or Cancel button of a dialog behaves beyond its glyph. Most dialogs take both defaults; a
+// dialog whose click handler decides itself whether the form closes turns `closes` off, and a second
+// button of the same kind on one form turns `takesKey` off so that only one answers the key.
+struct DialogButton {
+    bool closes = true;    // a click ends the modal form with MrOk (OK) or MrCancel (Cancel) by itself
+    bool takesKey = true;  // Enter presses the OK button, Escape the Cancel button
+};
 
 class ProgramForm : public Form {
 public:
@@ -33,6 +43,26 @@ protected:
         if (!caption.empty()) c->SetCaption(caption);
         c->SetParent(parent ? parent : this);
         return c;
+    }
+
+    // A dialog's OK button (an OK glyph; see DialogButton for the rest), placed like Add places a control.
+    BitBtn* AddOkButton(Control* parent, const std::string& name, int left, int top, int width, int height,
+                        DialogButton how = {}, const std::string& caption = "OK") {
+        BitBtn* b = Add<BitBtn>(parent, name, left, top, width, height, caption);
+        b->ButtonKind = BitBtn::BtnKind::Ok;
+        if (how.closes) b->ModalResult = MrOk;
+        b->Default = how.takesKey;
+        return b;
+    }
+
+    // A dialog's Cancel button, the counterpart of AddOkButton.
+    BitBtn* AddCancelButton(Control* parent, const std::string& name, int left, int top, int width, int height,
+                            DialogButton how = {}, const std::string& caption = "Cancel") {
+        BitBtn* b = Add<BitBtn>(parent, name, left, top, width, height, caption);
+        b->ButtonKind = BitBtn::BtnKind::Cancel;
+        if (how.closes) b->ModalResult = MrCancel;
+        b->Cancel = how.takesKey;
+        return b;
     }
 };
 

@@ -76,13 +76,8 @@ TFontForm::TFontForm(Component* owner, Program& program) : ProgramForm(owner, pr
     CustomColourButton = Add<Button>(MainPanel, "CustomColourButton", 246, 114, 104, 25, "Custom");
     CustomColourButton->SetHint("Pick any colour");
 
-    OKButton = Add<BitBtn>(MainPanel, "OKButton", 194, 154, 75, 25, "OK");
-    OKButton->ButtonKind = BitBtn::BtnKind::Ok;
-    OKButton->ModalResult = MrOk;
-    OKButton->Default = true;
-    CancelButton = Add<BitBtn>(MainPanel, "CancelButton", 275, 154, 75, 25, "Cancel");
-    CancelButton->ButtonKind = BitBtn::BtnKind::Cancel;
-    CancelButton->Cancel = true;
+    OKButton = AddOkButton(MainPanel, "OKButton", 194, 154, 75, 25);
+    CancelButton = AddCancelButton(MainPanel, "CancelButton", 275, 154, 75, 25, {.closes = false});
 
     NumberTabOrder(*this);
     OnActivate = [this](Component* s) { FormActivate(s); };

@@ -81,8 +81,9 @@ THTMLForm::THTMLForm(Component* owner, Program& program) : ProgramForm(owner, pr
 
     IntroLabel = Add<Label>(this, "IntroLabel", 8, 12, 600, 13,
                             "Check an Override box for your own HTML to be published instead of the HTML Folivex writes.");
-    BitBtn15 = Add<BitBtn>(this, "BitBtn15", RightColumn + ColumnWidth - 156, 6, 75, 25, "OK");
-    BitBtn16 = Add<BitBtn>(this, "BitBtn16", RightColumn + ColumnWidth - 75, 6, 75, 25, "Cancel");
+    // The OK and Cancel pair at the top repeats the one at the bottom; only the bottom Cancel takes Escape.
+    BitBtn15 = AddOkButton(this, "BitBtn15", RightColumn + ColumnWidth - 156, 6, 75, 25, {.takesKey = false});
+    BitBtn16 = AddCancelButton(this, "BitBtn16", RightColumn + ColumnWidth - 75, 6, 75, 25, {.takesKey = false});
 
     std::array<Memo*, SnippetCount> memos{};
     std::array<CheckBox*, SnippetCount> overrides{};
@@ -124,19 +125,11 @@ THTMLForm::THTMLForm(Component* owner, Program& program) : ProgramForm(owner, pr
     FrameNote2 = Add<Label>(this, "FrameNote2", RightColumn, noteTop + 14, ColumnWidth, 13,
                             "in the Engine Setup screen **");
     const int bottom = BlockTop + 3 * BlockPitch + 123 - 25;
-    OKButton = Add<BitBtn>(this, "OKButton", RightColumn + ColumnWidth - 156, bottom, 75, 25, "OK");
-    CancelButton = Add<BitBtn>(this, "CancelButton", RightColumn + ColumnWidth - 75, bottom, 75, 25, "Cancel");
-    for (BitBtn* ok : {BitBtn15, OKButton}) {
-        ok->ButtonKind = BitBtn::BtnKind::Ok;
-        ok->ModalResult = MrOk;
-        ok->OnClick = [this](Component* s) { OKButtonClick(s); };
-    }
-    for (BitBtn* cancel : {BitBtn16, CancelButton}) {
-        cancel->ButtonKind = BitBtn::BtnKind::Cancel;
-        cancel->ModalResult = MrCancel;
+    OKButton = AddOkButton(this, "OKButton", RightColumn + ColumnWidth - 156, bottom, 75, 25, {.takesKey = false});
+    CancelButton = AddCancelButton(this, "CancelButton", RightColumn + ColumnWidth - 75, bottom, 75, 25);
+    for (BitBtn* ok : {BitBtn15, OKButton}) ok->OnClick = [this](Component* s) { OKButtonClick(s); };
+    for (BitBtn* cancel : {BitBtn16, CancelButton})
         cancel->OnClick = [this](Component* s) { CancelButtonClick(s); };
-    }
-    CancelButton->Cancel = true;
 
     for (int i = 0; i < SnippetCount; ++i) {
         memos[std::size_t(i)]->OnChange = [this, i](Component*) { SnippetChange(i); };

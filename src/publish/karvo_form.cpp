@@ -68,9 +68,7 @@ TKarvoForm::TKarvoForm(Component* owner, Program& program) : ProgramForm(owner, 
     HelpButton = Add<BitBtn>(MainPanel, "HelpButton", 8, 404, 75, 25, "Help");
     HelpButton->ButtonKind = BitBtn::BtnKind::Help;
     HelpButton->SetHint("Click here for a list of Help Topics");
-    BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 369, 404, 75, 25, "OK");
-    BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
-    BitBtn1->Default = true;
+    BitBtn1 = AddOkButton(MainPanel, "BitBtn1", 369, 404, 75, 25, {.closes = false});
 
     NumberTabOrder(*this);
     Extract->OnClick = [this](Component* s) { ExtractClick(s); };

@@ -77,9 +77,7 @@ TLangForm::TLangForm(Component* owner, Program& program) : ProgramForm(owner, pr
     Label2 = Add<Label>(this, "Label2", 8, 22, 400, 13, "'default' button for the original Folivex setting.");
     Label3 = Add<Label>(this, "Label3", 8, 40, 400, 13, "(The settings relate to the published pages and not the");
     Label4 = Add<Label>(this, "Label4", 8, 54, 400, 13, "Folivex Screens themselves)");
-    BitBtn1 = Add<BitBtn>(this, "BitBtn1", FormWidth - 8 - 75, 8, 75, 25, "OK");
-    BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
-    BitBtn1->ModalResult = MrOk;
+    BitBtn1 = AddOkButton(this, "BitBtn1", FormWidth - 8 - 75, 8, 75, 25, {.takesKey = false});
 
     // A column: the built-in text, the "default" button, the text to publish.
     auto buttonLeft = [](int left, int width) { return left + width + 6; };
@@ -122,10 +120,7 @@ TLangForm::TLangForm(Component* owner, Program& program) : ProgramForm(owner, pr
         real->OnChange = [this](Component* s) { Real_pleaseselectChange(s); };
     }
 
-    BitBtn2 = Add<BitBtn>(this, "BitBtn2", FormWidth - 8 - 75, 475, 75, 25, "OK");
-    BitBtn2->ButtonKind = BitBtn::BtnKind::Ok;
-    BitBtn2->ModalResult = MrOk;
-    BitBtn2->Default = true;
+    BitBtn2 = AddOkButton(this, "BitBtn2", FormWidth - 8 - 75, 475, 75, 25);
     NumberTabOrder(*this);
     BitBtn1->OnClick = [this](Component* s) { BitBtn1Click(s); };
     BitBtn2->OnClick = [this](Component* s) { BitBtn2Click(s); };

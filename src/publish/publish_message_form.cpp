@@ -33,10 +33,7 @@ TPublishMessageForm::TPublishMessageForm(Component* owner, Program& program)
         Lines[std::size_t(i)] = Add<Label>(MainPanel, "Label" + std::to_string(i + 1), 12, 12 + i * 16, 400, 13,
                                            NoticeLines[i]);
     DontShow = Add<CheckBox>(MainPanel, "DontShow", 12, 148, 300, 17, "Don't show me this message again this session");
-    BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 333, 174, 75, 25, "OK");
-    BitBtn1->ButtonKind = BitBtn::BtnKind::Ok;
-    BitBtn1->ModalResult = MrOk;
-    BitBtn1->Default = true;
+    BitBtn1 = AddOkButton(MainPanel, "BitBtn1", 333, 174, 75, 25);
     NumberTabOrder(*this);
     BitBtn1->OnClick = [this](Component*) {
         if (!Modal()) Close();

@@ -12,8 +12,7 @@ TPublishForm::TPublishForm(Component* owner, Program& program) : ProgramForm(own
     MainPanel->BevelOuter = BevelKind::None;
     PublishGroup = Add<GroupBox>(MainPanel, "PublishGroup", 4, 2, 233, 45, "Publishing");
     PublishProgressBar = Add<ProgressBar>(PublishGroup, "PublishProgressBar", 8, 18, 217, 17);
-    BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 83, 52, 75, 25, "Cancel");
-    BitBtn1->ButtonKind = BitBtn::BtnKind::Cancel;
+    BitBtn1 = AddCancelButton(MainPanel, "BitBtn1", 83, 52, 75, 25, {.closes = false, .takesKey = false});
     BitBtn1->OnClick = [this](Component* s) { BitBtn1Click(s); };
 }
 

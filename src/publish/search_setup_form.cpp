@@ -71,9 +71,7 @@ TSearchSetup::TSearchSetup(Component* owner, Program& program) : ProgramForm(own
     MaxSearchResults->SetHint(
         "The most results one search returns: keep the language text 'Results limited to first 100 matches !' in "
         "step with it");
-    BitBtn2 = Add<BitBtn>(panel, "BitBtn2", 377, 282, 75, 25, "OK");
-    BitBtn2->ButtonKind = BitBtn::BtnKind::Ok;
-    BitBtn2->Default = true;
+    BitBtn2 = AddOkButton(panel, "BitBtn2", 377, 282, 75, 25, {.closes = false});
 
     NumberTabOrder(*this);
     SearchViewFields->OnChange = [this](Component* s) { SearchViewFieldsChange(s); };

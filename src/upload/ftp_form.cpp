@@ -37,12 +37,8 @@ TFTPForm::TFTPForm(Component* owner, Program& program) : ProgramForm(owner, prog
     FTPPassword->SetText("tramlike");
     FTPPort->SetText("21");
     FTPHostDir->SetText("qlx");
-    CancelButton = Add<BitBtn>(MainPanel, "CancelButton", 253, 160, 75, 25, "Cancel");
-    CancelButton->ButtonKind = BitBtn::BtnKind::Cancel;
-    CancelButton->Cancel = true;
-    OKButton = Add<BitBtn>(MainPanel, "OKButton", 172, 160, 75, 25, "OK");
-    OKButton->ButtonKind = BitBtn::BtnKind::Ok;
-    OKButton->Default = true;
+    CancelButton = AddCancelButton(MainPanel, "CancelButton", 253, 160, 75, 25, {.closes = false});
+    OKButton = AddOkButton(MainPanel, "OKButton", 172, 160, 75, 25, {.closes = false});
 
     for (Edit* e : Edits()) e->OnChange = [this](Component* s) { FTPVariableChange(s); };
     OKButton->OnClick = [this](Component* s) { OKButtonClick(s); };
