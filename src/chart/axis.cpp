@@ -376,19 +376,6 @@ int TCustomChartAxis::TitleSpace() const {
     return RunsAlongAxis(Title.Angle()) ? canvas.FontHeight() : canvas.TextWidth(Title.Caption());
 }
 
-int TCustomChartAxis::WidestLabel() const {
-    // The texts of the two limits plus a blank between label and axis.
-    if (!chart_) return 0;
-    TCanvas3D& canvas = chart_->AxisCanvas();
-    auto text = [](double v) {
-        std::string s = std::to_string(v);
-        s.erase(s.find_last_not_of('0') + 1);
-        if (!s.empty() && s.back() == '.') s.pop_back();
-        return s;
-    };
-    return std::max(canvas.TextWidth(text(LowLimit)), canvas.TextWidth(text(HighLimit))) + canvas.TextWidth(" ");
-}
-
 bool TCustomChartAxis::Clicked(int x, int y) const {
     if (!chart_ || !chart_->AxisShown(*this)) return false;
     int alongLo = std::min(StartPixel, EndPixel), alongHi = std::max(StartPixel, EndPixel);

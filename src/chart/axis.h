@@ -7,6 +7,7 @@
 // coordinates hold: values far outside the limits saturate at the coordinate range instead of wrapping.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "chart/canvas_3d.h"
@@ -43,6 +44,14 @@ public:
     virtual int AxisWidth3D() const { return AxisHorizDepth(); }
     // Whether the chart shows the axis at all.
     virtual bool AxisShown(const TCustomChartAxis&) const { return true; }
+    // The colour behind labels.
+    virtual TColor AxisBackColor() const { return ClWhite; }
+
+    // May change a label's text: the axis, the series (nil for value labels), the point index (-1 for
+    // value labels) and the text.
+    std::function<void(TCustomChartAxis&, TChartSeries*, int, std::string&)> OnGetAxisLabel;
+    // Delivers custom label values one at a time: the handler clears `stop` to deliver `value`.
+    std::function<void(TCustomChartAxis&, int index, bool& stop, double& value)> OnGetNextAxisLabel;
 };
 
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
@@ -197,11 +206,25 @@ public:
     int OuterTicksSize() const;
     int LabelsSpace() const;
     int TitleSpace() const;
-    // The widest label's text width.
+    // Labels and increments (axis_labels.cpp).
+    // The label text of a value: a number in AxisValuesFormat, or a date (nothing for a negative one).
+    std::string FormatLabel(double value) const { return FormatLabelText(value, true); }
+    TAxisLabelStyle ResolvedLabelStyle() const;
+    // The label step that keeps labels of the limits apart along the axis' pixels.
+    double CalcLabelsIncrement() const;
+    // The step that allows at most `maxLabels` labels.
+    double IncrementForLabelCount(int maxLabels) const;
+    // The widest label's text width (plus a blank).
     virtual int WidestLabel() const;
+    // Draws title, labels with their ticks and grid, and the axis line. With `calcPosAxis` the line's
+    // position is worked out from the chart rectangle first.
+    void DrawAxis(bool calcPosAxis);
 
     // Whether (x, y) lies on the axis: between its ends, from its labels to 3 pixels beyond its line.
     bool Clicked(int x, int y) const;
+
+    // Labels drawn by the last DrawAxis (value labels, capped), for tests and the chart's hit tests.
+    int DrawnLabelCount = 0;
 
     // Draws the axis line with the current canvas pen.
     virtual void DrawAxisLine(int wallSize);
@@ -226,6 +249,21 @@ protected:
     int ShrinkSide(PixelRect& rect, int by) const;
     // The shift of PositionPercent, in the direction the axis line moves.
     int PositionShift(const PixelRect& chartRect) const;
+
+    std::string FormatLabelText(double value, bool withEvent) const;
+    int LabelSize(double value) const;  // across the label's direction of stacking
+    void DrawValueLabels(double step, int dateStepIndex);
+    void DrawLogarithmicLabels();
+    bool DrawCustomLabels();
+    void DrawLabel(int pixel, double value, const std::string& text);
+    void DrawTicksAndGrid(int pixel, double value);
+    void DrawTick(int pixel, int from, int length);
+    void DrawTitle();
+
+    // State of one drawing.
+    double labelStep_ = 0;
+    int previousTick_ = -1;
+    int wall_ = 0;
 
 private:
     TAxisHost* chart_;

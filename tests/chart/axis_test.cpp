@@ -312,15 +312,16 @@ TEST(AxisPlacement, LayoutTakesTitleLabelsAndTicksOffTheSide) {
     EXPECT_EQ(r.Bottom, 222);
 
     // The left axis: its title is turned (one line wide); its labels run across it, as wide as the widest
-    // limit and a blank.
+    // limit ("1,000") and a blank.
     SetLimits(c.left, 0, 1000);
+    c.left.SetLabelStyle(TAxisLabelStyle::talValue);
     c.left.Title.SetCaption("Sales");
     c.walls[int(TAxisSide::Left)] = 6;
     r = {100, 50, 300, 250};
     c.left.PlaceInRect(r, true);
     EXPECT_EQ(c.left.TitlePixel, 100 + Lh);
-    EXPECT_EQ(c.left.LabelsPixel, 100 + Lh + 5 * Cw);
-    EXPECT_EQ(r.Left, 100 + Lh + 5 * Cw + 6 + 6);
+    EXPECT_EQ(c.left.LabelsPixel, 100 + Lh + 6 * Cw);
+    EXPECT_EQ(r.Left, 100 + Lh + 6 * Cw + 6 + 6);
 
     // Fixed sizes win; an empty caption and hidden labels take nothing.
     c.right.SetLabelsSize(30);
@@ -342,6 +343,7 @@ TEST(AxisPlacement, WithoutLayoutLabelsAndTitleStandOutwardFromTheLine) {
     EXPECT_EQ(c.top.LabelsPixel, 44);  // the axis pen's 2 and the ticks' 4 above the line
     EXPECT_EQ(c.top.TitlePixel, 44 - Lh);
     c.top.SetLabelsAngle(90);  // labels across the axis: as wide as the widest limit text and a blank
+    c.top.SetLabelStyle(TAxisLabelStyle::talValue);
     c.top.PlaceInRect(c.chartRect, false);
     EXPECT_EQ(c.top.TitlePixel, 44 - 2 * Cw);
 }
