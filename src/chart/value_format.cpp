@@ -53,9 +53,16 @@ std::string FormatSection(double value, const std::string& mask, const ChartLoca
         if (grouping && i > 0 && (whole.size() - i) % 3 == 0) text += locale.ThousandSeparator;
         text += whole[i];
     }
-    if (!frac.empty()) text += locale.DecimalSeparator + frac;
-    if (text.empty()) text = "0";
-    return (negative ? "-" : "") + prefix + text + suffix;
+    if (!frac.empty()) {
+        text += locale.DecimalSeparator;
+        text += frac;
+    }
+    if (text.empty()) text.push_back('0');
+    std::string out = negative ? "-" : "";
+    out += prefix;
+    out += text;
+    out += suffix;
+    return out;
 }
 
 }  // namespace
