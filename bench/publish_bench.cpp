@@ -15,7 +15,7 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 #include "platform/fs/files.h"
 #include "publish/publish_message_form.h"
 #include "publish/publish_setup_form.h"

@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "net/async_socket.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 
 namespace {
 

@@ -10,7 +10,13 @@
 #include <string>
 
 #include "app/program_form.h"
-#include "platform/ui/file_controls.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/drive_combo_box.h"
+#include "platform/ui/file_list_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 
 namespace fv {
 

@@ -2,6 +2,13 @@
 #include "app/category_form.h"
 
 #include "app/folivex_form.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/memo.h"
+#include "platform/ui/panel.h"
 
 namespace fv {
 

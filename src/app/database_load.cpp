@@ -12,12 +12,15 @@
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/fs/files.h"
+#include "platform/text/numbers.h"
+#include "platform/text/utf8.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/radio_button.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "records/configuration.h"
 #include "records/configuration_reader.h"
 #include "records/database_names.h"
-#include "records/helpers.h"
 #include "records/import_fill.h"
 #include "records/new_database_defaults.h"
 #include "records/state_files.h"
@@ -122,7 +125,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
     Repaint();
     loadForm.Repaint();
     ReturnToDatabaseDirectory(P);
-    bool configExists = FileExistsQuiet(P.ConfigFileName);
+    bool configExists = IsReadableFile(P.ConfigFileName);
     bool importSource = false, append = false, configRead = false;
     std::vector<std::string> missingImages;
 

@@ -13,11 +13,11 @@
 //   +------------------------------------------------------------------------------------+
 #include "app/db_setup_form.h"
 
-#include "import/db_form.h"
 #include "app/folivex_form.h"
+#include "import/db_form.h"
 #include "platform/fs/files.h"
+#include "platform/ui/bevel.h"
 #include "records/database_names.h"
-#include "records/helpers.h"
 
 namespace fv {
 
@@ -159,7 +159,7 @@ void TDBSetupForm::SelectButtonClick(Component*) {
         return;
     }
     const std::string name = FileNamePart(FileListBox->FileName());
-    if (!FileExistsQuiet(JoinPath(P.DatabaseDirectory, name))) {
+    if (!IsReadableFile(JoinPath(P.DatabaseDirectory, name))) {
         Refuse("Unable to open the selected database. Please select again.");
         return;
     }
@@ -180,7 +180,7 @@ void TDBSetupForm::NewButtonClick(Component*) {
     const std::string name = WithDbSuffix(FileNamePart(SelectedDatabase->Text()));
     SelectedDatabase->SetText(name);
     // The check looks in the database directory, wherever the image lists have moved the current one.
-    if (PathExists(JoinPath(P.DatabaseDirectory, name))) {
+    if (PathExistsOnDisk(JoinPath(P.DatabaseDirectory, name))) {
         Refuse("This database already exists. If you wish to re-create it, select Delete first.");
         return;
     }
@@ -199,7 +199,7 @@ void TDBSetupForm::DeleteButtonClick(Component*) {
     }
     const std::string path = JoinPath(P.DatabaseDirectory, WithDbSuffix(FileNamePart(SelectedDatabase->Text())));
     SelectedDatabase->SetText(path);
-    if (!FileExistsQuiet(path)) {
+    if (!IsReadableFile(path)) {
         Refuse("The identified database file does not exist. Cannot delete.");
         return;
     }

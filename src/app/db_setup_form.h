@@ -3,7 +3,16 @@
 #pragma once
 
 #include "app/program_form.h"
-#include "platform/ui/file_controls.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/drive_combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/file_list_box.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 
 namespace fv {
 

@@ -7,8 +7,19 @@
 #include <functional>
 
 #include "app/program_form.h"
+#include "platform/core/timer.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/image.h"
+#include "platform/ui/label.h"
+#include "platform/ui/memo.h"
 #include "platform/ui/menu.h"
-#include "platform/ui/timer.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/radio_button.h"
 #include "records/import_fill.h"
 #include "records/state_files.h"
 

@@ -1,6 +1,10 @@
 // The full image view: the picture box takes the picture's size (within the screen's room), the window
 // takes the box's.
 #include "app/full_image_form.h"
+#include "platform/ui/bevel.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/image.h"
+#include "platform/ui/panel.h"
 
 #include <algorithm>
 

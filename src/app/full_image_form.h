@@ -2,6 +2,9 @@
 #pragma once
 
 #include "app/program_form.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/image.h"
+#include "platform/ui/panel.h"
 
 namespace fv {
 

@@ -11,7 +11,8 @@
 #include "app/image_form.h"
 
 #include "app/full_image_form.h"
-#include "records/helpers.h"
+#include "platform/ui/bevel.h"
+#include "records/file_warning.h"
 
 namespace fv {
 

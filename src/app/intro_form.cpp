@@ -5,6 +5,8 @@
 #include "app/progress_forms.h"
 #include "app/startup.h"
 #include "platform/fs/files.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/image.h"
 
 namespace fv {
 

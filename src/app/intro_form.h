@@ -2,7 +2,9 @@
 #pragma once
 
 #include "app/program_form.h"
-#include "platform/ui/timer.h"
+#include "platform/core/timer.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/image.h"
 
 namespace fv {
 

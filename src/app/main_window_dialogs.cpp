@@ -6,7 +6,8 @@
 #include "app/full_image_form.h"
 #include "app/image_form.h"
 #include "platform/fs/files.h"
-#include "records/helpers.h"
+#include "platform/ui/radio_button.h"
+#include "records/file_warning.h"
 #include "upload/ftp_form.h"
 
 namespace fv {
@@ -33,10 +34,10 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
             SaveDBButtonClick(sender);
     }
     // A vanished directory is replaced by the root before the dialog shows.
-    if (!PathExists(P.DatabaseDirectory) || !setup.SetDatabaseDirectory(P.DatabaseDirectory))
+    if (!PathExistsOnDisk(P.DatabaseDirectory) || !setup.SetDatabaseDirectory(P.DatabaseDirectory))
         setup.SetDatabaseDirectory("/");
     setup.RereadDirectory();
-    if (!PathExists(P.DatabaseImageDirectory) || !setup.ImageDirListBox->SetDirectory(P.DatabaseImageDirectory)) {
+    if (!PathExistsOnDisk(P.DatabaseImageDirectory) || !setup.ImageDirListBox->SetDirectory(P.DatabaseImageDirectory)) {
         setup.ImageDirListBox->SetDirectory("/");
         P.DatabaseImageDirectory = setup.ImageDirListBox->Directory();
     }

@@ -3,6 +3,7 @@
 // the browser commands (view the published pages, help, the maker's and the cart service's web sites).
 #include "app/browser_form.h"
 #include "app/folivex_form.h"
+#include "platform/ui/edit.h"
 #include "publish/font_form.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"

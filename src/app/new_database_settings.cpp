@@ -4,8 +4,11 @@
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/fs/files.h"
+#include "platform/text/numbers.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/edit.h"
 #include "publish/publish_setup_form.h"
-#include "records/helpers.h"
+#include "records/file_warning.h"
 #include "records/new_database_defaults.h"
 
 namespace fv {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/program.h"
-#include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 
 namespace fv {

@@ -4,7 +4,12 @@
 #pragma once
 
 #include "app/program_form.h"
-#include "platform/ui/timer.h"
+#include "platform/core/timer.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/progress_bar.h"
 
 namespace fv {
 

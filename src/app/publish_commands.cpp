@@ -1,7 +1,6 @@
 // The main window's publishing commands: the Publish button, "Publish (only modified records)" and
 // "Force Publish of ALL records"; each runs the publisher.
 #include "app/folivex_form.h"
-#include "platform/ui/controls.h"
 #include "publish/publish_setup_form.h"
 #include "publish/publisher.h"
 

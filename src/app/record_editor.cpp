@@ -4,7 +4,11 @@
 
 #include "app/folivex_form.h"
 #include "platform/fs/files.h"
-#include "records/helpers.h"
+#include "platform/text/utf8.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/radio_button.h"
+#include "records/file_warning.h"
 #include "records/record_text.h"
 #include "records/state_files.h"
 

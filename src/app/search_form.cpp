@@ -1,5 +1,10 @@
 // The search dialog.
 #include "app/search_form.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 
 namespace fv {
 

@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "platform/ui/component.h"
+#include "platform/core/component.h"
 
 namespace fv {
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/gfx/pixel_math.h"
+#include "platform/ui/bevel.h"
 
 namespace fv {
 

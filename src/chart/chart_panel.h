@@ -15,7 +15,7 @@
 #include "chart/canvas_3d.h"
 #include "chart/chart_exception.h"
 #include "chart/chart_units.h"
-#include "platform/ui/controls.h"
+#include "platform/ui/panel.h"
 
 namespace fv {
 

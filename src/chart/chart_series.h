@@ -23,8 +23,8 @@
 #include "chart/point_storage.h"
 #include "chart/series_host.h"
 #include "chart/value_list.h"
+#include "platform/core/component.h"
 #include "platform/gfx/color.h"
-#include "platform/ui/component.h"
 
 namespace fv {
 

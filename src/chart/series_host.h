@@ -7,7 +7,7 @@
 // tests use a small chart of their own, so the data model runs without any drawing.
 #pragma once
 
-#include "platform/ui/component.h"
+#include "platform/core/component.h"
 
 namespace fv {
 

@@ -1,5 +1,12 @@
 // The chart window's controls and the handlers that do not need the chart.
 #include "chartui/roziza_form.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/scroll_bar.h"
 
 namespace fv {
 

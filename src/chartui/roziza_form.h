@@ -4,6 +4,13 @@
 #pragma once
 
 #include "app/program_form.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/scroll_bar.h"
 
 namespace fv {
 

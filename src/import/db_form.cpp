@@ -13,8 +13,8 @@
 
 #include "app/folivex_form.h"
 #include "platform/fs/files.h"
+#include "platform/ui/bevel.h"
 #include "records/database_names.h"
-#include "records/helpers.h"
 
 namespace fv {
 
@@ -143,7 +143,7 @@ void TDBForm::GoButtonClick(Component* sender) {
     if (name.empty() || name == " " || name == "(null)" || name == "(null).db") name = "odbc.db";
     name = WithDbSuffix(FileNamePart(name));
     ImportName->SetText(name);
-    if (!FastODBCImport->Checked() && PathExists(JoinPath(P.DatabaseDirectory, name))) {
+    if (!FastODBCImport->Checked() && PathExistsOnDisk(JoinPath(P.DatabaseDirectory, name))) {
         P.App.Beep(BeepKind::Question);
         if (P.App.MessageBox("A local Folivex database of the same name already exists. Replace ?",
                              "Replace local DATABASE?", MbYesNo | MbIconQuestion) != IdYes) {

@@ -5,7 +5,16 @@
 
 #include "app/program_form.h"
 #include "platform/db/odbc.h"
-#include "platform/ui/grid.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/image.h"
+#include "platform/ui/label.h"
+#include "platform/ui/memo.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/string_grid.h"
 
 namespace fv {
 

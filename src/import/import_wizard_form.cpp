@@ -13,7 +13,14 @@
 #include "import/import_wizard_form.h"
 
 #include "import/db_form.h"
-#include "records/helpers.h"
+#include "platform/ui/bevel.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "records/record_text.h"
 
 namespace fv {

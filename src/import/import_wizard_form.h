@@ -9,6 +9,13 @@
 #include <string>
 
 #include "app/program_form.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "records/text_stream.h"
 
 namespace fv {

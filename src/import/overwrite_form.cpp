@@ -3,8 +3,14 @@
 
 #include "app/folivex_form.h"
 #include "platform/fs/files.h"
+#include "platform/text/utf8.h"
+#include "platform/ui/bevel.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "records/database_names.h"
-#include "records/helpers.h"
 
 namespace fv {
 
@@ -58,7 +64,7 @@ void TOverwriteForm::NewFileNameButtonClick(Component*) {
     const std::string config = ConfigNameFromDb(P.App, name);
     if (config.empty()) return;
     // Saving under the name of another database would destroy it without a word.
-    if (PathExists(JoinPath(P.DatabaseDirectory, name))) {
+    if (PathExistsOnDisk(JoinPath(P.DatabaseDirectory, name))) {
         P.App.Beep(BeepKind::Question);
         if (P.App.MessageBox("A Folivex database named '" + name + "' already exists. Overwrite it ?",
                              "Overwrite DATABASE?", MbYesNo | MbIconQuestion) != IdYes)

@@ -3,6 +3,11 @@
 #pragma once
 
 #include "app/program_form.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 
 namespace fv {
 

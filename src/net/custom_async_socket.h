@@ -24,12 +24,12 @@
 #include <vector>
 
 #include "net/buffer.h"
-#include "platform/app/message_loop.h"
+#include "platform/core/component.h"
+#include "platform/core/message_loop.h"
 #include "platform/sockets/host_lookup.h"
 #include "platform/sockets/socket_calls.h"
 #include "platform/sockets/socket_errors.h"
 #include "platform/sockets/socket_notifier.h"
-#include "platform/ui/component.h"
 
 namespace fv {
 

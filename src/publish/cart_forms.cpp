@@ -2,7 +2,6 @@
 #include "publish/cart_forms.h"
 
 #include "app/program.h"
-#include "platform/ui/controls.h"
 #include "publish/karvo_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/web_sites.h"

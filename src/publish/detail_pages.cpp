@@ -7,7 +7,6 @@
 #include "app/program.h"
 #include "app/progress_forms.h"
 #include "platform/fs/files.h"
-#include "platform/ui/controls.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "publish/publish_helpers.h"
@@ -130,7 +129,7 @@ std::string Publisher::DetailPage(int record, int category, int position) {
                 const bool present = PathExistsOnDisk(destination) ||
                                      PathExistsOnDisk(ImageLinkFileName(destination, extension));
                 if ((imageIsNew_[std::size_t(record) * ImageCount + std::size_t(i)] || !present) &&
-                    !SameFileOnDisk(path, destination))
+                    !SameFile(path, destination))
                     PublishImageFile(P, path, destination, extension);
                 page += "<A HREF=\"" + name + "\"><IMG SRC=\"" + name + "\"" +
                         (setup_.ScaleImages->Checked() ? attributes_.ImageSize : std::string()) +

@@ -9,8 +9,15 @@
 //                                     [  OK  ] [Cancel]
 #include "publish/font_form.h"
 
+#include "platform/gfx/colour_names.h"
+#include "platform/text/numbers.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "publish/publish_helpers.h"
-#include "records/helpers.h"
 
 namespace fv {
 

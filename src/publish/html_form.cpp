@@ -8,6 +8,10 @@
 //   header on the right, then the note on the search box frame and [ OK ] [Cancel].
 #include "publish/html_form.h"
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/memo.h"
 #include "publish/publish_helpers.h"
 
 namespace fv {

@@ -9,6 +9,10 @@
 #include <string>
 
 #include "app/program_form.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/memo.h"
 
 namespace fv {
 

@@ -4,6 +4,14 @@
 #include <cstring>
 
 #include "app/folivex_form.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/memo.h"
+#include "platform/ui/panel.h"
 #include "publish/publish_helpers.h"
 #include "publish/web_sites.h"
 

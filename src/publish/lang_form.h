@@ -7,6 +7,10 @@
 #include <string>
 
 #include "app/program_form.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
 
 namespace fv {
 

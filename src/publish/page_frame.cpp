@@ -2,13 +2,13 @@
 #include "publish/page_frame.h"
 
 #include "app/program.h"
-#include "platform/ui/controls.h"
+#include "platform/gfx/colour_names.h"
+#include "platform/ui/check_box.h"
 #include "publish/html_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/publish_setup_form.h"
 #include "publish/web_sites.h"
 #include "records/database_names.h"
-#include "records/helpers.h"
 
 namespace fv {
 

@@ -1,6 +1,10 @@
 // The publish notice: eight lines of text, the "don't show" box and OK.
 #include "publish/publish_message_form.h"
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "publish/publish_helpers.h"
 
 namespace fv {

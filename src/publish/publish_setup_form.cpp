@@ -16,9 +16,11 @@
 #include "publish/publish_setup_form.h"
 
 #include "platform/fs/files.h"
+#include "platform/gfx/colour_names.h"
+#include "platform/text/numbers.h"
 #include "publish/font_form.h"
 #include "publish/publish_helpers.h"
-#include "records/helpers.h"
+#include "records/file_warning.h"
 
 namespace fv {
 

@@ -2,8 +2,6 @@
 // clean-up, the passes in order, the progress form with its cancel, and the end of a run.
 #include "publish/publisher.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
 #include <regex>
@@ -26,13 +24,6 @@ namespace {
 
 constexpr std::int32_t SearchScriptWarningSize = 75000;
 constexpr std::time_t TimeReportAfterSeconds = 65;
-
-// A file's identity on disk, so that two spellings of one path are seen as the same file.
-std::pair<dev_t, ino_t> FileIdentity(const std::string& path) {
-    struct stat s {};
-    if (::stat(path.c_str(), &s) != 0) return {0, 0};
-    return {s.st_dev, s.st_ino};
-}
 
 // While a run is going, the windows that edit records or settings take no input: the end of the run
 // clears every republish flag, so an edit made meanwhile would be lost. The progress form stays usable.
@@ -57,11 +48,6 @@ private:
 };
 
 }  // namespace
-
-bool SameFileOnDisk(const std::string& a, const std::string& b) {
-    auto ia = FileIdentity(a);
-    return ia.second != 0 && ia == FileIdentity(b);
-}
 
 bool IsPublisherOutputName(const std::string& name) {
     static const std::regex outputs(
@@ -104,7 +90,7 @@ void Publisher::MoveBar(int target) {
 
 bool Publisher::CopyBeside(const std::string& source, const std::string& destination, bool reportFailure) {
     // A source that already is the destination (the publish folder is the start folder) stays as it is.
-    if (SameFileOnDisk(source, destination)) return true;
+    if (SameFile(source, destination)) return true;
     if (reportFailure) return CopyPublishFile(P, source, destination);
     return CopyFileBytes(source, destination, nullptr, Sync::Regenerable);
 }
@@ -197,9 +183,9 @@ Publisher::Outcome Publisher::ForcedCleanUp() {
 
     // Clean-up 2: the publisher's own output, and nothing else that shares its prefix - never a file of the
     // open database, the last-use file or a picture this run copies from.
-    std::set<std::pair<dev_t, ino_t>> kept;
+    std::set<FileIdentity> kept;
     auto keep = [&](const std::string& path) {
-        if (auto id = FileIdentity(path); id.second != 0) kept.insert(id);
+        if (auto id = IdentifyFile(path)) kept.insert(*id);
     };
     for (const std::string* name : {&P.DatabaseFileName, &P.ConfigFileName, &P.ChartFileName, &P.RepublishFileName})
         keep(JoinPath(P.DatabaseDirectory, *name));
@@ -215,7 +201,7 @@ Publisher::Outcome Publisher::ForcedCleanUp() {
     std::vector<std::string> doomed;
     for (const std::string& name : ListFiles(dir_, "qlx*.*")) {
         if (!IsPublisherOutputName(name)) continue;
-        if (kept.count(FileIdentity(JoinPath(dir_, name)))) continue;
+        if (auto id = IdentifyFile(JoinPath(dir_, name)); id && kept.count(*id)) continue;
         doomed.push_back(name);
     }
     BeginStage("Publishing - (Forced cleanup 2)...");

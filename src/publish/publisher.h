@@ -30,9 +30,6 @@ std::int32_t PublishSearchEngine(Program& p, Component* sender, int categoryCoun
 // buttons, record images and their link files); the forced clean-up deletes only these.
 bool IsPublisherOutputName(const std::string& name);
 
-// Both paths name one existing file (two spellings of one path, or a link).
-bool SameFileOnDisk(const std::string& a, const std::string& b);
-
 class Publisher {
 public:
     // now: the calendar clock of the run (the pages' comment line and the publishing time).

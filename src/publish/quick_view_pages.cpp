@@ -6,7 +6,6 @@
 #include "app/folivex_form.h"
 #include "app/program.h"
 #include "app/progress_forms.h"
-#include "platform/ui/controls.h"
 #include "publish/cart_forms.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"

@@ -6,7 +6,7 @@
 #include "app/program.h"
 #include "app/progress_forms.h"
 #include "platform/fs/files.h"
-#include "platform/ui/controls.h"
+#include "platform/gfx/colour_names.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "publish/page_frame.h"
@@ -16,7 +16,6 @@
 #include "publish/search_pages.h"
 #include "publish/search_setup_form.h"
 #include "records/database_names.h"
-#include "records/helpers.h"
 
 namespace fv {
 

@@ -4,7 +4,7 @@
 
 #include "app/folivex_form.h"
 #include "app/program.h"
-#include "platform/ui/controls.h"
+#include "platform/gfx/colour_names.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"
 #include "publish/lang_form.h"
@@ -15,7 +15,6 @@
 #include "publish/search_setup_form.h"
 #include "publish/web_sites.h"
 #include "records/database_names.h"
-#include "records/helpers.h"
 
 namespace fv {
 

@@ -4,7 +4,8 @@
 
 #include "app/folivex_form.h"
 #include "app/program.h"
-#include "platform/ui/controls.h"
+#include "platform/gfx/colour_names.h"
+#include "platform/text/numbers.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "publish/page_frame.h"
@@ -12,7 +13,6 @@
 #include "publish/publish_setup_form.h"
 #include "publish/search_pages.h"
 #include "publish/search_setup_form.h"
-#include "records/helpers.h"
 
 namespace fv {
 

@@ -1,8 +1,13 @@
 // The search engine settings dialog: controls, the fields' fallback and the check of the column widths.
 #include "publish/search_setup_form.h"
 
+#include "platform/text/numbers.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "publish/publish_helpers.h"
-#include "records/helpers.h"
 
 namespace fv {
 

@@ -6,8 +6,11 @@
 #include <stdexcept>
 
 #include "platform/app/application.h"
-#include "platform/ui/controls.h"
-#include "platform/ui/file_controls.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/image.h"
+#include "platform/ui/memo.h"
 
 namespace fv {
 

@@ -5,9 +5,14 @@
 
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
-#include "platform/ui/controls.h"
-#include "platform/ui/file_controls.h"
-#include "records/helpers.h"
+#include "platform/gfx/colour_names.h"
+#include "platform/text/numbers.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/image.h"
+#include "platform/ui/memo.h"
+#include "records/file_warning.h"
 #include "records/new_database_defaults.h"
 #include "records/record_text.h"
 
@@ -186,7 +191,7 @@ void Reader::Directory(const ConfigItem& item, const std::string& dir) {
     if (item.PublishFolder) {
         // A publish folder that no longer exists is left unset rather than replaced by the root: the
         // publisher empties its folder, and refuses to publish until one is chosen.
-        if (!dir.empty() && PathExists(dir)) {
+        if (!dir.empty() && PathExistsOnDisk(dir)) {
             list.SetDirectory(dir);
             db_.PublishDirectory = list.Directory();
         } else {
@@ -216,7 +221,7 @@ void Reader::Preview(const ConfigItem& directory, const std::string& dir) {
 }  // namespace
 
 std::string DirectoryOrRoot(Application& app, const std::string& dir, const std::string& prefix) {
-    if (!dir.empty() && PathExists(dir)) return dir;
+    if (!dir.empty() && PathExistsOnDisk(dir)) return dir;
     app.Beep(BeepKind::Exclamation);
     app.ShowMessage(prefix + "'" + dir + "'. Defaulting to '/'. Please modify before Publishing or Saving.");
     return "/";

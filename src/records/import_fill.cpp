@@ -1,13 +1,14 @@
 // Reading record lines and foreign rows into records.
 #include "records/import_fill.h"
 
+#include "platform/fs/files.h"
+#include "platform/text/numbers.h"
 #include "records/byte_scan.h"
-#include "records/helpers.h"
 
 namespace fv {
 
 void ImageSlots::Add(const std::string& value) {
-    if (!value.empty() && !FileExistsQuiet(value)) {
+    if (!value.empty() && !IsReadableFile(value)) {
         pending_.push_back(value);
         if (missing_) missing_->push_back(value);
         return;

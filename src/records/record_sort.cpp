@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "records/helpers.h"
+#include "platform/text/numbers.h"
 
 namespace fv {
 

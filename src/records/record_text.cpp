@@ -5,7 +5,7 @@
 #include <array>
 
 #include "platform/fs/files.h"
-#include "platform/ui/controls.h"
+#include "platform/text/utf8.h"
 #include "records/byte_scan.h"
 
 namespace fv {

@@ -1,7 +1,7 @@
 // Republish-flag and last-use files.
 #include "records/state_files.h"
 
-#include "records/helpers.h"
+#include "platform/text/numbers.h"
 #include "records/record_text.h"
 
 namespace fv {

@@ -1,4 +1,8 @@
 // The FTP server settings dialog.
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
 #include "upload/ftp_form.h"
 
 namespace fv {

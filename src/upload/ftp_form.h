@@ -6,6 +6,10 @@
 #include <cstdint>
 
 #include "app/program_form.h"
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
 
 namespace fv {
 

@@ -161,4 +161,11 @@ std::string MemoTextFromQt(const QString& text) {
     return out;
 }
 
+QStringList ToQStringList(const std::vector<std::string>& items) {
+    QStringList list;
+    list.reserve(qsizetype(items.size()));
+    for (const std::string& s : items) list.push_back(ToQString(s));
+    return list;
+}
+
 }  // namespace fv

@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QKeySequence>
 #include <QString>
+#include <QStringList>
 
 #include <string>
+#include <vector>
 
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/color.h"
@@ -35,6 +37,9 @@ Qt::CursorShape ToQtCursor(Cursor cursor);
 QImage ToQImage(const Bitmap& bitmap);
 // A Qt image as a model bitmap; null for a null image.
 BitmapPtr ToBitmap(const QImage& image);
+
+// A list of texts as Qt's.
+QStringList ToQStringList(const std::vector<std::string>& items);
 
 // A caption without its access-key ampersands ("&&" stays one "&"), for widgets that draw plain text.
 QString StripAccessKeys(const std::string& caption);

@@ -24,8 +24,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/app/clocks.h"
-#include "platform/app/message_loop.h"
+#include "platform/core/clocks.h"
+#include "platform/core/message_loop.h"
 
 class QSocketNotifier;
 

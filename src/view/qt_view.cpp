@@ -2,52 +2,53 @@
 #include "view/qt_view.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QHeaderView>
-#include <QListWidget>
-#include <QTableWidget>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
-#include <QStyle>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
-#include <QToolButton>
 
 #include <algorithm>
 #include <functional>
 
-#include "platform/ui/controls.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
-#include "platform/ui/grid.h"
+#include "platform/ui/memo.h"
+#include "platform/ui/page_control.h"
+#include "platform/ui/tab_sheet.h"
+#include "view/control_binding.h"
 #include "view/menu_bar.h"
 #include "view/qt_convert.h"
 #include "view/resources.h"
 
 namespace fv {
 
-struct QtView::Binding {
-    Control* control = nullptr;
-    Kind kind = Kind::Plain;
-    QPointer<QWidget> widget;     // placed in the parent's client area; a form's window
-    QPointer<QWidget> container;  // where the widgets of the children go
-    int rowBeforePress = -1;      // list box: the row current when the mouse went down
-    BitmapPtr shownPicture;  // held, so that a new picture can never come at the same address
-    std::string shownResource;
-    // Forms only.
+// A form: its window, with the menu bar, and the client area where its controls go.
+class QtView::FormBinding : public ControlBinding {
+public:
+    explicit FormBinding(Form& form) : ControlBinding(form) {}
+    Form& GetForm() const { return static_cast<Form&>(GetControl()); }
+    FormWindow* Window() const { return static_cast<FormWindow*>(Widget()); }
+    void ShowColours(QPalette& palette, QWidget* target) const override { ShowSurfaceColour(palette, target); }
+    bool ClickOnRelease() const override { return true; }
+    QRect AlignArea() const override { return QRect(0, 0, GetForm().ClientWidth(), GetForm().ClientHeight()); }
+
     std::unique_ptr<MenuBarBinding> menu;
     bool positioned = false;
     bool activationRequested = false;  // the next activation of the window is the view's own doing
+
+protected:
+    QWidget* Create(BindingHost& host, QWidget*) override {
+        auto* window = new FormWindow(*host.Events());
+        auto* client = new ModelWidget<QWidget>(host.Events(), window);
+        client->setAutoFillBackground(true);
+        window->SetClient(client);
+        SetContainer(client);
+        return window;
+    }
 };
 
 // Switches the view's reactions off while it changes widgets itself.
@@ -63,15 +64,6 @@ private:
 };
 
 namespace {
-
-Edge ToEdge(BevelKind k) {
-    switch (k) {
-    case BevelKind::Lowered: return Edge::Lowered;
-    case BevelKind::Raised: return Edge::Raised;
-    case BevelKind::None: break;
-    }
-    return Edge::None;
-}
 
 unsigned ShiftOf(Qt::KeyboardModifiers m) {
     unsigned s = 0;
@@ -127,27 +119,6 @@ bool ToMouseButton(Qt::MouseButton q, MouseButton& out) {
     }
 }
 
-QStringList ToQStringList(const std::vector<std::string>& items) {
-    QStringList list;
-    list.reserve(qsizetype(items.size()));
-    for (const std::string& s : items) list.push_back(ToQString(s));
-    return list;
-}
-
-bool SameItems(const QListWidget* list, const QStringList& items) {
-    if (list->count() != items.size()) return false;
-    for (int i = 0; i < items.size(); ++i)
-        if (list->item(i)->text() != items[i]) return false;
-    return true;
-}
-
-bool SameItems(const QComboBox* combo, const QStringList& items) {
-    if (combo->count() != items.size()) return false;
-    for (int i = 0; i < items.size(); ++i)
-        if (combo->itemText(i) != items[i]) return false;
-    return true;
-}
-
 Qt::WindowFlags FlagsFor(FormBorder border) {
     switch (border) {
     case FormBorder::None: return Qt::Window | Qt::FramelessWindowHint;
@@ -163,31 +134,6 @@ Qt::WindowFlags FlagsFor(FormBorder border) {
 }
 
 bool FixedSize(FormBorder border) { return border != FormBorder::Sizeable; }
-
-// Controls drawn on their parent's surface rather than in windows of their own: they lie under every
-// windowed sibling, whatever their order.
-bool IsGraphic(const Control& c) {
-    return dynamic_cast<const Label*>(&c) || dynamic_cast<const Image*>(&c) || dynamic_cast<const Bevel*>(&c) ||
-           dynamic_cast<const SpeedButton*>(&c);
-}
-
-QStyle::StandardPixmap StandardGlyph(BitBtn::BtnKind k) {
-    using K = BitBtn::BtnKind;
-    switch (k) {
-    case K::Ok: return QStyle::SP_DialogOkButton;
-    case K::Cancel: return QStyle::SP_DialogCancelButton;
-    case K::Help: return QStyle::SP_DialogHelpButton;
-    case K::Yes: return QStyle::SP_DialogYesButton;
-    case K::No: return QStyle::SP_DialogNoButton;
-    case K::Close: return QStyle::SP_DialogCloseButton;
-    case K::Abort: return QStyle::SP_DialogAbortButton;
-    case K::Retry: return QStyle::SP_DialogRetryButton;
-    case K::Ignore: return QStyle::SP_DialogIgnoreButton;
-    case K::All: return QStyle::SP_DialogYesToAllButton;
-    case K::Custom: break;
-    }
-    return QStyle::SP_CustomBase;
-}
 
 }  // namespace
 
@@ -205,10 +151,10 @@ QtView::~QtView() {
     if (app_.Observer() == this) app_.SetObserver(nullptr);
     std::vector<QWidget*> windows;
     for (auto& [control, b] : bindings_) {
-        if (b->kind != Kind::Form) continue;
-        auto* form = static_cast<Form*>(b->control);
-        if (form->GetObserver() == this) form->SetObserver(nullptr);
-        if (b->widget) windows.push_back(b->widget);
+        auto* fb = dynamic_cast<FormBinding*>(b.get());
+        if (!fb) continue;
+        if (fb->GetForm().GetObserver() == this) fb->GetForm().SetObserver(nullptr);
+        if (fb->Widget()) windows.push_back(fb->Widget());
     }
     owners_.clear();
     for (QWidget* w : windows) delete w;
@@ -218,11 +164,17 @@ QtView::~QtView() {
 
 // ---- lookups
 
-QtView::Binding* QtView::Find(const Control* control) const {
+ControlBinding* QtView::Find(const Control* control) const {
     if (!control) return nullptr;
     auto it = bindings_.find(control);
     return it == bindings_.end() ? nullptr : it->second.get();
 }
+
+QtView::FormBinding* QtView::FindForm(const Control* control) const {
+    return dynamic_cast<FormBinding*>(Find(control));
+}
+
+bool QtView::IsForm(const ControlBinding& b) { return dynamic_cast<const FormBinding*>(&b) != nullptr; }
 
 Control* QtView::ControlOf(const QWidget* widget) const {
     auto it = owners_.find(widget);
@@ -230,31 +182,30 @@ Control* QtView::ControlOf(const QWidget* widget) const {
 }
 
 QWidget* QtView::WindowOf(const Form& form) const {
-    Binding* b = Find(&form);
-    return b ? b->widget.data() : nullptr;
+    ControlBinding* b = Find(&form);
+    return b ? b->Widget() : nullptr;
 }
 
 QWidget* QtView::WidgetOf(const Control& control) const {
-    Binding* b = Find(&control);
-    return b ? b->widget.data() : nullptr;
+    ControlBinding* b = Find(&control);
+    return b ? b->Widget() : nullptr;
 }
 
 QWidget* QtView::ClientOf(const Form& form) const {
-    Binding* b = Find(&form);
-    return b ? b->container.data() : nullptr;
+    ControlBinding* b = Find(&form);
+    return b ? b->Container() : nullptr;
 }
 
 QAction* QtView::ActionOf(const MenuItem& item) const {
     for (const auto& [control, b] : bindings_)
-        if (b->menu)
-            if (QAction* a = b->menu->ActionOf(item)) return a;
+        if (auto* fb = dynamic_cast<FormBinding*>(b.get()); fb && fb->menu)
+            if (QAction* a = fb->menu->ActionOf(item)) return a;
     return nullptr;
 }
 
-bool QtView::IsPage(const Binding& b) const {
-    if (b.kind != Kind::TabSheet) return false;
-    Binding* parent = Find(b.control->Parent());
-    return parent && parent->kind == Kind::PageControl;
+bool QtView::IsPage(const Control& control) const {
+    auto* sheet = dynamic_cast<const TabSheet*>(&control);
+    return sheet && sheet->PageControlOf() && Find(sheet->PageControlOf());
 }
 
 QImage QtView::ResourceImage(const std::string& name) {
@@ -266,24 +217,22 @@ QImage QtView::ResourceImage(const std::string& name) {
     return *it->second;
 }
 
+void QtView::UserAction(QWidget* widget, const std::function<void(Control&)>& action) {
+    UserInput<Control>(widget, action);
+}
+
 // ---- building
 
-QtView::Binding* QtView::EnsureForm(Form& form) {
-    if (Binding* b = Find(&form)) return b;
+QtView::FormBinding* QtView::EnsureForm(Form& form) {
+    if (FormBinding* b = FindForm(&form)) return b;
     Quiet quiet(*this);
-    auto owned = std::make_unique<Binding>();
-    Binding& b = *owned;
-    b.control = &form;
-    b.kind = Kind::Form;
-    auto* window = new FormWindow(*this);
-    auto* client = new ModelWidget<QWidget>(this, window);
-    client->setAutoFillBackground(true);
-    window->SetClient(client);
-    b.widget = window;
-    b.container = client;
+    auto owned = std::make_unique<FormBinding>(form);
+    FormBinding& b = *owned;
+    b.Make(*this, nullptr);
+    FormWindow* window = b.Window();
     b.menu = std::make_unique<MenuBarBinding>(*window->MenuBar(), app_);
     owners_[window] = &form;
-    owners_[client] = &form;
+    owners_[b.Container()] = &form;
     bindings_[&form] = std::move(owned);
     form.SetObserver(this);
 
@@ -299,48 +248,23 @@ QtView::Binding* QtView::EnsureForm(Form& form) {
 }
 
 void QtView::Build(Control& control) {
-    Binding* parent = Find(control.Parent());
-    if (!parent || !parent->container || Find(&control) || dynamic_cast<Form*>(&control)) return;
+    ControlBinding* parent = Find(control.Parent());
+    if (!parent || !parent->Container() || Find(&control) || dynamic_cast<Form*>(&control)) return;
     Quiet quiet(*this);
-    auto owned = std::make_unique<Binding>();
-    Binding& b = *owned;
-    b.control = &control;
-    // Most derived kinds first.
-    if (dynamic_cast<Memo*>(&control)) b.kind = Kind::Memo;
-    else if (dynamic_cast<Edit*>(&control)) b.kind = Kind::Edit;
-    else if (dynamic_cast<Button*>(&control)) b.kind = Kind::Button;
-    else if (dynamic_cast<SpeedButton*>(&control)) b.kind = Kind::SpeedButton;
-    else if (dynamic_cast<CheckBox*>(&control)) b.kind = Kind::CheckBox;
-    else if (dynamic_cast<RadioButton*>(&control)) b.kind = Kind::RadioButton;
-    else if (dynamic_cast<RadioGroup*>(&control)) b.kind = Kind::RadioGroup;
-    else if (dynamic_cast<GroupBox*>(&control)) b.kind = Kind::GroupBox;
-    else if (dynamic_cast<Panel*>(&control)) b.kind = Kind::Panel;
-    else if (dynamic_cast<Bevel*>(&control)) b.kind = Kind::Bevel;
-    else if (dynamic_cast<ComboBox*>(&control)) b.kind = Kind::ComboBox;
-    else if (dynamic_cast<ListBox*>(&control)) b.kind = Kind::ListBox;
-    else if (dynamic_cast<Image*>(&control)) b.kind = Kind::Image;
-    else if (dynamic_cast<ProgressBar*>(&control)) b.kind = Kind::ProgressBar;
-    else if (dynamic_cast<ScrollBar*>(&control)) b.kind = Kind::ScrollBar;
-    else if (dynamic_cast<UpDown*>(&control)) b.kind = Kind::UpDown;
-    else if (dynamic_cast<PageControl*>(&control)) b.kind = Kind::PageControl;
-    else if (dynamic_cast<TabSheet*>(&control)) b.kind = Kind::TabSheet;
-    else if (dynamic_cast<TabControl*>(&control)) b.kind = Kind::TabControl;
-    else if (dynamic_cast<StringGrid*>(&control)) b.kind = Kind::StringGrid;
-    else if (dynamic_cast<Label*>(&control)) b.kind = Kind::Label;
-
+    std::unique_ptr<ControlBinding> owned = MakeBinding(control);
+    ControlBinding& b = *owned;
     // A page of a page control lives in the tab widget's stack; everything else in the parent's area.
-    const bool page = b.kind == Kind::TabSheet && parent->kind == Kind::PageControl;
-    QWidget* widget = MakeWidget(b, page ? nullptr : parent->container.data());
-    b.widget = widget;
-    if (!b.container) b.container = widget;
+    const bool page = IsPage(control);
+    b.Make(*this, page ? nullptr : parent->Container());
+    QWidget* widget = b.Widget();
     owners_[widget] = &control;
-    if (b.container != widget) owners_[b.container] = &control;
+    if (b.Container() != widget) owners_[b.Container()] = &control;
     bindings_[&control] = std::move(owned);
 
     if (page) {
-        auto* tabs = static_cast<QTabWidget*>(parent->widget.data());
+        auto* tabs = static_cast<QTabWidget*>(parent->Widget());
         int index = 0;
-        for (TabSheet* sheet : static_cast<PageControl*>(parent->control)->Pages()) {
+        for (TabSheet* sheet : static_cast<PageControl&>(parent->GetControl()).Pages()) {
             if (sheet == &control) break;
             if (Find(sheet)) ++index;
         }
@@ -351,141 +275,6 @@ void QtView::Build(Control& control) {
     for (Control* child : control.Controls()) Build(*child);
     Restack(b);
     ApplyAlign(b);
-}
-
-QWidget* QtView::MakeWidget(Binding& b, QWidget* parent) {
-    switch (b.kind) {
-    case Kind::Label: {
-        auto* w = new ModelWidget<QLabel>(this, parent);
-        w->setTextFormat(Qt::PlainText);
-        return w;
-    }
-    case Kind::Edit: {
-        auto* w = new ModelWidget<QLineEdit>(this, parent);
-        QObject::connect(w, &QLineEdit::textEdited, w, [this, w](const QString& text) {
-            UserInput<Edit>(w, [&](Edit& e) { e.UserSetText(FromQString(text)); });
-            // A new text clears the model's selection: the caret is where the typing left it.
-            SelectionMoved(w);
-        });
-        QObject::connect(w, &QLineEdit::selectionChanged, w, [this, w] { SelectionMoved(w); });
-        QObject::connect(w, &QLineEdit::cursorPositionChanged, w, [this, w] { SelectionMoved(w); });
-        return w;
-    }
-    case Kind::Memo: {
-        auto* w = new ModelWidget<QPlainTextEdit>(this, parent);
-        QObject::connect(w, &QPlainTextEdit::textChanged, w, [this, w] {
-            UserInput<Memo>(w, [&](Memo& m) { m.UserSetText(MemoTextFromQt(w->toPlainText())); });
-            SelectionMoved(w);
-        });
-        QObject::connect(w, &QPlainTextEdit::selectionChanged, w, [this, w] { SelectionMoved(w); });
-        QObject::connect(w, &QPlainTextEdit::cursorPositionChanged, w, [this, w] { SelectionMoved(w); });
-        return w;
-    }
-    case Kind::Button: {
-        auto* w = new ModelWidget<QPushButton>(this, parent);
-        // Return on a focused button presses it, as on the original platform.
-        w->setAutoDefault(true);
-        QObject::connect(w, &QPushButton::clicked, w, [this, w] { UserInput<Control>(w, [](Control& c) { c.Click(); }); });
-        return w;
-    }
-    case Kind::SpeedButton: {
-        auto* w = new ModelWidget<QToolButton>(this, parent);
-        QObject::connect(w, &QToolButton::clicked, w, [this, w] { UserInput<Control>(w, [](Control& c) { c.Click(); }); });
-        return w;
-    }
-    case Kind::CheckBox: {
-        auto* w = new ModelWidget<QCheckBox>(this, parent);
-        QObject::connect(w, &QCheckBox::clicked, w, [this, w] { UserInput<Control>(w, [](Control& c) { c.Click(); }); });
-        return w;
-    }
-    case Kind::RadioButton: {
-        auto* w = new ModelWidget<QRadioButton>(this, parent);
-        // Exclusivity is the model's: it unchecks the other radio buttons of the same parent.
-        w->setAutoExclusive(false);
-        QObject::connect(w, &QRadioButton::clicked, w, [this, w] { UserInput<Control>(w, [](Control& c) { c.Click(); }); });
-        return w;
-    }
-    case Kind::GroupBox: return new ModelWidget<QGroupBox>(this, parent);
-    case Kind::RadioGroup: {
-        auto* w = new ModelWidget<RadioItems>(this, parent);
-        w->OnItemClicked = [this, w](int index) {
-            UserInput<RadioGroup>(w, [index](RadioGroup& g) { g.SetItemIndex(index); });
-        };
-        return w;
-    }
-    case Kind::Panel: return new ModelWidget<PanelFrame>(this, parent);
-    case Kind::Bevel: return new BevelShape(parent);
-    case Kind::ComboBox: {
-        auto* w = new ModelWidget<QComboBox>(this, parent);
-        w->setInsertPolicy(QComboBox::NoInsert);
-        QObject::connect(w, &QComboBox::activated, w, [this, w](int index) {
-            UserInput<ComboBox>(w, [index](ComboBox& c) { c.UserSelect(index); });
-        });
-        return w;
-    }
-    case Kind::ListBox: {
-        auto* w = new ModelWidget<QListWidget>(this, parent);
-        QObject::connect(w, &QListWidget::currentRowChanged, w, [this, w](int row) {
-            if (row >= 0) UserInput<ListBox>(w, [row](ListBox& l) { l.UserSelect(row); });
-        });
-        // A click on the row that was already current changes nothing in Qt but is still a click.
-        QObject::connect(w, &QListWidget::itemClicked, w, [this, w](QListWidgetItem* item) {
-            Binding* b = Find(ControlOf(w));
-            int row = w->row(item);
-            if (b && row >= 0 && row == b->rowBeforePress)
-                UserInput<ListBox>(w, [row](ListBox& l) { l.UserSelect(row); });
-        });
-        return w;
-    }
-    case Kind::Image: return new ModelWidget<PictureBox>(this, parent);
-    case Kind::ProgressBar: {
-        auto* w = new ModelWidget<QProgressBar>(this, parent);
-        w->setTextVisible(false);
-        return w;
-    }
-    case Kind::ScrollBar: {
-        auto* w = new ModelWidget<QScrollBar>(this, parent);
-        QObject::connect(w, &QScrollBar::valueChanged, w, [this, w](int value) {
-            UserInput<RangeControl>(w, [value](RangeControl& r) { r.SetPosition(value); });
-        });
-        return w;
-    }
-    case Kind::UpDown: {
-        auto* w = new ModelWidget<ArrowPair>(this, parent);
-        QObject::connect(w->Up(), &QToolButton::clicked, w, [this, w] {
-            UserInput<RangeControl>(w, [](RangeControl& r) { r.SetPosition(r.Position() + 1); });
-        });
-        QObject::connect(w->Down(), &QToolButton::clicked, w, [this, w] {
-            UserInput<RangeControl>(w, [](RangeControl& r) { r.SetPosition(r.Position() - 1); });
-        });
-        return w;
-    }
-    case Kind::PageControl: {
-        auto* w = new ModelWidget<QTabWidget>(this, parent);
-        QObject::connect(w, &QTabWidget::currentChanged, w, [this, w](int index) {
-            auto* sheet = dynamic_cast<TabSheet*>(ControlOf(w->widget(index)));
-            if (sheet) UserInput<PageControl>(w, [sheet](PageControl& p) { p.UserSelectPage(sheet); });
-        });
-        return w;
-    }
-    case Kind::TabControl: {
-        auto* w = new ModelWidget<TabStrip>(this, parent);
-        QObject::connect(w->Bar(), &QTabBar::currentChanged, w, [this, w](int index) {
-            UserInput<TabControl>(w, [index](TabControl& t) { t.UserSelectTab(index); });
-        });
-        return w;
-    }
-    case Kind::StringGrid: {
-        auto* w = new ModelWidget<QTableWidget>(this, parent);
-        w->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        w->verticalHeader()->hide();
-        return w;
-    }
-    case Kind::TabSheet:
-    case Kind::Plain:
-    case Kind::Form: break;
-    }
-    return new ModelWidget<QWidget>(this, parent);
 }
 
 void QtView::PostRefresh() {
@@ -506,7 +295,7 @@ void QtView::Refresh() {
     std::vector<Control*> controls = std::move(fresh_);
     fresh_.clear();
     for (Control* c : controls)
-        if (Binding* b = Find(c)) SyncAll(*b);
+        if (ControlBinding* b = Find(c)) SyncAll(*b);
 }
 
 // ---- removing
@@ -514,8 +303,8 @@ void QtView::Refresh() {
 void QtView::Forget(const Control* control) {
     auto it = bindings_.find(control);
     if (it == bindings_.end()) return;
-    owners_.erase(it->second->widget.data());
-    owners_.erase(it->second->container.data());
+    owners_.erase(it->second->Widget());
+    owners_.erase(it->second->Container());
     bindings_.erase(it);
 }
 
@@ -532,14 +321,14 @@ void QtView::Discard(QWidget* widget) {
 }
 
 void QtView::ForgetTree(const Control& control) {
-    Binding* b = Find(&control);
+    ControlBinding* b = Find(&control);
     if (!b) return;
     Quiet quiet(*this);
-    QPointer<QWidget> widget = b->widget;
+    QPointer<QWidget> widget = b->Widget();
     // Children the model has just let go of are still shown inside the widget: they go with it.
     std::vector<const Control*> gone;
     for (const auto& [c, other] : bindings_)
-        if (other->widget && widget && (other->widget == widget || widget->isAncestorOf(other->widget)))
+        if (other->Widget() && widget && (other->Widget() == widget || widget->isAncestorOf(other->Widget())))
             gone.push_back(c);
     gone.push_back(&control);
     for (const Control* c : gone) Forget(c);
@@ -549,75 +338,55 @@ void QtView::ForgetTree(const Control& control) {
     Discard(widget);
 }
 
-
 // ---- syncing
 
-void QtView::SyncAll(Binding& b) {
-    if (b.kind == Kind::Form) return;
+void QtView::SyncAll(ControlBinding& b) {
+    if (IsForm(b)) return;
     SyncCommon(b);
-    SyncContent(b, true);
-    SyncText(b);
+    b.ShowContent(*this, true);
+    b.ShowText(*this);
     SyncGeometry(b);
     SyncVisible(b);
 }
 
-void QtView::SyncState(Binding& b) {
-    if (b.kind == Kind::Form) return;
-    SyncContent(b, false);
-    SyncText(b);
+void QtView::SyncState(ControlBinding& b) {
+    if (IsForm(b)) return;
+    b.ShowContent(*this, false);
+    b.ShowText(*this);
 }
 
-void QtView::SyncVisible(Binding& b) {
+void QtView::SyncVisible(ControlBinding& b) {
     // A page control shows its pages itself; the model hides the pages that are not active.
-    if (b.kind == Kind::Form || IsPage(b)) return;
-    b.widget->setVisible(b.control->Visible());
+    if (IsForm(b) || IsPage(b.GetControl())) return;
+    b.Widget()->setVisible(b.GetControl().Visible());
 }
 
-void QtView::SyncGeometry(Binding& b) {
-    Control& c = *b.control;
-    if (b.kind == Kind::Form) {
-        SyncFormGeometry(b);
+void QtView::SyncGeometry(ControlBinding& b) {
+    Control& c = b.GetControl();
+    if (auto* fb = dynamic_cast<FormBinding*>(&b)) {
+        SyncFormGeometry(*fb);
         return;
     }
-    if (!IsPage(b)) {
-        Binding* parent = Find(c.Parent());
-        if (c.GetAlign() != Align::None && parent) {
-            ApplyAlign(*parent);
-        } else {
-            QRect r(c.Left(), c.Top(), c.Width(), c.Height());
-            if (b.kind == Kind::Label) {
-                auto& label = static_cast<Label&>(c);
-                if (label.AutoSize && !label.WordWrap) r.setSize(static_cast<QLabel*>(b.widget.data())->sizeHint());
-            }
-            b.widget->setGeometry(r);
-        }
+    if (!IsPage(c)) {
+        ControlBinding* parent = Find(c.Parent());
+        if (c.GetAlign() != Align::None && parent) ApplyAlign(*parent);
+        else b.Widget()->setGeometry(b.Placed(QRect(c.Left(), c.Top(), c.Width(), c.Height())));
     }
     ApplyAlign(b);
 }
 
-QRect QtView::AlignArea(Binding& parent) const {
-    Control& c = *parent.control;
-    switch (parent.kind) {
-    case Kind::Form: return QRect(0, 0, c.ClientWidth(), c.ClientHeight());
-    case Kind::Panel: return static_cast<PanelFrame*>(parent.widget.data())->Inside();
-    case Kind::GroupBox:
-    case Kind::RadioGroup: return parent.widget->rect().adjusted(2, parent.widget->fontMetrics().height(), -2, -2);
-    default: return parent.container ? parent.container->rect() : QRect();
-    }
-}
-
-void QtView::ApplyAlign(Binding& parent) {
-    const auto& children = parent.control->Controls();
+void QtView::ApplyAlign(ControlBinding& parent) {
+    const auto& children = parent.GetControl().Controls();
     if (std::none_of(children.begin(), children.end(), [](Control* c) { return c->GetAlign() != Align::None; }))
         return;
     // The model keeps no aligned geometry: the view lays aligned children out as the original platform
     // did, top ones first, then bottom, left, right, and the client one in what is left.
-    QRect area = AlignArea(parent);
+    QRect area = parent.AlignArea();
     for (Align pass : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) {
         for (Control* c : children) {
             if (c->GetAlign() != pass || !c->Visible()) continue;
-            Binding* b = Find(c);
-            if (!b || !b->widget) continue;
+            ControlBinding* b = Find(c);
+            if (!b || !b->Widget()) continue;
             QRect r;
             switch (pass) {
             case Align::Top: r = QRect(area.left(), area.top(), area.width(), c->Height()); area.setTop(r.bottom() + 1); break;
@@ -632,99 +401,63 @@ void QtView::ApplyAlign(Binding& parent) {
                 break;
             default: r = area; break;
             }
-            b->widget->setGeometry(r);
+            b->Widget()->setGeometry(r);
             ApplyAlign(*b);
         }
     }
 }
 
-void QtView::Restack(Binding& parent) {
-    if (parent.kind == Kind::PageControl) return;
+void QtView::Restack(ControlBinding& parent) {
+    if (!parent.StacksChildren()) return;
+    // Controls drawn on their parent's surface lie under every windowed sibling, whatever their order.
     std::vector<QWidget*> order;
     for (bool graphic : {true, false})
-        for (Control* c : parent.control->Controls())
-            if (IsGraphic(*c) == graphic)
-                if (Binding* b = Find(c); b && b->widget && b->widget->parentWidget() == parent.container) order.push_back(b->widget);
+        for (Control* c : parent.GetControl().Controls())
+            if (ControlBinding* b = Find(c); b && b->Graphic() == graphic && b->Widget() &&
+                                             b->Widget()->parentWidget() == parent.Container())
+                order.push_back(b->Widget());
     for (QWidget* w : order) w->raise();
 }
 
-void QtView::ApplyTabOrder(Binding& formBinding) {
+void QtView::ApplyTabOrder(ControlBinding& formBinding) {
     std::vector<QWidget*> chain;
     std::function<void(const Control&)> walk = [&](const Control& parent) {
         std::vector<Control*> children(parent.Controls().begin(), parent.Controls().end());
         std::stable_sort(children.begin(), children.end(),
                          [](const Control* a, const Control* b) { return a->TabOrder() < b->TabOrder(); });
         for (Control* c : children) {
-            Binding* b = Find(c);
-            if (!b || !b->widget) continue;
-            if (b->widget->focusPolicy() & Qt::TabFocus) chain.push_back(b->widget);
+            ControlBinding* b = Find(c);
+            if (!b || !b->Widget()) continue;
+            if (b->Widget()->focusPolicy() & Qt::TabFocus) chain.push_back(b->Widget());
             walk(*c);
         }
     };
-    walk(*formBinding.control);
+    walk(formBinding.GetControl());
     for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
-void QtView::SyncCommon(Binding& b) {
-    Control& c = *b.control;
-    QWidget* target = b.kind == Kind::Form ? b.container.data() : b.widget.data();
+void QtView::SyncCommon(ControlBinding& b) {
+    Control& c = b.GetControl();
+    const bool form = IsForm(b);
+    QWidget* target = form ? b.Container() : b.Widget();
     if (!target) return;
-    if (b.kind == Kind::Form) b.widget->setEnabled(c.Enabled());
+    if (form) b.Widget()->setEnabled(c.Enabled());
     else target->setEnabled(c.Enabled());
     target->setToolTip(c.ShowHint() ? ToQString(c.Hint()) : QString());
     target->setFont(ToQFont(c.GetFont()));
     if (c.GetCursor() == Cursor::Default) target->unsetCursor();
     else target->setCursor(ToQtCursor(c.GetCursor()));
-    switch (b.kind) {
-    case Kind::Edit:
-    case Kind::Memo:
-    case Kind::Button:
-    case Kind::CheckBox:
-    case Kind::RadioButton:
-    case Kind::ComboBox:
-    case Kind::ListBox: target->setFocusPolicy(c.TabStop() ? Qt::StrongFocus : Qt::ClickFocus); break;
-    default: target->setFocusPolicy(Qt::NoFocus); break;
-    }
+    target->setFocusPolicy(!b.TakesFocus() ? Qt::NoFocus : c.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
     SyncColors(b);
 }
 
-void QtView::SyncColors(Binding& b) {
-    Control& c = *b.control;
-    QWidget* target = b.kind == Kind::Form ? b.container.data() : b.widget.data();
-    // Roles left unset follow the parent, which is how a control takes its parent's colour by default.
+void QtView::SyncColors(ControlBinding& b) {
+    Control& c = b.GetControl();
+    QWidget* target = IsForm(b) ? b.Container() : b.Widget();
     QPalette p;
-    const Color color = c.GetColor();
+    b.ShowColours(p, target);
     const QColor text = ToQColor(c.GetFont().FontColor);
     const bool ownText = c.GetFont().FontColor != ClWindowText && c.GetFont().FontColor != ClBtnText;
-    switch (b.kind) {
-    case Kind::Edit:
-    case Kind::Memo:
-    case Kind::ComboBox:
-    case Kind::ListBox:
-        if (color != ClWindow && color != ClDefault) p.setColor(QPalette::Base, ToQColor(color));
-        break;
-    case Kind::Button:
-    case Kind::SpeedButton:
-        if (color != ClBtnFace && color != ClDefault) p.setColor(QPalette::Button, ToQColor(color));
-        break;
-    case Kind::Form:
-    case Kind::Panel:
-    case Kind::TabSheet:
-        // Surfaces: always painted in their own colour.
-        p.setColor(QPalette::Window, ToQColor(color));
-        target->setAutoFillBackground(true);
-        break;
-    case Kind::Bevel:
-    case Kind::Image:
-    case Kind::PageControl: break;
-    default: {
-        bool own = color != ClBtnFace && color != ClDefault;
-        bool transparent = b.kind == Kind::Label && static_cast<Label&>(c).Transparent;
-        if (own && !transparent) p.setColor(QPalette::Window, ToQColor(color));
-        target->setAutoFillBackground(own && !transparent);
-        break;
-    }
-    }
     if (ownText) {
         p.setColor(QPalette::WindowText, text);
         p.setColor(QPalette::Text, text);
@@ -733,102 +466,9 @@ void QtView::SyncColors(Binding& b) {
     target->setPalette(p);
 }
 
-void QtView::SyncText(Binding& b) {
-    Control& c = *b.control;
-    const QString text = ToQString(c.Text());
-    QWidget* w = b.widget;
-    switch (b.kind) {
-    case Kind::Form: w->setWindowTitle(text); break;
-    case Kind::Label: {
-        auto* label = static_cast<QLabel*>(w);
-        QString plain = StripAccessKeys(c.Text());
-        if (label->text() != plain) {
-            label->setText(plain);
-            if (static_cast<Label&>(c).AutoSize) SyncGeometry(b);
-        }
-        break;
-    }
-    case Kind::Edit: {
-        auto* edit = static_cast<QLineEdit*>(w);
-        if (edit->text() != text) {
-            int cursor = edit->cursorPosition();
-            edit->setText(text);
-            edit->setCursorPosition(std::min(cursor, int(text.size())));
-        }
-        break;
-    }
-    case Kind::Memo: {
-        auto* memo = static_cast<QPlainTextEdit*>(w);
-        QString shown = MemoTextToQt(c.Text());
-        if (memo->toPlainText() != shown) {
-            int cursor = memo->textCursor().position();
-            memo->setPlainText(shown);
-            QTextCursor tc = memo->textCursor();
-            tc.setPosition(std::min(cursor, int(shown.size())));
-            memo->setTextCursor(tc);
-        }
-        break;
-    }
-    case Kind::Button: static_cast<QPushButton*>(w)->setText(text); break;
-    case Kind::SpeedButton: static_cast<QToolButton*>(w)->setText(text); break;
-    case Kind::CheckBox: static_cast<QCheckBox*>(w)->setText(text); break;
-    case Kind::RadioButton: static_cast<QRadioButton*>(w)->setText(text); break;
-    case Kind::GroupBox:
-    case Kind::RadioGroup: static_cast<QGroupBox*>(w)->setTitle(text); break;
-    case Kind::Panel: static_cast<PanelFrame*>(w)->SetCaption(StripAccessKeys(c.Text())); break;
-    case Kind::ComboBox: {
-        auto* combo = static_cast<QComboBox*>(w);
-        if (combo->isEditable() && combo->currentText() != text) combo->setEditText(text);
-        break;
-    }
-    case Kind::TabSheet:
-        if (IsPage(b)) {
-            auto* tabs = static_cast<QTabWidget*>(Find(c.Parent())->widget.data());
-            if (int i = tabs->indexOf(w); i >= 0) tabs->setTabText(i, text);
-        }
-        break;
-    default: break;
-    }
-}
-
-void QtView::SyncPicture(Binding& b) {
-    auto& image = static_cast<Image&>(*b.control);
-    auto* label = static_cast<PictureBox*>(b.widget.data());
-    const bool keepShape = image.Stretch() && image.Proportional;
-    label->SetKeepShape(keepShape);
-    label->setScaledContents(image.Stretch() && !keepShape);
-    label->setAlignment(image.Center ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-    const BitmapPtr picture = image.Picture() && !image.Picture()->Empty() ? image.Picture() : nullptr;
-    const std::string resource = picture ? std::string() : image.ResourceName;
-    if (picture == b.shownPicture && resource == b.shownResource && (picture || !resource.empty() || label->pixmap().isNull()))
-        return;
-    b.shownPicture = picture;
-    b.shownResource = resource;
-    QImage shown = picture ? ToQImage(*picture) : resource.empty() ? QImage() : ResourceImage(resource);
-    label->setPixmap(shown.isNull() ? QPixmap() : QPixmap::fromImage(shown));
-}
-
-void QtView::SyncSelection(Binding& b) {
-    auto& edit = static_cast<Edit&>(*b.control);
-    const bool memo = b.kind == Kind::Memo;
-    const int start = ShownOffset(edit.Text(), edit.SelStart(), memo);
-    const int end = ShownOffset(edit.Text(), edit.SelStart() + edit.SelLength(), memo);
-    // A selection that is already shown stays untouched, so the side the user extends it from stays his.
-    if (!memo) {
-        auto* q = static_cast<QLineEdit*>(b.widget.data());
-        const int shownStart = q->hasSelectedText() ? q->selectionStart() : q->cursorPosition();
-        const int shownEnd = q->hasSelectedText() ? q->selectionEnd() : shownStart;
-        if (shownStart == start && shownEnd == end) return;
-        if (end > start) q->setSelection(start, end - start);
-        else q->setCursorPosition(start);
-        return;
-    }
-    auto* q = static_cast<QPlainTextEdit*>(b.widget.data());
-    QTextCursor cursor = q->textCursor();
-    if (cursor.selectionStart() == start && cursor.selectionEnd() == end) return;
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    q->setTextCursor(cursor);
+void QtView::SyncText(ControlBinding& b) {
+    if (IsForm(b)) b.Widget()->setWindowTitle(ToQString(b.GetControl().Text()));
+    else b.ShowText(*this);
 }
 
 void QtView::SelectionMoved(QWidget* widget) {
@@ -856,214 +496,11 @@ void QtView::SelectionMoved(QWidget* widget) {
     app_.Dispatch([&] { edit->SetSelection(start, end - start); });
 }
 
-void QtView::SyncContent(Binding& b, bool items) {
-    Control& c = *b.control;
-    QWidget* w = b.widget;
-    switch (b.kind) {
-    case Kind::Label: {
-        auto& label = static_cast<Label&>(c);
-        auto* q = static_cast<QLabel*>(w);
-        Qt::Alignment h = label.TextAlign == Label::Alignment::Right    ? Qt::AlignRight
-                          : label.TextAlign == Label::Alignment::Center ? Qt::AlignHCenter
-                                                                        : Qt::AlignLeft;
-        q->setAlignment(h | Qt::AlignTop);
-        q->setWordWrap(label.WordWrap);
-        break;
-    }
-    case Kind::Edit:
-    case Kind::Memo: {
-        auto& edit = static_cast<Edit&>(c);
-        if (b.kind == Kind::Edit) {
-            auto* q = static_cast<QLineEdit*>(w);
-            q->setReadOnly(edit.ReadOnly());
-            q->setEchoMode(edit.PasswordChar() ? QLineEdit::Password : QLineEdit::Normal);
-            q->setFrame(edit.GetBorderStyle() != BorderStyle::None);
-        } else {
-            auto& memo = static_cast<Memo&>(c);
-            auto* q = static_cast<QPlainTextEdit*>(w);
-            q->setReadOnly(memo.ReadOnly());
-            q->setFrameShape(memo.GetBorderStyle() == BorderStyle::None ? QFrame::NoFrame : QFrame::StyledPanel);
-            q->setLineWrapMode(memo.WordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-            bool h = memo.ScrollBars == ScrollStyle::Horizontal || memo.ScrollBars == ScrollStyle::Both;
-            bool v = memo.ScrollBars == ScrollStyle::Vertical || memo.ScrollBars == ScrollStyle::Both;
-            q->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-            q->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        }
-        break;
-    }
-    case Kind::Button: {
-        auto& button = static_cast<Button&>(c);
-        auto* q = static_cast<QPushButton*>(w);
-        q->setDefault(button.Default);
-        if (auto* bit = dynamic_cast<BitBtn*>(&button)) {
-            QIcon icon;
-            if (!bit->Glyph.empty()) {
-                QImage glyph = ResourceImage(bit->Glyph);
-                if (!glyph.isNull()) icon = QIcon(QPixmap::fromImage(glyph));
-            } else if (bit->ButtonKind != BitBtn::BtnKind::Custom) {
-                icon = q->style()->standardIcon(StandardGlyph(bit->ButtonKind), nullptr, q);
-            }
-            q->setIcon(icon);
-        }
-        break;
-    }
-    case Kind::SpeedButton: {
-        auto& speed = static_cast<SpeedButton&>(c);
-        auto* q = static_cast<QToolButton*>(w);
-        q->setCheckable(speed.GroupIndex != 0);
-        q->setChecked(speed.Down());
-        q->setAutoRaise(speed.Flat);
-        QImage glyph = speed.Glyph.empty() ? QImage() : ResourceImage(speed.Glyph);
-        q->setIcon(glyph.isNull() ? QIcon() : QIcon(QPixmap::fromImage(glyph)));
-        if (!glyph.isNull()) q->setIconSize(glyph.size());
-        q->setToolButtonStyle(glyph.isNull() ? Qt::ToolButtonTextOnly
-                              : speed.Text().empty() ? Qt::ToolButtonIconOnly
-                                                     : Qt::ToolButtonTextBesideIcon);
-        break;
-    }
-    case Kind::CheckBox: {
-        auto& check = static_cast<CheckBox&>(c);
-        auto* q = static_cast<QCheckBox*>(w);
-        q->setChecked(check.Checked());
-        q->setLayoutDirection(check.LabelOnLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        break;
-    }
-    case Kind::RadioButton: static_cast<QRadioButton*>(w)->setChecked(static_cast<RadioButton&>(c).Checked()); break;
-    case Kind::RadioGroup: {
-        auto& group = static_cast<RadioGroup&>(c);
-        auto* q = static_cast<RadioItems*>(w);
-        q->SetItems(ToQStringList(group.Items()), group.Columns);
-        q->SetChecked(group.ItemIndex());
-        break;
-    }
-    case Kind::Panel: {
-        auto& panel = static_cast<Panel&>(c);
-        static_cast<PanelFrame*>(w)->SetEdges(ToEdge(panel.BevelOuter), ToEdge(panel.BevelInner), panel.BorderWidth);
-        break;
-    }
-    case Kind::Bevel: {
-        auto& bevel = static_cast<Bevel&>(c);
-        static_cast<BevelShape*>(w)->SetShape(BevelShape::Shape(int(bevel.BevelShape)), ToEdge(bevel.Style));
-        break;
-    }
-    case Kind::ComboBox: {
-        auto& combo = static_cast<ComboBox&>(c);
-        auto* q = static_cast<QComboBox*>(w);
-        bool editable = combo.Style != ComboBox::ComboStyle::DropDownList;
-        if (q->isEditable() != editable) {
-            q->setEditable(editable);
-            if (editable) {
-                // The original box neither completes what is typed nor adds it to the list.
-                q->setCompleter(nullptr);
-                // The text part covers the box but for its edge and arrow: its double clicks are the box's.
-                new DoubleClickRelay(*this, q, q->lineEdit());
-                QObject::connect(q->lineEdit(), &QLineEdit::textEdited, q, [this, q](const QString& text) {
-                    UserInput<ComboBox>(q, [&](ComboBox& cb) { cb.UserSetText(FromQString(text)); });
-                });
-            }
-        }
-        if (items) {
-            QStringList list = ToQStringList(combo.Items());
-            if (!SameItems(q, list)) {
-                q->clear();
-                q->addItems(list);
-            }
-        }
-        if (q->currentIndex() != combo.ItemIndex()) q->setCurrentIndex(combo.ItemIndex());
-        break;
-    }
-    case Kind::ListBox: {
-        auto& list = static_cast<ListBox&>(c);
-        auto* q = static_cast<QListWidget*>(w);
-        q->setSelectionMode(list.MultiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
-        if (items) {
-            QStringList entries = ToQStringList(list.Items());
-            if (!SameItems(q, entries)) {
-                q->clear();
-                q->addItems(entries);
-            }
-        }
-        if (q->currentRow() != list.ItemIndex()) {
-            q->setCurrentRow(list.ItemIndex());
-            if (list.ItemIndex() < 0) q->clearSelection();
-        }
-        break;
-    }
-    case Kind::Image: SyncPicture(b); break;
-    case Kind::ProgressBar: {
-        auto& bar = static_cast<ProgressBar&>(c);
-        auto* q = static_cast<QProgressBar*>(w);
-        q->setRange(bar.Min(), bar.Max());
-        q->setValue(bar.Position());
-        break;
-    }
-    case Kind::ScrollBar: {
-        auto& bar = static_cast<ScrollBar&>(c);
-        auto* q = static_cast<QScrollBar*>(w);
-        q->setOrientation(bar.Vertical ? Qt::Vertical : Qt::Horizontal);
-        q->setRange(bar.Min(), bar.Max());
-        q->setSingleStep(std::max(1, bar.SmallChange));
-        q->setPageStep(std::max(1, bar.LargeChange));
-        q->setValue(bar.Position());
-        break;
-    }
-    case Kind::UpDown: {
-        auto& updown = static_cast<UpDown&>(c);
-        auto* q = static_cast<ArrowPair*>(w);
-        q->Up()->setEnabled(updown.Position() < updown.Max());
-        q->Down()->setEnabled(updown.Position() > updown.Min());
-        break;
-    }
-    case Kind::PageControl: {
-        auto& pages = static_cast<PageControl&>(c);
-        auto* q = static_cast<QTabWidget*>(w);
-        if (TabSheet* active = pages.ActivePage())
-            if (Binding* page = Find(active); page && q->currentWidget() != page->widget) q->setCurrentWidget(page->widget);
-        for (TabSheet* sheet : pages.Pages())
-            if (Binding* page = Find(sheet))
-                if (int i = q->indexOf(page->widget); i >= 0) q->setTabEnabled(i, sheet->Enabled());
-        break;
-    }
-    case Kind::TabControl: {
-        auto& tabs = static_cast<TabControl&>(c);
-        QTabBar* bar = static_cast<TabStrip*>(w)->Bar();
-        bool same = bar->count() == int(tabs.Tabs.size());
-        for (int i = 0; same && i < bar->count(); ++i) same = bar->tabText(i) == ToQString(tabs.Tabs[std::size_t(i)]);
-        if (!same) {
-            while (bar->count() > 0) bar->removeTab(bar->count() - 1);
-            for (const std::string& t : tabs.Tabs) bar->addTab(ToQString(t));
-        }
-        if (bar->currentIndex() != tabs.TabIndex()) bar->setCurrentIndex(tabs.TabIndex());
-        break;
-    }
-    case Kind::StringGrid: {
-        // The fixed row shows as the column titles; the rows below it as the table's rows.
-        auto& grid = static_cast<StringGrid&>(c);
-        auto* q = static_cast<QTableWidget*>(w);
-        const int fixed = std::min(1, grid.FixedRows());
-        q->setColumnCount(grid.ColCount());
-        q->setRowCount(std::max(0, grid.RowCount() - fixed));
-        q->horizontalHeader()->setVisible(fixed > 0);
-        for (int col = 0; col < grid.ColCount(); ++col) {
-            if (fixed) q->setHorizontalHeaderItem(col, new QTableWidgetItem(ToQString(grid.Cell(col, 0))));
-            q->setColumnWidth(col, grid.DefaultColWidth);
-            for (int row = fixed; row < grid.RowCount(); ++row)
-                q->setItem(row - fixed, col, new QTableWidgetItem(ToQString(grid.Cell(col, row))));
-        }
-        break;
-    }
-    case Kind::GroupBox:
-    case Kind::TabSheet:
-    case Kind::Plain:
-    case Kind::Form: break;
-    }
-}
-
 // ---- forms
 
-void QtView::SyncFormFlags(Binding& b) {
-    auto& form = static_cast<Form&>(*b.control);
-    QWidget* window = b.widget;
+void QtView::SyncFormFlags(FormBinding& b) {
+    Form& form = b.GetForm();
+    QWidget* window = b.Widget();
     Qt::WindowFlags flags = FlagsFor(form.Border());
     if (window->windowFlags() == flags) return;
     bool shown = window->isVisible();
@@ -1072,9 +509,9 @@ void QtView::SyncFormFlags(Binding& b) {
     if (shown) window->show();
 }
 
-void QtView::SyncFormGeometry(Binding& b) {
-    auto& form = static_cast<Form&>(*b.control);
-    auto* window = static_cast<FormWindow*>(b.widget.data());
+void QtView::SyncFormGeometry(FormBinding& b) {
+    Form& form = b.GetForm();
+    FormWindow* window = b.Window();
     window->MenuBar()->setVisible(form.Menu() != nullptr);
     const int width = form.ClientWidth();
     // The client area is exactly the model's; the menu bar takes what Qt's needs above it.
@@ -1091,43 +528,42 @@ void QtView::SyncFormGeometry(Binding& b) {
     ApplyAlign(b);
 }
 
-void QtView::SyncFocus(Binding& formBinding) {
-    auto& form = static_cast<Form&>(*formBinding.control);
+void QtView::SyncFocus(FormBinding& formBinding) {
+    Form& form = formBinding.GetForm();
     if (Control* active = form.ActiveControl())
-        if (Binding* b = Find(active); b && b->widget && b->widget->focusPolicy() != Qt::NoFocus)
-            b->widget->setFocus(Qt::OtherFocusReason);
+        if (QWidget* w = WidgetOf(*active); w && w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::OtherFocusReason);
 }
 
-void QtView::SyncFormProperty(Binding& b, Property what) {
-    auto& form = static_cast<Form&>(*b.control);
+void QtView::SyncFormProperty(FormBinding& b, Property what) {
+    Form& form = b.GetForm();
     switch (what) {
     case Property::Bounds: SyncFormGeometry(b); break;
-    case Property::Text: b.widget->setWindowTitle(ToQString(form.Caption())); break;
+    case Property::Text: b.Widget()->setWindowTitle(ToQString(form.Caption())); break;
     case Property::Style: SyncFormFlags(b); break;
     case Property::Menu:
         b.menu->SetMenu(form.Menu());
         SyncFormGeometry(b);
         break;
     case Property::Focus: SyncFocus(b); break;
-    case Property::Repaint: b.widget->update(); break;
+    case Property::Repaint: b.Widget()->update(); break;
     case Property::Visible: break;  // FormShown and FormHidden show and hide the window
     default: SyncCommon(b); break;
     }
 }
 
 void QtView::FormCreated(Form& form) {
-    Binding* b = EnsureForm(form);
+    FormBinding* b = EnsureForm(form);
     // A form may show itself while it is being made, before the application reports it.
-    if (form.Visible() && !b->widget->isVisible()) FormShown(form);
+    if (form.Visible() && !b->Widget()->isVisible()) FormShown(form);
 }
 
 void QtView::FormShown(Form& form) {
-    Binding* b = EnsureForm(form);
+    FormBinding* b = EnsureForm(form);
     Quiet quiet(*this);
     Refresh();
     // The model does not report tab orders: they are read each time the window is shown.
     ApplyTabOrder(*b);
-    QWidget* window = b->widget;
+    QWidget* window = b->Widget();
     Qt::WindowModality modality = form.Modal() ? Qt::ApplicationModal : Qt::NonModal;
     if (window->windowModality() != modality) {
         if (window->isVisible()) window->hide();
@@ -1147,32 +583,33 @@ void QtView::FormShown(Form& form) {
 }
 
 void QtView::FormHidden(Form& form) {
-    Binding* b = Find(&form);
-    if (!b || !b->widget) return;
+    FormBinding* b = FindForm(&form);
+    if (!b || !b->Widget()) return;
     Quiet quiet(*this);
-    b->widget->hide();
+    b->Widget()->hide();
     b->activationRequested = false;
-    if (b->widget->windowModality() != Qt::NonModal) b->widget->setWindowModality(Qt::NonModal);
+    if (b->Widget()->windowModality() != Qt::NonModal) b->Widget()->setWindowModality(Qt::NonModal);
 }
 
 void QtView::ModalStarted(Form& form) {
-    Binding* b = Find(&form);
-    if (!b || !b->widget || b->widget->windowModality() == Qt::ApplicationModal) return;
+    ControlBinding* b = Find(&form);
+    QWidget* window = b ? b->Widget() : nullptr;
+    if (!window || window->windowModality() == Qt::ApplicationModal) return;
     Quiet quiet(*this);
     // Modality can only change while the window is hidden.
-    bool shown = b->widget->isVisible();
-    b->widget->hide();
-    b->widget->setWindowModality(Qt::ApplicationModal);
-    if (shown) b->widget->show();
+    bool shown = window->isVisible();
+    window->hide();
+    window->setWindowModality(Qt::ApplicationModal);
+    if (shown) window->show();
 }
 
 void QtView::ActiveFormChanged(Form* form) {
-    Binding* b = Find(form);
-    if (!b || !b->widget || !b->widget->isVisible() || QApplication::activeWindow() == b->widget) return;
+    FormBinding* b = FindForm(form);
+    if (!b || !b->Widget() || !b->Widget()->isVisible() || QApplication::activeWindow() == b->Widget()) return;
     Quiet quiet(*this);
     b->activationRequested = true;
-    b->widget->raise();
-    b->widget->activateWindow();
+    b->Widget()->raise();
+    b->Widget()->activateWindow();
 }
 
 void QtView::FormDestroyed(Form& form) {
@@ -1181,10 +618,10 @@ void QtView::FormDestroyed(Form& form) {
 }
 
 bool QtView::SavePng(Form& form, const std::string& path) {
-    Binding* b = Find(&form);
-    if (!b || !b->widget) return false;
+    ControlBinding* b = Find(&form);
+    if (!b || !b->Widget()) return false;
     Refresh();
-    QPixmap picture = b->widget->grab();
+    QPixmap picture = b->Widget()->grab();
     return !picture.isNull() && picture.save(ToQString(path), "PNG");
 }
 
@@ -1196,18 +633,18 @@ bool SaveFormPng(Form& form, const std::string& path) {
 // ---- model changes
 
 void QtView::ControlChanged(Control& control, Property what) {
-    Binding* b = Find(&control);
-    if (!b || !b->widget) return;
+    ControlBinding* b = Find(&control);
+    if (!b || !b->Widget()) return;
     Quiet quiet(*this);
-    if (b->kind == Kind::Form) {
-        SyncFormProperty(*b, what);
+    if (auto* fb = dynamic_cast<FormBinding*>(b)) {
+        SyncFormProperty(*fb, what);
         return;
     }
     switch (what) {
     case Property::Bounds: SyncGeometry(*b); break;
     case Property::Visible:
         SyncVisible(*b);
-        if (Binding* parent = Find(control.Parent()); parent && control.GetAlign() != Align::None) ApplyAlign(*parent);
+        if (ControlBinding* parent = Find(control.Parent()); parent && control.GetAlign() != Align::None) ApplyAlign(*parent);
         break;
     case Property::Enabled:
     case Property::Hint:
@@ -1216,26 +653,27 @@ void QtView::ControlChanged(Control& control, Property what) {
     case Property::TabStop: SyncCommon(*b); break;
     case Property::Font:
         SyncCommon(*b);
-        if (b->kind == Kind::Label) SyncGeometry(*b);
+        if (b->SizesWithFont()) SyncGeometry(*b);
         break;
     case Property::Text: SyncText(*b); break;
-    case Property::Items: SyncContent(*b, true); SyncText(*b); break;
-    case Property::Repaint: b->widget->update(); break;
-    case Property::Focus: break;
-    case Property::Selection:
-        if (b->kind == Kind::Edit || b->kind == Kind::Memo) SyncSelection(*b);
+    case Property::Items:
+        b->ShowContent(*this, true);
+        SyncText(*b);
         break;
+    case Property::Repaint: b->Widget()->update(); break;
+    case Property::Focus: break;
+    case Property::Selection: b->ShowSelection(); break;
     default:
-        SyncContent(*b, false);
+        b->ShowContent(*this, false);
         SyncText(*b);
         break;
     }
     // A page's state shows on its page control (its tab's caption and enabled state).
-    if (IsPage(*b)) SyncContent(*Find(control.Parent()), false);
+    if (IsPage(control)) Find(control.Parent())->ShowContent(*this, false);
 }
 
 void QtView::ControlAdded(Control& child) {
-    Binding* parent = Find(child.Parent());
+    ControlBinding* parent = Find(child.Parent());
     if (!parent) return;
     Quiet quiet(*this);
     Build(child);
@@ -1246,7 +684,7 @@ void QtView::ControlAdded(Control& child) {
 
 void QtView::ControlRemoved(Control& child) {
     ForgetTree(child);
-    if (Binding* parent = Find(child.Parent())) {
+    if (ControlBinding* parent = Find(child.Parent())) {
         Quiet quiet(*this);
         ApplyAlign(*parent);
     }
@@ -1255,7 +693,7 @@ void QtView::ControlRemoved(Control& child) {
 void QtView::MenuChanged(MenuItem& item) {
     Quiet quiet(*this);
     for (auto& [control, b] : bindings_)
-        if (b->menu && b->menu->Menu()) b->menu->ItemChanged(item);
+        if (auto* fb = dynamic_cast<FormBinding*>(b.get()); fb && fb->menu && fb->menu->Menu()) fb->menu->ItemChanged(item);
 }
 
 // ---- user input
@@ -1271,7 +709,7 @@ void QtView::UserInput(QWidget* widget, Action&& action) {
     --inputDepth_;
     // The model may have refused or changed what the user did: show what it holds now.
     if (guard && ControlOf(guard) == control)
-        if (Binding* b = Find(control)) {
+        if (ControlBinding* b = Find(control)) {
             Quiet quiet(*this);
             SyncState(*b);
         }
@@ -1280,9 +718,9 @@ void QtView::UserInput(QWidget* widget, Action&& action) {
 void QtView::MousePressed(QWidget* widget, QMouseEvent* e) {
     MouseButton button;
     if (quiet_ > 0 || !ToMouseButton(e->button(), button)) return;
-    Binding* b = Find(ControlOf(widget));
+    ControlBinding* b = Find(ControlOf(widget));
     if (!b) return;
-    if (b->kind == Kind::ListBox) b->rowBeforePress = static_cast<QListWidget*>(widget)->currentRow();
+    b->Pressed();
     pressed_ = widget;
     const QPoint at = widget->mapFromGlobal(e->globalPosition().toPoint());
     const unsigned shift = ShiftOf(e);
@@ -1292,9 +730,9 @@ void QtView::MousePressed(QWidget* widget, QMouseEvent* e) {
 void QtView::MouseReleased(QWidget* widget, QMouseEvent* e) {
     MouseButton button;
     if (quiet_ > 0 || !ToMouseButton(e->button(), button)) return;
-    Binding* b = Find(ControlOf(widget));
+    ControlBinding* b = Find(ControlOf(widget));
     if (!b) return;
-    const Kind kind = b->kind;
+    const bool clickable = b->ClickOnRelease();
     const QPoint at = widget->mapFromGlobal(e->globalPosition().toPoint());
     const bool clicked = pressed_ == widget && button == MouseButton::Left && widget->rect().contains(at);
     pressed_ = nullptr;
@@ -1302,9 +740,6 @@ void QtView::MouseReleased(QWidget* widget, QMouseEvent* e) {
     UserInput<Control>(widget, [&](Control& c) { c.MouseUp(button, ShiftOf(e), at.x(), at.y()); });
     // Controls without a click of their own in Qt: a press and release on them is a click, as for the
     // original platform's labels, images, panels and edit boxes.
-    bool clickable = kind == Kind::Label || kind == Kind::Image || kind == Kind::Panel || kind == Kind::GroupBox ||
-                     kind == Kind::Plain || kind == Kind::Form || kind == Kind::TabSheet || kind == Kind::Edit ||
-                     kind == Kind::Memo || kind == Kind::ProgressBar;
     if (clicked && clickable && guard) UserInput<Control>(widget, [](Control& c) { c.Click(); });
 }
 
@@ -1318,7 +753,7 @@ void QtView::MouseDoubleClicked(QWidget* widget, QMouseEvent* e) {
     if (guard) UserInput<Control>(widget, [&](Control& c) { c.MouseDown(button, shift, at.x(), at.y()); });
     // The release that ends a double click is no click of its own.
     pressed_ = nullptr;
-    if (Binding* b = Find(ControlOf(widget))) b->rowBeforePress = -1;
+    if (ControlBinding* b = Find(ControlOf(widget))) b->DoubleClicked();
 }
 
 bool QtView::KeyPressed(QWidget* widget, QKeyEvent* e) {
@@ -1359,8 +794,8 @@ void QtView::CloseRequested(QWidget* window) {
 }
 
 void QtView::WindowActivated(QWidget* window) {
-    Binding* b = Find(ControlOf(window));
-    if (!b || b->kind != Kind::Form) return;
+    FormBinding* b = FindForm(ControlOf(window));
+    if (!b) return;
     if (b->activationRequested) {
         b->activationRequested = false;
         return;
@@ -1373,9 +808,9 @@ void QtView::WindowActivated(QWidget* window) {
 }
 
 void QtView::WindowResized(QWidget* window) {
-    Binding* b = Find(ControlOf(window));
-    if (!b || b->kind != Kind::Form) return;
-    auto& form = static_cast<Form&>(*b->control);
+    FormBinding* b = FindForm(ControlOf(window));
+    if (!b) return;
+    Form& form = b->GetForm();
     if (form.Border() != FormBorder::Sizeable) return;
     auto* w = static_cast<FormWindow*>(window);
     const int clientWidth = w->width();
@@ -1386,10 +821,10 @@ void QtView::WindowResized(QWidget* window) {
 }
 
 bool QtView::DialogKey(QWidget* window, int key) {
-    Binding* b = Find(ControlOf(window));
-    if (!b || b->kind != Kind::Form) return false;
+    FormBinding* b = FindForm(ControlOf(window));
+    if (!b) return false;
     // The default button takes Return, the cancel button Escape, wherever they lie on the form.
-    std::vector<Control*> stack(b->control->Controls().begin(), b->control->Controls().end());
+    std::vector<Control*> stack(b->GetControl().Controls().begin(), b->GetControl().Controls().end());
     while (!stack.empty()) {
         Control* c = stack.back();
         stack.pop_back();

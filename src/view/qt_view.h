@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -25,6 +26,7 @@
 
 #include "platform/app/application.h"
 #include "platform/ui/menu.h"
+#include "view/control_binding.h"
 #include "view/widgets.h"
 
 class QAction;
@@ -34,7 +36,7 @@ namespace fv {
 
 class MenuBarBinding;
 
-class QtView : public ApplicationObserver, public ControlObserver, private WidgetEvents {
+class QtView : public ApplicationObserver, public ControlObserver, private WidgetEvents, private BindingHost {
 public:
     // Shows the forms the application already has and every form it makes from now on.
     explicit QtView(Application& app);
@@ -45,7 +47,7 @@ public:
     // The window of a form, the widget of a control (a form's is its window), a form's client area, the
     // action of a menu item; null when the view does not show it.
     QWidget* WindowOf(const Form& form) const;
-    QWidget* WidgetOf(const Control& control) const;
+    QWidget* WidgetOf(const Control& control) const override;
     QWidget* ClientOf(const Form& form) const;
     QAction* ActionOf(const MenuItem& item) const;
 
@@ -72,12 +74,7 @@ public:
     void MenuChanged(MenuItem& item) override;
 
 private:
-    enum class Kind {
-        Form, Label, Edit, Memo, Button, SpeedButton, CheckBox, RadioButton, GroupBox, RadioGroup, Panel,
-        Bevel, ComboBox, ListBox, Image, ProgressBar, ScrollBar, UpDown, PageControl, TabSheet, TabControl,
-        StringGrid, Plain,
-    };
-    struct Binding;
+    class FormBinding;
     class Quiet;
 
     // WidgetEvents
@@ -96,43 +93,45 @@ private:
     // Runs a user action on the control of a widget as an event handler, then shows the model's state.
     template <class T, class Action> void UserInput(QWidget* widget, Action&& action);
 
-    Binding* Find(const Control* control) const;
-    Control* ControlOf(const QWidget* widget) const;
-    Binding* EnsureForm(Form& form);
+    // BindingHost
+    WidgetEvents* Events() override { return this; }
+    void UserAction(QWidget* widget, const std::function<void(Control&)>& action) override;
+    void SelectionMoved(QWidget* widget) override;
+    Control* ControlOf(const QWidget* widget) const override;
+    QImage ResourceImage(const std::string& name) override;
+    void PlaceAgain(ControlBinding& binding) override { SyncGeometry(binding); }
+
+    ControlBinding* Find(const Control* control) const;
+    FormBinding* FindForm(const Control* control) const;
+    static bool IsForm(const ControlBinding& b);
+    FormBinding* EnsureForm(Form& form);
     void Build(Control& control);
-    QWidget* MakeWidget(Binding& b, QWidget* parent);
     // Forgets the control and every control shown inside its widget, and lets the widget go.
     void ForgetTree(const Control& control);
     void Forget(const Control* control);
     void Discard(QWidget* widget);
     void PostRefresh();
 
-    void SyncAll(Binding& b);
-    void SyncState(Binding& b);
-    void SyncGeometry(Binding& b);
-    void SyncVisible(Binding& b);
-    void SyncCommon(Binding& b);
-    void SyncColors(Binding& b);
-    void SyncText(Binding& b);
-    void SyncContent(Binding& b, bool items);
-    void SyncPicture(Binding& b);
-    void SyncSelection(Binding& b);
-    // The user moved the caret or the selection of an edit or memo: the model learns where it is.
-    void SelectionMoved(QWidget* widget);
-    void SyncFormProperty(Binding& b, Property what);
-    void SyncFormFlags(Binding& b);
-    void SyncFormGeometry(Binding& b);
-    void SyncFocus(Binding& formBinding);
-    void ApplyAlign(Binding& parent);
-    void Restack(Binding& parent);
+    void SyncAll(ControlBinding& b);
+    void SyncState(ControlBinding& b);
+    void SyncGeometry(ControlBinding& b);
+    void SyncVisible(ControlBinding& b);
+    void SyncCommon(ControlBinding& b);
+    void SyncColors(ControlBinding& b);
+    void SyncText(ControlBinding& b);
+    void SyncFormProperty(FormBinding& b, Property what);
+    void SyncFormFlags(FormBinding& b);
+    void SyncFormGeometry(FormBinding& b);
+    void SyncFocus(FormBinding& formBinding);
+    void ApplyAlign(ControlBinding& parent);
+    void Restack(ControlBinding& parent);
     // Tab runs through each parent's controls by TabOrder, into a container's controls where it stands.
-    void ApplyTabOrder(Binding& formBinding);
-    QRect AlignArea(Binding& parent) const;
-    bool IsPage(const Binding& b) const;
-    QImage ResourceImage(const std::string& name);
+    void ApplyTabOrder(ControlBinding& formBinding);
+    // A tab sheet on a page control the view shows: the tab widget holds its widget.
+    bool IsPage(const Control& control) const;
 
     Application& app_;
-    std::unordered_map<const Control*, std::unique_ptr<Binding>> bindings_;
+    std::unordered_map<const Control*, std::unique_ptr<ControlBinding>> bindings_;
     std::unordered_map<const QWidget*, Control*> owners_;
     std::unordered_map<std::string, std::shared_ptr<QImage>> resourceImages_;
     std::vector<Control*> fresh_;

@@ -6,6 +6,7 @@
 #include "app/browser_form.h"
 #include "app/folivex_form.h"
 #include "platform/fs/files.h"
+#include "platform/ui/bit_btn.h"
 #include "publish/publish_setup_form.h"
 #include "publish/web_sites.h"
 #include "support/program_fixture.h"

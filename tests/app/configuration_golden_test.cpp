@@ -8,6 +8,7 @@
 #include "chartui/roziza_form.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
+#include "platform/ui/directory_list_box.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"
 #include "publish/lang_form.h"

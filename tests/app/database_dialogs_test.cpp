@@ -12,6 +12,7 @@
 #include "app/image_form.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
+#include "platform/ui/button.h"
 #include "records/database_names.h"
 #include "records/record_text.h"
 #include "support/program_fixture.h"

@@ -9,6 +9,12 @@
 #include <vector>
 
 #include "app/folivex_form.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/memo.h"
+#include "platform/ui/radio_button.h"
 #include "support/layout_check.h"
 #include "support/program_fixture.h"
 

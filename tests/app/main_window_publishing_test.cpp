@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/folivex_form.h"
+#include "platform/ui/edit.h"
 #include "publish/font_form.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"

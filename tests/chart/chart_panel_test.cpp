@@ -7,6 +7,7 @@
 
 #include "chart/chart_panel.h"
 #include "platform/gfx/recording_canvas.h"
+#include "platform/ui/bevel.h"
 
 namespace fv {
 namespace {

@@ -6,6 +6,7 @@
 #include "app/db_setup_form.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
+#include "platform/ui/string_grid.h"
 #include "support/program_fixture.h"
 #include "support/test_odbc.h"
 

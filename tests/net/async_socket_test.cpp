@@ -1,6 +1,8 @@
 // TAsyncSocket against plain sockets on 127.0.0.1: connect, send chain, receive, close, look-ups.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <thread>
 
 #include "net/loopback_peer.h"
@@ -217,6 +219,55 @@ TEST_F(AsyncSocketTest, CloseDeliversQueuedDataAndAnOrderlyEnd) {
     EXPECT_EQ(ReadToEnd(peer, error).size(), data.size());
     EXPECT_EQ(error, 0);
 }
+
+// The linger setting is kept but never handed to the system. Each case is a setting that, if it were,
+// would make Close do harm while the peer is slow to read: block the program's only thread until the
+// peer catches up, or reset the connection and throw away what was already sent.
+struct LingerCase {
+    int seconds;
+    const char* harm;
+};
+
+void PrintTo(const LingerCase& c, std::ostream* os) { *os << "linger " << c.seconds << " s"; }
+
+class CloseNeverLingersTest : public AsyncSocketTest, public ::testing::WithParamInterface<LingerCase> {};
+
+TEST_P(CloseNeverLingersTest, CloseReturnsAtOnceAndThePeerStillGetsEverythingSent) {
+    s().SetLingerOnOff(wsLingerOn);
+    s().SetLingerTimeout(GetParam().seconds);
+    // Small buffers on both sides, so that most of what the kernel took is still unacknowledged.
+    ASSERT_EQ(sock::SetReceiveBufferSize(listener.Fd(), 4096), 0);
+    ConnectPeer();
+    ASSERT_EQ(sock::SetSendBufferSize(s().HSocket(), 4096), 0);
+    std::string data(1 << 20, '\0');
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = char('a' + i % 26);
+    s().Send(data.data(), int(data.size()));
+    std::size_t taken = 0;  // what the kernel took; the rest waits in the send chain
+    for (int b : rec.blocks) taken += std::size_t(b);
+    ASSERT_GT(taken, 0u);
+    ASSERT_LT(taken, data.size()) << "the peer was meant to fall behind";
+
+    // The peer reads nothing until Close has returned, or until Close has plainly waited for it.
+    std::promise<void> closeReturned;
+    bool closeWaited = false;
+    int error = 0;
+    std::string got;
+    std::thread reader([&, returned = closeReturned.get_future(), p = peer] {
+        closeWaited = returned.wait_for(std::chrono::seconds(10)) == std::future_status::timeout;
+        got = ReadToEnd(p, error, 30000);
+    });
+    s().Close();
+    closeReturned.set_value();
+    reader.join();
+    EXPECT_FALSE(closeWaited) << GetParam().harm;
+    EXPECT_EQ(error, 0) << GetParam().harm;
+    EXPECT_EQ(got.size(), taken) << GetParam().harm;
+    EXPECT_TRUE(got == data.substr(0, taken));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CloseNeverLingersTest,
+                         ::testing::Values(LingerCase{0, "a zero linger time resets the connection at the close"},
+                                           LingerCase{60, "a linger time makes the close wait for the peer"}));
 
 TEST_F(AsyncSocketTest, AbortResetsTheConnection) {
     ConnectPeer();

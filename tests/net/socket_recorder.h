@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "net/async_socket.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 
 namespace fv::testing {
 

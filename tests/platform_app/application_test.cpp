@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 #include "platform/ui/form.h"
 
 namespace fv {

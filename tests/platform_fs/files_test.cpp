@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -240,6 +241,42 @@ TEST_F(FilesTest, DirectoriesAndExistence) {
 
     EXPECT_TRUE(RemoveFile(dir.File("file")));
     EXPECT_FALSE(RemoveFile(dir.File("file")));
+}
+
+TEST_F(FilesTest, APathExistsButOnlyAFileThatOpensForReadingIsAReadableFile) {
+    Write("image.jpg", "jpeg");
+    Write("empty.txt", "");
+    ASSERT_TRUE(MakeDirectory(dir.File("images")));
+    struct Case {
+        std::string path;
+        bool pathExists, fileExists;
+    };
+    const std::vector<Case> cases = {
+        {dir.File("image.jpg"), true, true},
+        {dir.File("empty.txt"), true, true},
+        {dir.File("images"), true, false},  // a directory exists but is not a file
+        {dir.Path(), true, false},
+        {dir.File("missing.jpg"), false, false},
+        {dir.File("image.jpg/inside"), false, false},
+        {"", false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PathExistsOnDisk(c.path), c.pathExists) << c.path;
+        EXPECT_EQ(IsReadableFile(c.path), c.fileExists) << c.path;
+    }
+}
+
+TEST_F(FilesTest, TwoSpellingsOfOnePathAreOneFile) {
+    Write("a.db", "x");
+    Write("b.db", "x");
+    ASSERT_TRUE(MakeDirectory(dir.File("sub")));
+    ASSERT_EQ(::symlink(dir.File("a.db").c_str(), dir.File("link.db").c_str()), 0);
+    EXPECT_TRUE(SameFile(dir.File("a.db"), dir.File("sub/../a.db")));
+    EXPECT_TRUE(SameFile(dir.File("a.db"), dir.File("link.db")));
+    EXPECT_FALSE(SameFile(dir.File("a.db"), dir.File("b.db"))) << "same content, other file";
+    EXPECT_FALSE(SameFile(dir.File("missing"), dir.File("missing"))) << "nothing is not a file";
+    EXPECT_FALSE(IdentifyFile(dir.File("missing")).has_value());
+    EXPECT_EQ(IdentifyFile(dir.File("link.db")), IdentifyFile(dir.File("a.db")));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "net/loopback_peer.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 #include "platform/sockets/socket_errors.h"
 #include "platform/sockets/socket_notifier.h"
 

@@ -9,8 +9,23 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/controls.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/list_box.h"
+#include "platform/ui/memo.h"
+#include "platform/ui/page_control.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/radio_button.h"
+#include "platform/ui/radio_group.h"
+#include "platform/ui/scroll_bar.h"
+#include "platform/ui/speed_button.h"
+#include "platform/ui/tab_control.h"
+#include "platform/ui/tab_sheet.h"
+#include "platform/ui/up_down.h"
 
 namespace fv {
 namespace {

@@ -7,11 +7,20 @@
 #include <vector>
 
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
-#include "platform/ui/controls.h"
+#include "platform/core/headless_loop.h"
+#include "platform/core/timer.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
 #include "platform/ui/menu.h"
-#include "platform/ui/timer.h"
+#include "platform/ui/page_control.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/radio_button.h"
+#include "platform/ui/tab_sheet.h"
 
 namespace fv {
 namespace {

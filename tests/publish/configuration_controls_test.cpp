@@ -5,7 +5,9 @@
 
 #include <set>
 
-#include "platform/ui/file_controls.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/memo.h"
 #include "records/configuration.h"
 #include "support/program_fixture.h"
 

@@ -3,6 +3,9 @@
 // restoring every snippet without leaving a trace in the flags.
 #include <gtest/gtest.h>
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/memo.h"
 #include "publish/html_form.h"
 #include "publish/publish_message_form.h"
 #include "support/program_fixture.h"

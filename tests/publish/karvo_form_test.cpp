@@ -4,6 +4,8 @@
 
 #include "app/browser_form.h"
 #include "platform/fs/files.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/memo.h"
 #include "publish/karvo_form.h"
 #include "publish/web_sites.h"
 #include "support/program_fixture.h"

@@ -2,6 +2,9 @@
 // marking every record and counting as an unsaved change.
 #include <gtest/gtest.h>
 
+#include "platform/ui/bit_btn.h"
+#include "platform/ui/button.h"
+#include "platform/ui/edit.h"
 #include "publish/lang_form.h"
 #include "support/program_fixture.h"
 

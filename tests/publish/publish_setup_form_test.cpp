@@ -4,6 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/fs/files.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/file_list_box.h"
+#include "platform/ui/image.h"
 #include "publish/font_form.h"
 #include "publish/publish_setup_form.h"
 #include "support/program_fixture.h"

@@ -5,9 +5,11 @@
 // FOLIVEX_UPDATE_GOLDEN=1 rewrites the golden copies from what the program writes now.
 #include <cstdlib>
 
+#include "platform/ui/check_box.h"
 #include "publish/lang_form.h"
 #include "publish/search_pages.h"
 #include "publish_fixture.h"
+#include "platform/ui/edit.h"
 
 namespace fv::testing {
 namespace {

@@ -2,6 +2,8 @@
 // of the column widths at OK, and changes that count as unsaved.
 #include <gtest/gtest.h>
 
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
 #include "publish/search_setup_form.h"
 #include "support/program_fixture.h"
 

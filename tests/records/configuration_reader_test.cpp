@@ -7,8 +7,14 @@
 #include <map>
 
 #include "platform/fs/files.h"
+#include "platform/gfx/colour_names.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/image.h"
+#include "platform/ui/memo.h"
 #include "records/configuration_reader.h"
-#include "records/helpers.h"
 #include "support/temp_dir.h"
 #include "synthetic_windows.h"
 

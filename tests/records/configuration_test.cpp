@@ -5,8 +5,11 @@
 #include <map>
 
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
-#include "platform/ui/file_controls.h"
+#include "platform/core/headless_loop.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/memo.h"
 #include "records/configuration.h"
 #include "synthetic_windows.h"
 

@@ -6,8 +6,13 @@
 #include <string>
 
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
-#include "platform/ui/file_controls.h"
+#include "platform/core/headless_loop.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/directory_list_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/image.h"
+#include "platform/ui/memo.h"
 #include "records/configuration.h"
 
 namespace fv {

@@ -10,7 +10,7 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 #include "platform/fs/files.h"
 #include "support/temp_dir.h"
 

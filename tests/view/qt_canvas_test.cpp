@@ -11,6 +11,7 @@
 
 #include "chart/chart_panel.h"
 #include "chart/walls_titles.h"
+#include "platform/ui/bevel.h"
 #include "view/qt_canvas.h"
 
 namespace fv {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/app/message_loop.h"
 #include "platform/app/scripted_services.h"
 #include "platform/app/services.h"
+#include "platform/core/message_loop.h"
 #include "platform/ui/form.h"
 
 namespace fv {

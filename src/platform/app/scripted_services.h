@@ -5,8 +5,8 @@
 #include <deque>
 #include <vector>
 
-#include "platform/app/message_loop.h"
 #include "platform/app/services.h"
+#include "platform/core/message_loop.h"
 
 namespace fv {
 

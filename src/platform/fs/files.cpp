@@ -56,6 +56,27 @@ bool PathExistsOnDisk(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
+bool IsReadableFile(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    // On this system a directory opens for reading too; it is still not a file.
+    bool isFile = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+    ::close(fd);
+    return isFile;
+}
+
+std::optional<FileIdentity> IdentifyFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity{std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::optional<FileIdentity> ia = IdentifyFile(a);
+    return ia && ia == IdentifyFile(b);
+}
+
 namespace {
 
 char Lower(char c) { return char(std::tolower(static_cast<unsigned char>(c))); }

@@ -2,6 +2,7 @@
 // case-insensitive masks, and whole-file writes that never leave a half-written file behind.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,6 +27,19 @@ bool IsDirectory(const std::string& path);
 bool IsRegularFile(const std::string& path);
 // A file or directory exists under this path.
 bool PathExistsOnDisk(const std::string& path);
+// The path names a file that opens for reading now. A directory is not a file here.
+bool IsReadableFile(const std::string& path);
+
+// Which file a path names on disk, so that two spellings of one path (a link, "a/../b") are seen as one.
+struct FileIdentity {
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
+    auto operator<=>(const FileIdentity&) const = default;
+};
+// The identity of the file under path; nullopt when nothing is there.
+std::optional<FileIdentity> IdentifyFile(const std::string& path);
+// Both paths name the same existing file.
+bool SameFile(const std::string& a, const std::string& b);
 
 // True when name matches the mask ("*.db", "qlx*.*", "a?c"), ignoring letter case. "*.*" matches every
 // name, also one without a dot, as it did on the original platform.

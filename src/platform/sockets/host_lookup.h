@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/app/message_loop.h"
+#include "platform/core/message_loop.h"
 
 namespace fv {
 

@@ -20,7 +20,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/app/message_loop.h"
+#include "platform/core/message_loop.h"
 #include "platform/sockets/socket_calls.h"
 
 namespace fv {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/component.h"
 #include "platform/gfx/color.h"
 #include "platform/gfx/font.h"
-#include "platform/ui/component.h"
 
 namespace fv {
 

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "platform/app/message_loop.h"
+#include "platform/core/message_loop.h"
 #include "platform/ui/menu.h"
 
 namespace fv {

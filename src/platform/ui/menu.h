@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/component.h"
+#include "platform/core/component.h"
 
 namespace fv {
 

@@ -1,0 +1,45 @@
+// Component ownership.
+#include "platform/core/component.h"
+
+#include <algorithm>
+
+namespace fv {
+
+Component::Component(Component* owner, std::string name) : name_(std::move(name)), owner_(owner) {
+    if (owner_) {
+        owner_->owned_.emplace_back(this);
+        owner_->ownedOrder_.push_back(this);
+    }
+}
+
+Component::~Component() { DestroyOwned(); }
+
+void Component::DestroyOwned() {
+    // Later components may refer to earlier ones (a control to its parent), so free them in reverse.
+    while (!owned_.empty()) {
+        std::unique_ptr<Component> last = std::move(owned_.back());
+        owned_.pop_back();
+        ownedOrder_.pop_back();
+        last->owner_ = nullptr;
+        last.reset();
+    }
+}
+
+Component* Component::FindComponent(const std::string& name) const {
+    for (Component* c : ownedOrder_)
+        if (c->name_ == name) return c;
+    return nullptr;
+}
+
+MessageLoop* Component::Loop() const { return owner_ ? owner_->Loop() : nullptr; }
+
+void Component::FreeComponent(Component* c) {
+    auto it = std::find_if(owned_.begin(), owned_.end(), [c](const auto& p) { return p.get() == c; });
+    if (it == owned_.end()) return;
+    std::unique_ptr<Component> gone = std::move(*it);
+    owned_.erase(it);
+    ownedOrder_.erase(std::find(ownedOrder_.begin(), ownedOrder_.end(), c));
+    gone->owner_ = nullptr;
+}
+
+}  // namespace fv

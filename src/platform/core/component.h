@@ -1,0 +1,61 @@
+// Component: the root of the control model. A component has a name, an owner that frees it, and a tag.
+// The owner chain ends at a component that knows the message loop (the application, in the program), which
+// gives every component below it access to that loop.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fv {
+
+class MessageLoop;
+class Component;
+
+// The standard event: the sender is the component that fired it.
+using NotifyEvent = std::function<void(Component* sender)>;
+
+class Component {
+public:
+    explicit Component(Component* owner = nullptr, std::string name = {});
+    virtual ~Component();
+    Component(const Component&) = delete;
+    Component& operator=(const Component&) = delete;
+
+    const std::string& Name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    Component* Owner() const { return owner_; }
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+
+    // Components this one owns, in creation order.
+    const std::vector<Component*>& Components() const { return ownedOrder_; }
+    Component* FindComponent(const std::string& name) const;
+    template <class T> T* Find(const std::string& name) const { return dynamic_cast<T*>(FindComponent(name)); }
+
+    // The loop of the application at the end of the owner chain; null for a free-standing component.
+    virtual MessageLoop* Loop() const;
+
+    // Creates a component owned by this one.
+    template <class T, class... Args> T* Make(Args&&... args) {
+        return new T(this, std::forward<Args>(args)...);
+    }
+
+    // Frees an owned component now.
+    void FreeComponent(Component* c);
+
+protected:
+    // Called when the owner frees its components, before any of them is deleted.
+    virtual void BeforeDestroy() {}
+    void DestroyOwned();
+
+private:
+    std::string name_;
+    Component* owner_ = nullptr;
+    int tag_ = 0;
+    std::vector<Component*> ownedOrder_;
+    std::vector<std::unique_ptr<Component>> owned_;
+};
+
+}  // namespace fv

@@ -1,0 +1,20 @@
+// Numbers read from typed text: the leading-integer rule of number fields, and numbers made of the digits
+// found anywhere in a field.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace fv {
+
+// Leading blanks, an optional sign, then decimal digits up to the first other character; 0 when there
+// are no digits. Saturates at the limits of a 32-bit integer.
+std::int32_t LeadingInteger(const std::string& text);
+
+// The number formed by the digits and points of the text: "12.5 kg" 12.5, "1,250" 1250, "-7" 7.
+// 0 when the text has none.
+double DigitsToNumber(const std::string& text);
+// As DigitsToNumber, but -99999 when the text has no digit and no point (so such values sort first).
+double DigitsToSortNumber(const std::string& text);
+
+}  // namespace fv

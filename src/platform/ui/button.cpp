@@ -1,0 +1,16 @@
+// Button: the click that sets the form's modal result.
+#include "platform/ui/button.h"
+
+#include "platform/ui/form.h"
+
+namespace fv {
+
+Button::Button(Component* owner, std::string name) : Control(owner, std::move(name)) { SetTabStop(true); }
+
+void Button::Click() {
+    if (ModalResult != 0)
+        if (Form* f = ParentForm()) f->SetModalResult(ModalResult);
+    Control::Click();
+}
+
+}  // namespace fv

@@ -1,0 +1,17 @@
+// ListBox: what the user picks.
+#include "platform/ui/list_box.h"
+
+namespace fv {
+
+ListBox::ListBox(Component* owner, std::string name) : ItemsControl(owner, std::move(name)) {
+    SetColor(ClWindow);
+    SetTabStop(true);
+}
+
+void ListBox::UserSelect(int index) {
+    if (index < -1 || index >= int(items_.size())) return;
+    SetItemIndex(index);
+    Control::Click();
+}
+
+}  // namespace fv

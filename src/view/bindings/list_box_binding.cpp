@@ -1,0 +1,70 @@
+// A list box as a QListWidget: a new current row is the user's pick, and so is a click on the row that was
+// already current, which changes nothing in Qt.
+#include <QListWidget>
+
+#include "platform/ui/list_box.h"
+#include "view/bindings/binding_list.h"
+#include "view/control_binding.h"
+#include "view/qt_convert.h"
+#include "view/widgets.h"
+
+namespace fv {
+namespace {
+
+bool SameItems(const QListWidget* list, const QStringList& items) {
+    if (list->count() != items.size()) return false;
+    for (int i = 0; i < items.size(); ++i)
+        if (list->item(i)->text() != items[i]) return false;
+    return true;
+}
+
+class ListBoxBinding : public ControlBinding {
+public:
+    explicit ListBoxBinding(ListBox& list) : ControlBinding(list), list_(list) {}
+
+    void ShowContent(BindingHost&, bool items) override {
+        auto* q = static_cast<QListWidget*>(Widget());
+        q->setSelectionMode(list_.MultiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+        if (items) {
+            QStringList entries = ToQStringList(list_.Items());
+            if (!SameItems(q, entries)) {
+                q->clear();
+                q->addItems(entries);
+            }
+        }
+        if (q->currentRow() != list_.ItemIndex()) {
+            q->setCurrentRow(list_.ItemIndex());
+            if (list_.ItemIndex() < 0) q->clearSelection();
+        }
+    }
+    void ShowColours(QPalette& palette, QWidget*) const override { ShowRoleColour(palette, QPalette::Base, ClWindow); }
+    bool TakesFocus() const override { return true; }
+    void Pressed() override { rowBeforePress_ = static_cast<QListWidget*>(Widget())->currentRow(); }
+    void DoubleClicked() override { rowBeforePress_ = -1; }
+
+protected:
+    QWidget* Create(BindingHost& host, QWidget* parent) override {
+        auto* w = new ModelWidget<QListWidget>(host.Events(), parent);
+        QObject::connect(w, &QListWidget::currentRowChanged, w, [&host, w](int row) {
+            if (row >= 0) Input<ListBox>(host, w, [row](ListBox& l) { l.UserSelect(row); });
+        });
+        // The binding is gone when the view has let go of the control (the widget lingers until the loop
+        // deletes it): only a widget still shown for this control may read the binding.
+        QObject::connect(w, &QListWidget::itemClicked, w, [this, control = &GetControl(), &host, w](QListWidgetItem* item) {
+            if (host.ControlOf(w) != control) return;
+            int row = w->row(item);
+            if (row >= 0 && row == rowBeforePress_) Input<ListBox>(host, w, [row](ListBox& l) { l.UserSelect(row); });
+        });
+        return w;
+    }
+
+private:
+    ListBox& list_;
+    int rowBeforePress_ = -1;  // the row current when the mouse went down
+};
+
+}  // namespace
+
+std::unique_ptr<ControlBinding> BindListBox(Control& control) { return BindKind<ListBoxBinding, ListBox>(control); }
+
+}  // namespace fv

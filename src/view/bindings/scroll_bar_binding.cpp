@@ -1,0 +1,45 @@
+// A scroll bar as a QScrollBar; the user's moves set the model's Position.
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "platform/ui/range_control.h"
+#include "platform/ui/scroll_bar.h"
+#include "view/bindings/binding_list.h"
+#include "view/control_binding.h"
+#include "view/widgets.h"
+
+namespace fv {
+namespace {
+
+class ScrollBarBinding : public ControlBinding {
+public:
+    explicit ScrollBarBinding(ScrollBar& bar) : ControlBinding(bar), bar_(bar) {}
+
+    void ShowContent(BindingHost&, bool) override {
+        auto* q = static_cast<QScrollBar*>(Widget());
+        q->setOrientation(bar_.Vertical ? Qt::Vertical : Qt::Horizontal);
+        q->setRange(bar_.Min(), bar_.Max());
+        q->setSingleStep(std::max(1, bar_.SmallChange));
+        q->setPageStep(std::max(1, bar_.LargeChange));
+        q->setValue(bar_.Position());
+    }
+
+protected:
+    QWidget* Create(BindingHost& host, QWidget* parent) override {
+        auto* w = new ModelWidget<QScrollBar>(host.Events(), parent);
+        QObject::connect(w, &QScrollBar::valueChanged, w, [&host, w](int value) {
+            Input<RangeControl>(host, w, [value](RangeControl& r) { r.SetPosition(value); });
+        });
+        return w;
+    }
+
+private:
+    ScrollBar& bar_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlBinding> BindScrollBar(Control& control) { return BindKind<ScrollBarBinding, ScrollBar>(control); }
+
+}  // namespace fv
