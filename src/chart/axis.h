@@ -223,6 +223,14 @@ public:
     // Whether (x, y) lies on the axis: between its ends, from its labels to 3 pixels beyond its line.
     bool Clicked(int x, int y) const;
 
+    // Draws the axis at given positions (its line at `posAxis`), the grid shown or hidden for this drawing
+    // only, without working the line's position out again.
+    void DrawAtPosition(int posLabels, int posTitle, int endPixel, int startPixel, bool showGrid, int posAxis);
+    // The same with fixed limits and step; settings and working limits come back afterwards, also when
+    // drawing fails.
+    void DrawAtPositionWithRange(int posLabels, int posTitle, int endPixel, int startPixel, bool showGrid,
+                                 int posAxis, double minimum, double maximum, double increment);
+
     // Labels drawn by the last DrawAxis (value labels, capped), for tests and the chart's hit tests.
     int DrawnLabelCount = 0;
 

@@ -165,6 +165,56 @@ void TCustomChartAxis::DrawAxis(bool calcPosAxis) {
     }
 }
 
+void TCustomChartAxis::DrawAtPosition(int posLabels, int posTitle, int endPixel, int startPixel, bool showGrid,
+                                      int posAxis) {
+    LabelsPixel = posLabels;
+    TitlePixel = posTitle;
+    LinePixel = posAxis;
+    SetPixels(startPixel, endPixel);
+    // The grid's switch changes for this drawing only: no repaint of the chart for it.
+    bool gridShown = Grid.Visible();
+    TNotifyChange notify = std::move(Grid.OnChange);
+    Grid.OnChange = nullptr;
+    Grid.SetVisible(showGrid);
+    struct Restore {
+        TChartPen& grid;
+        bool shown;
+        TNotifyChange& notify;
+        ~Restore() {
+            grid.SetVisible(shown);
+            grid.OnChange = std::move(notify);
+        }
+    } restore{Grid, gridShown, notify};
+    DrawAxis(false);
+}
+
+void TCustomChartAxis::DrawAtPositionWithRange(int posLabels, int posTitle, int endPixel, int startPixel,
+                                               bool showGrid, int posAxis, double minimum, double maximum,
+                                               double increment) {
+    struct Saved {
+        TCustomChartAxis& axis;
+        double minimum, maximum, increment, low, high, range;
+        bool automatic;
+        ~Saved() {
+            axis.minimum_ = minimum;
+            axis.maximum_ = maximum;
+            axis.increment_ = increment;
+            axis.automatic_ = automatic;
+            axis.LowLimit = low;
+            axis.HighLimit = high;
+            axis.LimitRange = range;
+        }
+    } saved{*this, minimum_, maximum_, increment_, LowLimit, HighLimit, LimitRange, automatic_};
+    automatic_ = false;
+    minimum_ = minimum;
+    maximum_ = maximum;
+    increment_ = increment;
+    LowLimit = minimum;
+    HighLimit = maximum;
+    LimitRange = maximum - minimum;
+    DrawAtPosition(posLabels, posTitle, endPixel, startPixel, showGrid, posAxis);
+}
+
 void TCustomChartAxis::DrawTitle() {
     TCanvas3D& canvas = chart_->AxisCanvas();
     SetCanvasFont(Title.GetFont());

@@ -247,6 +247,41 @@ TEST(AxisLabels, MultiLineLabelsStackOutward) {
     EXPECT_EQ(calls[1].Points[0].Y, calls[0].Points[0].Y + Lh);
 }
 
+TEST(AxisLabels, DrawAtPositionWithRangeRestoresTheAxis) {
+    LabelChart c;
+    c.left.SetLabelStyle(TAxisLabelStyle::talValue);
+    SetLimits(c.left, 0, 10);
+    c.left.SetAutomatic(true);
+    c.left.MinorTicks.SetVisible(false);
+    c.left.Ticks.SetVisible(false);
+    int repaints = c.repaints;
+    c.left.DrawAtPositionWithRange(30, 10, 150, 50, false, 40, 0, 4, 2);
+    std::vector<std::string> expected = {"4", "2", "0"};
+    EXPECT_EQ(Texts(c.rec), expected);
+    // Labels at the given pixels: 4 at the top (50), 0 at the bottom (150), right-aligned at 30; the axis
+    // line at 40; no grid line.
+    EXPECT_EQ(c.rec.Calls("Text")[0].Points[0], (Point{30, 50 - Lh / 2}));
+    EXPECT_EQ(c.rec.Calls("Text")[2].Points[0], (Point{30, 150 - Lh / 2}));
+    EXPECT_EQ(c.rec.Lines().back(), "Polyline (40,50) (40,150)");
+    EXPECT_EQ(c.rec.Calls("Polyline").size(), 1u);
+    EXPECT_TRUE(c.left.Automatic());
+    EXPECT_EQ(c.left.Increment(), 0);
+    EXPECT_EQ(c.left.HighLimit, 10);
+    EXPECT_TRUE(c.left.Grid.Visible());
+    EXPECT_EQ(c.repaints, repaints);  // the grid's switch for one drawing repaints nothing
+
+    // A label handler that fails: the axis comes back all the same.
+    c.OnGetAxisLabel = [](TCustomChartAxis&, TChartSeries*, int, std::string&) { throw ChartException("bad"); };
+    EXPECT_THROW(c.left.DrawAtPositionWithRange(30, 10, 150, 50, true, 40, 0, 4, 2), ChartException);
+    EXPECT_TRUE(c.left.Automatic());
+    EXPECT_EQ(c.left.Maximum(), 10);
+    EXPECT_EQ(c.left.LowLimit, 0);
+    EXPECT_EQ(c.left.LimitRange, 10);
+    EXPECT_TRUE(c.left.Grid.Visible());
+    c.left.Grid.SetVisible(false);
+    EXPECT_EQ(c.repaints, repaints + 1);  // the grid tells the chart again
+}
+
 // Limits a stored chart may hold: nothing hangs, nothing overflows, counts stay capped.
 TEST(AxisLabels, HostileLimitsDrawBoundedLabels) {
     const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
