@@ -12,11 +12,11 @@
 #include <string>
 
 #include "app/folivex_form.h"
-#include "app/program.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
 #include "platform/core/headless_loop.h"
 #include "platform/fs/files.h"
+#include "program/program.h"
 #include "publish/publish_message_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"

@@ -24,30 +24,11 @@ template=$here/tests/net/danted.conf.in
 user=folivextest
 password='Folivex-Test-2.4'
 
+# shellcheck source=server-helpers.sh
+. "$here/scripts/server-helpers.sh"
+
 stop() {
-  for pidfile in "$state"/danted-*.pid; do
-    [ -f "$pidfile" ] || continue
-    pid=$(cat "$pidfile" 2>/dev/null)
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-      kill "$pid" 2>/dev/null
-      for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-      kill -9 "$pid" 2>/dev/null || true
-    fi
-    rm -f "$pidfile"
-  done
-}
-
-port_free() {
-  ! (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null
-}
-
-random_port() {
-  local p
-  for _ in $(seq 1 50); do
-    p=$((20000 + RANDOM % 40000))
-    if port_free "$p"; then echo "$p"; return 0; fi
-  done
-  return 1
+  stop_pidfiles "$state/danted-*.pid"
 }
 
 # Starts one proxy; prints its port.

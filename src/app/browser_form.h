@@ -9,7 +9,6 @@
 
 #include <string>
 
-#include "app/program_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/directory_list_box.h"
@@ -17,6 +16,7 @@
 #include "platform/ui/file_list_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
+#include "program/program_form.h"
 
 namespace fv {
 

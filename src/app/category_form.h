@@ -1,13 +1,13 @@
 // The category list dialog: one category per line, and the renaming of a category in every record.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/memo.h"
 #include "platform/ui/panel.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -2,7 +2,6 @@
 // ODBC import, and the database's default image directory. Its directory list is the database directory.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -13,6 +12,7 @@
 #include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -110,6 +110,7 @@ TFolivexForm::TFolivexForm(Component* owner, Program& program) : ProgramForm(own
     OnShow = [this](Component* s) { FormShow(s); };
     OnClose = [this](Component* s, CloseAction& a) { FormClose(s, a); };
     OnDestroy = [this](Component* s) { FormDestroy(s); };
+    P.Main = this;
     // The window opens with the focus on a command, not in a field: entering a field starts an edit.
     SetActiveControl(OpenButton);
 }

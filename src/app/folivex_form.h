@@ -6,7 +6,6 @@
 #include <ctime>
 #include <functional>
 
-#include "app/program_form.h"
 #include "platform/core/timer.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
@@ -20,16 +19,29 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
+#include "program/program_form.h"
+#include "program/republish_file.h"
 #include "records/import_fill.h"
 #include "records/state_files.h"
 
 namespace fv {
 
-class TFolivexForm : public ProgramForm {
+class TFolivexForm : public ProgramForm, public MainWindow {
 public:
     static constexpr int FieldCount = 20;
 
     TFolivexForm(Component* owner, Program& program);
+
+    // The hooks through which the subsystems reach this window (program/main_window.h).
+    Form& Window() override { return *this; }
+    const std::string& FieldLabel(int field) const override { return DBLabel[std::size_t(field - 1)]->Text(); }
+    bool FieldSearched(int field) const override { return Search[std::size_t(field - 1)]->Checked(); }
+    const std::vector<std::string>& Categories() const override { return Category->Items(); }
+    std::string DatabaseName() const override { return CurrentDatabase->Text(); }
+    void SetDatabaseName(const std::string& name) override { CurrentDatabase->SetText(name); }
+    std::time_t PublishTime() const override { return PublishClock(); }
+    void SetPublishing(bool publishing) override { Publishing = publishing; }
+    void ShowInBrowser(Component* sender) override { ViewButtonClick(sender); }
 
     // Command buttons along the top, and the name of the open database.
     Button* OpenButton;
@@ -134,11 +146,10 @@ public:
     void RadioButton4Click(Component* sender) { ShowImage(4); }
     // "Record (n) of (m)".
     void ShowRecordCaption();
-    // Writes the republish-flag file, in the database folder unless told to stay where it is; false (after
-    // the message) when it could not be written.
-    bool WriteRepublishFile(bool stayInCurrentDirectory);
+    // Writes the republish-flag file (program/republish_file.h).
+    bool WriteRepublishFile(bool stayInCurrentDirectory) { return fv::WriteRepublishFile(P, stayInCurrentDirectory); }
     // Saves the database's files; true only when every one of them was written.
-    bool SaveDatabase();
+    bool SaveDatabase() override;
 
     // Navigation, and the fast scroll while the forward or back button is held down.
     void RewindButtonClick(Component* sender);
@@ -222,7 +233,7 @@ public:
     void SaveDBButtonClick(Component* sender);
     void SortButtonClick(Component* sender);
     // The sort of SortButtonClick; false when it refused (a record under edit, a wrong sort order box).
-    bool SortDatabase(Component* sender);
+    bool SortDatabase(Component* sender) override;
     void PublishSetupButtonClick(Component* sender);
     // The calendar clock of the publisher: the date in the pages and the publishing time. Tests set it.
     std::function<std::time_t()> PublishClock = [] { return std::time(nullptr); };

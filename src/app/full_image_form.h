@@ -1,10 +1,10 @@
 // The window "Full Image": a record picture at its own size, closed with its OK button.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/image.h"
 #include "platform/ui/panel.h"
+#include "program/program_form.h"
 
 namespace fv {
 

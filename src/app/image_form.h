@@ -2,7 +2,6 @@
 // picture. Results: 1 a file was chosen, 2 cancelled, 5 "Clear Image".
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
 #include "platform/ui/directory_list_box.h"
@@ -13,6 +12,7 @@
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
+#include "program/program_form.h"
 
 namespace fv {
 

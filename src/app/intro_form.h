@@ -1,10 +1,10 @@
 // The splash window: shown for four seconds at start, then it hands over to the main window.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/core/timer.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/image.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -18,6 +18,7 @@
 #include "publish/font_form.h"
 #include "publish/karvo_form.h"
 #include "publish/publish_message_form.h"
+#include "publish/publish_progress_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"
 #include "upload/ftp_form.h"
@@ -96,21 +97,5 @@ TSortForm::TSortForm(Component* owner, Program& program) : ProgramForm(owner, pr
     SortGroup = Add<GroupBox>(this, "SortGroup", 2, 2, 241, 49, "Sorting...");
     Label1 = Add<Label>(SortGroup, "Label1", 80, 22, 90, 13, "Please Wait.......");
 }
-
-TPublishForm::TPublishForm(Component* owner, Program& program) : ProgramForm(owner, program, "PublishForm") {
-    SetCaption("Publishing");
-    SetBorder(FormBorder::Dialog);
-    Position = FormPosition::ScreenCenter;
-    SetBounds(0, 0, 254, 116);
-    MainPanel = Add<Panel>(this, "MainPanel", 2, 2, 241, 81);
-    MainPanel->BevelOuter = BevelKind::None;
-    PublishGroup = Add<GroupBox>(MainPanel, "PublishGroup", 4, 2, 233, 45, "Publishing");
-    PublishProgressBar = Add<ProgressBar>(PublishGroup, "PublishProgressBar", 8, 18, 217, 17);
-    BitBtn1 = Add<BitBtn>(MainPanel, "BitBtn1", 83, 52, 75, 25, "Cancel");
-    BitBtn1->ButtonKind = BitBtn::BtnKind::Cancel;
-    BitBtn1->OnClick = [this](Component* s) { BitBtn1Click(s); };
-}
-
-void TPublishForm::BitBtn1Click(Component*) { P.PublishCancelled = 1; }
 
 }  // namespace fv

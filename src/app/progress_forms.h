@@ -1,15 +1,15 @@
-// The four small forms that show a long operation running: saving, loading, sorting and publishing.
-// The publish form's cancel button asks the publisher to stop; the load form's activation gives the
+// The small forms that show a long operation of the main window running: saving, loading and sorting
+// (the publishing one is the publisher's own, in publish/). The load form's activation gives the
 // program's small dialogs their final sizes.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/core/timer.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/progress_bar.h"
+#include "program/program_form.h"
 
 namespace fv {
 
@@ -36,16 +36,6 @@ public:
     TSortForm(Component* owner, Program& program);
     GroupBox* SortGroup;
     Label* Label1;
-};
-
-class TPublishForm : public ProgramForm {
-public:
-    TPublishForm(Component* owner, Program& program);
-    Panel* MainPanel;
-    GroupBox* PublishGroup;
-    ProgressBar* PublishProgressBar;
-    BitBtn* BitBtn1;
-    void BitBtn1Click(Component* sender);
 };
 
 // Gives a form the size of its outer container plus its frame (width + 13, height + 35).

@@ -206,12 +206,4 @@ void TFolivexForm::DeleteButtonClick(Component* sender) {
     P.DatabaseModified = 1;
 }
 
-bool TFolivexForm::WriteRepublishFile(bool stayInCurrentDirectory) {
-    if (!stayInCurrentDirectory) ReturnToDatabaseDirectory(P);
-    if (WriteWholeFile(P.RepublishFileName, RepublishBytes(P))) return true;
-    P.App.Beep(BeepKind::Exclamation);
-    P.App.ShowMessage("Unable to Save Republish data !");
-    return false;
-}
-
 }  // namespace fv

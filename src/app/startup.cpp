@@ -23,6 +23,7 @@
 #include "publish/karvo_form.h"
 #include "publish/lang_form.h"
 #include "publish/publish_message_form.h"
+#include "publish/publish_progress_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"
 #include "upload/ftp_form.h"

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace fv {
 

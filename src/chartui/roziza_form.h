@@ -3,7 +3,6 @@
 // the window already keeps the choices and sizes the database's files remember.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
@@ -11,6 +10,7 @@
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/scroll_bar.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -11,7 +11,6 @@
 //   [grid.......................................................]
 #include "import/db_form.h"
 
-#include "app/folivex_form.h"
 #include "platform/fs/files.h"
 #include "platform/ui/bevel.h"
 #include "records/database_names.h"
@@ -169,7 +168,7 @@ void TDBForm::ExitButtonClick(Component*) {
 
 void TDBForm::HelpButtonClick(Component*) {
     P.ViewTarget = "#odbc";
-    P.FolivexForm->ViewButtonClick(this);
+    P.Main->ShowInBrowser(this);
 }
 
 }  // namespace fv

@@ -3,7 +3,6 @@
 // imported rows become. The load reads the query and the grid through this form.
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/db/odbc.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
@@ -15,6 +14,7 @@
 #include "platform/ui/memo.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/string_grid.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "app/program_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
@@ -16,6 +15,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
+#include "program/program_form.h"
 #include "records/text_stream.h"
 
 namespace fv {

@@ -1,7 +1,6 @@
 // The overwrite-or-rename dialog of the first save after a text import.
 #include "import/overwrite_form.h"
 
-#include "app/folivex_form.h"
 #include "platform/fs/files.h"
 #include "platform/text/utf8.h"
 #include "platform/ui/bevel.h"
@@ -45,7 +44,7 @@ TOverwriteForm::TOverwriteForm(Component* owner, Program& program) : ProgramForm
 }
 
 void TOverwriteForm::FormActivate(Component*) {
-    const std::string name = P.FolivexForm ? P.FolivexForm->CurrentDatabase->Text() : P.DatabaseFileName;
+    const std::string name = P.Main ? P.Main->DatabaseName() : P.DatabaseFileName;
     ImportFileName->SetText(name);
     const std::size_t dot = name.find('.');
     NewFileName->SetText(Utf8Truncate(dot == std::string::npos ? name : name.substr(0, dot) + ".db", 20));
@@ -74,7 +73,7 @@ void TOverwriteForm::NewFileNameButtonClick(Component*) {
     P.ConfigFileName = config;
     const std::string chart = ChartNameFromDb(P.App, name);
     if (!chart.empty()) P.ChartFileName = chart;
-    if (P.FolivexForm) P.FolivexForm->CurrentDatabase->SetText(typed);
+    if (P.Main) P.Main->SetDatabaseName(typed);
     SetModalResult(MrOk);
 }
 

@@ -9,12 +9,6 @@ namespace fv {
 
 namespace {
 
-MessageLoop& LoopOf(Component* owner, MessageLoop* loop) {
-    if (loop) return *loop;
-    if (owner && owner->Loop()) return *owner->Loop();
-    throw std::logic_error("A socket needs a message loop: give one or an owner that has one");
-}
-
 std::string Fmt(const char* fmt, int number) {
     char out[256];
     std::snprintf(out, sizeof out, fmt, number);
@@ -29,7 +23,7 @@ constexpr unsigned DupMask = SockRead | SockWrite | SockConnect | SockClose;
 
 TCustomAsyncSocket::TCustomAsyncSocket(Component* owner, MessageLoop* loop)
     : Component(owner),
-      loop_(LoopOf(owner, loop)),
+      loop_(LoopFrom(owner, loop)),
       notifier_(loop_, [this](int fd, unsigned event, int error) {
           DispatchMessage(TSocketMessage{WmSocketNotify, event, error, fd});
       }),
@@ -214,7 +208,8 @@ void TCustomAsyncSocket::WndProc(const TSocketMessage& msg) {
                     if (state_ == wsConnecting) return;
                     std::uint64_t serial = connectionSerial_;
                     ReceiveLoop(0);
-                    if (alive.expired() || serial != connectionSerial_) return;
+                    // A data handler that closed the socket has announced the close already.
+                    if (alive.expired() || serial != connectionSerial_ || hSocket_ != msg.Fd) return;
                     if (!closeSignalled_) {
                         closeSignalled_ = true;
                         FireSessionClosed(msg.Error);

@@ -5,11 +5,7 @@
 
 namespace fv {
 
-bool TCustomSyncSocket::ApplicationTerminating() const {
-    for (Component* c = Owner(); c; c = c->Owner())
-        if (auto* app = dynamic_cast<Application*>(c)) return app->Terminated();
-    return false;
-}
+bool TCustomSyncSocket::ApplicationTerminating() const { return fv::ApplicationTerminating(this); }
 
 int TCustomSyncSocket::Synchronize(const std::function<void()>& routine, bool& done) {
     done = false;

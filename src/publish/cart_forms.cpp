@@ -1,7 +1,7 @@
 // The shopping-cart forms, posting to the cart service's two endpoints.
 #include "publish/cart_forms.h"
 
-#include "app/program.h"
+#include "program/program.h"
 #include "publish/karvo_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/web_sites.h"

@@ -3,13 +3,12 @@
 // the pages, each distinct picture once.
 #include <map>
 
-#include "app/folivex_form.h"
-#include "app/program.h"
-#include "app/progress_forms.h"
 #include "platform/fs/files.h"
+#include "program/program.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "publish/publish_helpers.h"
+#include "publish/publish_progress_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/publisher.h"
 #include "records/database_names.h"
@@ -110,7 +109,7 @@ std::string Publisher::DetailPage(int record, int category, int position) {
     const std::string& alt2 = setup_.Alt2TableBackgroundColour->Text();
     for (int f = 1; f <= FieldCount; ++f) {
         const std::string& value = rec.Field[std::size_t(f - 1)];
-        std::string label = main_.DBLabel[std::size_t(f - 1)]->Text();
+        std::string label = main_.FieldLabel(f);
         if (f == 1) {
             if (label.empty() || label == "(null)") label = "&nbsp;";
             rows_.NextRow(alt1, alt2);

@@ -4,7 +4,6 @@
 // (LoadFont, RunDialog, TakeFont: the editing protocol).
 #pragma once
 
-#include "app/program_form.h"
 #include "platform/gfx/font.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
@@ -12,6 +11,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -8,11 +8,11 @@
 #include <array>
 #include <string>
 
-#include "app/program_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/memo.h"
+#include "program/program_form.h"
 
 namespace fv {
 

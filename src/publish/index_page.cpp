@@ -1,11 +1,10 @@
 // Passes 1 and 2: the page images and navigation buttons copied into the publish folder, the records of
 // each category counted, and the index page "qlx_index.htm" with one row per category.
-#include "app/folivex_form.h"
-#include "app/program.h"
-#include "app/progress_forms.h"
 #include "platform/fs/files.h"
+#include "program/program.h"
 #include "publish/lang_form.h"
 #include "publish/publish_helpers.h"
+#include "publish/publish_progress_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/publisher.h"
 #include "publish/search_setup_form.h"
@@ -54,7 +53,7 @@ Publisher::Outcome Publisher::IndexPass1() {
 
     // The categories counted are those before the first empty entry of the list. Tables grow with it.
     categories_.clear();
-    for (const std::string& item : main_.Category->Items()) {
+    for (const std::string& item : main_.Categories()) {
         if (item.empty()) break;
         categories_.push_back(item);
     }

@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "app/folivex_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
@@ -116,7 +115,7 @@ void TKarvoForm::ExtractClick(Component*) {
 
 void TKarvoForm::HelpButtonClick(Component* sender) {
     P.ViewTarget = "#shopping";
-    P.FolivexForm->ViewButtonClick(sender);
+    P.Main->ShowInBrowser(sender);
 }
 
 void TKarvoForm::BitBtn1Click(Component*) {

@@ -5,7 +5,6 @@
 
 #include <array>
 
-#include "app/program_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
@@ -14,6 +13,7 @@
 #include "platform/ui/label.h"
 #include "platform/ui/memo.h"
 #include "platform/ui/panel.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -1,9 +1,9 @@
 // The common blocks of the published pages.
 #include "publish/page_frame.h"
 
-#include "app/program.h"
 #include "platform/gfx/colour_names.h"
 #include "platform/ui/check_box.h"
+#include "program/program.h"
 #include "publish/html_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/publish_setup_form.h"

@@ -1,10 +1,10 @@
 // Link values, script escaping, style tags, non-breaking spaces, published files and the republish mark.
 #include "publish/publish_helpers.h"
 
-#include "app/folivex_form.h"
-#include "app/program.h"
 #include "platform/fs/files.h"
 #include "platform/ui/control.h"
+#include "program/program.h"
+#include "program/republish_file.h"
 #include "publish/publish_setup_form.h"
 
 namespace fv {
@@ -111,7 +111,7 @@ bool PublishImageFile(Program& p, const std::string& source, const std::string& 
 void MarkAllForRepublish(Program& p) {
     if (p.IsLoading) return;
     for (int i = 0; i < p.RecordCount; ++i) p.RecordTable[std::size_t(i)].NeedsPublishing = 1;
-    if (p.FolivexForm) p.FolivexForm->WriteRepublishFile(false);
+    WriteRepublishFile(p);
     p.RepublishAll = 1;
 }
 

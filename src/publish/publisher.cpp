@@ -8,13 +8,13 @@
 #include <set>
 #include <utility>
 
-#include "app/folivex_form.h"
-#include "app/program.h"
-#include "app/progress_forms.h"
 #include "platform/fs/files.h"
+#include "program/program.h"
+#include "program/republish_file.h"
 #include "publish/karvo_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/publish_message_form.h"
+#include "publish/publish_progress_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"
 
@@ -29,9 +29,9 @@ constexpr std::time_t TimeReportAfterSeconds = 65;
 // clears every republish flag, so an edit made meanwhile would be lost. The progress form stays usable.
 class EditingPause {
 public:
-    EditingPause(Program& p, TFolivexForm& main) : main_(main) {
-        main_.Publishing = true;
-        for (Control* c : std::initializer_list<Control*>{&main, p.PublishSetupForm, p.KarvoForm})
+    EditingPause(Program& p, MainWindow& main) : main_(main) {
+        main_.SetPublishing(true);
+        for (Control* c : std::initializer_list<Control*>{&main.Window(), p.PublishSetupForm, p.KarvoForm})
             if (c) {
                 paused_.emplace_back(c, c->Enabled());
                 c->SetEnabled(false);
@@ -39,11 +39,11 @@ public:
     }
     ~EditingPause() {
         for (auto& [c, enabled] : paused_) c->SetEnabled(enabled);
-        main_.Publishing = false;
+        main_.SetPublishing(false);
     }
 
 private:
-    TFolivexForm& main_;
+    MainWindow& main_;
     std::vector<std::pair<Control*, bool>> paused_;
 };
 
@@ -61,7 +61,7 @@ Publisher::Publisher(Program& p, Component* sender, std::function<std::time_t()>
     : P(p),
       sender_(sender),
       now_(std::move(now)),
-      main_(*p.FolivexForm),
+      main_(*p.Main),
       setup_(*p.PublishSetupForm),
       progress_(*p.PublishForm) {}
 
@@ -84,7 +84,7 @@ void Publisher::MoveBar(int target) {
     if (target <= progress_.PublishProgressBar->Position()) return;
     progress_.PublishProgressBar->SetPosition(target);
     progress_.PublishProgressBar->Repaint();
-    main_.Repaint();
+    main_.Window().Repaint();
     progress_.Repaint();
 }
 
@@ -227,7 +227,7 @@ void Publisher::EndRun() {
     if (P.PublishCancelled) return Cancelled();
     ReturnToDatabaseDirectory(P);
     for (int r = 0; r < P.RecordCount; ++r) P.RecordTable[std::size_t(r)].NeedsPublishing = 0;
-    main_.WriteRepublishFile(false);
+    WriteRepublishFile(P);
     progress_.PublishProgressBar->Repaint();
     progress_.Hide();
     P.DatabaseModified = 0;

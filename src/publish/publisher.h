@@ -17,7 +17,7 @@ namespace fv {
 
 struct Program;
 class Component;
-class TFolivexForm;
+class MainWindow;
 class TPublishSetupForm;
 class TPublishForm;
 
@@ -69,7 +69,7 @@ private:
     Program& P;
     Component* sender_;
     std::function<std::time_t()> now_;
-    TFolivexForm& main_;
+    MainWindow& main_;
     TPublishSetupForm& setup_;
     TPublishForm& progress_;
 

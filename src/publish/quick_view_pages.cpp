@@ -3,14 +3,14 @@
 // quick-view and detail pages share (plain values, links and cart buttons).
 #include <cstdlib>
 
-#include "app/folivex_form.h"
-#include "app/program.h"
-#include "app/progress_forms.h"
+#include "program/program.h"
+#include "publish/publish_progress_form.h"
 #include "publish/cart_forms.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"
 #include "publish/lang_form.h"
 #include "publish/publish_helpers.h"
+#include "publish/publish_progress_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/publisher.h"
 
@@ -87,7 +87,7 @@ std::string Publisher::QuickViewPage(int category) {
 
     page += "<TR><TD>&nbsp;</TD><TD>&nbsp;</TD>\r\n";
     for (int n : fields) {
-        const std::string& label = main_.DBLabel[std::size_t(n - 1)]->Text();
+        const std::string& label = main_.FieldLabel(n);
         if (label.empty())
             page += "<TD>&nbsp;</TD>";
         else

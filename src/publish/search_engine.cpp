@@ -2,15 +2,14 @@
 // page and a search script page - and the empty result page that every main frame starts with.
 #include <unordered_map>
 
-#include "app/folivex_form.h"
-#include "app/program.h"
-#include "app/progress_forms.h"
 #include "platform/fs/files.h"
 #include "platform/gfx/colour_names.h"
+#include "program/program.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "publish/page_frame.h"
 #include "publish/publish_helpers.h"
+#include "publish/publish_progress_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/publisher.h"
 #include "publish/search_pages.h"
@@ -74,7 +73,7 @@ std::int32_t PublishSearchEngine(Program& p, Component*, int categoryCount, cons
     Application& app = p.App;
     TPublishForm& progress = *p.PublishForm;
     const TSearchSetup& search = *p.SearchSetup;
-    const std::time_t when = p.FolivexForm->PublishClock();
+    const std::time_t when = p.Main->PublishTime();
     const std::string& dir = p.PublishDirectory;
 
     const SearchCellAlignment alignment = WorkOutSearchCellAlignment(p);
@@ -110,7 +109,7 @@ std::int32_t PublishSearchEngine(Program& p, Component*, int categoryCount, cons
 
     // The records of each counted category, in table order, found in one sweep of the table. A name listed
     // twice gets the same records at both of its positions.
-    const std::vector<std::string>& items = p.FolivexForm->Category->Items();
+    const std::vector<std::string>& items = p.Main->Categories();
     std::unordered_map<std::string, std::vector<int>> byName;
     for (int j = 0; j < categoryCount && j < int(items.size()); ++j) byName.emplace(items[std::size_t(j)], std::vector<int>{});
     for (int r = 0; r < p.RecordCount; ++r)
@@ -143,7 +142,7 @@ std::int32_t PublishSearchEngine(Program& p, Component*, int categoryCount, cons
                 if (target > progress.PublishProgressBar->Position()) {
                     progress.PublishProgressBar->SetPosition(target);
                     progress.PublishProgressBar->Repaint();
-                    p.FolivexForm->Repaint();
+                    p.Main->Window().Repaint();
                     progress.Repaint();
                 }
                 return true;

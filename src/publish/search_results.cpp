@@ -2,9 +2,8 @@
 // functions that write the same layout with one row per result after a search.
 #include <algorithm>
 
-#include "app/folivex_form.h"
-#include "app/program.h"
 #include "platform/gfx/colour_names.h"
+#include "program/program.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"
 #include "publish/lang_form.h"
@@ -32,7 +31,7 @@ std::string ScriptFontElement(const PublishFont& font, const std::string& text) 
            StyleCloseTags(font.Style) + "</FONT>";
 }
 
-const std::string& FieldLabel(const Program& p, int n) { return p.FolivexForm->DBLabel[std::size_t(n - 1)]->Text(); }
+const std::string& FieldLabel(const Program& p, int n) { return p.Main->FieldLabel(n); }
 
 bool IsField(int n) { return n >= 1 && n <= FieldCount; }
 

@@ -2,10 +2,9 @@
 // reader, the search over the arrays, and the page's own search box after the script.
 #include <cstdlib>
 
-#include "app/folivex_form.h"
-#include "app/program.h"
 #include "platform/gfx/colour_names.h"
 #include "platform/text/numbers.h"
+#include "program/program.h"
 #include "publish/html_form.h"
 #include "publish/lang_form.h"
 #include "publish/page_frame.h"
@@ -39,7 +38,7 @@ SearchFieldSets WorkOutSearchFieldSets(const Program& p) {
     }
     for (int n = 1; n <= FieldCount; ++n) {
         if (sets.View[std::size_t(n - 1)]) ++sets.ViewColumns;
-        if (p.FolivexForm->Search[std::size_t(n - 1)]->Checked()) {
+        if (p.Main->FieldSearched(n)) {
             sets.Searched[std::size_t(n - 1)] = true;
             ++sets.SearchedCount;
         }

@@ -5,11 +5,11 @@
 #include <array>
 #include <cstdint>
 
-#include "app/program_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
+#include "program/program_form.h"
 
 namespace fv {
 

@@ -1,7 +1,7 @@
 // The window "Upload to Web Site"; its controls come with the work that gives it its behaviour.
 #pragma once
 
-#include "app/program_form.h"
+#include "program/program_form.h"
 
 namespace fv {
 

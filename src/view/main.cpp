@@ -3,15 +3,15 @@
 
 #include <cstdlib>
 
-#include "app/program.h"
-#include "view/resources.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
+#include "program/program.h"
 #include "view/desktop_look.h"
 #include "view/qt_dialogs.h"
 #include "view/qt_loop.h"
 #include "view/qt_services.h"
 #include "view/qt_view.h"
+#include "view/resources.h"
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);

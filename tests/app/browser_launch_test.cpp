@@ -7,6 +7,7 @@
 #include "app/folivex_form.h"
 #include "platform/fs/files.h"
 #include "platform/ui/bit_btn.h"
+#include "publish/karvo_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/web_sites.h"
 #include "support/program_fixture.h"
@@ -106,6 +107,16 @@ TEST_F(BrowserLaunchTest, HelpOpensTheHelpPageAndTheViewButtonShowsTheIndexPageA
     Main().ViewItButton->Click();
     EXPECT_EQ(program->ViewTarget, "RESULTS");
     EXPECT_EQ(Opened()[2], std::make_pair(dir.File("bin/browser"), index())) << "the results' first launch";
+}
+
+TEST_F(BrowserLaunchTest, TheCartDialogsHelpOpensTheHelpPage) {
+    ASSERT_TRUE(MakeDirectory(dir.File("help")));
+    ASSERT_TRUE(WriteWholeFile(dir.File("help/folivex.htm"), "<html></html>"));
+    B().CheckBox->SetChecked(true);
+    program->KarvoForm->HelpButton->Click();
+    EXPECT_EQ(program->ViewTarget, "#shopping");
+    ASSERT_EQ(Opened().size(), 1u);
+    EXPECT_EQ(Opened()[0].second, dir.File("help/folivex.htm"));
 }
 
 TEST_F(BrowserLaunchTest, EachWebSiteIsVisitedFirstWithTheBrowser) {

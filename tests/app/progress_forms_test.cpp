@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/progress_forms.h"
+#include "publish/publish_progress_form.h"
 #include "support/program_fixture.h"
 
 namespace fv::testing {

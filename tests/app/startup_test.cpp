@@ -6,6 +6,7 @@
 #include "app/folivex_form.h"
 #include "app/intro_form.h"
 #include "app/progress_forms.h"
+#include "chartui/roziza_form.h"
 #include "records/state_files.h"
 #include "support/program_fixture.h"
 
@@ -184,6 +185,19 @@ TEST_F(StartupTest, ExitRecordsTheLastUsedDatabaseAndTheWindowSizes) {
     for (char c : *bytes) lines += c == '\n';
     EXPECT_EQ(lines, 26);
     EXPECT_EQ(exitCodes, std::vector<int>{0});
+}
+
+TEST_F(StartupTest, TheLastUseFileKeepsTheChartWindowsSizes) {
+    ASSERT_TRUE(Start());
+    TRozizAForm& chart = *program->RozizAForm;
+    chart.ChartVue->SetWidth(500);
+    LastUse last = program->FolivexForm->CurrentLastUse();
+    EXPECT_EQ(last.Sizes[8], 649);
+    EXPECT_EQ(last.Sizes[9], 400);
+    EXPECT_EQ(last.Sizes[10], 500);
+    EXPECT_EQ(last.Sizes[11], chart.ChartVue->Height());
+    EXPECT_EQ(last.Sizes[12], 625);  // MainPanel
+    EXPECT_EQ(last.Sizes[21], chart.ChartScrollBar1->Height());
 }
 
 TEST_F(StartupTest, ExitReportsALastUseFileItCannotWriteAndStillEnds) {

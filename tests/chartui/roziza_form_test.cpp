@@ -1,17 +1,21 @@
-// The chart window's row choice, its close button and the sizes the last-use file keeps of it.
+// The chart window's row choice and its close button.
 #include <gtest/gtest.h>
 
-#include "app/folivex_form.h"
 #include "chartui/roziza_form.h"
-#include "support/program_fixture.h"
+#include "support/hub_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-using RozizAFormTest = ProgramFixture;
+class RozizAFormTest : public HubFixture {
+protected:
+    void SetUp() override {
+        HubFixture::SetUp();
+        Create(program->RozizAForm);
+    }
+};
 
 TEST_F(RozizAFormTest, AnEmptyRowChoiceMeansAllRows) {
-    ASSERT_TRUE(Start());
     TRozizAForm& chart = *program->RozizAForm;
     EXPECT_TRUE(chart.WhichRowsCheckBox->Checked());
     struct Case {
@@ -26,25 +30,11 @@ TEST_F(RozizAFormTest, AnEmptyRowChoiceMeansAllRows) {
 }
 
 TEST_F(RozizAFormTest, CloseMarksTheChartForSavingAndHidesTheWindow) {
-    ASSERT_TRUE(Start());
     TRozizAForm& chart = *program->RozizAForm;
     chart.Show();
     chart.CloseButton->Click();
     EXPECT_EQ(program->ChartModified, 1);
     EXPECT_FALSE(chart.Visible());
-}
-
-TEST_F(RozizAFormTest, TheLastUseFileKeepsTheChartWindowsSizes) {
-    ASSERT_TRUE(Start());
-    TRozizAForm& chart = *program->RozizAForm;
-    chart.ChartVue->SetWidth(500);
-    LastUse last = program->FolivexForm->CurrentLastUse();
-    EXPECT_EQ(last.Sizes[8], 649);
-    EXPECT_EQ(last.Sizes[9], 400);
-    EXPECT_EQ(last.Sizes[10], 500);
-    EXPECT_EQ(last.Sizes[11], chart.ChartVue->Height());
-    EXPECT_EQ(last.Sizes[12], 625);  // MainPanel
-    EXPECT_EQ(last.Sizes[21], chart.ChartScrollBar1->Height());
 }
 
 }  // namespace

@@ -3,23 +3,24 @@
 // for a bad data source or statement with the names untouched, GO naming the local database, and Exit.
 #include <gtest/gtest.h>
 
-#include "app/db_setup_form.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/ui/string_grid.h"
+#include "support/hub_fixture.h"
 #include "support/program_fixture.h"
 #include "support/test_odbc.h"
 
 namespace fv::testing {
 namespace {
 
-class DBFormTest : public ProgramFixture {
+class DBFormTest : public HubFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
+        HubFixture::SetUp();
         FOLIVEX_REQUIRE_ODBC(odbc);
         odbc.Run(FixtureSql());
-        ASSERT_TRUE(Start());
+        Create(program->DBForm);
+        Create(program->ImportWizardForm);
         program->ReadingConfig = 0;
         D().AliasName->UserSetText(TestDataSource);
         Messages().ClearLog();
@@ -111,19 +112,6 @@ TEST_F(DBFormTest, GoNamesTheLocalDatabaseAndClosesWithOk) {
     };
     EXPECT_EQ(D().ShowModal(), MrOk);
     EXPECT_EQ(program->DatabaseFileName, "odbc.db");
-}
-
-TEST_F(DBFormTest, ExitCancelsTheImportAndTheSetupDialogClosesWithIt) {
-    D().TableName->UserSetText("cars");
-    D().ConnectButton->Click();
-    ASSERT_EQ(program->OdbcImport, 1);
-    app->OnModal = [&](Form& f) {
-        if (&f == program->DBForm) static_cast<TDBForm&>(f).ExitButton->Click();
-        else program->DBSetupForm->ODBCButtonPressed->Click();
-    };
-    EXPECT_EQ(program->DBSetupForm->ShowModal(), MrCancel);
-    EXPECT_EQ(program->OdbcImport, 0);
-    EXPECT_EQ(program->DatabaseFileName, "folivex.db");
 }
 
 TEST_F(DBFormTest, WizardPreviewOfAJoinKeepsEachRepeatedColumnsValue) {

@@ -4,17 +4,19 @@
 #include <gtest/gtest.h>
 
 #include "import/import_wizard_form.h"
-#include "support/program_fixture.h"
+#include "support/hub_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class ImportWizardTest : public ProgramFixture {
+class ImportWizardTest : public HubFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
-        loop.AdvanceBy(5000);  // past the splash and the first load, of no database, as a first use starts
+        HubFixture::SetUp();
+        Create(program->ImportWizardForm);
+        // As every load leaves it, the first of a new start included (the load is the main window's and
+        // is tested with it).
+        program->ReadingConfig = 0;
         Messages().ClearLog();
     }
     TImportWizardForm& W() { return *program->ImportWizardForm; }

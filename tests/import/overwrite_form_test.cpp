@@ -1,19 +1,18 @@
 // The overwrite-or-rename dialog of the first save after a text import.
 #include <gtest/gtest.h>
 
-#include "app/folivex_form.h"
 #include "import/overwrite_form.h"
-#include "support/program_fixture.h"
+#include "support/hub_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class OverwriteFormTest : public ProgramFixture {
+class OverwriteFormTest : public HubFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
-        program->FolivexForm->CurrentDatabase->SetText("stock.txt");
+        HubFixture::SetUp();
+        Create(program->OverwriteForm);
+        main->Database = "stock.txt";
         program->DatabaseFileName = "stock.txt";
         program->ConfigFileName = "stock.cfg";
         Messages().ClearLog();
@@ -43,7 +42,7 @@ TEST_F(OverwriteFormTest, ANewNameGetsDbAndItsCompanions) {
     EXPECT_EQ(program->DatabaseFileName, "cars.db");
     EXPECT_EQ(program->ConfigFileName, "cars.cfg");
     EXPECT_EQ(program->ChartFileName, "cars.cht");
-    EXPECT_EQ(program->FolivexForm->CurrentDatabase->Text(), "cars");
+    EXPECT_EQ(main->Database, "cars");
 }
 
 TEST_F(OverwriteFormTest, AnEmptyNameIsRefusedAndAnExistingDatabaseIsOnlyReplacedWhenConfirmed) {

@@ -97,6 +97,22 @@ TEST_F(AsyncSocketTest, PeerCloseDeliversPendingDataThenOneCloseEvent) {
     EXPECT_EQ(s().State(), wsClosed);
 }
 
+// A handler that reads the end of the stream and closes the socket itself (as the FTP client does on
+// its control connection) has announced the close: the close notification must not announce it again.
+TEST_F(AsyncSocketTest, ClosingInsideTheLastDataEventGivesOneCloseEvent) {
+    ConnectPeer();
+    s().OnDataAvailable = [this](Component*, int e) {
+        rec.Log("data", e);
+        char buf[64];
+        if (s().Receive(buf, sizeof buf) == 0) s().Close();
+    };
+    ::close(peer);
+    peer = -1;
+    ASSERT_TRUE(rec.RunUntilEvent("closed 0"));
+    rec.Settle();
+    EXPECT_EQ(rec.Count("closed"), 1u) << ::testing::PrintToString(rec.events);
+}
+
 TEST_F(AsyncSocketTest, RefusedPortGives10061) {
     s().SetAddr("127.0.0.1");
     s().SetPort(std::to_string(UnusedPort()));

@@ -2,41 +2,14 @@
 // which ctest runs as a fixture). Without the proxy the tests skip and say why.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <map>
-
 #include "net/peer_threads.h"
+#include "net/server_settings.h"
 #include "net/socket_recorder.h"
 
 namespace fv {
 namespace {
 
 using namespace fv::testing;
-
-// The proxies' settings: from the environment, else from the file the start script wrote.
-class DanteSettings {
-public:
-    DanteSettings() {
-        if (const char* file = std::getenv("FOLIVEX_SOCKS_ENV_FILE")) {
-            std::ifstream in(file);
-            std::string line;
-            while (std::getline(in, line)) {
-                auto eq = line.find('=');
-                if (line.empty() || line[0] == '#' || eq == std::string::npos) continue;
-                values_[line.substr(0, eq)] = line.substr(eq + 1);
-            }
-        }
-    }
-    std::string Get(const std::string& name) const {
-        if (const char* v = std::getenv(name.c_str())) return v;
-        auto it = values_.find(name);
-        return it == values_.end() ? std::string() : it->second;
-    }
-
-private:
-    std::map<std::string, std::string> values_;
-};
 
 class DanteTest : public ::testing::Test {
 protected:
@@ -71,10 +44,12 @@ protected:
     }
     TAsyncSocket& s() { return *rec.socket; }
 
-    DanteSettings settings;
+    ServerSettings settings{"FOLIVEX_SOCKS_ENV_FILE"};
     std::string skipReason;
     EchoServer echo;
-    HeadlessLoop loop{true};
+    // Real time: the proxy checks a password through the system's accounts in its own time, and a hand-
+    // driven clock that jumps ahead when the sockets are quiet would time such a wait out.
+    HeadlessLoop loop{false};
     SocketRecorder rec{loop};
 };
 

@@ -9,15 +9,14 @@
 #include "platform/ui/directory_list_box.h"
 #include "platform/ui/memo.h"
 #include "records/configuration.h"
-#include "support/program_fixture.h"
+#include "publish_forms_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-using ConfigurationControlsTest = ProgramFixture;
+using ConfigurationControlsTest = PublishFormsFixture;
 
 TEST_F(ConfigurationControlsTest, EveryItemOfThePublishingDialogsNamesAControlOfItsKind) {
-    ASSERT_TRUE(Start());
     const std::set<std::string> ours = {"PublishSetupForm", "LangForm", "SearchSetup", "HTMLForm", "KarvoForm"};
     int found = 0;
     for (const ConfigItem& item : ConfigurationItems()) {

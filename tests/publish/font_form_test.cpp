@@ -4,16 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "publish/font_form.h"
-#include "support/program_fixture.h"
+#include "publish_forms_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class FontFormTest : public ProgramFixture {
+class FontFormTest : public PublishFormsFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
+        PublishFormsFixture::SetUp();
     }
     TFontForm& F() { return *program->FontForm; }
     ScriptedDialogs& Dialogs() { return app->ScriptedDialogBoxes(); }

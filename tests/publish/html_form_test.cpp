@@ -8,16 +8,15 @@
 #include "platform/ui/memo.h"
 #include "publish/html_form.h"
 #include "publish/publish_message_form.h"
-#include "support/program_fixture.h"
+#include "publish_forms_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class HTMLFormTest : public ProgramFixture {
+class HTMLFormTest : public PublishFormsFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
+        PublishFormsFixture::SetUp();
         program->DatabaseDirectory = dir.Path();
         program->RecordCount = 2;
     }
@@ -208,12 +207,10 @@ TEST_F(HTMLFormTest, RestoredSnippetsAndSwitchesAreNoEdits) {
     EXPECT_EQ(program->DatabaseModified, 0);
 }
 
-TEST(PublishMessageFormLines, NoticeAsDesigned) {
-    HeadlessLoop loop{true};
-    Application app(loop);
-    Program program(app);
-    ASSERT_TRUE(StartProgram(program));
-    TPublishMessageForm& f = *program.PublishMessageForm;
+using PublishMessageFormLines = PublishFormsFixture;
+
+TEST_F(PublishMessageFormLines, NoticeAsDesigned) {
+    TPublishMessageForm& f = *program->PublishMessageForm;
     EXPECT_EQ(f.Caption(), "Publishing - Auto detect NEW Files");
     const std::vector<std::string> lines = {
         "Remember, the Publishing step will only attempt to publish records",
@@ -228,7 +225,7 @@ TEST(PublishMessageFormLines, NoticeAsDesigned) {
     for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(f.Lines[i]->Caption(), lines[i]);
     EXPECT_FALSE(f.DontShow->Checked());
     EXPECT_EQ(f.DontShow->Caption(), "Don't show me this message again this session");
-    app.OnModal = [&](Form&) {
+    app->OnModal = [&](Form&) {
         f.DontShow->Click();
         f.BitBtn1->Click();
     };

@@ -6,16 +6,15 @@
 #include "platform/ui/button.h"
 #include "platform/ui/edit.h"
 #include "publish/lang_form.h"
-#include "support/program_fixture.h"
+#include "publish_forms_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class LangFormTest : public ProgramFixture {
+class LangFormTest : public PublishFormsFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
+        PublishFormsFixture::SetUp();
         program->DatabaseDirectory = dir.Path();
         program->RecordCount = 2;
     }

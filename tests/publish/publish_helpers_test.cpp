@@ -9,7 +9,7 @@
 #include "platform/fs/files.h"
 #include "publish/publish_helpers.h"
 #include "publish/publish_setup_form.h"
-#include "support/program_fixture.h"
+#include "publish_forms_fixture.h"
 
 namespace fv::testing {
 namespace {
@@ -176,11 +176,10 @@ TEST(ImageLinkFileNameTest, TheExtensionIsReplacedByImg) {
     EXPECT_EQ(ImageLinkFileName("x", "jpeg"), "img");
 }
 
-class PublishFilesTest : public ProgramFixture {
+class PublishFilesTest : public PublishFormsFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
+        PublishFormsFixture::SetUp();
         program->DatabaseDirectory = dir.Path();
     }
     std::string Read(const std::string& name) { return ReadWholeFile(dir.File(name)).value_or("<missing>"); }

@@ -12,16 +12,15 @@
 #include "platform/ui/image.h"
 #include "publish/font_form.h"
 #include "publish/publish_setup_form.h"
-#include "support/program_fixture.h"
+#include "publish_forms_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class PublishSetupFormTest : public ProgramFixture {
+class PublishSetupFormTest : public PublishFormsFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
+        PublishFormsFixture::SetUp();
         program->DatabaseDirectory = dir.Path();
         program->RecordCount = 3;
     }

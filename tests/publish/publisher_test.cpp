@@ -6,6 +6,7 @@
 #include <set>
 
 #include "publish/lang_form.h"
+#include "publish/publish_progress_form.h"
 #include "publish/publisher.h"
 #include "publish_fixture.h"
 #include "records/state_files.h"

@@ -7,6 +7,7 @@
 
 #include "platform/ui/check_box.h"
 #include "publish/lang_form.h"
+#include "publish/publish_progress_form.h"
 #include "publish/search_pages.h"
 #include "publish_fixture.h"
 #include "platform/ui/edit.h"

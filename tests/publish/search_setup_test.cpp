@@ -5,16 +5,15 @@
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "publish/search_setup_form.h"
-#include "support/program_fixture.h"
+#include "publish_forms_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class SearchSetupTest : public ProgramFixture {
+class SearchSetupTest : public PublishFormsFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
+        PublishFormsFixture::SetUp();
         program->RecordCount = 1;
     }
     TSearchSetup& F() { return *program->SearchSetup; }

@@ -24,7 +24,6 @@
 
 #include "app/browser_form.h"
 #include "app/folivex_form.h"
-#include "app/program.h"
 #include "app/progress_forms.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
@@ -32,6 +31,7 @@
 #include "platform/gfx/colour_names.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/label.h"
+#include "program/program.h"
 #include "publish/font_form.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
 #include "app/startup.h"
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
+#include "program/program.h"
 #include "support/temp_dir.h"
 #include "view/qt_loop.h"
 #include "view/qt_view.h"

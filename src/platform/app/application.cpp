@@ -102,4 +102,10 @@ void Application::SetActiveForm(Form* form) {
     if (observer_) observer_->ActiveFormChanged(form);
 }
 
+bool ApplicationTerminating(const Component* component) {
+    for (const Component* c = component ? component->Owner() : nullptr; c; c = c->Owner())
+        if (auto* app = dynamic_cast<const Application*>(c)) return app->Terminated();
+    return false;
+}
+
 }  // namespace fv

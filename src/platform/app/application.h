@@ -31,6 +31,11 @@ public:
     virtual void FormDestroyed(Form& form) {}
 };
 
+class Application;
+// True when the application at the end of the component's owner chain is ending (false without one):
+// a wait in the loop gives up then.
+bool ApplicationTerminating(const Component* component);
+
 class Application : public Component, public FormHost {
 public:
     explicit Application(MessageLoop& loop);

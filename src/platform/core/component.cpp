@@ -2,6 +2,7 @@
 #include "platform/core/component.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace fv {
 
@@ -32,6 +33,12 @@ Component* Component::FindComponent(const std::string& name) const {
 }
 
 MessageLoop* Component::Loop() const { return owner_ ? owner_->Loop() : nullptr; }
+
+MessageLoop& Component::LoopFrom(Component* owner, MessageLoop* given) {
+    if (given) return *given;
+    if (owner && owner->Loop()) return *owner->Loop();
+    throw std::logic_error("A component that waits for events needs a message loop: give one or an owner that has one");
+}
 
 void Component::FreeComponent(Component* c) {
     auto it = std::find_if(owned_.begin(), owned_.end(), [c](const auto& p) { return p.get() == c; });

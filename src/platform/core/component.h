@@ -36,6 +36,9 @@ public:
 
     // The loop of the application at the end of the owner chain; null for a free-standing component.
     virtual MessageLoop* Loop() const;
+    // The loop a component that waits for events runs on: the one given, else its owner's; a component
+    // with neither is a programming error (std::logic_error).
+    static MessageLoop& LoopFrom(Component* owner, MessageLoop* given);
 
     // Creates a component owned by this one.
     template <class T, class... Args> T* Make(Args&&... args) {

@@ -1,8 +1,11 @@
 // Program: the one object that holds the open database and every form of the program. Each form reaches
-// the others through it, so no state is global and each test can build a fresh program.
+// the others through it, so no state is global and each test can build a fresh program. It sits below the
+// subsystems and above the records: the forms are only named here, and what a subsystem needs from the
+// main window comes through the MainWindow hooks, never through the main window's class.
 #pragma once
 
 #include "platform/app/application.h"
+#include "program/main_window.h"
 #include "records/database_state.h"
 
 namespace fv {
@@ -42,6 +45,9 @@ struct Program : DatabaseState {
     Program& operator=(const Program&) = delete;
 
     Application& App;
+
+    // The main window's hooks, set when the main window is made; null in programs built without it.
+    MainWindow* Main = nullptr;
 
     // The forms, set as the start-up creates them and never changed afterwards.
     TIntroForm* IntroForm = nullptr;

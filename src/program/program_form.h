@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/program.h"
 #include "platform/ui/form.h"
+#include "program/program.h"
 
 namespace fv {
 

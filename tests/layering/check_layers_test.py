@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""The layer check against small fixture trees: each case builds a tree of a few files, runs
+scripts/check-layers.py on it and compares the outcome (pass, or the faults it names) with the case."""
+
+import os
+import subprocess
+import sys
+import tempfile
+
+CHECK = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "check-layers.py")
+
+# A tree that keeps the order: each case adds or replaces files in it.
+BASE = {
+    "platform/core/loop.h": "",
+    "platform/ui/control.h": '#include "platform/core/loop.h"\n',
+    "platform/ui/CMakeLists.txt": "folivex_library(platform_ui SOURCES control.cpp DEPS folivex_platform_core)\n",
+    "records/table.h": '#include "platform/ui/control.h"\n',
+    "records/CMakeLists.txt": "folivex_library(records SOURCES table.cpp DEPS folivex_platform_ui)\n",
+    "program/program.h": '#include "records/table.h"\n',
+    "net/socket.h": '#include "platform/core/loop.h"\n',
+    "publish/publisher.cpp": '#include "program/program.h"\n#include "records/table.h"\n',
+    "publish/CMakeLists.txt": "folivex_library(publish SOURCES publisher.cpp DEPS folivex_program folivex_records)\n",
+    "upload/upload.cpp": '#include "net/socket.h"\n#include "program/program.h"\n',
+    "app/main_window.h": '#include "publish/page.h"\n#include "program/program.h"\n',
+    "publish/page.h": "",
+    "view/main.cpp": '#include "app/main_window.h"\n#include <QApplication>\n',
+}
+
+# (name, files added to the base tree, texts the faults must contain; none means the tree passes, why)
+CASES = [
+    ("the base tree", {}, [], "every include goes down the order"),
+    ("a subsystem includes the main window", {"publish/index.cpp": '#include "app/main_window.h"\n'},
+     ['publish/index.cpp:1: "app/main_window.h"', "above it"], "the deliberate upward include"),
+    ("the records include the hub", {"records/sort.cpp": '\n#include "program/program.h"\n'},
+     ["records/sort.cpp:2:"], "an include one layer up, found on its own line"),
+    ("the platform includes the records", {"platform/ui/grid.h": '#include "records/table.h"\n'},
+     ["platform/ui/grid.h:1:"], "the platform is the bottom block"),
+    ("core uses another platform folder", {"platform/core/timer.h": '#include "platform/ui/control.h"\n'},
+     ["platform/core/timer.h:1:", "bottom of the platform"], "core is below the rest of the platform"),
+    ("two subsystems side by side", {"import/wizard.cpp": '#include "publish/page.h"\n'},
+     ["import/wizard.cpp:1:", "subsystem import includes subsystem publish"], "subsystems meet only in the hub"),
+    ("the allowed subsystem uses", {"chartui/editor.h": '#include "chart/series.h"\n', "chart/series.h": ""},
+     [], "chartui may use chart, as upload uses net in the base tree"),
+    ("Qt outside the view", {"app/window.cpp": "#include <QWidget>\n"}, ["app/window.cpp:1: <QWidget>"],
+     "only the view includes the toolkit"),
+    ("a folder with no layer", {"extras/thing.h": '#include "records/table.h"\n'}, ['"extras" has no place'],
+     "a new folder must be given its place"),
+    ("a header beside the file", {"publish/pages.cpp": '#include "page.h"\n#include <vector>\n'}, [],
+     "includes without a folder are the folder's own"),
+    ("a DEPS entry nothing uses", {"publish/publisher.cpp": '#include "program/program.h"\n'},
+     ["folivex_publish names folivex_records in DEPS but includes none of its headers"],
+     "DEPS lists nothing the library does not use"),
+    ("an include missing from DEPS",
+     {"records/CMakeLists.txt": "folivex_library(records SOURCES table.cpp)\n"},
+     ["folivex_records includes folivex_platform_ui's headers (records/table.h:1)"],
+     "every folder a library includes is in its DEPS"),
+    ("an upward include in a commented line", {"publish/notes.h": '// #include "app/main_window.h"\n'}, [],
+     "only include directives count"),
+]
+
+
+def run_case(files):
+    with tempfile.TemporaryDirectory() as root:
+        tree = dict(BASE)
+        tree.update(files)
+        for path, text in tree.items():
+            full = os.path.join(root, path)
+            os.makedirs(os.path.dirname(full), exist_ok=True)
+            with open(full, "w", encoding="utf-8") as f:
+                f.write(text)
+        done = subprocess.run([sys.executable, CHECK, root], capture_output=True, text=True)
+        return done.returncode, done.stdout
+
+
+def main():
+    failures = 0
+    for name, files, expected, why in CASES:
+        code, out = run_case(files)
+        wanted = 1 if expected else 0
+        missing = [e for e in expected if e not in out]
+        if code != wanted or missing:
+            failures += 1
+            print(f"FAIL {name} ({why}): exit {code}, wanted {wanted}; missing {missing}\n{out}")
+        else:
+            print(f"ok   {name}")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
