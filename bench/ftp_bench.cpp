@@ -16,7 +16,7 @@
 #include <string>
 
 #include "net/ftp_client.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 
 namespace {
 

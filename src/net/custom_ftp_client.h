@@ -31,8 +31,8 @@
 #include "net/async_socket.h"
 #include "net/ftp_reply.h"
 #include "net/ftp_types.h"
-#include "platform/app/message_loop.h"
-#include "platform/ui/component.h"
+#include "platform/core/message_loop.h"
+#include "platform/core/component.h"
 
 namespace fv {
 

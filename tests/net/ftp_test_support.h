@@ -12,7 +12,7 @@
 
 #include "net/ftp_client.h"
 #include "net/scripted_ftp_server.h"
-#include "platform/app/headless_loop.h"
+#include "platform/core/headless_loop.h"
 
 namespace fv::testing {
 
