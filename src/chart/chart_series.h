@@ -212,6 +212,24 @@ public:
     // Gives up the function without freeing it.
     std::unique_ptr<TChartFunction> ReleaseFunction();
 
+    // --- drawing (series_drawing.cpp)
+    // The points inside the view: FirstVisibleIndex..LastVisibleIndex, both -1 when none.
+    int FirstVisibleIndex = -1, LastVisibleIndex = -1;
+    // Ordered positions let drawing skip the points outside the axis limits.
+    bool LimitToView = true;
+    // The first point past the high end of the view is drawn too (lines leave the view towards it).
+    bool KeepLastOutsidePoint = false;
+    void FindVisibleRange();
+    // Pixels of values on the series' axes; 0 without an axis.
+    int XScreenPos(double value) const;
+    int YScreenPos(double value) const;
+    int PointScreenX(int index) const { return XScreenPos(GetXValue(index)); }
+    int PointScreenY(int index) const { return YScreenPos(GetYValue(index)); }
+    virtual bool DrawValuesForward() const { return true; }
+    // Draws every visible point, in the order DrawValuesForward says.
+    virtual void DrawAllValues();
+    virtual void DrawValue(int index) {}
+
     // --- events
     std::function<bool(TChartSeries*)> OnBeforeAdd;
     std::function<void(TChartSeries*, int)> OnAfterAdd;

@@ -383,7 +383,9 @@ TEST_F(ViewTest, AProportionalPictureKeepsItsShapeInsideTheBox) {
             for (int x = 0; x < shown.width(); ++x)
                 if (qRed(shown.pixel(x, y)) > 200 && qGreen(shown.pixel(x, y)) < 80) red |= QRect(x, y, 1, 1);
         EXPECT_EQ(red.size(), c.red) << c.why;
-        if (c.stretch && c.proportional) EXPECT_EQ(red.center().y(), 39) << "in the middle of the box";
+        if (c.stretch && c.proportional) {
+            EXPECT_EQ(red.center().y(), 39) << "in the middle of the box";
+        }
     }
 }
 

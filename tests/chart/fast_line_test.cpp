@@ -1,0 +1,100 @@
+// The fast line and the series' visible range: same-pixel points skipped, the line entering the view from
+// the point before, live plotting one segment at a time, and the pen following the series colour.
+#include <gtest/gtest.h>
+
+#include "axis_chart.h"
+#include "chart/fast_line.h"
+
+namespace fv {
+namespace {
+
+// A fast line on the bottom and left axes, limits 0..100 over 100..300 across and 250..50 down.
+struct LineChart : AxisChart {
+    TFastLineSeries line;
+    LineChart() {
+        line.SetParentChart(this);
+        SetLimits(bottom, 0, 100);
+        SetLimits(left, 0, 100);
+    }
+    ~LineChart() override { line.SetParentChart(nullptr); }
+    std::vector<std::string> Draw() {
+        rec.Clear();
+        line.FindVisibleRange();
+        line.DrawAllValues();
+        return rec.Lines();
+    }
+};
+
+TEST(FastLine, PointsOnThePixelOfThePreviousOneAreSkipped) {
+    LineChart c;
+    for (double x : {0.0, 0.1, 0.2, 50.0, 50.2, 100.0}) c.line.AddPoint(x, x);
+    std::vector<std::string> expected = {"Polyline (100,250) (200,150)", "Polyline (200,150) (300,50)"};
+    EXPECT_EQ(c.Draw(), expected);
+    EXPECT_EQ(c.rec.Calls()[0].State.CanvasPen.PenColor, c.line.SeriesColor());
+}
+
+TEST(FastLine, TheLineEntersAndLeavesTheViewThroughOutsidePoints) {
+    LineChart c;
+    for (int i = 0; i <= 10; ++i) c.line.AddPoint(20.0 * i, 50);
+    SetLimits(c.bottom, 30, 70);  // 200 pixels for 40: 5 a unit
+    c.Draw();
+    EXPECT_EQ(c.line.FirstVisibleIndex, 2);  // 40 is the first inside
+    EXPECT_EQ(c.line.LastVisibleIndex, 4);   // 80, the first past the end, is kept for a line
+    std::vector<std::string> expected = {"Polyline (50,150) (150,150)", "Polyline (150,150) (250,150)",
+                                         "Polyline (250,150) (350,150)"};
+    EXPECT_EQ(c.rec.Lines(), expected);
+}
+
+TEST(FastLine, VisibleRangeEdges) {
+    LineChart c;
+    EXPECT_EQ(c.Draw().size(), 0u);  // no points
+    for (int i = 0; i < 5; ++i) c.line.AddPoint(i - 10.0, i);
+    c.Draw();
+    EXPECT_EQ(c.line.FirstVisibleIndex, -1);  // all left of the view
+    EXPECT_EQ(c.line.LastVisibleIndex, -1);
+    EXPECT_TRUE(c.rec.Lines().empty());
+    c.line.XValues->SetOrder(loNone);  // unordered positions: every point, whatever the limits
+    c.Draw();
+    EXPECT_EQ(c.line.FirstVisibleIndex, 0);
+    EXPECT_EQ(c.line.LastVisibleIndex, 4);
+    c.bottom.SetInverted(true);  // inverted: the view's low end is at the right
+    c.line.XValues->SetOrder(loAscending);
+    SetLimits(c.bottom, -8, -7);
+    c.Draw();
+    EXPECT_EQ(c.line.FirstVisibleIndex, 2);
+    EXPECT_EQ(c.line.LastVisibleIndex, 3);
+}
+
+TEST(FastLine, WithoutAutoRepaintAnAddedPointDrawsOnlyItsSegment) {
+    LineChart c;
+    c.line.AddPoint(0, 0);
+    c.line.AutoRepaint = false;
+    int added = 0;
+    c.line.OnAfterAdd = [&](TChartSeries*, int) { ++added; };
+    int repaints = c.repaints;
+    c.rec.Clear();
+    c.line.AddPoint(50, 50);
+    c.line.AddPoint(50.1, 50);  // the same pixel: nothing
+    c.line.AddPoint(100, 0);
+    std::vector<std::string> expected = {"Polyline (100,250) (200,150)", "Polyline (200,150) (300,250)"};
+    EXPECT_EQ(c.rec.Lines(), expected);
+    EXPECT_EQ(added, 0);
+    EXPECT_EQ(c.repaints, repaints);
+    c.line.AutoRepaint = true;
+    c.line.AddPoint(120, 0);
+    EXPECT_EQ(added, 1);
+    EXPECT_GT(c.repaints, repaints);
+}
+
+TEST(FastLine, PenAndSeriesColourFollowEachOther) {
+    TFastLineSeries line;
+    TChartPen red;
+    red.SetColor(ClRed);
+    line.SetLinePen(red);
+    EXPECT_EQ(line.SeriesColor(), ClRed);
+    line.SetSeriesColor(ClBlue);
+    EXPECT_EQ(line.LinePen.GetColor(), ClBlue);
+}
+
+}  // namespace
+}  // namespace fv
