@@ -48,20 +48,22 @@ protected:
     // A dialog's OK button (an OK glyph; see DialogButton for the rest), placed like Add places a control.
     BitBtn* AddOkButton(Control* parent, const std::string& name, int left, int top, int width, int height,
                         DialogButton how = {}, const std::string& caption = "OK") {
-        BitBtn* b = Add<BitBtn>(parent, name, left, top, width, height, caption);
-        b->ButtonKind = BitBtn::BtnKind::Ok;
-        if (how.closes) b->ModalResult = MrOk;
-        b->Default = how.takesKey;
-        return b;
+        return AddDialogButton(true, parent, name, left, top, width, height, how, caption);
     }
 
     // A dialog's Cancel button, the counterpart of AddOkButton.
     BitBtn* AddCancelButton(Control* parent, const std::string& name, int left, int top, int width, int height,
                             DialogButton how = {}, const std::string& caption = "Cancel") {
+        return AddDialogButton(false, parent, name, left, top, width, height, how, caption);
+    }
+
+private:
+    BitBtn* AddDialogButton(bool ok, Control* parent, const std::string& name, int left, int top, int width,
+                            int height, DialogButton how, const std::string& caption) {
         BitBtn* b = Add<BitBtn>(parent, name, left, top, width, height, caption);
-        b->ButtonKind = BitBtn::BtnKind::Cancel;
-        if (how.closes) b->ModalResult = MrCancel;
-        b->Cancel = how.takesKey;
+        b->ButtonKind = ok ? BitBtn::BtnKind::Ok : BitBtn::BtnKind::Cancel;
+        if (how.closes) b->ModalResult = ok ? MrOk : MrCancel;
+        (ok ? b->Default : b->Cancel) = how.takesKey;
         return b;
     }
 };
