@@ -87,8 +87,7 @@ start_one() {
       kill -0 "$pid" 2>/dev/null || break
       sleep 0.1
     done
-    kill -- -"$pid" 2>/dev/null
-    rm -f "$state/vsftpd-$name.pid"
+    stop_pidfiles "$state/vsftpd-$name.pid" group
   done
   return 1
 }

@@ -44,16 +44,11 @@ start_one() {
       if ! port_free "$port"; then echo "$port"; return 0; fi
       sleep 0.1
     done
-    stop_pidfile "$state/danted-$name.pid"
+    stop_pidfiles "$state/danted-$name.pid"
   done
   return 1
 }
 
-stop_pidfile() {
-  local pid
-  pid=$(cat "$1" 2>/dev/null) && kill "$pid" 2>/dev/null
-  rm -f "$1"
-}
 
 case "$action" in
   stop)
