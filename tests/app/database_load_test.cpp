@@ -24,12 +24,10 @@ protected:
     TFolivexForm& Main() { return *program->FolivexForm; }
     void Write(const std::string& name, const std::string& bytes) { ASSERT_TRUE(WriteWholeFile(dir.File(name), bytes)); }
     std::string File(const std::string& name) { return ReadWholeFile(dir.File(name)).value_or("<missing>"); }
+    // Opens the database as the database setup dialog does.
     void Open(const std::string& name) {
-        program->SavedDatabaseFileName = program->DatabaseFileName;
-        program->SavedConfigFileName = program->ConfigFileName;
-        program->SavedChartFileName = program->ChartFileName;
-        program->DatabaseFileName = name;
-        program->ConfigFileName = name.substr(0, name.rfind('.')) + ".cfg";
+        program->SavedFiles = program->Files();
+        program->Files() = CompanionFiles(name).value();
         Main().LoadDatabase(nullptr);
     }
     // Answers the import wizard: maps the columns to fields and presses Import (or cancels).

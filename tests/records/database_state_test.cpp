@@ -45,9 +45,10 @@ TEST(DatabaseState, StartsEmptyWithTheInitialFlagsNamesAndCounters) {
         {"ConfigFileName", s.ConfigFileName, "folivex.cfg"},
         {"ChartFileName", s.ChartFileName, "folivex.cht"},
         {"RepublishFileName", s.RepublishFileName, "folivex.rep"},
-        {"SavedDatabaseFileName", s.SavedDatabaseFileName, "folivex.db"},
-        {"SavedConfigFileName", s.SavedConfigFileName, "folivex.cfg"},
-        {"SavedChartFileName", s.SavedChartFileName, "folivex.cht"},
+        {"SavedDatabaseFileName", s.SavedFiles.DatabaseFileName, "folivex.db"},
+        {"SavedConfigFileName", s.SavedFiles.ConfigFileName, "folivex.cfg"},
+        {"SavedChartFileName", s.SavedFiles.ChartFileName, "folivex.cht"},
+        {"SavedRepublishFileName", s.SavedFiles.RepublishFileName, "folivex.rep"},
     };
     for (const Text& t : texts) {
         EXPECT_EQ(t.value, t.initial) << t.name;
