@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <pthread.h>
 #include <random>
@@ -355,7 +356,7 @@ bool WholeFileWriter::Commit(std::string* error) {
         if (::close(fd) != 0) {
             Fail(&error_, path_);
             ::unlinkat(dirFd_, tmp_.c_str(), 0);
-        } else if (::renameat(dirFd_, tmp_.c_str(), dirFd_, path_.c_str()) != 0) {
+        } else if (!PutInPlace()) {
             Fail(&error_, path_);
             ::unlinkat(dirFd_, tmp_.c_str(), 0);
         } else {
@@ -364,6 +365,21 @@ bool WholeFileWriter::Commit(std::string* error) {
     }
     if (error) *error = error_;
     return false;
+}
+
+bool WholeFileWriter::PutInPlace() {
+    if (sync_ == Sync::Regenerable) {
+        // A file renamed over an old one makes some file systems write its data out at once, so that a
+        // crash cannot leave it empty; a file that can be made again needs no such haste, and publishing
+        // thousands of pages would wait on the disk for each. Exchanging the two names is just as atomic
+        // (the name always holds one whole file) and leaves the old file under the temporary name.
+        if (::renameat2(dirFd_, tmp_.c_str(), dirFd_, path_.c_str(), RENAME_EXCHANGE) == 0) {
+            ::unlinkat(dirFd_, tmp_.c_str(), 0);
+            return true;
+        }
+        // No old file (or no exchange on this file system): the plain rename below.
+    }
+    return ::renameat(dirFd_, tmp_.c_str(), dirFd_, path_.c_str()) == 0;
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error, Sync sync) {

@@ -99,6 +99,7 @@ public:
 
 private:
     void Open(int replacedMode);
+    bool PutInPlace();
     void Flush();
     void Abandon();
     std::string path_, tmp_, error_, buffer_;
