@@ -281,7 +281,8 @@ void WholeFileWriter::Open(int replacedMode) {
         return;
     }
     // Keep the mode of the file we replace.
-    if (replacedMode >= 0) ::fchmod(fd_, mode_t(replacedMode));
+    replacing_ = replacedMode >= 0;
+    if (replacing_) ::fchmod(fd_, mode_t(replacedMode));
 }
 
 WholeFileWriter::~WholeFileWriter() { Abandon(); }
@@ -368,7 +369,7 @@ bool WholeFileWriter::Commit(std::string* error) {
 }
 
 bool WholeFileWriter::PutInPlace() {
-    if (sync_ == Sync::Regenerable) {
+    if (sync_ == Sync::Regenerable && replacing_) {
         // A file renamed over an old one makes some file systems write its data out at once, so that a
         // crash cannot leave it empty; a file that can be made again needs no such haste, and publishing
         // thousands of pages would wait on the disk for each. Exchanging the two names is just as atomic

@@ -105,6 +105,7 @@ private:
     std::string path_, tmp_, error_, buffer_;
     int dirFd_;
     int fd_ = -1;
+    bool replacing_ = false;  // an old file was there when the writer began
     Sync sync_;
 };
 
