@@ -25,10 +25,13 @@
 #include "chart/value_list.h"
 #include "platform/core/component.h"
 #include "platform/gfx/color.h"
+#include "platform/ui/control.h"
 
 namespace fv {
 
 class TChartFunction;
+class TSeriesMarks;
+struct TSeriesMarkPosition;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -230,6 +233,21 @@ public:
     virtual void DrawAllValues();
     virtual void DrawValue(int index) {}
 
+    // --- marks (series_marks.cpp)
+    TSeriesMarks& Marks() const { return *marks_; }
+    // Places and draws the mark of one point; series types move it to where their shape wants it.
+    virtual void DrawMark(int index, const std::string& text, TSeriesMarkPosition& position);
+
+    // --- mouse and margins, as the chart asks
+    // The index of the point under (x, y), -1 when none.
+    virtual int Clicked(int x, int y) { return -1; }
+    virtual void ChartMouseMove(unsigned shift, int x, int y) {}
+    virtual void ChartMouseUp(MouseButton button, unsigned shift, int x, int y) {}
+    // Pixels the series needs beyond its extreme points: left and right, top and bottom.
+    virtual void HorizMargins(int& left, int& right) { left = right = 0; }
+    virtual void VertMargins(int& top, int& bottom) { top = bottom = 0; }
+    std::function<void(TChartSeries*, int valueIndex, MouseButton, unsigned shift, int x, int y)> OnClick, OnDblClick;
+
     // --- events
     std::function<bool(TChartSeries*)> OnBeforeAdd;
     std::function<void(TChartSeries*, int)> OnAfterAdd;
@@ -281,6 +299,7 @@ private:
     std::vector<TChartSeries*> dependents_;
     std::vector<std::string> loadedSourceNames_;
     std::unique_ptr<TChartFunction> function_;
+    std::unique_ptr<TSeriesMarks> marks_;
 
     ChartRandom random_;
     bool fixedSeed_ = false;
