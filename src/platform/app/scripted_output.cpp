@@ -37,11 +37,11 @@ namespace {
 
 class RecordedRaster : public Surface {
 public:
-    RecordedRaster(int w, int h) : size{w, h} {}
-    Canvas& GetCanvas() override { return canvas; }
+    RecordedRaster(int w, int h) : canvas(std::make_shared<RecordingCanvas>()), size{w, h} {}
+    Canvas& GetCanvas() override { return *canvas; }
     Size GetSize() const override { return size; }
     Bitmap ToBitmap() const override { return Bitmap(size.Width, size.Height); }
-    RecordingCanvas canvas;
+    std::shared_ptr<RecordingCanvas> canvas;
 
 private:
     Size size;
@@ -51,7 +51,7 @@ private:
 
 std::unique_ptr<Surface> ScriptedRaster::CreateRaster(int width, int height) {
     auto s = std::make_unique<RecordedRaster>(width, height);
-    last = &s->canvas;
+    last = s->canvas;
     return s;
 }
 

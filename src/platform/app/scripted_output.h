@@ -51,8 +51,8 @@ public:
 class ScriptedRaster : public RasterService {
 public:
     std::unique_ptr<Surface> CreateRaster(int width, int height) override;
-    // The canvas of the last surface made (alive while the surface is).
-    RecordingCanvas* last = nullptr;
+    // The canvas of the last surface made; it outlives the surface so tests can read it afterwards.
+    std::shared_ptr<RecordingCanvas> last;
 };
 
 }  // namespace fv
