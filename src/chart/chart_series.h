@@ -22,6 +22,7 @@
 
 #include "chart/point_storage.h"
 #include "chart/series_host.h"
+#include "chart/series_marks.h"
 #include "chart/value_list.h"
 #include "platform/core/component.h"
 #include "platform/gfx/color.h"
@@ -30,8 +31,6 @@
 namespace fv {
 
 class TChartFunction;
-class TSeriesMarks;
-struct TSeriesMarkPosition;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
