@@ -57,6 +57,67 @@ TEST(Chart, WallsDrawnFollowView3DWalls) {
     }
 }
 
+TEST(Chart, OnePictureDrawsTitleWallsAxesSeriesThenTheEndEvent) {
+    TChart chart(nullptr);
+    chart.SetView3D(false);
+    chart.SetBufferedDisplay(false);
+    chart.Title().SetText({"Sales"});
+    TChartSeries s;
+    s.AddPoint(0, 1, "first");
+    s.AddPoint(1, 2, "second");
+    s.Marks().SetVisible(true);
+    chart.AddSeries(s);
+    RecordingCanvas rec;
+    std::vector<std::string> order;
+    auto mark = [&](const char* what) { order.push_back(what + std::string(" at ") + std::to_string(rec.Calls().size())); };
+    chart.OnBeforeDrawAxes = [&](Component*) { mark("axes"); };
+    chart.OnBeforeDrawSeries = [&](Component*) { mark("series"); };
+    chart.OnAfterDraw = [&](Component*) { mark("end"); };
+    chart.Paint(rec);
+    ASSERT_EQ(order.size(), 3u);
+    auto at = [&](std::size_t i) { return std::stoul(order[i].substr(order[i].find(" at ") + 4)); };
+    auto firstText = [&](const std::string& t) {
+        const auto& calls = rec.Calls();
+        for (std::size_t i = 0; i < calls.size(); ++i)
+            if (calls[i].Op == "Text" && calls[i].Text == t) return i;
+        return calls.size();
+    };
+    auto backWall = [&]() {
+        const PixelRect& r = chart.PlotRect;
+        const auto& calls = rec.Calls();
+        for (std::size_t i = 0; i < calls.size(); ++i)
+            if (calls[i].Op == "Rectangle" && calls[i].Points == std::vector<Point>{{r.Left, r.Top}, {r.Right + 1, r.Bottom}})
+                return i;
+        return calls.size();
+    };
+    EXPECT_LT(firstText("Sales"), backWall());
+    EXPECT_LT(backWall(), at(0));
+    EXPECT_LT(at(0), firstText("2"));  // a label of the left axis, after OnBeforeDrawAxes
+    EXPECT_LT(firstText("2"), at(1));
+    EXPECT_LT(at(1), firstText("second"));  // the marks come with the series
+    EXPECT_EQ(at(2), rec.Calls().size());   // the end event closes the picture
+}
+
+TEST(Chart, ABackImageInsideIsDrawnInTheChartRectangleOnly) {
+    for (bool inside : {false, true}) {
+        SCOPED_TRACE(inside);
+        TChart chart(nullptr);
+        chart.SetView3D(false);
+        chart.SetBufferedDisplay(false);
+        chart.SetBackImage(std::make_shared<const Bitmap>(4, 4));
+        chart.SetBackImageInside(inside);
+        chart.BackWall().Pen().SetVisible(false);
+        RecordingCanvas rec;
+        chart.Paint(rec);
+        const auto images = rec.Calls("Image");
+        ASSERT_EQ(images.size(), 1u);
+        const PixelRect& r = chart.PlotRect;
+        const std::vector<Point> where = inside ? std::vector<Point>{{r.Left, r.Top}, {r.Right, r.Bottom}}
+                                                : std::vector<Point>{{0, 0}, {400, 250}};
+        EXPECT_EQ(images[0].Points, where);
+    }
+}
+
 TEST(Chart, WallSizesCountOnlyIn3DWithWalls) {
     TChart chart(nullptr);
     chart.LeftWall().SetSize(5);
