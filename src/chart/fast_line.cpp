@@ -1,7 +1,8 @@
-// Fast line drawing.
+// Fast line drawing, clicks and legend symbol.
 #include "chart/fast_line.h"
 
 #include "chart/axis.h"
+#include "chart/hit_tests.h"
 
 namespace fv {
 
@@ -30,6 +31,18 @@ void TFastLineSeries::SetSeriesColor(Color value) {
     LinePen.SetColor(value);
 }
 
+void TFastLineSeries::Assign(TChartSeries& source) {
+    if (auto* other = dynamic_cast<TFastLineSeries*>(&source)) {
+        AutoRepaint = other->AutoRepaint;
+        LinePen.Assign(other->LinePen);
+    }
+    TChartSeries::Assign(source);
+}
+
+int TFastLineSeries::LineDepth() const {
+    return ParentChart() && ParentChart()->Chart3D() ? SlotMiddleDepth : 0;
+}
+
 void TFastLineSeries::PrepareCanvas() {
     TCanvas3D* canvas = CanvasOf(*this);
     if (!canvas) return;
@@ -51,15 +64,16 @@ void TFastLineSeries::DrawValue(int index) {
     TCanvas3D* canvas = CanvasOf(*this);
     if (!canvas) return;
     int x = PointScreenX(index), y = PointScreenY(index);
+    int z = LineDepth();
     if (index != FirstVisibleIndex) {
         // Many points fall on one pixel when the line is dense: a segment of no length draws nothing.
         if (x == previousX && y == previousY) return;
-        canvas->LineTo(x, y);
+        canvas->LineToZ(x, y, z);
     } else if (index == 0) {
-        canvas->MoveTo(x, y);
+        canvas->MoveToZ(x, y, z);
     } else {
         // The line enters the view from the point before.
-        canvas->Line(PointScreenX(index - 1), PointScreenY(index - 1), x, y);
+        canvas->LineZ(PointScreenX(index - 1), PointScreenY(index - 1), x, y, z);
     }
     previousX = x;
     previousY = y;
@@ -75,13 +89,33 @@ void TFastLineSeries::NotifyAdded(int index) {
     if (!canvas) return;
     canvas->AssignVisiblePen(LinePen);
     int from = index > 0 ? index - 1 : 0;
-    canvas->MoveTo(PointScreenX(from), PointScreenY(from));
+    canvas->MoveToZ(PointScreenX(from), PointScreenY(from), LineDepth());
     previousX = PointScreenX(from);
     previousY = PointScreenY(from);
     int first = FirstVisibleIndex;
     FirstVisibleIndex = -1;  // the new point is never the first one of a drawing
     DrawValue(index);
     FirstVisibleIndex = first;
+}
+
+int TFastLineSeries::Clicked(int x, int y) {
+    if (FirstVisibleIndex < 0) return -1;
+    // The line lies at its middle depth: the mouse position is taken back onto that plane.
+    if (TCanvas3D* canvas = CanvasOf(*this); canvas && ParentChart()->Chart3D())
+        canvas->UnprojectPoint(x, y, SlotMiddleDepth);
+    PixelPoint p{x, y}, previous;
+    for (int i = FirstVisibleIndex; i <= LastVisibleIndex && i < Count(); ++i) {
+        PixelPoint here{PointScreenX(i), PointScreenY(i)};
+        if (here.X == x && here.Y == y) return i;
+        if (i > FirstVisibleIndex && SegmentContainsPoint(p, previous, here)) return i - 1;
+        previous = here;
+    }
+    return -1;
+}
+
+void TFastLineSeries::DrawLegendShape(int index, const PixelRect& rect) {
+    PrepareCanvas();
+    if (TCanvas3D* canvas = CanvasOf(*this)) canvas->HorizLine(rect.Left, rect.Right, (rect.Top + rect.Bottom) / 2);
 }
 
 }  // namespace fv
