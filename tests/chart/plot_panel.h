@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/axis_panel.h"
+#include "platform/gfx/recording_canvas.h"
 
 namespace fv {
 
