@@ -282,8 +282,11 @@ protected:
     void DrawTitle();
     void DrawSeriesLabels(bool marks);
     void DrawDepthTitles();
-    // The text alignment of a label at the labels' angle, and where the block of lines starts.
-    unsigned LabelAlignment(int lineCount, int lineHeight, int& dx, int& dy) const;
+    // The text alignment that puts a block of lines at `angle` outward of its edge, centred across; dx and
+    // dy move the first line's point in the text's own frame.
+    unsigned OutwardAlignment(int angle, int lineCount, int lineHeight, int& dx, int& dy) const;
+    // An offset in the frame of a text at `angle` (x along its lines, `down` down them) on the screen.
+    static Point TurnedOffset(int angle, int dx, int down);
     void DrawGridLine(int pixel);
 
     // State of one drawing.

@@ -234,14 +234,17 @@ void TCustomChartAxis::DrawAtPositionWithRange(int posLabels, int posTitle, int 
 void TCustomChartAxis::DrawTitle() {
     TCanvas3D& canvas = chart_->AxisCanvas();
     SetCanvasFont(Title.GetFont());
-    canvas.SetTextAlign(TaCenter | TaTop);
     if (DepthRole()) {
+        canvas.SetTextAlign(TaCenter | TaTop);
         canvas.RotatedTextOutZ(TitlePixel, chart_->AxisChartRect().Bottom, Title.Angle(), Title.Caption(),
                                chart_->AxisHorizDepth() / 2);
-    } else if (Horizontal()) {
-        canvas.RotatedTextOut(CenterPixel, TitlePixel, Title.Angle(), Title.Caption());
     } else {
-        canvas.RotatedTextOut(TitlePixel, CenterPixel, Title.Angle(), Title.Caption());
+        // Like a label: outward of the title's edge, centred along the axis, whatever side and angle.
+        int dx = 0, dy = 0;
+        canvas.SetTextAlign(OutwardAlignment(Title.Angle(), 1, canvas.FontHeight(), dx, dy));
+        Point at = TurnedOffset(Title.Angle(), dx, dy);
+        int x = Horizontal() ? CenterPixel : TitlePixel, y = Horizontal() ? TitlePixel : CenterPixel;
+        canvas.RotatedTextOut(AddPixels(x, at.X), AddPixels(y, at.Y), Title.Angle(), Title.Caption());
     }
     SetCanvasFont(labelsFont_);
 }
@@ -346,26 +349,23 @@ void TCustomChartAxis::DrawLabel(int pixel, double value, const std::string& tex
     else if (Horizontal()) x = pixel, y = LabelsPixel;
     else x = LabelsPixel, y = pixel;
     int dx = 0, dy = 0;
-    unsigned align = DepthRole() ? TaLeft | TaTop : LabelAlignment(lineCount, lineHeight, dx, dy);
+    unsigned align = DepthRole() ? TaLeft | TaTop : OutwardAlignment(labelsAngle_, lineCount, lineHeight, dx, dy);
     canvas.SetTextAlign(align);
     // Lines follow one another down the text's own direction, which turns with the labels' angle.
-    double turn = labelsAngle_ * 3.14159265358979323846 / 180;
-    double cosA = std::cos(turn), sinA = std::sin(turn);
     for (int i = 0; i < lineCount; ++i) {
-        double down = double(dy) + double(i) * lineHeight;
-        int lx = AddPixels(x, RoundPixel(dx * cosA + down * sinA));
-        int ly = AddPixels(y, RoundPixel(-dx * sinA + down * cosA));
+        Point at = TurnedOffset(labelsAngle_, dx, SaturateToInt(double(dy) + double(i) * lineHeight));
+        int lx = AddPixels(x, at.X), ly = AddPixels(y, at.Y);
         if (DepthRole()) canvas.RotatedTextOutZ(lx, ly, labelsAngle_, lines[i], pixel);
         else canvas.RotatedTextOut(lx, ly, labelsAngle_, lines[i]);
     }
 }
 
-unsigned TCustomChartAxis::LabelAlignment(int lineCount, int lineHeight, int& dx, int& dy) const {
+unsigned TCustomChartAxis::OutwardAlignment(int angle, int lineCount, int lineHeight, int& dx, int& dy) const {
     dx = dy = 0;
-    if (labelsAngle_ % 90 != 0) return TaLeft | TaTop;
-    // The text stands outward of the labels' edge and is centred on the label's pixel across the axis. The
-    // outward direction of the axis is turned into the text's own frame (x along its lines, y down them),
-    // so the same rule serves 0, 90, 180 and 270 degrees.
+    if (angle % 90 != 0) return TaLeft | TaTop;
+    // The text stands outward of its edge and is centred on its pixel across the axis. The outward
+    // direction of the axis is turned into the text's own frame (x along its lines, y down them), so the
+    // same rule serves 0, 90, 180 and 270 degrees.
     int ox = 0, oy = 0;
     switch (Side()) {
     case TAxisSide::Bottom: oy = 1; break;
@@ -374,7 +374,7 @@ unsigned TCustomChartAxis::LabelAlignment(int lineCount, int lineHeight, int& dx
     default: ox = 1; break;
     }
     int lx = 0, ly = 0;
-    switch (labelsAngle_) {
+    switch (angle) {
     case 0: lx = ox, ly = oy; break;
     case 90: lx = -oy, ly = ox; break;
     case 180: lx = -ox, ly = -oy; break;
@@ -387,6 +387,12 @@ unsigned TCustomChartAxis::LabelAlignment(int lineCount, int lineHeight, int& dx
     }
     if (ly < 0) dy = -block;
     return TaCenter | TaTop;
+}
+
+Point TCustomChartAxis::TurnedOffset(int angle, int dx, int down) {
+    double turn = angle * 3.14159265358979323846 / 180;
+    double cosA = std::cos(turn), sinA = std::sin(turn);
+    return {RoundPixel(dx * cosA + down * sinA), RoundPixel(-dx * sinA + down * cosA)};
 }
 
 void TCustomChartAxis::DrawSeriesLabels(bool marks) {
