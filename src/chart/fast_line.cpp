@@ -57,14 +57,17 @@ void TFastLineSeries::PrepareCanvas() {
 
 void TFastLineSeries::DrawAllValues() {
     PrepareCanvas();
+    // Looked up once for all points: a million points must not ask the chart a million times.
+    drawing = {CanvasOf(*this), LineDepth()};
     TChartSeries::DrawAllValues();
+    drawing = {};
 }
 
 void TFastLineSeries::DrawValue(int index) {
-    TCanvas3D* canvas = CanvasOf(*this);
+    TCanvas3D* canvas = drawing.canvas ? drawing.canvas : CanvasOf(*this);
     if (!canvas) return;
     int x = PointScreenX(index), y = PointScreenY(index);
-    int z = LineDepth();
+    int z = drawing.canvas ? drawing.depth : LineDepth();
     if (index != FirstVisibleIndex) {
         // Many points fall on one pixel when the line is dense: a segment of no length draws nothing.
         if (x == previousX && y == previousY) return;

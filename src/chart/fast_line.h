@@ -3,6 +3,7 @@
 // canvas instead of repainting the chart. In 3D the line lies flat at the series' middle depth.
 #pragma once
 
+#include "chart/canvas_3d.h"
 #include "chart/chart_pens.h"
 #include "chart/chart_series.h"
 
@@ -36,6 +37,11 @@ private:
     // The depth the line is drawn at: the middle of its slot in 3D, none in a flat chart.
     int LineDepth() const;
     int previousX = 0, previousY = 0;
+    // The canvas and depth of the drawing under way (none outside DrawAllValues).
+    struct {
+        TCanvas3D* canvas = nullptr;
+        int depth = 0;
+    } drawing;
 };
 
 }  // namespace fv
