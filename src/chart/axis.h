@@ -46,6 +46,8 @@ public:
     virtual bool AxisShown(const TCustomChartAxis&) const { return true; }
     // The colour behind labels: the panel's colour.
     virtual TColor AxisBackColor() const { return ClWhite; }
+    // Whether the chart is drawing for a printer.
+    virtual bool IsPrinting() const { return false; }
     // The chart's back colour (its back wall); AutomaticColour when it has none of its own.
     virtual TColor ChartBackColor() const { return AutomaticColour; }
     // The widest point label and the widest mark text of the series, for axes that show them.

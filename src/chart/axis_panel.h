@@ -45,6 +45,7 @@ public:
     int AxisHorizDepth() const override { return HorizDepth; }
     bool AxisShown(const TCustomChartAxis& axis) const override;
     TColor AxisBackColor() const override { return GetColor(); }
+    bool IsPrinting() const override { return Printing; }
     TColor ChartBackColor() const override { return BackColor(); }
     int WidestPointLabel() override;
     int WidestMarkText() override;

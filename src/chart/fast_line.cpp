@@ -49,6 +49,13 @@ void TFastLineSeries::PrepareCanvas() {
     LinePen.SetColor(SeriesColor());
     canvas->AssignVisiblePen(LinePen);
     if (Canvas* c = canvas->ReferenceCanvas()) {
+        // A one-pixel line is a hairline on paper: a printer's pixel would make it all but vanish.
+        auto* chart = dynamic_cast<TAxisHost*>(ParentChart());
+        if (chart && chart->IsPrinting() && c->GetPen().Width == 1) {
+            Pen pen = c->GetPen();
+            pen.Width = 0;
+            c->SetPen(pen);
+        }
         Brush b = c->GetBrush();
         b.Style = BrushStyle::Clear;
         c->SetBrush(b);

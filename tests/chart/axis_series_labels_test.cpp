@@ -2,6 +2,8 @@
 // alignment at right angles, and the grid of a 3D chart.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "axis_chart.h"
 #include "chart/fast_line.h"
 #include "plot_panel.h"
@@ -166,6 +168,26 @@ TEST(AxisSeriesLabels, DepthAxisShowsSeriesTitlesOrZValues) {
     EXPECT_EQ(chart.DepthAxis().LowLimit, 2);
     EXPECT_EQ(chart.DepthAxis().HighLimit, 7);
     chart.RemoveSeries(z);
+}
+
+// Depth limits from a stored chart: titles for every whole number between them would never end.
+TEST(AxisSeriesLabels, DepthTitlesAreCappedForHostileLimits) {
+    PlotPanel chart;
+    chart.SetView3D(true);
+    chart.DepthAxis().SetVisible(true);
+    TFastLineSeries s;
+    chart.AddSeries(s);
+    s.AddPoint(0, 0);
+    RecordingCanvas rec;
+    struct Case { double low, high; std::size_t most; } cases[] = {
+        {0, 1e6, 10000}, {0, 1e12, 0}, {-1e300, 1e300, 0}, {0, std::numeric_limits<double>::infinity(), 0}, {5, 5.5, 1}};
+    for (const Case& k : cases) {
+        chart.DepthAxis().SetLabelStyle(TAxisLabelStyle::talText);
+        chart.DepthAxis().SetRange(k.low, k.high);
+        rec.Clear();
+        chart.Paint(rec);
+        EXPECT_EQ(std::size_t(chart.DepthAxis().DrawnLabelCount), k.most) << k.low << ".." << k.high;
+    }
 }
 
 // In 3D a grid line of a near-side axis crosses the floor (bottom axis) or the side wall (left axis) to

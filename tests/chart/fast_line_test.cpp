@@ -125,6 +125,25 @@ TEST(FastLine, LegendSymbolIsAStretchOfTheLine) {
     EXPECT_EQ(c.line.EditorClassName(), "TFastLineSeriesEditor");
 }
 
+TEST(FastLine, PrintingDrawsAHairline) {
+    PlotPanel chart;
+    TFastLineSeries line;
+    chart.AddSeries(line);
+    line.AddPoint(0, 0);
+    line.AddPoint(1, 1);
+    RecordingCanvas rec;
+    chart.Canvas3D().AttachCanvas(&rec);
+    struct Case { bool printing; int width, drawn; } cases[] = {{false, 1, 1}, {true, 1, 0}, {true, 2, 2}};
+    for (const Case& k : cases) {
+        chart.Printing = k.printing;
+        line.LinePen.SetWidth(k.width);
+        rec.Clear();
+        line.DrawLegendShape(0, {0, 0, 10, 10});
+        ASSERT_EQ(rec.Calls("Polyline").size(), 1u);
+        EXPECT_EQ(rec.Calls("Polyline")[0].State.CanvasPen.Width, k.drawn) << k.printing << " " << k.width;
+    }
+}
+
 TEST(FastLine, AssignCopiesAutoRepaintAndThePen) {
     TFastLineSeries from, to;
     from.AutoRepaint = false;
