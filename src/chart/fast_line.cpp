@@ -46,8 +46,12 @@ int TFastLineSeries::LineDepth() const {
 void TFastLineSeries::PrepareCanvas() {
     TCanvas3D* canvas = CanvasOf(*this);
     if (!canvas) return;
-    LinePen.SetColor(SeriesColor());
-    canvas->AssignVisiblePen(LinePen);
+    // The line is drawn in the series colour; the pen itself already follows it, and setting it here
+    // would ask for a repaint in the middle of drawing.
+    TChartPen pen;
+    pen.Assign(LinePen);
+    pen.SetColor(SeriesColor());
+    canvas->AssignVisiblePen(pen);
     if (Canvas* c = canvas->ReferenceCanvas()) {
         // A one-pixel line is a hairline on paper: a printer's pixel would make it all but vanish.
         auto* chart = dynamic_cast<TAxisHost*>(ParentChart());
@@ -71,14 +75,19 @@ void TFastLineSeries::DrawAllValues() {
 }
 
 void TFastLineSeries::DrawValue(int index) {
-    TCanvas3D* canvas = drawing.canvas ? drawing.canvas : CanvasOf(*this);
+    // Outside its own loop (series sharing a depth slot draw point by point, in turn) another series may
+    // have moved the pen and changed it: the segment then starts from this line's own previous point.
+    bool ownLoop = drawing.canvas != nullptr;
+    if (!ownLoop) PrepareCanvas();
+    TCanvas3D* canvas = ownLoop ? drawing.canvas : CanvasOf(*this);
     if (!canvas) return;
     int x = PointScreenX(index), y = PointScreenY(index);
-    int z = drawing.canvas ? drawing.depth : LineDepth();
+    int z = ownLoop ? drawing.depth : LineDepth();
     if (index != FirstVisibleIndex) {
         // Many points fall on one pixel when the line is dense: a segment of no length draws nothing.
         if (x == previousX && y == previousY) return;
-        canvas->LineToZ(x, y, z);
+        if (ownLoop) canvas->LineToZ(x, y, z);
+        else canvas->LineZ(previousX, previousY, x, y, z);
     } else if (index == 0) {
         canvas->MoveToZ(x, y, z);
     } else {
@@ -95,11 +104,8 @@ void TFastLineSeries::NotifyAdded(int index) {
         return;
     }
     // Live plotting: only the new segment, on the canvas as it stands.
-    TCanvas3D* canvas = CanvasOf(*this);
-    if (!canvas) return;
-    canvas->AssignVisiblePen(LinePen);
+    if (!CanvasOf(*this)) return;
     int from = index > 0 ? index - 1 : 0;
-    canvas->MoveToZ(PointScreenX(from), PointScreenY(from), LineDepth());
     previousX = PointScreenX(from);
     previousY = PointScreenY(from);
     int first = FirstVisibleIndex;

@@ -191,5 +191,36 @@ TEST(FastLine, In3DTheLineLiesAtItsMiddleDepth) {
     }
 }
 
+// Two lines in one depth slot are drawn point by point in turn; each keeps its own pen and path.
+TEST(FastLine, LinesSharingASlotKeepTheirOwnPaths) {
+    PlotPanel chart;
+    chart.SetView3D(true);
+    TFastLineSeries a, b;
+    for (TFastLineSeries* s : {&a, &b}) {
+        chart.AddSeries(*s);
+        s->ZOrder = 0;
+    }
+    for (int i = 0; i < 3; ++i) {
+        a.AddPoint(i, 0);
+        b.AddPoint(i, 10);
+    }
+    RecordingCanvas rec;
+    chart.Paint(rec);
+    ASSERT_TRUE(b.SharesZOrder());
+    TChartCanvas3D& c = chart.Canvas3D();
+    for (TFastLineSeries* s : {&a, &b}) {
+        std::vector<std::string> lines;
+        for (const CanvasCall& call : rec.Calls("Polyline"))
+            if (call.State.CanvasPen.PenColor == s->SeriesColor()) lines.push_back(call.ToString());
+        std::vector<std::string> expected;
+        for (int i = 1; i < 3; ++i) {
+            Point from = c.Project(s->PointScreenX(i - 1), s->PointScreenY(i - 1), s->SlotMiddleDepth);
+            Point to = c.Project(s->PointScreenX(i), s->PointScreenY(i), s->SlotMiddleDepth);
+            expected.push_back(CanvasCall{"Polyline", {from, to}}.ToString());
+        }
+        EXPECT_EQ(lines, expected);
+    }
+}
+
 }  // namespace
 }  // namespace fv
