@@ -130,6 +130,34 @@ TEST(AxisSeriesLabels, AlignmentFollowsTheAngle) {
     }
 }
 
+// Titles follow the same rule from their own edge: the left title reads upward with its foot on the
+// edge, the right one downward, the bottom one hangs below.
+TEST(AxisSeriesLabels, TitlesStandOutwardOfTheirEdge) {
+    struct Case { TAxisSide side; unsigned align; int dx, dy; } cases[] = {
+        {TAxisSide::Bottom, TaCenter | TaTop, 0, 0},
+        {TAxisSide::Top, TaCenter | TaTop, 0, -Lh},
+        {TAxisSide::Left, TaCenter | TaTop, -Lh, 0},
+        {TAxisSide::Right, TaCenter | TaTop, Lh, 0},
+    };
+    for (const Case& k : cases) {
+        AxisChart c;
+        TCustomChartAxis& axis = k.side == TAxisSide::Bottom ? static_cast<TCustomChartAxis&>(c.bottom)
+                                 : k.side == TAxisSide::Top  ? c.top
+                                 : k.side == TAxisSide::Left ? c.left
+                                                             : c.right;
+        axis.SetLabels(false);
+        axis.Title.SetCaption("T");
+        SetLimits(axis, 0, 100);
+        axis.PlaceInRect(c.chartRect, false);
+        axis.DrawAxis(true);
+        auto texts = c.rec.Calls("Text");
+        ASSERT_EQ(texts.size(), 1u);
+        Point base = axis.Horizontal() ? Point{axis.CenterPixel, axis.TitlePixel} : Point{axis.TitlePixel, axis.CenterPixel};
+        EXPECT_EQ(texts[0].State.TextAlign, k.align) << int(k.side);
+        EXPECT_EQ(texts[0].Points[0], (Point{base.X + k.dx, base.Y + k.dy})) << int(k.side);
+    }
+}
+
 // Three series in a 3D chart, and their titles along the depth axis, the first series at the back.
 TEST(AxisSeriesLabels, DepthAxisShowsSeriesTitlesOrZValues) {
     PlotPanel chart;
