@@ -11,14 +11,6 @@
 namespace fv {
 namespace {
 
-constexpr int Lh = 11, Cw = 6;
-
-std::vector<std::string> Texts(const RecordingCanvas& rec) {
-    std::vector<std::string> texts;
-    for (const CanvasCall& call : rec.Calls("Text")) texts.push_back(call.Text);
-    return texts;
-}
-
 // A series on the bottom axis, limits 0..100 over pixels 100..300, and its points' labels on that axis.
 struct TextChart : AxisChart {
     TChartSeries series;
@@ -111,10 +103,7 @@ TEST(AxisSeriesLabels, AlignmentFollowsTheAngle) {
     };
     for (const Case& k : cases) {
         AxisChart c;
-        TCustomChartAxis& axis = k.side == TAxisSide::Bottom ? static_cast<TCustomChartAxis&>(c.bottom)
-                                 : k.side == TAxisSide::Top  ? c.top
-                                 : k.side == TAxisSide::Left ? c.left
-                                                             : c.right;
+        TCustomChartAxis& axis = c.AxisOn(k.side);
         axis.SetLabelStyle(TAxisLabelStyle::talValue);
         axis.SetLabelsAngle(k.angle);
         axis.SetIncrement(100);
@@ -141,10 +130,7 @@ TEST(AxisSeriesLabels, TitlesStandOutwardOfTheirEdge) {
     };
     for (const Case& k : cases) {
         AxisChart c;
-        TCustomChartAxis& axis = k.side == TAxisSide::Bottom ? static_cast<TCustomChartAxis&>(c.bottom)
-                                 : k.side == TAxisSide::Top  ? c.top
-                                 : k.side == TAxisSide::Left ? c.left
-                                                             : c.right;
+        TCustomChartAxis& axis = c.AxisOn(k.side);
         axis.SetLabels(false);
         axis.Title.SetCaption("T");
         SetLimits(axis, 0, 100);

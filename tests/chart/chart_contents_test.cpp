@@ -28,15 +28,24 @@ void Fill(TChartSeries& s, int n) {
     for (int i = 0; i < n; ++i) s.AddPoint(i, i);
 }
 
-TEST(ChartContents, OneDrawingInItsOrder) {
+// A chart with two logging series of n points each.
+struct TwoSeriesChart {
+    explicit TwoSeriesChart(int n) {
+        for (LoggingSeries* s : {&a, &b}) {
+            chart.AddSeries(*s);
+            Fill(*s, n);
+        }
+    }
     PlotPanel chart;
     std::vector<std::string> log;
-    LoggingSeries a(log, "a"), hidden(log, "h");
-    chart.AddSeries(a);
-    chart.AddSeries(hidden);
-    Fill(a, 2);
-    Fill(hidden, 2);
-    hidden.SetActive(false);
+    LoggingSeries a{log, "a"}, b{log, "b"};
+};
+
+TEST(ChartContents, OneDrawingInItsOrder) {
+    TwoSeriesChart two(2);
+    PlotPanel& chart = two.chart;
+    std::vector<std::string>& log = two.log;
+    two.b.SetActive(false);
     chart.OnBeforeDrawAxes = [&](Component*) { log.push_back("before axes"); };
     chart.OnBeforeDrawSeries = [&](Component*) { log.push_back("before series"); };
     chart.OnAfterDraw = [&](Component*) { log.push_back("after draw"); };
@@ -61,17 +70,11 @@ TEST(ChartContents, OneDrawingInItsOrder) {
 }
 
 TEST(ChartContents, SeriesWithoutVisiblePointsAreSkipped) {
-    PlotPanel chart;
-    std::vector<std::string> log;
-    LoggingSeries a(log, "a"), b(log, "b");
-    chart.AddSeries(a);
-    chart.AddSeries(b);
-    Fill(a, 3);
-    Fill(b, 3);
-    chart.BottomAxis()->SetRange(10, 20);  // right of every point
+    TwoSeriesChart two(3);
+    two.chart.BottomAxis()->SetRange(10, 20);  // right of every point
     RecordingCanvas rec;
-    chart.Paint(rec);
-    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.find("before") != std::string::npos; }), 0);
+    two.chart.Paint(rec);
+    EXPECT_EQ(std::count_if(two.log.begin(), two.log.end(), [](const std::string& l) { return l.find("before") != std::string::npos; }), 0);
 }
 
 TEST(ChartContents, ClipPointsClipsEachSeriesToTheChartRectangle) {
