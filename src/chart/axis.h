@@ -220,9 +220,10 @@ public:
     int TitleSpace() const;
     // Labels and increments (axis_labels.cpp).
     // The label text of a value: a number in AxisValuesFormat, or a date (nothing for a negative one).
-    std::string FormatLabel(double value) const { return FormatLabelText(value, true); }
-    // The same without asking the chart's OnGetAxisLabel (legends, widths).
-    std::string LabelTextOf(double value) const { return FormatLabelText(value, false); }
+    std::string FormatLabel(double value) const { return FormatLabelText(value, true, IsDateTime); }
+    // The same without asking the chart's OnGetAxisLabel, and as a date whenever the axis' series keep
+    // dates, whether or not the axis has been drawn (legend texts).
+    std::string LabelTextOf(double value) const { return FormatLabelText(value, false, IsDateTimeAxis()); }
     TAxisLabelStyle ResolvedLabelStyle() const;
     // The label step that keeps labels of the limits apart along the axis' pixels.
     double CalcLabelsIncrement() const;
@@ -272,7 +273,7 @@ protected:
     // The shift of PositionPercent, in the direction the axis line moves.
     int PositionShift(const PixelRect& chartRect) const;
 
-    std::string FormatLabelText(double value, bool withEvent) const;
+    std::string FormatLabelText(double value, bool withEvent, bool dateTime) const;
     int LabelSize(double value) const;  // across the label's direction of stacking
     void DrawValueLabels(double step, int dateStepIndex);
     void DrawLogarithmicLabels();

@@ -26,9 +26,9 @@ constexpr int MaxStepSearch = 2000;
 
 }  // namespace
 
-std::string TCustomChartAxis::FormatLabelText(double value, bool withEvent) const {
+std::string TCustomChartAxis::FormatLabelText(double value, bool withEvent, bool dateTime) const {
     std::string text;
-    if (!IsDateTime) {
+    if (!dateTime) {
         text = FormatNumber(value, axisValuesFormat_);
     } else if (value >= 0) {
         // Before a step is known the range stands in for it, so a long range shows dates, a short one times.
@@ -120,7 +120,7 @@ int TCustomChartAxis::WidestLabel() const {
         SetCanvasFont(labelsFont_);
         int lines = 0;
         auto width = [&](double v) {
-            return MaxLineWidth(FormatLabelText(v, false), [&](const std::string& t) { return canvas.TextWidth(t); },
+            return MaxLineWidth(FormatLabelText(v, false, IsDateTime), [&](const std::string& t) { return canvas.TextWidth(t); },
                                 lines);
         };
         return std::max(width(low), width(high)) + canvas.TextWidth(" ");

@@ -25,6 +25,11 @@ TEST(SeriesLegend, TextsByStyle) {
     for (const Case& k : cases) EXPECT_EQ(s.LegendString(k.index, k.style), k.text) << k.style;
     s.SetValueFormat("0.0");
     EXPECT_EQ(s.LegendString(0, ltsLeftValue), "10.0 ten");
+    // Dates are written as the axis writes them, before it was ever drawn.
+    chart.BottomAxis()->SetDateTimeFormat("m/d/yyyy");
+    s.XValues->SetDateTime(true);
+    s.SetXValue(0, 45000);
+    EXPECT_EQ(s.LegendString(0, ltsXValue), "3/15/2023");
 
     // A series of zeros: every item is the whole.
     TChartSeries zeros;
