@@ -83,11 +83,14 @@ void TCustomAxisPanel::DrawSlotGroup(TChartSeries& leader) {
     auto at = std::find(seriesList.begin(), seriesList.end(), &leader);
     for (auto it = at; it != seriesList.end(); ++it)
         if ((*it)->Active() && (*it)->DepthSlot() == leader.DepthSlot()) group.push_back(*it);
+    // The group's range spans every member's visible points: starting at the largest first index would
+    // leave out the first points of a member that enters the view earlier.
     int first = -1, last = -1;
     for (TChartSeries* s : group) {
         s->FindVisibleRange();
         s->DoBeforeDrawValues();
-        first = std::max(first, s->FirstVisibleIndex);
+        if (s->FirstVisibleIndex < 0) continue;
+        first = first < 0 ? s->FirstVisibleIndex : std::min(first, s->FirstVisibleIndex);
         last = std::max(last, s->LastVisibleIndex);
     }
     if (first >= 0) {

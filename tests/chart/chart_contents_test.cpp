@@ -142,6 +142,21 @@ TEST(ChartContents, DepthSlotsIn3D) {
     std::vector<std::string> expected = {"a before", "a0", "a1", "a after", "b before", "c before", "b0", "c0",
                                          "b1", "c1", "b after", "c after"};
     EXPECT_EQ(drawn, expected);
+    // A member whose points enter the view earlier keeps them: the group spans every member's range.
+    c.XValues->SetOrder(loNone);  // c: every point, from 0
+    for (TChartSeries* s : {static_cast<TChartSeries*>(&a), static_cast<TChartSeries*>(&b)}) s->AddPoint(-5, 0);
+    chart.BottomAxis()->SetRange(0.5, 1);  // b (ordered) starts at its point 2 (x 0 is now index 1)
+    log.clear();
+    chart.Paint(rec);
+    EXPECT_EQ(b.FirstVisibleIndex, 2);
+    EXPECT_EQ(c.FirstVisibleIndex, 0);
+    EXPECT_NE(std::find(log.begin(), log.end(), "c0"), log.end());
+    EXPECT_EQ(std::find(log.begin(), log.end(), "b0"), log.end());
+    chart.BottomAxis()->SetAutomatic(true);
+    c.XValues->SetOrder(loAscending);
+    a.DeletePoint(0);
+    b.DeletePoint(0);
+
     // The leader may ask for the last series first at a point.
     b.forward = false;
     log.clear();
