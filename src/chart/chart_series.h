@@ -247,11 +247,6 @@ public:
     int PixelOfValue(double value) const { return IsVertical() ? YScreenPos(value) : XScreenPos(value); }
     double PixelToXValue(int pixel) const;
 
-    // Pixels the series needs beyond its first and last point along each axis (a bar's half width), which
-    // the chart keeps free inside automatic limits.
-    virtual void HorizMargins(int& left, int& right) const { left = right = 0; }
-    virtual void VertMargins(int& top, int& bottom) const { top = bottom = 0; }
-
     // Depth slots (3D). The chart gives each active series a slot counted from the back; the series draws
     // between SlotStartDepth and SlotEndDepth, flat shapes at SlotMiddleDepth.
     int SlotStartDepth = 0, SlotEndDepth = 0, SlotMiddleDepth = 0;
