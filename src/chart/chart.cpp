@@ -164,56 +164,22 @@ void TCustomChart::DrawWalls() {
                 WallShaded(bottomWall));
 }
 
-bool TCustomChart::IsFreeSeriesColor(Color colour, bool checkBackground) const {
-    if (!TCustomAxisPanel::IsFreeSeriesColor(colour, checkBackground)) return false;
-    return !checkBackground || (colour != GetColor() && colour != BackColor());
-}
-
 void TCustomChart::GetLegendText(TChartSeries*, int index, std::string& text) {
     if (OnGetLegendText) OnGetLegendText(this, 0, index, text);
 }
 
-void TCustomChart::DrawOneSeries(TChartSeries& series) {
-    series.FindVisibleRange();
-    if (series.FirstVisibleIndex == -1) return;
-    TChartCanvas3D& c3 = Canvas3D();
-    if (ClipPoints()) {
-        if (View3D()) c3.ClipCube(PlotRect, 0, HorizDepth);
-        else c3.ClipRectangle(PlotRect);
-    }
-    series.DrawAllValues();
-    c3.UnclipRectangle();
+void TCustomChart::DrawSeriesMarks(TChartSeries& series) {
     TSeriesMarks& marks = series.Marks();
-    if (marks.Visible()) {
-        if (marks.Clip()) c3.ClipRectangle(PlotRect);
-        DrawAllMarks(series);
-        if (marks.Clip()) c3.UnclipRectangle();
-    }
+    if (!marks.Visible()) return;
+    marks.MarksDepth = series.SlotMiddleDepth;
+    TChartCanvas3D& c3 = Canvas3D();
+    if (marks.Clip()) c3.ClipRectangle(PlotRect);
+    DrawAllMarks(series);
+    if (marks.Clip()) c3.UnclipRectangle();
 }
 
-void TCustomChart::DrawChartContents(const PixelRect& rect) {
-    PaintBackground(rect);
-    CalcLegendAndPanelRect();
-    CalcAxisRect();
-    for (int i = 0; i < SeriesCount(); ++i) {
-        TChartSeries* s = GetSeries(i);
-        if (s->Active()) s->Marks().MarksDepth = SlotWidth3D * s->AutoDepthSlot + SlotWidth3D / 2;
-    }
-    CalcSeriesMargins();
-    Canvas3D().SetCenterFromRect(HorizDepth, PlotRect);
-    DrawWalls();
-    if (AxisVisible()) {
-        if (OnBeforeDrawAxes) OnBeforeDrawAxes(this);
-        TCustomChartAxis* axes[] = {BottomAxis(), TopAxis(), LeftAxis(), RightAxis(), &DepthAxis()};
-        for (TCustomChartAxis* a : axes)
-            if (AxisShown(*a)) a->DrawAxis(true);
-    }
-    if (OnBeforeDrawSeries) OnBeforeDrawSeries(this);
-    for (int i = 0; i < SeriesCount(); ++i)
-        if (GetSeries(i)->Active()) DrawOneSeries(*GetSeries(i));
-    if (Zoom.Active) DrawZoomRectangle();
-    Canvas3D().ResetState();
-    if (OnAfterDraw) OnAfterDraw(this);
+std::string TCustomChart::SeriesMarkText(const TChartSeries& series, int index) const {
+    return series.Marks().GetMarkText(index);
 }
 
 std::string TCustomChart::AxisDisplayName(const TCustomChartAxis& axis) const {
@@ -262,7 +228,7 @@ void TCustomChart::Assign(const TCustomChart& other) {
     leftWall.Assign(other.leftWall);
     foot.Assign(other.foot);
     title.Assign(other.title);
-    TCustomAxisPanel::Assign(other);
+    TCustomAxisPanel::Assign(static_cast<const TCustomAxisPanel&>(other));
 }
 
 }  // namespace fv

@@ -80,11 +80,10 @@ public:
     bool BackImageInside() const { return backImageInside; }
     void SetBackImageInside(bool v) { Store(backImageInside, v); }
     // The back wall's colour; setting it makes the back wall's brush solid.
-    TColor BackColor() const { return backWall.GetColor(); }
+    TColor BackColor() const override { return backWall.GetColor(); }
     void SetBackColor(TColor c);
     TChartPen& Frame() { return backWall.Pen(); }
 
-    bool MouseHandled = false;
     std::array<TSavedAxis, 4> SavedAxes;  // top, left, right, bottom
     bool NothingSaved = true;
 
@@ -94,17 +93,18 @@ public:
     TChartClick OnClickLegend;
     TChartClickSeries OnClickSeries;
     TChartGetLegendText OnGetLegendText;
-    NotifyEvent OnBeforeDrawAxes, OnBeforeDrawSeries;
 
-    // Layout and drawing.
-    void DrawChartContents(const PixelRect& rect) override;
-    virtual void CalcLegendAndPanelRect();
-    virtual void CalcAxisRect();
-    virtual void CalcSeriesMargins();
+    // Layout and drawing (the axis panel draws the picture in its order).
+    void CalcLegendAndPanelRect() override;
+    void CalcAxisRect() override;
+    void CalcSeriesMargins() override;
     int WallSizeOfAxis(TAxisSide side) const override;
-    virtual void DrawWalls();
+    void DrawWalls() override;
     void DrawBackImage(const PixelRect& rect) override;
-    bool IsFreeSeriesColor(Color colour, bool checkBackground) const override;
+    // A series' marks after its points, clipped to the chart rectangle when they ask.
+    void DrawSeriesMarks(TChartSeries& series) override;
+    // Axes that show marks measure and write the marks' own texts.
+    std::string SeriesMarkText(const TChartSeries& series, int index) const override;
     // The legend's text of a point, then OnGetLegendText. There is no legend yet: the text starts empty.
     virtual void GetLegendText(TChartSeries* series, int index, std::string& text);
 
@@ -138,7 +138,6 @@ private:
     bool PanAxes(bool horizontal, int newPos, int oldPos);
     void PrepareWall(TChartWall& wall);
     bool AnySeriesActive() const { return FirstActiveSeries() != nullptr; }
-    void DrawOneSeries(TChartSeries& series);
     TCustomChartAxis* SideAxis(int i) const;  // top, left, right, bottom
 
     TChartTitle title{this};

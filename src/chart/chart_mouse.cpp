@@ -16,20 +16,6 @@ Cursor SeriesCursor(int cursor) {
     return Cursor::HandPoint;
 }
 
-// A series' own click events; whether one ran (a handler may clear the flag it sets to let the press on).
-bool SeriesDoClick(TCustomChart& chart, TChartSeries& series, int index, MouseButton button, unsigned shift,
-                   int x, int y) {
-    chart.MouseHandled = false;
-    if ((shift & SsDouble) && series.OnDblClick) {
-        chart.MouseHandled = true;
-        series.OnDblClick(&series, index, button, shift, x, y);
-    } else if (series.OnClick) {
-        chart.MouseHandled = true;
-        series.OnClick(&series, index, button, shift, x, y);
-    }
-    return chart.MouseHandled;
-}
-
 }  // namespace
 
 TChartClickedPart TCustomChart::ClickedPart(int x, int y) {
@@ -106,7 +92,7 @@ void TCustomChart::MouseDown(MouseButton button, unsigned shift, int x, int y) {
         if (!handled) StartZoomOrPan(button, shift, x, y, handled);
         break;
     case TChartClickedPartStyle::cpSeries:
-        handled = SeriesDoClick(*this, *part.ASeries, part.PointIndex, button, shift, x, y);
+        handled = part.ASeries->DoClick(part.PointIndex, button, shift, x, y);
         if (OnClickSeries) {
             MouseHandled = true;
             OnClickSeries(this, part.ASeries, part.PointIndex, button, shift, x, y);

@@ -67,6 +67,7 @@ TEST(Chart, OnePictureDrawsTitleWallsAxesSeriesThenTheEndEvent) {
     s.AddPoint(1, 2, "second");
     s.Marks().SetVisible(true);
     chart.AddSeries(s);
+    chart.BottomAxis()->SetLabelStyle(TAxisLabelStyle::talValue);  // the labels only on the marks
     RecordingCanvas rec;
     std::vector<std::string> order;
     auto mark = [&](const char* what) { order.push_back(what + std::string(" at ") + std::to_string(rec.Calls().size())); };
