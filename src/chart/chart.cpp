@@ -1,5 +1,6 @@
-// The chart's parts, its layout (titles, axis rectangle, series margins), its walls and the drawing of one
-// chart picture, and the small services of the chart: axis names, paging, series order, hatch patterns.
+// The chart's parts, its layout (titles, axis rectangle, series margins), its walls and its series' marks,
+// which the axis panel's picture calls for, and the small services of the chart: axis names, paging, series
+// order, hatch patterns.
 #include "chart/chart.h"
 
 #include <algorithm>

@@ -2,6 +2,8 @@
 // The recording canvas measures a size-8 font 11 pixels high and 6 pixels a character.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "chart/chart.h"
 #include "chart/chart_units.h"
 #include "chart/series_marks.h"
@@ -150,6 +152,17 @@ TEST_F(MarksChart, AUserPlacedMarkKeepsItsPlaceUntilThePointsAreCleared) {
     EXPECT_EQ(series.Marks().StoredPositions[0]->BoxTopLeft, (Point{5, 6}));
     series.Clear();
     EXPECT_TRUE(series.Marks().StoredPositions.empty());
+}
+
+TEST_F(MarksChart, AnAxisShowingMarksWritesTheMarksTexts) {
+    series.Marks().SetStyle(TSeriesMarksStyle::smsValue);
+    chart.BottomAxis()->SetLabelStyle(TAxisLabelStyle::talMark);
+    chart.Paint(rec);
+    std::vector<std::string> texts;
+    for (const CanvasCall& t : Texts()) texts.push_back(t.Text);
+    // The values of the marks, not the points' labels, stand under the axis.
+    for (const char* label : {"a", "c"}) EXPECT_EQ(std::count(texts.begin(), texts.end(), label), 0) << label;
+    EXPECT_GE(std::count(texts.begin(), texts.end(), "30"), 1);  // the third point's, which has no mark itself
 }
 
 TEST_F(MarksChart, WidestMarkTextMeasuresEveryLine) {
