@@ -6,6 +6,7 @@
 // size to scale), and two opposite margins never take the whole page.
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "chart/chart_panel.h"
 #include "platform/fs/files.h"
@@ -27,6 +28,18 @@ public:
 private:
     T& field;
     T saved;
+};
+
+// Runs an action when the scope ends, also when drawing throws.
+template <class F> class AtScopeEnd {
+public:
+    explicit AtScopeEnd(F f) : f(std::move(f)) {}
+    ~AtScopeEnd() { f(); }
+    AtScopeEnd(const AtScopeEnd&) = delete;
+    AtScopeEnd& operator=(const AtScopeEnd&) = delete;
+
+private:
+    F f;
 };
 
 class UnbufferedFor {
@@ -61,13 +74,11 @@ std::pair<int, int> ClampMarginPair(int a, int b) {
 }  // namespace
 
 void TCustomChartPanel::DrawToImage(Canvas& canvas, const PixelRect& rect) {
-    {
-        Temporarily<bool> toImage(canvas3D.DrawingToImage, true);
-        UnbufferedFor unbuffered(*this);
-        DrawToCanvas(canvas, rect);
-    }
     // The picture's canvas does not outlive this call: the chart goes back to the screen's.
-    canvas3D.AttachCanvas(ownCanvas);
+    AtScopeEnd backToScreen([this] { canvas3D.AttachCanvas(ownCanvas); });
+    Temporarily<bool> toImage(canvas3D.DrawingToImage, true);
+    UnbufferedFor unbuffered(*this);
+    DrawToCanvas(canvas, rect);
 }
 
 Bitmap TCustomChartPanel::CreateBitmapImage(RasterService& raster, TColor background, const PixelRect& rect) {
@@ -81,10 +92,10 @@ Bitmap TCustomChartPanel::CreateBitmapImage(RasterService& raster, TColor backgr
         c.FillRect(rect);
     }
     {
+        AtScopeEnd backToScreen([this] { canvas3D.AttachCanvas(ownCanvas); });
         UnbufferedFor unbuffered(*this);
         DrawToCanvas(c, rect);
     }
-    canvas3D.AttachCanvas(ownCanvas);
     return surface->ToBitmap();
 }
 

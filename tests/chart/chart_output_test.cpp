@@ -86,6 +86,11 @@ TEST_F(OutputChart, APrintJobRunsBeginPrintEndAndAFailureAbortsIt) {
     EXPECT_EQ(printer.log, (std::vector<std::string>{"begin Chart1", "abort"}));
     EXPECT_FALSE(chart.Printing);
     EXPECT_FALSE(printer.Printing());
+    // The failed drawing left nothing behind: not drawing to a picture, buffered again, and not holding
+    // on to the page's canvas (the chart was never on screen, so it holds none).
+    EXPECT_FALSE(chart.Canvas3D().DrawingToImage);
+    EXPECT_TRUE(chart.BufferedDisplay());
+    EXPECT_EQ(chart.Canvas3D().ReferenceCanvas(), nullptr);
 
     printer.log.clear();
     chart.OnAfterDraw = nullptr;

@@ -208,6 +208,26 @@ TEST(Chart, ExchangeSeriesSwapsDrawingAndOwnerOrder) {
     for (TChartSeries* s : {a, b, c}) chart.RemoveSeries(*s);
 }
 
+TEST(Chart, AssignCopiesTheChartsPartsAndThePanels) {
+    TChart from(nullptr), to(nullptr);
+    from.Title().SetText({"Title"});
+    from.Foot().SetText({"Foot"});
+    from.SetBackColor(ClAqua);
+    from.LeftWall().SetSize(4);
+    from.BottomWall().SetColor(ClGreen);
+    from.SetBackImageInside(true);
+    from.SetAxisVisible(false);
+    to.Assign(from);
+    EXPECT_EQ(to.Title().Text(), std::vector<std::string>{"Title"});
+    EXPECT_EQ(to.Foot().Text(), std::vector<std::string>{"Foot"});
+    EXPECT_EQ(to.BackColor(), ClAqua);
+    EXPECT_EQ(to.BackWall().Brush().Style(), BrushStyle::Solid);
+    EXPECT_EQ(to.LeftWall().Size(), 4);
+    EXPECT_EQ(to.BottomWall().GetColor(), ClGreen);
+    EXPECT_TRUE(to.BackImageInside());
+    EXPECT_FALSE(to.AxisVisible());
+}
+
 TEST(Chart, FreeColoursAvoidTheBackground) {
     TChart chart(nullptr);
     chart.SetBackColor(PaletteColor(0));
