@@ -219,17 +219,15 @@ TUploadForm::Outcome TUploadForm::SendFile(Upload& run, std::size_t index) {
 
 TUploadForm::Outcome TUploadForm::CleanUpSite(Upload& run) {
     const std::string mirror = JoinPath(run.PublishDirectory, "atsite");
-    // Without the mirror every published file would look old: nothing is deleted then.
-    if (!IsDirectory(mirror) || ::access(mirror.c_str(), R_OK | X_OK) != 0) {
-        AddLogLine("The mirror folder [" + mirror + "] cannot be read: no file at the site is deleted.");
-        return Outcome::Go;
-    }
-    const std::vector<std::string> listed = ListFiles(mirror, "*.*");
+    // Without the mirror every published file would look old: only this run's probe is deleted then.
+    const bool mirrorRead = IsDirectory(mirror) && ::access(mirror.c_str(), R_OK | X_OK) == 0;
+    if (!mirrorRead) AddLogLine("The mirror folder [" + mirror + "] cannot be read: no published file at the site is deleted.");
+    const std::vector<std::string> listed = mirrorRead ? ListFiles(mirror, "*.*") : std::vector<std::string>();
     const std::set<std::string> mirrored(listed.begin(), listed.end());
     const std::vector<std::string> siteNames = FilesAtSite->Items();
     for (const std::string& name : siteNames) {
         const SiteFileAction action = CleanUpAction(name, mirrored, run.Sent);
-        if (action == SiteFileAction::Ignore) continue;
+        if (action == SiteFileAction::Ignore || (!mirrorRead && name != "dummy")) continue;
         StatusBar2->SetSimpleText("Checking " + name);
         if (action == SiteFileAction::Keep) continue;
         if (action == SiteFileAction::Ask &&
