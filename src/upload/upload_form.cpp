@@ -81,6 +81,11 @@ TUploadForm::TUploadForm(Component* owner, Program& program)
     StatusBar1->SetSimpleText("Not Connected to Web Site");
     StatusBar2 = Add<StatusBar>(MainPanel, "StatusBar2", 4, 347, 452, 19);
     SizeToContainer(*MainPanel);
+    // Tab runs through each group's controls in the order they stand above.
+    for (Control* parent : {static_cast<Control*>(this), static_cast<Control*>(MainPanel), static_cast<Control*>(AGroup)}) {
+        int next = 0;
+        for (Control* c : parent->Controls()) c->SetTabOrder(next++);
+    }
 
     SendButton->OnClick = [this](Component* s) { SendButtonClick(s); };
     ExitButton->OnClick = [this](Component* s) { ExitButtonClick(s); };
