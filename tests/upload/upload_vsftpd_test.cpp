@@ -62,6 +62,15 @@ protected:
         });
     }
 
+    // A small page, a big picture to be in the middle of, and another small page, to the slow server.
+    void ThreeFilesToTheSlowServer(const std::string& big) {
+        To("FOLIVEX_FTP_SLOW_PORT");
+        Publish("qlx_1.htm", "one");
+        Publish("qlx_2.gif", big);
+        Publish("qlx_3.htm", "three");
+        Messages().Answer(IdYes);
+    }
+
     ServerSettings settings{"FOLIVEX_FTP_ENV_FILE"};
     std::string folder;
     MessageLoop::TimerId poll_ = 0;
@@ -238,12 +247,8 @@ TEST_F(UploadVsftpdTest, TheProbeAndTheListingNeverTouchAFileOfTheUser) {
 }
 
 TEST_F(UploadVsftpdTest, ExitOnceLetsTheTransferInHandEndAndStopsBeforeTheNextFile) {
-    To("FOLIVEX_FTP_SLOW_PORT");
     const std::string big = Pattern(768 * 1024, 'a');
-    Publish("qlx_1.htm", "one");
-    Publish("qlx_2.gif", big);
-    Publish("qlx_3.htm", "three");
-    Messages().Answer(IdYes);
+    ThreeFilesToTheSlowServer(big);
     WhileSending("qlx_2.gif", [&] {
         Messages().Answer(IdYes);
         Upload().ExitButton->Click();
@@ -262,13 +267,9 @@ TEST_F(UploadVsftpdTest, ExitOnceLetsTheTransferInHandEndAndStopsBeforeTheNextFi
 }
 
 TEST_F(UploadVsftpdTest, ExitTwiceBreaksTheTransferInHandOff) {
-    To("FOLIVEX_FTP_SLOW_PORT");
     // More than the socket buffers on both sides hold, so the break finds most of it unsent.
     const std::string big = Pattern(16u << 20, 'k');
-    Publish("qlx_1.htm", "one");
-    Publish("qlx_2.gif", big);
-    Publish("qlx_3.htm", "three");
-    Messages().Answer(IdYes);
+    ThreeFilesToTheSlowServer(big);
     WhileSending("qlx_2.gif", [&] {
         Messages().Answer(IdYes);
         Messages().Answer(IdYes);
