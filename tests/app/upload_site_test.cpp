@@ -14,20 +14,13 @@
 #include "platform/fs/files.h"
 #include "publish/publish_message_form.h"
 #include "publish/publish_setup_form.h"
+#include "support/file_map.h"
 #include "support/program_fixture.h"
 #include "upload/ftp_form.h"
 #include "upload/upload_form.h"
 
 namespace fv::testing {
 namespace {
-
-using FileMap = std::map<std::string, std::string>;
-
-FileMap FilesIn(const std::string& folder) {
-    FileMap files;
-    for (const std::string& name : ListFiles(folder, "*")) files[name] = ReadWholeFile(JoinPath(folder, name)).value();
-    return files;
-}
 
 class UploadSiteTest : public ProgramFixture {
 protected:

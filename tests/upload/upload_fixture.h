@@ -9,24 +9,15 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 #include <string>
 
 #include "platform/fs/files.h"
+#include "support/file_map.h"
 #include "support/hub_fixture.h"
 #include "upload/ftp_form.h"
 #include "upload/upload_form.h"
 
 namespace fv::testing {
-
-// Every file of a folder (not its subfolders) by name, with its bytes.
-using FileMap = std::map<std::string, std::string>;
-
-inline FileMap FilesIn(const std::string& folder) {
-    FileMap files;
-    for (const std::string& name : ListFiles(folder, "*")) files[name] = ReadWholeFile(JoinPath(folder, name)).value();
-    return files;
-}
 
 // Bytes that a text transfer would change: CR LF, lone LF, lone CR and a NUL.
 inline std::string BinaryBytes(const std::string& seed) {
