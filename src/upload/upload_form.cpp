@@ -8,14 +8,7 @@
 namespace fv {
 
 TUploadForm::TUploadForm(Component* owner, Program& program)
-    : ProgramForm(owner, program, "UploadForm"),
-      FtpClient1(Make<TFtpClient>()),
-      DisplayMemo(nullptr),
-      log_(*[this] {
-          // The memo comes first: the log holds on to it.
-          DisplayMemo = Make<Memo>("DisplayMemo");
-          return DisplayMemo;
-      }()) {
+    : ProgramForm(owner, program, "UploadForm"), FtpClient1(Make<TFtpClient>()) {
     SetCaption("Upload to Web Site");
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
@@ -57,8 +50,8 @@ TUploadForm::TUploadForm(Component* owner, Program& program)
 
     AGroup = Add<GroupBox>(MainPanel, "AGroup", 8, 62, 444, 258);
     Label1 = Add<Label>(AGroup, "Label1", 10, 18, 120, 13, "Status Messages");
-    DisplayMemo->SetBounds(10, 36, 424, 150);
-    DisplayMemo->SetParent(AGroup);
+    DisplayMemo = Add<Memo>(AGroup, "DisplayMemo", 10, 36, 424, 150);
+    log_ = std::make_unique<UploadLog>(*DisplayMemo);
     DisplayMemo->SetReadOnly(true);
     DisplayMemo->ScrollBars = ScrollStyle::Vertical;
     FileNow = Add<Edit>(AGroup, "FileNow", 10, 194, 424, 21);

@@ -14,9 +14,7 @@
 
 #include <cstdint>
 #include <memory>
-#include <set>
 #include <string>
-#include <vector>
 
 #include "net/ftp_client.h"
 #include "platform/ui/bit_btn.h"
@@ -78,9 +76,9 @@ public:
     bool RunFtpCommand(bool report, bool (TFtpClient::*call)());
 
     // Adds a line to the log under DisplayMemo.
-    void AddLogLine(const std::string& line) { log_.Add(line); }
+    void AddLogLine(const std::string& line) { log_->Add(line); }
     // The log's lines reach DisplayMemo now rather than with the next batch.
-    void FlushLog() { log_.Flush(); }
+    void FlushLog() { log_->Flush(); }
 
 private:
     enum class Outcome { Go, Ended };
@@ -97,7 +95,7 @@ private:
     Outcome FailNow();
     bool AskYesNo(BeepKind beep, const std::string& text, const std::string& caption);
 
-    UploadLog log_;
+    std::unique_ptr<UploadLog> log_;
     // The send handler is running (it waits in the loop, where a second click could arrive).
     bool sending_ = false;
     // The second "Exit" aborted the client: what the abort made fail is no failure to report.

@@ -4,6 +4,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
