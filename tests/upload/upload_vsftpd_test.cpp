@@ -98,6 +98,7 @@ TEST_F(UploadVsftpdTest, AFirstUploadSendsEveryFileAsItIsAndKeepsTheUsersOwnFile
     EXPECT_EQ(Upload().UploadRunning, 0);
     EXPECT_EQ(Upload().FileNow->Text(), "style.css (3 of 3 files)");
     EXPECT_EQ(Upload().StatusBar1->SimpleText(), "Not Connected to Web Site");
+    EXPECT_EQ(Upload().FtpClient1->Timeout(), 20) << "120 s for the connect, 20 s from the host folder on";
     for (const char* line : {"Attempting to Connect to Site....", "File: qlx_index.htm", "File: qlx1_1_1.gif",
                              "Command ok.", "Request 17 Done.", "No error"})
         EXPECT_TRUE(Logged(line)) << line << "\n" << LogText();
