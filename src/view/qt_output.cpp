@@ -55,6 +55,8 @@ void QtPrinter::BeginDoc() {
         printer.reset();
         throw std::runtime_error("Printer is not available");
     }
+    // A chart's flat colours and thin lines would blur in a photograph's compression.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     StartPage();
 }
 

@@ -72,7 +72,8 @@ TEST(QtOutput, PrintingToAPdfFileWritesOnePageWithTheChart) {
     const std::optional<std::string> pdf = ReadWholeFile(printer.OutputFileName);
     ASSERT_TRUE(pdf);
     EXPECT_EQ(pdf->substr(0, 5), "%PDF-");
-    EXPECT_NE(pdf->find("/Image"), std::string::npos);  // the page picture
+    EXPECT_NE(pdf->find("/Image"), std::string::npos);  // the page picture,
+    EXPECT_EQ(pdf->find("/DCTDecode"), std::string::npos);  // compressed without loss
     // The job's title, in UTF-16 as the PDF's document information keeps it.
     std::string title;
     for (char ch : std::string("SalesChart")) title += std::string(1, '\0') + ch;
