@@ -19,15 +19,8 @@
 #include <regex>
 #include <string>
 
-#include "app/folivex_form.h"
-#include "app/startup.h"
-#include "platform/app/application.h"
-#include "platform/core/headless_loop.h"
 #include "platform/fs/files.h"
-#include "program/program.h"
-#include "publish/publish_message_form.h"
-#include "publish/publish_setup_form.h"
-#include "publish/search_setup_form.h"
+#include "published_shop.h"
 
 namespace {
 
@@ -43,56 +36,24 @@ fs::path RootOf(Place place) {
     return (place == Place::Disk ? fs::path(disk ? disk : "/var/tmp") : fs::path("/dev/shm")) / "folivex-bench-publish";
 }
 
-std::string Text(std::mt19937& rng, std::size_t n) {
-    std::string t(n, ' ');
-    for (char& c : t) c = char('a' + rng() % 26);
-    return t;
-}
-
 bool Run(const std::string& command) { return std::system(command.c_str()) == 0; }
 
 std::string Quote(const fs::path& p) { return "'" + p.string() + "'"; }
 
-// One started program with the database, kept for the whole run; its pictures and its publish folder are
-// under the root of the place being measured.
-struct Shop {
-    fv::HeadlessLoop loop{true};
-    fv::Application app{loop};
-    fv::Program program{app};
+// The published shop, kept for the whole run; its pictures and its publish folder are moved under the root
+// of the place being measured, and its clock moves on a second with every publish.
+struct Shop : fv::bench::PublishedShop {
     std::vector<std::string> imageNames;  // per record and image: the picture's file name
     std::time_t clock = 1796738639;
-    const fs::path start = fs::temp_directory_path() / "folivex-bench-publish-start";
 
-    Shop() {
-        fs::remove_all(start);
-        fs::create_directories(start);
-        fv::ChangeDirectory(start.string());
-        program.ResourceDirectory = std::string(FOLIVEX_SOURCE_DIR) + "/resources";
-        fv::StartProgram(program, {});
-        loop.AdvanceBy(5000);
-        std::mt19937 rng(11);
-        std::vector<std::string> categories;
-        for (int c = 0; c < Categories; ++c) categories.push_back("Category " + std::to_string(1000 + c));
-        program.FolivexForm->Category->SetItems(categories);
-        program.RecordCount = fv::MaxRecords;
-        for (int r = 0; r < fv::MaxRecords; ++r) {
-            fv::DatabaseRecord& rec = program.RecordTable[std::size_t(r)];
-            rec = {};
-            rec.Category = categories[std::size_t(r / PerCategory)];
-            for (int f = 0; f < 8; ++f) rec.Field[std::size_t(f)] = Text(rng, 10 + rng() % 40);
-            rec.Memo = Text(rng, 200) + "\r\n" + Text(rng, 100);
-            for (int i = 0; i < 2; ++i) {
-                // 30% of the pictures come from a pool of 100 shared ones.
-                const bool shared = rng() % 10 < 3;
-                imageNames.push_back((shared ? "shared" + std::to_string(rng() % 100)
-                                             : "own" + std::to_string(r) + "_" + std::to_string(i)) + ".gif");
-            }
-        }
+    static fs::path Start() { return fs::temp_directory_path() / "folivex-bench-publish-start"; }
+
+    Shop() : PublishedShop(Start()) {
+        static_assert(Categories == PublishedShop::Categories);
+        for (int r = 0; r < fv::MaxRecords; ++r)
+            for (int i = 0; i < 2; ++i)
+                imageNames.push_back(fs::path(program.RecordTable[std::size_t(r)].Image[std::size_t(i)]).filename().string());
         program.FolivexForm->PublishClock = [this] { return clock; };
-        program.PublishSetupForm->ForcePublish->SetChecked(true);
-        program.PublishMessageForm->DontShow->SetChecked(true);
-        program.SearchSetup->EnableSearchButton->SetChecked(false);
-        program.DatabaseModified = 0;
     }
 
     // Makes the place ready (pictures written once) and points the records and the publisher at it.
@@ -101,7 +62,7 @@ struct Shop {
         if (!fs::exists(pics / imageNames.back())) {
             fs::remove_all(root);
             fs::create_directories(pics);
-            const std::string picture = fv::ReadWholeFile((start / "sample.gif").string()).value();
+            const std::string picture = fv::ReadWholeFile((Start() / "start" / "sample.gif").string()).value();
             for (const std::string& name : imageNames)
                 if (!fs::exists(pics / name)) fv::WriteWholeFile((pics / name).string(), picture);
         }
