@@ -39,8 +39,15 @@ void TCustomAxisPanel::DestroyAllSeries() {
     while (!seriesList.empty()) {
         TChartSeries* s = seriesList.front();
         s->SetParentChart(nullptr);
-        delete s;
+        // A series that a form owns is freed through it, so the owner does not free it again.
+        if (Component* owner = s->Owner()) owner->FreeComponent(s);
+        else delete s;
     }
+}
+
+void TCustomAxisPanel::ExchangeSeries(int a, int b) {
+    std::swap(seriesList.at(std::size_t(a)), seriesList.at(std::size_t(b)));
+    Repaint();
 }
 
 bool TCustomAxisPanel::IsFreeSeriesColor(Color colour, bool) const {

@@ -47,6 +47,8 @@ public:
 
     void AddSeries(TChartSeries& series) { series.SetParentChart(this); }
     void DestroyAllSeries();
+    // Swaps two series of the list (drawing order) and repaints.
+    void ExchangeSeries(int a, int b);
     // The first active series that uses the axis; nil when none.
     TChartSeries* FirstSeriesOfAxis(const TCustomChartAxis& axis) const;
     int MaxValuesCount() const;
