@@ -328,13 +328,13 @@ void TCustomChartAxis::DrawLabel(int pixel, double value, const std::string& tex
         if (labelsAngle_ == 0) {
             align = TaCenter | TaTop;
             // Above the top axis the block of lines ends at the labels' edge.
-            if (OppositeSide()) y -= lineHeight * lineCount;
+            if (OppositeSide()) y = SubPixels(y, lineHeight * lineCount);
         }
     } else {
         x = LabelsPixel, y = pixel;
         if (labelsAngle_ == 0) {
             align = (OppositeSide() ? TaLeft : TaRight) | TaTop;
-            y -= lineHeight * lineCount / 2;
+            y = SubPixels(y, lineHeight * lineCount / 2);
         }
     }
     canvas.SetTextAlign(align);

@@ -217,7 +217,7 @@ private:
                  if (ref && v == std::invoke(get, *ref)) return;
                  write(w, name, v);
              },
-             [get, set, read](PropertyRecord& r, T& obj, const PropertyReadContext&) {
+             [set, read](PropertyRecord& r, T& obj, const PropertyReadContext&) {
                  std::invoke(set, obj, read(r));
              }});
     }
