@@ -210,21 +210,24 @@ void LoadChartStream(TCustomAxisPanel* chart, std::string_view bytes, const Prop
     std::erase(series, nullptr);
 
     // Take the result over: the settings through the same table, then the series.
-    LoadingScope loading(*chart);
-    ByteWriter settings;
-    PropertyWriter all(settings);
-    cls.Properties.Write(all, *fresh, nullptr);
-    all.End();
-    ByteReader copy(settings.Bytes());
-    while (chart->SeriesCount() > 0) FreeSeries(chart->GetSeries(0));
-    cls.Properties.Read(copy, *chart, PropertyReadContext{});
-    Component* owner = chart->Owner() ? chart->Owner() : chart;
-    for (TChartSeries* s : series) {
-        s->SetParentChart(nullptr);
-        owner->InsertComponent(s);
-        s->SetParentChart(chart);
+    {
+        LoadingScope loading(*chart);
+        ByteWriter settings;
+        PropertyWriter all(settings);
+        cls.Properties.Write(all, *fresh, nullptr);
+        all.End();
+        ByteReader copy(settings.Bytes());
+        while (chart->SeriesCount() > 0) FreeSeries(chart->GetSeries(0));
+        cls.Properties.Read(copy, *chart, PropertyReadContext{});
+        Component* owner = chart->Owner() ? chart->Owner() : chart;
+        for (TChartSeries* s : series) {
+            s->SetParentChart(nullptr);
+            owner->InsertComponent(s);
+            s->SetParentChart(chart);
+        }
+        fresh.reset();
     }
-    fresh.reset();
+    // With the chart no longer loading, the series find their sources and recalculate.
     EndLoading(series);
     chart->Invalidate();
 }

@@ -334,6 +334,7 @@ TEST_F(StoreTest, UnknownPropertiesAndSeriesClassesAreSkipped) {
         w.Bool("Inverted", true);
         w.EndObject();
         w.Bool("AxisVisible", false);
+        w.Int("AnimatedZoomSteps", 1000000);  // each step draws the chart once: capped
     });
     file.Children({{"TNoSuchSeries", "Odd"}, {"TFastLineSeries", "Known"}}, {1, 2, 3});
     std::vector<std::string> messages;
@@ -344,12 +345,13 @@ TEST_F(StoreTest, UnknownPropertiesAndSeriesClassesAreSkipped) {
     });
     std::vector<std::string> expected = {"Property NoSuchProperty does not exist", "Invalid property type of View3D",
                                          "Invalid property value of Chart3DPercent", "Axis increment must be >= 0",
-                                         "Class TNoSuchSeries not found"};
+                                         "Invalid property value of AnimatedZoomSteps", "Class TNoSuchSeries not found"};
     EXPECT_EQ(messages, expected);
     EXPECT_TRUE(chart.LeftAxis()->Inverted());
     EXPECT_FALSE(chart.AxisVisible());
     EXPECT_TRUE(chart.View3D());
     EXPECT_EQ(chart.Chart3DPercent(), 15);
+    EXPECT_EQ(chart.AnimatedZoomSteps, 8);
     ASSERT_EQ(chart.SeriesCount(), 1);
     EXPECT_EQ(chart.GetSeries(0)->Title(), "title of Known");
     EXPECT_EQ(chart.GetSeries(0)->YValues->GetValue(2), 4);  // the second data record, not the first
