@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "chart/axis.h"
-#include "chart/store_chart.h"
+#include "store_chart.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fv;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "chart/chart_store.h"
-#include "chart/store_chart.h"
+#include "store_chart.h"
 #include "platform/gfx/recording_canvas.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

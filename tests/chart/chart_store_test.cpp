@@ -40,7 +40,7 @@ TEST_F(StoreTest, RoundTripsGiveTheSameBytes) {
         {"an empty chart", [](StoreTest&, StoreChart&) {}},
         {"panel settings",
          [](StoreTest&, StoreChart& c) {
-             c.SetView3D(false);
+             c.SetView3D(true);
              c.SetChart3DPercent(40);
              c.SetMarginLeft(10);
              c.Gradient().SetVisible(true);
@@ -112,7 +112,7 @@ TEST_F(StoreTest, RoundTripsGiveTheSameBytes) {
 
 TEST_F(StoreTest, LoadedChartHoldsWhatWasSaved) {
     StoreChart chart;
-    chart.SetView3D(false);
+    chart.SetView3D(true);
     chart.LeftAxis()->SetRange(-5, 50);
     auto* s = AddSeries(chart, "Line");
     s->SetSeriesColor(ClGreen);
@@ -122,7 +122,7 @@ TEST_F(StoreTest, LoadedChartHoldsWhatWasSaved) {
     StoreChart loaded;
     loaded.SetMarginTop(30);  // a setting the file does not hold goes back to its default
     LoadChartStream(&loaded, SaveChartStream(chart));
-    EXPECT_FALSE(loaded.View3D());
+    EXPECT_TRUE(loaded.View3D());
     EXPECT_EQ(loaded.MarginTop(), 4);
     EXPECT_FALSE(loaded.LeftAxis()->Automatic());
     EXPECT_EQ(loaded.LeftAxis()->Minimum(), -5);
@@ -269,7 +269,7 @@ TEST_F(StoreTest, AnyVersionWordLoads) {
 
 TEST_F(StoreTest, EveryCutOfAGoodFileFailsAndLeavesTheChartAsItWas) {
     StoreChart chart;
-    chart.SetView3D(false);
+    chart.SetView3D(true);
     chart.LeftAxis()->Title.SetCaption("Values");
     auto* s = AddSeries<ZLineSeries>(chart, "Z");
     s->AddExtraValues(s->AddPoint(1, 2, "one", ClRed));
@@ -349,7 +349,7 @@ TEST_F(StoreTest, UnknownPropertiesAndSeriesClassesAreSkipped) {
     EXPECT_EQ(messages, expected);
     EXPECT_TRUE(chart.LeftAxis()->Inverted());
     EXPECT_FALSE(chart.AxisVisible());
-    EXPECT_TRUE(chart.View3D());
+    EXPECT_FALSE(chart.View3D());
     EXPECT_EQ(chart.Chart3DPercent(), 15);
     EXPECT_EQ(chart.AnimatedZoomSteps, 8);
     ASSERT_EQ(chart.SeriesCount(), 1);
@@ -429,7 +429,7 @@ TEST_F(StoreTest, SavingWritesTheWholeFileOrNothing) {
 // The golden file pins the layout: a change of it must be a deliberate one (with a new format number).
 TEST_F(StoreTest, GoldenFile) {
     StoreChart chart;
-    chart.SetView3D(false);
+    chart.SetView3D(true);
     chart.LeftAxis()->SetRange(0, 10);
     chart.BottomAxis()->Title.SetCaption("Day");
     auto* s = AddSeries(chart, "Series1");

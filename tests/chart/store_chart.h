@@ -1,33 +1,19 @@
-// A chart for the file store's tests and fuzz target: the axis panel with a drawing of its axes and
-// series, registered for chart files with the axis panel's table, and three small series classes that
-// show what the store does with horizontal series, extra value lists and functions.
+// A chart for the file store's tests and fuzz target: the plain plot panel registered for chart files
+// with the axis panel's table, and small series and function classes that show what the store does
+// with horizontal series, extra value lists and functions.
 #pragma once
 
 #include "chart/chart_properties.h"
 #include "chart/fast_line.h"
 #include "chart/series_types.h"
+#include "plot_panel.h"
 
 namespace fv {
 
-class StoreChart : public TCustomAxisPanel {
+class StoreChart : public PlotPanel {
 public:
-    explicit StoreChart(Component* owner = nullptr, std::string name = {}) : TCustomAxisPanel(owner, std::move(name)) {
-        SetBounds(0, 0, 400, 300);
-    }
-    void DrawChartContents(const PixelRect&) override {
-        TCustomChartAxis* axes[] = {LeftAxis(), TopAxis(), RightAxis(), BottomAxis()};
-        for (TCustomChartAxis* axis : axes) {
-            axis->AdjustMaxMin();
-            axis->CalcExtent(PlotRect);
-        }
-        for (TCustomChartAxis* axis : axes)
-            if (AxisVisible() && axis->Visible()) axis->DrawAxis(true);
-        for (int i = 0; i < SeriesCount(); ++i) {
-            TChartSeries* s = GetSeries(i);
-            if (!s->Active()) continue;
-            s->FindVisibleRange();
-            s->DrawAllValues();
-        }
+    explicit StoreChart(Component* owner = nullptr, std::string name = {}) : PlotPanel(400, 300, owner) {
+        SetName(std::move(name));
     }
 };
 
