@@ -69,6 +69,10 @@ TEST_F(StoreTest, RoundTripsGiveTheSameBytes) {
              s->XValues->SetDateTime(true);
              s->YValues->SetMultiplier(2);
              s->LinePen.SetWidth(3);
+             auto* own = t.AddSeries(c, "OwnPen");
+             own->SetSeriesColor(ClRed);
+             // The pen's own colour after the series', and that the colour of a fresh pen: kept too.
+             own->LinePen.SetColor(TFastLineSeries().LinePen.GetColor());
              s->AddPoint(40000, 1.5, "Monday");
              s->AddPoint(40001, -2, "", ClRed);
              s->AddPoint(40003, 7);
