@@ -45,11 +45,6 @@ void TCustomAxisPanel::DestroyAllSeries() {
     }
 }
 
-void TCustomAxisPanel::ExchangeSeries(int a, int b) {
-    std::swap(seriesList.at(std::size_t(a)), seriesList.at(std::size_t(b)));
-    Repaint();
-}
-
 bool TCustomAxisPanel::IsFreeSeriesColor(Color colour, bool checkBackground) const {
     if (checkBackground && (colour == GetColor() || colour == BackColor())) return false;
     return std::none_of(seriesList.begin(), seriesList.end(),

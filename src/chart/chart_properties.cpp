@@ -37,6 +37,12 @@ const EnumNames<TAxisLabelStyle> LabelStyleNames = {
     {TAxisLabelStyle::talAuto, "talAuto"}, {TAxisLabelStyle::talNone, "talNone"},
     {TAxisLabelStyle::talValue, "talValue"}, {TAxisLabelStyle::talMark, "talMark"},
     {TAxisLabelStyle::talText, "talText"}};
+const EnumNames<TSeriesMarksStyle> MarksStyleNames = {
+    {TSeriesMarksStyle::smsValue, "smsValue"},           {TSeriesMarksStyle::smsPercent, "smsPercent"},
+    {TSeriesMarksStyle::smsLabel, "smsLabel"},           {TSeriesMarksStyle::smsLabelPercent, "smsLabelPercent"},
+    {TSeriesMarksStyle::smsLabelValue, "smsLabelValue"}, {TSeriesMarksStyle::smsLegend, "smsLegend"},
+    {TSeriesMarksStyle::smsPercentTotal, "smsPercentTotal"},
+    {TSeriesMarksStyle::smsLabelPercentTotal, "smsLabelPercentTotal"}, {TSeriesMarksStyle::smsXValue, "smsXValue"}};
 const EnumNames<TAlignment> AlignmentNames = {{TAlignment::taLeftJustify, "taLeftJustify"},
                                               {TAlignment::taRightJustify, "taRightJustify"},
                                               {TAlignment::taCenter, "taCenter"}};
@@ -235,6 +241,40 @@ const PropertyTable<TCustomAxisPanel>& AxisPanelProperties() {
         t.Object("RightAxis", axis(&A::RightAxis), AxisProperties());
         t.Object("TopAxis", axis(&A::TopAxis), AxisProperties());
         t.Object("DepthAxis", [](A& a) -> TCustomChartAxis& { return a.DepthAxis(); }, AxisProperties());
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TCustomChart>& ChartProperties() {
+    static const PropertyTable<TCustomChart> table = [] {
+        using C = TCustomChart;
+        PropertyTable<C> t;
+        t.Inherit(AxisPanelProperties());
+        t.Bool("BackImageInside", &C::BackImageInside, &C::SetBackImageInside);
+        t.Object("Title", &C::Title, TitleProperties());
+        t.Object("Foot", &C::Foot, TitleProperties());
+        t.Object("BackWall", &C::BackWall, WallProperties());
+        t.Object("LeftWall", &C::LeftWall, WallProperties());
+        t.Object("BottomWall", &C::BottomWall, WallProperties());
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TSeriesMarks>& MarksProperties() {
+    static const PropertyTable<TSeriesMarks> table = [] {
+        using M = TSeriesMarks;
+        PropertyTable<M> t;
+        t.Object("Arrow", [](M& m) -> TChartPen& { return m.Arrow(); }, PenProperties());
+        t.Int("ArrowLength", &M::ArrowLength, &M::SetArrowLength, -MaxPixels, MaxPixels);
+        t.Colour("BackColor", &M::BackColor, &M::SetBackColor);
+        t.Bool("Transparent", &M::Transparent, &M::SetTransparent);
+        t.Bool("Clip", &M::Clip, &M::SetClip);
+        t.Object("Frame", &M::Frame, PenProperties());
+        t.FontValue("Font", &M::GetFont, &M::SetFont);
+        t.Enum("Style", &M::Style, &M::SetStyle, MarksStyleNames);
+        t.Bool("Visible", &M::Visible, &M::SetVisible);
         return t;
     }();
     return table;

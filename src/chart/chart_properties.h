@@ -6,11 +6,13 @@
 
 #include "chart/axis.h"
 #include "chart/axis_panel.h"
+#include "chart/chart.h"
 #include "chart/chart_panel.h"
 #include "chart/chart_function.h"
 #include "chart/chart_pens.h"
 #include "chart/chart_series.h"
 #include "chart/fast_line.h"
+#include "chart/series_marks.h"
 #include "chart/view_3d_options.h"
 #include "chart/walls_titles.h"
 #include "platform/stream/property_table.h"
@@ -28,7 +30,10 @@ const PropertyTable<TChartTitle>& TitleProperties();
 const PropertyTable<TCustomChartPanelExtended>& PanelProperties();
 // The panel's and the axis panel's own: paging, the axes and their switches.
 const PropertyTable<TCustomAxisPanel>& AxisPanelProperties();
+// The chart's: the axis panel's, the titles and the walls.
+const PropertyTable<TCustomChart>& ChartProperties();
 
+const PropertyTable<TSeriesMarks>& MarksProperties();
 const PropertyTable<TChartValueList>& ValueListProperties();
 // The period settings of every function; a function class adds its own to a copy.
 const PropertyTable<TChartFunction>& FunctionProperties();

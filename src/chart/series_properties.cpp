@@ -93,6 +93,7 @@ const PropertyTable<TChartSeries>& SeriesProperties() {
         t.String("PercentFormat", &S::PercentFormat, &S::SetPercentFormat);
         t.Enum("VertAxis", &S::VertAxis, &S::SetVertAxis, VertAxisNames);
         t.String("XLabelsSource", &S::XLabelsSource, &S::SetXLabelsSource);
+        t.Object("Marks", [](S& s) -> TSeriesMarks& { return s.Marks(); }, MarksProperties());
         t.Object("XValues", [](S& s) -> TChartValueList& { return *s.XValues; }, ValueListProperties());
         t.Object("YValues", [](S& s) -> TChartValueList& { return *s.YValues; }, ValueListProperties());
         t.Add({"Function", WriteFunction, ReadFunction});

@@ -98,6 +98,9 @@ void UnregisterFunctionTypes(const std::vector<const ChartClass*>& classes) {
 void FreeSeriesTypes() { ChartSeriesTypes().entries_.clear(); }
 
 void RegisterChartEngineTypes() {
+    RegisterChartClass<TChart>("TChart", ChartProperties());
+    // Charts saved from a database chart load like any other.
+    RegisterChartClass<TODBCChart>("TODBCChart", ChartProperties());
     RegisterSeriesType(RegisterChartClass<TFastLineSeries>("TFastLineSeries", FastLineProperties()), "Fast Line",
                        "Standard", 2);
 }
@@ -195,7 +198,10 @@ void ReplaceSeries(TChartSeries*& old, TChartSeries& replacement) {
             if (chart->GetSeries(i) == old) from = i;
             if (chart->GetSeries(i) == &replacement) to = i;
         }
-        if (from >= 0 && to >= 0) chart->ExchangeSeries(from, to);
+        if (from >= 0 && to >= 0) {
+            chart->SwapSeries(from, to);
+            chart->Repaint();
+        }
     }
     FreeSeries(old);
     old = nullptr;

@@ -103,7 +103,7 @@ void UnregisterSeriesTypes(const std::vector<const ChartClass*>& classes);
 void UnregisterFunctionTypes(const std::vector<const ChartClass*>& classes);
 void FreeSeriesTypes();
 
-// The series types of the chart library itself: the fast line.
+// The chart library's own classes: the chart (TChart, and TODBCChart that adds nothing) and the fast line.
 void RegisterChartEngineTypes();
 
 // base followed by the smallest n from 1 such that the owner has no component of that name.

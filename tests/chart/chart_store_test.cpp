@@ -430,6 +430,39 @@ TEST_F(StoreTest, SavingWritesTheWholeFileOrNothing) {
     EXPECT_THROW(LoadChartFile(&loaded, JoinPath(dir, "missing.cht")), ChartException);
 }
 
+TEST_F(StoreTest, TheChartKeepsItsTitlesWallsAndMarks) {
+    TChart chart(nullptr);
+    chart.Title().SetText({"Sales", "2026"});
+    chart.Foot().SetVisible(false);
+    chart.BackWall().SetColor(ClSilver);
+    chart.LeftWall().SetSize(8);
+    auto* s = new TFastLineSeries(&chart, "Series1");
+    s->SetParentChart(&chart);
+    s->Marks().SetVisible(true);
+    s->Marks().SetStyle(TSeriesMarksStyle::smsLabelValue);
+    s->Marks().Arrow().SetColor(ClGreen);
+    s->AddY(2, "two");
+    std::string bytes = SaveChartStream(chart);
+    TChart loaded(nullptr);
+    LoadChartStream(&loaded, bytes);
+    EXPECT_EQ(loaded.Title().Text(), (std::vector<std::string>{"Sales", "2026"}));
+    EXPECT_FALSE(loaded.Foot().Visible());
+    EXPECT_EQ(loaded.BackWall().GetColor(), ClSilver);
+    EXPECT_EQ(loaded.LeftWall().Size(), 8);
+    ASSERT_EQ(loaded.SeriesCount(), 1);
+    TSeriesMarks& marks = loaded.GetSeries(0)->Marks();
+    EXPECT_TRUE(marks.Visible());
+    EXPECT_EQ(marks.Style(), TSeriesMarksStyle::smsLabelValue);
+    EXPECT_EQ(marks.Arrow().GetColor(), ClGreen);
+    EXPECT_EQ(SaveChartStream(loaded), bytes);
+    // A file saved from a database chart loads into the chart window's chart.
+    TODBCChart database(nullptr);
+    LoadChartStream(&database, bytes);
+    TChart window(nullptr);
+    LoadChartStream(&window, SaveChartStream(database));
+    EXPECT_EQ(window.Title().Text(), (std::vector<std::string>{"Sales", "2026"}));
+}
+
 // The golden file pins the layout: a change of it must be a deliberate one (with a new format number).
 TEST_F(StoreTest, GoldenFile) {
     StoreChart chart;

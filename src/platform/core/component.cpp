@@ -63,4 +63,10 @@ void Component::InsertComponent(Component* c) {
     ownedOrder_.push_back(c);
 }
 
+void Component::ExchangeComponents(Component* a, Component* b) {
+    auto ia = std::find(ownedOrder_.begin(), ownedOrder_.end(), a);
+    auto ib = std::find(ownedOrder_.begin(), ownedOrder_.end(), b);
+    if (ia != ownedOrder_.end() && ib != ownedOrder_.end()) std::iter_swap(ia, ib);
+}
+
 }  // namespace fv
