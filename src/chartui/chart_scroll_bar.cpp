@@ -93,11 +93,13 @@ void TChartScrollBar::SetPosition(int p) {
 void TChartScrollBar::ScrollAxes(int position) {
     // A bar of no length maps no position onto the data.
     if (Max() == Min()) return;
-    const bool flip = Vertical != inverted_;
-    const int p = flip ? Max() - position : position;
+    // The thumb's centre along the data: a vertical bar runs against its axes (top = high values) unless
+    // inverted, a horizontal one with them unless inverted. The centre is what flips, as in RecalcPosition,
+    // so a thumb that the chart placed stays where it is when it is moved back there.
+    const int centreOnBar = position + PageSize() / 2;
+    const double q = Vertical != inverted_ ? Max() - centreOnBar : centreOnBar;
     bool moved = false;
     for (TCustomChartAxis* axis : FollowingAxes()) {
-        const double q = p + PageSize() / 2;
         double lo = 0, hi = 0;
         FullRange(*axis, lo, hi);
         const double centre = lo + (hi - lo) * q / (Max() - Min());

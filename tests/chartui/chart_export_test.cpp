@@ -1,0 +1,91 @@
+// The export dialog: which output each format and button asks of the chart, and the file dialog it opens.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "chartui/chart_export_form.h"
+#include "dialog_fixture.h"
+
+namespace fv::testing {
+namespace {
+
+// Records what was asked of the chart.
+struct RecordingTarget : TChartExportTarget {
+    void CopyToClipboardBitmap() override { calls.push_back("clipboard bitmap"); }
+    void CopyToClipboardMetafile(bool enhanced) override {
+        calls.push_back(enhanced ? "clipboard enhanced" : "clipboard metafile");
+    }
+    void SaveToBitmapFile(const std::string& f) override { calls.push_back("bitmap " + f); }
+    void SaveToMetafile(const std::string& f) override { calls.push_back("metafile " + f); }
+    void SaveToMetafileEnh(const std::string& f) override { calls.push_back("enhanced " + f); }
+    void SaveToChartFile(const std::string& f) override {
+        if (f.empty()) throw std::runtime_error("no file");
+        calls.push_back("chart " + f);
+    }
+    std::vector<std::string> calls;
+};
+
+class ChartExport : public DialogFixture {
+protected:
+    void SetUp() override {
+        DialogFixture::SetUp();
+        form = app->CreateForm<TChartExportForm>(*program);
+        form->ExportPanel = &target;
+    }
+    TChartExportForm* form = nullptr;
+    RecordingTarget target;
+};
+
+TEST_F(ChartExport, EachFormatGoesToItsOutput) {
+    EXPECT_EQ(form->Caption(), "Export Chart");
+    EXPECT_EQ(form->RGFormat->ItemIndex(), 0);
+    struct Case {
+        int format;
+        bool copies;
+        const char* copy;
+        const char* extension;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {0, true, "clipboard bitmap", "BMP", "bitmap out.bmp"},
+        {1, true, "clipboard metafile", "WMF", "metafile out.bmp"},
+        {2, true, "clipboard enhanced", "EMF", "enhanced out.bmp"},
+        // A chart file goes to a file only.
+        {3, false, nullptr, "chf", "chart out.bmp"},
+    };
+    for (const Case& c : cases) {
+        target.calls.clear();
+        form->RGFormat->SetItemIndex(c.format);
+        EXPECT_EQ(form->Button1->Enabled(), c.copies) << c.format;
+        if (c.copies) form->Button1->Click();
+        Dialogs().files = {"out.bmp", std::nullopt};
+        form->Button2->Click();
+        form->Button2->Click();  // the second save is cancelled in the file dialog: nothing is written
+        std::vector<std::string> expected;
+        if (c.copy) expected.push_back(c.copy);
+        expected.push_back(c.saved);
+        EXPECT_EQ(target.calls, expected) << c.format;
+        const FileDialogOptions& asked = Dialogs().lastFileOptions;
+        EXPECT_EQ(asked.DefaultExtension, c.extension);
+        EXPECT_EQ(asked.FilterIndex, c.format + 1);
+        EXPECT_TRUE(asked.FileName.empty());
+        ASSERT_EQ(asked.Filters.size(), 4u);
+        EXPECT_EQ(asked.Filters[3], (std::pair<std::string, std::string>{"Chart Native Files", "*.CHF"}));
+    }
+}
+
+TEST_F(ChartExport, CloseEndsTheDialogAndAFailedSaveIsShown) {
+    WhenShown<TChartExportForm>([&](TChartExportForm& d) {
+        d.RGFormat->SetItemIndex(3);
+        Dialogs().files = {""};
+        app->Dispatch([&] { d.Button2->Click(); });
+        EXPECT_EQ(Messages().Messages().back(), "no file");
+        EXPECT_EQ(d.ModalResult(), MrNone);
+        d.Button3->Click();
+    });
+    EXPECT_EQ(form->ShowModal(), MrOk);
+    EXPECT_TRUE(form->Button3->Cancel);
+}
+
+}  // namespace
+}  // namespace fv::testing
