@@ -64,17 +64,17 @@ TAxisIncrement::TAxisIncrement(Component* owner, Program& program)
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     SetFont(Font{"MS Sans Serif", 8});
-    SetClientSize(292, 108);
+    SetClientSize(320, 108);
     RadioGroup1 = Add<RadioGroup>(this, "RadioGroup1", 8, 4, 100, 64, "Increment:");
     RadioGroup1->SetItems({"&Standard:", "&Custom:"});
     CBSteps = Add<ComboBox>(this, "CBSteps", 116, 18, 90, 21);
     CBSteps->Style = ComboBox::ComboStyle::DropDownList;
     CBSteps->SetItems(DateTimeStepNames());
-    CBExact = Add<CheckBox>(this, "CBExact", 116, 48, 96, 17, "&Exact Date Time");
-    Label1 = Add<Label>(this, "Label1", 8, CustomTop + 4, 60, 13, "&Increment:");
-    ECustom = Add<Edit>(this, "ECustom", 72, CustomTop, 134, 21);
-    BitBtn1 = AddOkButton(this, "BitBtn1", 214, 8, 70, 25, {.closes = false});
-    BitBtn2 = AddCancelButton(this, "BitBtn2", 214, 40, 70, 25);
+    CBExact = Add<CheckBox>(this, "CBExact", 116, 48, 116, 17, "&Exact Date Time");
+    Label1 = Add<Label>(this, "Label1", 8, CustomTop + 4, 66, 13, "&Increment:");
+    ECustom = Add<Edit>(this, "ECustom", 78, CustomTop, 128, 21);
+    BitBtn1 = AddOkButton(this, "BitBtn1", 242, 8, 70, 25, {.closes = false});
+    BitBtn2 = AddCancelButton(this, "BitBtn2", 242, 40, 70, 25);
 
     OnShow = [this](Component* s) { FormShow(s); };
     RadioGroup1->OnClick = [this](Component* s) { RadioGroup1Click(s); };

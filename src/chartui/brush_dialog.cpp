@@ -17,9 +17,9 @@ TBrushDialog::TBrushDialog(Component* owner, Program& program, TChartBrush& brus
     RGStyle = Add<RadioGroup>(this, "RGStyle", 8, 8, 121, 180, "Style:");
     RGStyle->SetItems({"&Solid", "&None", "&Horizontal", "&Vertical", "&Diagonal", "&Back.Diagonal", "C&ross",
                        "D&iagonal Cross"});
-    GroupBox1 = Add<GroupBox>(this, "GroupBox1", 138, 8, 104, 60);
+    GroupBox1 = Add<GroupBox>(this, "GroupBox1", 136, 8, 110, 60);
     SHColor = Add<Shape>(GroupBox1, "SHColor", 10, 18, 26, 26);
-    BColor = Add<Button>(GroupBox1, "BColor", 42, 19, 56, 25, "&Color...");
+    BColor = Add<Button>(GroupBox1, "BColor", 42, 19, 62, 25, "&Color...");
     Button2 = AddOkButton(this, "Button2", 150, 128, 80, 25);
     Button3 = AddCancelButton(this, "Button3", 150, 160, 80, 25, {.closes = false});
 

@@ -20,9 +20,9 @@ TChartExportForm::TChartExportForm(Component* owner, Program& program)
     RGFormat->SetItems({"as &Bitmap (BMP)", "as &Metafile (WMF)", "as &Enhanced Metafile (EMF)",
                         "as *.&CHF file (CHF)"});
     RGFormat->SetItemIndex(efBitmap);
-    Button1 = Add<Button>(this, "Button1", 216, 12, 112, 25, "&Copy to Clipboard");
-    Button2 = Add<Button>(this, "Button2", 216, 44, 112, 25, "&Save To File...");
-    Button3 = Add<Button>(this, "Button3", 216, 76, 112, 25, "Close");
+    Button1 = Add<Button>(this, "Button1", 212, 12, 120, 25, "&Copy to Clipboard");
+    Button2 = Add<Button>(this, "Button2", 212, 44, 120, 25, "&Save To File...");
+    Button3 = Add<Button>(this, "Button3", 212, 76, 120, 25, "Close");
     Button3->Cancel = true;
     Button3->ModalResult = MrOk;
 

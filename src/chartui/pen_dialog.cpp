@@ -20,9 +20,9 @@ TPenDialog::TPenDialog(Component* owner, Program& program, TChartPen& pen, bool 
     SetClientSize(250, 176);
 
     CBVisible = Add<CheckBox>(this, "CBVisible", 8, 8, 97, 17, "&Visible");
-    LWidth = Add<Label>(this, "LWidth", 8, 36, 40, 13, "&Width:");
-    SEWidth = Add<Edit>(this, "SEWidth", 52, 32, 34, 21, "1");
-    UDWidth = Add<UpDown>(this, "UDWidth", 86, 32, 15, 21);
+    LWidth = Add<Label>(this, "LWidth", 8, 36, 44, 13, "&Width:");
+    SEWidth = Add<Edit>(this, "SEWidth", 56, 32, 34, 21, "1");
+    UDWidth = Add<UpDown>(this, "UDWidth", 90, 32, 15, 21);
     UDWidth->SetRange(1, 100);
     UDWidth->SetPosition(1);
     UDWidth->SetAssociate(SEWidth);
