@@ -1,9 +1,14 @@
-// The export dialog: which output each format and button asks of the chart, and the file dialog it opens.
+// The export dialog: which output each format and button asks of the chart, the file dialog it opens,
+// and what it leaves on disk and on the clipboard for a real chart.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
+#include "chart/chart.h"
 #include "chartui/chart_export_form.h"
+#include "chartui/panel_export.h"
+#include "platform/fs/files.h"
 #include "dialog_fixture.h"
 
 namespace fv::testing {
@@ -85,6 +90,64 @@ TEST_F(ChartExport, CloseEndsTheDialogAndAFailedSaveIsShown) {
     });
     EXPECT_EQ(form->ShowModal(), MrOk);
     EXPECT_TRUE(form->Button3->Cancel);
+}
+
+}  // namespace
+}  // namespace fv::testing
+
+namespace fv::testing {
+namespace {
+
+// The dialog on a real chart: the files and clipboard contents it leaves.
+class ChartExportOfAChart : public DialogFixture {
+protected:
+    void SetUp() override {
+        DialogFixture::SetUp();
+        chart.SetBounds(0, 0, 200, 150);
+        chart.SetView3D(false);
+        for (int i = 0; i < 5; ++i) series.AddPoint(i, i * i);
+        chart.AddSeries(series);
+        output = std::make_unique<TPanelExport>(chart, *app);
+        form = app->CreateForm<TChartExportForm>(*program);
+        form->ExportPanel = output.get();
+    }
+    void TearDown() override {
+        chart.RemoveSeries(series);
+        DialogFixture::TearDown();
+    }
+    std::string Saved(int format, const std::string& name) {
+        form->RGFormat->SetItemIndex(format);
+        Dialogs().files = {dir.File(name)};
+        app->Dispatch([&] { form->Button2->Click(); });
+        return ReadWholeFile(dir.File(name)).value_or("");
+    }
+    TChart chart{nullptr, "Chart1"};
+    TChartSeries series;
+    std::unique_ptr<TPanelExport> output;  // the application comes with SetUp
+    TChartExportForm* form = nullptr;
+};
+
+TEST_F(ChartExportOfAChart, PicturesGoToFilesAndTheClipboard) {
+    EXPECT_EQ(Saved(efBitmap, "chart.bmp").substr(0, 2), "BM");
+    EXPECT_EQ(Saved(efEnhancedMetafile, "chart.emf").substr(0, 4), std::string("\x01\0\0\0", 4));
+    EXPECT_EQ(Saved(efMetafile, "chart.wmf").substr(0, 4), "\xD7\xCD\xC6\x9A");
+
+    form->RGFormat->SetItemIndex(efBitmap);
+    form->Button1->Click();
+    EXPECT_EQ(app->ScriptedClipboardService().bitmap.Width, 200);
+    form->RGFormat->SetItemIndex(efEnhancedMetafile);
+    form->Button1->Click();
+    EXPECT_FALSE(app->ScriptedClipboardService().metafile.empty());
+    EXPECT_TRUE(app->ScriptedClipboardService().enhanced);
+}
+
+TEST_F(ChartExportOfAChart, AChartFileGoesThroughTheStoreItIsGiven) {
+    EXPECT_EQ(Saved(efNative, "none.chf"), "");
+    EXPECT_EQ(Messages().Messages().back(), "This chart cannot be saved as a chart file");
+    std::vector<std::string> stored;
+    output->SaveChartFile = [&](const std::string& f) { stored.push_back(f); };
+    Saved(efNative, "chart.chf");
+    EXPECT_EQ(stored, std::vector<std::string>{dir.File("chart.chf")});
 }
 
 }  // namespace

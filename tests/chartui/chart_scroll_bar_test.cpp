@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "chart/chart.h"
 #include "chart/chart_series.h"
 #include "chart/plot_panel.h"
 #include "chartui/chart_scroll_bar.h"
@@ -130,6 +131,23 @@ TEST(ChartScrollBar, TheChartsOwnHandlersStillRunAndTheBarLetsGoOfAFreedChart) {
     EXPECT_EQ(s.bar.Chart(), nullptr);
     EXPECT_FALSE(s.bar.Enabled());
     s.bar.SetPosition(0);  // no chart to scroll
+}
+
+TEST(ChartScrollBar, FollowsTheChartsZoomAndItsUndo) {
+    TChart chart(nullptr, "Chart1");
+    TChartSeries series;
+    chart.AddSeries(series);
+    for (int i = 0; i <= 100; ++i) series.AddPoint(i, i);
+    TChartScrollBar bar(nullptr);
+    bar.SetChart(&chart);
+    chart.ZoomToRanges(0, 100, 0, 100, 0, 100, 25, 75);
+    EXPECT_EQ(bar.Position(), 7500);
+    EXPECT_EQ(bar.PageSize(), 15000);
+    chart.UndoZoom();
+    EXPECT_EQ(bar.Position(), 15000);
+    EXPECT_EQ(bar.PageSize(), 30000);
+    bar.SetChart(nullptr);
+    chart.RemoveSeries(series);
 }
 
 TEST(ChartScrollBar, ABarGoingAwayGivesTheChartItsHandlersBack) {
