@@ -7,6 +7,7 @@
 
 #include "chart/date_steps.h"
 #include "chart/value_format.h"
+#include "chartui/chart_editors.h"
 #include "chartui/number_text.h"
 
 namespace fv {
@@ -60,11 +61,7 @@ std::string IncrementText(double increment, bool isDateTime, const std::string& 
 
 TAxisIncrement::TAxisIncrement(Component* owner, Program& program)
     : ProgramForm(owner, program, "AxisIncrement") {
-    SetCaption("Axis Increment");
-    SetBorder(FormBorder::Dialog);
-    Position = FormPosition::ScreenCenter;
-    SetFont(Font{"MS Sans Serif", 8});
-    SetClientSize(320, 108);
+    SetUpChartDialog(*this, "Axis Increment", 320, 108);
     RadioGroup1 = Add<RadioGroup>(this, "RadioGroup1", 8, 4, 100, 64, "Increment:");
     RadioGroup1->SetItems({"&Standard:", "&Custom:"});
     CBSteps = Add<ComboBox>(this, "CBSteps", 116, 18, 90, 21);

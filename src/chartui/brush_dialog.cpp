@@ -7,11 +7,7 @@ namespace fv {
 
 TBrushDialog::TBrushDialog(Component* owner, Program& program, TChartBrush& brush)
     : ProgramForm(owner, program, "BrushDialog"), brush_(brush) {
-    SetCaption("Pattern Color Editor");
-    SetBorder(FormBorder::Dialog);
-    Position = FormPosition::ScreenCenter;
-    SetFont(Font{"MS Sans Serif", 8});
-    SetClientSize(250, 196);
+    SetUpChartDialog(*this, "Pattern Color Editor", 250, 196);
 
     // Item index = brush style number.
     RGStyle = Add<RadioGroup>(this, "RGStyle", 8, 8, 121, 180, "Style:");

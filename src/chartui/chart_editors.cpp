@@ -8,6 +8,15 @@
 
 namespace fv {
 
+void SetUpChartDialog(Form& dialog, const std::string& caption, int clientWidth, int clientHeight,
+                      Color fontColour) {
+    dialog.SetCaption(caption);
+    dialog.SetBorder(FormBorder::Dialog);
+    dialog.Position = FormPosition::ScreenCenter;
+    dialog.SetFont(Font{"MS Sans Serif", 8, fontColour});
+    dialog.SetClientSize(clientWidth, clientHeight);
+}
+
 ProgramForm& ProgramFormOf(Component& c) {
     for (Component* at = &c; at; at = at->Owner())
         if (auto* form = dynamic_cast<ProgramForm*>(at)) return *form;

@@ -16,6 +16,11 @@
 
 namespace fv {
 
+// The frame the chart editor's small dialogs share: a centred dialog box in the editor's font (in the
+// given colour), with its caption and the size of its inside.
+void SetUpChartDialog(Form& dialog, const std::string& caption, int clientWidth, int clientHeight,
+                      Color fontColour = ClWindowText);
+
 // The program form that `c` is or belongs to; a component on no program form is a programming error.
 ProgramForm& ProgramFormOf(Component& c);
 

@@ -2,19 +2,14 @@
 #include "chartui/chart_export_form.h"
 
 #include "chart/chart_units.h"
+#include "chartui/chart_editors.h"
 #include "platform/app/services.h"
 
 namespace fv {
 
 TChartExportForm::TChartExportForm(Component* owner, Program& program)
     : ProgramForm(owner, program, "ChartExportForm") {
-    SetCaption("Export Chart");
-    SetBorder(FormBorder::Dialog);
-    Position = FormPosition::ScreenCenter;
-    Font font{"MS Sans Serif", 8};
-    font.FontColor = ClBlack;
-    SetFont(font);
-    SetClientSize(336, 112);
+    SetUpChartDialog(*this, "Export Chart", 336, 112, ClBlack);
 
     RGFormat = Add<RadioGroup>(this, "RGFormat", 8, 6, 200, 98, "Format");
     RGFormat->SetItems({"as &Bitmap (BMP)", "as &Metafile (WMF)", "as &Enhanced Metafile (EMF)",

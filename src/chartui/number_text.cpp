@@ -2,23 +2,13 @@
 #include "chartui/number_text.h"
 
 #include <charconv>
-#include <cmath>
 #include <stdexcept>
+
+#include "platform/text/numbers.h"
 
 namespace fv {
 
-bool TryStrToFloat(const std::string& text, double& value) {
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    while (first < last && *first == ' ') ++first;
-    while (last > first && last[-1] == ' ') --last;
-    if (first < last && *first == '+') ++first;
-    double v = 0;
-    auto [end, error] = std::from_chars(first, last, v);
-    if (first == last || error != std::errc() || end != last || !std::isfinite(v)) return false;
-    value = v;
-    return true;
-}
+bool TryStrToFloat(const std::string& text, double& value) { return ReadWholeNumber(text, value); }
 
 double StrToFloat(const std::string& text) {
     double v = 0;

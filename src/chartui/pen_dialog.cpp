@@ -13,11 +13,7 @@ constexpr int OfferedStyles = 5;
 
 TPenDialog::TPenDialog(Component* owner, Program& program, TChartPen& pen, bool plain)
     : ProgramForm(owner, program, "PenDialog"), pen_(pen), plain_(plain) {
-    SetCaption("Border Color Editor");
-    SetBorder(FormBorder::Dialog);
-    Position = FormPosition::ScreenCenter;
-    SetFont(Font{"MS Sans Serif", 8});
-    SetClientSize(250, 176);
+    SetUpChartDialog(*this, "Border Color Editor", 250, 176);
 
     CBVisible = Add<CheckBox>(this, "CBVisible", 8, 8, 97, 17, "&Visible");
     LWidth = Add<Label>(this, "LWidth", 8, 36, 44, 13, "&Width:");

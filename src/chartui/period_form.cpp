@@ -15,11 +15,7 @@ const char* const NegativePeriod = "Function Period should be >= 0";
 }  // namespace
 
 TFormPeriod::TFormPeriod(Component* owner, Program& program) : ProgramForm(owner, program, "FormPeriod") {
-    SetCaption("Function Period");
-    SetBorder(FormBorder::Dialog);
-    Position = FormPosition::ScreenCenter;
-    SetFont(Font{"MS Sans Serif", 8});
-    SetClientSize(330, 186);
+    SetUpChartDialog(*this, "Function Period", 330, 186);
 
     LCalc = Add<Label>(this, "LCalc", 8, 8, 314, 13, "Calculate every:");
     RBNum = Add<RadioButton>(this, "RBNum", 16, 30, 130, 17, "&Number of points:");

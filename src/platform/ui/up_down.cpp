@@ -2,8 +2,8 @@
 #include "platform/ui/up_down.h"
 
 #include <algorithm>
-#include <charconv>
 
+#include "platform/text/numbers.h"
 #include "platform/ui/edit.h"
 
 namespace fv {
@@ -17,15 +17,8 @@ void UpDown::SetAssociate(Edit* edit) {
 
 int UpDown::Position() const {
     if (!associate_) return RangeControl::Position();
-    const std::string& text = associate_->Text();
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    while (first < last && *first == ' ') ++first;
-    while (last > first && last[-1] == ' ') --last;
-    if (first < last && *first == '+') ++first;
     int value = 0;
-    auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last) return RangeControl::Position();
+    if (!ReadWholeNumber(associate_->Text(), value)) return RangeControl::Position();
     return std::clamp(value, Min(), Max());
 }
 
