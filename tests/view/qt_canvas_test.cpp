@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <set>
 
+#include "chart/chart.h"
 #include "chart/chart_panel.h"
 #include "chart/fast_line.h"
 #include "chart/plot_panel.h"
@@ -319,6 +320,36 @@ TEST(QtCanvasPictures, AFastLineChartWithAxesGridAndTitles) {
     panel.RightAxis()->Title.SetCaption("Average x 10");
     panel.RightAxis()->Grid.SetVisible(false);
     ExpectLikeReference(PaintPanel(panel), "chart_fast_line_axes.png");
+}
+
+// A flat chart of three fast lines with a title, the legend at the right listing the series (with lines
+// between its items), and the same chart's points listed in a legend below when only one line is active.
+TEST(QtCanvasPictures, AChartWithItsLegendAtTheRightAndBelow) {
+    TChart chart(nullptr);
+    chart.SetBounds(0, 0, 480, 320);
+    chart.SetView3D(false);
+    chart.SetBufferedDisplay(false);
+    chart.SetColor(ClWhite);
+    chart.Title().SetText({"Sales by region"});
+    TFastLineSeries north, south, east;
+    const char* names[] = {"North", "South", "East"};
+    TFastLineSeries* lines[] = {&north, &south, &east};
+    const TColor colours[] = {ClNavy, ClRed, ClGreen};
+    for (int k = 0; k < 3; ++k) {
+        lines[k]->SetTitle(names[k]);
+        lines[k]->SetSeriesColor(colours[k]);
+        for (int i = 0; i < 8; ++i) lines[k]->AddPoint(i, 20 + 10 * k + ((i * (k + 3)) % 7) * 5, "Q" + std::to_string(i + 1));
+        chart.AddSeries(*lines[k]);
+    }
+    chart.Legend().DividingLines().SetVisible(true);
+    ExpectLikeReference(PaintPanel(chart), "chart_legend_right.png");
+
+    south.SetActive(false);
+    east.SetActive(false);
+    chart.Legend().SetAlignment(TLegendAlignment::laBottom);
+    chart.Legend().SetColor(0xE0FFFF);
+    chart.Legend().SetTextStyle(ltsRightValue);
+    ExpectLikeReference(PaintPanel(chart), "chart_legend_bottom.png");
 }
 
 }  // namespace
