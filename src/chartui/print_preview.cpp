@@ -16,7 +16,8 @@ bool IsNear(int a, int b) { return std::abs(a - b) <= Near; }
 
 }  // namespace
 
-TChartPreviewPage::TChartPreviewPage(Component* owner, Application& app) : Control(owner), app(app) {}
+TChartPreviewPage::TChartPreviewPage(Component* owner, std::string name, Application& app)
+    : Control(owner, std::move(name)), app(app) {}
 
 void TChartPreviewPage::SetImage(TCustomChartPanel* panel) {
     image = panel;

@@ -28,7 +28,7 @@ using TChangeMarginsEvent = std::function<void(Component* sender, bool byDrag, c
 
 class TChartPreviewPage : public Control {
 public:
-    TChartPreviewPage(Component* owner, Application& app);
+    TChartPreviewPage(Component* owner, std::string name, Application& app);
     const char* Kind() const override { return "ChartPreviewPage"; }
 
     TCustomChartPanel* Image() const { return image; }

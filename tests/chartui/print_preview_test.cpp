@@ -16,7 +16,7 @@ struct PreviewFixture : ::testing::Test {
     HeadlessLoop loop{true};
     Application app{loop};
     TDraw3D chart{nullptr};
-    TChartPreviewPage page{nullptr, app};
+    TChartPreviewPage page{nullptr, "Page", app};
     std::vector<PixelRect> reported;
 
     PreviewFixture() {
