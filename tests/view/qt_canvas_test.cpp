@@ -14,6 +14,10 @@
 #include "chart/fast_line.h"
 #include "chart/plot_panel.h"
 #include "chart/walls_titles.h"
+#include "chartui/print_preview.h"
+#include "platform/app/application.h"
+#include "platform/app/scripted_output.h"
+#include "platform/core/headless_loop.h"
 #include "platform/ui/bevel.h"
 #include "view/qt_canvas.h"
 
@@ -350,6 +354,37 @@ TEST(QtCanvasPictures, AChartWithItsLegendAtTheRightAndBelow) {
     chart.Legend().SetColor(0xE0FFFF);
     chart.Legend().SetTextStyle(ltsRightValue);
     ExpectLikeReference(PaintPanel(chart), "chart_legend_bottom.png");
+}
+
+// The print preview's paper on a landscape page with a chart and its legend inside the default margins, the
+// guide lines around it, and the shadow.
+TEST(QtCanvasPictures, APrintPreviewPage) {
+    HeadlessLoop loop{true};
+    Application app{loop};
+    app.ScriptedPrinterService().pageSize = {3508, 2480};
+    TChart chart(nullptr);
+    chart.SetBounds(0, 0, 480, 320);
+    chart.SetView3D(false);
+    chart.SetBufferedDisplay(false);
+    chart.Title().SetText({"Printed chart"});
+    TFastLineSeries up, down;
+    up.SetTitle("Up");
+    down.SetTitle("Down");
+    up.SetSeriesColor(ClBlue);
+    down.SetSeriesColor(ClRed);
+    for (int i = 0; i < 10; ++i) {
+        up.AddPoint(i, i * i);
+        down.AddPoint(i, 81 - i * i);
+    }
+    chart.AddSeries(up);
+    chart.AddSeries(down);
+    TChartPreviewPage page(nullptr, "Page", app);
+    page.SetBounds(0, 0, 420, 320);
+    page.SetImage(&chart);
+    QImage image = WhiteImage(420, 320);
+    QtCanvas canvas(image);
+    page.Paint(canvas);
+    ExpectLikeReference(image, "print_preview_page.png");
 }
 
 }  // namespace
