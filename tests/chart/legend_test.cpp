@@ -33,6 +33,10 @@ struct LegendChart {
         chart.AddSeries(s);
         return s;
     }
+    // Three series "A", "BB" and "CCC" of one point each.
+    void AddThree() {
+        for (const char* title : {"A", "BB", "CCC"}) Add(title);
+    }
     void Layout(PixelRect plot = {0, 0, 400, 300}) {
         chart.DrawRect = plot;
         chart.PlotRect = plot;
@@ -124,9 +128,7 @@ TEST(Legend, PlacesItselfOnEachSideAndTheChartGivesWay) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
         LegendChart f;
-        f.Add("A");
-        f.Add("BB");
-        f.Add("CCC");
+        f.AddThree();
         f.chart.Legend().SetAlignment(c.side);
         f.chart.Legend().SetResizeChart(c.resize);
         f.Layout();
@@ -254,9 +256,7 @@ TEST(Legend, ClickedGivesTheDrawingPosition) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
         LegendChart f;
-        f.Add("A");
-        f.Add("BB");
-        f.Add("CCC");
+        f.AddThree();
         f.chart.Legend().SetAlignment(c.side);
         f.Layout();
         EXPECT_EQ(f.chart.Legend().Clicked(c.at.X, c.at.Y), c.item);
