@@ -50,6 +50,8 @@ public:
     virtual bool IsPrinting() const { return false; }
     // The chart's back colour (its back wall); AutomaticColour when it has none of its own.
     virtual TColor ChartBackColor() const { return AutomaticColour; }
+    // The colour behind legend symbols; the chart's back colour where there is no legend of its own.
+    virtual TColor LegendBackColor() const { return ChartBackColor(); }
     // The widest point label and the widest mark text of the series, for axes that show them.
     virtual int WidestPointLabel() { return 0; }
     virtual int WidestMarkText() { return 0; }

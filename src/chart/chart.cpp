@@ -50,8 +50,14 @@ void TCustomChart::DrawBackImage(const PixelRect& rect) {
 void TCustomChart::CalcLegendAndPanelRect() {
     TChartCanvas3D& c3 = Canvas3D();
     c3.Disable3D();
+    const bool withLegend = legend.Visible() && AnySeriesActive();
+    // A side legend spans the height the titles would take; a top or bottom one sits inside them.
+    if (withLegend && legend.IsVertical()) legend.DrawLegend();
     if (title.Visible()) title.DrawTitle(true);
     if (foot.Visible()) foot.DrawTitle(false);
+    if (withLegend && !legend.IsVertical()) legend.DrawLegend();
+    // A legend not drawn this time has no items to click.
+    if (!withLegend) legend.NumRows = legend.NumCols = 0;
     c3.Restore3D();
 }
 
@@ -165,8 +171,12 @@ void TCustomChart::DrawWalls() {
                 WallShaded(bottomWall));
 }
 
-void TCustomChart::GetLegendText(TChartSeries*, int index, std::string& text) {
-    if (OnGetLegendText) OnGetLegendText(this, 0, index, text);
+void TCustomChart::GetLegendText(TChartSeries* series, int index, std::string& text) {
+    if (series) {
+        text = index >= 0 && index < series->Count() ? series->LegendString(index, legend.TextStyle()) : std::string();
+        std::replace(text.begin(), text.end(), '\r', ' ');
+    }
+    if (OnGetLegendText) OnGetLegendText(this, int(legend.ResolveStyle()), index, text);
 }
 
 void TCustomChart::DrawSeriesMarks(TChartSeries& series) {
@@ -228,6 +238,7 @@ void TCustomChart::Assign(const TCustomChart& other) {
     bottomWall.Assign(other.bottomWall);
     leftWall.Assign(other.leftWall);
     foot.Assign(other.foot);
+    legend.Assign(other.legend);
     title.Assign(other.title);
     TCustomAxisPanel::Assign(static_cast<const TCustomAxisPanel&>(other));
 }

@@ -11,7 +11,7 @@
 // - The first zoom or pan saves the four side axes; one UndoZoom brings them back however many followed.
 // - An animated zoom repaints `AnimatedZoomSteps` - 1 in-between states; the count is capped because it
 //   may come from a stored chart.
-// The legend is not drawn yet: the chart lays out and draws no legend, and a click never hits one.
+// The legend (legend.h) is laid out with the titles: a side legend before them, a top or bottom one after.
 #pragma once
 
 #include <array>
@@ -19,6 +19,7 @@
 #include <string>
 
 #include "chart/axis_panel.h"
+#include "chart/legend.h"
 #include "chart/walls_titles.h"
 
 namespace fv {
@@ -44,6 +45,10 @@ using TChartAllowScrollEvent =
     std::function<void(TCustomChartAxis* axis, double& newMinimum, double& newMaximum, bool& allow)>;
 using TChartGetLegendText =
     std::function<void(TCustomChart* sender, int legendStyle, int index, std::string& text)>;
+// May move the legend's box before it is drawn.
+using TChartGetLegendRect = std::function<void(TCustomChart* sender, PixelRect& rect)>;
+// May move the text of one legend item (its symbol follows the text).
+using TChartGetLegendPos = std::function<void(TCustomChart* sender, int index, int& x, int& y)>;
 
 // The state of one side axis before the first zoom or pan.
 struct TSavedAxis {
@@ -83,6 +88,9 @@ public:
     TColor BackColor() const override { return backWall.GetColor(); }
     void SetBackColor(TColor c);
     TChartPen& Frame() { return backWall.Pen(); }
+    TChartLegend& Legend() { return legend; }
+    const TChartLegend& Legend() const { return legend; }
+    void SetLegend(const TCustomChartLegend& l) { legend.Assign(l); }
 
     std::array<TSavedAxis, 4> SavedAxes;  // top, left, right, bottom
     bool NothingSaved = true;
@@ -93,6 +101,8 @@ public:
     TChartClick OnClickLegend;
     TChartClickSeries OnClickSeries;
     TChartGetLegendText OnGetLegendText;
+    TChartGetLegendRect OnGetLegendRect;
+    TChartGetLegendPos OnGetLegendPos;
 
     // Layout and drawing (the axis panel draws the picture in its order).
     void CalcLegendAndPanelRect() override;
@@ -105,8 +115,12 @@ public:
     void DrawSeriesMarks(TChartSeries& series) override;
     // Axes that show marks measure and write the marks' own texts.
     std::string SeriesMarkText(const TChartSeries& series, int index) const override;
-    // The legend's text of a point, then OnGetLegendText. There is no legend yet: the text starts empty.
+    // The legend's text of an item, then OnGetLegendText. Given a series, the text is that series' item
+    // `index` in the legend's text style (the marks that show legend texts); without one, `text` comes in
+    // as the legend's own item text.
     virtual void GetLegendText(TChartSeries* series, int index, std::string& text);
+    // Legend symbols are drawn on the legend's colour.
+    TColor LegendBackColor() const override { return legend.GetColor(); }
 
     // Mouse.
     TChartClickedPart ClickedPart(int x, int y);
@@ -146,6 +160,7 @@ private:
     TChartWall leftWall{this};
     TChartWall bottomWall{this};
     bool backImageInside = false;
+    TChartLegend legend{this};
 };
 
 // The chart component of the chart window.

@@ -41,7 +41,13 @@ TChartClickedPart TCustomChart::ClickedPart(int x, int y) {
     if (TitleContains(Title(), x, y)) part.Part = TChartClickedPartStyle::cpTitle;
     else if (TitleContains(Foot(), x, y)) part.Part = TChartClickedPartStyle::cpFoot;
     else if (PlotRect.Contains({x, y}) && AnySeriesActive()) part.Part = TChartClickedPartStyle::cpChartRect;
-    // The legend is not drawn yet, so nothing else can be hit.
+    else if (Legend().Visible()) {
+        const int item = Legend().Clicked(x, y);
+        if (item != -1) {
+            part.Part = TChartClickedPartStyle::cpLegend;
+            part.PointIndex = item;
+        }
+    }
     return part;
 }
 

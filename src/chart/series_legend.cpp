@@ -48,10 +48,10 @@ void TChartSeries::DrawLegend(int index, const PixelRect& rect) {
     if (!canvas) return;
     Color colour = index == -1 ? SeriesColor() : LegendItemColor(index);
     if (colour == NoColour) return;
-    Color back = chart->ChartBackColor();
+    Color back = chart->LegendBackColor();
     BrushStyle style = BrushStyle::Solid;
     GetLegendBrush(index, back, style);
-    if (back == AutomaticColour) back = chart->ChartBackColor();
+    if (back == AutomaticColour) back = chart->LegendBackColor();
     if (back == AutomaticColour) back = chart->AxisBackColor();
     canvas->SetBrush({colour, style, nullptr});
     canvas->SetBackColor(back);
@@ -65,7 +65,7 @@ void TChartSeries::DrawLegendShape(int index, const PixelRect& rect) {
     Canvas* c = canvas.ReferenceCanvas();
     if (!c) return;
     canvas.RectangleOfRect(rect);
-    Color back = chart->ChartBackColor();
+    Color back = chart->LegendBackColor();
     if (c->GetBrush().BrushColor == back) {
         // A symbol in the colour behind it would vanish: its frame is drawn again over a clear brush.
         Brush brush = c->GetBrush();

@@ -76,6 +76,8 @@ Qt::CursorShape ToQtCursor(Cursor cursor) {
     case Cursor::SizeWE: return Qt::SizeHorCursor;
     case Cursor::SizeNS: return Qt::SizeVerCursor;
     case Cursor::Drag: return Qt::DragMoveCursor;
+    case Cursor::SizeNWSE: return Qt::SizeFDiagCursor;
+    case Cursor::SizeNESW: return Qt::SizeBDiagCursor;
     case Cursor::Default:
     case Cursor::Arrow: break;
     }

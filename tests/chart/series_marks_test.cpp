@@ -29,7 +29,7 @@ TEST(SeriesMarks, TextsFollowTheStyle) {
         {TSeriesMarksStyle::smsPercentTotal, 0, "10 % of 100", "percent of the absolute total"},
         {TSeriesMarksStyle::smsLabelPercentTotal, 2, "sixty 60 % of 100", "label, percent and total"},
         {TSeriesMarksStyle::smsXValue, 2, "3", "the X value, without an axis in ValueFormat"},
-        {TSeriesMarksStyle::smsLegend, 0, "", "no legend yet: no text"},
+        {TSeriesMarksStyle::smsLegend, 0, "", "without a chart there is no legend: no text"},
     };
     for (const Case& c : cases) {
         s.Marks().SetStyle(c.style);

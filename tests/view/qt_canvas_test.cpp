@@ -9,10 +9,15 @@
 #include <filesystem>
 #include <set>
 
+#include "chart/chart.h"
 #include "chart/chart_panel.h"
 #include "chart/fast_line.h"
 #include "chart/plot_panel.h"
 #include "chart/walls_titles.h"
+#include "chartui/print_preview.h"
+#include "platform/app/application.h"
+#include "platform/app/scripted_output.h"
+#include "platform/core/headless_loop.h"
 #include "platform/ui/bevel.h"
 #include "view/qt_canvas.h"
 
@@ -319,6 +324,67 @@ TEST(QtCanvasPictures, AFastLineChartWithAxesGridAndTitles) {
     panel.RightAxis()->Title.SetCaption("Average x 10");
     panel.RightAxis()->Grid.SetVisible(false);
     ExpectLikeReference(PaintPanel(panel), "chart_fast_line_axes.png");
+}
+
+// A flat chart of three fast lines with a title, the legend at the right listing the series (with lines
+// between its items), and the same chart's points listed in a legend below when only one line is active.
+TEST(QtCanvasPictures, AChartWithItsLegendAtTheRightAndBelow) {
+    TChart chart(nullptr);
+    chart.SetBounds(0, 0, 480, 320);
+    chart.SetView3D(false);
+    chart.SetBufferedDisplay(false);
+    chart.SetColor(ClWhite);
+    chart.Title().SetText({"Sales by region"});
+    TFastLineSeries north, south, east;
+    const char* names[] = {"North", "South", "East"};
+    TFastLineSeries* lines[] = {&north, &south, &east};
+    const TColor colours[] = {ClNavy, ClRed, ClGreen};
+    for (int k = 0; k < 3; ++k) {
+        lines[k]->SetTitle(names[k]);
+        lines[k]->SetSeriesColor(colours[k]);
+        for (int i = 0; i < 8; ++i) lines[k]->AddPoint(i, 20 + 10 * k + ((i * (k + 3)) % 7) * 5, "Q" + std::to_string(i + 1));
+        chart.AddSeries(*lines[k]);
+    }
+    chart.Legend().DividingLines().SetVisible(true);
+    ExpectLikeReference(PaintPanel(chart), "chart_legend_right.png");
+
+    south.SetActive(false);
+    east.SetActive(false);
+    chart.Legend().SetAlignment(TLegendAlignment::laBottom);
+    chart.Legend().SetColor(0xE0FFFF);
+    chart.Legend().SetTextStyle(ltsRightValue);
+    ExpectLikeReference(PaintPanel(chart), "chart_legend_bottom.png");
+}
+
+// The print preview's paper on a landscape page with a chart and its legend inside the default margins, the
+// guide lines around it, and the shadow.
+TEST(QtCanvasPictures, APrintPreviewPage) {
+    HeadlessLoop loop{true};
+    Application app{loop};
+    app.ScriptedPrinterService().pageSize = {3508, 2480};
+    TChart chart(nullptr);
+    chart.SetBounds(0, 0, 480, 320);
+    chart.SetView3D(false);
+    chart.SetBufferedDisplay(false);
+    chart.Title().SetText({"Printed chart"});
+    TFastLineSeries up, down;
+    up.SetTitle("Up");
+    down.SetTitle("Down");
+    up.SetSeriesColor(ClBlue);
+    down.SetSeriesColor(ClRed);
+    for (int i = 0; i < 10; ++i) {
+        up.AddPoint(i, i * i);
+        down.AddPoint(i, 81 - i * i);
+    }
+    chart.AddSeries(up);
+    chart.AddSeries(down);
+    TChartPreviewPage page(nullptr, "Page", app);
+    page.SetBounds(0, 0, 420, 320);
+    page.SetImage(&chart);
+    QImage image = WhiteImage(420, 320);
+    QtCanvas canvas(image);
+    page.Paint(canvas);
+    ExpectLikeReference(image, "print_preview_page.png");
 }
 
 }  // namespace

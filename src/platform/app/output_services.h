@@ -13,6 +13,8 @@
 
 namespace fv {
 
+enum class PaperOrientation { Portrait, Landscape };
+
 // The printer the program prints on, with the print job in progress.
 class PrinterService {
 public:
@@ -34,6 +36,18 @@ public:
     // Drops the job in progress.
     virtual void Abort() = 0;
     virtual bool Printing() const = 0;
+    // The printer jobs go to (an index into Printers()) and the way its paper is turned. A printer that
+    // cannot choose keeps what it is told and prints as it can.
+    virtual int PrinterIndex() { return printerIndex; }
+    virtual void SetPrinterIndex(int index) { printerIndex = index; }
+    virtual PaperOrientation Orientation() { return orientation; }
+    virtual void SetOrientation(PaperOrientation o) { orientation = o; }
+    // The system's printer setup dialog; false when it was cancelled or there is none.
+    virtual bool Setup() { return false; }
+
+protected:
+    int printerIndex = 0;
+    PaperOrientation orientation = PaperOrientation::Portrait;
 };
 
 class ClipboardService {

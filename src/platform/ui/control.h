@@ -32,7 +32,8 @@ public:
     virtual void MenuChanged(MenuItem& item) {}
 };
 
-enum class Cursor { Default, Arrow, HourGlass, IBeam, Cross, HandPoint, SizeWE, SizeNS, Drag };
+// SizeNWSE and SizeNESW size along a diagonal (top-left to bottom-right, top-right to bottom-left).
+enum class Cursor { Default, Arrow, HourGlass, IBeam, Cross, HandPoint, SizeWE, SizeNS, Drag, SizeNWSE, SizeNESW };
 enum class Align { None, Top, Bottom, Left, Right, Client };
 enum class MouseButton { Left, Right, Middle };
 
