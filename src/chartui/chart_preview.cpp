@@ -49,7 +49,7 @@ TChartPreview::TChartPreview(Component* owner, Program& program) : ProgramForm(o
         edit->SetText("0");
         upDown = Add<UpDown>(GBMargins, "UD" + name, left + 34, top, 15, 21);
         upDown->SetRange(0, 100);
-        upDown->Associate = edit;
+        upDown->SetAssociate(edit);
     };
     margin(SETopMa, UDTopMa, "TopMa", 42, 18);
     margin(SELeftMa, UDLeftMa, "LeftMa", 8, 46);
