@@ -129,12 +129,7 @@ TEST(BasicFunctions, ReadTheListTheResultSeriesNames) {
 
 TEST(BasicFunctions, CumulativeOfAHorizontalSourceRunsAlongX) {
     FunctionChart chart;
-    auto* s = chart.owner.Make<HorizSeries>("Horizontal");
-    s->SetParentChart(&chart.chart);
-    s->AddPoint(1, 0);
-    s->AddPoint(2, 1);
-    s->AddPoint(4, 2);
-    chart.sources.push_back(s);
+    chart.AddSourcePoints<HorizSeries>({{1, 0}, {2, 1}, {4, 2}});
     chart.Calculate(std::make_unique<TCumulative>());
     // The values run along X, placed at the source's Y positions.
     EXPECT_EQ(chart.Results(), (Points{{1, 0}, {3, 1}, {7, 2}}));

@@ -193,6 +193,23 @@ TEST(Trend, Lines) {
     }
 }
 
+TEST(CurveFitting, HorizontalSourcesFitTheirXAlongY) {
+    // Values 1, 3, 5 along X at the positions 0, 1, 2 of Y: the line 1 + 2y.
+    const Points source{{1, 0}, {3, 1}, {5, 2}};
+    {
+        FunctionChart chart;
+        chart.AddSourcePoints<HorizSeries>(source);
+        chart.Calculate(std::make_unique<TCurveFittingFunction>())->SetPolyDegree(2);
+        ExpectPoints(chart.Results(), source, 1e-12, "curve");
+    }
+    {
+        FunctionChart chart;
+        chart.AddSourcePoints<HorizSeries>(source);
+        chart.Calculate(std::make_unique<TTrendFunction>());
+        ExpectPoints(chart.Results(), {{1, 0}, {5, 2}}, 1e-12, "trend");
+    }
+}
+
 TEST(Trend, AcrossSourcesGivesZeros) {
     FunctionChart chart;
     chart.AddSource({1, 2});

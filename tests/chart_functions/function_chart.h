@@ -27,8 +27,9 @@ struct FunctionChart {
         for (std::size_t i = 0; i < ys.size(); ++i) points.emplace_back(double(i), ys[i]);
         return AddSourcePoints(points);
     }
-    TChartSeries* AddSourcePoints(const Points& points) {
-        auto* s = owner.Make<TChartSeries>("Source" + std::to_string(sources.size() + 1));
+    // A source of the given points (X, Y); a HorizSeries keeps its values along X.
+    template <class S = TChartSeries> S* AddSourcePoints(const Points& points) {
+        auto* s = owner.Make<S>("Source" + std::to_string(sources.size() + 1));
         s->SetParentChart(&chart);
         for (auto [x, y] : points) s->AddPoint(x, y);
         sources.push_back(s);
