@@ -1,18 +1,25 @@
-// The table of standard functions that the registry receives: order, texts and the classes made.
+// The standard functions in the series-type registry: gallery order and texts, the classes a chart file
+// names, and what each class sets up when it is made.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <typeinfo>
 
 #include "chart/functions/basic_functions.h"
-#include "chart/functions/curve_fitting.h"
 #include "chart/functions/function_types.h"
-#include "chart/functions/moving_functions.h"
+#include "chart/series_types.h"
 
 namespace fv {
 namespace {
 
-TEST(FunctionTypes, RegisteredInGalleryOrder) {
+std::vector<const TChartSeriesType*> FunctionEntries() {
+    std::vector<const TChartSeriesType*> entries;
+    for (const auto& e : ChartSeriesTypes().Items())
+        if (e->FunctionClass) entries.push_back(e.get());
+    return entries;
+}
+
+TEST(FunctionTypes, RegisteredOnceInGalleryOrder) {
     struct Expected {
         const char* className;
         const char* description;
@@ -37,29 +44,36 @@ TEST(FunctionTypes, RegisteredInGalleryOrder) {
         {"TMomentumFunction", "Momentum", 2, typeid(TMomentumFunction)},
         {"TStdDeviationFunction", "Std.Deviation", 2, typeid(TStdDeviationFunction)},
     };
-    std::vector<const FunctionTypeInfo*> registered;
-    RegisterStandardFunctions([&](const FunctionTypeInfo& t) { registered.push_back(&t); });
-    ASSERT_EQ(registered.size(), std::size(expected));
-    for (std::size_t i = 0; i < registered.size(); ++i) {
-        const FunctionTypeInfo& t = *registered[i];
-        const Expected& e = expected[i];
-        EXPECT_STREQ(t.ClassName, e.className);
-        EXPECT_STREQ(t.Description, e.description);
-        EXPECT_STREQ(t.GalleryPage, "Functions");
-        EXPECT_EQ(t.NumGallerySeries, e.count) << e.className;
-        std::unique_ptr<TChartFunction> made = t.Create();
-        ASSERT_TRUE(made);
-        EXPECT_EQ(typeid(*made), e.type) << e.className;
-        EXPECT_EQ(FindFunctionType(e.className), &t);
+    RegisterStandardFunctions();
+    RegisterStandardFunctions();  // a second start-up adds nothing
+    std::vector<const TChartSeriesType*> entries = FunctionEntries();
+    ASSERT_EQ(entries.size(), std::size(expected));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const TChartSeriesType& e = *entries[i];
+        const Expected& x = expected[i];
+        EXPECT_EQ(e.SeriesClass, nullptr) << x.className;
+        EXPECT_EQ(e.FunctionClass->Name, x.className);
+        EXPECT_EQ(e.FunctionClass, FindChartClass(x.className));
+        EXPECT_EQ(e.Description, x.description);
+        EXPECT_EQ(e.GalleryPage, "Functions");
+        EXPECT_EQ(e.NumGallerySeries, x.count) << x.className;
+        std::unique_ptr<Component> made(e.FunctionClass->Create(nullptr));
+        EXPECT_EQ(typeid(*made), x.type) << x.className;
+        EXPECT_EQ(ChartClassOf(*made), e.FunctionClass);
     }
-    EXPECT_EQ(FindFunctionType("TNoSuchFunction"), nullptr);
+    UnregisterStandardFunctions();
+    EXPECT_TRUE(FunctionEntries().empty());
+    EXPECT_EQ(FindChartClass("TCumulative"), nullptr);
 }
 
 TEST(FunctionTypes, ConstructionSettings) {
     // The moving functions and the running total start with a period of one point; the others over all.
-    for (const FunctionTypeInfo& t : StandardFunctionTypes()) {
-        std::unique_ptr<TChartFunction> f = t.Create();
-        const std::string name = t.ClassName;
+    RegisterStandardFunctions();
+    for (const TChartSeriesType* e : FunctionEntries()) {
+        std::unique_ptr<Component> made(e->FunctionClass->Create(nullptr));
+        auto* f = dynamic_cast<TChartFunction*>(made.get());
+        ASSERT_NE(f, nullptr);
+        const std::string& name = e->FunctionClass->Name;
         const bool moving = name == "TMovingAverageFunction" || name == "TExpAverageFunction" ||
                             name == "TRSIFunction" || name == "TMomentumFunction" || name == "TStdDeviationFunction";
         const bool periodOne = moving || name == "TCumulative" || name == "TCurveFittingFunction";

@@ -1,33 +1,23 @@
-// The standard calculated functions as the series-type registry lists them: class name (by which a
-// stored chart names a function), gallery description and page, number of sample series in the gallery
-// preview, and how to make one.
+// The standard calculated functions in the series-type registry: each class with the settings a chart
+// file keeps of it (its property table), and its entry in the gallery.
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <span>
-#include <string>
-
-#include "chart/chart_function.h"
+#include "chart/functions/curve_fitting.h"
+#include "chart/functions/moving_functions.h"
+#include "platform/stream/property_table.h"
 
 namespace fv {
 
-struct FunctionTypeInfo {
-    const char* ClassName;
-    const char* Description;
-    const char* GalleryPage;
-    int NumGallerySeries;
-    std::unique_ptr<TChartFunction> (*Create)();
-};
+// The period settings of every function and the function's own.
+const PropertyTable<TExpAverageFunction>& ExpAverageProperties();
+const PropertyTable<TStdDeviationFunction>& StdDeviationProperties();
+const PropertyTable<TCustomFittingFunction>& CurveFittingProperties();
 
-// Every standard function, in the order of the gallery.
-std::span<const FunctionTypeInfo> StandardFunctionTypes();
-
-// The type whose class name is `className`, or null.
-const FunctionTypeInfo* FindFunctionType(const std::string& className);
-
-// Registers the standard functions, in gallery order, through `registerType`: the one place that gives
-// the registry its function entries.
-void RegisterStandardFunctions(const std::function<void(const FunctionTypeInfo&)>& registerType);
+// Registers every standard function for chart files and the gallery, in the gallery's order: Add,
+// Subtract, Multiply, Divide, High, Low, Average, Cumulative, Count, Curve Fitting, Trend, Moving
+// Average, Exp. Average, R.S.I., Momentum, Std.Deviation. A second call changes nothing.
+void RegisterStandardFunctions();
+// Removes the standard functions' classes and gallery entries again.
+void UnregisterStandardFunctions();
 
 }  // namespace fv
