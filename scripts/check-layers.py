@@ -36,12 +36,13 @@ TOP_FOLDERS = {
     "upload": SUBSYSTEM,
     "net": SUBSYSTEM,
     "chart": SUBSYSTEM,
+    "chart/series": SUBSYSTEM,
     "chartui": SUBSYSTEM,
     "app": APP,
     "view": VIEW,
 }
 # The only uses between two subsystems.
-SUBSYSTEM_USES = {("chartui", "chart"), ("upload", "net")}
+SUBSYSTEM_USES = {("chartui", "chart"), ("upload", "net"), ("chart/series", "chart"), ("chartui", "chart/series")}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 LIBRARY = re.compile(r"folivex_library\(\s*(\w+)(.*?)\)", re.S)
@@ -53,6 +54,8 @@ def module_of(path):
     parts = path.split("/")
     if parts[0] == "platform":
         return "platform/" + parts[1] if len(parts) > 2 else None
+    if len(parts) > 2 and "/".join(parts[:2]) in TOP_FOLDERS:
+        return "/".join(parts[:2])  # a folder of its own inside a subsystem (chart/series)
     return parts[0] if len(parts) > 1 else None
 
 

@@ -24,7 +24,9 @@
 #include "chart/series_host.h"
 #include "chart/value_list.h"
 #include "platform/core/component.h"
+#include "platform/gfx/canvas.h"
 #include "platform/gfx/color.h"
+#include "platform/gfx/geometry.h"
 
 namespace fv {
 
@@ -223,12 +225,42 @@ public:
     // Pixels of values on the series' axes; 0 without an axis.
     int XScreenPos(double value) const;
     int YScreenPos(double value) const;
-    int PointScreenX(int index) const { return XScreenPos(GetXValue(index)); }
-    int PointScreenY(int index) const { return YScreenPos(GetYValue(index)); }
+    // Series types move their points (side-by-side bars, stacked areas): the pixels go through these.
+    virtual int PointScreenX(int index) const { return XScreenPos(GetXValue(index)); }
+    virtual int PointScreenY(int index) const { return YScreenPos(GetYValue(index)); }
     virtual bool DrawValuesForward() const { return true; }
     // Draws every visible point, in the order DrawValuesForward says.
     virtual void DrawAllValues();
     virtual void DrawValue(int index) {}
+
+    // --- what the chart asks of every series type while it lays out and draws (series types override)
+    // The depth pixels of the series' slot in a 3D chart, set by the chart before drawing: flat shapes lie
+    // at the start depth, solids span start to end.
+    int SlotStartDepth = 0, SlotMiddleDepth = 0, SlotEndDepth = 0;
+    // Called before the points are drawn: a series type may rework its points (the pie's grouped slice).
+    virtual void PrepareValues() {}
+    virtual void DoBeforeDrawValues() { if (BeforeDrawValues) BeforeDrawValues(this); }
+    virtual void DoAfterDrawValues() { if (AfterDrawValues) AfterDrawValues(this); }
+    // Whether stacked pieces of point `index` are drawn from the axis outward.
+    virtual bool DrawPointForward(int index) const { return true; }
+    // The depth slot: a 3D chart gives each series (ZOrder -1) the next slot; a set ZOrder raises the
+    // chart's highest slot to it.
+    virtual void CalcZOrder();
+    // Room the series needs beside the chart rectangle, in pixels; each value is only ever raised.
+    virtual void HorizMargins(int& left, int& right) {}
+    virtual void VertMargins(int& top, int& bottom) {}
+    // The point under a pixel, or -1.
+    virtual int Clicked(int x, int y) { return -1; }
+    // Legend items: how many, which point each stands for, and its symbol inside `rect` drawn with the
+    // brush the legend prepared (GetLegendBrush may change its style and back colour first).
+    virtual int CountLegendItems() const { return Count(); }
+    virtual int LegendToValueIndex(int legendIndex) const { return legendIndex; }
+    virtual Color LegendItemColor(int legendIndex) const { return ValueColor(legendIndex); }
+    virtual void GetLegendBrush(int legendIndex, Color& backColour, BrushStyle& style) {}
+    virtual void DrawLegendShape(int legendIndex, const PixelRect& rect);
+    // The class name of the editor form of the series type; empty: none.
+    virtual std::string EditorClassName() const { return {}; }
+    std::function<void(TChartSeries*)> BeforeDrawValues, AfterDrawValues;
 
     // --- events
     std::function<bool(TChartSeries*)> OnBeforeAdd;
