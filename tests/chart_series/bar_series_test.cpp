@@ -201,7 +201,7 @@ TEST(BarSeries, StackedBarsShareTheFirstBarsDepthAndDrawOrderFollowsTheAxes) {
     EXPECT_EQ(b.DepthSlot(), a.DepthSlot());
     a.SetMultiBar(mbNone);
     chart.Draw();
-    EXPECT_EQ(b.DepthSlot(), a.DepthSlot() + 1);
+    EXPECT_EQ(a.DepthSlot(), b.DepthSlot() + 1) << "the first stands behind";
     a.SetMultiBar(mbStacked);
     EXPECT_TRUE(a.DrawPointForward(0));
     EXPECT_FALSE(b.DrawPointForward(0)) << "a negative piece of a stack";

@@ -133,14 +133,15 @@ TEST(AreaSeries, StackedAreasShareOneDepthSlot) {
         s->AddPoint(0, 10);
     }
     chart.Draw();
-    EXPECT_EQ(a.DepthSlot(), 0);
+    // Counted from the back: the first series stands deepest.
+    EXPECT_EQ(a.DepthSlot(), 2);
     EXPECT_EQ(b.DepthSlot(), 1);
-    EXPECT_EQ(line.DepthSlot(), 2);
+    EXPECT_EQ(line.DepthSlot(), 0);
     a.SetMultiArea(maStacked);
     chart.Draw();
-    EXPECT_EQ(a.DepthSlot(), 0);
-    EXPECT_EQ(b.DepthSlot(), 0);
-    EXPECT_EQ(line.DepthSlot(), 1);
+    EXPECT_EQ(a.DepthSlot(), 1);
+    EXPECT_EQ(b.DepthSlot(), 1);
+    EXPECT_EQ(line.DepthSlot(), 0);
 }
 
 TEST(LineSeries, Clicks) {

@@ -40,9 +40,12 @@ public:
         HighestDepthSlot = -1;
         for (int i = 0; i < SeriesCount(); ++i)
             if (GetSeries(i)->Active()) GetSeries(i)->CalcZOrder();
+        // The first series stands at the back, so that drawing in list order goes back to front.
+        for (int i = 0; i < SeriesCount(); ++i)
+            if (View3D() && GetSeries(i)->Active()) GetSeries(i)->AutoDepthSlot = HighestDepthSlot - GetSeries(i)->DepthSlot();
         HorizDepth = VertDepth = View3D() ? (HighestDepthSlot + 1) * SlotDepth : 0;
         canvas.SetCenterFromRect(HorizDepth, Canvas3D().Bounds);
-        if (drawAxes)
+        if (drawAxes && AxisVisible())
             for (TCustomChartAxis* axis : {BottomAxis(), LeftAxis()}) axis->DrawAxis(true);
         for (int i = 0; i < SeriesCount(); ++i) {
             TChartSeries* s = GetSeries(i);

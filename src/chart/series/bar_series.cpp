@@ -183,9 +183,25 @@ void TCustomBarSeries::ValueMargins(int& low, int& high) {
     if (!(useYOrigin_ && values->MaxValue() <= yOrigin_)) highSide += m;
 }
 
-void TBarSeries::VertMargins(int& top, int& bottom) { ValueMargins(bottom, top); }
+void TBarSeries::HorizMargins(int& left, int& right) {
+    TCustomBarSeries::HorizMargins(left, right);
+    CategoryMargins(left, right);
+}
 
-void THorizBarSeries::HorizMargins(int& left, int& right) { ValueMargins(left, right); }
+void TBarSeries::VertMargins(int& top, int& bottom) {
+    TCustomBarSeries::VertMargins(top, bottom);
+    ValueMargins(bottom, top);
+}
+
+void THorizBarSeries::HorizMargins(int& left, int& right) {
+    TCustomBarSeries::HorizMargins(left, right);
+    ValueMargins(left, right);
+}
+
+void THorizBarSeries::VertMargins(int& top, int& bottom) {
+    TCustomBarSeries::VertMargins(top, bottom);
+    CategoryMargins(top, bottom);
+}
 
 double TCustomBarSeries::BarMaxValue(double baseMaximum) const {
     if (multiBar_ == mbStacked100) return 100;

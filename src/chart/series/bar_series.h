@@ -108,7 +108,7 @@ protected:
     int CategoryPixel(int index) const {
         return HorizontalBars() ? YScreenPos(GetYValue(index)) : XScreenPos(GetXValue(index));
     }
-    // Margins along the category and the value axis.
+    // Margins along the category and the value axis, added to what the base gives.
     void CategoryMargins(int& low, int& high);
     void ValueMargins(int& low, int& high);
     // The value range: stacked sums, 100 for stacked 100 %, and the origin when bars start there.
@@ -144,7 +144,7 @@ public:
     double MinYValue() const override { return BarMinValue(TCustomBarSeries::MinYValue()); }
     int PointScreenX(int index) const override { return BarStart(index); }
     int PointScreenY(int index) const override { return ValueEnd(index); }
-    void HorizMargins(int& left, int& right) override { CategoryMargins(left, right); }
+    void HorizMargins(int& left, int& right) override;
     void VertMargins(int& top, int& bottom) override;
     int MarkTextSize(int index) const override;
     bool BarContains(int index, int x, int y) const override;
@@ -165,7 +165,7 @@ public:
     int PointScreenX(int index) const override { return ValueEnd(index); }
     int PointScreenY(int index) const override { return BarStart(index); }
     void HorizMargins(int& left, int& right) override;
-    void VertMargins(int& top, int& bottom) override { CategoryMargins(top, bottom); }
+    void VertMargins(int& top, int& bottom) override;
     int MarkTextSize(int index) const override;
     bool BarContains(int index, int x, int y) const override;
     void DrawBar(int index, int left, int right) override;
