@@ -11,7 +11,8 @@ The order, bottom to top (a folder may include its own headers and those of the 
     records      the database in memory and its files
     program      the hub: Program, ProgramForm and the main window's hooks
     subsystems   publish, import, upload, net, chart, chartui; they do not include one another, except
-                 that chartui may use chart and upload may use net
+                 that chartui may use chart and upload may use net; a subsystem's folder of its own
+                 (chart/series) is a module of the subsystem layer that uses its subsystem
     app          the main window and the start-up
     view         the Qt view and the program's entry point (the only code that includes Qt)
 

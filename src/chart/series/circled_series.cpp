@@ -26,7 +26,7 @@ template <class F> void TCircledSeries::Spread(F store) {
         return;
     }
     for (int i = 0, n = chart->SeriesCount(); i < n; ++i)
-        if (auto* s = dynamic_cast<TCircledSeries*>(chart->GetSeries(i)); s && ClassIncludes(*s)) store(*s);
+        if (auto* s = dynamic_cast<TCircledSeries*>(chart->GetSeries(i)); s && s->ClassIncludes(*this)) store(*s);
 }
 
 void TCircledSeries::SetCircled(bool value) {
@@ -52,7 +52,7 @@ void TCircledSeries::SetRotationAngle(int value) {
 
 void TCircledSeries::SetChartLook(bool normal) {
     SeriesHost* chart = ParentChart();
-    if (!chart || chart->IsLoading()) return;
+    if (!chart || chart->IsLoading() || chart->IsDestroying()) return;
     TCustomAxisPanel* panel = AxisPanelOf(*this);
     if (!panel) return;
     panel->SetAxisVisible(normal);

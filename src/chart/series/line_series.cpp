@@ -69,8 +69,9 @@ TAreaSeries::TAreaSeries(Component* owner, std::string name) : TCustomSeries(own
 
 void TAreaSeries::SetMultiArea(TMultiArea value) {
     if (value == multiArea_) return;
+    // Every area series this one is a kind of.
     for (TChartSeries* s : AllSameKind(*this))
-        if (auto* area = dynamic_cast<TAreaSeries*>(s)) area->multiArea_ = value;
+        if (auto* area = dynamic_cast<TAreaSeries*>(s); area && area->ClassIncludes(*this)) area->multiArea_ = value;
     Repaint();
 }
 
