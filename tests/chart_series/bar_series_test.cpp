@@ -102,6 +102,31 @@ TEST(BarSeries, StylesFlat) {
     }
 }
 
+TEST(BarSeries, HorizontalPyramidsPointAlongTheValueAxis) {
+    // One bar of 40 at position 50: 100..180 along, 115..185 across.
+    struct Case {
+        TBarStyle style;
+        const char* drawn;
+        int outsideX, outsideY;  // inside the bar's rectangle, outside its shape
+    };
+    const Case cases[] = {
+        {bsPyramid, "Polygon (100,115) (180,150) (100,185)", 178, 120},
+        {bsInvPyramid, "Polygon (180,115) (100,150) (180,185)", 102, 120},
+        {bsEllipse, "Ellipse (100,115) (180,185)", 102, 117},
+    };
+    for (auto [style, drawn, outsideX, outsideY] : cases) {
+        SeriesChart chart;
+        THorizBarSeries bar;
+        bar.SetParentChart(&chart);
+        bar.SetBarStyle(style);
+        bar.AddPoint(40, 50);
+        std::vector<std::string> expected = {drawn};
+        EXPECT_EQ(chart.Draw(), expected);
+        EXPECT_EQ(bar.Clicked(110, 150), 0) << "inside, near the base";
+        EXPECT_EQ(bar.Clicked(outsideX, outsideY), -1) << "outside the shape, inside its rectangle";
+    }
+}
+
 TEST(BarSeries, EveryStyleIn3DDrawsSolidFaces) {
     for (TBarStyle style : {bsRectangle, bsPyramid, bsInvPyramid, bsCilinder, bsEllipse, bsArrow, bsRectGradient}) {
         SeriesChart chart(true);

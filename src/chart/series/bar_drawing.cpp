@@ -64,39 +64,53 @@ void TCustomBarSeries::DrawFlatRectangle(int left, int top, int right, int botto
 }
 
 void TBarSeries::DrawBar(int index, int top, int bottom) {
+    int left = BarStart(index);
+    DrawBarShape(index, {left, top, left + BarSize(), bottom});
+}
+
+void THorizBarSeries::DrawBar(int index, int left, int right) {
+    int top = BarStart(index);
+    DrawBarShape(index, {left, top, right, top + BarSize()});
+}
+
+void TCustomBarSeries::DrawBarShape(int index, const PixelRect& bar) {
     TChartCanvas3D& canvas = *ChartCanvasOf(*this);
-    const int left = BarStart(index), right = left + BarSize(), centre = (left + right) / 2;
+    const int left = bar.Left, top = bar.Top, right = bar.Right, bottom = bar.Bottom;
+    const int cx = (left + right) / 2, cy = (top + bottom) / 2;
     const int front = SlotStartDepth, middle = SlotMiddleDepth, back = SlotEndDepth;
-    const bool is3D = canvas.Is3D;
+    const bool is3D = canvas.Is3D, across = HorizontalBars();
+    // Pyramids point up the value axis (right for horizontal bars); inverted ones back to the origin.
+    auto pyramid = [&](bool inverted) {
+        if (is3D) {
+            if (across) canvas.Pyramid(false, inverted ? right : left, top, inverted ? left : right, bottom, front, back, Dark3D());
+            else canvas.Pyramid(true, left, inverted ? bottom : top, right, inverted ? top : bottom, front, back, Dark3D());
+            return;
+        }
+        Point apex = across ? Point{inverted ? left : right, cy} : Point{cx, inverted ? bottom : top};
+        Point base0 = across ? Point{inverted ? right : left, top} : Point{left, inverted ? top : bottom};
+        Point base1 = across ? Point{inverted ? right : left, bottom} : Point{right, inverted ? top : bottom};
+        Point pts[] = {base0, apex, base1};
+        canvas.Polygon(pts);
+    };
+    const TGradientDirection gradient = across ? TGradientDirection::gdLeftRight : TGradientDirection::gdBottomTop;
     switch (StyleOf(index)) {
         case bsRectangle:
+            if (is3D) canvas.Cube(left, right, top, bottom, front, back, Dark3D());
+            else DrawFlatRectangle(left, top, right, bottom);
+            break;
         case bsCilinder:
-            if (!is3D) DrawFlatRectangle(left, top, right, bottom);
-            else if (StyleOf(index) == bsCilinder) canvas.Cylinder(true, left, top, right, bottom, front, back, Dark3D());
-            else canvas.Cube(left, right, top, bottom, front, back, Dark3D());
+            if (is3D) canvas.Cylinder(!across, left, top, right, bottom, front, back, Dark3D());
+            else DrawFlatRectangle(left, top, right, bottom);
             break;
-        case bsPyramid:
-            if (is3D) {
-                canvas.Pyramid(true, left, top, right, bottom, front, back, Dark3D());
-            } else {
-                Point pts[] = {{left, bottom}, {centre, top}, {right, bottom}};
-                canvas.Polygon(pts);
-            }
-            break;
-        case bsInvPyramid:
-            if (is3D) {
-                canvas.Pyramid(true, left, bottom, right, top, front, back, Dark3D());
-            } else {
-                Point pts[] = {{left, top}, {centre, bottom}, {right, top}};
-                canvas.Polygon(pts);
-            }
-            break;
+        case bsPyramid: pyramid(false); break;
+        case bsInvPyramid: pyramid(true); break;
         case bsEllipse:
             if (is3D) canvas.EllipseZ(left, top, right, bottom, middle);
             else canvas.Ellipse(left, top, right, bottom);
             break;
         case bsArrow:
-            canvas.ArrowZ(true, {centre, bottom}, {centre, top}, (right - left) / 2, right - left, is3D ? middle : 0);
+            if (across) canvas.ArrowZ(true, {left, cy}, {right, cy}, (bottom - top) / 2, bottom - top, is3D ? middle : 0);
+            else canvas.ArrowZ(true, {cx, bottom}, {cx, top}, (right - left) / 2, right - left, is3D ? middle : 0);
             break;
         case bsRectGradient:
             if (is3D) {
@@ -104,69 +118,12 @@ void TBarSeries::DrawBar(int index, int top, int bottom) {
                 // The front face is a plain rectangle only in the orthogonal view.
                 if (canvas.OrthogonalView) {
                     Point a = canvas.Project(left, top, front), b = canvas.Project(right, bottom, front);
-                    int shrink = BarPen.Visible() ? BarPen.Width() : 0;
-                    PixelRect face{a.X, a.Y, b.X, b.Y};
-                    if (shrink) face = {a.X + 1, a.Y + 1, b.X + 1 - shrink, b.Y + 1 - shrink};
-                    canvas.GradientFill(face, ClWhite, TGradientDirection::gdBottomTop, barColour_);
+                    int pen = BarPen.Visible() ? BarPen.Width() : 0;
+                    PixelRect face = pen ? PixelRect{a.X + 1, a.Y + 1, b.X + 1 - pen, b.Y + 1 - pen} : PixelRect{a.X, a.Y, b.X, b.Y};
+                    canvas.GradientFill(face, ClWhite, gradient, barColour_);
                 }
             } else {
-                canvas.GradientFill({left, top, right, bottom}, ClWhite, TGradientDirection::gdBottomTop, barColour_);
-                if (BarPen.Visible()) {
-                    SetBrushStyle(*canvas.ReferenceCanvas(), BrushStyle::Clear);
-                    canvas.Rectangle(left, top, right, bottom);
-                }
-            }
-            break;
-    }
-}
-
-void THorizBarSeries::DrawBar(int index, int left, int right) {
-    TChartCanvas3D& canvas = *ChartCanvasOf(*this);
-    const int top = BarStart(index), bottom = top + BarSize(), centre = (top + bottom) / 2;
-    const int front = SlotStartDepth, middle = SlotMiddleDepth, back = SlotEndDepth;
-    const bool is3D = canvas.Is3D;
-    switch (StyleOf(index)) {
-        case bsRectangle:
-        case bsCilinder:
-            if (!is3D) DrawFlatRectangle(left, top, right, bottom);
-            else if (StyleOf(index) == bsCilinder) canvas.Cylinder(false, left, top, right, bottom, front, back, Dark3D());
-            else canvas.Cube(left, right, top, bottom, front, back, Dark3D());
-            break;
-        case bsPyramid:
-            if (is3D) {
-                canvas.Pyramid(false, left, top, right, bottom, front, back, Dark3D());
-            } else {
-                Point pts[] = {{left, top}, {right, centre}, {left, bottom}};
-                canvas.Polygon(pts);
-            }
-            break;
-        case bsInvPyramid:
-            if (is3D) {
-                canvas.Pyramid(false, right, top, left, bottom, front, back, Dark3D());
-            } else {
-                Point pts[] = {{right, top}, {left, centre}, {right, bottom}};
-                canvas.Polygon(pts);
-            }
-            break;
-        case bsEllipse:
-            if (is3D) canvas.EllipseZ(left, top, right, bottom, middle);
-            else canvas.Ellipse(left, top, right, bottom);
-            break;
-        case bsArrow:
-            canvas.ArrowZ(true, {left, centre}, {right, centre}, (bottom - top) / 2, bottom - top, is3D ? middle : 0);
-            break;
-        case bsRectGradient:
-            if (is3D) {
-                canvas.Cube(left, right, top, bottom, front, back, Dark3D());
-                if (canvas.OrthogonalView) {
-                    Point a = canvas.Project(left, top, front), b = canvas.Project(right, bottom, front);
-                    int shrink = BarPen.Visible() ? BarPen.Width() : 0;
-                    PixelRect face{a.X, a.Y, b.X, b.Y};
-                    if (shrink) face = {a.X + 1, a.Y + 1, b.X + 1 - shrink, b.Y + 1 - shrink};
-                    canvas.GradientFill(face, ClWhite, TGradientDirection::gdLeftRight, barColour_);
-                }
-            } else {
-                canvas.GradientFill({left, top, right, bottom}, ClWhite, TGradientDirection::gdLeftRight, barColour_);
+                canvas.GradientFill({left, top, right, bottom}, ClWhite, gradient, barColour_);
                 if (BarPen.Visible()) {
                     SetBrushStyle(*canvas.ReferenceCanvas(), BrushStyle::Clear);
                     canvas.Rectangle(left, top, right, bottom);

@@ -117,6 +117,8 @@ protected:
     // The style of one point's bar, pen and brush on the canvas for it.
     TBarStyle StyleOf(int index);
     void PrepareBarCanvas(Color colour);
+    // The bar in the rectangle `bar` (across and along its axes), in the point's style.
+    void DrawBarShape(int index, const PixelRect& bar);
     // The flat bar rectangle, visible even when it has no width or height.
     void DrawFlatRectangle(int left, int top, int right, int bottom);
     // The stacked 100 % pixel of a sum at point `index`.
