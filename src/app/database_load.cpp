@@ -50,12 +50,8 @@ void TFolivexForm::ApplyLastUse() {
     P.DBSetupForm->SetDatabaseDirectory(dir);
     P.DatabaseDirectory = P.DBSetupForm->DirectoryListBox->Directory();
     if (!last.DatabaseFileName.empty()) {
-        std::string config = ConfigNameFromDb(P.App, last.DatabaseFileName);
-        if (!config.empty()) {
-            P.DatabaseFileName = last.DatabaseFileName;
-            P.ConfigFileName = config;
-            P.ChartFileName = ChartNameFromDb(P.App, last.DatabaseFileName);
-        }
+        if (const std::optional<DatabaseFiles> files = DatabaseFilesFromDb(P.App, last.DatabaseFileName))
+            P.Files() = *files;
     }
     if (!last.BrowserDirectory.empty() || !last.BrowserProgram.empty()) {
         std::string browserDir =
@@ -175,9 +171,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
                     // Nothing was read: the open database, its names, its folders and its unsaved state stay
                     // as they were, so that a save cannot overwrite the file that was offered for import and
                     // leaving still offers to save what was changed before.
-                    P.DatabaseFileName = P.SavedDatabaseFileName;
-                    P.ConfigFileName = P.SavedConfigFileName;
-                    P.ChartFileName = P.SavedChartFileName;
+                    P.Files() = P.SavedFiles;
                     P.PublishDirectory = oldPublishDirectory;
                     P.DatabaseModified = oldModified;
                     RestoreDatabaseDirectory();
@@ -285,9 +279,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
         if (append) {
             // The rows went into the open database: it keeps its names, its folder and its settings as they
             // are in memory (also those not saved yet), so its configuration is neither read again nor reset.
-            P.DatabaseFileName = P.SavedDatabaseFileName;
-            P.ConfigFileName = P.SavedConfigFileName;
-            P.ChartFileName = P.SavedChartFileName;
+            P.Files() = P.SavedFiles;
             P.PublishDirectory = oldPublishDirectory;
             RestoreDatabaseDirectory();
             P.ImportPending = 0;
@@ -314,13 +306,9 @@ void TFolivexForm::LoadDatabase(Component* sender) {
     ShowRecordCaption();
     CurrentDatabase->SetText(P.DatabaseFileName);
     CurrentDatabase->Repaint();
-    if (!append) {
-        std::string republish = RepublishNameFromDb(app, P.DatabaseFileName);
-        if (!republish.empty()) P.RepublishFileName = republish;
-        std::string chart = ChartNameFromDb(app, P.DatabaseFileName);
-        if (!chart.empty()) P.ChartFileName = chart;
-        ApplyRepublishBytes(P, ReadWholeFile(P.RepublishFileName));
-    }
+    // The republish flags are those of the database's own file (its names changed together); after an
+    // append the flags in memory stay, with the appended rows flagged.
+    if (!append) ApplyRepublishBytes(P, ReadWholeFile(P.RepublishFileName));
     if (!missingImages.empty()) {
         // One message for all of them; the paths stay in the records for when the pictures come back.
         std::string list;

@@ -161,10 +161,9 @@ void TDBSetupForm::SelectButtonClick(Component*) {
     }
     // Any extension is accepted (a foreign file is imported by the load), but the name must make companion
     // names of its own.
-    const std::string config = ConfigNameFromDb(P.App, name);
-    if (config.empty()) return;
-    P.DatabaseFileName = name;
-    P.ConfigFileName = config;
+    const std::optional<DatabaseFiles> files = DatabaseFilesFromDb(P.App, name);
+    if (!files) return;
+    P.Files() = *files;
     SetModalResult(MrOk);
 }
 
@@ -180,10 +179,9 @@ void TDBSetupForm::NewButtonClick(Component*) {
         Refuse("This database already exists. If you wish to re-create it, select Delete first.");
         return;
     }
-    const std::string config = ConfigNameFromDb(P.App, name);
-    if (config.empty()) return;
-    P.DatabaseFileName = name;
-    P.ConfigFileName = config;
+    const std::optional<DatabaseFiles> files = DatabaseFilesFromDb(P.App, name);
+    if (!files) return;
+    P.Files() = *files;
     SetModalResult(MrOk);
     P.NewDatabase = 1;
 }
@@ -204,11 +202,10 @@ void TDBSetupForm::DeleteButtonClick(Component*) {
                          MbYesNo | MbIconQuestion) != IdYes)
         return;
     RemoveFile(path);
-    // The companions; a missing one is no error. The name ends ".db", so each can be derived.
-    for (const char* extension : {".cfg", ".rep", ".cht"}) {
-        const std::string companion = CompanionName(path, extension);
-        if (!companion.empty()) RemoveFile(companion);
-    }
+    // The companions; a missing one is no error. The name ends ".db", so it always makes them.
+    if (const std::optional<DatabaseFiles> files = CompanionFiles(path))
+        for (const std::string* companion : {&files->ConfigFileName, &files->RepublishFileName, &files->ChartFileName})
+            RemoveFile(*companion);
     RereadDirectory();
 }
 

@@ -24,9 +24,7 @@ void TFolivexForm::WireDatabaseCommands() {
 void TFolivexForm::DBSetupButtonClick(Component* sender) {
     TDBSetupForm& setup = *P.DBSetupForm;
     P.OdbcImport = 0;
-    P.SavedDatabaseFileName = P.DatabaseFileName;
-    P.SavedConfigFileName = P.ConfigFileName;
-    P.SavedChartFileName = P.ChartFileName;
+    P.SavedFiles = P.Files();
     if (P.DatabaseModified || P.Inserting || P.RecordModified) {
         P.App.Beep(BeepKind::Question);
         if (P.App.MessageBox("Do you want to Save your recent changes ?", "Save Changes?", MbYesNo | MbIconQuestion) ==

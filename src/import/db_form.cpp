@@ -148,12 +148,11 @@ void TDBForm::GoButtonClick(Component* sender) {
             return;
         }
     }
-    const std::string config = ConfigNameFromDb(P.App, name);
-    if (config.empty()) return;
+    const std::optional<DatabaseFiles> files = DatabaseFilesFromDb(P.App, name);
+    if (!files) return;
     // The names change only once the query is known to work; a failure leaves the dialog open to correct.
     if (!ConnectButtonClick(sender)) return;
-    P.DatabaseFileName = name;
-    P.ConfigFileName = config;
+    P.Files() = *files;
     Query.First();
     P.OdbcImport = 1;
     SetModalResult(MrOk);

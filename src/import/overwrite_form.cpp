@@ -57,8 +57,8 @@ void TOverwriteForm::NewFileNameButtonClick(Component*) {
         return;
     }
     const std::string name = WithDbSuffix(FileNamePart(typed));
-    const std::string config = ConfigNameFromDb(P.App, name);
-    if (config.empty()) return;
+    const std::optional<DatabaseFiles> files = DatabaseFilesFromDb(P.App, name);
+    if (!files) return;
     // Saving under the name of another database would destroy it without a word.
     if (PathExistsOnDisk(JoinPath(P.DatabaseDirectory, name))) {
         P.App.Beep(BeepKind::Question);
@@ -66,10 +66,7 @@ void TOverwriteForm::NewFileNameButtonClick(Component*) {
                              "Overwrite DATABASE?", MbYesNo | MbIconQuestion) != IdYes)
             return;
     }
-    P.DatabaseFileName = name;
-    P.ConfigFileName = config;
-    const std::string chart = ChartNameFromDb(P.App, name);
-    if (!chart.empty()) P.ChartFileName = chart;
+    P.Files() = *files;
     if (P.Main) P.Main->SetDatabaseName(typed);
     SetModalResult(MrOk);
 }

@@ -35,19 +35,19 @@ std::string CompanionName(const std::string& name, const std::string& extension)
     return path.replace_extension(extension).string();
 }
 
-namespace {
-std::string Derive(Application& app, const std::string& name, const char* extension) {
-    std::string out = CompanionName(name, extension);
-    if (out.empty()) {
+std::optional<DatabaseFiles> CompanionFiles(const std::string& name) {
+    DatabaseFiles files{name, CompanionName(name, ".cfg"), CompanionName(name, ".cht"), CompanionName(name, ".rep")};
+    if (files.ConfigFileName.empty()) return std::nullopt;
+    return files;
+}
+
+std::optional<DatabaseFiles> DatabaseFilesFromDb(Application& app, const std::string& name) {
+    std::optional<DatabaseFiles> files = CompanionFiles(name);
+    if (!files) {
         app.Beep(BeepKind::Exclamation);
         app.ShowMessage("This file does not have a .db extension.");
     }
-    return out;
+    return files;
 }
-}  // namespace
-
-std::string ConfigNameFromDb(Application& app, const std::string& name) { return Derive(app, name, ".cfg"); }
-std::string ChartNameFromDb(Application& app, const std::string& name) { return Derive(app, name, ".cht"); }
-std::string RepublishNameFromDb(Application& app, const std::string& name) { return Derive(app, name, ".rep"); }
 
 }  // namespace fv

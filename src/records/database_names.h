@@ -2,6 +2,7 @@
 // settings and republish flags live beside it under the same name with ".cfg", ".cht" and ".rep".
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace fv {
@@ -21,10 +22,23 @@ std::string WithDbSuffix(const std::string& name);
 // leading one), so that two databases can never share a companion file.
 std::string CompanionName(const std::string& name, const std::string& extension);
 
-// CompanionName with ".cfg", ".cht" and ".rep". A name that cannot make one gives an exclamation beep,
-// "This file does not have a .db extension." and the empty text; callers refuse the name then.
-std::string ConfigNameFromDb(Application& app, const std::string& name);
-std::string ChartNameFromDb(Application& app, const std::string& name);
-std::string RepublishNameFromDb(Application& app, const std::string& name);
+// The names of one database's files. They change together, as one value, so that the configuration,
+// chart settings and republish flags in use always belong to the database in use.
+struct DatabaseFiles {
+    std::string DatabaseFileName = "folivex.db";
+    std::string ConfigFileName = "folivex.cfg";
+    std::string ChartFileName = "folivex.cht";
+    std::string RepublishFileName = "folivex.rep";
+
+    bool operator==(const DatabaseFiles&) const = default;
+};
+
+// The files of the database `name` (a file name or a path): the companions are CompanionName with ".cfg",
+// ".cht" and ".rep". Nothing when the name cannot make them.
+std::optional<DatabaseFiles> CompanionFiles(const std::string& name);
+// CompanionFiles for a name the user chose or the program remembered: one that cannot make companions
+// gives an exclamation beep and "This file does not have a .db extension." (once), and nothing, so that
+// the caller refuses the name.
+std::optional<DatabaseFiles> DatabaseFilesFromDb(Application& app, const std::string& name);
 
 }  // namespace fv

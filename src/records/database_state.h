@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "records/database_names.h"
+
 namespace fv {
 
 constexpr int MaxRecords = 5000;
@@ -44,8 +46,13 @@ struct PublishFont {
     std::string Style;
 };
 
-struct DatabaseState {
+// The open database's file names (DatabaseFileName, ConfigFileName, ChartFileName, RepublishFileName, at
+// most 99 bytes each) are its DatabaseFiles: read one by one, changed only as one value through Files().
+struct DatabaseState : DatabaseFiles {
     DatabaseState();
+
+    DatabaseFiles& Files() { return *this; }
+    const DatabaseFiles& Files() const { return *this; }
 
     // Entries 0 .. RecordCount-1 are the records; record n is entry n-1. Entries beyond RecordCount are
     // not in use and are overwritten whole before they are used again.
@@ -87,14 +94,9 @@ struct DatabaseState {
     std::string BrowserDirectory;
     std::string BrowserProgram;
 
-    // File names of the open database (at most 99 bytes each).
-    std::string DatabaseFileName = "folivex.db";
-    std::string ConfigFileName = "folivex.cfg";
-    std::string ChartFileName = "folivex.cht";
-    std::string RepublishFileName = "folivex.rep";
-    std::string SavedDatabaseFileName = "folivex.db";
-    std::string SavedConfigFileName = "folivex.cfg";
-    std::string SavedChartFileName = "folivex.cht";
+    // The open database's file names as they were before the database setup dialog named another
+    // database: a cancelled import, or an append to the open database, goes back to them.
+    DatabaseFiles SavedFiles;
     // The open database's folder as it was before the database setup dialog let the user browse away from
     // it: a cancelled import, or an append to the open database, goes back to it.
     std::string SavedDatabaseDirectory;

@@ -13,8 +13,8 @@
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/ui/button.h"
-#include "records/database_names.h"
 #include "records/record_text.h"
+#include "support/database_files_printer.h"
 #include "support/program_fixture.h"
 #include "upload/ftp_form.h"
 
@@ -49,23 +49,6 @@ protected:
     bool Exists(const std::string& name) { return std::filesystem::exists(dir.File(name)); }
 };
 
-TEST(DatabaseNames, Derivations) {
-    struct Case {
-        std::string name, config;
-    };
-    const Case cases[] = {{"folivex.db", "folivex.cfg"}, {"a.b.db", "a.b.cfg"}, {"list.txt", "list.cfg"},
-                          {"/x.y/stock.db", "/x.y/stock.cfg"}, {"stock", ""}, {"", ""}, {".db", ""}};
-    for (const Case& c : cases) EXPECT_EQ(CompanionName(c.name, ".cfg"), c.config) << c.name;
-    EXPECT_EQ(WithDbSuffix("stock"), "stock.db");
-    EXPECT_EQ(WithDbSuffix("stock.dbx"), "stock.dbx.db");
-    EXPECT_EQ(WithDbSuffix("STOCK.DB"), "STOCK.DB");
-    EXPECT_EQ(FileNamePart("/a/b/c.db"), "c.db");
-    EXPECT_EQ(FileNamePart("c.db"), "c.db");
-    EXPECT_EQ(FileExtension("a.b.c"), "b.c");
-    EXPECT_EQ(FileExtension("a."), "");
-    EXPECT_EQ(FileExtension("abc"), "");
-}
-
 TEST_F(DatabaseDialogsTest, NewStockGivesStockDbAndStockCfg) {
     RunSetup([](TDBSetupForm& s) {
         s.SelectedDatabase->UserSetText("stock");
@@ -86,6 +69,34 @@ TEST_F(DatabaseDialogsTest, NewStockGivesStockDbAndStockCfg) {
     });
     EXPECT_EQ(program->DatabaseFileName, "stock.dbx.db");
     EXPECT_EQ(program->ConfigFileName, "stock.dbx.cfg");
+}
+
+// The name typed for NEW names the database and, with it, its configuration, chart settings and republish
+// flags, which the load then reads and the next save writes.
+TEST_F(DatabaseDialogsTest, NewNamesTheDatabaseWithAllItsFiles) {
+    struct Case {
+        std::string typed;
+        DatabaseFiles files;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"shop", {"shop.db", "shop.cfg", "shop.cht", "shop.rep"}, "the database extension is added"},
+        {"BOOKS.DB", {"BOOKS.DB", "BOOKS.cfg", "BOOKS.cht", "BOOKS.rep"}, "an upper-case .db is .db"},
+        {"my.shop", {"my.shop.db", "my.shop.cfg", "my.shop.cht", "my.shop.rep"}, "a dot inside the name stays"},
+        {"/elsewhere/x.y/tools", {"tools.db", "tools.cfg", "tools.cht", "tools.rep"},
+         "a typed folder is dropped: the database goes in the database folder"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed + ": " + c.why);
+        Messages().ClearLog();
+        RunSetup([&](TDBSetupForm& s) {
+            s.SelectedDatabase->UserSetText(c.typed);
+            s.NewButton->Click();
+        });
+        EXPECT_EQ(program->Files(), c.files);
+        EXPECT_EQ(Main().CurrentDatabase->Text(), c.files.DatabaseFileName);
+        EXPECT_TRUE(Messages().Messages().empty());
+    }
 }
 
 TEST_F(DatabaseDialogsTest, NewRefusesAnExistingOrEmptyOrUnderivableName) {
@@ -154,6 +165,7 @@ TEST_F(DatabaseDialogsTest, SelectTakesTheListedFileAndAnyExtensionThatMakesComp
     EXPECT_TRUE(wizardShown);
     EXPECT_EQ(program->DatabaseFileName, "folivex.db");
     EXPECT_EQ(program->ConfigFileName, "folivex.cfg");
+    EXPECT_EQ(program->Files(), DatabaseFiles{});
 }
 
 // An import file in another folder than the open database: the setup dialog browses there, so the
@@ -220,6 +232,7 @@ protected:
         EXPECT_EQ(CurrentDirectory(), shop);
         EXPECT_EQ(program->DatabaseFileName, "folivex.db");
         EXPECT_EQ(program->ConfigFileName, "folivex.cfg");
+        EXPECT_EQ(program->Files(), DatabaseFiles{});
         EXPECT_EQ(program->PublishDirectory, publishDirectory);
         EXPECT_EQ(Main().DBLabel[0]->Text(), "Model");
         EXPECT_EQ(Main().DBLabel[1]->Text(), "Unsaved");

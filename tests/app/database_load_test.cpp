@@ -5,8 +5,10 @@
 #include "app/folivex_form.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
+#include "import/overwrite_form.h"
 #include "publish/publish_setup_form.h"
 #include "records/record_text.h"
+#include "support/database_files_printer.h"
 #include "support/program_fixture.h"
 #include "support/test_odbc.h"
 
@@ -24,12 +26,10 @@ protected:
     TFolivexForm& Main() { return *program->FolivexForm; }
     void Write(const std::string& name, const std::string& bytes) { ASSERT_TRUE(WriteWholeFile(dir.File(name), bytes)); }
     std::string File(const std::string& name) { return ReadWholeFile(dir.File(name)).value_or("<missing>"); }
+    // Opens the database as the database setup dialog does.
     void Open(const std::string& name) {
-        program->SavedDatabaseFileName = program->DatabaseFileName;
-        program->SavedConfigFileName = program->ConfigFileName;
-        program->SavedChartFileName = program->ChartFileName;
-        program->DatabaseFileName = name;
-        program->ConfigFileName = name.substr(0, name.rfind('.')) + ".cfg";
+        program->SavedFiles = program->Files();
+        program->Files() = CompanionFiles(name).value();
         Main().LoadDatabase(nullptr);
     }
     // Answers the import wizard: maps the columns to fields and presses Import (or cancels).
@@ -175,6 +175,35 @@ TEST_F(DatabaseLoadTest, ACsvFileGoesThroughTheWizard) {
     EXPECT_EQ(program->ImportPending, 1);
     EXPECT_EQ(program->DatabaseModified, 1);
     EXPECT_EQ(File("cars.csv"), "Ford,Ka,5000\nMini,Cooper,15000\nLotus,Elise,40000");  // never touched
+}
+
+// The first save of an import may name a new database: its configuration and republish flags go beside it
+// under its name, not beside the import file, so that loading it again finds them.
+TEST_F(DatabaseLoadTest, AnImportSavedUnderANewNameKeepsAllItsFilesUnderThatName) {
+    Write("cars.csv", Csv(2));
+    ScriptWizard({"1", "2"});
+    Open("cars.csv");
+    ASSERT_EQ(program->ImportPending, 1);
+    program->RecordTable[0].NeedsPublishing = 0;  // as if published already
+    app->OnModal = [this](Form& f) {
+        ASSERT_EQ(&f, program->OverwriteForm);
+        TOverwriteForm& o = *program->OverwriteForm;
+        o.NewFileName->UserSetText("fleet");
+        o.NewFileNameButton->Click();
+    };
+    ASSERT_TRUE(Main().SaveDatabase());
+    EXPECT_EQ(program->Files(), (DatabaseFiles{"fleet.db", "fleet.cfg", "fleet.cht", "fleet.rep"}));
+    EXPECT_EQ(File("fleet.rep"), std::string("\x00\x01", 2));
+    for (const char* other : {"cars.cfg", "cars.rep", "cars.db"}) EXPECT_EQ(File(other), "<missing>") << other;
+    EXPECT_EQ(File("cars.csv"), Csv(2));
+
+    app->OnModal = nullptr;
+    Open("fleet.db");
+    EXPECT_EQ(program->RecordCount, 2);
+    EXPECT_EQ(program->RecordTable[1].Field[0], "Make 2");
+    // The flags saved with it: a missing flag file would mark every record.
+    EXPECT_EQ(program->RecordTable[0].NeedsPublishing, 0);
+    EXPECT_EQ(program->RecordTable[1].NeedsPublishing, 1);
 }
 
 // The program started with no database at all: the first import must still show the user its rows.

@@ -8,6 +8,7 @@
 #include "app/progress_forms.h"
 #include "chartui/roziza_form.h"
 #include "records/state_files.h"
+#include "support/database_files_printer.h"
 #include "support/program_fixture.h"
 
 namespace fv::testing {
@@ -167,6 +168,45 @@ TEST_F(StartupTest, ExitCommandAsksAboutUnsavedChangesThenEnds) {
         EXPECT_EQ(Messages().Log()[1].Flags & MbButtonMask, unsigned(MbYesNo));
     }
 }
+
+// The first load opens the database the last-use file names, with all its files; a name that cannot make
+// them is refused in one message and the default database opens instead.
+struct LastUseCase {
+    std::string remembered;
+    DatabaseFiles files;
+    bool refused;
+};
+
+void PrintTo(const LastUseCase& c, std::ostream* os) { *os << '"' << c.remembered << '"'; }
+
+class LastUseStartTest : public ProgramFixture, public ::testing::WithParamInterface<LastUseCase> {};
+
+TEST_P(LastUseStartTest, TheFirstLoadOpensTheLastUsedDatabaseWithAllItsFiles) {
+    const LastUseCase& c = GetParam();
+    LastUse last;
+    last.DatabaseDirectory = dir.Path();
+    last.DatabaseFileName = c.remembered;
+    ASSERT_TRUE(WriteWholeFile(dir.File(LastUseFileName), LastUseText(last)));
+    ASSERT_TRUE(WriteWholeFile(dir.File(c.remembered),
+                               *ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/records/small.db")));
+    ASSERT_TRUE(WriteWholeFile(dir.File(c.files.RepublishFileName), std::string(3, '\0')));
+    ASSERT_TRUE(Start());
+    loop.AdvanceBy(5000);
+    EXPECT_EQ(program->Files(), c.files);
+    // The small database names a picture that is not there.
+    EXPECT_EQ(Messages().Messages(),
+              c.refused ? std::vector<std::string>{"This file does not have a .db extension."}
+                        : std::vector<std::string>{"These image files have not been located:\r\n/pics/jag.jpg"});
+    EXPECT_EQ(program->RecordCount, c.refused ? 0 : 3);
+    // The republish flags are read from the database's own flag file: nothing is left to publish.
+    for (int r = 0; r < program->RecordCount; ++r) EXPECT_EQ(program->RecordTable[std::size_t(r)].NeedsPublishing, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LastUseStartTest,
+    ::testing::Values(LastUseCase{"cars.db", {"cars.db", "cars.cfg", "cars.cht", "cars.rep"}, false},
+                      LastUseCase{"Old.Cars.DB", {"Old.Cars.DB", "Old.Cars.cfg", "Old.Cars.cht", "Old.Cars.rep"}, false},
+                      LastUseCase{"cars", DatabaseFiles{}, true}));
 
 TEST_F(StartupTest, ExitRecordsTheLastUsedDatabaseAndTheWindowSizes) {
     ASSERT_TRUE(Start());

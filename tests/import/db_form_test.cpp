@@ -6,8 +6,8 @@
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/ui/string_grid.h"
+#include "support/database_files_printer.h"
 #include "support/hub_fixture.h"
-#include "support/program_fixture.h"
 #include "support/test_odbc.h"
 
 namespace fv::testing {
@@ -102,6 +102,7 @@ TEST_F(DBFormTest, GoNamesTheLocalDatabaseAndClosesWithOk) {
     EXPECT_EQ(D().ImportName->Text(), "stock.db");
     EXPECT_EQ(program->DatabaseFileName, "stock.db");
     EXPECT_EQ(program->ConfigFileName, "stock.cfg");
+    EXPECT_EQ(program->Files(), (DatabaseFiles{"stock.db", "stock.cfg", "stock.cht", "stock.rep"}));
     EXPECT_EQ(program->OdbcImport, 1);
 
     // No to the replace question empties the name, and the next GO uses "odbc.db".

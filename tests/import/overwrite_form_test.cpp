@@ -42,6 +42,7 @@ TEST_F(OverwriteFormTest, ANewNameGetsDbAndItsCompanions) {
     EXPECT_EQ(program->DatabaseFileName, "cars.db");
     EXPECT_EQ(program->ConfigFileName, "cars.cfg");
     EXPECT_EQ(program->ChartFileName, "cars.cht");
+    EXPECT_EQ(program->RepublishFileName, "cars.rep");
     EXPECT_EQ(main->Database, "cars");
 }
 

@@ -21,13 +21,10 @@
 #include "publish/publish_message_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"
+#include "publish_forms_fixture.h"
 #include "support/program_fixture.h"
 
 namespace fv::testing {
-
-// 2026-12-08 14:03:59 UTC, and the same day 15:30:00 for a later run.
-constexpr std::time_t PublishDay = 1796738639;
-constexpr std::time_t LaterThatDay = 1796743800;
 
 class PublishFixture : public ProgramFixture {
 protected:

@@ -1,6 +1,9 @@
 // The publishing dialogs on a program without its main window: the hub fixture with every form of the
-// publish subsystem made, in the order the start-up makes them.
+// publish subsystem made, in the order the start-up makes them, and the day the pages of the tests are
+// published on.
 #pragma once
+
+#include <ctime>
 
 #include "publish/font_form.h"
 #include "publish/html_form.h"
@@ -13,6 +16,10 @@
 #include "support/hub_fixture.h"
 
 namespace fv::testing {
+
+// 2026-12-08 14:03:59 UTC, and the same day 15:30:00 for a later run.
+constexpr std::time_t PublishDay = 1796738639;
+constexpr std::time_t LaterThatDay = 1796743800;
 
 class PublishFormsFixture : public HubFixture {
 protected:
@@ -27,6 +34,8 @@ protected:
         Create(program->HTMLForm);
         Create(program->PublishMessageForm);
     }
+
+    TPublishSetupForm& Settings() { return *program->PublishSetupForm; }
 };
 
 }  // namespace fv::testing

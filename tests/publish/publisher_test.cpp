@@ -136,16 +136,6 @@ TEST_F(PublisherTest, ForcedCleanUpRemovesOnlyThePublishersOwnFiles) {
     EXPECT_NE(ReadWholeFile(dir.File("qlxidx.db")).value_or("").find("Trees of Europe"), std::string::npos);
 }
 
-TEST_F(PublisherTest, OutputNamesAreRecognisedExactly) {
-    for (const char* name : {"qlx_index.htm", "qlx_12_s.htm", "qlx_3_40.htm", "qlx_frm.htm", "qlx_frm7.htm",
-                             "qlx_srch1.htm", "qlx_srche.htm", "qlx_srch4_2.htm", "qlxpgbk.jpeg", "qlxhdr.",
-                             "qlxtabbk.gif", "qlxidx.png", "qlxff.gif", "qlx3_7_1.gif", "qlx3_7_4.img", "QLX_INDEX.HTM"})
-        EXPECT_TRUE(IsPublisherOutputName(name)) << name;
-    for (const char* name : {"qlxlast.cfg", "qlx.db", "qlx_index.html", "qlx_a_1.htm", "qlx3_7_5.gif", "qlxnotes.txt",
-                             "qlxff.png", "qlx_srch3.htm", "xqlx_index.htm"})
-        EXPECT_FALSE(IsPublisherOutputName(name)) << name;
-}
-
 // Cancel when the progress form shows a stage, after so many turns of the loop within it.
 struct CancelCase {
     std::string stage;

@@ -1,7 +1,7 @@
 // The published search engine: its pages for the shop database compared byte for byte with golden copies
 // (one engine and one per category, with and without the intranet start), the texts that must not break
-// the generated script, the result limit, view items that name no field, no searched field, the
-// per-category data, and the helpers that make texts fit for script strings.
+// the generated script (and the check that finds them), the result limit, view items that name no field,
+// no searched field and the per-category data.
 // FOLIVEX_UPDATE_GOLDEN=1 rewrites the golden copies from what the program writes now.
 #include <cstdlib>
 
@@ -265,31 +265,6 @@ TEST(SearchScriptText, TheScriptCheckFindsBreakers) {
         {"<script>\r\nvar a=\"<!--\";\r\n", 1},
         {"<script>\r\n//FirstSearch(\");\r\n", 0}};
     for (const auto& [script, problems] : cases) EXPECT_EQ(ScriptBreakers(script).size(), problems) << script;
-}
-
-TEST(SearchScriptText, FlattenForScript) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"plain <b>text</b>", "plain <b>text<\\/b>"},
-        {"<BODY class=\"x\">\r\n<P>", "<BODY class='x'><P>"},
-        {"a\\b", "a\\\\b"},
-        {"x</script>y", "x<\\/script>y"},
-        {"<!-- c -->", "<\\!-- c -->"},
-        {"", ""}};
-    for (const auto& [in, out] : cases) EXPECT_EQ(FlattenForScript(in), out) << in;
-}
-
-TEST(SearchScriptText, EntryValues) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"Plain Text", "Plain Text"},
-        {"(null)", ""},
-        {"mailto:sales::Write to us", "<A HREF=mailto:sales>Write to us</A>"},
-        {"file:doc.pdf", "<A HREF=doc.pdf>file:doc.pdf</A>"},
-        {"http://x.example/a", "<A HREF=http://x.example/a>http://x.example/a</A>"},
-        {"Http://x", "Http://x"},
-        {"She said \"hi\"", "She said \\\"hi\\\""},
-        {"a</script>", "a<\\/script>"},
-        {"caf\xc3\xa9", "caf\xc3\xa9"}};
-    for (const auto& [in, out] : cases) EXPECT_EQ(SearchEntryValue(in), out) << in;
 }
 
 }  // namespace

@@ -45,9 +45,10 @@ TEST(DatabaseState, StartsEmptyWithTheInitialFlagsNamesAndCounters) {
         {"ConfigFileName", s.ConfigFileName, "folivex.cfg"},
         {"ChartFileName", s.ChartFileName, "folivex.cht"},
         {"RepublishFileName", s.RepublishFileName, "folivex.rep"},
-        {"SavedDatabaseFileName", s.SavedDatabaseFileName, "folivex.db"},
-        {"SavedConfigFileName", s.SavedConfigFileName, "folivex.cfg"},
-        {"SavedChartFileName", s.SavedChartFileName, "folivex.cht"},
+        {"SavedFiles.DatabaseFileName", s.SavedFiles.DatabaseFileName, "folivex.db"},
+        {"SavedFiles.ConfigFileName", s.SavedFiles.ConfigFileName, "folivex.cfg"},
+        {"SavedFiles.ChartFileName", s.SavedFiles.ChartFileName, "folivex.cht"},
+        {"SavedFiles.RepublishFileName", s.SavedFiles.RepublishFileName, "folivex.rep"},
     };
     for (const Text& t : texts) {
         EXPECT_EQ(t.value, t.initial) << t.name;
