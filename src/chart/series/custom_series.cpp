@@ -96,6 +96,13 @@ void TCustomSeries::DrawRibbon(TCanvas3D& canvas, Canvas& c, int x, int y, Color
     int pX = previousX_, pY = previousY_;
     Color fill = AreaColourFor(colour);
     canvas.AssignVisiblePen(LinePen);
+    // On paper a one-pixel pen is scaled up with everything else; the thinnest line stays thin.
+    TCustomAxisPanel* panel = AxisPanelOf(*this);
+    if (panel && panel->Printing && LinePen.Width() == 1) {
+        Pen p = c.GetPen();
+        p.Width = 0;
+        c.SetPen(p);
+    }
     SetBrushColour(c, fill);
     SetBrushStyle(c, lineBrush_);
     auto darken = [&] { if (dark3D_) SetBrushColour(c, DarkerColour(fill, DarkFaceAmount)); };
