@@ -13,8 +13,10 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <string>
 
+#include "local_ftp_server.h"
 #include "net/ftp_client.h"
 #include "platform/core/headless_loop.h"
 
@@ -41,18 +43,10 @@ void WriteBytes(const std::string& path, std::size_t n, unsigned seed) {
 // The server and the local files, made once for the whole run.
 class Setup {
 public:
-    Setup() {
-        char tmpl[] = "/tmp/folivex-ftp-bench-XXXXXX";
-        work_ = ::mkdtemp(tmpl) ? tmpl : "";
-        state_ = work_ + "/server";
-        std::string start = std::string(FOLIVEX_SOURCE_DIR) + "/scripts/start-ftp-server.sh start " + state_ + " >/dev/null";
-        if (work_.empty() || std::system(start.c_str()) != 0) return;
-        std::ifstream in(state_ + "/ftp.env");
-        std::string line;
-        while (std::getline(in, line)) {
-            auto eq = line.find('=');
-            if (eq != std::string::npos && line[0] != '#') env_[line.substr(0, eq)] = line.substr(eq + 1);
-        }
+    Setup() : work_(MakeWorkFolder()) {
+        if (work_.empty()) return;
+        server_ = std::make_unique<fv::bench::LocalFtpServer>(work_ + "/server");
+        if (server_->Port().empty()) return;
         fs::create_directories(work_ + "/small");
         WriteBytes(work_ + "/big.bin", BigSize, 1);
         for (int i = 0; i < SmallCount; ++i)
@@ -64,22 +58,22 @@ public:
     }
     ~Setup() {
         if (work_.empty()) return;
-        std::string stop = std::string(FOLIVEX_SOURCE_DIR) + "/scripts/start-ftp-server.sh stop " + state_;
-        [[maybe_unused]] int r = std::system(stop.c_str());
+        server_.reset();  // stopped before its folder goes
         std::error_code ec;
         fs::remove_all(work_, ec);
     }
     bool Ready() const { return !Port().empty() && ::access("/usr/bin/lftp", X_OK) == 0; }
-    std::string Port() const {
-        auto it = env_.find("FOLIVEX_FTP_PORT");
-        return it == env_.end() ? std::string() : it->second;
-    }
-    std::string Site() const { return state_ + "/site"; }
+    std::string Port() const { return server_ ? server_->Port() : std::string(); }
+    std::string Site() const { return server_ ? server_->Site() : std::string(); }
     const std::string& Work() const { return work_; }
 
 private:
-    std::string work_, state_;
-    std::map<std::string, std::string> env_;
+    static std::string MakeWorkFolder() {
+        char tmpl[] = "/tmp/folivex-ftp-bench-XXXXXX";
+        return ::mkdtemp(tmpl) ? tmpl : "";
+    }
+    std::string work_;
+    std::unique_ptr<fv::bench::LocalFtpServer> server_;
 };
 
 Setup& TheSetup() {

@@ -2,13 +2,15 @@
 # Starts or stops the vsftpd servers that the FTP client tests and the FTP benchmark talk to, on
 # 127.0.0.1 only, without root: the servers run as the user who starts them.
 #
-#   scripts/start-ftp-server.sh start STATE_DIR   two servers over one site folder: one at full speed and
-#                                                 one that sends and takes data slowly
+#   scripts/start-ftp-server.sh start STATE_DIR   three servers over one site folder: one at full speed,
+#                                                 one that sends and takes data slowly, and one that
+#                                                 refuses every write
 #   scripts/start-ftp-server.sh stop STATE_DIR    stops them again
 #
 # "start" writes STATE_DIR/ftp.env with the variables the tests read:
 #   FOLIVEX_FTP_PORT       control port of the full-speed server
 #   FOLIVEX_FTP_SLOW_PORT  control port of the slow server (FOLIVEX_FTP_SLOW_RATE bytes a second)
+#   FOLIVEX_FTP_READONLY_PORT  control port of the server without write permission
 #   FOLIVEX_FTP_USER, FOLIVEX_FTP_PASSWORD  the login (anonymous: USER is answered with 331, then PASS)
 #   FOLIVEX_FTP_ROOT       the site folder on disk, the login's start directory (writable: upload, make
 #                          and remove directories, delete, rename)
@@ -33,9 +35,10 @@ stop() {
   stop_pidfiles "$state/vsftpd-*.pid" group
 }
 
-# Writes the configuration of one server; $5 is its rate limit in bytes a second (0 = none).
+# Writes the configuration of one server; $5 is its rate limit in bytes a second (0 = none), $7 YES or NO
+# for whether it takes writes.
 write_conf() {
-  local conf=$1 port=$2 pasv_min=$3 pasv_max=$4 rate=$5 name=$6
+  local conf=$1 port=$2 pasv_min=$3 pasv_max=$4 rate=$5 name=$6 write=${7:-YES}
   cat > "$conf" <<EOF
 listen=YES
 listen_ipv6=NO
@@ -48,10 +51,10 @@ anonymous_enable=YES
 no_anon_password=NO
 anon_root=$state/site
 local_enable=NO
-write_enable=YES
+write_enable=$write
 anon_upload_enable=YES
-anon_mkdir_write_enable=YES
-anon_other_write_enable=YES
+anon_mkdir_write_enable=$write
+anon_other_write_enable=$write
 anon_world_readable_only=NO
 anon_umask=022
 anon_max_rate=$rate
@@ -74,11 +77,11 @@ EOF
 
 # Starts one server; prints its control port.
 start_one() {
-  local name=$1 rate=$2 port conf pid
+  local name=$1 rate=$2 write=${3:-YES} port conf pid
   for _ in $(seq 1 10); do
     port=$(random_port) || return 1
     conf=$state/vsftpd-$name.conf
-    write_conf "$conf" "$port" "$pasv_min" "$pasv_max" "$rate" "$name"
+    write_conf "$conf" "$port" "$pasv_min" "$pasv_max" "$rate" "$name" "$write"
     setsid vsftpd "$conf" </dev/null >>"$state/vsftpd-$name.out" 2>&1 &
     pid=$!
     echo "$pid" > "$state/vsftpd-$name.pid"
@@ -115,10 +118,12 @@ case "$action" in
     pasv_max=$((pasv_min + 199))
     fast=$(start_one fast 0) || { echo "vsftpd (full speed) did not start" >&2; cat "$state"/vsftpd-fast.* >&2; exit 1; }
     slow=$(start_one slow "$slow_rate") || { echo "vsftpd (slow) did not start" >&2; cat "$state"/vsftpd-slow.* >&2; stop; exit 1; }
+    readonly_port=$(start_one readonly 0 NO) || { echo "vsftpd (read-only) did not start" >&2; cat "$state"/vsftpd-readonly.* >&2; stop; exit 1; }
     {
       echo "FOLIVEX_FTP_PORT=$fast"
       echo "FOLIVEX_FTP_SLOW_PORT=$slow"
       echo "FOLIVEX_FTP_SLOW_RATE=$slow_rate"
+      echo "FOLIVEX_FTP_READONLY_PORT=$readonly_port"
       echo "FOLIVEX_FTP_USER=anonymous"
       echo "FOLIVEX_FTP_PASSWORD=folivex@example.com"
       echo "FOLIVEX_FTP_ROOT=$state/site"

@@ -344,8 +344,8 @@ void TFolivexForm::EnableBuiltCommands() {
     // A command whose work is not built yet is disabled rather than left to do nothing; set Built as the
     // work lands. Built now: leaving the program from either "Exit Folivex" entry, saving the database, the
     // resort, the database setup dialog, the FTP settings and the record images, the publishing settings
-    // dialogs, the shopping-cart setup, the browser (published pages, help and the two web sites) and
-    // publishing.
+    // dialogs, the shopping-cart setup, the browser (published pages, help and the two web sites),
+    // publishing and the upload.
     struct MenuCommand {
         MenuItem* Item;
         bool Built;
@@ -363,7 +363,7 @@ void TFolivexForm::EnableBuiltCommands() {
         {InternationalLanguageSettings1, true},
         {ForcePublishofALLrecords1, true},
         {ViewResults1, true},
-        {GO2, false},
+        {GO2, true},
         {About1, true},
         {VisitourWebSite1, true},
         {KarvoSetup1, true},
@@ -381,7 +381,7 @@ void TFolivexForm::EnableBuiltCommands() {
         {SaveIt, true},
         {PublishItButton, true},
         {ViewItButton, true},
-        {UploadItButton, false},
+        {UploadItButton, true},
         {RozizAButton, false},
         {HelpButton, true},
         // The image picker and the scaling of the picture.
@@ -468,7 +468,6 @@ void TFolivexForm::GO2Click(Component* sender) { UploadButton(sender); }
 void TFolivexForm::ViewResults1Click(Component* sender) { ViewItButtonClick(sender); }
 
 // Commands whose work is still to come; EnableBuiltCommands keeps their entries and buttons disabled.
-void TFolivexForm::UploadButton(Component*) {}
 void TFolivexForm::RozizAButtonClick(Component*) {}
 
 }  // namespace fv

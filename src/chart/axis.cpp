@@ -179,7 +179,8 @@ bool TCustomChartAxis::IsDateTimeAxis() const {
 }
 
 void TCustomChartAxis::CalcAutoMinMax(double& min, double& max) const {
-    if (!chart_ || DepthRole()) return;
+    if (!chart_) return;
+    // The depth axis is neither: the chart answers its Z limits through the vertical query.
     if (automatic_ || automaticMaximum_) max = Horizontal() ? chart_->MaxXValue(this) : chart_->MaxYValue(this);
     if (automatic_ || automaticMinimum_) min = Horizontal() ? chart_->MinXValue(this) : chart_->MinYValue(this);
 }

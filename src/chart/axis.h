@@ -44,8 +44,20 @@ public:
     virtual int AxisWidth3D() const { return AxisHorizDepth(); }
     // Whether the chart shows the axis at all.
     virtual bool AxisShown(const TCustomChartAxis&) const { return true; }
-    // The colour behind labels.
+    // The colour behind labels: the panel's colour.
     virtual TColor AxisBackColor() const { return ClWhite; }
+    // Whether the chart is drawing for a printer.
+    virtual bool IsPrinting() const { return false; }
+    // The chart's back colour (its back wall); AutomaticColour when it has none of its own.
+    virtual TColor ChartBackColor() const { return AutomaticColour; }
+    // The widest point label and the widest mark text of the series, for axes that show them.
+    virtual int WidestPointLabel() { return 0; }
+    virtual int WidestMarkText() { return 0; }
+    // The text of the mark of point `index` of a series. Without marks of its own the chart shows the
+    // point's label, or its value when it has none.
+    virtual std::string SeriesMarkText(const TChartSeries& series, int index) const;
+    // The legend title of the index-th series shown in the legend, for the labels of the depth axis.
+    virtual std::string SeriesTitleOfLegendIndex(int index) const { return {}; }
 
     // May change a label's text: the axis, the series (nil for value labels), the point index (-1 for
     // value labels) and the text.
@@ -208,7 +220,10 @@ public:
     int TitleSpace() const;
     // Labels and increments (axis_labels.cpp).
     // The label text of a value: a number in AxisValuesFormat, or a date (nothing for a negative one).
-    std::string FormatLabel(double value) const { return FormatLabelText(value, true); }
+    std::string FormatLabel(double value) const { return FormatLabelText(value, true, IsDateTime); }
+    // The same without asking the chart's OnGetAxisLabel, and as a date whenever the axis' series keep
+    // dates, whether or not the axis has been drawn (legend texts).
+    std::string LabelTextOf(double value) const { return FormatLabelText(value, false, IsDateTimeAxis()); }
     TAxisLabelStyle ResolvedLabelStyle() const;
     // The label step that keeps labels of the limits apart along the axis' pixels.
     double CalcLabelsIncrement() const;
@@ -258,15 +273,24 @@ protected:
     // The shift of PositionPercent, in the direction the axis line moves.
     int PositionShift(const PixelRect& chartRect) const;
 
-    std::string FormatLabelText(double value, bool withEvent) const;
+    std::string FormatLabelText(double value, bool withEvent, bool dateTime) const;
     int LabelSize(double value) const;  // across the label's direction of stacking
     void DrawValueLabels(double step, int dateStepIndex);
     void DrawLogarithmicLabels();
     bool DrawCustomLabels();
-    void DrawLabel(int pixel, double value, const std::string& text);
+    // Ticks and grid at `pixel`, and the text unless `show` is false (a label the overlap test hid).
+    void DrawLabel(int pixel, double value, const std::string& text, bool show = true);
     void DrawTicksAndGrid(int pixel, double value);
     void DrawTick(int pixel, int from, int length);
     void DrawTitle();
+    void DrawSeriesLabels(bool marks);
+    void DrawDepthTitles();
+    // The text alignment that puts a block of lines at `angle` outward of its edge, centred across; dx and
+    // dy move the first line's point in the text's own frame.
+    unsigned OutwardAlignment(int angle, int lineCount, int lineHeight, int& dx, int& dy) const;
+    // An offset in the frame of a text at `angle` (x along its lines, `down` down them) on the screen.
+    static Point TurnedOffset(int angle, int dx, int down);
+    void DrawGridLine(int pixel);
 
     // State of one drawing.
     double labelStep_ = 0;

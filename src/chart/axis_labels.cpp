@@ -6,6 +6,8 @@
 // the value (a step lost in the value's precision).
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "chart/axis.h"
 #include "chart/chart_series.h"
@@ -24,9 +26,9 @@ constexpr int MaxStepSearch = 2000;
 
 }  // namespace
 
-std::string TCustomChartAxis::FormatLabelText(double value, bool withEvent) const {
+std::string TCustomChartAxis::FormatLabelText(double value, bool withEvent, bool dateTime) const {
     std::string text;
-    if (!IsDateTime) {
+    if (!dateTime) {
         text = FormatNumber(value, axisValuesFormat_);
     } else if (value >= 0) {
         // Before a step is known the range stands in for it, so a long range shows dates, a short one times.
@@ -118,13 +120,22 @@ int TCustomChartAxis::WidestLabel() const {
         SetCanvasFont(labelsFont_);
         int lines = 0;
         auto width = [&](double v) {
-            return MaxLineWidth(FormatLabelText(v, false), [&](const std::string& t) { return canvas.TextWidth(t); },
+            return MaxLineWidth(FormatLabelText(v, false, IsDateTime), [&](const std::string& t) { return canvas.TextWidth(t); },
                                 lines);
         };
         return std::max(width(low), width(high)) + canvas.TextWidth(" ");
     }
+    case TAxisLabelStyle::talMark: return chart_->WidestMarkText();
+    case TAxisLabelStyle::talText: return chart_->WidestPointLabel();
     default: return 0;
     }
+}
+
+std::string TAxisHost::SeriesMarkText(const TChartSeries& series, int index) const {
+    std::string text = series.PointLabel(index);
+    if (text.empty()) text = FormatNumber(series.MarkValue(index), series.ValueFormat());
+    if (series.OnGetMarkText) series.OnGetMarkText(const_cast<TChartSeries*>(&series), index, text);
+    return text;
 }
 
 void TCustomChartAxis::DrawAxis(bool calcPosAxis) {
@@ -155,6 +166,11 @@ void TCustomChartAxis::DrawAxis(bool calcPosAxis) {
             if (chart_->OnGetNextAxisLabel && DrawCustomLabels()) break;
             if (!logarithmic_ || increment_ != 0) DrawValueLabels(step, dateIndex);
             else DrawLogarithmicLabels();
+            break;
+        case TAxisLabelStyle::talMark: DrawSeriesLabels(true); break;
+        case TAxisLabelStyle::talText:
+            if (DepthRole()) DrawDepthTitles();
+            else DrawSeriesLabels(false);
             break;
         default: break;
         }
@@ -218,14 +234,17 @@ void TCustomChartAxis::DrawAtPositionWithRange(int posLabels, int posTitle, int 
 void TCustomChartAxis::DrawTitle() {
     TCanvas3D& canvas = chart_->AxisCanvas();
     SetCanvasFont(Title.GetFont());
-    canvas.SetTextAlign(TaCenter | TaTop);
     if (DepthRole()) {
+        canvas.SetTextAlign(TaCenter | TaTop);
         canvas.RotatedTextOutZ(TitlePixel, chart_->AxisChartRect().Bottom, Title.Angle(), Title.Caption(),
                                chart_->AxisHorizDepth() / 2);
-    } else if (Horizontal()) {
-        canvas.RotatedTextOut(CenterPixel, TitlePixel, Title.Angle(), Title.Caption());
     } else {
-        canvas.RotatedTextOut(TitlePixel, CenterPixel, Title.Angle(), Title.Caption());
+        // Like a label: outward of the title's edge, centred along the axis, whatever side and angle.
+        int dx = 0, dy = 0;
+        canvas.SetTextAlign(OutwardAlignment(Title.Angle(), 1, canvas.FontHeight(), dx, dy));
+        Point at = TurnedOffset(Title.Angle(), dx, dy);
+        int x = Horizontal() ? CenterPixel : TitlePixel, y = Horizontal() ? TitlePixel : CenterPixel;
+        canvas.RotatedTextOut(AddPixels(x, at.X), AddPixels(y, at.Y), Title.Angle(), Title.Caption());
     }
     SetCanvasFont(labelsFont_);
 }
@@ -304,14 +323,20 @@ void TCustomChartAxis::DrawLogarithmicLabels() {
     }
 }
 
-void TCustomChartAxis::DrawLabel(int pixel, double value, const std::string& text) {
+void TCustomChartAxis::DrawLabel(int pixel, double value, const std::string& text, bool show) {
     if (!tickOnLabelsOnly_) DrawTicksAndGrid(pixel, value);
-    if (!labels_) return;
+    if (!labels_ || !show) return;
     if (tickOnLabelsOnly_) DrawTicksAndGrid(pixel, value);
     ++DrawnLabelCount;
     TCanvas3D& canvas = chart_->AxisCanvas();
     SetCanvasFont(labelsFont_);
     canvas.SetBackColor(chart_->AxisBackColor());
+    if (Canvas* c = canvas.ReferenceCanvas()) {
+        Brush brush = c->GetBrush();
+        brush.BrushColor = chart_->AxisBackColor();
+        brush.Style = BrushStyle::Clear;
+        c->SetBrush(brush);
+    }
     int lineHeight = canvas.FontHeight();
     std::vector<std::string> lines(1);
     for (char c : text) {
@@ -319,29 +344,122 @@ void TCustomChartAxis::DrawLabel(int pixel, double value, const std::string& tex
         else lines.back() += c;
     }
     int lineCount = int(lines.size());
-    unsigned align = TaLeft | TaTop;
     int x = 0, y = 0;
-    if (DepthRole()) {
-        x = LabelsPixel, y = chart_->AxisChartRect().Bottom;
-    } else if (Horizontal()) {
-        x = pixel, y = LabelsPixel;
-        if (labelsAngle_ == 0) {
-            align = TaCenter | TaTop;
-            // Above the top axis the block of lines ends at the labels' edge.
-            if (OppositeSide()) y -= lineHeight * lineCount;
-        }
-    } else {
-        x = LabelsPixel, y = pixel;
-        if (labelsAngle_ == 0) {
-            align = (OppositeSide() ? TaLeft : TaRight) | TaTop;
-            y -= lineHeight * lineCount / 2;
-        }
-    }
+    if (DepthRole()) x = LabelsPixel, y = chart_->AxisChartRect().Bottom;
+    else if (Horizontal()) x = pixel, y = LabelsPixel;
+    else x = LabelsPixel, y = pixel;
+    int dx = 0, dy = 0;
+    unsigned align = DepthRole() ? TaLeft | TaTop : OutwardAlignment(labelsAngle_, lineCount, lineHeight, dx, dy);
     canvas.SetTextAlign(align);
+    // Lines follow one another down the text's own direction, which turns with the labels' angle.
     for (int i = 0; i < lineCount; ++i) {
-        int ly = AddPixels(y, i * lineHeight);
-        if (DepthRole()) canvas.RotatedTextOutZ(x, ly, labelsAngle_, lines[i], pixel);
-        else canvas.RotatedTextOut(x, ly, labelsAngle_, lines[i]);
+        Point at = TurnedOffset(labelsAngle_, dx, SaturateToInt(double(dy) + double(i) * lineHeight));
+        int lx = AddPixels(x, at.X), ly = AddPixels(y, at.Y);
+        if (DepthRole()) canvas.RotatedTextOutZ(lx, ly, labelsAngle_, lines[i], pixel);
+        else canvas.RotatedTextOut(lx, ly, labelsAngle_, lines[i]);
+    }
+}
+
+unsigned TCustomChartAxis::OutwardAlignment(int angle, int lineCount, int lineHeight, int& dx, int& dy) const {
+    dx = dy = 0;
+    if (angle % 90 != 0) return TaLeft | TaTop;
+    // The text stands outward of its edge and is centred on its pixel across the axis. The outward
+    // direction of the axis is turned into the text's own frame (x along its lines, y down them), so the
+    // same rule serves 0, 90, 180 and 270 degrees.
+    int ox = 0, oy = 0;
+    switch (Side()) {
+    case TAxisSide::Bottom: oy = 1; break;
+    case TAxisSide::Top: oy = -1; break;
+    case TAxisSide::Left: ox = -1; break;
+    default: ox = 1; break;
+    }
+    int lx = 0, ly = 0;
+    switch (angle) {
+    case 0: lx = ox, ly = oy; break;
+    case 90: lx = -oy, ly = ox; break;
+    case 180: lx = -ox, ly = -oy; break;
+    default: lx = oy, ly = -ox; break;
+    }
+    int block = lineHeight * lineCount;
+    if (lx != 0) {
+        dy = -block / 2;
+        return (lx > 0 ? TaLeft : TaRight) | TaTop;
+    }
+    if (ly < 0) dy = -block;
+    return TaCenter | TaTop;
+}
+
+Point TCustomChartAxis::TurnedOffset(int angle, int dx, int down) {
+    double turn = angle * 3.14159265358979323846 / 180;
+    double cosA = std::cos(turn), sinA = std::sin(turn);
+    return {RoundPixel(dx * cosA + down * sinA), RoundPixel(-dx * sinA + down * cosA)};
+}
+
+void TCustomChartAxis::DrawSeriesLabels(bool marks) {
+    std::vector<TChartSeries*> series;
+    int first = -1, last = -1;
+    for (int i = 0, n = chart_->SeriesCount(); i < n; ++i) {
+        TChartSeries* s = chart_->GetSeries(i);
+        if (!s->Active() || !s->UsesAxis(this) || s->Count() == 0) continue;
+        s->FindVisibleRange();
+        if (s->FirstVisibleIndex < 0) continue;
+        series.push_back(s);
+        first = first < 0 ? s->FirstVisibleIndex : std::min(first, s->FirstVisibleIndex);
+        last = std::max(last, s->LastVisibleIndex);
+    }
+    if (series.empty()) return;
+    TCanvas3D& canvas = chart_->AxisCanvas();
+    bool along = Horizontal() ? labelsAngle_ != 90 && labelsAngle_ != 270 : labelsAngle_ == 90 || labelsAngle_ == 270;
+    bool placed = false;
+    int previousPixel = 0, previousHalf = 0;
+    for (int i = first; i <= last; ++i) {
+        TChartSeries* owner = nullptr;
+        for (TChartSeries* s : series)
+            if (i < s->Count()) {
+                owner = s;
+                break;
+            }
+        if (!owner) continue;
+        std::string text = marks ? chart_->SeriesMarkText(*owner, i) : owner->PointLabel(i);
+        if (chart_->OnGetAxisLabel) chart_->OnGetAxisLabel(*this, owner, i, text);
+        double value = Horizontal() ? owner->GetXValue(i) : owner->GetYValue(i);
+        if (!(value >= LowLimit && value <= HighLimit)) continue;
+        int pixel = ValueToPixel(value);
+        bool show = true;
+        if (labelsSeparation_ != 0) {
+            SetCanvasFont(labelsFont_);
+            int lines = 0;
+            int size = along ? MaxLineWidth(text, [&](const std::string& t) { return canvas.TextWidth(t); }, lines)
+                             : canvas.FontHeight();
+            int half = int((std::int64_t(size) + std::int64_t(size * 0.02 * labelsSeparation_)) / 2);
+            if (placed) {
+                std::int64_t lo = std::int64_t(pixel) - half, hi = std::int64_t(pixel) + half;
+                std::int64_t prevLo = std::int64_t(previousPixel) - previousHalf,
+                             prevHi = std::int64_t(previousPixel) + previousHalf;
+                show = hi < prevLo || lo > prevHi;
+            }
+            placed = true;
+            previousPixel = pixel;
+            previousHalf = half;
+        }
+        DrawLabel(pixel, value, text, show);
+    }
+}
+
+void TCustomChartAxis::DrawDepthTitles() {
+    bool anyActive = false;
+    for (int i = 0, n = chart_->SeriesCount(); i < n && !anyActive; ++i) anyActive = chart_->GetSeries(i)->Active();
+    if (!anyActive) return;
+    // Limits come from a stored chart too: slots outside the int range are none, and the count is capped.
+    double low = std::trunc(LowLimit), high = std::trunc(HighLimit);
+    if (low < -MaxLabelQuotient || high > MaxLabelQuotient) return;
+    double count = std::min(high - low + 1, double(MaxValueLabels));
+    for (int k = 0; k < count; ++k) {
+        int i = int(low) + k;
+        std::string text = chart_->SeriesTitleOfLegendIndex(i);
+        if (chart_->OnGetAxisLabel) chart_->OnGetAxisLabel(*this, nullptr, i, text);
+        double value = HighLimit - i - 0.5;
+        DrawLabel(ValueToPixel(value), value, text);
     }
 }
 
@@ -376,10 +494,7 @@ void TCustomChartAxis::DrawTicksAndGrid(int pixel, double value) {
             pen.Assign(Grid);
             if (pen.GetColor() == AutomaticColour) pen.SetColor(0x808080);
             canvas.AssignVisiblePen(pen);
-            PixelRect r = chart_->AxisChartRect();
-            int z = chart_->AxisHorizDepth();
-            if (Horizontal()) canvas.VertLineZ(at, r.Top, r.Bottom, z);
-            else canvas.HorizLineZ(r.Left, r.Right, at, z);
+            DrawGridLine(at);
         }
     }
     if (TicksInner.Visible() && tickInnerLength_ != 0) {
@@ -395,6 +510,19 @@ void TCustomChartAxis::DrawTicksAndGrid(int pixel, double value) {
             DrawTick(pixel - RoundPixel(double(gap) / (count + 1) * i), 0, minorTickLength_);
     }
     previousTick_ = pixel;
+}
+
+void TCustomChartAxis::DrawGridLine(int pixel) {
+    TCanvas3D& canvas = chart_->AxisCanvas();
+    PixelRect r = chart_->AxisChartRect();
+    int z = chart_->AxisHorizDepth();
+    // In 3D a near-side axis' grid runs back over the floor or the side wall to the back plane first.
+    if (z > 0 && !OppositeSide()) {
+        if (Horizontal()) canvas.ZLine(pixel, r.Bottom, 0, z);
+        else canvas.ZLine(r.Left, pixel, 0, z);
+    }
+    if (Horizontal()) canvas.VertLineZ(pixel, r.Top, r.Bottom, z);
+    else canvas.HorizLineZ(r.Left, r.Right, pixel, z);
 }
 
 }  // namespace fv

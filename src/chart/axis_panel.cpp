@@ -43,9 +43,25 @@ void TCustomAxisPanel::DestroyAllSeries() {
     }
 }
 
-bool TCustomAxisPanel::IsFreeSeriesColor(Color colour, bool) const {
+bool TCustomAxisPanel::IsFreeSeriesColor(Color colour, bool checkBackground) const {
+    if (checkBackground && (colour == GetColor() || colour == BackColor())) return false;
     return std::none_of(seriesList.begin(), seriesList.end(),
                         [&](const TChartSeries* s) { return s->SeriesColor() == colour; });
+}
+
+void TCustomAxisPanel::Assign(const TCustomAxisPanel& other) {
+    axisVisible = other.axisVisible;
+    bottomAxis.Assign(other.bottomAxis);
+    topAxis.Assign(other.topAxis);
+    leftAxis.Assign(other.leftAxis);
+    rightAxis.Assign(other.rightAxis);
+    depthAxis.Assign(other.depthAxis);
+    clipPoints = other.clipPoints;
+    maxPointsPerPage = other.maxPointsPerPage;
+    page = other.page;
+    scaleLastPage = other.scaleLastPage;
+    view3DWalls = other.view3DWalls;
+    TCustomChartPanelExtended::Assign(other);
 }
 
 Color TCustomAxisPanel::PickFreeSeriesColor(bool checkBackground) const {

@@ -44,6 +44,13 @@ public:
     int AxisWallSize(TAxisSide side) const override { return WallSizeOfAxis(side); }
     int AxisHorizDepth() const override { return HorizDepth; }
     bool AxisShown(const TCustomChartAxis& axis) const override;
+    TColor AxisBackColor() const override { return GetColor(); }
+    bool IsPrinting() const override { return Printing; }
+    TColor ChartBackColor() const override { return BackColor(); }
+    int WidestPointLabel() override;
+    int WidestMarkText() override;
+    // SeriesHost.
+    bool Chart3D() const override { return View3D(); }
 
     void AddSeries(TChartSeries& series) { series.SetParentChart(this); }
     void DestroyAllSeries();
@@ -51,7 +58,7 @@ public:
     TChartSeries* FirstSeriesOfAxis(const TCustomChartAxis& axis) const;
     int MaxValuesCount() const;
     TChartSeries* SeriesOfLegendIndex(int index) const;
-    std::string SeriesTitleOfLegendIndex(int index) const;
+    std::string SeriesTitleOfLegendIndex(int index) const override;
     // The smallest or largest value on an axis; with paging, of the page's points of the axis' first series.
     double MinMaxOfAxis(const TCustomChartAxis* axis, bool minimum, bool horizontal) const;
 
@@ -74,18 +81,39 @@ public:
 
     // Depth slots: one per series in 3D (the depth of each series is always its own).
     static constexpr bool DepthPerSeries = true;
-    int HighestDepthSlot = 0;
     int SlotWidth3D = 0, SlotHeight3D = 0;
     int CalcSlotDepth();
 
     // The first palette colour that IsFreeSeriesColor accepts; the seventeenth when none is free.
     Color PickFreeSeriesColor(bool checkBackground) const;
+    // Free when no series has it and, checking the background, it is neither the panel's colour nor the
+    // chart's back colour (a series in either would not show).
     virtual bool IsFreeSeriesColor(Color colour, bool checkBackground) const;
-    virtual int WallSizeOfAxis(TAxisSide) const { return 0; }
+    // The chart's back colour (its back wall's); AutomaticColour here, where there is none.
+    virtual TColor BackColor() const { return AutomaticColour; }
+
+    // One chart picture: background, layout, walls, axes, series and their marks, in that order.
+    void DrawChartContents(const PixelRect& rect) override;
+    NotifyEvent OnBeforeDrawAxes, OnBeforeDrawSeries;
+    // The layout and the walls belong to the chart proper.
+    virtual void CalcLegendAndPanelRect() = 0;
+    virtual void CalcAxisRect() = 0;
+    virtual void CalcSeriesMargins() = 0;
+    virtual int WallSizeOfAxis(TAxisSide) const = 0;
+    virtual void DrawWalls() = 0;
+    // Draws the marks of a series after its points (the chart proper has marks; the panel has none).
+    virtual void DrawSeriesMarks(TChartSeries&) {}
+    // Copies the axis panel's settings and the five axes, then the panel's own.
+    void Assign(const TCustomAxisPanel& other);
 
     bool Loading = false, Designing = false;
 
 private:
+    void DrawSeries(TChartSeries& series);
+    void DrawSlotGroup(TChartSeries& leader);
+    bool ClipToChart();
+    void SetDepthSlots();
+
     std::vector<TChartSeries*> seriesList;
     mutable TChartAxis bottomAxis{this, TAxisSide::Bottom}, topAxis{this, TAxisSide::Top},
         leftAxis{this, TAxisSide::Left}, rightAxis{this, TAxisSide::Right};

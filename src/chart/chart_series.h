@@ -27,10 +27,14 @@
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/color.h"
 #include "platform/gfx/geometry.h"
+#include "platform/ui/control.h"
 
 namespace fv {
 
 class TChartFunction;
+
+// What a legend item shows beside the point's label.
+enum TLegendTextStyle { ltsPlain, ltsLeftValue, ltsRightValue, ltsLeftPercent, ltsRightPercent, ltsXValue };
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -229,44 +233,62 @@ public:
     virtual int PointScreenX(int index) const { return XScreenPos(GetXValue(index)); }
     virtual int PointScreenY(int index) const { return YScreenPos(GetYValue(index)); }
     virtual bool DrawValuesForward() const { return true; }
+    // Whether the series of a shared depth slot draw point `index` in list order (else last to first).
+    virtual bool DrawPointForward(int index) const { return true; }
     // Draws every visible point, in the order DrawValuesForward says.
     virtual void DrawAllValues();
     virtual void DrawValue(int index) {}
-
-    // --- what the chart asks of every series type while it lays out and draws (series types override)
-    // The depth pixels of the series' slot in a 3D chart, set by the chart before drawing: flat shapes lie
-    // at the start depth, solids span start to end.
-    int SlotStartDepth = 0, SlotMiddleDepth = 0, SlotEndDepth = 0;
-    // Called before the points are drawn: a series type may rework its points (the pie's grouped slice).
+    // Called for every active series before a drawing lays out the chart.
     virtual void PrepareValues() {}
+    // A series type may prepare its drawing here (the circle of a pie).
     virtual void DoBeforeDrawValues() { if (BeforeDrawValues) BeforeDrawValues(this); }
-    virtual void DoAfterDrawValues() { if (AfterDrawValues) AfterDrawValues(this); }
-    // Whether stacked pieces of point `index` are drawn from the axis outward.
-    virtual bool DrawPointForward(int index) const { return true; }
-    // The depth slot: a 3D chart gives each series (ZOrder -1) the next slot; a set ZOrder raises the
-    // chart's highest slot to it.
+    void DoAfterDrawValues() { if (AfterDrawValues) AfterDrawValues(this); }
+    int XScreenSize(double value) const;
+    int YScreenSize(double value) const;
+    // The pixel of a value along the axis of the mandatory values.
+    int PixelOfValue(double value) const { return IsVertical() ? YScreenPos(value) : XScreenPos(value); }
+    double PixelToXValue(int pixel) const;
+
+    // Depth slots (3D). The chart gives each active series a slot counted from the back; the series draws
+    // between SlotStartDepth and SlotEndDepth, flat shapes at SlotMiddleDepth.
+    int SlotStartDepth = 0, SlotEndDepth = 0, SlotMiddleDepth = 0;
     virtual void CalcZOrder();
-    // Room the series needs beside the chart rectangle, in pixels; each value is only ever raised.
+    // Whether another active series without Z values of its own stands in this series' slot.
+    virtual bool SharesZOrder() const;
+    // Whether this series draws its slot's group: active, and no active series before it in the slot.
+    bool LeadsDepthSlot() const;
+
+    // Clicks. Clicked answers the index of the point under (x, y), -1 when none.
+    virtual int Clicked(int x, int y) { return -1; }
+    // Runs OnDblClick (a double click) or OnClick; answers the chart's MouseHandled after it.
+    virtual bool DoClick(int valueIndex, MouseButton button, unsigned shift, int x, int y);
+
+    // Legend items (series_legend.cpp).
+    virtual int CountLegendItems() const { return Count(); }
+    virtual int LegendToValueIndex(int index) const { return index; }
+    virtual Color LegendItemColor(int index) const { return ValueColor(index); }
+    virtual std::string LegendString(int index, TLegendTextStyle style) const;
+    // Draws the symbol of a legend item (-1: the series itself) into `rect`.
+    virtual void DrawLegend(int index, const PixelRect& rect);
+    virtual void DrawLegendShape(int index, const PixelRect& rect);
+    // May change the brush style and back colour of a legend symbol.
+    virtual void GetLegendBrush(int index, Color& backColour, BrushStyle& style) {}
+    virtual std::string EditorClassName() const { return {}; }
+
+    // Room the series needs beyond its extreme points, in pixels, as the chart's layout asks; each value
+    // is only ever raised.
     virtual void HorizMargins(int& left, int& right) {}
     virtual void VertMargins(int& top, int& bottom) {}
-    // The point under a pixel, or -1.
-    virtual int Clicked(int x, int y) { return -1; }
-    // Legend items: how many, which point each stands for, and its symbol inside `rect` drawn with the
-    // brush the legend prepared (GetLegendBrush may change its style and back colour first).
-    virtual int CountLegendItems() const { return Count(); }
-    virtual int LegendToValueIndex(int legendIndex) const { return legendIndex; }
-    virtual Color LegendItemColor(int legendIndex) const { return ValueColor(legendIndex); }
-    virtual void GetLegendBrush(int legendIndex, Color& backColour, BrushStyle& style) {}
-    virtual void DrawLegendShape(int legendIndex, const PixelRect& rect);
-    // The class name of the editor form of the series type; empty: none.
-    virtual std::string EditorClassName() const { return {}; }
-    std::function<void(TChartSeries*)> BeforeDrawValues, AfterDrawValues;
 
     // --- events
     std::function<bool(TChartSeries*)> OnBeforeAdd;
     std::function<void(TChartSeries*, int)> OnAfterAdd;
     std::function<void(TChartSeries*)> OnClearValues;
     std::function<void(TChartSeries*, int, std::string&)> OnGetMarkText;
+    std::function<void(TChartSeries*)> BeforeDrawValues, AfterDrawValues;
+    // Sender, point index, button, shift state (with SsDouble for a double click), x, y.
+    using ClickEvent = std::function<void(TChartSeries*, int, MouseButton, unsigned, int, int)>;
+    ClickEvent OnClick, OnDblClick;
 
 protected:
     virtual void NotifyAdded(int index);

@@ -1,5 +1,7 @@
-// The drawing side of a series: which points lie in the view, their pixels on the series' axes, and the
-// loop that draws them.
+// The drawing side of a series: which points lie in the view, their pixels on the series' axes, the loop
+// that draws them, the series' depth slot in a 3D chart and the dispatch of a click.
+#include <algorithm>
+
 #include "chart/axis.h"
 #include "chart/chart_series.h"
 
@@ -53,6 +55,71 @@ void TChartSeries::DrawAllValues() {
         for (int i = FirstVisibleIndex; i <= LastVisibleIndex; ++i) DrawValue(i);
     else
         for (int i = LastVisibleIndex; i >= FirstVisibleIndex; --i) DrawValue(i);
+}
+
+int TChartSeries::XScreenSize(double value) const {
+    const TCustomChartAxis* axis = GetHorizAxis();
+    return axis ? axis->ValueToPixelLength(value) : 0;
+}
+
+int TChartSeries::YScreenSize(double value) const {
+    const TCustomChartAxis* axis = GetVertAxis();
+    return axis ? axis->ValueToPixelLength(value) : 0;
+}
+
+double TChartSeries::PixelToXValue(int pixel) const {
+    const TCustomChartAxis* axis = GetHorizAxis();
+    return axis ? axis->PixelToValue(pixel) : 0;
+}
+
+void TChartSeries::CalcZOrder() {
+    SeriesHost* chart = ParentChart();
+    if (!chart) return;
+    if (ZOrder == -1) {
+        // Slots are numbered in list order here; the chart turns them round so the first series stands at
+        // the back.
+        if (chart->Chart3D()) AutoDepthSlot = ++chart->HighestDepthSlot;
+        else AutoDepthSlot = 0;
+    } else {
+        chart->HighestDepthSlot = std::max(chart->HighestDepthSlot, ZOrder);
+    }
+}
+
+bool TChartSeries::SharesZOrder() const {
+    SeriesHost* chart = ParentChart();
+    if (!chart) return false;
+    for (int i = 0, n = chart->SeriesCount(); i < n; ++i) {
+        const TChartSeries* s = chart->GetSeries(i);
+        if (s != this && s->Active() && !s->OwnZValues && s->DepthSlot() == DepthSlot()) return true;
+    }
+    return false;
+}
+
+bool TChartSeries::LeadsDepthSlot() const {
+    SeriesHost* chart = ParentChart();
+    if (!Active() || !chart) return false;
+    for (int i = 0, n = chart->SeriesCount(); i < n; ++i) {
+        const TChartSeries* s = chart->GetSeries(i);
+        if (s == this) return true;
+        if (s->Active() && s->DepthSlot() == DepthSlot()) return false;
+    }
+    return true;
+}
+
+bool TChartSeries::DoClick(int valueIndex, MouseButton button, unsigned shift, int x, int y) {
+    SeriesHost* chart = ParentChart();
+    bool handledHere = false;
+    bool& handled = chart ? chart->MouseHandled : handledHere;
+    handled = false;
+    // A double click with only a click handler still counts as a click.
+    if ((shift & SsDouble) && OnDblClick) {
+        handled = true;
+        OnDblClick(this, valueIndex, button, shift, x, y);
+    } else if (OnClick) {
+        handled = true;
+        OnClick(this, valueIndex, button, shift, x, y);
+    }
+    return handled;
 }
 
 }  // namespace fv

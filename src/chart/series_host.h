@@ -35,6 +35,12 @@ public:
     virtual bool AutoRepaint() const { return autoRepaint_; }
     virtual void SetAutoRepaint(bool value) { autoRepaint_ = value; }
 
+    // Depth slots: whether the chart draws in 3D, and the highest slot in use (-1 while it is counted).
+    virtual bool Chart3D() const { return false; }
+    int HighestDepthSlot = 0;
+    // Set by click handlers to stop the chart's own handling of a click.
+    bool MouseHandled = false;
+
     // Called when a series drops its data sources; the standard charts do nothing.
     virtual void DataSourceRemoved(TChartSeries& series, Component* source) {}
     // The standard test: the source is another series that the series accepts.

@@ -51,7 +51,8 @@ std::unique_ptr<ControlBinding> MakeBinding(Control& control) {
     static constexpr Maker makers[] = {
         BindMemo, BindEdit, BindButton, BindSpeedButton, BindCheckBox, BindRadioButton, BindRadioGroup,
         BindGroupBox, BindPanel, BindBevel, BindComboBox, BindListBox, BindImage, BindProgressBar,
-        BindScrollBar, BindUpDown, BindPageControl, BindTabSheet, BindTabControl, BindStringGrid, BindLabel,
+        BindScrollBar, BindUpDown, BindPageControl, BindTabSheet, BindTabControl, BindStringGrid,
+        BindStatusBar, BindLabel,
     };
     for (Maker make : makers)
         if (std::unique_ptr<ControlBinding> b = make(control)) return b;

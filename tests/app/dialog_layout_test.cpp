@@ -17,6 +17,7 @@
 #include "publish/search_setup_form.h"
 #include "support/layout_check.h"
 #include "support/program_fixture.h"
+#include "upload/upload_form.h"
 
 namespace fv::testing {
 namespace {
@@ -31,7 +32,8 @@ protected:
     }
     std::vector<Form*> Dialogs() {
         return {program->PublishSetupForm, program->FontForm,  program->LangForm,  program->SearchSetup,
-                program->HTMLForm,         program->KarvoForm, program->BrowserForm, program->PublishMessageForm};
+                program->HTMLForm,         program->KarvoForm, program->BrowserForm, program->PublishMessageForm,
+                program->UploadForm};
     }
 };
 
@@ -56,6 +58,7 @@ TEST_F(DialogLayoutTest, TheLoadFormsSizingKeepsTheOuterContainerInside) {
         {program->PublishSetupForm, "MainPanel"}, {program->FontForm, "MainPanel"},
         {program->SearchSetup, "SearchSetupPanel"}, {program->KarvoForm, "MainPanel"},
         {program->BrowserForm, "MainPanel"},       {program->PublishMessageForm, "MainPanel"},
+        {program->UploadForm, "MainPanel"},
     };
     for (auto [form, container] : sized) {
         SCOPED_TRACE(form->Name());

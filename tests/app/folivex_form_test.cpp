@@ -233,7 +233,7 @@ const std::vector<MenuRow> MenuTable = {
     {"ForcePublishofALLrecords1", "Publish1", "Force Publish of ALL records", "", true, true},
     {"ViewResults1", "Publish1", "Vie&w Results", "Ctrl+W", true, true},
     {"Upload2", "MainMenu1", "&Upload", "", false, true},
-    {"GO2", "Upload2", "Go !", "Ctrl+G", true, false},
+    {"GO2", "Upload2", "Go !", "Ctrl+G", true, true},
     {"Exit3", "MainMenu1", "&Help", "", false, true},
     {"About1", "Exit3", "Launch Browser &Help", "", true, true},
     {"Pelmarix1", "MainMenu1", "Pelmarix", "", false, true},
@@ -336,14 +336,15 @@ TEST_F(FolivexFormTest, ExitFolivexUnderExitEndsTheProgram) {
 }
 
 TEST_F(FolivexFormTest, CommandButtonsAreWiredAndDisabledUntilTheirWorkIsBuilt) {
-    for (Button* b : {Main().UploadItButton, Main().RozizAButton}) {
+    for (Button* b : {Main().RozizAButton}) {
         SCOPED_TRACE(b->Name());
         EXPECT_TRUE(bool(b->OnClick));
         EXPECT_FALSE(b->Enabled());
     }
     // Built: the database setup dialog, the save, the image pickers and the scaling of the picture, the view
-    // of the published pages and help, publishing.
-    for (Button* b : {Main().OpenButton, Main().SaveIt, Main().PublishItButton, Main().ViewItButton, Main().HelpButton, static_cast<Button*>(Main().Image1Button),
+    // of the published pages and help, publishing, the upload.
+    for (Button* b : {Main().OpenButton, Main().SaveIt, Main().PublishItButton, Main().ViewItButton, Main().HelpButton,
+                      Main().UploadItButton, static_cast<Button*>(Main().Image1Button),
                       static_cast<Button*>(Main().Image2Button), static_cast<Button*>(Main().Image3Button),
                       static_cast<Button*>(Main().Image4Button), Main().ScaleButton}) {
         EXPECT_TRUE(bool(b->OnClick)) << b->Name();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "chart/axis.h"
@@ -59,7 +60,27 @@ public:
     TChartAxis left{this, TAxisSide::Left}, top{this, TAxisSide::Top}, right{this, TAxisSide::Right},
         bottom{this, TAxisSide::Bottom};
     TChartDepthAxis depthAxis{this};
+
+    TCustomChartAxis& AxisOn(TAxisSide side) {
+        switch (side) {
+        case TAxisSide::Left: return left;
+        case TAxisSide::Top: return top;
+        case TAxisSide::Right: return right;
+        case TAxisSide::Bottom: return bottom;
+        default: return depthAxis;
+        }
+    }
 };
+
+// The recording canvas' line height and character width in the default chart font.
+constexpr int Lh = 11, Cw = 6;
+
+// The texts drawn, in order.
+inline std::vector<std::string> Texts(const RecordingCanvas& rec) {
+    std::vector<std::string> texts;
+    for (const CanvasCall& call : rec.Calls("Text")) texts.push_back(call.Text);
+    return texts;
+}
 
 // The axis' limits and its extent along the chart rectangle, as a drawing leaves them.
 inline void SetLimits(TCustomChartAxis& axis, double low, double high) {

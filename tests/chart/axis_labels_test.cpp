@@ -12,14 +12,6 @@
 namespace fv {
 namespace {
 
-constexpr int Lh = 11, Cw = 6;
-
-std::vector<std::string> Texts(const RecordingCanvas& rec) {
-    std::vector<std::string> texts;
-    for (const CanvasCall& call : rec.Calls("Text")) texts.push_back(call.Text);
-    return texts;
-}
-
 double Date(int y, int m, int d) {
     double v = 0;
     EXPECT_TRUE(EncodeDate(y, m, d, v));

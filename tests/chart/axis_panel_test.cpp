@@ -10,6 +10,11 @@ namespace {
 struct Panel : TCustomAxisPanel {
     Panel() : TCustomAxisPanel(nullptr) {}
     void DrawChartContents(const PixelRect&) override {}
+    void CalcLegendAndPanelRect() override {}
+    void CalcAxisRect() override {}
+    void CalcSeriesMargins() override {}
+    int WallSizeOfAxis(TAxisSide) const override { return 0; }
+    void DrawWalls() override {}
 };
 
 // A series of `n` points with X = 10 × index and Y = index.

@@ -14,8 +14,6 @@ namespace fv {
 namespace {
 
 // The default font on the recording canvas: 11 pixels a line, 6 a character.
-constexpr int Lh = 11, Cw = 6;
-
 TEST(AxisSettings, DefaultsAndRoles) {
     AxisChart c;
     EXPECT_TRUE(c.left.Automatic() && c.left.AutomaticMinimum() && c.left.AutomaticMaximum());

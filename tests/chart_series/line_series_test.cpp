@@ -184,12 +184,6 @@ TEST(LineSeries, LegendSymbols) {
     std::vector<std::string> expected = {"Polyline (10,15) (40,15)", "Rectangle (10,30) (40,40)"};
     EXPECT_EQ(chart.rec.Lines(), expected);
     EXPECT_EQ(chart.rec.Calls()[0].State.CanvasPen.PenColor, line.SeriesColor());
-    // In the colour of what lies behind it, the symbol is framed once more so that it shows.
-    chart.rec.Clear();
-    chart.rec.SetBrush({ClWhite, BrushStyle::Solid, nullptr});
-    area.DrawLegendShape(-1, {10, 30, 40, 40});
-    ASSERT_EQ(chart.rec.Calls().size(), 2u);
-    EXPECT_EQ(chart.rec.Calls()[1].State.CanvasBrush.Style, BrushStyle::Clear);
 }
 
 TEST(LineSeries, MarginsOfStairsAndRaisedLines) {

@@ -1,6 +1,7 @@
-// A chart for the series tests: an axis panel with a fixed chart rectangle that, when drawn, does what a
-// chart does for its series (depth slots, margins left aside, the "Other" slice and the circle prepared,
-// the visible range, the points), on a recording canvas or on the canvas a picture paints with.
+// A chart for the series tests: an axis panel whose layout is a fixed chart rectangle, without walls and
+// without clipping, drawn the way every chart draws (the "Other" slice prepared, depth slots, the
+// series' margins asked, axes, then each series with its circle, visible range and points). The
+// recording keeps the calls of the series only.
 #pragma once
 
 #include <string>
@@ -20,11 +21,16 @@ public:
         SetBounds(0, 0, 400, 300);
         SetView3D(is3D);
         SetBufferedDisplay(false);
+        SetClipPoints(false);
         PlotRect = plot;
         SetLimits(*BottomAxis(), 0, 100);
         SetLimits(*LeftAxis(), 0, 100);
+        // What comes before the series (background, axes) is left out of the recording.
+        OnBeforeDrawSeries = [this](Component*) { rec.Clear(); };
     }
-    ~SeriesChart() override { DestroySeriesList(); }
+    ~SeriesChart() override {
+        while (SeriesCount() > 0) GetSeries(0)->SetParentChart(nullptr);
+    }
 
     // Fixed limits, and the axis laid along the chart rectangle.
     void SetLimits(TCustomChartAxis& axis, double low, double high) {
@@ -33,39 +39,29 @@ public:
         axis.CalcExtent(plot);
     }
 
-    void DrawChartContents(const PixelRect&) override {
+    void CalcLegendAndPanelRect() override {}
+    void CalcAxisRect() override {
         PlotRect = plot;
-        for (TCustomChartAxis* axis : {BottomAxis(), LeftAxis(), TopAxis(), RightAxis()}) axis->CalcExtent(plot);
-        TChartCanvas3D& canvas = Canvas3D();
-        HighestDepthSlot = -1;
-        for (int i = 0; i < SeriesCount(); ++i)
-            if (GetSeries(i)->Active()) GetSeries(i)->CalcZOrder();
-        // The first series stands at the back, so that drawing in list order goes back to front.
-        for (int i = 0; i < SeriesCount(); ++i)
-            if (View3D() && GetSeries(i)->Active()) GetSeries(i)->AutoDepthSlot = HighestDepthSlot - GetSeries(i)->DepthSlot();
+        UpdatePlotSize();
+        SlotWidth3D = SlotHeight3D = View3D() ? SlotDepth : 0;
         HorizDepth = VertDepth = View3D() ? (HighestDepthSlot + 1) * SlotDepth : 0;
-        canvas.SetCenterFromRect(HorizDepth, Canvas3D().Bounds);
-        if (drawAxes && AxisVisible())
-            for (TCustomChartAxis* axis : {BottomAxis(), LeftAxis()}) axis->DrawAxis(true);
-        for (int i = 0; i < SeriesCount(); ++i) {
-            TChartSeries* s = GetSeries(i);
-            if (!s->Active()) continue;
-            int slot = s->DepthSlot();
-            s->SlotStartDepth = View3D() ? slot * SlotDepth : 0;
-            s->SlotEndDepth = View3D() ? (slot + 1) * SlotDepth : 0;
-            s->SlotMiddleDepth = (s->SlotStartDepth + s->SlotEndDepth) / 2;
-            int l = 0, r = 0, t = 0, b = 0;
-            s->HorizMargins(l, r);
-            s->VertMargins(t, b);
-            s->PrepareValues();
-            s->DoBeforeDrawValues();
-            s->FindVisibleRange();
-            s->DrawAllValues();
-            s->DoAfterDrawValues();
+        for (TCustomChartAxis* axis : {BottomAxis(), LeftAxis(), TopAxis(), RightAxis()}) {
+            axis->CalcExtent(plot);
+            axis->PlaceInRect(PlotRect, false);
         }
     }
+    // The series are asked for their margins (bars work out their size then); the rectangle stays.
+    void CalcSeriesMargins() override {
+        for (int i = 0; i < SeriesCount(); ++i) {
+            int left = 0, right = 0, top = 0, bottom = 0;
+            GetSeries(i)->HorizMargins(left, right);
+            GetSeries(i)->VertMargins(top, bottom);
+        }
+    }
+    int WallSizeOfAxis(TAxisSide) const override { return 0; }
+    void DrawWalls() override {}
 
-    // One drawing on the recording canvas; every call it made.
+    // One drawing on the recording canvas; every call the series made.
     std::vector<std::string> Draw() {
         rec.Clear();
         DrawToCanvas(rec, {0, 0, 400, 300});
@@ -80,12 +76,6 @@ public:
 
     RecordingCanvas rec;
     PixelRect plot;
-    bool drawAxes = false;
-
-private:
-    void DestroySeriesList() {
-        while (SeriesCount() > 0) GetSeries(0)->SetParentChart(nullptr);
-    }
 };
 
 }  // namespace fv

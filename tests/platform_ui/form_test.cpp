@@ -20,6 +20,7 @@
 #include "platform/ui/page_control.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
+#include "platform/ui/status_bar.h"
 #include "platform/ui/tab_sheet.h"
 
 namespace fv {
@@ -243,6 +244,28 @@ TEST(Observer, HearsEveryChangeAdditionAndRemovalOnItsFormAndNothingElse) {
     auto* stranger = Place<Edit>(&otherForm, "S");
     stranger->SetText("y");
     EXPECT_TRUE(view.log.empty());
+}
+
+TEST(Observer, AStatusBarShowsItsSimpleTextOrItsPanelsAndTellsTheViewOfEachChange) {
+    Form form(nullptr, "F");
+    RecordingObserver view;
+    form.SetObserver(&view);
+    auto* bar = Place<StatusBar>(&form, "B");
+    bar->SetBounds(0, 0, 300, 19);
+    bar->SetPanels({{"FTP Status", 100}, {"Ready", 50}});
+    bar->SetSimpleText("Not Connected");
+    // The simple text across the whole width while SimplePanel is on (as it is from the start).
+    ASSERT_EQ(bar->ShownPanels().size(), 1u);
+    EXPECT_EQ(bar->ShownPanels()[0].Text, "Not Connected");
+    EXPECT_EQ(bar->ShownPanels()[0].Width, 300);
+    bar->SetSimplePanel(false);
+    bar->SetSimplePanel(false);
+    ASSERT_EQ(bar->ShownPanels().size(), 2u);
+    EXPECT_EQ(bar->ShownPanels()[0].Text, "FTP Status");
+    EXPECT_EQ(bar->ShownPanels()[1].Width, 50);
+    EXPECT_EQ(view.log, (std::vector<std::string>{"added B to F", Changed("B", Property::Bounds),
+                                                  Changed("B", Property::Items), Changed("B", Property::Text),
+                                                  Changed("B", Property::Style)}));
 }
 
 TEST(Destruction, FreeingAFormWithEverythingOnItIsClean) {

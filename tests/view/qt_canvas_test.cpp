@@ -10,6 +10,8 @@
 #include <set>
 
 #include "chart/chart_panel.h"
+#include "chart/fast_line.h"
+#include "chart/plot_panel.h"
 #include "chart/walls_titles.h"
 #include "platform/ui/bevel.h"
 #include "view/qt_canvas.h"
@@ -251,6 +253,34 @@ TEST(QtCanvasPictures, AGradientBackgroundWithTitlesAndRotatedText) {
         c.HorizLine(panel.PlotRect.Left, panel.PlotRect.Right, panel.PlotYCenter);
     };
     ExpectLikeReference(PaintPanel(panel), "chart_panel_gradient_titles.png");
+}
+
+// A fast line of 600 points of a walk on both axes, with the grid, axis titles and a second, thinner line
+// on the right axis.
+TEST(QtCanvasPictures, AFastLineChartWithAxesGridAndTitles) {
+    PlotPanel panel(480, 320);
+    panel.SetColor(ClWhite);
+    TFastLineSeries walk, average;
+    panel.AddSeries(walk);
+    panel.AddSeries(average);
+    // A walk from a fixed linear congruential sequence: the same picture on every machine.
+    std::uint32_t seed = 12345;
+    double y = 100, mean = 100;
+    for (int i = 0; i < 600; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        y += (double(seed >> 8) / double(1u << 24) - 0.5) * 4;
+        mean += (y - mean) / 20;
+        walk.AddPoint(i, y);
+        average.AddPoint(i, mean * 10);
+    }
+    walk.SetSeriesColor(ClNavy);
+    average.SetSeriesColor(ClRed);
+    average.SetVertAxis(aRightAxis);
+    panel.BottomAxis()->Title.SetCaption("Day");
+    panel.LeftAxis()->Title.SetCaption("Price");
+    panel.RightAxis()->Title.SetCaption("Average x 10");
+    panel.RightAxis()->Grid.SetVisible(false);
+    ExpectLikeReference(PaintPanel(panel), "chart_fast_line_axes.png");
 }
 
 }  // namespace

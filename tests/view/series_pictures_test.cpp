@@ -15,12 +15,11 @@
 namespace fv {
 namespace {
 
-// Draws a chart with its bottom and left axes: flat in `name`_2d.png, in 3D in `name`_3d.png.
+// Draws a chart with its axes: flat in `name`_2d.png, in 3D in `name`_3d.png.
 void ExpectPictures(const std::string& name, const std::function<void(SeriesChart&)>& fill) {
     for (bool is3D : {false, true}) {
         SeriesChart chart(is3D, is3D ? PixelRect{50, 70, 320, 270} : PixelRect{50, 20, 370, 270});
         chart.SetColor(ClWhite);
-        chart.drawAxes = true;
         fill(chart);
         ExpectLikeReference(PaintPanel(chart), name + (is3D ? "_3d.png" : "_2d.png"));
     }

@@ -29,10 +29,8 @@ PixelRect ChartRectOf(const TChartSeries& series) {
 Color ChartBackColorOf(const TChartSeries& series) {
     auto* host = dynamic_cast<TAxisHost*>(series.ParentChart());
     if (!host) return ClWhite;
-    Color back = host->AxisBackColor();
-    if (back != AutomaticColour) return back;
-    if (TCustomAxisPanel* panel = AxisPanelOf(series)) return panel->GetColor();
-    return ClWhite;
+    Color back = host->ChartBackColor();
+    return back != AutomaticColour ? back : host->AxisBackColor();
 }
 
 int ChartDepthX(const TChartSeries& series) {
