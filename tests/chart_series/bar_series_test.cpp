@@ -127,6 +127,59 @@ TEST(BarSeries, HorizontalPyramidsPointAlongTheValueAxis) {
     }
 }
 
+TEST(BarSeries, MarksStandBeyondTheBarsEndAndTheAxisMakesRoomForThem) {
+    SeriesChart chart;
+    chart.drawMarks = true;
+    TBarSeries up, down;
+    THorizBarSeries across;
+    up.SetParentChart(&chart);
+    up.AddPoint(25, 40, "up");
+    down.SetParentChart(&chart);
+    down.AddPoint(75, -20, "down");
+    chart.Draw();
+    const int h = FontPixelHeight(up.Marks().GetFont().Size);
+    std::vector<CanvasCall> texts = chart.rec.Calls("Text");
+    ASSERT_EQ(texts.size(), 2u);
+    // 40 ends at pixel 170: the box (a line and its frame of 1) ends 20 above it. -20 ends at 290: the
+    // box starts 20 below it. The text starts inside the frame.
+    EXPECT_EQ(texts[0].Text, "up");
+    EXPECT_EQ(texts[0].Points[0].Y, 170 - 20 - (h + 2) + 1 + 1);
+    EXPECT_EQ(texts[1].Text, "down");
+    EXPECT_EQ(texts[1].Points[0].Y, 290 + 20 + 1 + 1);
+    // The value axis leaves the mark's room (text, arrow, frame) plus one at the end the bars grow to.
+    int top = 0, bottom = 0;
+    up.VertMargins(top, bottom);
+    EXPECT_EQ(top, h + 20 + 2 + 1);
+    EXPECT_EQ(bottom, 0) << "nothing below the origin";
+    down.VertMargins(top, bottom);
+    EXPECT_EQ(bottom, h + 20 + 2 + 1) << "a bar below the origin";
+    EXPECT_EQ(top, 0) << "and none above it";
+    // A horizontal bar's marks need their width.
+    across.SetParentChart(&chart);
+    across.AddPoint(30, 50, "wide text");
+    int left = 0, right = 0;
+    across.HorizMargins(left, right);
+    EXPECT_EQ(right, 9 * ((h + 1) / 2) + 20 + 2 + 1);
+}
+
+TEST(BarSeries, In3DAMarksTextStaysInItsBox) {
+    SeriesChart chart(true);
+    chart.drawMarks = true;
+    TBarSeries bar;
+    bar.SetParentChart(&chart);
+    bar.AddPoint(50, 40, "x");
+    chart.Draw();
+    std::vector<CanvasCall> boxes = chart.rec.Calls("Rectangle"), texts = chart.rec.Calls("Text");
+    ASSERT_EQ(boxes.size(), 1u);
+    ASSERT_EQ(texts.size(), 1u);
+    // The box is moved to where the arrow's end is seen; the text is written in it, not moved again.
+    const Point text = texts[0].Points[0], topLeft = boxes[0].Points[0], bottomRight = boxes[0].Points[1];
+    EXPECT_GE(text.Y, topLeft.Y);
+    EXPECT_LT(text.Y, bottomRight.Y);
+    EXPECT_GT(text.X, topLeft.X);
+    EXPECT_LT(text.X, bottomRight.X);
+}
+
 TEST(BarSeries, EveryStyleIn3DDrawsSolidFaces) {
     for (TBarStyle style : {bsRectangle, bsPyramid, bsInvPyramid, bsCilinder, bsEllipse, bsArrow, bsRectGradient}) {
         SeriesChart chart(true);

@@ -186,6 +186,27 @@ TEST(LineSeries, LegendSymbols) {
     EXPECT_EQ(chart.rec.Calls()[0].State.CanvasPen.PenColor, line.SeriesColor());
 }
 
+TEST(LineSeries, MarksAreLiftedByTheirArrowAndNullPointsHaveNone) {
+    SeriesChart chart;
+    chart.drawMarks = true;
+    TLineSeries line;
+    line.SetParentChart(&chart);
+    line.Marks().SetVisible(true);
+    line.AddPoint(25, 50, "a");
+    line.AddPoint(50, 50, "gone", NoColour);
+    line.AddPoint(75, 50, "c");
+    chart.Draw();
+    const int h = FontPixelHeight(line.Marks().GetFont().Size);
+    std::vector<CanvasCall> texts = chart.rec.Calls("Text");
+    ASSERT_EQ(texts.size(), 2u);
+    // The box (a line of text in a frame of 1) ends the arrow's 8 above the point at pixel 150.
+    EXPECT_EQ(texts[0].Text, "a");
+    EXPECT_EQ(texts[0].Points[0].Y, 150 - 8 - (h + 2) + 1 + 1);
+    EXPECT_EQ(texts[1].Text, "c");
+    TPointSeries points;
+    EXPECT_EQ(points.Marks().ArrowLength(), 0) << "a point's mark sits on it";
+}
+
 TEST(LineSeries, MarginsOfStairsAndRaisedLines) {
     TLineSeries line;
     line.SetStairs(true);

@@ -16,6 +16,7 @@ TEST(PieSeries, SmallSlicesBecomeOneOtherSliceRebuiltAtEachDrawing) {
     SeriesChart chart;
     TPieSeries pie;
     pie.SetParentChart(&chart);
+    pie.Marks().SetVisible(false);  // the circle fills the chart rectangle
     for (double v : {50.0, 45.0, 3.0, 2.0}) pie.AddY(v);
     pie.OtherSlice.SetStyle(poBelowPercent);
     pie.OtherSlice.SetValue(10);
@@ -46,6 +47,7 @@ TEST(PieSeries, ZeroTotals) {
     SeriesChart chart;
     TPieSeries pie;
     pie.SetParentChart(&chart);
+    pie.Marks().SetVisible(false);  // the circle fills the chart rectangle
     for (int i = 0; i < 3; ++i) pie.AddY(0);
     // Nothing to share out: every point counts as 100 %, none falls below 10 %, and nothing divides by 0.
     pie.OtherSlice.SetStyle(poBelowPercent);
@@ -66,6 +68,7 @@ TEST(PieSeries, FlatSlices) {
     SeriesChart chart;
     TPieSeries pie;
     pie.SetParentChart(&chart);
+    pie.Marks().SetVisible(false);  // the circle fills the chart rectangle
     pie.AddY(1);
     pie.AddY(0);
     pie.AddY(1);
@@ -83,6 +86,7 @@ TEST(PieSeries, AnExplodedSliceMovesOutAndTheCircleShrinks) {
     SeriesChart chart;
     TPieSeries pie;
     pie.SetParentChart(&chart);
+    pie.Marks().SetVisible(false);  // the circle fills the chart rectangle
     pie.AddY(1);
     pie.AddY(3);
     pie.SetExplodeBiggest(20);
@@ -130,6 +134,28 @@ TEST(PieSeries, In3DExplodedPiesDrawTheSlicesFurthestBackFirstWhateverTheirNumbe
     EXPECT_EQ(pie.order.size(), 3000u);
 }
 
+TEST(PieSeries, MarksStandOutsideTheCircleWhichMakesRoomForThem) {
+    SeriesChart chart;
+    chart.drawMarks = true;
+    TPieSeries pie;
+    pie.SetParentChart(&chart);
+    pie.AddY(1, "ab");
+    pie.AddY(1, "cdef");
+    chart.Draw();
+    // Room for the arrow of 8, the frame of 1 on both sides, and a line of text above and below; beside,
+    // also a "W" and the widest text.
+    const int h = FontPixelHeight(pie.Marks().GetFont().Size), w = (h + 1) / 2;
+    EXPECT_EQ(pie.CircleRect.Top, 50 + 10 + h);
+    EXPECT_EQ(pie.CircleRect.Left, 100 + 10 + w + 4 * w);
+    std::vector<CanvasCall> texts = chart.rec.Calls("Text");
+    ASSERT_EQ(texts.size(), 2u);
+    // The first slice's middle is straight up: its text above the circle; the second's below it.
+    EXPECT_EQ(texts[0].Text, "ab");
+    EXPECT_LT(texts[0].Points[0].Y, pie.CircleRect.Top);
+    EXPECT_EQ(texts[1].Text, "cdef");
+    EXPECT_GT(texts[1].Points[0].Y, pie.CircleRect.Bottom);
+}
+
 TEST(PieSeries, RotationAngle) {
     TPieSeries pie;
     pie.SetRotationAngle(400);
@@ -172,6 +198,7 @@ TEST(PieSeries, CircleGeometryAndClicks) {
     SeriesChart chart(false, {100, 50, 301, 201});
     TPieSeries pie;
     pie.SetParentChart(&chart);
+    pie.Marks().SetVisible(false);  // the circle fills the chart rectangle
     pie.AddY(1);
     pie.AddY(1);
     chart.Draw();

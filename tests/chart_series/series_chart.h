@@ -1,13 +1,14 @@
 // A chart for the series tests: an axis panel whose layout is a fixed chart rectangle, without walls and
 // without clipping, drawn the way every chart draws (the "Other" slice prepared, depth slots, the
-// series' margins asked, axes, then each series with its circle, visible range and points). The
-// recording keeps the calls of the series only.
+// series' margins asked, axes, then each series with its circle, visible range, points and, when asked,
+// marks). The recording keeps the calls of the series only.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "chart/axis_panel.h"
+#include "chart/series_marks.h"
 #include "platform/gfx/recording_canvas.h"
 
 namespace fv {
@@ -60,6 +61,12 @@ public:
     }
     int WallSizeOfAxis(TAxisSide) const override { return 0; }
     void DrawWalls() override {}
+    // Marks are drawn only when a test asks for them, as a chart draws them.
+    void DrawSeriesMarks(TChartSeries& series) override {
+        if (!drawMarks || !series.Marks().Visible()) return;
+        series.Marks().MarksDepth = series.SlotMiddleDepth;
+        DrawAllMarks(series);
+    }
 
     // One drawing on the recording canvas; every call the series made.
     std::vector<std::string> Draw() {
@@ -76,6 +83,7 @@ public:
 
     RecordingCanvas rec;
     PixelRect plot;
+    bool drawMarks = false;
 };
 
 }  // namespace fv

@@ -9,18 +9,21 @@
 #include "chart/series/bar_series.h"
 #include "chart/series/line_series.h"
 #include "chart/series/pie_series.h"
+#include "chart/series_marks.h"
 #include "chart_series/series_chart.h"
 #include "view/reference_pictures.h"
 
 namespace fv {
 namespace {
 
-// Draws a chart with its axes: flat in `name`_2d.png, in 3D in `name`_3d.png.
+// Draws a chart with its axes: flat in `name`_2d.png, in 3D with the series' marks in `name`_3d.png.
 void ExpectPictures(const std::string& name, const std::function<void(SeriesChart&)>& fill) {
     for (bool is3D : {false, true}) {
         SeriesChart chart(is3D, is3D ? PixelRect{50, 70, 320, 270} : PixelRect{50, 20, 370, 270});
         chart.SetColor(ClWhite);
         fill(chart);
+        chart.drawMarks = is3D;
+        for (int i = 0; i < chart.SeriesCount(); ++i) chart.GetSeries(i)->Marks().SetVisible(is3D);
         ExpectLikeReference(PaintPanel(chart), name + (is3D ? "_3d.png" : "_2d.png"));
     }
 }

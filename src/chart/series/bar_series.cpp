@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "chart/series/series_view.h"
+#include "chart/series_marks.h"
 #include "platform/gfx/pixel_math.h"
 
 namespace fv {
@@ -13,6 +14,8 @@ TCustomBarSeries::TCustomBarSeries(Component* owner, std::string name)
     : TChartSeries(owner, std::move(name)), BarBrush([this] { Repaint(); }), BarPen([this] { Repaint(); }) {
     YValues->SetName("Bar");
     YValues->SetOrder(loNone);
+    Marks().SetVisible(true);
+    Marks().SetArrowLength(20);
 }
 
 void TCustomBarSeries::SetBarWidthPercent(int value) {
@@ -159,8 +162,12 @@ double TCustomBarSeries::PrecedingSum(int index, bool includeSelf) const {
 // ------------------------------------------------------------------------------------------- layout
 
 int TCustomBarSeries::MarksRoom(int index) const {
-    // Marks take no room until the series has marks to show.
-    return 0;
+    TSeriesMarks& marks = Marks();
+    if (Count() == 0 || !marks.Visible()) return 0;
+    if (TCustomAxisPanel* panel = AxisPanelOf(*this)) panel->SetCanvasFont(marks.GetFont());
+    int room = MarkTextSize(index) + marks.ArrowLength();
+    if (marks.Frame().Visible()) room += 2 * marks.Frame().Width();
+    return room;
 }
 
 void TCustomBarSeries::CategoryMargins(int& low, int& high) {
@@ -258,8 +265,35 @@ int TBarSeries::MarkTextSize(int index) const {
 }
 
 int THorizBarSeries::MarkTextSize(int index) const {
-    // The width of the mark text; for index -1 the widest of them. Until the series has marks, no text.
-    return 0;
+    // Horizontal bars have their marks beside them: the text's width counts, the widest for index -1.
+    if (index == -1) return Marks().WidestMarkText();
+    TChartCanvas3D* canvas = ChartCanvasOf(*this);
+    return canvas ? canvas->TextWidth(Marks().GetMarkText(index)) : 0;
+}
+
+void TBarSeries::DrawMark(int index, const std::string& text, TSeriesMarkPosition& position) {
+    // Over the middle of the bar, the arrow's length beyond its end: above a bar that grows up, below
+    // one that grows down (with the box below the arrow).
+    int half = BarSize() / 2, length = Marks().ArrowLength();
+    position.ArrowStart.X += half;
+    position.ArrowEnd.X += half;
+    position.BoxTopLeft.X += half;
+    int shift = OriginEnd(index) < position.ArrowStart.Y ? length + position.BoxHeight : -length;
+    position.ArrowEnd.Y += shift;
+    position.BoxTopLeft.Y += shift;
+    TCustomBarSeries::DrawMark(index, text, position);
+}
+
+void THorizBarSeries::DrawMark(int index, const std::string& text, TSeriesMarkPosition& position) {
+    // Beside the middle of the bar: right of a bar that grows right, left of one that grows left.
+    int half = BarSize() / 2, length = Marks().ArrowLength();
+    position.ArrowStart.Y += half;
+    position.ArrowEnd.Y = position.ArrowStart.Y;
+    bool growsLeft = OriginEnd(index) > position.ArrowStart.X;
+    position.ArrowEnd.X = position.ArrowStart.X + (growsLeft ? -length : length);
+    position.BoxTopLeft = {growsLeft ? position.ArrowEnd.X - position.BoxWidth : position.ArrowEnd.X,
+                           position.ArrowEnd.Y - position.BoxHeight / 2};
+    TCustomBarSeries::DrawMark(index, text, position);
 }
 
 void THorizBarSeries::FillSampleValues(int numValues) {

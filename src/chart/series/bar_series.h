@@ -146,6 +146,7 @@ public:
     double MinYValue() const override { return BarMinValue(TCustomBarSeries::MinYValue()); }
     int PointScreenX(int index) const override { return BarStart(index); }
     int PointScreenY(int index) const override { return ValueEnd(index); }
+    void DrawMark(int index, const std::string& text, TSeriesMarkPosition& position) override;
     void HorizMargins(int& left, int& right) override;
     void VertMargins(int& top, int& bottom) override;
     int MarkTextSize(int index) const override;
@@ -166,6 +167,7 @@ public:
     double MinXValue() const override { return BarMinValue(TCustomBarSeries::MinXValue()); }
     int PointScreenX(int index) const override { return ValueEnd(index); }
     int PointScreenY(int index) const override { return BarStart(index); }
+    void DrawMark(int index, const std::string& text, TSeriesMarkPosition& position) override;
     void HorizMargins(int& left, int& right) override;
     void VertMargins(int& top, int& bottom) override;
     int MarkTextSize(int index) const override;

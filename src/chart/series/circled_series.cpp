@@ -4,7 +4,9 @@
 #include <numbers>
 
 #include "chart/series/pie_series.h"
+#include "chart/chart.h"
 #include "chart/series/series_view.h"
+#include "chart/series_marks.h"
 #include "platform/gfx/pixel_math.h"
 
 namespace fv {
@@ -60,6 +62,11 @@ void TCircledSeries::SetChartLook(bool normal) {
     panel->SetView3DWalls(normal);
     panel->AllowZoom = normal;
     panel->AllowPanning = normal ? TPanningMode::pmBoth : TPanningMode::pmNone;
+    // A chart's frame and back wall belong to the axes' box, which a circle does not have.
+    if (auto* chart = dynamic_cast<TCustomChart*>(panel)) {
+        chart->Frame().SetVisible(normal);
+        chart->BackWall().Brush().SetStyle(normal ? BrushStyle::Solid : BrushStyle::Clear);
+    }
     // A circle is only round when looked at without the orthogonal slant.
     if (!panel->Canvas3D().AllowsFreeRotation()) {
         TView3DOptions& options = panel->View3DOptions();
@@ -113,7 +120,19 @@ void TCircledSeries::CalcRadii() {
 void TCircledSeries::PrepareCircle() {
     CircleRect = ChartRectOf(*this);
     AdjustCircleRect(CircleRect);
-    // Room for the marks around the circle comes with the series' marks.
+    TSeriesMarks& marks = Marks();
+    auto* host = dynamic_cast<TAxisHost*>(ParentChart());
+    TCustomAxisPanel* panel = AxisPanelOf(*this);
+    if (marks.Visible() && host && panel) {
+        // Room around the circle for the marks: their arrows, a line of text above and below, and the
+        // widest text beside.
+        panel->SetCanvasFont(marks.GetFont());
+        TCanvas3D& canvas = host->AxisCanvas();
+        int m = marks.ArrowLength() + (marks.Frame().Visible() ? 2 * marks.Frame().Width() : 0);
+        int dy = m + canvas.FontHeight(), dx = m + canvas.TextWidth("W") + host->WidestMarkText();
+        CircleRect = {CircleRect.Left + dx, CircleRect.Top + dy, CircleRect.Right - dx, CircleRect.Bottom - dy};
+        AdjustCircleRect(CircleRect);
+    }
     if (circled_) {
         // Screen pixels are square here, so a round circle has equal radii.
         const double aspect = 1.0;

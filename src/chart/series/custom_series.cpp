@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "chart/hit_tests.h"
+#include "chart/series_marks.h"
 #include "chart/series/series_view.h"
 
 namespace fv {
@@ -184,6 +185,15 @@ void TCustomSeries::DrawFlatLine(TChartCanvas3D& canvas, Canvas& c, int x, int y
     } else {
         canvas.Line(pX, pY, x, y);
     }
+}
+
+void TCustomSeries::DrawMark(int index, const std::string& text, TSeriesMarkPosition& position) {
+    // Marks stand at the series' front, lifted off the point by the arrow's length.
+    Marks().MarksDepth = SlotStartDepth;
+    int lift = Marks().ArrowLength();
+    position.ArrowEnd.Y -= lift;
+    position.BoxTopLeft.Y -= lift;
+    TChartSeries::DrawMark(index, text, position);
 }
 
 void TCustomSeries::DrawPointerAt(int x, int y, int index, Color colour) {

@@ -57,6 +57,7 @@ public:
     std::function<TSeriesPointerStyle(TCustomSeries*, int)> OnGetPointerStyle;
 
     void DrawValue(int index) override;
+    void DrawMark(int index, const std::string& text, TSeriesMarkPosition& position) override;
     std::string EditorClassName() const override { return "TCustomSeriesEditor"; }
     int Clicked(int x, int y) override;
     void DrawLegendShape(int legendIndex, const PixelRect& rect) override;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "chart/series/series_view.h"
+#include "chart/series_marks.h"
 
 namespace fv {
 
@@ -34,7 +35,7 @@ TPointSeries::TPointSeries(Component* owner, std::string name) : TCustomSeries(o
     SetDrawLine(false);
     SetClickableLine(false);
     Pointer.SetVisible(true);
-    // Marks: arrow length 0, once the marks are there.
+    Marks().SetArrowLength(0);
 }
 
 void TPointSeries::SetColorEachPoint(bool value) {

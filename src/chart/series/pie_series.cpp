@@ -6,6 +6,7 @@
 
 #include "chart/series/pie_series.h"
 #include "chart/series/series_view.h"
+#include "chart/series_marks.h"
 #include "platform/gfx/pixel_math.h"
 
 namespace fv {
@@ -68,7 +69,8 @@ TPieSeries::TPieSeries(Component* owner, std::string name)
     YValues->SetName("Pie");
     XValues->SetName("");
     SetColorEachPoint(true);
-    // Marks shown with an arrow of 8, once the series has marks.
+    Marks().SetVisible(true);
+    Marks().SetArrowLength(8);
 }
 
 void TPieSeries::SetExplodeBiggest(int value) {
@@ -223,6 +225,24 @@ void TPieSeries::DrawPieSlice(int index) {
                    end.X + d.X, end.Y - d.Y);
     }
     previousEnd_ = end;
+}
+
+void TPieSeries::DrawMark(int index, const std::string& text, TSeriesMarkPosition& position) {
+    if (IsGrouped(index) || index >= int(angles_.size())) return;
+    TChartCanvas3D* canvas = ChartCanvasOf(*this);
+    if (!canvas) return;
+    // From the rim out along the slice's middle, the box on the outer side of the arrow's end.
+    int xr, yr;
+    ExplodedRadius(index, xr, yr);
+    const int length = Marks().ArrowLength();
+    const double middle = angles_[std::size_t(index)].MiddleAngle;
+    position.ArrowStart = AngleToPos(middle, xr, yr);
+    position.ArrowEnd = AngleToPos(middle, xr + canvas->TextWidth("W") + length, yr + canvas->FontHeight() + length);
+    const Point end = position.ArrowEnd;
+    position.BoxTopLeft = {end.X > CircleXCenter ? end.X : end.X - position.BoxWidth,
+                           end.Y > CircleYCenter ? end.Y : end.Y - position.BoxHeight};
+    Marks().MarksDepth = SlotEndDepth;
+    TCircledSeries::DrawMark(index, text, position);
 }
 
 int TPieSeries::CountLegendItems() const {

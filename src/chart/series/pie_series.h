@@ -155,6 +155,7 @@ public:
     void PrepareValues() override;
     void DrawAllValues() override;
     void DrawValue(int index) override;
+    void DrawMark(int index, const std::string& text, TSeriesMarkPosition& position) override;
     virtual void DrawPieSlice(int index);
     int CountLegendItems() const override;
     int LegendToValueIndex(int legendIndex) const override;
