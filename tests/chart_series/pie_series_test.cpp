@@ -156,6 +156,21 @@ TEST(PieSeries, MarksStandOutsideTheCircleWhichMakesRoomForThem) {
     EXPECT_GT(texts[1].Points[0].Y, pie.CircleRect.Bottom);
 }
 
+TEST(PieSeries, PiesSharingADepthSlotAreDrawnPointByPoint) {
+    SeriesChart chart(true);
+    TPieSeries a, b;
+    for (TPieSeries* pie : {&a, &b}) {
+        pie->SetParentChart(&chart);
+        pie->ZOrder = 0;
+        pie->AddY(1);
+        pie->AddY(2);
+    }
+    chart.Draw();
+    EXPECT_TRUE(a.SharesZOrder());
+    EXPECT_EQ(a.Angles().size(), 2u);
+    EXPECT_FALSE(chart.rec.Calls("Polygon").empty());
+}
+
 TEST(PieSeries, RotationAngle) {
     TPieSeries pie;
     pie.SetRotationAngle(400);

@@ -195,6 +195,11 @@ void TPieSeries::DrawAllValues() {
 }
 
 void TPieSeries::DrawValue(int index) {
+    // A chart drawing series that share a slot point by point comes here without DrawAllValues.
+    if (int(angles_.size()) != Count()) {
+        CalcAngles();
+        previousEnd_ = AngleToPos(0, XRadius, YRadius);
+    }
     if (CircleWidth < 5 || CircleHeight < 5 || IsGrouped(index)) return;
     TChartCanvas3D* canvas = ChartCanvasOf(*this);
     if (!canvas) return;
