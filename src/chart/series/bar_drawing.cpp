@@ -46,6 +46,7 @@ void TCustomBarSeries::PrepareBarCanvas(Color colour) {
 
 void TCustomBarSeries::DrawFlatRectangle(int left, int top, int right, int bottom) {
     TChartCanvas3D* canvas = ChartCanvasOf(*this);
+    if (!canvas) return;
     Canvas& c = *canvas->ReferenceCanvas();
     const Brush& b = c.GetBrush();
     if (b.Style == BrushStyle::Solid) {
@@ -74,7 +75,9 @@ void THorizBarSeries::DrawBar(int index, int left, int right) {
 }
 
 void TCustomBarSeries::DrawBarShape(int index, const PixelRect& bar) {
-    TChartCanvas3D& canvas = *ChartCanvasOf(*this);
+    TChartCanvas3D* drawing = ChartCanvasOf(*this);
+    if (!drawing) return;
+    TChartCanvas3D& canvas = *drawing;
     const int left = bar.Left, top = bar.Top, right = bar.Right, bottom = bar.Bottom;
     const int cx = (left + right) / 2, cy = (top + bottom) / 2;
     const int front = SlotStartDepth, middle = SlotMiddleDepth, back = SlotEndDepth;

@@ -210,7 +210,9 @@ void TPieSeries::DrawValue(int index) {
 }
 
 void TPieSeries::DrawPieSlice(int index) {
-    TChartCanvas3D& canvas = *ChartCanvasOf(*this);
+    TChartCanvas3D* drawing = ChartCanvasOf(*this);
+    if (!drawing || index < 0 || index >= int(angles_.size())) return;
+    TChartCanvas3D& canvas = *drawing;
     canvas.AssignVisiblePen(PiePen);
     Point d = ExplodeOffset(index);
     const TPieAngle& a = angles_[std::size_t(index)];
