@@ -25,9 +25,9 @@
 #include "chart/series_marks.h"
 #include "chart/value_list.h"
 #include "platform/core/component.h"
+#include "platform/gfx/canvas.h"
 #include "platform/gfx/color.h"
 #include "platform/gfx/geometry.h"
-#include "platform/gfx/canvas.h"
 #include "platform/ui/control.h"
 
 namespace fv {
@@ -230,8 +230,9 @@ public:
     // Pixels of values on the series' axes; 0 without an axis.
     int XScreenPos(double value) const;
     int YScreenPos(double value) const;
-    int PointScreenX(int index) const { return XScreenPos(GetXValue(index)); }
-    int PointScreenY(int index) const { return YScreenPos(GetYValue(index)); }
+    // Series types move their points (side-by-side bars, stacked areas): the pixels go through these.
+    virtual int PointScreenX(int index) const { return XScreenPos(GetXValue(index)); }
+    virtual int PointScreenY(int index) const { return YScreenPos(GetYValue(index)); }
     virtual bool DrawValuesForward() const { return true; }
     // Whether the series of a shared depth slot draw point `index` in list order (else last to first).
     virtual bool DrawPointForward(int index) const { return true; }
@@ -240,7 +241,8 @@ public:
     virtual void DrawValue(int index) {}
     // Called for every active series before a drawing lays out the chart.
     virtual void PrepareValues() {}
-    void DoBeforeDrawValues() { if (BeforeDrawValues) BeforeDrawValues(this); }
+    // A series type may prepare its drawing here (the circle of a pie).
+    virtual void DoBeforeDrawValues() { if (BeforeDrawValues) BeforeDrawValues(this); }
     void DoAfterDrawValues() { if (AfterDrawValues) AfterDrawValues(this); }
     int XScreenSize(double value) const;
     int YScreenSize(double value) const;

@@ -167,7 +167,8 @@ void TSeriesMarks::DrawMarkBox(int index, TColor colour, const std::string& text
     const int x = AddPixels(position.BoxTopLeft.X, position.BoxWidth / 2);
     const int lineHeight = c3.FontHeight();
     for (const std::string& line : SplitLines(text)) {
-        if (is3D) c3.TextOutZ(x, top, line, MarksDepth);
+        // Where the box was moved to the projected place above, its text is written there flat too.
+        if (is3D && c3.DrawsTextAtDepth()) c3.TextOutZ(x, top, line, MarksDepth);
         else c3.TextOut(x, top, line);
         top = AddPixels(top, lineHeight);
     }

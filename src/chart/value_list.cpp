@@ -162,8 +162,10 @@ double TChartValueList::ValueTotal() const {
 }
 double TChartValueList::AbsoluteTotal() const {
     if (statsStale_) RecomputeStats();
-    return absTotal_;
+    return absTotal_ - absReduction_;
 }
+
+void TChartValueList::ReduceAbsoluteTotal(double amount) { absReduction_ += amount; }
 
 void TChartValueList::SetMultiplier(double value) {
     if (value == multiplier_) return;

@@ -55,6 +55,9 @@ public:
     double MinValue() const;
     double ValueTotal() const;
     double AbsoluteTotal() const;
+    // Takes `amount` off the absolute total until the next change of the values: a pie that adds the sum
+    // of its small slices as one "Other" slice counts those values once.
+    void ReduceAbsoluteTotal(double amount);
 
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
@@ -77,7 +80,10 @@ public:
 
 private:
     void CheckIndex(int index) const;
-    void Changed() { statsStale_ = true; }
+    void Changed() {
+        statsStale_ = true;
+        absReduction_ = 0;
+    }
     // True when the stored values run in `Order`, so that a binary search finds the place a walk from
     // the end would find. Checked again after a change that may have broken it.
     bool InOrder() const;
@@ -99,6 +105,7 @@ private:
     mutable bool orderKnown_ = true;
     mutable bool statsStale_ = true;
     mutable double max_ = 0, min_ = 0, total_ = 0, absTotal_ = 0;
+    double absReduction_ = 0;
 };
 
 using TChartValueLists = std::vector<TChartValueList*>;
