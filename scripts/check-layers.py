@@ -12,6 +12,8 @@ The order, bottom to top (a folder may include its own headers and those of the 
     program      the hub: Program, ProgramForm and the main window's hooks
     subsystems   publish, import, upload, net, chart, chartui; they do not include one another, except
                  that chartui may use chart and upload may use net
+                 (a subsystem's sub-library, such as chart/extended, sits on its subsystem: it may use it
+                 and what its subsystem may use, and the subsystem never includes it)
     app          the main window and the start-up
     view         the Qt view and the program's entry point (the only code that includes Qt)
 
@@ -42,6 +44,10 @@ TOP_FOLDERS = {
 }
 # The only uses between two subsystems.
 SUBSYSTEM_USES = {("chartui", "chart"), ("upload", "net")}
+# Sub-libraries of a subsystem, each a folder of its own below it, and the subsystem each sits on.
+SUB_LIBRARIES = {
+    "chart/extended": "chart",
+}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 LIBRARY = re.compile(r"folivex_library\(\s*(\w+)(.*?)\)", re.S)
@@ -53,13 +59,29 @@ def module_of(path):
     parts = path.split("/")
     if parts[0] == "platform":
         return "platform/" + parts[1] if len(parts) > 2 else None
+    if len(parts) > 2 and "/".join(parts[:2]) in SUB_LIBRARIES:
+        return "/".join(parts[:2])
     return parts[0] if len(parts) > 1 else None
 
 
 def layer_of(module):
     if module.startswith("platform/"):
         return PLATFORM
+    if module in SUB_LIBRARIES:
+        return SUBSYSTEM
     return TOP_FOLDERS.get(module)
+
+
+def subsystem_use_allowed(source, target):
+    """A subsystem (or sub-library) may use another: the pairs listed, a sub-library its own subsystem,
+    and a sub-library or a user of a subsystem what the subsystem (or its sub-libraries) may be used as."""
+    if SUB_LIBRARIES.get(source) == target:
+        return True
+    base_source = SUB_LIBRARIES.get(source, source)
+    base_target = SUB_LIBRARIES.get(target, target)
+    if base_source == base_target:
+        return False  # a subsystem never includes its own sub-library, nor one sub-library another
+    return (base_source, base_target) in SUBSYSTEM_USES
 
 
 def include_fault(source, target):
@@ -75,7 +97,7 @@ def include_fault(source, target):
         return None
     if t > s:
         return f"{source} ({LAYER_NAMES[s]}) includes {target}, which is above it ({LAYER_NAMES[t]})"
-    if s == t and s == SUBSYSTEM and (source, target) not in SUBSYSTEM_USES:
+    if s == t and s == SUBSYSTEM and not subsystem_use_allowed(source, target):
         return f"subsystem {source} includes subsystem {target}; subsystems reach one another through the program hub"
     if s == t and s != SUBSYSTEM:
         return f"{source} includes {target} of its own layer"
