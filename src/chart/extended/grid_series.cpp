@@ -23,18 +23,16 @@ TCustom3DSeries::TCustom3DSeries(Component* owner, std::string name) : TChartSer
 
 int TCustom3DSeries::AddXYZPoint(int x, double y, int z, const std::string& label, Color colour) {
     ZValues->PendingValue = z;
-    addingXYZ = true;
     int index = AddPoint(x, y, label, colour);
-    addingXYZ = false;  // also when OnBeforeAdd refused the point
+    ClearPendingValue(*ZValues);  // also when OnBeforeAdd refused the point
     return index;
 }
 
 void TCustom3DSeries::NotifyAdded(int index) {
-    // The Z value goes in before OnAfterAdd, the dependents and the repaint see the point.
-    if (addingXYZ) {
-        addingXYZ = false;
-        AddExtraValues(index);
-    }
+    // The Z value goes in before OnAfterAdd, the dependents and the repaint see the point. A plain add
+    // (AddPoint, AddY) gets Z 0, so that every list keeps one value per point.
+    if (ZValues->Count() < Count()) AddExtraValues(index);
+    ClearPendingValue(*ZValues);
     TChartSeries::NotifyAdded(index);
 }
 
@@ -153,7 +151,7 @@ void TCustom3DGridSeries::AddExtraValues(int index) {
 
 void TCustom3DGridSeries::NotifyAdded(int index) {
     // A point copied from a source arrives with its Z value already stored and no AddExtraValues.
-    if (!addingXYZ) EnterPoint(index);
+    if (ZValues->Count() == Count()) EnterPoint(index);
     TCustom3DSeries::NotifyAdded(index);
 }
 

@@ -37,7 +37,7 @@ public:
     void SetTimesZOrder(int value) { Change(timesZOrder_, value); }
 
     // Adds the point (x, y) with its Z value; the index, or -1 when OnBeforeAdd refused it. The Z value is
-    // in place before anyone hears of the new point.
+    // in place before anyone hears of the new point; a point added without one gets Z 0.
     virtual int AddXYZPoint(int x, double y, int z, const std::string& label = {}, Color colour = AutomaticColour);
 
     void CalcZOrder() override;
@@ -49,8 +49,6 @@ public:
 
 protected:
     void NotifyAdded(int index) override;
-    // True from AddXYZPoint's add until its Z value is stored.
-    bool addingXYZ = false;
 
 private:
     int timesZOrder_ = 3;
