@@ -15,15 +15,10 @@
 #include "chart/walls_titles.h"
 #include "platform/ui/bevel.h"
 #include "view/qt_canvas.h"
+#include "view/reference_pictures.h"
 
 namespace fv {
 namespace {
-
-QImage WhiteImage(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
 
 bool IsBlack(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)) == QColor(Qt::black); }
 
@@ -191,39 +186,6 @@ TEST(QtCanvas, OpaqueTextFillsItsCellAndAlignmentMovesTheCell) {
 }
 
 // ---- Reference pictures ----
-
-std::filesystem::path ReferenceDir() { return std::filesystem::path(FOLIVEX_SOURCE_DIR) / "tests/fixtures/view"; }
-
-// Compares with the reference picture, allowing a few pixels of difference (a font renderer's rounding);
-// FOLIVEX_UPDATE_PICTURES=1 writes the reference instead. The picture is saved in the build folder either way.
-void ExpectLikeReference(const QImage& image, const std::string& name) {
-    image.save(QString::fromStdString((std::filesystem::path(FOLIVEX_BINARY_DIR) / name).string()));
-    auto ref = ReferenceDir() / name;
-    if (std::getenv("FOLIVEX_UPDATE_PICTURES")) {
-        std::filesystem::create_directories(ReferenceDir());
-        ASSERT_TRUE(image.save(QString::fromStdString(ref.string())));
-        return;
-    }
-    QImage want(QString::fromStdString(ref.string()));
-    ASSERT_FALSE(want.isNull()) << "no reference " << ref << " (FOLIVEX_UPDATE_PICTURES=1 writes it)";
-    want = want.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(want.size(), image.size());
-    int differing = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            QColor a(image.pixel(x, y)), b(want.pixel(x, y));
-            if (std::abs(a.red() - b.red()) > 8 || std::abs(a.green() - b.green()) > 8 || std::abs(a.blue() - b.blue()) > 8)
-                ++differing;
-        }
-    EXPECT_LE(differing, image.width() * image.height() / 500) << name << ": " << differing << " pixels differ";
-}
-
-QImage PaintPanel(TCustomChartPanel& panel) {
-    QImage image = WhiteImage(panel.Width(), panel.Height());
-    QtCanvas canvas(image);
-    panel.Paint(canvas);
-    return image;
-}
 
 // A 3D box of walls (back, left, floor) with a cube, a cylinder, a pyramid and a pie slice standing in it.
 TEST(QtCanvasPictures, AThreeDPanelWithWalls) {
