@@ -54,6 +54,8 @@ public:
 
     void AddSeries(TChartSeries& series) { series.SetParentChart(this); }
     void DestroyAllSeries();
+    // Swaps two entries of the series list (drawing order).
+    void SwapSeries(int a, int b) { std::swap(seriesList.at(std::size_t(a)), seriesList.at(std::size_t(b))); }
     // The first active series that uses the axis; nil when none.
     TChartSeries* FirstSeriesOfAxis(const TCustomChartAxis& axis) const;
     int MaxValuesCount() const;

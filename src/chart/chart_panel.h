@@ -15,6 +15,8 @@
 #include "chart/canvas_3d.h"
 #include "chart/chart_exception.h"
 #include "chart/chart_units.h"
+#include "platform/app/output_services.h"
+#include "platform/gfx/metafile.h"
 #include "platform/ui/panel.h"
 
 namespace fv {
@@ -145,6 +147,31 @@ public:
     void MouseLeave();
     void SetBounds(int left, int top, int width, int height) override;
     void Assign(const TCustomChartPanel& other);
+
+    // Pictures and paper (chart_output.cpp). Every failure of a file, the clipboard or the printer reaches
+    // the caller; a print job that fails is aborted.
+    // Draws into a picture: unbuffered, with the canvas told it draws into an image.
+    void DrawToImage(Canvas& canvas, const PixelRect& rect);
+    // A picture of the rectangle's size with the chart in it, filled first unless the colour is white.
+    Bitmap CreateBitmapImage(RasterService& raster, TColor background, const PixelRect& rect);
+    void SaveToBitmapFile(RasterService& raster, const std::string& fileName);
+    void CopyToClipboardBitmap(RasterService& raster, ClipboardService& clipboard);
+    Metafile CreateMetafileImage(bool enhanced, const PixelRect& rect);
+    void SaveToMetafile(const std::string& fileName);
+    void SaveToMetafileEnh(const std::string& fileName);
+    void CopyToClipboardMetafile(ClipboardService& clipboard, bool enhanced);
+    // Draws the chart scaled into the rectangle of a device canvas; nothing for an empty rectangle or chart.
+    void PrintOnCanvas(Canvas& canvas, const PixelRect& rect);
+    void PrintOnPrinter(PrinterService& printer, const PixelRect& rect);
+    void PrintJobInRect(PrinterService& printer, const PixelRect& rect);
+    void Print(PrinterService& printer);
+    // The page rectangle inside PrintMargins (made proportional first when PrintProportional).
+    PixelRect CalcPrintRect(PrinterService& printer);
+    // Margins that give the chart its own proportions on the page: left, top, right, bottom in percent.
+    std::array<int, 4> CalcProportionalPrintRect(PrinterService& printer);
+    // The most a printed chart's logical size is reduced, and the most two opposite margins take.
+    static constexpr int MaxPrintResolution = 99;
+    static constexpr int MaxMarginPair = 98;
 
 protected:
     template <class T> void Store(T& field, T v) {

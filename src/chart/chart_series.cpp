@@ -10,6 +10,7 @@
 #include "chart/chart_function.h"
 #include "chart/chart_units.h"
 #include "chart/date_steps.h"
+#include "chart/series_marks.h"
 
 namespace fv {
 
@@ -28,6 +29,7 @@ TChartSeries::TChartSeries(Component* owner, std::string name) : Component(owner
     XValues = new TChartValueList(this, "X");
     XValues->SetOrder(loAscending);
     YValues = new TChartValueList(this, "Y");
+    marks_ = std::make_unique<TSeriesMarks>(*this);
     random_.SeedFromClock();
 }
 
@@ -127,6 +129,7 @@ void TChartSeries::ClearLists() {
     for (TChartValueList* list : valueLists_) list->ClearValues();
     colours_.Clear();
     labels_.Clear();
+    marks_->FreePositions();
 }
 
 void TChartSeries::Clear() {
@@ -270,6 +273,7 @@ void TChartSeries::Assign(TChartSeries& source) {
     }
     xLabelsSource_ = source.xLabelsSource_;
     colorSource_ = source.colorSource_;
+    marks_->Assign(*source.marks_);
     for (std::size_t k = 2; k < std::min(valueLists_.size(), source.valueLists_.size()); ++k)
         valueLists_[k]->Assign(*source.valueLists_[k]);
     if (source.function_ && !function_) {

@@ -22,6 +22,7 @@
 
 #include "chart/point_storage.h"
 #include "chart/series_host.h"
+#include "chart/series_marks.h"
 #include "chart/value_list.h"
 #include "platform/core/component.h"
 #include "platform/gfx/color.h"
@@ -273,6 +274,18 @@ public:
     virtual void GetLegendBrush(int index, Color& backColour, BrushStyle& style) {}
     virtual std::string EditorClassName() const { return {}; }
 
+    // --- marks (series_marks.cpp)
+    TSeriesMarks& Marks() const { return *marks_; }
+    // Places and draws the mark of one point; series types move it to where their shape wants it.
+    virtual void DrawMark(int index, const std::string& text, TSeriesMarkPosition& position);
+
+    // --- mouse and margins, as the chart asks
+    virtual void ChartMouseMove(unsigned shift, int x, int y) {}
+    virtual void ChartMouseUp(MouseButton button, unsigned shift, int x, int y) {}
+    // Pixels the series needs beyond its extreme points: left and right, top and bottom.
+    virtual void HorizMargins(int& left, int& right) { left = right = 0; }
+    virtual void VertMargins(int& top, int& bottom) { top = bottom = 0; }
+
     // --- events
     std::function<bool(TChartSeries*)> OnBeforeAdd;
     std::function<void(TChartSeries*, int)> OnAfterAdd;
@@ -329,6 +342,7 @@ private:
     std::vector<TChartSeries*> dependents_;
     std::vector<std::string> loadedSourceNames_;
     std::unique_ptr<TChartFunction> function_;
+    std::unique_ptr<TSeriesMarks> marks_;
 
     ChartRandom random_;
     bool fixedSeed_ = false;

@@ -9,6 +9,7 @@
 #include "view/desktop_look.h"
 #include "view/qt_dialogs.h"
 #include "view/qt_loop.h"
+#include "view/qt_output.h"
 #include "view/qt_services.h"
 #include "view/qt_view.h"
 #include "view/resources.h"
@@ -26,12 +27,18 @@ int main(int argc, char** argv) {
     fv::QtImages images;
     fv::QtDialogs dialogs;
     fv::QtShell shell;
+    fv::QtPrinter printer;
+    fv::QtClipboard clipboard;
+    fv::QtRaster raster;
     fv::Application app(loop);
     app.SetMessages(&messages);
     app.SetCursors(&cursors);
     app.SetImages(&images);
     app.SetDialogs(&dialogs);
     app.SetShell(&shell);
+    app.SetPrinter(&printer);
+    app.SetClipboard(&clipboard);
+    app.SetRaster(&raster);
     fv::QtView view(app);
     fv::Program program(app);
     program.ResourceDirectory = fv::ResourceDirectory();

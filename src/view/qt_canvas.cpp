@@ -123,6 +123,8 @@ std::unique_ptr<Surface> QtCanvas::CreateSurface(int width, int height) {
     return std::make_unique<QtSurface>(width, height);
 }
 
+std::unique_ptr<Surface> CreateRasterSurface(int width, int height) { return std::make_unique<QtSurface>(width, height); }
+
 void QtCanvas::Sync() {
     if (syncedVersion == StateVersion()) return;
     syncedVersion = StateVersion();

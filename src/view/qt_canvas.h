@@ -19,6 +19,9 @@ namespace fv {
 // A canvas font as Qt draws it on the raster canvas.
 QFont CanvasQFont(const Font& font);
 
+// A white raster picture of the size with a raster canvas on it.
+std::unique_ptr<Surface> CreateRasterSurface(int width, int height);
+
 class QtCanvas : public Canvas {
 public:
     // Draws into `image` (kept by the caller) for the canvas' lifetime.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/app/scripted_output.h"
 #include "platform/app/scripted_services.h"
 #include "platform/app/services.h"
 #include "platform/core/message_loop.h"
@@ -69,6 +70,14 @@ public:
     ScriptedShell& ScriptedShellOpener() { return scriptedShell_; }
     ImageService& Images() const { return *images_; }
     void SetImages(ImageService* i) { images_ = i ? i : &scriptedImages_; }
+    PrinterService& Printer() const { return *printer_; }
+    void SetPrinter(PrinterService* p) { printer_ = p ? p : &scriptedPrinter_; }
+    ScriptedPrinter& ScriptedPrinterService() { return scriptedPrinter_; }
+    ClipboardService& Clipboard() const { return *clipboard_; }
+    void SetClipboard(ClipboardService* c) { clipboard_ = c ? c : &scriptedClipboard_; }
+    ScriptedClipboard& ScriptedClipboardService() { return scriptedClipboard_; }
+    RasterService& Raster() const { return *raster_; }
+    void SetRaster(RasterService* r) { raster_ = r ? r : &scriptedRaster_; }
     ScriptedMessages& Scripted() { return scriptedMessages_; }
     ScriptedImages& ScriptedImageLoader() { return scriptedImages_; }
     ScriptedCursor& ScriptedCursors() { return scriptedCursor_; }
@@ -127,6 +136,12 @@ private:
     ScriptedShell scriptedShell_;
     ShellService* shell_ = &scriptedShell_;
     ImageService* images_ = &scriptedImages_;
+    ScriptedPrinter scriptedPrinter_;
+    PrinterService* printer_ = &scriptedPrinter_;
+    ScriptedClipboard scriptedClipboard_;
+    ClipboardService* clipboard_ = &scriptedClipboard_;
+    ScriptedRaster scriptedRaster_;
+    RasterService* raster_ = &scriptedRaster_;
     std::vector<Form*> forms_;
     Form* active_ = nullptr;
     ApplicationObserver* observer_ = nullptr;

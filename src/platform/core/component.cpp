@@ -49,4 +49,10 @@ void Component::FreeComponent(Component* c) {
     gone->owner_ = nullptr;
 }
 
+void Component::ExchangeComponents(Component* a, Component* b) {
+    auto ia = std::find(ownedOrder_.begin(), ownedOrder_.end(), a);
+    auto ib = std::find(ownedOrder_.begin(), ownedOrder_.end(), b);
+    if (ia != ownedOrder_.end() && ib != ownedOrder_.end()) std::iter_swap(ia, ib);
+}
+
 }  // namespace fv

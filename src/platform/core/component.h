@@ -32,6 +32,8 @@ public:
     // Components this one owns, in creation order.
     const std::vector<Component*>& Components() const { return ownedOrder_; }
     Component* FindComponent(const std::string& name) const;
+    // Swaps the places of two owned components in the creation order (which a stored form keeps).
+    void ExchangeComponents(Component* a, Component* b);
     template <class T> T* Find(const std::string& name) const { return dynamic_cast<T*>(FindComponent(name)); }
 
     // The loop of the application at the end of the owner chain; null for a free-standing component.

@@ -10,4 +10,7 @@ namespace fv {
 // whole is left out.
 std::string Utf8Truncate(const std::string& text, std::size_t maxBytes);
 
+// The characters of a UTF-8 text; a byte that starts no valid sequence becomes U+FFFD.
+std::u32string DecodeUtf8(const std::string& text);
+
 }  // namespace fv

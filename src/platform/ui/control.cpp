@@ -142,6 +142,10 @@ void Control::MouseUp(MouseButton b, unsigned shift, int x, int y) {
     if (OnMouseUp) OnMouseUp(this, b, shift, x, y);
 }
 
+void Control::MouseMove(unsigned shift, int x, int y) {
+    if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
 void Control::KeyDown(int& key, unsigned shift) {
     if (OnKeyDown) OnKeyDown(this, key, shift);
 }

@@ -122,14 +122,16 @@ public:
 
     NotifyEvent OnClick, OnDblClick, OnEnter, OnExit;
     MouseEvent OnMouseDown, OnMouseUp;
+    std::function<void(Component* sender, unsigned shift, int x, int y)> OnMouseMove;
     KeyEvent OnKeyDown, OnKeyUp;
     KeyPressEvent OnKeyPress;
 
     // What a user does. The view calls these; tests call them to act as the user.
     virtual void Click();
     virtual void DblClick();
-    void MouseDown(MouseButton b, unsigned shift, int x, int y);
-    void MouseUp(MouseButton b, unsigned shift, int x, int y);
+    virtual void MouseDown(MouseButton b, unsigned shift, int x, int y);
+    virtual void MouseUp(MouseButton b, unsigned shift, int x, int y);
+    virtual void MouseMove(unsigned shift, int x, int y);
     // A key goes down (and, held, again), gives a character, comes up. A handler that sets the key or
     // character to 0 keeps it from the control.
     void KeyDown(int& key, unsigned shift);
