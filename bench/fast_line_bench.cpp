@@ -26,10 +26,7 @@ namespace {
 constexpr int Width = 1920, Height = 1080, Points = 1000000;
 
 std::filesystem::path WorkDir() {
-    static const std::filesystem::path dir = [] {
-        char pattern[] = "/tmp/folivex-fastline-XXXXXX";
-        return std::filesystem::path(mkdtemp(pattern));
-    }();
+    static const std::filesystem::path dir = fv::bench::NewWorkDir("folivex-fastline");
     return dir;
 }
 

@@ -8,12 +8,19 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace fv::bench {
+
+// A new folder under /tmp for the data and pictures of one run.
+inline std::filesystem::path NewWorkDir(const std::string& prefix) {
+    std::string pattern = "/tmp/" + prefix + "-XXXXXX";
+    return std::filesystem::path(mkdtemp(pattern.data()));
+}
 
 // Runs gnuplot on a script; false when it cannot be run or fails.
 inline bool RunGnuplot(const std::filesystem::path& script) {

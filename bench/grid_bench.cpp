@@ -24,10 +24,7 @@ namespace {
 constexpr int Width = 1920, Height = 1080, Side = 500;
 
 std::filesystem::path WorkDir() {
-    static const std::filesystem::path dir = [] {
-        char pattern[] = "/tmp/folivex-grid-XXXXXX";
-        return std::filesystem::path(mkdtemp(pattern));
-    }();
+    static const std::filesystem::path dir = fv::bench::NewWorkDir("folivex-grid");
     return dir;
 }
 

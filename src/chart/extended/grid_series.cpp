@@ -117,6 +117,10 @@ void TCustom3DGridSeries::EnterPoint(int index) {
         gridStale_ = true;
         return;
     }
+    IndexPoint(index);
+}
+
+void TCustom3DGridSeries::IndexPoint(int index) {
     int gx, gz;
     GridPositionOf(index, gx, gz);
     SetGridPointIndex(gx, gz, index);
@@ -130,13 +134,7 @@ void TCustom3DGridSeries::RebuildIndex() {
     if (Count() == 0) return;
     indexMinX_ = XValues->MinValue();
     indexMinZ_ = ZValues->MinValue();
-    for (int i = 0, n = Count(); i < n; ++i) {
-        int gx, gz;
-        GridPositionOf(i, gx, gz);
-        SetGridPointIndex(gx, gz, i);
-        numX_ = std::max(numX_, gx);
-        numZ_ = std::max(numZ_, gz);
-    }
+    for (int i = 0, n = Count(); i < n; ++i) IndexPoint(i);
 }
 
 void TCustom3DGridSeries::RebuildGridIndex() {

@@ -147,6 +147,8 @@ private:
     void RebuildIndex();
     // Enters the point at the end of the lists, or marks the index stale when it cannot be entered alone.
     void EnterPoint(int index);
+    // Stores point i at its grid position; the grid size grows to hold it.
+    void IndexPoint(int index);
     void CalcColorRange();
 
     int numX_ = 10, numZ_ = 10;
