@@ -8,6 +8,7 @@
 
 #include "chart/axis_chart.h"
 #include "chart/extended/shape_series.h"
+#include "chart/plot_panel.h"
 
 namespace fv {
 namespace {
@@ -133,6 +134,26 @@ TEST(Shape, PixelsAndAnOriginWithASize) {
     EXPECT_EQ((std::vector<int>{r.Left, r.Top, r.Right, r.Bottom}), (std::vector<int>{200, 150, 230, 170}));
 }
 
+TEST(Shape, ThreeDFiguresStandAtTheSeriesDepths) {
+    PlotPanel panel;
+    panel.SetView3D(true);
+    TChartShape shape;
+    panel.AddSeries(shape);
+    shape.SetStyle(chasCube);
+    RecordingCanvas rec;
+    panel.OnBeforeDrawSeries = [&](Component*) { rec.Clear(); };
+    panel.Paint(rec);
+    EXPECT_EQ(rec.Calls("Polygon").size(), 3u) << "a cube: front, side and top";
+    shape.SetStyle(chasRectangle);
+    panel.Paint(rec);
+    auto faces = rec.Calls("Polygon");
+    ASSERT_EQ(faces.size(), 1u);
+    PixelRect r = shape.GetShapeRectangle();
+    EXPECT_EQ(faces[0].Points[0], panel.Canvas3D().Project(r.Left, r.Top, shape.SlotMiddleDepth));
+    EXPECT_NE(shape.SlotMiddleDepth, 0);
+    shape.SetParentChart(nullptr);
+}
+
 TEST(Shape, APixelShapeTakesNoDepthSlot) {
     struct DeepChart : AxisChart {
         bool Chart3D() const override { return true; }
@@ -244,6 +265,16 @@ TEST(Shape, SampleValuesAndGallery) {
     ASSERT_EQ(c.shape.Count(), 2);
     EXPECT_EQ(c.shape.X0(), 6.25) << "an eighth into the X range 0..50 of the chart's other points";
     EXPECT_EQ(c.shape.X1(), 43.75);
+    other.SetParentChart(nullptr);
+
+    // Other points all at -5: the Y range is negative, and the random offset within it is 0.
+    other.SetParentChart(&c);
+    other.Clear();
+    other.AddPoint(0, -5);
+    other.AddPoint(50, -5);
+    c.shape.FillSampleValues(1);
+    EXPECT_EQ(c.shape.Y0(), -2.5);
+    EXPECT_EQ(c.shape.Y1(), -5);
     other.SetParentChart(nullptr);
 
     TChartShape alone;

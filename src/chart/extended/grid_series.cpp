@@ -192,11 +192,22 @@ void TCustom3DGridSeries::FillGridValues(int numX, int numZ) {
     numX_ = numX;
     numZ_ = numZ;
     Clear();
-    // The points come in grid order with a growing X and Z: each is entered as it is added.
-    for (int x = 1; x <= numX; ++x)
-        for (int z = 1; z <= numZ; ++z) AddXYZPoint(x, CalcGridYValue(x, z), z, {}, AutomaticColour);
+    // One repaint for the whole grid, not one per point.
+    SeriesHost* chart = ParentChart();
+    bool repaint = chart && chart->AutoRepaint();
+    if (chart) chart->SetAutoRepaint(false);
+    try {
+        // The points come in grid order with a growing X and Z: each is entered as it is added.
+        for (int x = 1; x <= numX; ++x)
+            for (int z = 1; z <= numZ; ++z) AddXYZPoint(x, CalcGridYValue(x, z), z, {}, AutomaticColour);
+    } catch (...) {
+        if (chart) chart->SetAutoRepaint(repaint);
+        throw;
+    }
+    if (chart) chart->SetAutoRepaint(repaint);
     RefreshDependents();
     FillPalette(paletteSteps_);
+    Repaint();
 }
 
 void TCustom3DGridSeries::FillSampleValues(int numValues) {
