@@ -98,6 +98,11 @@ TEST(GridSeries, TheIndexFollowsLateMinimumsAndDeletions) {
     EXPECT_EQ(grid.GridPointIndex(1, 1), 1);
     grid.DeletePoint(1);  // the minimum itself goes: the remaining point starts the grid again
     EXPECT_EQ(grid.GridPointIndex(1, 1), 0);
+    grid.AddXYZPoint(7, 1, 7);
+    EXPECT_EQ(grid.GridPointIndex(2, 2), 1);
+    grid.SetXValue(0, 3);  // the smallest X moves in place: the other point is now 4 columns on
+    EXPECT_EQ(grid.GridPointIndex(1, 1), 0);
+    EXPECT_EQ(grid.GridPointIndex(5, 2), 1);
     grid.Clear();
     EXPECT_EQ(grid.GridPointIndex(1, 1), -1);
     EXPECT_EQ(grid.XValues->Order(), loNone);

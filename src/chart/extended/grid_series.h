@@ -8,8 +8,8 @@
 //   kept in a two-level index of 500 rows of 500 entries, rows made on first use. Positions outside
 //   1..500 are not indexed, so such points are never drawn.
 // - The index follows the points: an added point is entered at once; a point added below the smallest X
-//   or Z seen so far, a point inserted or deleted in the middle, or swapped points make the whole index
-//   stale, and it is rebuilt from every point before it is next read. So a late smaller value never
+//   or Z seen so far, a point inserted or deleted in the middle, swapped points, or a smallest X or Z that
+//   changed in place make the whole index stale, and it is rebuilt from every point before it is next read. So a late smaller value never
 //   leaves the earlier points in the cells of the old minimum, and no entry names a point that is gone.
 // - The palette is filled lazily (the first drawing with points, UsePalette switched on) and refilled by
 //   FillGridValues and PaletteSteps; it keeps its values when the Y range changes later.
@@ -134,9 +134,11 @@ public:
 
 protected:
     void NotifyAdded(int index) override;
-    // Makes the index whole again when it went stale.
+    // Makes the index whole again when it went stale, or when a smallest X or Z is no longer the one the
+    // index was built with (a value changed in place, a new multiplier).
     void ValidateGridIndex() {
-        if (gridStale_) RebuildIndex();
+        if (gridStale_ || (Count() > 0 && (XValues->MinValue() != indexMinX_ || ZValues->MinValue() != indexMinZ_)))
+            RebuildIndex();
     }
     bool InDesignOrSampleMode() const;
     // Integer grid row and column of point i from the minimums of the index.
