@@ -76,6 +76,13 @@ TEST(GridSeries, TheZValueIsThereWhenThePointIsAnnounced) {
     grid.AddPoint(3, 1);  // a plain add after a refused one must not take the refused Z as its own
     ASSERT_EQ(grid.ZValues->Count(), 2) << "every list keeps one value per point";
     EXPECT_EQ(grid.ZValues->GetValue(1), 0);
+    // A reader that sets the pending Z, adds the point and then asks for its extra values gets one Z.
+    grid.ZValues->PendingValue = 4;
+    int index = grid.AddPoint(5, 1);
+    grid.AddExtraValues(index);
+    ASSERT_EQ(grid.ZValues->Count(), 3);
+    EXPECT_EQ(grid.ZValues->GetValue(2), 4);
+    EXPECT_EQ(grid.GridPointIndex(5, 5), 2);  // from the smallest X 1 and Z 0
 }
 
 // The grid position of each point after a series of changes, against the position it must have.

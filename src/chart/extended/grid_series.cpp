@@ -36,6 +36,13 @@ void TCustom3DSeries::NotifyAdded(int index) {
     TChartSeries::NotifyAdded(index);
 }
 
+void TCustom3DSeries::AddExtraValues(int index) {
+    // Once per point: an add already gave the point its Z value from the pending one, so a caller that
+    // follows the add with AddExtraValues, as a chart file's reader does, finds it done.
+    if (ZValues->Count() >= Count()) return;
+    TChartSeries::AddExtraValues(index);
+}
+
 void TCustom3DSeries::CalcZOrder() {
     TChartSeries::CalcZOrder();
     if (SeriesHost* chart = ParentChart()) chart->HighestDepthSlot = timesZOrder_;
@@ -143,6 +150,7 @@ void TCustom3DGridSeries::RebuildGridIndex() {
 }
 
 void TCustom3DGridSeries::AddExtraValues(int index) {
+    if (ZValues->Count() >= Count()) return;
     TCustom3DSeries::AddExtraValues(index);
     EnterPoint(index);
 }

@@ -40,6 +40,8 @@ public:
     // in place before anyone hears of the new point; a point added without one gets Z 0.
     virtual int AddXYZPoint(int x, double y, int z, const std::string& label = {}, Color colour = AutomaticColour);
 
+    // Inserts the pending Z value for a point that has none yet.
+    void AddExtraValues(int index) override;
     void CalcZOrder() override;
     bool IsValidSourceOf(const TChartSeries& other) const override;
     double MaxZValue() const override { return ZValues->MaxValue(); }
