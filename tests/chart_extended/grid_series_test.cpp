@@ -186,6 +186,24 @@ TEST(GridSeries, PaletteIsMadeOnTheFirstDrawingWithPoints) {
     EXPECT_EQ(grid.Palette().size(), 32u);
 }
 
+TEST(GridSeries, APaletteIsNotMadeWhileTheChartIsLoaded) {
+    PlotPanel panel;
+    TCustom3DGridSeries grid;
+    panel.AddSeries(grid);
+    panel.Loading = true;  // settings arrive before the points
+    grid.SetUsePalette(true);
+    grid.SetPaletteSteps(4);
+    EXPECT_TRUE(grid.Palette().empty());
+    grid.AddXYZPoint(1, 2, 1);
+    grid.AddXYZPoint(2, 10, 1);
+    panel.Loading = false;
+    grid.PrepareValues();
+    ASSERT_EQ(grid.Palette().size(), 4u);
+    EXPECT_EQ(grid.Palette().front().UpToValue, 4);
+    EXPECT_EQ(grid.Palette().back().UpToValue, 10);
+    grid.SetParentChart(nullptr);
+}
+
 TEST(GridSeries, ChartView3DTurnsTheViewOnly) {
     PlotPanel panel;
     TCustom3DGridSeries grid;

@@ -252,14 +252,17 @@ void TCustom3DGridSeries::SetEndColor(Color value) {
     CalcColorRange();
 }
 
+// While a chart file is read the points are not there yet: a palette made then would span no values, so
+// it is left empty and made on the first drawing, from the points read.
 void TCustom3DGridSeries::SetUsePalette(bool value) {
     Change(usePalette_, value);
-    if (value && palette_.empty()) FillPalette(paletteSteps_);
+    if (value && palette_.empty() && !IsLoading()) FillPalette(paletteSteps_);
 }
 
 void TCustom3DGridSeries::SetPaletteSteps(int value) {
     paletteSteps_ = value;
-    FillPalette(value);
+    if (IsLoading()) ClearPalette();
+    else FillPalette(value);
 }
 
 int TCustom3DGridSeries::AddPaletteEntry(double upToValue, Color colour) {
