@@ -55,6 +55,11 @@ TEST(GridSeries, GeneratedValuesComeFromTheHandlerInRowOrder) {
     EXPECT_EQ(grid.GetYValue(grid.GridPointIndex(3, 2)), 32);
     EXPECT_EQ(grid.ZValues->GetValue(grid.GridPointIndex(3, 2)), 2);
 
+    grid.FillGridValues(600, 1);
+    EXPECT_EQ(grid.Count(), 500) << "positions past the index are not made";
+    EXPECT_EQ(grid.NumXValues(), 600) << "the size is kept as set";
+    grid.FillGridValues(3, 2);
+
     asked.clear();
     grid.SetNumXValues(2);  // a new size refills
     EXPECT_EQ(asked.size(), 4u);

@@ -82,6 +82,22 @@ TEST(Surface, CellsWithAMissingCornerOrAnUndrawnFirstCornerAreLeftOut) {
     EXPECT_EQ(chart.Draw("Polygon").size(), 2u);
 }
 
+TEST(Surface, AHugeOrNegativeGridSizeDrawsOnlyWhatTheIndexCanHold) {
+    // A size from a file is not to be trusted: the loops stop at the 500 positions a point can have.
+    for (int size : {2147483647, -2147483647 - 1}) {
+        GridChart<TSurfaceSeries> surface(true);
+        surface.Fill(3, 3, Ramp);
+        surface.series.SetNumXValues(size);
+        surface.series.SetNumZValues(size);
+        EXPECT_EQ(surface.Draw("Polygon").size(), size > 0 ? 4u : 0u) << size;
+        GridChart<TContourSeries> contour(true);
+        contour.Fill(3, 3, Ramp);
+        contour.series.SetNumXValues(size);
+        contour.series.SetNumZValues(size);
+        EXPECT_EQ(contour.Draw("Polyline").empty(), size < 0) << size;
+    }
+}
+
 TEST(Surface, WireAndDotFrames) {
     GridChart<TSurfaceSeries> chart(false);
     chart.Fill(3, 2, Ramp);

@@ -91,8 +91,9 @@ void TContourSeries::DrawAllValues() {
     const double lowest = levels_[0].Value, highest = levels_[std::size_t(numLevels_ - 1)].Value;
 
     CellTrace t;
-    for (int z = 1; z <= NumZValues() - 1; ++z)
-        for (int x = 1; x <= NumXValues() - 1; ++x) {
+    const int numX = IndexedNumX(), numZ = IndexedNumZ();
+    for (int z = 1; z <= numZ - 1; ++z)
+        for (int x = 1; x <= numX - 1; ++x) {
             int corner[5] = {-1, GridPointIndex(x, z), GridPointIndex(x + 1, z), GridPointIndex(x + 1, z + 1),
                              GridPointIndex(x, z + 1)};
             if (corner[1] < 0 || corner[2] < 0 || corner[3] < 0 || corner[4] < 0) continue;

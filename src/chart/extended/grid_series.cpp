@@ -206,8 +206,8 @@ void TCustom3DGridSeries::FillGridValues(int numX, int numZ) {
     if (chart) chart->SetAutoRepaint(false);
     try {
         // The points come in grid order with a growing X and Z: each is entered as it is added.
-        for (int x = 1; x <= numX; ++x)
-            for (int z = 1; z <= numZ; ++z) AddXYZPoint(x, CalcGridYValue(x, z), z, {}, AutomaticColour);
+        for (int x = 1, lastX = IndexedNumX(); x <= lastX; ++x)
+            for (int z = 1, lastZ = IndexedNumZ(); z <= lastZ; ++z) AddXYZPoint(x, CalcGridYValue(x, z), z, {}, AutomaticColour);
     } catch (...) {
         if (chart) chart->SetAutoRepaint(repaint);
         throw;

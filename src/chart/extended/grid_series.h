@@ -15,6 +15,7 @@
 //   FillGridValues and PaletteSteps; it keeps its values when the Y range changes later.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
@@ -96,6 +97,7 @@ public:
     bool SampleMode = false;
 
     // Generated points: nothing unless OnGetYValue is assigned, the chart is designed or SampleMode is on.
+    // Positions past 500 are not generated: the index could not hold them.
     virtual void FillGridValues(int numX, int numZ);
     virtual double CalcGridYValue(int x, int z);
 
@@ -143,6 +145,10 @@ protected:
             RebuildIndex();
     }
     bool InDesignOrSampleMode() const;
+    // The grid size as far as the index can hold it (0..500): the loops over cells never go past the
+    // positions a point can have, whatever size was set or read from a file.
+    int IndexedNumX() const { return std::clamp(numX_, 0, MaxGridSize); }
+    int IndexedNumZ() const { return std::clamp(numZ_, 0, MaxGridSize); }
     // Integer grid row and column of point i from the minimums of the index.
     void GridPositionOf(int index, int& x, int& z) const;
 

@@ -34,7 +34,7 @@ bool TSurfaceSeries::BeginDrawing(Drawing& d) {
     // The depth of grid column c is that of the Z value c + Round(MinZ) - 1.
     int base = RoundPixel(ZValues->MinValue()) - 1;
     const TCustomChartAxis& depth = panel->DepthAxis();
-    d.ColumnDepth.resize(std::size_t(NumZValues()) + 2);
+    d.ColumnDepth.resize(std::size_t(IndexedNumZ()) + 2);
     for (int c = 0; c < int(d.ColumnDepth.size()); ++c)
         d.ColumnDepth[std::size_t(c)] = depth.ValueToPixel(double(c) + base);
     return true;
@@ -70,7 +70,7 @@ void TSurfaceSeries::DrawAllValues() {
     bool horizInverted = GetHorizAxis() && GetHorizAxis()->Inverted();
     ColumnStep = depthInverted ? 1 : -1;
     RowStep = horizInverted ? 1 : -1;
-    int numX = NumXValues(), numZ = NumZValues();
+    int numX = IndexedNumX(), numZ = IndexedNumZ();
     auto columns = [&](int x) {
         if (depthInverted)
             for (int z = 1; z <= numZ - 1; ++z) DrawCell(x, z);
@@ -117,10 +117,11 @@ void TSurfaceSeries::DrawCell(int x, int z) {
 
 int TSurfaceSeries::Clicked(int x, int y) {
     if (Count() == 0 || NumXValues() < 2) return -1;
+    const int numX = IndexedNumX(), numZ = IndexedNumZ();
     RowStep = ColumnStep = -1;
     PixelPoint p{x, y};
-    for (int gx = 2; gx <= NumXValues(); ++gx)
-        for (int gz = 2; gz <= NumZValues(); ++gz) {
+    for (int gx = 2; gx <= numX; ++gx)
+        for (int gz = 2; gz <= numZ; ++gz) {
             int i0 = GridPointIndex(gx, gz), i1 = GridPointIndex(gx - 1, gz);
             int i2 = GridPointIndex(gx - 1, gz - 1), i3 = GridPointIndex(gx, gz - 1);
             if (i0 < 0 || i1 < 0 || i2 < 0 || i3 < 0) continue;
