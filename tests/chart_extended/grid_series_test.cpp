@@ -209,6 +209,25 @@ TEST(GridSeries, APaletteIsNotMadeWhileTheChartIsLoaded) {
     grid.SetParentChart(nullptr);
 }
 
+TEST(GridSeries, HugeCountsFromAFileStayBounded) {
+    PlotPanel panel;
+    panel.SetView3D(true);
+    TCustom3DGridSeries grid;
+    panel.AddSeries(grid);
+    grid.FillSampleValues(3);
+    grid.SetPaletteSteps(2147483647);
+    EXPECT_EQ(grid.PaletteSteps(), 2147483647) << "kept as set";
+    EXPECT_EQ(grid.Palette().size(), std::size_t(TCustom3DGridSeries::MaxPaletteSteps));
+    grid.SetTimesZOrder(2147483647);
+    panel.HighestDepthSlot = -1;
+    grid.CalcZOrder();
+    EXPECT_EQ(panel.HighestDepthSlot, 10000);
+    grid.SetTimesZOrder(-5);
+    grid.CalcZOrder();
+    EXPECT_EQ(panel.HighestDepthSlot, 0);
+    grid.SetParentChart(nullptr);
+}
+
 TEST(GridSeries, ChartView3DTurnsTheViewOnly) {
     PlotPanel panel;
     TCustom3DGridSeries grid;

@@ -45,7 +45,9 @@ void TCustom3DSeries::AddExtraValues(int index) {
 
 void TCustom3DSeries::CalcZOrder() {
     TChartSeries::CalcZOrder();
-    if (SeriesHost* chart = ParentChart()) chart->HighestDepthSlot = timesZOrder_;
+    // Each slot is at least a pixel deep, so 10000 is more than any chart can show; a count read from a
+    // file is kept from the int limit, past which the chart's slot arithmetic would overflow.
+    if (SeriesHost* chart = ParentChart()) chart->HighestDepthSlot = std::clamp(timesZOrder_, 0, 10000);
 }
 
 bool TCustom3DSeries::IsValidSourceOf(const TChartSeries& other) const {
@@ -274,6 +276,9 @@ int TCustom3DGridSeries::AddPaletteEntry(double upToValue, Color colour) {
 
 void TCustom3DGridSeries::FillPalette(int steps) {
     ClearPalette();
+    // Steps past 1024 only repeat colours (each channel runs through at most 255 values along its wave),
+    // and a count read from a file must not make billions of entries.
+    steps = std::min(steps, MaxPaletteSteps);
     if (steps <= 0) return;
     palette_.reserve(std::size_t(steps) + 1);
     double minY = YValues->MinValue(), maxY = YValues->MaxValue();

@@ -66,6 +66,8 @@ struct TGridPaletteEntry {
 class TCustom3DGridSeries : public TCustom3DSeries {
 public:
     static constexpr int MaxGridSize = 500;
+    // The most entries a palette is made with, whatever PaletteSteps says.
+    static constexpr int MaxPaletteSteps = 1024;
 
     explicit TCustom3DGridSeries(Component* owner = nullptr, std::string name = {});
     FOLIVEX_SERIES_CLASS(TCustom3DGridSeries)
