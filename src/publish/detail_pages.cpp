@@ -122,14 +122,11 @@ std::string Publisher::DetailPage(int record, int category, int position) {
                 const std::string& path = rec.Image[std::size_t(i)];
                 if (path.empty()) continue;
                 const std::string& name = P.PublishedImageNames[std::size_t(record)][std::size_t(i)];
-                const std::string destination = JoinPath(dir_, name);
                 const std::string extension = ExtensionOf(path);
                 // A picture named after an earlier record is already in place - unless its file has gone.
-                const bool present = PathExistsOnDisk(destination) ||
-                                     PathExistsOnDisk(ImageLinkFileName(destination, extension));
-                if ((imageIsNew_[std::size_t(record) * ImageCount + std::size_t(i)] || !present) &&
-                    !SameFile(path, destination))
-                    PublishImageFile(P, path, destination, extension);
+                const bool present = out_->Has(name) || out_->Has(ImageLinkFileName(name, extension));
+                if (imageIsNew_[std::size_t(record) * ImageCount + std::size_t(i)] || !present)
+                    PublishImageFile(P, path, *out_, name, extension);
                 page += "<A HREF=\"" + name + "\"><IMG SRC=\"" + name + "\"" +
                         (setup_.ScaleImages->Checked() ? attributes_.ImageSize : std::string()) +
                         " BORDER=\"1\" ALT=\"\" ALIGN=\"MIDDLE\"></A>\r\n<BR>\r\n";

@@ -31,25 +31,23 @@ Publisher::Outcome Publisher::IndexPass1() {
     };
     if (setup_.PageBackgroundColour->Text() == "Image") {
         const std::string& file = setup_.PageBackgroundImageFile->Text();
-        if (!CopyBeside(JoinPath(setup_.DirectoryListBackground->Directory(), file),
-                        JoinPath(dir_, "qlxpgbk." + ExtensionOf(file)), true))
+        if (!CopyBeside(JoinPath(setup_.DirectoryListBackground->Directory(), file), "qlxpgbk." + ExtensionOf(file), true))
             return fail();
     }
     if (setup_.TableHeader->Text() == "(null)") setup_.TableHeader->SetText("");
     if (setup_.TableHeaderColour->Text() == "Image" && !setup_.TableHeadingImageFile->Text().empty()) {
         const std::string& file = setup_.TableHeadingImageFile->Text();
-        if (!CopyBeside(JoinPath(setup_.DirectoryListHeader->Directory(), file),
-                        JoinPath(dir_, "qlxhdr." + ExtensionOf(file)), true))
+        if (!CopyBeside(JoinPath(setup_.DirectoryListHeader->Directory(), file), "qlxhdr." + ExtensionOf(file), true))
             return fail();
     }
     if (setup_.TableBackgroundColour->Text() == "Image") {
         const std::string& file = setup_.TableBackgroundImageFile->Text();
         if (!CopyBeside(JoinPath(setup_.DirectoryListTableBackground->Directory(), file),
-                        JoinPath(dir_, "qlxtabbk." + ExtensionOf(file)), true))
+                        "qlxtabbk." + ExtensionOf(file), true))
             return fail();
     }
     for (const char* button : {"qlxb.gif", "qlxf.gif", "qlxr.gif", "qlxff.gif", "qlxd.gif", "qlxu.gif"})
-        if (!CopyBeside(JoinPath(P.ProgramDirectory, button), JoinPath(dir_, button), true)) return fail();
+        if (!CopyBeside(JoinPath(P.ProgramDirectory, button), button, true)) return fail();
 
     // The categories counted are those before the first empty entry of the list. Tables grow with it.
     categories_.clear();
@@ -167,7 +165,7 @@ Publisher::Outcome Publisher::IndexPass2() {
         page += "<A HREF=\"" + name + "\"><IMG SRC=\"" + name + "\"" +
                 (setup_.ScaleImages->Checked() ? attributes_.ImageSize : std::string()) +
                 " BORDER=\"1\" ALT=\"\" ALIGN=\"MIDDLE\"></A></TD>\r\n";
-        CopyBeside(source, JoinPath(dir_, name), true);  // a failure is reported and the page goes on
+        CopyBeside(source, name, true);  // a failure is reported and the page goes on
     } else {
         page += "&nbsp;</TD>\r\n";
     }

@@ -5,6 +5,7 @@
 #include "platform/ui/control.h"
 #include "program/program.h"
 #include "program/republish_file.h"
+#include "publish/publish_output.h"
 #include "publish/publish_setup_form.h"
 
 namespace fv {
@@ -94,18 +95,30 @@ std::string ImageLinkFileName(const std::string& publishedPath, const std::strin
     return publishedPath.substr(0, keep) + "img";
 }
 
-bool CopyPublishFile(Program& p, const std::string& source, const std::string& destination) {
-    // Published files can always be made again from the database: no need to wait for the disk.
-    if (CopyFileBytes(source, destination, nullptr, Sync::Regenerable)) return true;
+namespace {
+
+bool ReportMissing(Program& p, const std::string& source) {
     p.App.ShowMessage("Unable to locate file '" + source + "'");
     return false;
 }
 
-bool PublishImageFile(Program& p, const std::string& source, const std::string& destination,
+}  // namespace
+
+bool CopyPublishFile(Program& p, const std::string& source, const std::string& destination) {
+    // Published files can always be made again from the database: no need to wait for the disk.
+    return CopyFileBytes(source, destination, nullptr, Sync::Regenerable) || ReportMissing(p, source);
+}
+
+bool CopyPublishFile(Program& p, const std::string& source, PublishOutput& out, const std::string& name) {
+    return out.PutCopy(source, name) || ReportMissing(p, source);
+}
+
+bool PublishImageFile(Program& p, const std::string& source, PublishOutput& out, const std::string& name,
                       const std::string& extension) {
-    if (p.PublishSetupForm && p.PublishSetupForm->LinkImagesAtUpload->Checked())
-        return WriteWholeFile(ImageLinkFileName(destination, extension), source + "\r\n", nullptr, Sync::Regenerable);
-    return CopyFileBytes(source, destination, nullptr, Sync::Regenerable);
+    if (!p.PublishSetupForm || !p.PublishSetupForm->LinkImagesAtUpload->Checked()) return out.PutCopy(source, name);
+    // The image already in its published place (the pictures live in the publish folder) needs no link.
+    if (out.Has(name) && SameFile(source, JoinPath(out.Dir(), name))) return true;
+    return out.PutPage(ImageLinkFileName(name, extension), source + "\r\n");
 }
 
 void SettingChanged(Program& p, bool affectsEveryPage) {

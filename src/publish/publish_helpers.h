@@ -15,6 +15,7 @@ namespace fv {
 
 struct Program;
 class Control;
+class PublishOutput;
 
 // "a::b::c" gives "a"; a value without "::" is returned unchanged.
 std::string LinkTarget(std::string_view value);
@@ -49,11 +50,15 @@ std::string ImageLinkFileName(const std::string& publishedPath, const std::strin
 // Copies a file over any existing destination. On failure: the message "Unable to locate file '" + source
 // + "'" (no beep) and false.
 bool CopyPublishFile(Program& p, const std::string& source, const std::string& destination);
+// The same into the publish folder of a run, as the file `name` (left alone when it already holds the
+// source's bytes or is the source).
+bool CopyPublishFile(Program& p, const std::string& source, PublishOutput& out, const std::string& name);
 
-// Places a record image in the publish folder: with LinkImagesAtUpload of the publishing settings checked,
-// writes the image link file (one line: the source path, CR LF) instead of a copy; otherwise copies the
-// image. False, without a message, when the file cannot be written.
-bool PublishImageFile(Program& p, const std::string& source, const std::string& destination,
+// Places a record image in the publish folder under `name`: with LinkImagesAtUpload of the publishing
+// settings checked, writes the image link file (one line: the source path, CR LF) instead of a copy;
+// otherwise copies the image. Nothing is written when the folder's file is the image itself. False,
+// without a message, when the file cannot be written.
+bool PublishImageFile(Program& p, const std::string& source, PublishOutput& out, const std::string& name,
                       const std::string& extension);
 
 // A change of a setting that the configuration file keeps: the database counts as modified (unless it is

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "platform/fs/files.h"
+#include "platform/fs/folder.h"
 #include "program/program.h"
 #include "program/republish_file.h"
 #include "publish/karvo_form.h"
@@ -88,19 +89,16 @@ void Publisher::MoveBar(int target) {
     progress_.Repaint();
 }
 
-bool Publisher::CopyBeside(const std::string& source, const std::string& destination, bool reportFailure) {
+bool Publisher::CopyBeside(const std::string& source, const std::string& name, bool reportFailure) {
     // A source that already is the destination (the publish folder is the start folder) stays as it is.
-    if (SameFile(source, destination)) return true;
-    if (reportFailure) return CopyPublishFile(P, source, destination);
-    return CopyFileBytes(source, destination, nullptr, Sync::Regenerable);
+    if (reportFailure) return CopyPublishFile(P, source, *out_, name);
+    return out_->PutCopy(source, name);
 }
 
-bool Publisher::WritePage(const std::string& name, const std::string& text) {
-    // A page is made again by the next publish: it is replaced whole, without waiting for the disk.
-    return WriteWholeFile(JoinPath(dir_, name), text, nullptr, Sync::Regenerable);
-}
+bool Publisher::WritePage(const std::string& name, const std::string& text) { return out_->PutPage(name, text); }
 
 void Publisher::Cancelled() {
+    RemoveLeftovers();
     P.App.Beep(BeepKind::Exclamation);
     P.App.ShowMessage("Publishing Cancelled.");
     progress_.Hide();
@@ -139,6 +137,12 @@ void Publisher::Run() {
         ReturnToDatabaseDirectory(P);
         return;
     }
+    out_.emplace(dir_);
+    // Whichever way the run ends from here, the earlier output it gave up does not stay behind.
+    struct LeftoversGo {
+        Publisher& publisher;
+        ~LeftoversGo() { publisher.RemoveLeftovers(); }
+    } leftoversGo{*this};
     MakeDirectory(JoinPath(dir_, "atsite"));
 
     if (P.RepublishAll || setup_.ForcePublish->Checked()) {
@@ -154,7 +158,7 @@ void Publisher::Run() {
         if (o == Outcome::Stopped) return;
     }
     if (P.SearchSetup->EnableSearchButton->Checked()) {
-        searchScriptSize_ = PublishSearchEngine(P, sender_, categoryCount_, attributes_.ScriptButtonSize,
+        searchScriptSize_ = PublishSearchEngine(P, sender_, *out_, categoryCount_, attributes_.ScriptButtonSize,
                                                 attributes_.ButtonSize);
         if (P.PublishCancelled) {
             ReturnToDatabaseDirectory(P);
@@ -172,17 +176,43 @@ Publisher::Outcome Publisher::ForcedCleanUp() {
     P.RepublishAll = 0;
 
     // Clean-up 1: the mirror folder, so that the next upload sends every file.
-    const std::string mirror = JoinPath(dir_, "atsite");
-    const std::vector<std::string> mirrored = ListFiles(mirror, "*.*");
+    const Folder mirror(JoinPath(dir_, "atsite"));
+    std::vector<DirEntry> mirrored = mirror.List("*.*");
+    std::erase_if(mirrored, [](const DirEntry& e) { return e.Directory; });
     BeginStage("Publishing - (Forced cleanup 1)...");
     double step = 100.0 / double(mirrored.size() + 1);
     for (std::size_t i = 0; i < mirrored.size(); ++i) {
         if (!Step(int(i), step)) return Outcome::Cancelled;
-        if (!mirrored[i].empty()) RemoveFile(JoinPath(mirror, mirrored[i]));
+        if (!mirrored[i].Name.empty()) mirror.Remove(mirrored[i].Name);
     }
 
-    // Clean-up 2: the publisher's own output, and nothing else that shares its prefix - never a file of the
-    // open database, the last-use file or a picture this run copies from.
+    // Clean-up 2: the publisher's own output, and nothing else that shares its prefix. Each file goes at
+    // the end of the run unless the run writes it again: rewriting a file (or finding its bytes already
+    // right) is cheaper than deleting and creating it, and the upload still sends it, since the mirror
+    // folder is empty now.
+    std::vector<std::string> earlier;
+    for (const DirEntry& e : out_->Surveyed())
+        if (IsPublisherOutputName(e.Name)) earlier.push_back(e.Name);
+    BeginStage("Publishing - (Forced cleanup 2)...");
+    step = 100.0 / double(earlier.size() + 1);
+    Outcome outcome = Outcome::Done;
+    for (std::size_t i = 0; i < earlier.size(); ++i) {
+        if (!Step(int(i), step)) {
+            outcome = Outcome::Cancelled;
+            break;
+        }
+        out_->RemoveUnlessPutAgain(earlier[i]);
+    }
+    // The hidden file list shows the published files again.
+    setup_.PublishFileList->SetMask("qlx*.*");
+    setup_.PublishFileList->SetDirectory(dir_);
+    setup_.PublishFileList->Update();
+    return outcome;
+}
+
+std::set<FileIdentity> Publisher::KeptFiles() const {
+    // Never a file of the open database, the last-use file or a picture this run copies from, whatever
+    // its name.
     std::set<FileIdentity> kept;
     auto keep = [&](const std::string& path) {
         if (auto id = IdentifyFile(path)) kept.insert(*id);
@@ -198,33 +228,25 @@ Publisher::Outcome Publisher::ForcedCleanUp() {
     for (int r = 0; r < P.RecordCount; ++r)
         for (const std::string& image : P.RecordTable[std::size_t(r)].Image)
             if (!image.empty()) keep(image);
-    std::vector<std::string> doomed;
-    for (const std::string& name : ListFiles(dir_, "qlx*.*")) {
-        if (!IsPublisherOutputName(name)) continue;
-        if (auto id = IdentifyFile(JoinPath(dir_, name)); id && kept.count(*id)) continue;
-        doomed.push_back(name);
-    }
-    BeginStage("Publishing - (Forced cleanup 2)...");
-    step = 100.0 / double(doomed.size() + 1);
-    Outcome outcome = Outcome::Done;
-    for (std::size_t i = 0; i < doomed.size(); ++i) {
-        if (!Step(int(i), step)) {
-            outcome = Outcome::Cancelled;
-            break;
-        }
-        RemoveFile(JoinPath(dir_, doomed[i]));
-    }
-    // The hidden file list shows the published files again.
-    setup_.PublishFileList->SetMask("qlx*.*");
-    setup_.PublishFileList->SetDirectory(dir_);
-    setup_.PublishFileList->Update();
-    return outcome;
+    return kept;
+}
+
+void Publisher::RemoveLeftovers() {
+    if (!out_) return;
+    const std::vector<std::string> leftovers = out_->TakeLeftovers();
+    if (leftovers.empty()) return;
+    // Looked up only now, and only when something is left to remove: a run that writes all its files
+    // again has nothing to compare.
+    const std::set<FileIdentity> kept = KeptFiles();
+    for (const std::string& name : leftovers)
+        if (auto id = out_->Identify(name); !id || !kept.count(*id)) out_->Remove(name);
 }
 
 void Publisher::EndRun() {
     Application& app = P.App;
     app.ProcessMessages();
     if (P.PublishCancelled) return Cancelled();
+    RemoveLeftovers();
     ReturnToDatabaseDirectory(P);
     for (int r = 0; r < P.RecordCount; ++r) P.RecordTable[std::size_t(r)].NeedsPublishing = 0;
     WriteRepublishFile(P);

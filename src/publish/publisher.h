@@ -8,10 +8,14 @@
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/fs/files.h"
 #include "publish/page_frame.h"
+#include "publish/publish_output.h"
 
 namespace fv {
 
@@ -21,9 +25,9 @@ class MainWindow;
 class TPublishSetupForm;
 class TPublishForm;
 
-// Pass 4, the search engine pages: writes them and returns the size in bytes of the largest search script
+// Pass 4, the search engine pages: writes them into out and returns the size in bytes of the largest search script
 // (0 when nothing was written or the pass stopped early). In search_engine.cpp.
-std::int32_t PublishSearchEngine(Program& p, Component* sender, int categoryCount,
+std::int32_t PublishSearchEngine(Program& p, Component* sender, PublishOutput& out, int categoryCount,
                                  const std::string& scriptButtonSize, const std::string& buttonSize);
 
 // True when the name is one the publisher writes into a publish folder (pages, page images, navigation
@@ -47,8 +51,11 @@ private:
     bool Step(int i, double step);
     void MoveBar(int target);
 
-    bool Prepare();
     Outcome ForcedCleanUp();
+    // The earlier output that the forced clean-up gave up and this run has not written again goes now,
+    // except any file that is also one the run reads from (KeptFiles). Every end of a run passes here.
+    void RemoveLeftovers();
+    std::set<FileIdentity> KeptFiles() const;
     Outcome IndexPass1();
     Outcome IndexPass2();
     Outcome QuickViewPass();
@@ -58,7 +65,7 @@ private:
 
     // The published names of every record's images, by one rule for the whole table.
     void WorkOutImageNames();
-    bool CopyBeside(const std::string& source, const std::string& destination, bool reportFailure);
+    bool CopyBeside(const std::string& source, const std::string& name, bool reportFailure);
 
     std::string QuickViewPage(int category);
     std::string DetailPage(int record, int category, int position);
@@ -74,6 +81,7 @@ private:
     TPublishForm& progress_;
 
     std::string dir_;  // the run's publish folder
+    std::optional<PublishOutput> out_;  // the same, held open for the run
     PublishRunAttributes attributes_;
     std::time_t startTime_ = 0;
     int categoryCount_ = 0;

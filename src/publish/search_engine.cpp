@@ -68,13 +68,12 @@ std::string SearchBodyTag(const Program& p) {
     return body;
 }
 
-std::int32_t PublishSearchEngine(Program& p, Component*, int categoryCount, const std::string& scriptButtonSize,
-                                 const std::string& buttonSize) {
+std::int32_t PublishSearchEngine(Program& p, Component*, PublishOutput& out, int categoryCount,
+                                 const std::string& scriptButtonSize, const std::string& buttonSize) {
     Application& app = p.App;
     TPublishForm& progress = *p.PublishForm;
     const TSearchSetup& search = *p.SearchSetup;
     const std::time_t when = p.Main->PublishTime();
-    const std::string& dir = p.PublishDirectory;
 
     const SearchCellAlignment alignment = WorkOutSearchCellAlignment(p);
     const SearchFieldSets fields = WorkOutSearchFieldSets(p);
@@ -92,9 +91,7 @@ std::int32_t PublishSearchEngine(Program& p, Component*, int categoryCount, cons
         app.ShowMessage(message);
         return 0;
     };
-    auto write = [&](const std::string& name, const std::string& text) {
-        return WriteWholeFile(JoinPath(dir, name), text, nullptr, Sync::Regenerable);
-    };
+    auto write = [&](const std::string& name, const std::string& text) { return out.PutPage(name, text); };
     auto cancelled = [&] {
         app.ProcessMessages();
         return p.PublishCancelled != 0;

@@ -43,5 +43,43 @@ TEST_F(PublishGoldenTest, ForcedThenIncrementalAfterOneChange) {
     EXPECT_EQ(rewritten, (std::vector<std::string>{"qlx_2_2.htm", "qlx_2_s.htm", "qlx_index.htm"}));
 }
 
+// A forced run over the site it published before - with a stale page and picture of a record that is gone,
+// a file of the user's own and a full mirror folder - ends with the same site as a forced run into an
+// empty folder: the stale files and the mirror's copies go, and every page and picture whose bytes are
+// already right is left as it is (the same file, not an equal copy), yet waits for the upload all the same,
+// since the mirror folder it is compared with is empty.
+TEST_F(PublishGoldenTest, AForcedRunOverItsOwnSiteEndsWithTheSameFiles) {
+    MakeShopDatabase();
+    Settings().ForcePublish->SetChecked(true);
+    Publish();
+    for (const char* name : {"qlx_9_9.htm", "qlx9_9_1.gif", "qlxnotes.txt", "atsite/qlx_1_1.htm", "atsite/qlxb.gif"})
+        ASSERT_TRUE(WriteWholeFile(JoinPath(site, name), "earlier"));
+    const auto inode = [&](const std::string& name) { return IdentifyFile(JoinPath(site, name)); };
+    const auto pageBefore = inode("qlx_2_2.htm"), pictureBefore = inode("qlx1_1_1.gif");
+
+    Publish();
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+    auto tree = Tree(site);
+    EXPECT_EQ(tree.count("qlxnotes.txt"), 1u) << "not the publisher's file";
+    tree.erase("qlxnotes.txt");
+    CompareWithGolden(tree, "forced");
+    EXPECT_TRUE(IsDirectory(JoinPath(site, "atsite")));
+    EXPECT_TRUE(Tree(JoinPath(site, "atsite")).empty()) << "the next upload sends every file";
+    EXPECT_EQ(inode("qlx_2_2.htm"), pageBefore);
+    EXPECT_EQ(inode("qlx1_1_1.gif"), pictureBefore);
+
+    // Later that day every page carries the new time and is written anew; the pictures stay as they are.
+    clock = LaterThatDay;
+    Publish();
+    tree = Tree(site);
+    EXPECT_NE(tree.at("qlx_2_2.htm").find("(Dec/08/2026 15:30:00)"), std::string::npos);
+    EXPECT_NE(inode("qlx_2_2.htm"), pageBefore);
+    EXPECT_EQ(inode("qlx1_1_1.gif"), pictureBefore);
+    std::size_t pages = 0;
+    for (const auto& [name, bytes] : tree)
+        if (name.size() > 4 && name.substr(name.size() - 4) == ".htm") ++pages;
+    EXPECT_EQ(pages, 16u);
+}
+
 }  // namespace
 }  // namespace fv::testing

@@ -8,6 +8,7 @@
 
 #include "platform/fs/files.h"
 #include "publish/publish_helpers.h"
+#include "publish/publish_output.h"
 #include "publish/publish_setup_form.h"
 #include "publish_forms_fixture.h"
 
@@ -200,26 +201,36 @@ TEST_F(PublishFilesTest, CopyPublishFileOverwritesAndReportsAMissingSource) {
 
 TEST_F(PublishFilesTest, PublishImageFileCopiesOrWritesALinkFile) {
     ASSERT_TRUE(WriteWholeFile(dir.File("cat.jpeg"), "JPEG-bytes"));
-    EXPECT_TRUE(PublishImageFile(*program, dir.File("cat.jpeg"), dir.File("qlx2_4_1.jpeg"), "jpeg"));
+    PublishOutput out(dir.Path());
+    EXPECT_TRUE(PublishImageFile(*program, dir.File("cat.jpeg"), out, "qlx2_4_1.jpeg", "jpeg"));
     EXPECT_EQ(Read("qlx2_4_1.jpeg"), "JPEG-bytes");
+    EXPECT_TRUE(out.Has("qlx2_4_1.jpeg"));
     EXPECT_FALSE(PathExistsOnDisk(dir.File("qlx2_4_1.img")));
 
     program->PublishSetupForm->LinkImagesAtUpload->SetChecked(true);
     RemoveFile(dir.File("qlx2_4_1.jpeg"));
-    EXPECT_TRUE(PublishImageFile(*program, dir.File("cat.jpeg"), dir.File("qlx2_4_1.jpeg"), "jpeg"));
+    EXPECT_TRUE(PublishImageFile(*program, dir.File("cat.jpeg"), out, "qlx2_4_1.jpeg", "jpeg"));
     EXPECT_EQ(Read("qlx2_4_1.img"), dir.File("cat.jpeg") + "\r\n");
     EXPECT_FALSE(PathExistsOnDisk(dir.File("qlx2_4_1.jpeg"))) << "no image is copied";
     // An existing link file is replaced whole.
     ASSERT_TRUE(WriteWholeFile(dir.File("qlx3_7_1.img"), std::string(500, 'x')));
-    EXPECT_TRUE(PublishImageFile(*program, "/pics/a.gif", dir.File("qlx3_7_1.gif"), "gif"));
+    EXPECT_TRUE(PublishImageFile(*program, "/pics/a.gif", out, "qlx3_7_1.gif", "gif"));
     EXPECT_EQ(Read("qlx3_7_1.img"), "/pics/a.gif\r\n");
+    // A picture that already lives in the publish folder under its published name gets no link file.
+    PublishOutput again(dir.Path());
+    EXPECT_TRUE(PublishImageFile(*program, dir.File("cat.jpeg"), again, "cat.jpeg", "jpeg"));
+    EXPECT_FALSE(PathExistsOnDisk(dir.File("cat.img")));
+    EXPECT_EQ(Read("cat.jpeg"), "JPEG-bytes");
     EXPECT_TRUE(Messages().Log().empty());
 }
 
 TEST_F(PublishFilesTest, PublishImageFileFailsQuietly) {
-    EXPECT_FALSE(PublishImageFile(*program, dir.File("none.gif"), dir.File("qlx1_1_1.gif"), "gif"));
+    PublishOutput out(dir.Path());
+    EXPECT_FALSE(PublishImageFile(*program, dir.File("none.gif"), out, "qlx1_1_1.gif", "gif"));
+    EXPECT_FALSE(out.Has("qlx1_1_1.gif"));
     program->PublishSetupForm->LinkImagesAtUpload->SetChecked(true);
-    EXPECT_FALSE(PublishImageFile(*program, dir.File("none.gif"), dir.File("no/such/dir/qlx1_1_1.gif"), "gif"));
+    PublishOutput missing(dir.File("no/such/dir"));
+    EXPECT_FALSE(PublishImageFile(*program, dir.File("none.gif"), missing, "qlx1_1_1.gif", "gif"));
     EXPECT_TRUE(Messages().Log().empty());
 }
 

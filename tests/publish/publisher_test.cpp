@@ -239,6 +239,66 @@ TEST_F(PublisherTest, PictureNamesFollowOneRuleWhateverEarlierRunsLeft) {
     EXPECT_EQ(BrokenLocalLinks(), std::vector<std::string>{});
 }
 
+TEST_F(PublisherTest, APictureChangedOnDiskAtTheSameSizeIsCopiedAgain) {
+    MakeShopDatabase();
+    Publish();
+    const std::string leaf = dir.File("pics/leaf.gif");
+    std::string edited = ReadWholeFile(leaf).value();
+    ASSERT_GT(edited.size(), 20u);
+    edited[edited.size() / 2] = char(edited[edited.size() / 2] ^ 0x55);
+    ASSERT_TRUE(WriteWholeFile(leaf, edited));
+    // Record 1's picture, published under its own name and as the index page's sample. The forced run
+    // sees the same size in both places and still compares the bytes.
+    Settings().ForcePublish->SetChecked(true);
+    Publish();
+    EXPECT_TRUE(ReadWholeFile(JoinPath(site, "qlx1_1_1.gif")) == edited);
+    EXPECT_TRUE(ReadWholeFile(JoinPath(site, "qlxidx.gif")) == edited);
+    // An incremental run of record 1 does the same after the next edit.
+    edited[3] = char(edited[3] ^ 0x11);
+    ASSERT_TRUE(WriteWholeFile(leaf, edited));
+    Settings().ForcePublish->SetChecked(false);
+    program->RecordTable[0].NeedsPublishing = 1;
+    Publish();
+    EXPECT_TRUE(ReadWholeFile(JoinPath(site, "qlx1_1_1.gif")) == edited);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+}
+
+TEST_F(PublisherTest, ACancelledForcedRunLeavesEveryPageWhole) {
+    MakeShopDatabase();
+    Publish();
+    ASSERT_TRUE(WriteWholeFile(JoinPath(site, "qlx_9_9.htm"), "a page of a record that is gone"));
+    const auto before = Tree(site);
+    Settings().ForcePublish->SetChecked(true);
+    clock = LaterThatDay;
+    int turns = 0;
+    Watch([&] {
+        if (program->PublishForm->PublishGroup->Caption() != "Publishing - Pass 5 of 5 (Detail View)..." || ++turns < 5)
+            return false;
+        program->PublishForm->BitBtn1->Click();
+        return true;
+    });
+    Publish();
+    ASSERT_EQ(Messages().Messages(), std::vector<std::string>{"Publishing Cancelled."});
+    const auto after = Tree(site);
+    std::set<std::string> newer;
+    for (const auto& [name, bytes] : after) {
+        EXPECT_EQ(name.find(".tmp"), std::string::npos) << name << ": a temporary file stayed";
+        if (name.size() < 4 || name.substr(name.size() - 4) != ".htm") continue;
+        // Each page is one complete page: the earlier run's or this run's, never a mixture or a part.
+        EXPECT_EQ(bytes.rfind("<!Folivex from ", 0), 0u) << name;
+        EXPECT_EQ(bytes.substr(bytes.size() - 9), "</HTML>\r\n") << name;
+        if (bytes.find("(Dec/08/2026 15:30:00)") != std::string::npos) newer.insert(name);
+        else EXPECT_EQ(bytes, before.at(name)) << name;
+    }
+    // The pages written before the cancel are the new ones; the earlier output that the run gave up and had
+    // not written again is gone, as the forced clean-up has always left it.
+    EXPECT_EQ(newer, (std::set<std::string>{"qlx_index.htm", "qlx_1_s.htm", "qlx_2_s.htm", "qlx_3_s.htm",
+                                            "qlx_1_1.htm", "qlx_1_2.htm", "qlx_1_3.htm", "qlx_1_4.htm"}));
+    EXPECT_EQ(after.count("qlx_9_9.htm"), 0u);
+    EXPECT_EQ(after.count("qlx_3_4.htm"), 0u);
+    EXPECT_EQ(after.at("qlx1_1_1.gif"), before.at("qlx1_1_1.gif"));
+}
+
 TEST_F(PublisherTest, APictureInAFolderWithADotKeepsItsOwnExtension) {
     Main().Category->SetItems({"A"});
     Add("A", {"fern"}, {Picture("my.pics/fern.gif")});

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <pthread.h>
 #include <random>
 
 namespace fv {
@@ -114,23 +116,44 @@ bool MatchesMask(const std::string& name, const std::string& mask) {
     return false;
 }
 
-std::vector<DirEntry> ListDirectory(const std::string& dir, const std::string& mask) {
+std::vector<DirEntry> ListOpenDirectory(int folderFd, const std::string& mask) {
     std::vector<DirEntry> out;
-    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return out;
+    // The stream works on its own copy of the handle, rewound, so the caller's handle stays as it was.
+    const int copy = ::fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
+    if (copy < 0) return out;
+    DIR* d = ::fdopendir(copy);
+    if (!d) {
+        ::close(copy);
+        return out;
+    }
+    ::rewinddir(d);
     while (dirent* e = ::readdir(d)) {
-        std::string name = e->d_name;
-        if (name == "." || name == "..") continue;
+        const char* name = e->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
         if (!MatchesMask(name, mask)) continue;
-        out.push_back(DirEntry{name, IsDirectory(JoinPath(dir.empty() ? "." : dir, name))});
+        bool directory = e->d_type == DT_DIR;
+        if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+            // The listing does not say, or the entry is a link: its target decides.
+            struct stat st {};
+            directory = ::fstatat(copy, name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+        }
+        out.push_back(DirEntry{name, directory});
     }
     ::closedir(d);
     std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) {
-        std::string la = a.Name, lb = b.Name;
-        std::transform(la.begin(), la.end(), la.begin(), Lower);
-        std::transform(lb.begin(), lb.end(), lb.begin(), Lower);
-        return la != lb ? la < lb : a.Name < b.Name;
+        const std::size_t n = std::min(a.Name.size(), b.Name.size());
+        for (std::size_t i = 0; i < n; ++i)
+            if (Lower(a.Name[i]) != Lower(b.Name[i])) return Lower(a.Name[i]) < Lower(b.Name[i]);
+        return a.Name.size() != b.Name.size() ? a.Name.size() < b.Name.size() : a.Name < b.Name;
     });
+    return out;
+}
+
+std::vector<DirEntry> ListDirectory(const std::string& dir, const std::string& mask) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return {};
+    std::vector<DirEntry> out = ListOpenDirectory(fd, mask);
+    ::close(fd);
     return out;
 }
 
@@ -197,19 +220,60 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 
 }  // namespace
 
-WholeFileWriter::WholeFileWriter(const std::string& path, Sync sync) : path_(path), sync_(sync) {
-    buffer_.reserve(BufferSize);
-    if (IsDirectory(path)) {
-        errno = EISDIR;
-        Fail(&error_, path);
-        return;
+namespace {
+
+// The process id, looked up once and again in a child after a fork, and the generator of temporary names,
+// seeded anew in a child so that parent and child never pick the same names.
+struct ProcessIdentity {
+    pid_t Pid = ::getpid();
+    std::mt19937 Rng{std::random_device{}()};
+    ProcessIdentity() {
+        ::pthread_atfork(nullptr, nullptr, [] {
+            Identity().Pid = ::getpid();
+            Identity().Rng.seed(std::random_device{}());
+        });
     }
-    // A name of our own beside the target: the process id keeps apart a parent and a child that share
-    // the generator's state, and a name already taken (left by a save that was killed) is skipped.
-    static thread_local std::mt19937 rng{std::random_device{}()};
+    static ProcessIdentity& Identity() {
+        static ProcessIdentity identity;
+        return identity;
+    }
+};
+
+pid_t ProcessId() { return ProcessIdentity::Identity().Pid; }
+std::mt19937& TemporaryNames() { return ProcessIdentity::Identity().Rng; }
+
+}  // namespace
+
+WholeFileWriter::WholeFileWriter(const std::string& path, Sync sync) : path_(path), dirFd_(AT_FDCWD), sync_(sync) {
+    Open(LookUpMode);
+}
+
+WholeFileWriter::WholeFileWriter(int folderFd, const std::string& name, Sync sync, int replacedMode)
+    : path_(name), dirFd_(folderFd), sync_(sync) {
+    Open(replacedMode);
+}
+
+void WholeFileWriter::Open(int replacedMode) {
+    buffer_.reserve(BufferSize);
+    if (replacedMode == LookUpMode) {
+        // One look at the target: a directory is refused, a file gives the mode its replacement keeps.
+        struct stat st {};
+        replacedMode = NoOldFile;
+        if (::fstatat(dirFd_, path_.c_str(), &st, 0) == 0) {
+            if (S_ISDIR(st.st_mode)) {
+                errno = EISDIR;
+                Fail(&error_, path_);
+                return;
+            }
+            replacedMode = int(st.st_mode & 07777);
+        }
+    }
+    // A name of our own beside the target: the process id keeps apart a parent and a child, and a name
+    // already taken (left by a save that was killed) is skipped.
+    const std::string stem = path_ + ".tmp" + std::to_string(ProcessId()) + "-";
     for (int attempt = 0; attempt < 16; ++attempt) {
-        tmp_ = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(rng() % 1000000);
-        fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        tmp_ = stem + std::to_string(TemporaryNames()() % 1000000);
+        fd_ = ::openat(dirFd_, tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd_ >= 0 || errno != EEXIST) break;
     }
     if (fd_ < 0) {
@@ -217,8 +281,8 @@ WholeFileWriter::WholeFileWriter(const std::string& path, Sync sync) : path_(pat
         return;
     }
     // Keep the mode of the file we replace.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) ::fchmod(fd_, st.st_mode & 07777);
+    replacing_ = replacedMode >= 0;
+    if (replacing_) ::fchmod(fd_, mode_t(replacedMode));
 }
 
 WholeFileWriter::~WholeFileWriter() { Abandon(); }
@@ -227,7 +291,7 @@ void WholeFileWriter::Abandon() {
     if (fd_ < 0) return;
     int saved = errno;
     ::close(fd_);
-    ::unlink(tmp_.c_str());
+    ::unlinkat(dirFd_, tmp_.c_str(), 0);
     fd_ = -1;
     errno = saved;
 }
@@ -254,6 +318,33 @@ void WholeFileWriter::Flush() {
     buffer_.clear();
 }
 
+void WholeFileWriter::CopyFrom(int sourceFd) {
+    Flush();
+    bool kernel = true;
+    while (fd_ >= 0) {
+        ssize_t n;
+        if (kernel) {
+            n = ::copy_file_range(sourceFd, nullptr, fd_, nullptr, std::size_t(1) << 30, 0);
+            // Between file systems that cannot, or on a kernel without it: the plain way from here on.
+            if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP ||
+                          errno == EBADF || errno == EPERM)) {
+                kernel = false;
+                continue;
+            }
+        } else {
+            buffer_.resize(BufferSize);
+            n = ::read(sourceFd, buffer_.data(), BufferSize);
+            if (n > 0 && !WriteAll(fd_, buffer_.data(), std::size_t(n))) n = -1;
+            buffer_.clear();
+        }
+        if (n == 0) return;
+        if (n < 0 && errno != EINTR) {
+            Fail(&error_, path_);
+            Abandon();
+        }
+    }
+}
+
 bool WholeFileWriter::Commit(std::string* error) {
     Flush();
     if (fd_ >= 0 && sync_ == Sync::Durable && ::fsync(fd_) != 0) {
@@ -265,16 +356,31 @@ bool WholeFileWriter::Commit(std::string* error) {
         fd_ = -1;
         if (::close(fd) != 0) {
             Fail(&error_, path_);
-            ::unlink(tmp_.c_str());
-        } else if (::rename(tmp_.c_str(), path_.c_str()) != 0) {
+            ::unlinkat(dirFd_, tmp_.c_str(), 0);
+        } else if (!PutInPlace()) {
             Fail(&error_, path_);
-            ::unlink(tmp_.c_str());
+            ::unlinkat(dirFd_, tmp_.c_str(), 0);
         } else {
             return true;
         }
     }
     if (error) *error = error_;
     return false;
+}
+
+bool WholeFileWriter::PutInPlace() {
+    if (sync_ == Sync::Regenerable && replacing_) {
+        // A file renamed over an old one makes some file systems write its data out at once, so that a
+        // crash cannot leave it empty; a file that can be made again needs no such haste, and publishing
+        // thousands of pages would wait on the disk for each. Exchanging the two names is just as atomic
+        // (the name always holds one whole file) and leaves the old file under the temporary name.
+        if (::renameat2(dirFd_, tmp_.c_str(), dirFd_, path_.c_str(), RENAME_EXCHANGE) == 0) {
+            ::unlinkat(dirFd_, tmp_.c_str(), 0);
+            return true;
+        }
+        // No old file (or no exchange on this file system): the plain rename below.
+    }
+    return ::renameat(dirFd_, tmp_.c_str(), dirFd_, path_.c_str()) == 0;
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error, Sync sync) {
@@ -286,9 +392,19 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes, std::stri
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error, Sync sync) {
-    std::optional<std::string> data = ReadWholeFile(from);
-    if (!data) return Fail(error, from);
-    return WriteWholeFile(to, *data, error, sync);
+    const int source = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (source < 0) return Fail(error, from);
+    struct stat st {};
+    if (::fstat(source, &st) != 0 || S_ISDIR(st.st_mode)) {
+        if (S_ISDIR(st.st_mode)) errno = EISDIR;
+        Fail(error, from);
+        ::close(source);
+        return false;
+    }
+    WholeFileWriter writer(to, sync);
+    writer.CopyFrom(source);
+    ::close(source);
+    return writer.Commit(error);
 }
 
 bool MakeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0 || IsDirectory(path); }

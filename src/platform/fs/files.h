@@ -47,12 +47,15 @@ bool MatchesMask(const std::string& name, const std::string& mask);
 
 struct DirEntry {
     std::string Name;
-    bool Directory = false;
+    bool Directory = false;  // a directory, or a link to one
 };
 
 // The entries of a directory whose names match the mask, sorted by name without regard to case;
-// "." and ".." are left out. Empty when the directory cannot be read.
+// "." and ".." are left out. Empty when the directory cannot be read. The type comes from the listing
+// itself; only a link, or an entry of a file system that does not say, is looked at on its own.
 std::vector<DirEntry> ListDirectory(const std::string& dir, const std::string& mask = "*");
+// The same for a directory open as folderFd (which keeps its own position: the listing works on a copy).
+std::vector<DirEntry> ListOpenDirectory(int folderFd, const std::string& mask = "*");
 std::vector<std::string> ListFiles(const std::string& dir, const std::string& mask = "*");
 std::vector<std::string> ListSubdirectories(const std::string& dir);
 
@@ -75,25 +78,39 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes, std::stri
 class WholeFileWriter {
 public:
     explicit WholeFileWriter(const std::string& path, Sync sync = Sync::Durable);
+    // The file `name` of the directory open as folderFd: the temporary file is made and renamed relative
+    // to that handle, so that writing many files into one folder walks its path only once. replacedMode is
+    // the mode of the file being replaced when the caller has already looked (NoOldFile when there is
+    // none); LookUpMode makes the writer look itself.
+    static constexpr int LookUpMode = -1, NoOldFile = -2;
+    WholeFileWriter(int folderFd, const std::string& name, Sync sync, int replacedMode = LookUpMode);
     ~WholeFileWriter();
     WholeFileWriter(const WholeFileWriter&) = delete;
     WholeFileWriter& operator=(const WholeFileWriter&) = delete;
 
     void Write(std::string_view bytes);
+    // Appends the rest of an open file, from its position to its end: copied by the kernel from file to
+    // file where the file systems allow it, through the buffer otherwise, and never read whole into memory.
+    void CopyFrom(int sourceFd);
     // Flushes, syncs and renames over the old file; false (with the reason) when anything failed.
     bool Commit(std::string* error = nullptr);
 
     static constexpr std::size_t BufferSize = 65536;
 
 private:
+    void Open(int replacedMode);
+    bool PutInPlace();
     void Flush();
     void Abandon();
     std::string path_, tmp_, error_, buffer_;
+    int dirFd_;
     int fd_ = -1;
+    bool replacing_ = false;  // an old file was there when the writer began
     Sync sync_;
 };
 
 bool RemoveFile(const std::string& path);
+// Copies a file over any existing destination (replaced whole, as WriteWholeFile does), by the kernel.
 bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error = nullptr,
                    Sync sync = Sync::Durable);
 bool MakeDirectory(const std::string& path);

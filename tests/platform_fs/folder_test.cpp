@@ -1,0 +1,183 @@
+// A folder held open: files put in only when their bytes differ (compared, not guessed from the size),
+// kernel copies with the plain fallback, and the failures that leave the old file as it was.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/fs/folder.h"
+#include "support/temp_dir.h"
+
+namespace fv {
+namespace {
+
+using fv::testing::TempDir;
+
+class FolderTest : public ::testing::Test {
+protected:
+    void Write(const std::string& name, const std::string& bytes) { ASSERT_TRUE(WriteWholeFile(dir.File(name), bytes)); }
+    std::string Read(const std::string& name) { return ReadWholeFile(dir.File(name)).value_or("<missing>"); }
+    ino_t Inode(const std::string& name) {
+        struct stat st {};
+        return ::stat(dir.File(name).c_str(), &st) == 0 ? st.st_ino : 0;
+    }
+    std::vector<std::string> Names() {
+        std::vector<std::string> out;
+        for (const DirEntry& e : ListDirectory(dir.Path())) out.push_back(e.Name);
+        return out;
+    }
+    TempDir dir;
+};
+
+TEST_F(FolderTest, BytesArePutInOnlyWhenTheyDiffer) {
+    Folder folder(dir.Path());
+    ASSERT_TRUE(folder.IsOpen());
+    struct Case {
+        std::string old;  // "" with present false: no file yet
+        bool present;
+        std::string bytes;
+        Folder::Put expected;
+        const char* why;
+    };
+    const std::string big(200000, 'p');
+    std::string bigChangedAtTheEnd = big;
+    bigChangedAtTheEnd.back() = 'q';
+    const std::vector<Case> cases = {
+        {"", false, "<HTML>", Folder::Put::Written, "a new file"},
+        {"<HTML>", true, "<HTML>", Folder::Put::AlreadyEqual, "the same bytes"},
+        {"<HTML>", true, "<HTML>\r\n", Folder::Put::Written, "longer"},
+        {"<HTML>", true, "<html>", Folder::Put::Written, "same size, other bytes"},
+        {big, true, bigChangedAtTheEnd, Folder::Put::Written, "differs only past the first chunk"},
+        {big, true, big, Folder::Put::AlreadyEqual, "equal over several chunks"},
+        {"", true, "", Folder::Put::AlreadyEqual, "empty and empty"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        RemoveFile(dir.File("page.htm"));
+        if (c.present) Write("page.htm", c.old);
+        const ino_t before = Inode("page.htm");
+        EXPECT_EQ(folder.PutBytes("page.htm", c.bytes, Sync::Regenerable), c.expected);
+        EXPECT_EQ(Read("page.htm"), c.bytes);
+        // A file left alone is the very same file; a written one replaced it whole.
+        if (c.expected == Folder::Put::AlreadyEqual) EXPECT_EQ(Inode("page.htm"), before);
+        EXPECT_EQ(Names(), std::vector<std::string>{"page.htm"}) << "no temporary file stays";
+    }
+}
+
+TEST_F(FolderTest, ACopyComparesContentNotOnlyTheSize) {
+    Folder folder(dir.Path());
+    Write("leaf.gif", "GIF89a-leaf");
+    EXPECT_EQ(folder.PutCopy(dir.File("leaf.gif"), "qlx1_1_1.gif", Sync::Regenerable), Folder::Put::Written);
+    EXPECT_EQ(Read("qlx1_1_1.gif"), "GIF89a-leaf");
+    const ino_t copied = Inode("qlx1_1_1.gif");
+    EXPECT_EQ(folder.PutCopy(dir.File("leaf.gif"), "qlx1_1_1.gif", Sync::Regenerable), Folder::Put::AlreadyEqual);
+    EXPECT_EQ(Inode("qlx1_1_1.gif"), copied);
+
+    // The picture is edited on disk and keeps its size: it is copied again all the same.
+    Write("leaf.gif", "GIF89a-LEAF");
+    EXPECT_EQ(folder.PutCopy(dir.File("leaf.gif"), "qlx1_1_1.gif", Sync::Regenerable), Folder::Put::Written);
+    EXPECT_EQ(Read("qlx1_1_1.gif"), "GIF89a-LEAF");
+    // The published copy is what changed, at the same size: the picture's bytes come back.
+    Write("qlx1_1_1.gif", "GIF89a-xxxx");
+    EXPECT_EQ(folder.PutCopy(dir.File("leaf.gif"), "qlx1_1_1.gif", Sync::Regenerable), Folder::Put::Written);
+    EXPECT_EQ(Read("qlx1_1_1.gif"), "GIF89a-LEAF");
+
+    // A large picture, copied by the kernel, arrives whole.
+    std::string large(3 << 20, '\0');
+    for (std::size_t i = 0; i < large.size(); ++i) large[i] = char(i * 7 + i / 4096);
+    Write("large.jpg", large);
+    EXPECT_EQ(folder.PutCopy(dir.File("large.jpg"), "qlx2_1_1.jpg", Sync::Durable), Folder::Put::Written);
+    EXPECT_TRUE(Read("qlx2_1_1.jpg") == large);
+}
+
+TEST_F(FolderTest, TheSourceItselfIsLeftAlone) {
+    Folder folder(dir.Path());
+    Write("qlxpgbk.gif", "background");
+    ASSERT_EQ(::chmod(dir.File("qlxpgbk.gif").c_str(), 0600), 0);
+    const ino_t before = Inode("qlxpgbk.gif");
+    EXPECT_EQ(folder.PutCopy(dir.File("sub/../qlxpgbk.gif"), "qlxpgbk.gif", Sync::Regenerable), Folder::Put::Failed)
+        << "no folder sub: the source cannot be opened";
+    EXPECT_EQ(folder.PutCopy(dir.File("./qlxpgbk.gif"), "qlxpgbk.gif", Sync::Regenerable), Folder::Put::AlreadyEqual);
+    EXPECT_EQ(Inode("qlxpgbk.gif"), before);
+    // A replaced file keeps its permissions.
+    Write("other.gif", "another background");
+    EXPECT_EQ(folder.PutCopy(dir.File("other.gif"), "qlxpgbk.gif", Sync::Regenerable), Folder::Put::Written);
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.File("qlxpgbk.gif").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(FolderTest, FailuresReportAndLeaveTheOldFile) {
+    Folder folder(dir.Path());
+    Write("qlx1_1_1.gif", "old picture");
+    ASSERT_TRUE(MakeDirectory(dir.File("qlx_1_1.htm")));
+    std::string error;
+    EXPECT_EQ(folder.PutCopy(dir.File("missing.gif"), "qlx1_1_1.gif", Sync::Regenerable, &error), Folder::Put::Failed);
+    EXPECT_NE(error.find("missing.gif"), std::string::npos) << error;
+    EXPECT_EQ(Read("qlx1_1_1.gif"), "old picture");
+    EXPECT_EQ(folder.PutCopy(dir.Path(), "qlx1_1_1.gif", Sync::Regenerable), Folder::Put::Failed)
+        << "a directory is not a picture";
+    error.clear();
+    EXPECT_EQ(folder.PutBytes("qlx_1_1.htm", "page", Sync::Regenerable, &error), Folder::Put::Failed)
+        << "a directory in the way";
+    EXPECT_NE(error.find("qlx_1_1.htm"), std::string::npos) << error;
+    EXPECT_EQ(Names(), (std::vector<std::string>{"qlx1_1_1.gif", "qlx_1_1.htm"}));
+
+    Folder missing(dir.File("gone"));
+    EXPECT_FALSE(missing.IsOpen());
+    EXPECT_EQ(missing.PutBytes("a.htm", "x", Sync::Regenerable), Folder::Put::Failed);
+    EXPECT_TRUE(missing.List().empty());
+    EXPECT_FALSE(missing.Remove("a.htm"));
+}
+
+TEST_F(FolderTest, ListRemoveAndIdentifyWorkRelativeToTheFolder) {
+    Write("b.htm", "b");
+    Write("A.gif", "a");
+    ASSERT_TRUE(MakeDirectory(dir.File("atsite")));
+    ASSERT_EQ(::symlink(dir.File("atsite").c_str(), dir.File("mirror").c_str()), 0);
+    Folder folder(dir.Path());
+    std::vector<std::string> names, dirs;
+    for (const DirEntry& e : folder.List()) {
+        names.push_back(e.Name);
+        if (e.Directory) dirs.push_back(e.Name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"A.gif", "atsite", "b.htm", "mirror"}));
+    EXPECT_EQ(dirs, (std::vector<std::string>{"atsite", "mirror"})) << "a link to a folder counts as a folder";
+    EXPECT_EQ(folder.List().size(), 4u) << "a second listing starts from the top again";
+    EXPECT_EQ(folder.Identify("A.gif"), IdentifyFile(dir.File("A.gif")));
+    EXPECT_FALSE(folder.Identify("missing").has_value());
+    EXPECT_TRUE(folder.Remove("b.htm"));
+    EXPECT_FALSE(folder.Remove("b.htm"));
+    EXPECT_FALSE(PathExistsOnDisk(dir.File("b.htm")));
+}
+
+TEST_F(FolderTest, AWriterCopiesFromAPipeThroughTheBuffer) {
+    // A pipe is no file the kernel copies from file to file: the writer falls back to reading it.
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    std::string bytes(300000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = char(i % 251);
+    std::thread feeder([&] {
+        for (std::size_t at = 0; at < bytes.size();) {
+            const ssize_t n = ::write(ends[1], bytes.data() + at, bytes.size() - at);
+            if (n <= 0) break;
+            at += std::size_t(n);
+        }
+        ::close(ends[1]);
+    });
+    WholeFileWriter writer(dir.File("piped.bin"), Sync::Regenerable);
+    writer.Write("head:");
+    writer.CopyFrom(ends[0]);
+    feeder.join();
+    ::close(ends[0]);
+    ASSERT_TRUE(writer.Commit());
+    EXPECT_TRUE(Read("piped.bin") == "head:" + bytes);
+}
+
+}  // namespace
+}  // namespace fv
