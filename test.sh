@@ -20,12 +20,16 @@ export QT_QPA_PLATFORM=offscreen
 seconds=${FOLIVEX_FUZZ_SECONDS:-20}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFOLIVEX_WITH_QT=OFF \
   -DFOLIVEX_TESTS=OFF -DFOLIVEX_BENCH=OFF -DFOLIVEX_FUZZ=ON -DFOLIVEX_SANITIZE=ON >/dev/null
-cmake --build build-fuzz -j "$jobs" --target database_text_fuzz configuration_fuzz ftp_reply_fuzz
+cmake --build build-fuzz -j "$jobs" --target database_text_fuzz configuration_fuzz ftp_reply_fuzz chart_file_fuzz axis_mapping_fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in database_text_fuzz configuration_fuzz ftp_reply_fuzz; do
+for target in database_text_fuzz configuration_fuzz ftp_reply_fuzz chart_file_fuzz axis_mapping_fuzz; do
   echo "Fuzzing $target for $seconds s"
-  (cd "$work" && "$OLDPWD/build-fuzz/fuzz/$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
+  # Seeds, where a target has some, start it from good files instead of from nothing.
+  corpus="$work/corpus-$target"
+  mkdir -p "$corpus"
+  if [ -d "tests/fixtures/fuzz/$target" ]; then cp "tests/fixtures/fuzz/$target"/* "$corpus"/; fi
+  (cd "$work" && "$OLDPWD/build-fuzz/fuzz/$target" "$corpus" -max_total_time="$seconds" -rss_limit_mb=2048 \
      -print_final_stats=0 >"$work/$target.log" 2>&1) || { tail -40 "$work/$target.log"; exit 1; }
   grep -E "^Done [0-9]+ runs" "$work/$target.log" || true
 done

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "chart/axis.h"
@@ -503,11 +504,13 @@ void TCustomChartAxis::DrawTicksAndGrid(int pixel, double value) {
     }
     if (MinorTicks.Visible() && previousTick_ != -1 && !logarithmic_) {
         canvas.AssignVisiblePen(MinorTicks);
-        int gap = pixel - previousTick_;
+        // Ticks of values far outside the limits sit at the ends of the pixel range: the gap is worked
+        // out wide.
+        std::int64_t gap = std::int64_t(pixel) - previousTick_;
         // At most one minor tick a pixel, however many a stored chart asks for.
-        int count = std::clamp(minorTickCount_, 0, std::max(std::abs(gap) - 1, 0));
+        int count = int(std::clamp<std::int64_t>(minorTickCount_, 0, std::max<std::int64_t>(std::llabs(gap) - 1, 0)));
         for (int i = 1; i <= count; ++i)
-            DrawTick(pixel - RoundPixel(double(gap) / (count + 1) * i), 0, minorTickLength_);
+            DrawTick(SubPixels(pixel, RoundPixel(double(gap) / (count + 1) * i)), 0, minorTickLength_);
     }
     previousTick_ = pixel;
 }

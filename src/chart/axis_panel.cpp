@@ -39,7 +39,9 @@ void TCustomAxisPanel::DestroyAllSeries() {
     while (!seriesList.empty()) {
         TChartSeries* s = seriesList.front();
         s->SetParentChart(nullptr);
-        delete s;
+        // A series that a form owns is freed through it, so the owner does not free it again.
+        if (Component* owner = s->Owner()) owner->FreeComponent(s);
+        else delete s;
     }
 }
 

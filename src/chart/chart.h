@@ -154,4 +154,10 @@ public:
     explicit TChart(Component* owner, std::string name = {}) : TCustomChart(owner, std::move(name)) {}
 };
 
+// A chart of a database's records: a chart in every way, registered for chart files under its own name.
+class TODBCChart : public TChart {
+public:
+    using TChart::TChart;
+};
+
 }  // namespace fv

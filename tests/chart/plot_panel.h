@@ -14,7 +14,7 @@ namespace fv {
 
 class PlotPanel : public TCustomAxisPanel {
 public:
-    explicit PlotPanel(int width = 400, int height = 300) : TCustomAxisPanel(nullptr) {
+    explicit PlotPanel(int width = 400, int height = 300, Component* owner = nullptr) : TCustomAxisPanel(owner) {
         SetBounds(0, 0, width, height);
         SetView3D(false);
         SetBufferedDisplay(false);

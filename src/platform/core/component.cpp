@@ -49,6 +49,20 @@ void Component::FreeComponent(Component* c) {
     gone->owner_ = nullptr;
 }
 
+void Component::InsertComponent(Component* c) {
+    if (!c || c->owner_ == this) return;
+    std::unique_ptr<Component> taken(c);
+    if (Component* from = c->owner_) {
+        auto it = std::find_if(from->owned_.begin(), from->owned_.end(), [c](const auto& p) { return p.get() == c; });
+        it->release();
+        from->owned_.erase(it);
+        from->ownedOrder_.erase(std::find(from->ownedOrder_.begin(), from->ownedOrder_.end(), c));
+    }
+    c->owner_ = this;
+    owned_.push_back(std::move(taken));
+    ownedOrder_.push_back(c);
+}
+
 void Component::ExchangeComponents(Component* a, Component* b) {
     auto ia = std::find(ownedOrder_.begin(), ownedOrder_.end(), a);
     auto ib = std::find(ownedOrder_.begin(), ownedOrder_.end(), b);

@@ -49,6 +49,9 @@ public:
 
     // Frees an owned component now.
     void FreeComponent(Component* c);
+    // Takes c over from its present owner (if any): this one frees it from now on, and it comes last in
+    // this one's creation order.
+    void InsertComponent(Component* c);
 
 protected:
     // Called when the owner frees its components, before any of them is deleted.

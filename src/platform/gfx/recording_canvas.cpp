@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "platform/gfx/pixel_math.h"
 
@@ -56,6 +57,7 @@ std::unique_ptr<Surface> RecordingCanvas::CreateSurface(int width, int height) {
 }
 
 CanvasCall& RecordingCanvas::Add(std::string op, std::vector<Point> pts) {
+    if (calls.size() >= CallLimit) throw std::length_error("The recording canvas took more calls than its limit");
     CanvasCall c;
     c.Op = std::move(op);
     c.Points = std::move(pts);

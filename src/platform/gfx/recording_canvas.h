@@ -37,6 +37,8 @@ public:
     // Every call's ToString, one per entry.
     std::vector<std::string> Lines() const;
     void Clear() { calls.clear(); }
+    // Past this many calls a call raises std::length_error, so a drawing that would not end is stopped.
+    std::size_t CallLimit = std::size_t(-1);
 
     std::unique_ptr<Surface> CreateSurface(int width, int height) override;
 

@@ -1,0 +1,44 @@
+// What the chart's parts store in a chart file: one property table per class, used by the writer and
+// the reader alike. A class built on one of these adds its own lines to a copy of its base's table
+// (see platform/stream/property_table.h); the chart class registers its finished table with
+// RegisterChartClass (series_types.h).
+#pragma once
+
+#include "chart/axis.h"
+#include "chart/axis_panel.h"
+#include "chart/chart.h"
+#include "chart/chart_panel.h"
+#include "chart/chart_function.h"
+#include "chart/chart_pens.h"
+#include "chart/chart_series.h"
+#include "chart/fast_line.h"
+#include "chart/series_marks.h"
+#include "chart/view_3d_options.h"
+#include "chart/walls_titles.h"
+#include "platform/stream/property_table.h"
+
+namespace fv {
+
+const PropertyTable<TChartPen>& PenProperties();
+const PropertyTable<TChartBrush>& BrushProperties();
+const PropertyTable<TView3DOptions>& View3DProperties();
+const PropertyTable<TChartGradient>& GradientProperties();
+const PropertyTable<TCustomChartAxis>& AxisProperties();
+const PropertyTable<TChartWall>& WallProperties();
+const PropertyTable<TChartTitle>& TitleProperties();
+// The panel with its background, zoom and panning switches.
+const PropertyTable<TCustomChartPanelExtended>& PanelProperties();
+// The panel's and the axis panel's own: paging, the axes and their switches.
+const PropertyTable<TCustomAxisPanel>& AxisPanelProperties();
+// The chart's: the axis panel's, the titles and the walls.
+const PropertyTable<TCustomChart>& ChartProperties();
+
+const PropertyTable<TSeriesMarks>& MarksProperties();
+const PropertyTable<TChartValueList>& ValueListProperties();
+// The period settings of every function; a function class adds its own to a copy.
+const PropertyTable<TChartFunction>& FunctionProperties();
+// The settings every series has; its points go in the series data records, not here.
+const PropertyTable<TChartSeries>& SeriesProperties();
+const PropertyTable<TFastLineSeries>& FastLineProperties();
+
+}  // namespace fv
