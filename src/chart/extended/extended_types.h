@@ -1,32 +1,23 @@
-// The series types of this library as the series-type registry lists them: class name (by which a stored
-// chart names a series), gallery description and page, number of series in the gallery preview, and how
-// to make one. The surface and contour come before the shape, as the gallery orders them.
+// What the grid and shape series store in a chart file (one property table per class, for the writer and
+// the reader alike), and their registration with the series-type registry.
 #pragma once
 
-#include <functional>
-#include <span>
-#include <string>
-
-#include "chart/chart_series.h"
+#include "chart/extended/grid_series.h"
+#include "chart/extended/shape_series.h"
+#include "chart/extended/surface_series.h"
+#include "platform/stream/property_table.h"
 
 namespace fv {
 
-struct ExtendedSeriesTypeInfo {
-    const char* ClassName;
-    const char* Description;
-    const char* GalleryPage;
-    int NumGallerySeries;
-    TChartSeries* (*Create)(Component* owner);
-};
+const PropertyTable<TCustom3DSeries>& Custom3DProperties();
+const PropertyTable<TCustom3DGridSeries>& GridProperties();
+const PropertyTable<TSurfaceSeries>& SurfaceProperties();
+const PropertyTable<TContourSeries>& ContourProperties();
+const PropertyTable<TChartShape>& ShapeProperties();
 
-// Every series type of the library, in gallery order.
-std::span<const ExtendedSeriesTypeInfo> ExtendedSeriesTypes();
-
-// The type whose class name is `className`, or null.
-const ExtendedSeriesTypeInfo* FindExtendedSeriesType(const std::string& className);
-
-// Registers the library's series types, in gallery order, through `registerType`: the one place that gives
-// the registry these entries.
-void RegisterExtendedSeriesTypes(const std::function<void(const ExtendedSeriesTypeInfo&)>& registerType);
+// Registers the surface, the contour and the shape for chart files and the gallery, in gallery order
+// ("Surface" and "Contour" on page "Extended" with one preview series, "Shape" on "Standard" with two).
+// A second call changes nothing.
+void RegisterExtendedSeriesTypes();
 
 }  // namespace fv
