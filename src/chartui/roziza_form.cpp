@@ -1,12 +1,12 @@
 // The chart window's controls and the handlers that do not need the chart.
 #include "chartui/roziza_form.h"
+#include "chartui/chart_scroll_bar.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
-#include "platform/ui/scroll_bar.h"
 
 namespace fv {
 
@@ -47,10 +47,8 @@ TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner
     ChartVue = Add<Panel>(RozizAView, "ChartVue", 16, 58, 577, 195);
     ChartVue->SetColor(ClWhite);
     ChartVue->SetHint(ViewHint);
-    ChartScrollBar1 = Add<ScrollBar>(RozizAView, "ChartScrollBar1", 16, 255, 577, 17);
-    ChartScrollBar1->SetRange(0, 30000);
-    ChartScrollBar1->SmallChange = 300;
-    ChartScrollBar1->LargeChange = 3000;
+    // Disabled until the chart it scrolls is bound to it.
+    ChartScrollBar1 = Add<TChartScrollBar>(RozizAView, "ChartScrollBar1", 16, 255, 577, 17);
     ChartScrollBar1->SetPosition(15000);
     ChartScrollBar1->SetHint(ViewHint);
 

@@ -3,13 +3,13 @@
 // the window already keeps the choices and sizes the database's files remember.
 #pragma once
 
+#include "chartui/chart_scroll_bar.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
-#include "platform/ui/scroll_bar.h"
 #include "program/program_form.h"
 
 namespace fv {
@@ -35,7 +35,7 @@ public:
     Panel* ChartCommander;
     Button* DownButton;
     Button* UpButton;
-    ScrollBar* ChartScrollBar1;
+    TChartScrollBar* ChartScrollBar1;
 
     void WhichRowsChange(Component* sender);
     void CloseButtonClick(Component* sender);

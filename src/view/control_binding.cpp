@@ -52,7 +52,7 @@ std::unique_ptr<ControlBinding> MakeBinding(Control& control) {
         BindMemo, BindEdit, BindButton, BindSpeedButton, BindCheckBox, BindRadioButton, BindRadioGroup,
         BindGroupBox, BindPanel, BindBevel, BindComboBox, BindListBox, BindImage, BindProgressBar,
         BindScrollBar, BindUpDown, BindPageControl, BindTabSheet, BindTabControl, BindStringGrid,
-        BindStatusBar, BindLabel,
+        BindStatusBar, BindShape, BindLabel,
     };
     for (Maker make : makers)
         if (std::unique_ptr<ControlBinding> b = make(control)) return b;

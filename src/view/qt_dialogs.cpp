@@ -71,6 +71,9 @@ std::optional<std::string> RunFileDialog(const FileDialogOptions& options, QFile
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!options.FileName.empty()) dialog.selectFile(ToQString(options.FileName));
     if (!options.DefaultExtension.empty()) dialog.setDefaultSuffix(ToQString(options.DefaultExtension));
+    const QStringList filters = dialog.nameFilters();
+    if (options.FilterIndex >= 1 && options.FilterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(options.FilterIndex - 1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FromQString(dialog.selectedFiles().front());
 }

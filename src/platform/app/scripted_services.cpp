@@ -50,23 +50,27 @@ template <class T> std::optional<T> Next(std::deque<std::optional<T>>& queue) {
 }
 }  // namespace
 
-std::optional<Color> ScriptedDialogs::ChooseColor(Color) {
+std::optional<Color> ScriptedDialogs::ChooseColor(Color initial) {
     requests.push_back("color");
+    lastColor = initial;
     return Next(colors);
 }
 
-std::optional<Font> ScriptedDialogs::ChooseFont(const Font&) {
+std::optional<Font> ScriptedDialogs::ChooseFont(const Font& initial) {
     requests.push_back("font");
+    lastFont = initial;
     return Next(fonts);
 }
 
-std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogOptions&) {
+std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogOptions& options) {
     requests.push_back("open");
+    lastFileOptions = options;
     return Next(files);
 }
 
-std::optional<std::string> ScriptedDialogs::SaveFile(const FileDialogOptions&) {
+std::optional<std::string> ScriptedDialogs::SaveFile(const FileDialogOptions& options) {
     requests.push_back("save");
+    lastFileOptions = options;
     return Next(files);
 }
 

@@ -71,6 +71,10 @@ public:
     std::deque<std::optional<Font>> fonts;
     std::deque<std::optional<std::string>> files;
     std::vector<std::string> requests;  // "color", "font", "open", "save", in order
+    // What the last dialog of each kind was opened with.
+    Color lastColor = 0;
+    Font lastFont;
+    FileDialogOptions lastFileOptions;
 };
 
 // Starts nothing; remembers what it was asked to open.

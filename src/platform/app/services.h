@@ -53,6 +53,8 @@ struct FileDialogOptions {
     // Pairs of description and masks, as "Pictures (*.jpg;*.gif)" and "*.jpg;*.gif".
     std::vector<std::pair<std::string, std::string>> Filters;
     std::string DefaultExtension;
+    // The filter shown first, counted from 1.
+    int FilterIndex = 1;
 };
 
 class DialogService {

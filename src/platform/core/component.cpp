@@ -13,7 +13,31 @@ Component::Component(Component* owner, std::string name) : name_(std::move(name)
     }
 }
 
-Component::~Component() { DestroyOwned(); }
+Component::~Component() {
+    // Tell the linked components first; each drops its end of the link, so the list does not change
+    // under the loop's feet.
+    std::vector<Component*> links = std::move(freeLinks_);
+    freeLinks_.clear();
+    for (Component* c : links) {
+        c->freeLinks_.erase(std::remove(c->freeLinks_.begin(), c->freeLinks_.end(), this), c->freeLinks_.end());
+        c->Notification(this);
+    }
+    DestroyOwned();
+}
+
+void Component::FreeNotification(Component* other) {
+    if (!other || other == this) return;
+    if (std::find(freeLinks_.begin(), freeLinks_.end(), other) != freeLinks_.end()) return;
+    freeLinks_.push_back(other);
+    other->freeLinks_.push_back(this);
+}
+
+void Component::RemoveFreeNotification(Component* other) {
+    if (!other) return;
+    freeLinks_.erase(std::remove(freeLinks_.begin(), freeLinks_.end(), other), freeLinks_.end());
+    other->freeLinks_.erase(std::remove(other->freeLinks_.begin(), other->freeLinks_.end(), this),
+                            other->freeLinks_.end());
+}
 
 void Component::DestroyOwned() {
     // Later components may refer to earlier ones (a control to its parent), so free them in reverse.

@@ -36,6 +36,11 @@ public:
     void ExchangeComponents(Component* a, Component* b);
     template <class T> T* Find(const std::string& name) const { return dynamic_cast<T*>(FindComponent(name)); }
 
+    // Asks to hear (Notification) when `other` is freed. The link goes both ways and ends when either
+    // component goes, so neither is ever told about the other after it has gone.
+    void FreeNotification(Component* other);
+    void RemoveFreeNotification(Component* other);
+
     // The loop of the application at the end of the owner chain; null for a free-standing component.
     virtual MessageLoop* Loop() const;
     // The loop a component that waits for events runs on: the one given, else its owner's; a component
@@ -56,6 +61,9 @@ public:
 protected:
     // Called when the owner frees its components, before any of them is deleted.
     virtual void BeforeDestroy() {}
+    // `gone` is being freed (a component this one asked FreeNotification of): forget it. It is already
+    // half taken apart, so compare the pointer and do not call it.
+    virtual void Notification(Component* gone) {}
     void DestroyOwned();
 
 private:
@@ -64,6 +72,7 @@ private:
     int tag_ = 0;
     std::vector<Component*> ownedOrder_;
     std::vector<std::unique_ptr<Component>> owned_;
+    std::vector<Component*> freeLinks_;  // both ends of each FreeNotification link
 };
 
 }  // namespace fv

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace fv {
@@ -20,6 +21,32 @@ std::int32_t LeadingInteger(const std::string& text) {
     }
     if (negative) return std::int32_t(-value);
     return std::int32_t(std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
+}
+
+namespace {
+
+template <class T> bool ReadWhole(const std::string& text, T& value) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    while (first < last && *first == ' ') ++first;
+    while (last > first && last[-1] == ' ') --last;
+    if (first < last && *first == '+') ++first;
+    T v{};
+    auto [end, error] = std::from_chars(first, last, v);
+    if (first == last || error != std::errc() || end != last) return false;
+    value = v;
+    return true;
+}
+
+}  // namespace
+
+bool ReadWholeNumber(const std::string& text, int& value) { return ReadWhole(text, value); }
+
+bool ReadWholeNumber(const std::string& text, double& value) {
+    double v = 0;
+    if (!ReadWhole(text, v) || !std::isfinite(v)) return false;
+    value = v;
+    return true;
 }
 
 namespace {

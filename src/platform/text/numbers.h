@@ -11,6 +11,11 @@ namespace fv {
 // are no digits. Saturates at the limits of a 32-bit integer.
 std::int32_t LeadingInteger(const std::string& text);
 
+// The number the whole text holds, with blanks around it and a leading '+' allowed; false (and value
+// untouched) for anything else, a number out of the type's range included. A double must be finite.
+bool ReadWholeNumber(const std::string& text, int& value);
+bool ReadWholeNumber(const std::string& text, double& value);
+
 // The number formed by the digits and points of the text: "12.5 kg" 12.5, "1,250" 1250, "-7" 7.
 // 0 when the text has none.
 double DigitsToNumber(const std::string& text);

@@ -10,11 +10,12 @@ namespace fv {
 class RangeControl : public Control {
 public:
     using Control::Control;
+    ~RangeControl() override = default;
     int Min() const { return min_; }
     int Max() const { return max_; }
     void SetRange(int min, int max);
-    int Position() const { return position_; }
-    void SetPosition(int p);  // kept within Min..Max; fires OnChange when it changes
+    virtual int Position() const { return position_; }
+    virtual void SetPosition(int p);  // kept within Min..Max; fires OnChange when it changes
     NotifyEvent OnChange;
 
 private:

@@ -14,6 +14,12 @@ public:
     bool Vertical = false;
     int SmallChange = 1;
     int LargeChange = 1;
+    // The thumb's length in scroll units (0: the system's own); what a page of the view covers.
+    int PageSize() const { return pageSize_; }
+    void SetPageSize(int v);
+
+private:
+    int pageSize_ = 0;
 };
 
 }  // namespace fv

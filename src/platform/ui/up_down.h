@@ -1,4 +1,9 @@
 // UpDown: a pair of arrows that step a position, usually beside an associated edit.
+//
+// With an associate the edit is the position's face, as on the original platform: every position set
+// (by the arrows or by code) is written into the edit's text, which fires the edit's OnChange, and the
+// position read is the number the edit holds, so a number the user types counts at once. A text that is
+// no whole number leaves the last position set.
 #pragma once
 
 #include <string>
@@ -7,11 +12,23 @@
 
 namespace fv {
 
+class Edit;
+
 class UpDown : public RangeControl {
 public:
     UpDown(Component* owner, std::string name = {});
     const char* Kind() const override { return "UpDown"; }
-    Control* Associate = nullptr;
+
+    Edit* Associate() const { return associate_; }
+    // Binds the edit and shows the position in it.
+    void SetAssociate(Edit* edit);
+
+    int Position() const override;
+    void SetPosition(int p) override;
+
+private:
+    void ShowInAssociate();
+    Edit* associate_ = nullptr;
 };
 
 }  // namespace fv

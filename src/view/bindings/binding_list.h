@@ -31,6 +31,7 @@ std::unique_ptr<ControlBinding> BindTabSheet(Control& control);
 std::unique_ptr<ControlBinding> BindTabControl(Control& control);
 std::unique_ptr<ControlBinding> BindStringGrid(Control& control);
 std::unique_ptr<ControlBinding> BindStatusBar(Control& control);
+std::unique_ptr<ControlBinding> BindShape(Control& control);
 
 // The binding of T for a control of kind K, or null when the control is not one.
 template <class B, class K> std::unique_ptr<ControlBinding> BindKind(Control& control) {

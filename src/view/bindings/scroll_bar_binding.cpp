@@ -21,7 +21,8 @@ public:
         q->setOrientation(bar_.Vertical ? Qt::Vertical : Qt::Horizontal);
         q->setRange(bar_.Min(), bar_.Max());
         q->setSingleStep(std::max(1, bar_.SmallChange));
-        q->setPageStep(std::max(1, bar_.LargeChange));
+        // A page size, when the program gives one, is also the thumb's length.
+        q->setPageStep(std::max(1, bar_.PageSize() > 0 ? bar_.PageSize() : bar_.LargeChange));
         q->setValue(bar_.Position());
     }
 

@@ -1,0 +1,17 @@
+// Numbers in the chart editor's edits: read strictly (the whole text, or a conversion error the user
+// sees) and written in their shortest exact form.
+#pragma once
+
+#include <string>
+
+namespace fv {
+
+// The number the whole text holds (blanks around it allowed); otherwise std::invalid_argument
+// "'<text>' is not a valid floating point value".
+double StrToFloat(const std::string& text);
+// False instead of the error.
+bool TryStrToFloat(const std::string& text, double& value);
+// "2", "0.25", "1E20": the shortest text that reads back as the same number.
+std::string FloatToStr(double value);
+
+}  // namespace fv

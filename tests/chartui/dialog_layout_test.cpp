@@ -1,0 +1,34 @@
+// The chart editor dialogs as designed: nothing overlaps, nothing leaves its parent, captions have room.
+#include <gtest/gtest.h>
+
+#include "chartui/axis_increment_form.h"
+#include "chartui/brush_dialog.h"
+#include "chartui/chart_export_form.h"
+#include "chartui/pen_dialog.h"
+#include "chartui/period_form.h"
+#include "dialog_fixture.h"
+#include "support/layout_check.h"
+
+namespace fv::testing {
+namespace {
+
+class ChartDialogLayout : public DialogFixture {};
+
+TEST_F(ChartDialogLayout, EveryDialogIsTidy) {
+    TChartPen pen;
+    TChartBrush brush;
+    Form* forms[] = {
+        app->CreateForm<TPenDialog>(*program, pen, false), app->CreateForm<TBrushDialog>(*program, brush),
+        app->CreateForm<TAxisIncrement>(*program),          app->CreateForm<TFormPeriod>(*program),
+        app->CreateForm<TChartExportForm>(*program),
+    };
+    for (Form* f : forms) {
+        SCOPED_TRACE(f->Name());
+        int checked = 0;
+        CheckLayout(*f, checked);
+        EXPECT_GE(checked, 4);
+    }
+}
+
+}  // namespace
+}  // namespace fv::testing

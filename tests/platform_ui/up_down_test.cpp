@@ -1,0 +1,56 @@
+// An up-down with an associated edit: the edit shows every position set, and a number typed into the
+// edit is the position read, as a user sees it on the screen.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/edit.h"
+#include "platform/ui/form.h"
+#include "platform/ui/up_down.h"
+
+namespace fv {
+namespace {
+
+struct Pair {
+    Form form{nullptr};
+    Edit* edit = form.Make<Edit>("Edit");
+    UpDown* updown = form.Make<UpDown>("UpDown");
+    std::vector<std::string> edits;  // the edit's text at each OnChange
+    Pair() {
+        updown->SetRange(1, 10);
+        edit->OnChange = [this](Component*) { edits.push_back(edit->Text() + "=" + std::to_string(updown->Position())); };
+        updown->SetAssociate(edit);
+    }
+};
+
+TEST(UpDownAssociate, TheEditShowsThePositionAndTellsItsOwner) {
+    Pair p;
+    EXPECT_EQ(p.edit->Text(), "1");
+    p.updown->SetPosition(p.updown->Position() + 1);  // the up arrow
+    p.updown->SetPosition(99);                        // kept within the range
+    EXPECT_EQ(p.edits, (std::vector<std::string>{"1=1", "2=2", "10=10"}));
+}
+
+TEST(UpDownAssociate, ATypedNumberIsThePosition) {
+    struct Case {
+        const char* typed;
+        int position;
+    };
+    // A text that is no whole number leaves the last position set (here 4).
+    for (const Case& c : {Case{"7", 7}, Case{" 3 ", 3}, Case{"+5", 5}, Case{"25", 10}, Case{"0", 1},
+                          Case{"2.5", 4}, Case{"abc", 4}, Case{"", 4}}) {
+        Pair p;
+        p.updown->SetPosition(4);
+        p.edit->UserSetText(c.typed);
+        EXPECT_EQ(p.updown->Position(), c.position) << c.typed;
+    }
+    // The arrows step from what was typed.
+    Pair p;
+    p.edit->UserSetText("6");
+    p.updown->SetPosition(p.updown->Position() + 1);
+    EXPECT_EQ(p.edit->Text(), "7");
+}
+
+}  // namespace
+}  // namespace fv

@@ -1,0 +1,72 @@
+// The chart editor's small dialogs drawn off screen, with pictures saved in the build folder to be looked
+// at: the pen and brush dialogs with their colour swatches, the increment and period dialogs, and the
+// export dialog.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include "chart/chart_pens.h"
+#include "chartui/axis_increment_form.h"
+#include "chartui/brush_dialog.h"
+#include "chartui/chart_export_form.h"
+#include "chartui/pen_dialog.h"
+#include "chartui/period_form.h"
+#include "view_program_fixture.h"
+
+namespace fv {
+namespace {
+
+class ChartDialogsPicturesTest : public ViewProgramFixture {
+protected:
+    void Picture(Form& form, const std::string& name) {
+        form.Show();
+        view->Refresh();
+        SavePicture(form, name);
+    }
+    // The colour in the middle of a control as drawn.
+    QColor Middle(const Control& c) {
+        QWidget* w = view->WidgetOf(c);
+        EXPECT_NE(w, nullptr) << c.Name();
+        if (!w) return {};
+        const QImage image = w->grab().toImage();
+        return image.pixelColor(image.width() / 2, image.height() / 2);
+    }
+};
+
+TEST_F(ChartDialogsPicturesTest, TheDialogsDrawAtTheirSize) {
+    TChartPen pen;
+    pen.SetColor(ClRed);
+    pen.SetStyle(PenStyle::Dash);
+    TPenDialog& penDialog = *app.CreateForm<TPenDialog>(*program, pen, false);
+    Picture(penDialog, "chart_pen_dialog.png");
+    EXPECT_EQ(Middle(*penDialog.SHColor), QColor(255, 0, 0)) << "the swatch shows the pen's colour";
+
+    TChartBrush brush;
+    brush.SetColor(ClTeal);
+    brush.SetStyle(BrushStyle::Cross);
+    TBrushDialog& brushDialog = *app.CreateForm<TBrushDialog>(*program, brush);
+    Picture(brushDialog, "chart_brush_dialog.png");
+    EXPECT_EQ(Middle(*brushDialog.SHColor), QColor(0, 128, 128));
+
+    TAxisIncrement& increment = *app.CreateForm<TAxisIncrement>(*program);
+    increment.IsDateTime = true;
+    increment.IsExact = true;
+    increment.Increment = 7;
+    increment.IStep = 17;
+    Picture(increment, "chart_increment_dialog.png");
+
+    TFormPeriod& period = *app.CreateForm<TFormPeriod>(*program);
+    period.ThePeriod = 5;
+    Picture(period, "chart_period_dialog.png");
+
+    TChartExportForm& exporter = *app.CreateForm<TChartExportForm>(*program);
+    exporter.RGFormat->SetItemIndex(efNative);
+    Picture(exporter, "chart_export_dialog.png");
+    for (Form* f : std::initializer_list<Form*>{&penDialog, &brushDialog, &increment, &period, &exporter})
+        f->Hide();
+}
+
+}  // namespace
+}  // namespace fv
