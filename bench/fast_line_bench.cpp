@@ -7,20 +7,18 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "chart/fast_line.h"
 #include "chart/plot_panel.h"
+#include "gnuplot_peer.h"
 #include "view/qt_canvas.h"
 
 namespace {
@@ -28,10 +26,7 @@ namespace {
 constexpr int Width = 1920, Height = 1080, Points = 1000000;
 
 std::filesystem::path WorkDir() {
-    static const std::filesystem::path dir = [] {
-        char pattern[] = "/tmp/folivex-fastline-XXXXXX";
-        return std::filesystem::path(mkdtemp(pattern));
-    }();
+    static const std::filesystem::path dir = fv::bench::NewWorkDir("folivex-fastline");
     return dir;
 }
 
@@ -83,17 +78,6 @@ void BM_FastLinePlotToPng(benchmark::State& state) {
 }
 BENCHMARK(BM_FastLinePlotToPng)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
-// Runs gnuplot on a script; false when it cannot be run or fails.
-bool RunGnuplot(const std::filesystem::path& script) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        execlp("gnuplot", "gnuplot", script.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 std::filesystem::path GnuplotScript(bool plot) {
     auto path = WorkDir() / (plot ? "plot.gp" : "startup.gp");
     std::ofstream s(path);
@@ -103,14 +87,7 @@ std::filesystem::path GnuplotScript(bool plot) {
     return path;
 }
 
-void Gnuplot(benchmark::State& state, bool plot) {
-    auto script = GnuplotScript(plot);
-    for (auto _ : state)
-        if (!RunGnuplot(script)) {
-            state.SkipWithError("gnuplot (Debian's gnuplot-nox) could not be run");
-            break;
-        }
-}
+void Gnuplot(benchmark::State& state, bool plot) { fv::bench::RunGnuplotBenchmark(state, GnuplotScript(plot)); }
 
 void BM_GnuplotStartup(benchmark::State& state) { Gnuplot(state, false); }
 BENCHMARK(BM_GnuplotStartup)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
@@ -118,39 +95,14 @@ BENCHMARK(BM_GnuplotStartup)->Unit(benchmark::kMillisecond)->UseRealTime()->Iter
 void BM_GnuplotPlotToPng(benchmark::State& state) { Gnuplot(state, true); }
 BENCHMARK(BM_GnuplotPlotToPng)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-// Prints the runs as usual, then the fast line's time over gnuplot's plot without its start-up.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred) seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        auto find = [&](const std::string& prefix) {
-            for (const auto& [name, t] : seconds)
-                if (name.rfind(prefix, 0) == 0) return t;
-            return -1.0;
-        };
-        double ours = find("BM_FastLinePlotToPng"), startup = find("BM_GnuplotStartup"), total = find("BM_GnuplotPlotToPng");
-        if (ours < 0 || startup < 0 || total < 0) return;
-        double plot = total - startup;
-        std::printf("gnuplot start-up %.1f ms, its plot %.1f ms; the fast line %.1f ms = %.3f x gnuplot's plot (goal < 0.1)\n",
-                    startup, plot, ours, ours / plot);
-    }
-
-private:
-    std::map<std::string, double> seconds;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    fv::bench::GnuplotRatioReporter reporter("BM_FastLinePlotToPng", "BM_GnuplotStartup", "BM_GnuplotPlotToPng",
+                                             "the fast line", 0.1);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::filesystem::remove_all(WorkDir());

@@ -10,12 +10,14 @@
 #include "chart/chart.h"
 #include "chart/chart_store.h"
 #include "chart/series/series_registration.h"
+#include "chart/extended/extended_types.h"
 #include "store_chart.h"
 #include "platform/gfx/recording_canvas.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fv;
-    static const bool registered = (RegisterStandardSeriesTypes(), RegisterStoreTestClasses(), true);
+    static const bool registered =
+        (RegisterStandardSeriesTypes(), RegisterStoreTestClasses(), RegisterExtendedSeriesTypes(), true);
     (void)registered;
     TChart chart(nullptr);
     chart.SetBounds(0, 0, 400, 300);

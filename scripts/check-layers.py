@@ -12,9 +12,9 @@ The order, bottom to top (a folder may include its own headers and those of the 
     program      the hub: Program, ProgramForm and the main window's hooks
     subsystems   publish, import, upload, net, chart, chartui; they do not include one another, except
                  that chartui may use chart and upload may use net
-                 (a subsystem's sub-library, such as chart/functions or chart/series, sits on its
-                 subsystem: it may use it and what its subsystem may use, and the subsystem never
-                 includes it)
+                 (a subsystem's sub-library, such as chart/functions, chart/series or chart/extended,
+                 sits on its subsystem: it may use it and what its subsystem may use, and the subsystem
+                 never includes it)
     app          the main window and the start-up
     view         the Qt view and the program's entry point (the only code that includes Qt)
 
@@ -49,6 +49,7 @@ SUBSYSTEM_USES = {("chartui", "chart"), ("upload", "net")}
 SUB_LIBRARIES = {
     "chart/functions": "chart",
     "chart/series": "chart",
+    "chart/extended": "chart",
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

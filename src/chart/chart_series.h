@@ -302,6 +302,8 @@ protected:
     virtual void NotifyAdded(int index);
     void ClearPendingValue(TChartValueList& list) { list.PendingValue = 0; }
     void CheckPoint(int index) const;
+    // The bounds sample values are drawn within: start X, X step, minimum Y, Y range and a first random Y.
+    void RandomBounds(int numValues, double& startX, double& stepX, double& minY, double& rangeY, double& firstY);
     // Stores a changed setting and repaints.
     template <class T> void Change(T& field, const T& value) {
         if (field == value) return;
@@ -313,7 +315,6 @@ private:
     friend class TChartValueList;
     friend class SeriesHost;
     void ResolveAxes();
-    void RandomBounds(int numValues, double& startX, double& stepX, double& minY, double& rangeY, double& firstY);
 
     TChartValueLists valueLists_;
     FilledList<Color> colours_{AutomaticColour};
