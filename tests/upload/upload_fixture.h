@@ -21,7 +21,8 @@ namespace fv::testing {
 
 // Bytes that a text transfer would change: CR LF, lone LF, lone CR and a NUL.
 inline std::string BinaryBytes(const std::string& seed) {
-    return seed + std::string("\r\n\n\r\0\xff\x80 end", 13) + seed;
+    static constexpr char kAwkward[] = "\r\n\n\r\0\xff\x80 end";
+    return seed + std::string(kAwkward, sizeof kAwkward - 1) + seed;
 }
 
 class UploadFixture : public HubFixture {
