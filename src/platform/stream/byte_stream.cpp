@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/text/utf8.h"
+
 namespace fv {
 
 void ByteWriter::U16(std::uint16_t v) {
@@ -94,32 +96,6 @@ std::uint32_t ByteReader::Count(std::size_t minItemSize) {
     std::uint32_t n = U32();
     if (minItemSize > 0 && n > Left() / minItemSize) throw StreamReadError("Stream read error");
     return n;
-}
-
-bool IsValidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = std::uint8_t(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra;
-        std::uint32_t cp, least;
-        if ((c & 0xE0) == 0xC0) extra = 1, cp = c & 0x1F, least = 0x80;
-        else if ((c & 0xF0) == 0xE0) extra = 2, cp = c & 0x0F, least = 0x800;
-        else if ((c & 0xF8) == 0xF0) extra = 3, cp = c & 0x07, least = 0x10000;
-        else return false;
-        if (s.size() - i <= std::size_t(extra)) return false;
-        for (int k = 1; k <= extra; ++k) {
-            unsigned char d = std::uint8_t(s[i + std::size_t(k)]);
-            if ((d & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += std::size_t(extra) + 1;
-    }
-    return true;
 }
 
 }  // namespace fv

@@ -77,7 +77,4 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
-bool IsValidUtf8(std::string_view s);
-
 }  // namespace fv

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "platform/text/utf8.h"
+
 namespace fv {
 
 std::size_t PropertyWriter::Begin(PropertyType type, std::string_view name) {
