@@ -3,10 +3,10 @@
 
 #include "app/folivex_form.h"
 #include "app/progress_forms.h"
-#include "app/startup.h"
 #include "platform/fs/files.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/image.h"
+#include "program/shipped_files.h"
 
 namespace fv {
 

@@ -1,14 +1,12 @@
 // The settings of a database that has no configuration file: labels (from the ODBC columns when asked),
-// colours, sort orders, the category list from the records, and the main publishing settings.
+// colours, sort orders, the category list from the records, and the publishing settings (the publishing
+// settings dialog's own defaults).
 #include "app/folivex_form.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
-#include "platform/fs/files.h"
 #include "platform/text/numbers.h"
-#include "platform/ui/directory_list_box.h"
 #include "platform/ui/edit.h"
 #include "publish/publish_setup_form.h"
-#include "records/file_warning.h"
 #include "records/new_database_defaults.h"
 
 namespace fv {
@@ -18,12 +16,8 @@ constexpr const char* NoLabel = "....";
 }  // namespace
 
 void TFolivexForm::InitialiseForEmptyConfig(Component* sender) {
-    TPublishSetupForm& publish = *P.PublishSetupForm;
     LabelColour->SetColor(ClWhite);
     ScrollColour->SetColor(ClSilver);
-    publish.InstructionColour->SetColor(ClSilver);
-    publish.HeaderColour->SetColor(ClRed);
-    publish.ScaleImages->SetChecked(true);
 
     const TDBForm& odbc = *P.DBForm;
     if (P.OdbcImport && odbc.UseODBClabels->Checked()) {
@@ -60,28 +54,7 @@ void TFolivexForm::InitialiseForEmptyConfig(Component* sender) {
         Category->SetItems(list);
     }
 
-    // The published pages go below the start folder; the folder is made when it is not there yet.
-    const std::string start = P.ProgramDirectory.empty() ? CurrentDirectory() : P.ProgramDirectory;
-    const std::string publishDir = JoinPath(start, "publish");
-    MakeDirectory(publishDir);
-    if (publish.PublishDirectory->SetDirectory(publishDir)) P.PublishDirectory = publish.PublishDirectory->Directory();
-    for (DirectoryListBox* list :
-         {publish.DirectoryListBackground, publish.DirectoryListHeader, publish.DirectoryListTableBackground})
-        list->SetDirectory(start);
-    publish.PageBackgroundColour->SetText("White");
-    publish.PageBackgroundImageFile->SetText("");
-    publish.TableHeadingImageFile->SetText("");
-    publish.TableBackgroundColour->SetText("Image");
-    publish.TableHeaderColour->SetText("Red");
-    publish.TableHeader->SetText("== Folivex ==");
-    publish.FileListTableBackgroundClick(sender);
-    publish.TableBackgroundImageFile->SetText("stone.gif");
-    const std::string sample = JoinPath(publish.DirectoryListTableBackground->Directory(), "stone.gif");
-    if (FileExistsOrWarn(P.App, sample)) {
-        publish.OleTableBackground->SetPicture(P.App.Images().LoadImage(sample));
-        publish.OleTableBackground->Show();
-    }
-    ReturnToDatabaseDirectory(P);
+    P.PublishSetupForm->SetNewDatabaseDefaults(sender);
 }
 
 }  // namespace fv

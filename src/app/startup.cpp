@@ -3,8 +3,6 @@
 
 #include <cstdio>
 
-#include "platform/fs/files.h"
-
 #include "app/browser_form.h"
 #include "app/category_form.h"
 #include "app/db_setup_form.h"
@@ -99,15 +97,6 @@ bool StartProgram(Program& p, const StartOptions& options) {
         app.MessageBox(text, app.Title, MbOk);
         app.ShowException(e);
         return false;
-    }
-}
-
-void InstallShippedFiles(Program& p) {
-    if (p.ResourceDirectory.empty()) return;
-    for (const char* name :
-         {"stone.gif", "qlxb.gif", "qlxf.gif", "qlxr.gif", "qlxff.gif", "qlxd.gif", "qlxu.gif", "sample.gif"}) {
-        std::string target = JoinPath(p.ProgramDirectory, name);
-        if (!PathExistsOnDisk(target)) CopyFileBytes(JoinPath(p.ResourceDirectory, name), target);
     }
 }
 

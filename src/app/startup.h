@@ -20,8 +20,4 @@ constexpr int MessageLoopStep = 25;
 // then the exception's own message; returns false and the program should end.
 bool StartProgram(Program& program, const StartOptions& options = {});
 
-// The pictures a database's pages and defaults use by name from the start directory ("stone.gif"...):
-// copied there from the program's resources when they are not there yet.
-void InstallShippedFiles(Program& program);
-
 }  // namespace fv

@@ -64,7 +64,9 @@ public:
     // Fills the parent series (already cleared) from source.
     virtual void Recalculate(TChartSeries* source);
 
-    void Assign(const TChartFunction& source);
+    // Copies the settings (not the series or the results): the period here, each class its own on top.
+    // Nothing is recalculated; the caller refreshes the series when it wants the new results.
+    virtual void Assign(const TChartFunction& source);
 
 protected:
     // Moving functions slide a window of Period points one point at a time.

@@ -47,6 +47,16 @@ const EnumNames<TAlignment> AlignmentNames = {{TAlignment::taLeftJustify, "taLef
                                               {TAlignment::taRightJustify, "taRightJustify"},
                                               {TAlignment::taCenter, "taCenter"}};
 
+const EnumNames<TLegendAlignment> LegendAlignmentNames = {
+    {TLegendAlignment::laLeft, "laLeft"}, {TLegendAlignment::laRight, "laRight"},
+    {TLegendAlignment::laTop, "laTop"},   {TLegendAlignment::laBottom, "laBottom"}};
+const EnumNames<TLegendStyle> LegendStyleNames = {{TLegendStyle::lsAuto, "lsAuto"}, {TLegendStyle::lsSeries, "lsSeries"},
+                                                  {TLegendStyle::lsValues, "lsValues"},
+                                                  {TLegendStyle::lsLastValues, "lsLastValues"}};
+const EnumNames<TLegendTextStyle> LegendTextStyleNames = {
+    {ltsPlain, "ltsPlain"},           {ltsLeftValue, "ltsLeftValue"},       {ltsRightValue, "ltsRightValue"},
+    {ltsLeftPercent, "ltsLeftPercent"}, {ltsRightPercent, "ltsRightPercent"}, {ltsXValue, "ltsXValue"}};
+
 }  // namespace
 
 const PropertyTable<TChartPen>& PenProperties() {
@@ -246,6 +256,36 @@ const PropertyTable<TCustomAxisPanel>& AxisPanelProperties() {
     return table;
 }
 
+const PropertyTable<TCustomChartLegend>& LegendProperties() {
+    static const PropertyTable<TCustomChartLegend> table = [] {
+        using L = TCustomChartLegend;
+        PropertyTable<L> t;
+        t.Enum("Alignment", &L::Alignment, &L::SetAlignment, LegendAlignmentNames);
+        t.Object("Brush", [](L& l) -> TChartBrush& { return l.Brush(); }, BrushProperties());
+        t.Colour("Color", &L::GetColor, &L::SetColor);
+        t.Int("ColorWidth", &L::ColorWidth, &L::SetColorWidth, 0, 100);
+        t.Object("DividingLines", [](L& l) -> TChartPen& { return l.DividingLines(); }, PenProperties());
+        // The items before the first one shown are only counted, never laid out.
+        t.Int("FirstValue", &L::FirstValue, &L::SetFirstValue, 0, 1 << 30);
+        t.FontValue("Font", &L::GetFont, &L::SetFont);
+        t.Object("Frame", [](L& l) -> TChartPen& { return l.Frame(); }, PenProperties());
+        t.Int("HorizMargin", &L::HorizMargin, &L::SetHorizMargin, -MaxPixels, MaxPixels);
+        t.Bool("Inverted", &L::Inverted, &L::SetInverted);
+        t.Enum("LegendStyle", &L::LegendStyle, &L::SetLegendStyle, LegendStyleNames);
+        // Rows are laid out one by one, and never more than there are items.
+        t.Int("MaxNumRows", &L::MaxNumRows, &L::SetMaxNumRows, 0, 1 << 30);
+        t.Bool("ResizeChart", &L::ResizeChart, &L::SetResizeChart);
+        t.Colour("ShadowColor", &L::ShadowColor, &L::SetShadowColor);
+        t.Int("ShadowSize", &L::ShadowSize, &L::SetShadowSize, -MaxPixels, MaxPixels);
+        t.Enum("TextStyle", &L::TextStyle, &L::SetTextStyle, LegendTextStyleNames);
+        t.Int("TopPos", &L::TopPos, &L::SetTopPos, 0, 100);
+        t.Int("VertMargin", &L::VertMargin, &L::SetVertMargin, -MaxPixels, MaxPixels);
+        t.Bool("Visible", &L::Visible, &L::SetVisible);
+        return t;
+    }();
+    return table;
+}
+
 const PropertyTable<TCustomChart>& ChartProperties() {
     static const PropertyTable<TCustomChart> table = [] {
         using C = TCustomChart;
@@ -257,6 +297,7 @@ const PropertyTable<TCustomChart>& ChartProperties() {
         t.Object("BackWall", &C::BackWall, WallProperties());
         t.Object("LeftWall", &C::LeftWall, WallProperties());
         t.Object("BottomWall", &C::BottomWall, WallProperties());
+        t.Object("Legend", [](C& c) -> TCustomChartLegend& { return c.Legend(); }, LegendProperties());
         return t;
     }();
     return table;

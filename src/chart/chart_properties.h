@@ -12,6 +12,7 @@
 #include "chart/chart_pens.h"
 #include "chart/chart_series.h"
 #include "chart/fast_line.h"
+#include "chart/legend.h"
 #include "chart/series_marks.h"
 #include "chart/view_3d_options.h"
 #include "chart/walls_titles.h"
@@ -30,7 +31,9 @@ const PropertyTable<TChartTitle>& TitleProperties();
 const PropertyTable<TCustomChartPanelExtended>& PanelProperties();
 // The panel's and the axis panel's own: paging, the axes and their switches.
 const PropertyTable<TCustomAxisPanel>& AxisPanelProperties();
-// The chart's: the axis panel's, the titles and the walls.
+// The legend's settings and font.
+const PropertyTable<TCustomChartLegend>& LegendProperties();
+// The chart's: the axis panel's, the titles, the walls and the legend.
 const PropertyTable<TCustomChart>& ChartProperties();
 
 const PropertyTable<TSeriesMarks>& MarksProperties();

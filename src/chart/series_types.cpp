@@ -165,8 +165,9 @@ TChartSeries* CloneSeries(TChartSeries& series) {
     if (!chart || !cls) throw ChartException("Cannot clone a series that is on no chart or of no registered class");
     const ChartClass* functionClass = series.SeriesFunction() ? ChartClassOf(*series.SeriesFunction()) : nullptr;
     TChartSeries* copy = CreateSeriesOfClass(series.Owner(), *chart, *cls, functionClass);
-    copy->Assign(series);
+    // The function's settings first: taking the series' sources calculates the copy's points with them.
     if (copy->SeriesFunction() && series.SeriesFunction()) copy->SeriesFunction()->Assign(*series.SeriesFunction());
+    copy->Assign(series);
     return copy;
 }
 

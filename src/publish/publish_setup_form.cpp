@@ -467,4 +467,32 @@ void TPublishSetupForm::FormActivate(Component*) { ApplyColourBoxes(); }
 
 void TPublishSetupForm::FormDestroy(Component*) { ReturnToDatabaseDirectory(P); }
 
+void TPublishSetupForm::SetNewDatabaseDefaults(Component* sender) {
+    InstructionColour->SetColor(ClSilver);
+    HeaderColour->SetColor(ClRed);
+    ScaleImages->SetChecked(true);
+
+    // The published pages go below the start folder; the folder is made when it is not there yet.
+    const std::string start = P.ProgramDirectory.empty() ? CurrentDirectory() : P.ProgramDirectory;
+    const std::string publishDir = JoinPath(start, "publish");
+    MakeDirectory(publishDir);
+    if (PublishDirectory->SetDirectory(publishDir)) P.PublishDirectory = PublishDirectory->Directory();
+    for (DirectoryListBox* list : {DirectoryListBackground, DirectoryListHeader, DirectoryListTableBackground})
+        list->SetDirectory(start);
+    PageBackgroundColour->SetText("White");
+    PageBackgroundImageFile->SetText("");
+    TableHeadingImageFile->SetText("");
+    TableBackgroundColour->SetText("Image");
+    TableHeaderColour->SetText("Red");
+    TableHeader->SetText("== Folivex ==");
+    FileListTableBackgroundClick(sender);
+    TableBackgroundImageFile->SetText("stone.gif");
+    const std::string sample = JoinPath(DirectoryListTableBackground->Directory(), "stone.gif");
+    if (FileExistsOrWarn(P.App, sample)) {
+        OleTableBackground->SetPicture(P.App.Images().LoadImage(sample));
+        OleTableBackground->Show();
+    }
+    ReturnToDatabaseDirectory(P);
+}
+
 }  // namespace fv

@@ -164,6 +164,12 @@ public:
     // database as modified and every record for republishing.
     void ApplyColourBoxes();
 
+    // The publishing settings of a database that has no configuration file yet: the swatch colours, the
+    // publish folder "publish" below the start folder (made when it is not there), the image lists in the
+    // start folder, and the page and table settings with the shipped "stone.gif" as table background.
+    // Ends in the database's folder.
+    void SetNewDatabaseDefaults(Component* sender);
+
 private:
     enum class BoxKind { PageBackground, TableHeader, TableBackground, Alt1, Alt2 };
     // A colour box's change: the swatch takes the box's colour unless the box holds its keyword.

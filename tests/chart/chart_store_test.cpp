@@ -430,12 +430,32 @@ TEST_F(StoreTest, SavingWritesTheWholeFileOrNothing) {
     EXPECT_THROW(LoadChartFile(&loaded, JoinPath(dir, "missing.cht")), ChartException);
 }
 
-TEST_F(StoreTest, TheChartKeepsItsTitlesWallsAndMarks) {
+TEST_F(StoreTest, TheChartKeepsItsTitlesWallsMarksAndLegend) {
     TChart chart(nullptr);
     chart.Title().SetText({"Sales", "2026"});
     chart.Foot().SetVisible(false);
     chart.BackWall().SetColor(ClSilver);
     chart.LeftWall().SetSize(8);
+    TChartLegend& legend = chart.Legend();
+    legend.SetAlignment(TLegendAlignment::laBottom);
+    legend.SetLegendStyle(TLegendStyle::lsLastValues);
+    legend.SetTextStyle(ltsRightPercent);
+    legend.SetColor(ClYellow);
+    legend.SetColorWidth(30);
+    legend.SetTopPos(40);
+    legend.SetFirstValue(2);
+    legend.SetMaxNumRows(4);
+    legend.SetInverted(true);
+    legend.SetResizeChart(false);
+    legend.SetShadowSize(0);
+    legend.SetShadowColor(ClGray);
+    legend.SetHorizMargin(7);
+    legend.SetVertMargin(9);
+    legend.SetVisible(false);
+    legend.Frame().SetColor(ClBlue);
+    legend.DividingLines().SetVisible(true);
+    legend.Brush().SetStyle(BrushStyle::Cross);
+    legend.SetFont(Font{"Serif", 11, ClNavy, FsItalic, 0});
     auto* s = new TFastLineSeries(&chart, "Series1");
     s->SetParentChart(&chart);
     s->Marks().SetVisible(true);
@@ -454,6 +474,26 @@ TEST_F(StoreTest, TheChartKeepsItsTitlesWallsAndMarks) {
     EXPECT_TRUE(marks.Visible());
     EXPECT_EQ(marks.Style(), TSeriesMarksStyle::smsLabelValue);
     EXPECT_EQ(marks.Arrow().GetColor(), ClGreen);
+    const TChartLegend& back = loaded.Legend();
+    EXPECT_EQ(back.Alignment(), TLegendAlignment::laBottom);
+    EXPECT_EQ(back.LegendStyle(), TLegendStyle::lsLastValues);
+    EXPECT_EQ(back.TextStyle(), ltsRightPercent);
+    EXPECT_EQ(back.GetColor(), ClYellow);
+    EXPECT_EQ(back.ColorWidth(), 30);
+    EXPECT_EQ(back.TopPos(), 40);
+    EXPECT_EQ(back.FirstValue(), 2);
+    EXPECT_EQ(back.MaxNumRows(), 4);
+    EXPECT_TRUE(back.Inverted());
+    EXPECT_FALSE(back.ResizeChart());
+    EXPECT_EQ(back.ShadowSize(), 0);
+    EXPECT_EQ(back.ShadowColor(), ClGray);
+    EXPECT_EQ(back.HorizMargin(), 7);
+    EXPECT_EQ(back.VertMargin(), 9);
+    EXPECT_FALSE(back.Visible());
+    EXPECT_EQ(loaded.Legend().Frame().GetColor(), ClBlue);
+    EXPECT_TRUE(loaded.Legend().DividingLines().Visible());
+    EXPECT_EQ(loaded.Legend().Brush().Style(), BrushStyle::Cross);
+    EXPECT_EQ(back.GetFont(), (Font{"Serif", 11, ClNavy, FsItalic, 0}));
     EXPECT_EQ(SaveChartStream(loaded), bytes);
     // A file saved from a database chart loads into the chart window's chart.
     TODBCChart database(nullptr);
@@ -461,6 +501,30 @@ TEST_F(StoreTest, TheChartKeepsItsTitlesWallsAndMarks) {
     TChart window(nullptr);
     LoadChartStream(&window, SaveChartStream(database));
     EXPECT_EQ(window.Title().Text(), (std::vector<std::string>{"Sales", "2026"}));
+    EXPECT_EQ(window.Legend().Alignment(), TLegendAlignment::laBottom);
+}
+
+// A legend setting out of its range is refused alone: the load goes on with the others.
+TEST_F(StoreTest, AnOutOfRangeLegendSettingIsSkipped) {
+    TChart chart(nullptr);
+    chart.Legend().SetTopPos(55);
+    chart.Legend().SetColorWidth(20);
+    std::string bytes = SaveChartStream(chart);
+    // TopPos's payload is the i32 after its name and length: make it 150.
+    const std::string name = "TopPos";
+    std::size_t at = bytes.find(name);
+    ASSERT_NE(at, std::string::npos);
+    at += name.size() + 4;
+    bytes[at] = char(150);
+    std::vector<std::string> messages;
+    TChart loaded(nullptr);
+    LoadChartStream(&loaded, bytes, [&](const std::string& m) {
+        messages.push_back(m);
+        return true;
+    });
+    EXPECT_EQ(messages, std::vector<std::string>{"Invalid property value of TopPos"});
+    EXPECT_EQ(loaded.Legend().TopPos(), 10);
+    EXPECT_EQ(loaded.Legend().ColorWidth(), 20);
 }
 
 // The golden file pins the layout: a change of it must be a deliberate one (with a new format number).

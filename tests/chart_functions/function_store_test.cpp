@@ -1,12 +1,14 @@
-// Every standard function saved in a chart file and loaded again: its class, its settings, and the
-// points it calculates from its source once loaded.
+// Every standard function saved in a chart file and loaded again, and cloned with its series: its class,
+// its settings, and the points it calculates from its source.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "chart/chart_store.h"
 #include "chart/functions/basic_functions.h"
+#include "chart/functions/moving_functions.h"
 #include "chart/functions/function_types.h"
+#include "chart/series_types.h"
 #include "chart/store_chart.h"
 
 namespace fv {
@@ -30,9 +32,8 @@ template <class F> std::function<void(const TChartFunction&)> Check(std::functio
     };
 }
 
-TEST(FunctionStore, EveryFunctionKeepsItsClassSettingsAndPoints) {
-    RegisterStoreTestClasses();
-    RegisterStandardFunctions();
+// Every standard function, set away from its defaults.
+std::vector<Case> Cases() {
     const auto periodTwo = [](TChartFunction& f) {
         f.SetPeriod(2);
         f.SetPeriodAlign(paLast);
@@ -41,7 +42,7 @@ TEST(FunctionStore, EveryFunctionKeepsItsClassSettingsAndPoints) {
         EXPECT_EQ(f.Period(), 2);
         EXPECT_EQ(f.PeriodAlign(), paLast);
     };
-    const Case cases[] = {
+    return {
         {"TAddChartFunction", periodTwo, periodTwoKept},
         {"TSubtractChartFunction", periodTwo, periodTwoKept},
         {"TMultiplyChartFunction", periodTwo, periodTwoKept},
@@ -84,22 +85,46 @@ TEST(FunctionStore, EveryFunctionKeepsItsClassSettingsAndPoints) {
              EXPECT_EQ(f.Period(), 3);
          })},
     };
-    StoreChart chart;
-    auto* source = new TFastLineSeries(&chart, "Source");
-    source->SetParentChart(&chart);
-    for (double y : {3, 1, 4, 1, 5, 9, 2, 6}) source->AddY(y);
-    std::vector<TChartSeries*> saved;
-    for (const Case& c : cases) {
-        const ChartClass* cls = FindChartClass(c.className);
-        ASSERT_NE(cls, nullptr) << c.className;
-        auto* s = new TFastLineSeries(&chart, std::string("Of") + c.className);
-        s->SetParentChart(&chart);
-        std::unique_ptr<TChartFunction> f(static_cast<TChartFunction*>(cls->Create(nullptr)));
-        c.set(*f);
-        s->SetFunction(std::move(f));
-        s->SetDataSource(source);
-        saved.push_back(s);
+}
+
+// A chart with one source and a series of each function calculated from it.
+struct FunctionChart {
+    FunctionChart() {
+        RegisterStoreTestClasses();
+        RegisterStandardFunctions();
+        source->SetParentChart(&chart);
+        for (double y : {3, 1, 4, 1, 5, 9, 2, 6}) source->AddY(y);
+        for (const Case& c : cases) {
+            const ChartClass* cls = FindChartClass(c.className);
+            if (!cls) throw std::runtime_error(std::string("not registered: ") + c.className);
+            auto* s = new TFastLineSeries(&chart, std::string("Of") + c.className);
+            s->SetParentChart(&chart);
+            std::unique_ptr<TChartFunction> f(static_cast<TChartFunction*>(cls->Create(nullptr)));
+            c.set(*f);
+            s->SetFunction(std::move(f));
+            s->SetDataSource(source);
+            saved.push_back(s);
+        }
     }
+    std::vector<Case> cases = Cases();
+    StoreChart chart;
+    TFastLineSeries* source = new TFastLineSeries(&chart, "Source");
+    std::vector<TChartSeries*> saved;
+};
+
+void ExpectSamePoints(const TChartSeries& got, const TChartSeries& want, const char* what) {
+    ASSERT_EQ(got.Count(), want.Count()) << what;
+    for (int p = 0; p < got.Count(); ++p) {
+        EXPECT_EQ(got.XValues->GetValue(p), want.XValues->GetValue(p)) << what << " #" << p;
+        EXPECT_DOUBLE_EQ(got.YValues->GetValue(p), want.YValues->GetValue(p)) << what << " #" << p;
+    }
+}
+
+TEST(FunctionStore, EveryFunctionKeepsItsClassSettingsAndPoints) {
+    FunctionChart made;
+    const std::vector<Case>& cases = made.cases;
+    StoreChart& chart = made.chart;
+    std::vector<TChartSeries*>& saved = made.saved;
 
     StoreChart loaded;
     LoadChartStream(&loaded, SaveChartStream(chart));
@@ -114,13 +139,35 @@ TEST(FunctionStore, EveryFunctionKeepsItsClassSettingsAndPoints) {
         c.check(*l->SeriesFunction());
         EXPECT_EQ(l->DataSource(), loaded.GetSeries(0)) << c.className;
         // The same points, calculated again from the loaded source.
-        ASSERT_EQ(l->Count(), saved[i]->Count()) << c.className;
-        for (int p = 0; p < l->Count(); ++p) {
-            EXPECT_EQ(l->XValues->GetValue(p), saved[i]->XValues->GetValue(p)) << c.className << " #" << p;
-            EXPECT_DOUBLE_EQ(l->YValues->GetValue(p), saved[i]->YValues->GetValue(p)) << c.className << " #" << p;
-        }
+        ExpectSamePoints(*l, *saved[i], c.className);
     }
     EXPECT_EQ(SaveChartStream(loaded), SaveChartStream(chart));  // nothing lost or added
+}
+
+// A clone of a calculated series has a function of the same class with the same settings, and its points
+// are calculated with them.
+TEST(FunctionStore, AClonedSeriesKeepsItsFunctionsSettingsAndPoints) {
+    FunctionChart made;
+    for (std::size_t i = 0; i < made.cases.size(); ++i) {
+        const Case& c = made.cases[i];
+        TChartSeries* copy = CloneSeries(*made.saved[i]);
+        ASSERT_NE(copy->SeriesFunction(), nullptr) << c.className;
+        EXPECT_NE(copy->SeriesFunction(), made.saved[i]->SeriesFunction()) << c.className;
+        EXPECT_EQ(ChartClassOf(*copy->SeriesFunction())->Name, c.className);
+        c.check(*copy->SeriesFunction());
+        EXPECT_EQ(copy->DataSource(), made.source) << c.className;
+        ExpectSamePoints(*copy, *made.saved[i], c.className);
+    }
+    // What a chart file does not keep is cloned too.
+    auto* weighted = new TFastLineSeries(&made.chart, "Weighted");
+    weighted->SetParentChart(&made.chart);
+    auto average = std::make_unique<TMovingAverageFunction>();
+    average->Weighted = true;
+    weighted->SetFunction(std::move(average));
+    TChartSeries* copy = CloneSeries(*weighted);
+    auto* function = dynamic_cast<TMovingAverageFunction*>(copy->SeriesFunction());
+    ASSERT_NE(function, nullptr);
+    EXPECT_TRUE(function->Weighted);
 }
 
 }  // namespace

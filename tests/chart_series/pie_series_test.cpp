@@ -103,6 +103,8 @@ TEST(PieSeries, AnExplodedSliceMovesOutAndTheCircleShrinks) {
     ASSERT_EQ(pies.size(), 2u);
     EXPECT_EQ(pies[0], "Pie (107,57) (293,243) (293,150) (200,57)");
     EXPECT_EQ(pies[1], "Pie (94,70) (280,256) (187,70) (280,163)");
+    pie.Clear();
+    EXPECT_EQ(pie.ExplodedSlices.Count(), 0) << "the distances go with the points";
 }
 
 // Records the order in which a 3D pie draws its slices.

@@ -114,7 +114,8 @@ TEST_F(SeriesStoreTest, EveryTypeRoundTripsWithItsSettings) {
              p->SetRotationAngle(45);
              p->SetCircled(true);
              p->SetUsePatterns(true);
-             p->SetExplodeBiggest(10);
+             p->SetExplodeBiggest(10);  // the second slice, the bigger one
+             p->ExplodedSlices.SetValue(0, 25);
              p->OtherSlice.SetStyle(poBelowValue);
              p->OtherSlice.SetValue(3.5);
              p->OtherSlice.SetText("Rest");
@@ -126,6 +127,7 @@ TEST_F(SeriesStoreTest, EveryTypeRoundTripsWithItsSettings) {
              EXPECT_TRUE(p.Circled());
              EXPECT_TRUE(p.UsePatterns());
              EXPECT_EQ(p.ExplodeBiggest(), 10);
+             EXPECT_EQ(p.ExplodedSlices.Values(), (std::vector<int>{25, 10})) << "kept across the points' loading";
              EXPECT_EQ(p.OtherSlice.Style(), poBelowValue);
              EXPECT_EQ(p.OtherSlice.Value(), 3.5);
              EXPECT_EQ(p.OtherSlice.Text(), "Rest");

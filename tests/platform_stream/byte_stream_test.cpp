@@ -98,6 +98,13 @@ TEST(PropertyStream, ValuesOfTheWrongShapeAreSkippableErrors) {
     out.U32(1);
     out.U8(2);
     w.Double("Nan", std::numeric_limits<double>::quiet_NaN());
+    w.Ints("Steps", {5, -6});
+    // A list whose count claims more numbers than its record holds.
+    out.U8(std::uint8_t(PropertyType::Ints));
+    out.String("Liar");
+    out.U32(8);
+    out.U32(3);
+    out.I32(1);
     w.End();
     ByteReader in(out.Bytes());
     PropertyRecord rec(PropertyType::End, {}, ByteReader({}));
@@ -108,6 +115,10 @@ TEST(PropertyStream, ValuesOfTheWrongShapeAreSkippableErrors) {
     EXPECT_THROW(rec.AsBool(), PropertyError);  // 2 is neither false nor true
     ASSERT_TRUE(NextProperty(in, &rec));
     EXPECT_THROW(rec.AsDouble(), PropertyError);
+    ASSERT_TRUE(NextProperty(in, &rec));
+    EXPECT_EQ(rec.AsInts(), (std::vector<std::int32_t>{5, -6}));
+    ASSERT_TRUE(NextProperty(in, &rec));
+    EXPECT_THROW(rec.AsInts(), PropertyError);
     EXPECT_FALSE(NextProperty(in, &rec));
 }
 

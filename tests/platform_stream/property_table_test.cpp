@@ -1,6 +1,6 @@
 // Property tables: only values that differ from the reference are written, `when` rules narrow that,
 // every value is written without a reference, a base's table serves a derived class, and reading hands
-// unknown names, wrong types, out-of-range numbers and refused values to the error handler.
+// unknown names, wrong types, out-of-range numbers (also inside a list) and refused values to the error handler.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -21,6 +21,7 @@ struct Thing {
     std::string Text;
     Shape Form = Shape::Round;
     Font Face;
+    std::vector<std::int32_t> Steps;
     void SetLimit(double v) {
         if (v < 0) throw std::invalid_argument("Limit must be >= 0");
         Limit = v;
@@ -40,6 +41,8 @@ PropertyTable<Thing> ThingTable() {
     t.Enum("Form", [](const Thing& x) { return x.Form; }, [](Thing& x, Shape v) { x.Form = v; },
            EnumNames<Shape>{{Shape::Round, "shRound"}, {Shape::Square, "shSquare"}});
     t.FontValue("Face", [](const Thing& x) { return x.Face; }, [](Thing& x, const Font& f) { x.Face = f; });
+    t.Ints("Steps", [](const Thing& x) { return x.Steps; }, [](Thing& x, std::vector<std::int32_t> v) { x.Steps = v; },
+           0, 9);
     return t;
 }
 
@@ -65,11 +68,13 @@ TEST(PropertyTable, OnlyChangedValuesAreWritten) {
     changed.Count = 5;
     changed.Limit = 3;  // not fixed: the limit is not in use, so it is not stored
     changed.Face.Style = FsBold;
+    changed.Steps = {0, 4, 0};
     EXPECT_EQ(Names(Write(t, fresh, &fresh)), std::vector<std::string>{});
-    EXPECT_EQ(Names(Write(t, changed, &fresh)), (std::vector<std::string>{"Count", "Face"}));
+    EXPECT_EQ(Names(Write(t, changed, &fresh)), (std::vector<std::string>{"Count", "Face", "Steps"}));
     changed.Fixed = true;
-    EXPECT_EQ(Names(Write(t, changed, &fresh)), (std::vector<std::string>{"Count", "Limit", "Face"}));
-    EXPECT_EQ(Names(Write(t, fresh, nullptr)), (std::vector<std::string>{"On", "Count", "Limit", "Text", "Form", "Face"}));
+    EXPECT_EQ(Names(Write(t, changed, &fresh)), (std::vector<std::string>{"Count", "Limit", "Face", "Steps"}));
+    EXPECT_EQ(Names(Write(t, fresh, nullptr)),
+              (std::vector<std::string>{"On", "Count", "Limit", "Text", "Form", "Face", "Steps"}));
 
     Thing back;
     std::string all = Write(t, changed, nullptr);
@@ -78,6 +83,7 @@ TEST(PropertyTable, OnlyChangedValuesAreWritten) {
     EXPECT_EQ(back.Count, 5);
     EXPECT_EQ(back.Limit, 3);
     EXPECT_EQ(back.Face.Style, unsigned(FsBold));
+    EXPECT_EQ(back.Steps, (std::vector<std::int32_t>{0, 4, 0}));
 }
 
 TEST(PropertyTable, ADerivedClassAddsToItsBase) {
@@ -107,6 +113,8 @@ TEST(PropertyTable, BadRecordsGoToTheErrorHandler) {
     w.Double("Limit", -1);
     w.Enum("Form", "shTriangle");
     w.Enum("Form", "shSquare");
+    w.Ints("Steps", {1, 2});
+    w.Ints("Steps", {3, 10});
     w.End();
     std::vector<std::string> messages;
     Thing t;
@@ -117,10 +125,11 @@ TEST(PropertyTable, BadRecordsGoToTheErrorHandler) {
     }});
     std::vector<std::string> expected = {"Property Unknown does not exist", "Invalid property type of On",
                                          "Invalid property value of Count", "Limit must be >= 0",
-                                         "Invalid property value of Form"};
+                                         "Invalid property value of Form", "Invalid property value of Steps"};
     EXPECT_EQ(messages, expected);
     EXPECT_EQ(t.Form, Shape::Square);
     EXPECT_EQ(t.Count, 1);
+    EXPECT_EQ(t.Steps, (std::vector<std::int32_t>{1, 2})) << "a list with one number out of range is refused whole";
 
     ByteReader again(out.Bytes());
     EXPECT_THROW(ThingTable().Read(again, t, {[](const std::string&) { return false; }}), PropertyError);

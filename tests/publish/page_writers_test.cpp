@@ -9,7 +9,7 @@ namespace {
 class PageWritersTest : public PublishFixture {};
 
 TEST_F(PageWritersTest, QuickViewColumnsSkipBadEntriesAndGoPastTen) {
-    Main().Category->SetItems({"A"});
+    Main().CategoryList = {"A"};
     Add("A", {"one", "two", "three"});
     struct Case {
         std::string list;
@@ -58,7 +58,7 @@ TEST_F(PageWritersTest, DataCellsOfEveryKind) {
         {"karvo:9", font + "\r\n<B>" + KarvoFormHTML(*program, "karvo:9") + "</B></FONT></TD>\r\n"},
         {"Mailto:x", font + "<B>Mailto:x</B></FONT></TD>\r\n"},
     };
-    Main().Category->SetItems({"A"});
+    Main().CategoryList = {"A"};
     Add("A", {""});
     for (const CellCase& c : cases) {
         SCOPED_TRACE(c.value);

@@ -1,7 +1,9 @@
-// A started program with a small database made for publishing: three categories, twelve records with
-// links of every kind, cart values, pictures shared between records (one in a folder with a dot in its
-// name), empty values and a two-line memo; a fixed clock for the pages' date; and helpers that read the
-// published folder and watch a run from inside the message loop.
+// A program on the hub, with the publishing dialogs and a stand-in main window, set up as the start-up
+// sets up a new database (the shipped pictures, the fonts, the labels "Label 1".."Label 6", every field
+// searched, one category, the publishing dialog's defaults), and a small database made for publishing:
+// three categories, twelve records with links of every kind, cart values, pictures shared between records
+// (one in a folder with a dot in its name), empty values and a two-line memo; a fixed clock for the pages'
+// date; and helpers that read the published folder and watch a run from inside the message loop.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,36 +15,38 @@
 #include <map>
 #include <string>
 
-#include "app/folivex_form.h"
-#include "app/progress_forms.h"
 #include "platform/fs/files.h"
-#include "publish/html_form.h"
-#include "publish/karvo_form.h"
-#include "publish/publish_message_form.h"
-#include "publish/publish_setup_form.h"
-#include "publish/search_setup_form.h"
+#include "program/shipped_files.h"
+#include "publish/publisher.h"
 #include "publish_forms_fixture.h"
-#include "support/program_fixture.h"
+#include "records/new_database_defaults.h"
 
 namespace fv::testing {
 
-class PublishFixture : public ProgramFixture {
+class PublishFixture : public PublishFormsFixture {
 protected:
     void SetUp() override {
         ::setenv("TZ", "UTC", 1);
         ::tzset();
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(Start());
-        loop.AdvanceBy(5000);  // past the splash and the first load
-        Main().PublishClock = [this] { return clock; };
+        PublishFormsFixture::SetUp();
+        // The start folder is the database's folder, and a new database has no configuration yet.
+        program->ProgramDirectory = CurrentDirectory();
+        program->DatabaseDirectory = CurrentDirectory();
+        InstallShippedFiles(*program);
+        InitialiseFontStructure(*program);
+        for (int i = 0; i < 20; ++i)
+            Main().Labels[std::size_t(i)] = i < 6 ? "Label " + std::to_string(i + 1) : std::string("....");
+        Main().Searched.fill(true);
+        Main().CategoryList = {"Category A"};
+        Settings().SetNewDatabaseDefaults(nullptr);
+        Main().Clock = [this] { return publishClock(); };
         program->PublishMessageForm->DontShow->SetChecked(true);
         program->SearchSetup->EnableSearchButton->SetChecked(false);
         site = dir.File("publish");
         Messages().ClearLog();
     }
 
-    TFolivexForm& Main() { return *program->FolivexForm; }
-    TPublishSetupForm& Settings() { return *program->PublishSetupForm; }
+    StandInMainWindow& Main() { return *main; }
 
     DatabaseRecord& Add(const std::string& category, std::vector<std::string> fields,
                         std::vector<std::string> images = {}, const std::string& memo = {}) {
@@ -72,9 +76,9 @@ protected:
         const std::string leaf = Picture("pics/leaf.gif");
         const std::string fern = Picture("my.pics/fern.gif");
         const std::string rake = Picture("pics/rake.gif");
-        Main().Category->SetItems({"Books", "Garden Tools", "Music"});
+        Main().CategoryList = {"Books", "Garden Tools", "Music"};
         const char* labels[] = {"Title", "Maker", "Price", "Web site", "Contact", "Order", "....", ""};
-        for (int i = 0; i < 8; ++i) Main().DBLabel[std::size_t(i)]->SetText(labels[i]);
+        for (int i = 0; i < 8; ++i) Main().Labels[std::size_t(i)] = labels[i];
         Add("Books", {"Trees of Europe", "Ana Kov\xc3\xa1\xc4\x8d", "12.50", "http://www.example.com/trees::Publisher",
                       "mailto:books@example.com::Write to us", "karvo:1001"},
             {leaf}, "Hardback, 320 pages.\r\nSigned by the author.");
@@ -90,7 +94,6 @@ protected:
         Add("Music", {"Wind", "", ""}, {}, "");
         program->RecordTable[10].Field[7] = "unlabelled value";
         Add("Music", {"Thunder", "Storm Ltd", "13.00"}, {fern});
-        Main().Order[0]->SetText("");  // category order only: the records stay as added
         program->KarvoForm->KarvoUserNumber->SetText("4711");
         program->KarvoForm->KarvoWebSiteNumber->SetText("12");
         program->KarvoForm->KarvoOrderGif->SetText("qlxidx.gif");
@@ -101,7 +104,8 @@ protected:
         program->DatabaseModified = 1;
     }
 
-    void Publish() { Main().PublishSetupButtonClick(nullptr); }
+    // A run as the main window's Publish button starts it.
+    void Publish() { Publisher(*program, nullptr, publishClock).Run(); }
 
 public:
     // Every file below a folder, by its path relative to it, with its bytes.
@@ -147,6 +151,8 @@ protected:
     std::function<void()> watch_;
 
     std::time_t clock = PublishDay;
+    // The calendar clock of the runs (the main window's publish clock).
+    std::function<std::time_t()> publishClock = [this] { return clock; };
     std::string site;
 };
 

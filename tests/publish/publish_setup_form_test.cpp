@@ -1,7 +1,10 @@
 // The publishing settings dialog through the control model: its controls and initial values, the colour
 // boxes and patches, the font patches, the image pickers, the publish folder, the percentage sums checked
-// at OK, and an activation that marks records only when a setting really changes.
+// at OK, an activation that marks records only when a setting really changes, and the settings of a new
+// database.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "platform/fs/files.h"
 #include "platform/ui/check_box.h"
@@ -477,6 +480,37 @@ TEST_F(PublishSetupFormTest, SettingsOfEveryPageMarkEveryRecordAndTheSwitchesCou
     program->IsLoading = 0;
     EXPECT_TRUE(NoneMarked());
     EXPECT_EQ(program->DatabaseModified, 0);
+}
+
+TEST_F(PublishSetupFormTest, ANewDatabasePublishesBelowTheStartFolderOnStone) {
+    program->ProgramDirectory = dir.Path();
+    ASSERT_TRUE(CopyFileBytes(std::string(FOLIVEX_SOURCE_DIR) + "/resources/stone.gif", dir.File("stone.gif")));
+    ChangeDirectory("/");
+    F().SetNewDatabaseDefaults(nullptr);
+    EXPECT_TRUE(IsDirectory(dir.File("publish")));
+    EXPECT_EQ(program->PublishDirectory, dir.File("publish"));
+    EXPECT_EQ(F().PublishDirectory->Directory(), dir.File("publish"));
+    for (DirectoryListBox* list : {F().DirectoryListBackground, F().DirectoryListHeader, F().DirectoryListTableBackground})
+        EXPECT_EQ(list->Directory(), dir.Path()) << list->Name();
+    EXPECT_EQ(F().PageBackgroundColour->Text(), "White");
+    EXPECT_EQ(F().TableBackgroundColour->Text(), "Image");
+    EXPECT_EQ(F().TableHeaderColour->Text(), "Red");
+    EXPECT_EQ(F().TableHeader->Text(), "== Folivex ==");
+    EXPECT_EQ(F().TableBackgroundImageFile->Text(), "stone.gif");
+    EXPECT_TRUE(F().OleTableBackground->Visible());
+    EXPECT_TRUE(F().ScaleImages->Checked());
+    EXPECT_EQ(F().HeaderColour->GetColor(), ClRed);
+    EXPECT_EQ(F().InstructionColour->GetColor(), ClSilver);
+    EXPECT_EQ(CurrentDirectory(), dir.Path()) << "it ends in the database's folder";
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+
+    // Without the shipped picture the name stays, with the missing-file warning and no preview.
+    std::filesystem::remove(dir.File("stone.gif"));
+    F().OleTableBackground->Hide();
+    F().SetNewDatabaseDefaults(nullptr);
+    EXPECT_EQ(F().TableBackgroundImageFile->Text(), "stone.gif");
+    EXPECT_FALSE(F().OleTableBackground->Visible());
+    EXPECT_EQ(Messages().Messages().size(), 1u);
 }
 
 TEST_F(PublishSetupFormTest, TheEndReturnsToTheDatabaseFolder) {

@@ -1,6 +1,8 @@
-// The publish run: refusals before anything is written, the forced clean-up that removes only the
-// publisher's own files, cancelling at every stage, the records of no listed category, picture names that
-// do not depend on earlier runs, the paused main window, the time report and the publish notice.
+// The publish run: refusals before anything is written (also by the main window's save and sort, stood in
+// here), the forced clean-up that removes only the publisher's own files, cancelling at every stage, the
+// records of no listed category, picture names that do not depend on earlier runs, the paused main window,
+// the time report and the publish notice.
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -8,6 +10,7 @@
 #include "publish/lang_form.h"
 #include "publish/publish_progress_form.h"
 #include "publish/publisher.h"
+#include "program/republish_file.h"
 #include "publish_fixture.h"
 #include "records/state_files.h"
 
@@ -48,7 +51,8 @@ TEST_F(PublisherTest, NoRecordsRefusesAndWritesNothing) {
 }
 
 TEST_F(PublisherTest, ForcePublishOfAnEmptyDatabaseWritesAnEmptyFlagFileAndRefuses) {
-    Main().ForcePublishofALLrecords1->Click();
+    MarkAllForRepublish(*program);
+    Publish();
     EXPECT_EQ(RepublishBytes(), "");
     EXPECT_EQ(Messages().Messages().size(), 1u);
     EXPECT_TRUE(Tree(site).empty());
@@ -69,32 +73,33 @@ TEST_F(PublisherTest, WithoutAPublishFolderTheRunRefuses) {
     EXPECT_TRUE(Main().Enabled());
 }
 
+// The main window's sort refuses (a sort order that is none, a record under edit) with its own message.
 TEST_F(PublisherTest, ARefusedSortRefusesThePublish) {
     MakeShopDatabase();
     program->DatabaseModified = 0;
-    Main().Order[0]->SetText("7");  // not a sort order (the box says so as it is typed)
-    Messages().ClearLog();
+    Main().Sort = [] { return false; };
     Publish();
-    const auto messages = Messages().Messages();
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], "The Sort order can be 1,2 or 3 only.");
-    EXPECT_EQ(messages[1], "The records could not be sorted, so nothing has been published.");
+    EXPECT_EQ(Main().Sorts, 1);
+    EXPECT_EQ(Messages().Messages(),
+              std::vector<std::string>{"The records could not be sorted, so nothing has been published."});
     EXPECT_TRUE(Tree(site).empty());
     EXPECT_EQ(program->App.ScreenCursor(), Cursor::Default);
-    program->RecordModified = 1;  // a record under edit also stops the sort
-    Main().Order[0]->SetText("");
-    Messages().ClearLog();
-    Publish();
-    EXPECT_EQ(Messages().Messages().back(), "The records could not be sorted, so nothing has been published.");
-    EXPECT_TRUE(Tree(site).empty());
+    EXPECT_EQ(Flags(), std::vector<int>(12, 1));
+    EXPECT_FALSE(Main().Publishing);
+    EXPECT_TRUE(Main().Enabled());
 }
 
 TEST_F(PublisherTest, TheRecordsAreSortedBeforeThePagesAreNumbered) {
-    Main().Category->SetItems({"A", "B"});
+    Main().CategoryList = {"A", "B"};
     Add("B", {"b1"});
     Add("A", {"a2"});
     Add("A", {"a1"});
-    Main().Order[0]->SetText("1");
+    // The main window sorts by the first field.
+    Main().Sort = [this] {
+        std::sort(program->RecordTable.begin(), program->RecordTable.begin() + program->RecordCount,
+                  [](const DatabaseRecord& a, const DatabaseRecord& b) { return a.Field[0] < b.Field[0]; });
+        return true;
+    };
     Publish();
     EXPECT_NE(Page("qlx_1_1.htm").find(">a1<"), std::string::npos);
     EXPECT_NE(Page("qlx_1_2.htm").find(">a2<"), std::string::npos);
@@ -115,6 +120,8 @@ TEST_F(PublisherTest, ForcedCleanUpRemovesOnlyThePublishersOwnFiles) {
         ASSERT_TRUE(WriteWholeFile(dir.File(name), bytes));
     };
     write("qlxlast.cfg", "last use");
+    write("qlxidx.db", "the database");
+    write("qlxidx.cfg", "its settings");
     write("qlx_9_9.htm", "an old page");
     write("qlx9_9_1.jpg", "an old picture");
     write("qlx9_9_1.img", "an old link file");
@@ -133,7 +140,9 @@ TEST_F(PublisherTest, ForcedCleanUpRemovesOnlyThePublishersOwnFiles) {
         EXPECT_TRUE(PathExistsOnDisk(dir.File(kept))) << kept;
     EXPECT_EQ(ReadWholeFile(dir.File("qlxf.gif")).value(), button);
     EXPECT_EQ(ReadWholeFile(dir.File("qlxlast.cfg")).value(), "last use");
-    EXPECT_NE(ReadWholeFile(dir.File("qlxidx.db")).value_or("").find("Trees of Europe"), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(dir.File("qlxidx.db")).value(), "the database");
+    EXPECT_EQ(ReadWholeFile(dir.File("qlxidx.cfg")).value(), "its settings");
+    EXPECT_EQ(Main().Saves, 1) << "the changed database is saved before the run";
 }
 
 // Cancel when the progress form shows a stage, after so many turns of the loop within it.
@@ -196,7 +205,7 @@ TEST_F(PublisherTest, CancellingAtEachStageLeavesTheFlagsAsTheyWere) {
 }
 
 TEST_F(PublisherTest, RecordsOfNoListedCategoryAppearNowhereAndCountNowhere) {
-    Main().Category->SetItems({"A", "B", "A", "", "C"});
+    Main().CategoryList = {"A", "B", "A", "", "C"};
     Add("", {"no category"});
     Add("A", {"a1"});
     Add("A", {"a2"});
@@ -204,6 +213,15 @@ TEST_F(PublisherTest, RecordsOfNoListedCategoryAppearNowhereAndCountNowhere) {
     Add("C", {"after the empty entry"});
     Add("Z", {"not listed"});
     Add("B", {"b2"});
+    // The main window's sort groups the records by their category's place in the list (the unlisted last),
+    // keeping their order within it.
+    Main().Sort = [this] {
+        const auto& list = Main().CategoryList;
+        const auto place = [&](const DatabaseRecord& r) { return std::find(list.begin(), list.end(), r.Category) - list.begin(); };
+        std::stable_sort(program->RecordTable.begin(), program->RecordTable.begin() + program->RecordCount,
+                         [&](const DatabaseRecord& a, const DatabaseRecord& b) { return place(a) < place(b); });
+        return true;
+    };
     Publish();
     EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
     std::set<std::string> pages;
@@ -300,7 +318,7 @@ TEST_F(PublisherTest, ACancelledForcedRunLeavesEveryPageWhole) {
 }
 
 TEST_F(PublisherTest, APictureInAFolderWithADotKeepsItsOwnExtension) {
-    Main().Category->SetItems({"A"});
+    Main().CategoryList = {"A"};
     Add("A", {"fern"}, {Picture("my.pics/fern.gif")});
     Add("A", {"no extension"}, {Picture("my.pics/plain")});
     Publish();
@@ -310,20 +328,20 @@ TEST_F(PublisherTest, APictureInAFolderWithADotKeepsItsOwnExtension) {
     EXPECT_EQ(BrokenLocalLinks(), std::vector<std::string>{});
 }
 
+// The window's publish commands start no second run while the flag is set (tested with the window).
 TEST_F(PublisherTest, TheMainWindowTakesNoEditsWhileARunGoes) {
     MakeShopDatabase();
-    bool pausedDuringRun = false, settingsPaused = false;
+    bool pausedDuringRun = false, settingsPaused = false, flagged = false;
     Watch([&] {
         pausedDuringRun = !Main().Enabled();
         settingsPaused = !Settings().Enabled();
-        // A second publish asked for meanwhile does nothing.
-        Main().PublishSetupButtonClick(nullptr);
-        Main().ForcePublishofALLrecords1Click(nullptr);
+        flagged = Main().Publishing;
         return true;
     });
     Publish();
     EXPECT_TRUE(pausedDuringRun);
     EXPECT_TRUE(settingsPaused);
+    EXPECT_TRUE(flagged);
     EXPECT_TRUE(Main().Enabled());
     EXPECT_TRUE(Settings().Enabled());
     EXPECT_FALSE(Main().Publishing);
@@ -338,7 +356,7 @@ TEST_F(PublisherTest, ATimeReportOnlyAfterSixtyFiveSeconds) {
         SCOPED_TRACE(seconds);
         Messages().ClearLog();
         int calls = 0;
-        Main().PublishClock = [&, seconds = seconds] { return PublishDay + (calls++ == 0 ? 0 : seconds); };
+        publishClock = [&, seconds = seconds] { return PublishDay + (calls++ == 0 ? 0 : seconds); };
         Publish();
         EXPECT_EQ(Messages().Messages(), report.empty() ? std::vector<std::string>{} : std::vector<std::string>{report});
     }
@@ -363,23 +381,15 @@ TEST_F(PublisherTest, ThePublishNoticeAfterARunThatWasNotForced) {
     EXPECT_EQ(notices, 1);
 }
 
-TEST_F(PublisherTest, PublishOnlyModifiedWarnsWhenTheForceBoxIsChecked) {
-    MakeShopDatabase();
-    Settings().ForcePublish->SetChecked(true);
-    Main().Publishonlymodifiedrecords1->Click();
-    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{
-        "The 'Force Publish' box is checked on the 'General Publishing Rules' page and so ALL records will be "
-        "republished each time. Uncheck the box to publish only newer pages."});
-    EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, "qlx_3_4.htm")));
-}
-
-TEST_F(PublisherTest, ForcePublishMenuRepublishesEveryRecordWithoutTheForceBox) {
+// What "Force Publish of ALL records" does: every record marked, then a run.
+TEST_F(PublisherTest, RepublishAllRepublishesEveryRecordWithoutTheForceBox) {
     MakeShopDatabase();
     Settings().ForcePublish->SetChecked(false);
     Publish();
     std::filesystem::remove(JoinPath(site, "qlx_1_1.htm"));
     ASSERT_TRUE(WriteWholeFile(JoinPath(site, "qlx_9_9.htm"), "stale"));
-    Main().ForcePublishofALLrecords1->Click();
+    MarkAllForRepublish(*program);
+    Publish();
     EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, "qlx_1_1.htm")));
     EXPECT_FALSE(PathExistsOnDisk(JoinPath(site, "qlx_9_9.htm")));
     EXPECT_EQ(program->RepublishAll, 0);
@@ -388,10 +398,11 @@ TEST_F(PublisherTest, ForcePublishMenuRepublishesEveryRecordWithoutTheForceBox) 
 
 TEST_F(PublisherTest, AFailedSaveStopsTheRunBeforeAnythingIsWritten) {
     MakeShopDatabase();
-    program->DatabaseFileName = "missing-folder/x.db";
-    program->ConfigFileName = "missing-folder/x.cfg";
+    Main().Save = [] { return false; };  // the window reports why
     Publish();
-    EXPECT_FALSE(Messages().Messages().empty());
+    EXPECT_EQ(Main().Saves, 1);
+    EXPECT_EQ(Main().Sorts, 0);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});  // the window has said why
     EXPECT_TRUE(Tree(site).empty());
     EXPECT_EQ(program->DatabaseModified, 1);
     EXPECT_EQ(Flags(), std::vector<int>(12, 1));

@@ -71,8 +71,8 @@ protected:
     }
 
     void Searched(std::initializer_list<int> fields) {
-        for (CheckBox* box : Main().Search) box->SetChecked(false);
-        for (int n : fields) Main().Search[std::size_t(n - 1)]->SetChecked(true);
+        Main().Searched.fill(false);
+        for (int n : fields) Main().Searched[std::size_t(n - 1)] = true;
     }
 
     std::map<std::string, std::string> SearchTree() {
@@ -124,14 +124,14 @@ TEST_F(SearchPagesTest, HostileTextsLeaveTheScriptWhole) {
     const std::vector<std::string> hostile = {
         "She said \"hi\"", "back\\slash\\", "two\r\nlines", "end</script><script>alert(1)</script>",
         "<!--<script>", "ctl\x01\x07\x1f\x7f", "it's", "mailto:a\"b::x\\y", "file:c:\\doc.pdf"};
-    Main().Category->SetItems({"Cat"});
+    Main().CategoryList = {"Cat"};
     for (std::size_t i = 0; i < hostile.size(); ++i) {
         std::vector<std::string> fields(FieldCount, hostile[i]);
         Add("Cat", fields);
-        Main().DBLabel[i]->SetText(hostile[i]);
+        Main().Labels[i] = hostile[i];
         program->FieldFonts[i].Face = hostile[i];
     }
-    for (CheckBox* box : Main().Search) box->SetChecked(true);
+    Main().Searched.fill(true);
     program->InstructionFont.Face = "Ar\"ial";
     program->InstructionFont.Size = "2\\";
     for (const LanguageText& t : LanguageTexts) program->LangForm->Real(t.Key)->SetText(hostile[3] + hostile[0]);
@@ -183,7 +183,7 @@ TEST_F(SearchPagesTest, HostileTextsLeaveTheScriptWhole) {
 }
 
 TEST_F(SearchPagesTest, TheResultLimitIsTheLeadingInteger) {
-    Main().Category->SetItems({"Cat"});
+    Main().CategoryList = {"Cat"};
     Add("Cat", {"one"});
     Searched({1});
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -200,9 +200,9 @@ TEST_F(SearchPagesTest, TheResultLimitIsTheLeadingInteger) {
 }
 
 TEST_F(SearchPagesTest, ViewItemsThatNameNoFieldGiveEmptyCells) {
-    Main().Category->SetItems({"Cat"});
+    Main().CategoryList = {"Cat"};
     Add("Cat", {"one", "two"});
-    Main().DBLabel[0]->SetText("First");
+    Main().Labels[0] = "First";
     Searched({2});
     Settings().QUICKHAlign->SetText("left");
     Settings().QUICKVAlign->SetText("top");
@@ -220,7 +220,7 @@ TEST_F(SearchPagesTest, ViewItemsThatNameNoFieldGiveEmptyCells) {
 }
 
 TEST_F(SearchPagesTest, WithNoSearchedFieldTheSearchRunsOverTheEntriesAndFindsNothing) {
-    Main().Category->SetItems({"Cat"});
+    Main().CategoryList = {"Cat"};
     Add("Cat", {"one"});
     Searched({});
     program->SearchSetup->SearchViewFields->SetText("1");
@@ -232,7 +232,7 @@ TEST_F(SearchPagesTest, WithNoSearchedFieldTheSearchRunsOverTheEntriesAndFindsNo
 }
 
 TEST_F(SearchPagesTest, PerCategoryWithNoCategoriesWritesOnlyTheEmptyResultPage) {
-    Main().Category->SetItems({});
+    Main().CategoryList = {};
     Add("Lost", {"one"});
     program->SearchSetup->SearchPerCategory->SetChecked(true);
     Publish();
@@ -289,16 +289,16 @@ protected:
         site = folder;
         program->SearchSetup->EnableSearchButton->SetChecked(true);
         Settings().ForcePublish->SetChecked(true);
-        for (int n = 1; n <= 4; ++n) Main().Search[std::size_t(n - 1)]->SetChecked(true);
+        for (int n = 1; n <= 4; ++n) Main().Searched[std::size_t(n - 1)] = true;
         program->SearchSetup->SearchViewFields->SetText("1,2,3,4");
         Publish();
     }
 };
 
 TEST_F(SearchBrowserSite, QueriesSite) {
-    Main().Category->SetItems({"Colours", "Bulk", "Odd"});
+    Main().CategoryList = {"Colours", "Bulk", "Odd"};
     const char* labels[] = {"Name", "Colour", "Note", "Link"};
-    for (int i = 0; i < 4; ++i) Main().DBLabel[std::size_t(i)]->SetText(labels[i]);
+    for (int i = 0; i < 4; ++i) Main().Labels[std::size_t(i)] = labels[i];
     Add("Colours", {"both", "Red", "and Blue"});
     Add("Colours", {"red only", "RED"});
     Add("Colours", {"blue only", "blue"});
@@ -328,7 +328,7 @@ TEST_F(SearchBrowserSite, QueriesSite) {
 }
 
 TEST_F(SearchBrowserSite, LargeSite) {
-    Main().Category->SetItems({"Large"});
+    Main().CategoryList = {"Large"};
     for (int i = 0; i < MaxRecords; ++i)
         Add("Large", {"Record number " + std::to_string(i + 1), "Maker " + std::to_string(i % 97),
                       "Description of item " + std::to_string(i) + " with a few words of text",

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,12 +57,19 @@ public:
     const std::vector<std::string>& Categories() const override { return CategoryList; }
     std::string DatabaseName() const override { return Database; }
     void SetDatabaseName(const std::string& name) override { Database = name; }
-    std::time_t PublishTime() const override { return Clock; }
+    std::time_t PublishTime() const override { return Clock(); }
     void SetPublishing(bool publishing) override { Publishing = publishing; }
     void ShowInBrowser(Component*) override { BrowserPages.push_back(program_ ? program_->ViewTarget : ""); }
-    // The records stay as they are: the save and the sort are the main window's and tested with it.
-    bool SaveDatabase() override { return true; }
-    bool SortDatabase(Component*) override { return true; }
+    // The save and the sort are the main window's and tested with it: here they answer what a test asks
+    // (success by default, the records left as they are) and are counted.
+    bool SaveDatabase() override {
+        ++Saves;
+        return Save ? Save() : true;
+    }
+    bool SortDatabase(Component*) override {
+        ++Sorts;
+        return Sort ? Sort() : true;
+    }
 
     void Attach(Program& program) {
         program_ = &program;
@@ -71,7 +80,9 @@ public:
     std::array<bool, 20> Searched{};
     std::vector<std::string> CategoryList;
     std::string Database;
-    std::time_t Clock = 0;
+    std::function<std::time_t()> Clock = [] { return std::time_t(0); };
+    std::function<bool()> Save, Sort;
+    int Saves = 0, Sorts = 0;
     bool Publishing = false;
     std::vector<std::string> BrowserPages;  // the program's ViewTarget at each call
 

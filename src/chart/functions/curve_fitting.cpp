@@ -50,6 +50,18 @@ void TCustomFittingFunction::SetLastPoint(int value) { ChangeRangeBound(lastPoin
 void TCustomFittingFunction::SetFirstCalcPoint(int value) { ChangeRangeBound(firstCalcPoint_, value); }
 void TCustomFittingFunction::SetLastCalcPoint(int value) { ChangeRangeBound(lastCalcPoint_, value); }
 
+void TCustomFittingFunction::Assign(const TChartFunction& source) {
+    TChartFunction::Assign(source);
+    const auto* other = dynamic_cast<const TCustomFittingFunction*>(&source);
+    if (!other) return;
+    polyDegree_ = other->polyDegree_;
+    typeFitting_ = other->typeFitting_;
+    firstPoint_ = other->firstPoint_;
+    lastPoint_ = other->lastPoint_;
+    firstCalcPoint_ = other->firstCalcPoint_;
+    lastCalcPoint_ = other->lastCalcPoint_;
+}
+
 void TCustomFittingFunction::Recalculate(TChartSeries* source) {
     TChartSeries* own = ParentSeries();
     if (!source || !own) return;

@@ -48,6 +48,7 @@ public:
     Extended Coefficient(int k) const { return coefficients_.at(std::size_t(k)); }
 
     void Recalculate(TChartSeries* source) override;
+    void Assign(const TChartFunction& source) override;
     // Adds the fitted curve at the points of the draw range to the parent series.
     void AddFittedPoints(TChartSeries& source);
 

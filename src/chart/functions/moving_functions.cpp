@@ -14,6 +14,11 @@ TMovingChartFunction::TMovingChartFunction() {
     SetMovingFunction(true);
 }
 
+void TMovingAverageFunction::Assign(const TChartFunction& source) {
+    TMovingChartFunction::Assign(source);
+    if (const auto* other = dynamic_cast<const TMovingAverageFunction*>(&source)) Weighted = other->Weighted;
+}
+
 double TMovingAverageFunction::Calculate(TChartSeries& source, int first, int last) {
     SourceRange range(source, first, last);
     if (range.Empty()) return 0;
@@ -37,6 +42,11 @@ void TExpAverageFunction::SetWeight(double value) {
     if (value == weight_) return;
     weight_ = value;
     RecalculateOwner();
+}
+
+void TExpAverageFunction::Assign(const TChartFunction& source) {
+    TMovingChartFunction::Assign(source);
+    if (const auto* other = dynamic_cast<const TExpAverageFunction*>(&source)) weight_ = other->weight_;
 }
 
 double TExpAverageFunction::Calculate(TChartSeries& source, int first, int last) {
@@ -77,6 +87,11 @@ void TStdDeviationFunction::SetComplete(bool value) {
     if (value == complete_) return;
     complete_ = value;
     RecalculateOwner();
+}
+
+void TStdDeviationFunction::Assign(const TChartFunction& source) {
+    TMovingChartFunction::Assign(source);
+    if (const auto* other = dynamic_cast<const TStdDeviationFunction*>(&source)) complete_ = other->complete_;
 }
 
 double TStdDeviationFunction::Deviation(const std::vector<double>& values) const {

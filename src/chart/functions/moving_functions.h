@@ -16,6 +16,7 @@ public:
 class TMovingAverageFunction : public TMovingChartFunction {
 public:
     double Calculate(TChartSeries& source, int first, int last) override;
+    void Assign(const TChartFunction& source) override;
     bool Weighted = false;
 };
 
@@ -28,6 +29,7 @@ public:
     // Raises "ExpAverage Weight must be between 0 and 1" for a weight outside 0..1.
     void SetWeight(double value);
     double Calculate(TChartSeries& source, int first, int last) override;
+    void Assign(const TChartFunction& source) override;
 
 private:
     double weight_ = 0.2;
@@ -56,6 +58,7 @@ public:
     void SetComplete(bool value);
     double Calculate(TChartSeries& source, int first, int last) override;
     double CalculateMany(const std::vector<TChartSeries*>& sources, int index) override;
+    void Assign(const TChartFunction& source) override;
 
 private:
     double Deviation(const std::vector<double>& values) const;

@@ -57,6 +57,12 @@ void TExplodedSlices::SetValue(int index, int value) {
     owner_->Repaint();
 }
 
+void TExplodedSlices::SetValues(std::vector<int> values) {
+    if (values == values_) return;
+    values_ = std::move(values);
+    owner_->Repaint();
+}
+
 void TExplodedSlices::Swap(int a, int b) {
     Grow(std::max(a, b) + 1);
     std::swap(values_[std::size_t(a)], values_[std::size_t(b)]);
@@ -91,7 +97,7 @@ BrushStyle TPieSeries::SlicePattern(int index) {
 
 void TPieSeries::ClearLists() {
     TCircledSeries::ClearLists();
-    ExplodedSlices.Clear();
+    if (!IsLoading()) ExplodedSlices.Clear();
 }
 
 void TPieSeries::SwapPoints(int a, int b) {

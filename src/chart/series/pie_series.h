@@ -98,13 +98,17 @@ private:
     double value_ = 0;
 };
 
-// The explode distance of each slice, in percent of the radius; past the end a slice has 0.
+// The explode distance of each slice, in percent of the radius; past the end a slice has 0. A chart file
+// keeps the whole list; the list is emptied with the points, except while a chart file is read (it sets
+// the distances before it reads the points).
 class TExplodedSlices {
 public:
     explicit TExplodedSlices(TPieSeries* owner) : owner_(owner) {}
     int Count() const { return int(values_.size()); }
     int Value(int index) const;
     void SetValue(int index, int value);
+    const std::vector<int>& Values() const { return values_; }
+    void SetValues(std::vector<int> values);
     void Clear() { values_.clear(); }
     void Grow(int count);
     void Swap(int a, int b);

@@ -148,6 +148,9 @@ const PropertyTable<TPieSeries>& PieProperties() {
         t.Int("CustomYRadius", &P::CustomYRadius, &P::SetCustomYRadius, 0, 1000000);
         t.Bool("Dark3D", &P::Dark3D, &P::SetDark3D);
         t.Int("ExplodeBiggest", &P::ExplodeBiggest, &P::SetExplodeBiggest, 0, 1000000);
+        // The list as it is set: a distance below 1 explodes nothing.
+        t.Ints("ExplodedSlices", [](const P& p) { return p.ExplodedSlices.Values(); },
+               [](P& p, std::vector<std::int32_t> v) { p.ExplodedSlices.SetValues(std::move(v)); }, -1000000, 1000000);
         t.Object("OtherSlice", [](P& s) -> TPieOtherSlice& { return s.OtherSlice; }, OtherSliceProperties());
         t.Object("PiePen", [](P& s) -> TChartPen& { return s.PiePen; }, PenProperties());
         t.Int("RotationAngle", &P::RotationAngle, &P::SetRotationAngle, 0, 359);

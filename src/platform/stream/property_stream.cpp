@@ -63,6 +63,13 @@ void PropertyWriter::Strings(std::string_view name, const std::vector<std::strin
     out_.EndLength(at);
 }
 
+void PropertyWriter::Ints(std::string_view name, const std::vector<std::int32_t>& v) {
+    std::size_t at = Begin(PropertyType::Ints, name);
+    out_.U32(std::uint32_t(v.size()));
+    for (std::int32_t i : v) out_.I32(i);
+    out_.EndLength(at);
+}
+
 void PropertyWriter::BeginObject(std::string_view name) {
     std::size_t start = out_.Size();
     std::size_t length = Begin(PropertyType::Object, name);
@@ -150,6 +157,18 @@ std::vector<std::string> PropertyRecord::AsSet() {
 std::vector<std::string> PropertyRecord::AsStrings() {
     Expect(PropertyType::Strings);
     return StringArray();
+}
+
+std::vector<std::int32_t> PropertyRecord::AsInts() {
+    Expect(PropertyType::Ints);
+    ByteReader in = payload_;
+    // The count must be exactly what the record holds: nothing is made from a count that lies.
+    if (in.Left() < 4) throw PropertyError("Invalid property value of " + name_);
+    std::uint32_t n = in.U32();
+    if (in.Left() % 4 != 0 || in.Left() / 4 != n) throw PropertyError("Invalid property value of " + name_);
+    std::vector<std::int32_t> items(n);
+    for (std::int32_t& i : items) i = in.I32();
+    return items;
 }
 
 std::uint32_t PropertyRecord::AsColour() {

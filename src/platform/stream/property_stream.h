@@ -20,6 +20,7 @@ namespace fv {
 
 enum class PropertyType : std::uint8_t {
     End = 0, Bool = 1, Int = 2, Double = 3, String = 4, Enum = 5, Set = 6, Colour = 7, Strings = 8, Object = 9,
+    Ints = 10,
 };
 
 // A property that cannot be read as declared: a wrong type, a value out of range, a setter that refused
@@ -41,6 +42,7 @@ public:
     void Set(std::string_view name, const std::vector<std::string>& identifiers);
     void Colour(std::string_view name, std::uint32_t v);
     void Strings(std::string_view name, const std::vector<std::string>& v);
+    void Ints(std::string_view name, const std::vector<std::int32_t>& v);
     // An Object record: the records written until EndObject are its own. An object into which nothing
     // was written is dropped whole, so an owned part that holds only defaults leaves no trace.
     void BeginObject(std::string_view name);
@@ -78,6 +80,7 @@ public:
     std::vector<std::string> AsSet();
     std::uint32_t AsColour();
     std::vector<std::string> AsStrings();
+    std::vector<std::int32_t> AsInts();
     // The records of an Object: read them with NextProperty until it answers false.
     ByteReader& AsObject();
 

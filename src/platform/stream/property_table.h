@@ -127,6 +127,18 @@ public:
                  [](PropertyWriter& w, const std::string& n, const std::vector<std::string>& v) { w.Strings(n, v); },
                  [](PropertyRecord& r) { return r.AsStrings(); });
     }
+    // A list of numbers; a list with a number outside lo..hi is refused whole.
+    template <class G, class S>
+    void Ints(std::string name, G get, S set, std::int32_t lo, std::int32_t hi, When when = {}) {
+        AddValue(std::move(name), get, set, std::move(when),
+                 [](PropertyWriter& w, const std::string& n, const std::vector<std::int32_t>& v) { w.Ints(n, v); },
+                 [lo, hi](PropertyRecord& r) {
+                     std::vector<std::int32_t> v = r.AsInts();
+                     for (std::int32_t i : v)
+                         if (i < lo || i > hi) throw PropertyError("Invalid property value of " + r.Name());
+                     return v;
+                 });
+    }
     // An enumeration stored by the identifier of its value; an identifier not in `names` is refused.
     template <class E, class G, class S>
     void Enum(std::string name, G get, S set, EnumNames<E> names, When when = {}) {
