@@ -88,6 +88,25 @@ TEST(Arrow, SampleValuesGalleryAndSources) {
     EXPECT_FALSE(t.IsValidSourceOf(g));
 }
 
+TEST(Arrow, SampleFillsBesideANegativeRangeTakeNoRandomPart) {
+    // The chart's only other values are all -5: the range sample values are drawn within is negative.
+    SeriesChart chart;
+    TPointSeries flat;
+    flat.SetParentChart(&chart);
+    flat.AddPoint(1, -5);
+    flat.AddPoint(2, -5);
+    TArrowSeries s;
+    s.SetParentChart(&chart);
+    s.SetRandomSeed(1);
+    s.FillSampleValues(4);
+    ASSERT_EQ(s.Count(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(s.GetYValue(i), -5) << "no random part below a negative bound";
+        EXPECT_EQ(s.EndYValues->GetValue(i), -5);
+    }
+    flat.SetParentChart(nullptr);
+}
+
 // ----------------------------------------------------------------------------------------------- gantt
 
 struct GanttChart {
