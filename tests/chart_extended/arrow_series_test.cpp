@@ -199,6 +199,32 @@ TEST(Gantt, ValueListsRangeAndOrder) {
     EXPECT_EQ(s.EndValues->GetValue(2), 0);
 }
 
+TEST(Gantt, LinksFollowTheirTasksThroughDeletionsAndSwaps) {
+    TGanttSeries s;
+    for (int i = 0; i < 4; ++i) s.AddGanttTask(i * 10, i * 10 + 5, i, "t" + std::to_string(i));
+    s.NextTask->SetValue(0, 2);
+    s.NextTask->SetValue(1, 3);
+    s.NextTask->SetValue(2, 1);
+    s.NextTask->SetValue(3, 99);  // names no task: left as it is
+    s.DeletePoint(1);
+    // t0 -> t2 (now 1), t2 -> t1 (gone), t3 -> 99.
+    EXPECT_EQ(s.NextTask->GetValue(0), 1);
+    EXPECT_EQ(s.NextTask->GetValue(1), -1) << "the link to the deleted task is dropped";
+    EXPECT_EQ(s.NextTask->GetValue(2), 99);
+    s.NextTask->SetValue(2, 0);  // t3 -> t0
+    s.SwapPoints(0, 2);          // order t3, t2, t0
+    EXPECT_EQ(s.PointLabel(0), "t3");
+    EXPECT_EQ(s.NextTask->GetValue(0), 2) << "t3 still leads to t0";
+    EXPECT_EQ(s.NextTask->GetValue(2), 1) << "t0 still leads to t2";
+    s.StartValues()->SetOrder(loDescending);
+    s.StartValues()->SortByOrder();  // t3 (30), t2 (20), t0 (0): already in order
+    s.StartValues()->SetOrder(loAscending);
+    s.StartValues()->SortByOrder();  // t0, t2, t3
+    ASSERT_EQ(s.PointLabel(0), "t0");
+    EXPECT_EQ(s.PointLabel(s.NextTaskOf(0)), "t2") << "sorting moves the links with the tasks";
+    EXPECT_EQ(s.PointLabel(s.NextTaskOf(2)), "t0");
+}
+
 TEST(Gantt, TheMarkSitsInTheMiddleOfTheBar) {
     GanttChart c;
     c.s.AddGanttTask(10, 30, 50);

@@ -117,6 +117,26 @@ int TGanttSeries::NextTaskOf(int index) const {
     return RoundPixel(next);
 }
 
+template <class F> void TGanttSeries::Relink(int count, F newIndex) {
+    for (int j = 0, n = Count(); j < n; ++j) {
+        double next = NextTask->GetValue(j);
+        if (!(next > -0.5 && next < count - 0.5)) continue;
+        int old = RoundPixel(next), now = newIndex(old);
+        if (now != old) NextTask->SetValue(j, now);
+    }
+}
+
+void TGanttSeries::DeletePoint(int index) {
+    const int count = Count();
+    WithExtraValues<TPointSeries>::DeletePoint(index);
+    Relink(count, [index](int old) { return old == index ? -1 : old > index ? old - 1 : old; });
+}
+
+void TGanttSeries::SwapPoints(int a, int b) {
+    WithExtraValues<TPointSeries>::SwapPoints(a, b);
+    Relink(Count(), [a, b](int old) { return old == a ? b : old == b ? a : old; });
+}
+
 void TGanttSeries::DrawValue(int index) {
     TChartCanvas3D* canvas = ChartCanvasOf(*this);
     if (!canvas || !Pointer.Visible()) return;

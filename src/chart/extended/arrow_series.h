@@ -6,7 +6,8 @@
 // Rules:
 // - The axes reach the arrows' ends (both ways) and the latest end of a task.
 // - A task's successor (NextTask) is the index of another task, -1 for none; a value that names no task
-//   draws no line. Tasks keep the order they were added in, so an index keeps naming the same task.
+//   draws no line. Tasks keep the order they were added in, so an index keeps naming the same task;
+//   deleting or swapping tasks carries the links along (a link to a deleted task becomes -1).
 // - A task whose end lies before its start spans from its end to its start, and is hit there.
 // - A point in the no-colour value draws nothing.
 #pragma once
@@ -74,6 +75,8 @@ public:
     double MaxXValue() const override;
     TChartValueList* MandatoryValueList() const override { return XValues; }
     bool IsValidSourceOf(const TChartSeries& other) const override;
+    void DeletePoint(int index) override;
+    void SwapPoints(int a, int b) override;
     // Today on: up to 30 tasks in ten rows, each leading on from the first free task that ends before it.
     void FillSampleValues(int numValues) override;
     void PrepareForGallery(bool enabled) override;
@@ -83,6 +86,10 @@ public:
 protected:
     // A task added without a successor has none.
     void ResetPendingValues() override;
+
+private:
+    // Every link to a task that names one of `count` tasks is given newIndex(old index).
+    template <class F> void Relink(int count, F newIndex);
 };
 
 }  // namespace fv
