@@ -82,6 +82,19 @@ TEST(Bezier, PointsPastThe8000thAreNotDrawn) {
     EXPECT_EQ(c.chart.rec.Calls("Rectangle").size(), 8000u);
 }
 
+TEST(Bezier, LegendSymbolIsTheCurvesPenBehindAMarkerAndClicksFindMarkers) {
+    BezierChart c;
+    c.s.SetSeriesColor(ClRed);
+    c.chart.Draw();
+    c.chart.rec.Clear();
+    c.s.DrawLegendShape(-1, {10, 10, 40, 22});
+    std::vector<std::string> expected = {"Polyline (10,16) (40,16)", "Rectangle (21,12) (30,21)"};
+    EXPECT_EQ(c.chart.rec.Lines(), expected);
+    EXPECT_EQ(c.chart.rec.Calls()[0].State.CanvasPen.PenColor, ClRed);
+    EXPECT_EQ(c.s.Clicked(121, 131), 1) << "on point 1's marker";
+    EXPECT_EQ(c.s.Clicked(110, 170), -1) << "the straight line between points is not the curve";
+}
+
 TEST(Bezier, SettingsColourAndGallery) {
     TBezierSeries s;
     EXPECT_EQ(s.NumBezierPoints(), 32);
