@@ -14,7 +14,8 @@ The order, bottom to top (a folder may include its own headers and those of the 
                  that chartui may use chart and upload may use net
                  (a subsystem's sub-library, such as chart/functions, chart/series or chart/extended,
                  sits on its subsystem: it may use it and what its subsystem may use, and the subsystem
-                 never includes it)
+                 never includes it; one sub-library uses another only where listed: the further series
+                 types of chart/extended build on the line-type series of chart/series)
     app          the main window and the start-up
     view         the Qt view and the program's entry point (the only code that includes Qt)
 
@@ -45,6 +46,8 @@ TOP_FOLDERS = {
 }
 # The only uses between two subsystems.
 SUBSYSTEM_USES = {("chartui", "chart"), ("upload", "net")}
+# The only uses between two sub-libraries of one subsystem.
+SUB_LIBRARY_USES = {("chart/extended", "chart/series")}
 # Sub-libraries of a subsystem, each a folder of its own below it, and the subsystem each sits on.
 SUB_LIBRARIES = {
     "chart/functions": "chart",
@@ -78,12 +81,12 @@ def layer_of(module):
 def subsystem_use_allowed(source, target):
     """A subsystem (or sub-library) may use another: the pairs listed, a sub-library its own subsystem,
     and a sub-library or a user of a subsystem what the subsystem (or its sub-libraries) may be used as."""
-    if SUB_LIBRARIES.get(source) == target:
+    if SUB_LIBRARIES.get(source) == target or (source, target) in SUB_LIBRARY_USES:
         return True
     base_source = SUB_LIBRARIES.get(source, source)
     base_target = SUB_LIBRARIES.get(target, target)
     if base_source == base_target:
-        return False  # a subsystem never includes its own sub-library, nor one sub-library another
+        return False  # a subsystem never includes its own sub-library, nor one sub-library another unlisted
     return (base_source, base_target) in SUBSYSTEM_USES
 
 

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "chart/chart_properties.h"
+#include "chart/series/series_registration.h"
 #include "chart/series_types.h"
 
 namespace fv {
@@ -100,10 +101,83 @@ const PropertyTable<TChartShape>& ShapeProperties() {
     return table;
 }
 
+// ------------------------------------------------------------ point 3D, bubble, arrow, gantt, Bezier
+
+const PropertyTable<TPoint3DSeries>& Point3DProperties() {
+    static const PropertyTable<TPoint3DSeries> table = [] {
+        using S = TPoint3DSeries;
+        PropertyTable<S> t;
+        t.Inherit(Custom3DProperties());
+        t.Object("Pointer", [](S& s) -> TSeriesPointer& { return s.Pointer; }, PointerProperties());
+        t.Object("LinePen", [](S& s) -> TChartPen& { return s.LinePen; }, PenProperties());
+        t.Double("DepthSize", &S::DepthSize, &S::SetDepthSize);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TBubbleSeries>& BubbleProperties() {
+    static const PropertyTable<TBubbleSeries> table = [] {
+        using S = TBubbleSeries;
+        PropertyTable<S> t;
+        t.Inherit(PointProperties());
+        t.Object("RadiusValues", [](S& s) -> TChartValueList& { return *s.RadiusValues; }, ValueListProperties());
+        t.Bool("Squared", &S::Squared, &S::SetSquared);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TArrowSeries>& ArrowProperties() {
+    static const PropertyTable<TArrowSeries> table = [] {
+        using S = TArrowSeries;
+        PropertyTable<S> t;
+        t.Inherit(PointProperties());
+        t.Object("EndXValues", [](S& s) -> TChartValueList& { return *s.EndXValues; }, ValueListProperties());
+        t.Object("EndYValues", [](S& s) -> TChartValueList& { return *s.EndYValues; }, ValueListProperties());
+        t.Int("ArrowWidth", &S::ArrowWidth, &S::SetArrowWidth, 1, 1000000);
+        t.Int("ArrowHeight", &S::ArrowHeight, &S::SetArrowHeight, 1, 1000000);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TGanttSeries>& GanttProperties() {
+    static const PropertyTable<TGanttSeries> table = [] {
+        using S = TGanttSeries;
+        PropertyTable<S> t;
+        t.Inherit(PointProperties());
+        t.Object("EndValues", [](S& s) -> TChartValueList& { return *s.EndValues; }, ValueListProperties());
+        t.Object("NextTask", [](S& s) -> TChartValueList& { return *s.NextTask; }, ValueListProperties());
+        t.Object("ConnectingPen", [](S& s) -> TChartPen& { return s.ConnectingPen; }, PenProperties());
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TBezierSeries>& BezierProperties() {
+    static const PropertyTable<TBezierSeries> table = [] {
+        using S = TBezierSeries;
+        PropertyTable<S> t;
+        t.Inherit(SeriesProperties());
+        t.Object("LinePen", [](S& s) -> TChartPen& { return s.LinePen; }, PenProperties());
+        t.Object("Pointer", [](S& s) -> TSeriesPointer& { return s.Pointer; }, PointerProperties());
+        // A count from a file is kept to what a curve can show: more pieces than pixels draw nothing more.
+        t.Int("NumBezierPoints", &S::NumBezierPoints, &S::SetNumBezierPoints, 2, 10000);
+        return t;
+    }();
+    return table;
+}
+
 void RegisterExtendedSeriesTypes() {
     RegisterSeriesType(RegisterChartClass<TSurfaceSeries>("TSurfaceSeries", SurfaceProperties()), "Surface", "Extended", 1);
     RegisterSeriesType(RegisterChartClass<TContourSeries>("TContourSeries", ContourProperties()), "Contour", "Extended", 1);
     RegisterSeriesType(RegisterChartClass<TChartShape>("TChartShape", ShapeProperties()), "Shape", "Standard", 2);
+    RegisterSeriesType(RegisterChartClass<TPoint3DSeries>("TPoint3DSeries", Point3DProperties()), "Point 3D", "Extended", 1);
+    RegisterSeriesType(RegisterChartClass<TBubbleSeries>("TBubbleSeries", BubbleProperties()), "Bubble", "Standard", 2);
+    RegisterSeriesType(RegisterChartClass<TArrowSeries>("TArrowSeries", ArrowProperties()), "Arrow", "Standard", 2);
+    RegisterSeriesType(RegisterChartClass<TGanttSeries>("TGanttSeries", GanttProperties()), "Gantt", "Standard", 1);
+    RegisterSeriesType(RegisterChartClass<TBezierSeries>("TBezierSeries", BezierProperties()), "Bezier", "Extended", 1);
 }
 
 }  // namespace fv
