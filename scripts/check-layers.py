@@ -14,7 +14,7 @@ The order, bottom to top (a folder may include its own headers and those of the 
                  that chartui may use chart and upload may use net
                  (a subsystem's sub-library, such as chart/functions, chart/series or chart/extended,
                  sits on its subsystem: it may use it and what its subsystem may use, and the subsystem
-                 never includes it)
+                 never includes it; one sub-library may build on another only as SUB_LIBRARY_USES lists)
     app          the main window and the start-up
     view         the Qt view and the program's entry point (the only code that includes Qt)
 
@@ -51,6 +51,9 @@ SUB_LIBRARIES = {
     "chart/series": "chart",
     "chart/extended": "chart",
 }
+# The further series types derive from the standard ones (the polar from the round series, the financial
+# series from the line-type base, the error series from the bar).
+SUB_LIBRARY_USES = {("chart/extended", "chart/series")}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 LIBRARY = re.compile(r"folivex_library\(\s*(\w+)(.*?)\)", re.S)
@@ -78,7 +81,7 @@ def layer_of(module):
 def subsystem_use_allowed(source, target):
     """A subsystem (or sub-library) may use another: the pairs listed, a sub-library its own subsystem,
     and a sub-library or a user of a subsystem what the subsystem (or its sub-libraries) may be used as."""
-    if SUB_LIBRARIES.get(source) == target:
+    if SUB_LIBRARIES.get(source) == target or (source, target) in SUB_LIBRARY_USES:
         return True
     base_source = SUB_LIBRARIES.get(source, source)
     base_target = SUB_LIBRARIES.get(target, target)
