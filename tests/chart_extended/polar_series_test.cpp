@@ -192,6 +192,112 @@ TEST(PolarSeries, TheSpokeAt360IsLabelledAsZero) {
     EXPECT_EQ(polar.CircleLabelText(22.5), "22.5\u00BA");
 }
 
+TEST(PolarSeries, AngleLabelsStandOutsideTheCircle) {
+    // Spokes every 90 degrees, labels drawn from 360 down to 0.
+    struct Case {
+        bool rotated;
+        std::vector<unsigned> aligns;
+        std::vector<int> angles;  // the font's angle in tenths of a degree
+        const char* reason;
+    };
+    const unsigned L = TaLeft | TaTop, R = TaRight | TaTop, C = TaCenter | TaTop;
+    const Case cases[] = {
+        {false, {L, C, R, C, L}, {0, 0, 0, 0, 0},
+         "level text: left of the circle's right side, right of its left side, centred above and below"},
+        {true, {L, L, R, L, L}, {0, 2700, 3600, 900, 0},
+         "along the radius: the left half is turned round and aligned to the right"},
+    };
+    for (const Case& c : cases) {
+        PolarChart chart;
+        TPolarSeries polar;
+        chart.Add(polar);
+        polar.AddPolarPoint(0, 50);
+        polar.SetCircleLabels(true);
+        polar.SetCircleLabelsRotated(c.rotated);
+        chart.BottomAxis()->SetIncrement(90);
+        chart.Draw();
+        std::vector<unsigned> aligns;
+        std::vector<int> angles;
+        for (const CanvasCall& t : chart.rec.Calls("Text")) {
+            aligns.push_back(t.State.TextAlign);
+            angles.push_back(t.State.CanvasFont.Angle % 3600 == 0 && t.State.CanvasFont.Angle != 0 ? 3600 : t.State.CanvasFont.Angle);
+        }
+        EXPECT_EQ(aligns, c.aligns) << c.reason;
+        EXPECT_EQ(angles, c.angles) << c.reason;
+        // The labels take room: the circle is smaller than the chart rectangle.
+        EXPECT_LT(polar.YRadius, 100 - 2 * 2) << c.reason;
+        std::vector<CanvasCall> texts = chart.rec.Calls("Text");
+        if (!c.rotated) EXPECT_LT(texts[3].Points[0].Y, polar.CircleYCenter - polar.YRadius) << "the 90 degree label is above";
+    }
+}
+
+TEST(PolarSeries, AFlatRadiusAxisPutsPointsAtTheOrigin) {
+    PolarChart chart;
+    TPolarSeries polar;
+    chart.Add(polar);
+    polar.AddPolarPoint(30, 50);
+    chart.LeftAxis()->SetRange(50, 60);
+    chart.LeftAxis()->SetMaximum(50);
+    chart.LeftAxis()->Grid.SetVisible(true);
+    chart.Draw();
+    EXPECT_EQ(polar.PointScreenX(0), 0);
+    EXPECT_EQ(polar.PointScreenY(0), 0);
+    EXPECT_EQ(chart.RingRadii(), std::vector<int>{100}) << "the background, no rings";
+}
+
+TEST(PolarSeries, TheAxesAlongTheRadiiAreTurnedOnlyWhileDrawn) {
+    PolarChart chart;
+    TPolarSeries polar;
+    chart.Add(polar);
+    polar.AddPolarPoint(30, 50);
+    for (TCustomChartAxis* a : {chart.LeftAxis(), chart.RightAxis(), chart.TopAxis(), chart.BottomAxis()}) a->SetVisible(true);
+    chart.LeftAxis()->SetIncrement(50);
+    chart.Draw();
+    std::vector<std::string> texts;
+    for (const CanvasCall& t : chart.rec.Calls("Text")) texts.push_back(t.Text);
+    // Right, left, top and bottom, each labelled with the radius axis' values.
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "100"), 4) << ::testing::PrintToString(texts);
+    EXPECT_FALSE(chart.LeftAxis()->Inverted());
+    EXPECT_FALSE(chart.TopAxis()->Inverted());
+    EXPECT_EQ(chart.BottomAxis()->Minimum(), 0) << "the angle axis keeps its own range";
+    EXPECT_EQ(chart.BottomAxis()->Maximum(), 100);
+    TRadarSeries radar;
+    polar.SetActive(false);
+    chart.Add(radar);
+    radar.AddY(50);
+    radar.AddY(80);
+    chart.Draw();
+    texts.clear();
+    for (const CanvasCall& t : chart.rec.Calls("Text")) texts.push_back(t.Text);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "100"), 1) << "a radar has the right axis alone";
+    radar.SetParentChart(nullptr);
+}
+
+TEST(PolarSeries, DesigningAndTheGalleryKeepTheChartFlat) {
+    PolarChart chart;
+    chart.SetView3D(true);
+    chart.Designing = true;
+    TPolarSeries polar;
+    chart.Add(polar);
+    EXPECT_FALSE(chart.View3D()) << "a polar series designed into a chart switches 3D off";
+    chart.Designing = false;
+    chart.SetView3D(true);
+    polar.PrepareForGallery(true);
+    EXPECT_TRUE(polar.Circled());
+    EXPECT_FALSE(chart.View3D());
+    EXPECT_EQ(chart.Chart3DPercent(), 5);
+    EXPECT_FALSE(chart.RightAxis()->Labels());
+    EXPECT_FALSE(chart.TopAxis()->Labels());
+    EXPECT_TRUE(chart.LeftAxis()->Labels());
+    EXPECT_EQ(chart.View3DOptions().Zoom(), 120);
+    EXPECT_EQ(polar.Count(), 4);
+    TRadarSeries radar;
+    chart.Add(radar);
+    radar.PrepareForGallery(true);
+    EXPECT_EQ(radar.Count(), 5) << "the radar shows its own five samples";
+    radar.SetParentChart(nullptr);
+}
+
 TEST(PolarSeries, ClicksFindThePointer) {
     PolarChart chart;
     TPolarSeries polar;
