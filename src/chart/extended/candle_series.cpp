@@ -102,16 +102,19 @@ void TCandleSeries::DrawValue(int index) {
     Canvas& c = *canvas->ReferenceCanvas();
     Pointer.PrepareCanvas(*canvas, ValueColor(index));
     const int x = PointScreenX(index);
+    // As for the line-type series: a point this far out is off any picture.
+    if (std::abs(x) > MaxScreenCoordinate) return;
     const int yo = PointScreenY(index), yh = YScreenPos(HighValues->GetValue(index)),
               yl = YScreenPos(LowValues->GetValue(index)), yc = YScreenPos(CloseValues->GetValue(index));
     const int l = candleWidth_ / 2, r = candleWidth_ - l;
+    const int left = SubPixels(x, l), right = AddPixels(x, r);
     const int z = SlotMiddleDepth, z0 = SlotStartDepth, z1 = SlotEndDepth;
     const Color colour = CandleColor(index, yo, yc);
     if (candleStyle_ == csCandleBar) {
         SetPenColour(c, colour);
         canvas->LineZ(x, yl, x, yh, z);
-        if (showOpenTick_) canvas->LineZ(x - l, yo, x, yo, z);
-        if (showCloseTick_) canvas->LineZ(x, yc, x + r, yc, z);
+        if (showOpenTick_) canvas->LineZ(left, yo, x, yo, z);
+        if (showCloseTick_) canvas->LineZ(x, yc, right, yc, z);
         return;
     }
     if (canvas->Is3D && Pointer.Draw3D()) {
@@ -119,17 +122,17 @@ void TCandleSeries::DrawValue(int index) {
         canvas->LineZ(x, bottom, x, yl, z);
         SetBrushColour(c, colour);
         if (yo == yc) SetPenColour(c, colour);
-        canvas->Cube(x - l, x + r, top, bottom, z0, z1, Pointer.Dark3D());
+        canvas->Cube(left, right, top, bottom, z0, z1, Pointer.Dark3D());
         canvas->LineZ(x, top, x, yh, z);
         return;
     }
     canvas->LineZ(x, yl, x, yh, z);
     if (yo == yc) {
         SetPenColour(c, colour);
-        canvas->LineZ(x - l, yo, x + r, yo, z);
+        canvas->LineZ(left, yo, right, yo, z);
     } else {
         SetBrushColour(c, colour);
-        canvas->RectangleZ({x - l, std::min(yo, yc), x + r, std::max(yo, yc)}, z);
+        canvas->RectangleZ({left, std::min(yo, yc), right, std::max(yo, yc)}, z);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "chart/extended/error_series.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "chart/series/series_view.h"
 #include "platform/gfx/pixel_math.h"
@@ -63,26 +64,28 @@ void TCustomErrorSeries::DrawError(int x, int y, bool draw3D, int h, int w) {
         if (draw3D) canvas->LineZ(x0, y0, x1, y1, z);
         else canvas->Line(x0, y0, x1, y1);
     };
+    // Sizes read from a file may be anything: the ends saturate instead of wrapping round.
+    const int left = SubPixels(x, w / 2), right = AddPixels(x, w / 2), up = SubPixels(y, h), down = AddPixels(y, h);
     auto across = [&](int xe) {
         line(x, y, xe, y);
-        line(xe, y - h, xe, y + h);
+        line(xe, up, xe, down);
     };
     auto along = [&](int ye) {
         line(x, y, x, ye);
-        line(x - w / 2, ye, x + w / 2, ye);
+        line(left, ye, right, ye);
     };
     switch (errorStyle_) {
-    case essLeft: across(x - w / 2); break;
-    case essRight: across(x + w / 2); break;
+    case essLeft: across(left); break;
+    case essRight: across(right); break;
     case essLeftRight:
-        across(x - w / 2);
-        across(x + w / 2);
+        across(left);
+        across(right);
         break;
-    case essTop: along(y - h); break;
-    case essBottom: along(y + h); break;
+    case essTop: along(up); break;
+    case essBottom: along(down); break;
     case essTopBottom:
-        along(y - h);
-        along(y + h);
+        along(up);
+        along(down);
         break;
     }
 }
@@ -99,8 +102,8 @@ void TCustomErrorSeries::DrawBar(int index, int top, int bottom) {
     int w = errorWidth_ == 0                  ? barWidth
             : errorWidthUnits_ == ewuPixels ? errorWidth_
                                             : RoundPixel(errorWidth_ * barWidth * 0.01);
-    int left = BarStart(index);
-    DrawError((left + left + barWidth) / 2, from, true, from - to, w);
+    int centre = SaturateToInt((std::int64_t(BarStart(index)) * 2 + barWidth) / 2);
+    DrawError(centre, from, true, SubPixels(from, to), w);
 }
 
 void TCustomErrorSeries::DrawLegendShape(int, const PixelRect& rect) {

@@ -3,9 +3,9 @@
 // sample values and the gallery.
 #include "chart/extended/polar_series.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <numbers>
 #include <typeinfo>
 
@@ -79,7 +79,9 @@ void TCustomPolarSeries::SetParentChart(SeriesHost* chart) {
 
 Point TCustomPolarSeries::PositionAt(double degrees, double xRadius, double yRadius) const {
     double a = degrees * DegreesToRadians + RotationRadians();
-    return {CircleXCenter + RoundPixel(std::cos(a) * xRadius), CircleYCenter - RoundPixel(std::sin(a) * yRadius)};
+    // A radius far beyond the axis' maximum lands far off the picture, not back across it.
+    return {AddPixels(CircleXCenter, RoundPixel(std::cos(a) * xRadius)),
+            SubPixels(CircleYCenter, RoundPixel(std::sin(a) * yRadius))};
 }
 
 Point TCustomPolarSeries::PointPosition(int index) const {
@@ -310,7 +312,7 @@ void TCustomPolarSeries::DrawValue(int index) {
         canvas->AssignVisiblePen(Pen);
         if (Pen.Visible()) SetPenColour(c, colour);
     };
-    penIn(index == -1 ? SeriesColor() : ValueColor(index));
+    penIn(ValueColor(index));
     c.SetBackMode(BackMode::Transparent);
     bool fill = Brush.Style() != BrushStyle::Clear;
     if (fill) {
