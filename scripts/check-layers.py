@@ -14,8 +14,7 @@ The order, bottom to top (a folder may include its own headers and those of the 
                  that chartui may use chart and upload may use net
                  (a subsystem's sub-library, such as chart/functions, chart/series or chart/extended,
                  sits on its subsystem: it may use it and what its subsystem may use, and the subsystem
-                 never includes it; one sub-library uses another only where listed: the further series
-                 types of chart/extended build on the line-type series of chart/series)
+                 never includes it; one sub-library may build on another only as SUB_LIBRARY_USES lists)
     app          the main window and the start-up
     view         the Qt view and the program's entry point (the only code that includes Qt)
 
@@ -46,14 +45,16 @@ TOP_FOLDERS = {
 }
 # The only uses between two subsystems.
 SUBSYSTEM_USES = {("chartui", "chart"), ("upload", "net")}
-# The only uses between two sub-libraries of one subsystem.
-SUB_LIBRARY_USES = {("chart/extended", "chart/series")}
 # Sub-libraries of a subsystem, each a folder of its own below it, and the subsystem each sits on.
 SUB_LIBRARIES = {
     "chart/functions": "chart",
     "chart/series": "chart",
     "chart/extended": "chart",
 }
+# The only uses between two sub-libraries of one subsystem: the further series types derive from the
+# standard ones (the polar from the round series, the financial series, the bubble, arrow, gantt and
+# Bezier from the line-type base, the error series from the bar).
+SUB_LIBRARY_USES = {("chart/extended", "chart/series")}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 LIBRARY = re.compile(r"folivex_library\(\s*(\w+)(.*?)\)", re.S)

@@ -22,6 +22,38 @@ const EnumNames<TAlignment> AlignmentNames = {
     {TAlignment::taLeftJustify, "taLeftJustify"}, {TAlignment::taRightJustify, "taRightJustify"},
     {TAlignment::taCenter, "taCenter"}};
 
+const EnumNames<TCandleStyle> CandleStyleNames = {{csCandleStick, "csCandleStick"}, {csCandleBar, "csCandleBar"}};
+const EnumNames<TErrorSeriesStyle> ErrorStyleNames = {
+    {essLeft, "essLeft"}, {essRight, "essRight"}, {essLeftRight, "essLeftRight"},
+    {essTop, "essTop"},   {essBottom, "essBottom"}, {essTopBottom, "essTopBottom"}};
+const EnumNames<TErrorWidthUnits> ErrorWidthUnitsNames = {{ewuPercent, "ewuPercent"}, {ewuPixels, "ewuPixels"}};
+
+// What the polar and the radar store alike. The angle and radius increments are the axes' own and are
+// stored with the axes.
+template <class T> void PolarSettings(PropertyTable<T>& t) {
+    t.Inherit(SeriesProperties());
+    t.Object("Brush", [](T& s) -> TChartBrush& { return s.Brush; }, BrushProperties());
+    t.Colour("CircleBackColor", &T::CircleBackColor, &T::SetCircleBackColor);
+    t.Bool("CircleLabels", &T::CircleLabels, &T::SetCircleLabels);
+    t.FontValue("CircleLabelsFont", &T::CircleLabelsFont, &T::SetCircleLabelsFont);
+    t.Bool("CircleLabelsRotated", &T::CircleLabelsRotated, &T::SetCircleLabelsRotated);
+    t.Object("CirclePen", [](T& s) -> TChartPen& { return s.CirclePen; }, PenProperties());
+    t.Bool("Circled", &T::Circled, &T::SetCircled);
+    t.Bool("CloseCircle", &T::CloseCircle, &T::SetCloseCircle);
+    t.Int("CustomXRadius", &T::CustomXRadius, &T::SetCustomXRadius, 0, 1000000);
+    t.Int("CustomYRadius", &T::CustomYRadius, &T::SetCustomYRadius, 0, 1000000);
+    t.Object("Pen", [](T& s) -> TChartPen& { return s.Pen; }, PenProperties());
+    t.Object("Pointer", [](T& s) -> TSeriesPointer& { return s.Pointer; }, PointerProperties());
+}
+
+template <class T> void ErrorSettings(PropertyTable<T>& t) {
+    t.Inherit(BarProperties());
+    t.Object("ErrorPen", [](T& s) -> TChartPen& { return s.ErrorPen; }, PenProperties());
+    t.Object("ErrorValues", [](T& s) -> TChartValueList& { return *s.ErrorValues; }, ValueListProperties());
+    t.Int("ErrorWidth", &T::ErrorWidth, &T::SetErrorWidth, INT_MIN, INT_MAX);
+    t.Enum("ErrorWidthUnits", &T::ErrorWidthUnits, &T::SetErrorWidthUnits, ErrorWidthUnitsNames);
+}
+
 }  // namespace
 
 const PropertyTable<TCustom3DSeries>& Custom3DProperties() {
@@ -96,6 +128,76 @@ const PropertyTable<TChartShape>& ShapeProperties() {
         t.Strings("Text", &S::Text, &S::SetText);
         t.Bool("Transparent", &S::Transparent, &S::SetTransparent);
         t.Bool("RoundRectangle", &S::RoundRectangle, &S::SetRoundRectangle);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TPolarSeries>& PolarProperties() {
+    static const PropertyTable<TPolarSeries> table = [] {
+        PropertyTable<TPolarSeries> t;
+        PolarSettings(t);
+        t.Int("RotationAngle", &TPolarSeries::RotationAngle, &TPolarSeries::SetRotationAngle, 0, 359);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TRadarSeries>& RadarProperties() {
+    static const PropertyTable<TRadarSeries> table = [] {
+        PropertyTable<TRadarSeries> t;
+        PolarSettings(t);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TCandleSeries>& CandleProperties() {
+    static const PropertyTable<TCandleSeries> table = [] {
+        using S = TCandleSeries;
+        PropertyTable<S> t;
+        t.Inherit(SeriesProperties());
+        t.Enum("CandleStyle", &S::CandleStyle, &S::SetCandleStyle, CandleStyleNames);
+        t.Int("CandleWidth", &S::CandleWidth, &S::SetCandleWidth, INT_MIN, INT_MAX);
+        t.Bool("Dark3D", &S::Dark3D, &S::SetDark3D);
+        t.Colour("DownCloseColor", &S::DownCloseColor, &S::SetDownCloseColor);
+        t.Bool("Draw3D", &S::Draw3D, &S::SetDraw3D);
+        t.Object("Pen", [](S& s) -> TChartPen& { return s.Pen(); }, PenProperties());
+        t.Bool("ShowCloseTick", &S::ShowCloseTick, &S::SetShowCloseTick);
+        t.Bool("ShowOpenTick", &S::ShowOpenTick, &S::SetShowOpenTick);
+        t.Colour("UpCloseColor", &S::UpCloseColor, &S::SetUpCloseColor);
+        t.Object("HighValues", [](S& s) -> TChartValueList& { return *s.HighValues; }, ValueListProperties());
+        t.Object("LowValues", [](S& s) -> TChartValueList& { return *s.LowValues; }, ValueListProperties());
+        t.Object("CloseValues", [](S& s) -> TChartValueList& { return *s.CloseValues; }, ValueListProperties());
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TVolumeSeries>& VolumeProperties() {
+    static const PropertyTable<TVolumeSeries> table = [] {
+        PropertyTable<TVolumeSeries> t;
+        t.Inherit(SeriesProperties());
+        t.Object("LinePen", [](TVolumeSeries& s) -> TChartPen& { return s.LinePen; }, PenProperties());
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TErrorSeries>& ErrorProperties() {
+    static const PropertyTable<TErrorSeries> table = [] {
+        PropertyTable<TErrorSeries> t;
+        ErrorSettings(t);
+        t.Enum("ErrorStyle", &TErrorSeries::ErrorStyle, &TErrorSeries::SetErrorStyle, ErrorStyleNames);
+        return t;
+    }();
+    return table;
+}
+
+const PropertyTable<TErrorBarSeries>& ErrorBarProperties() {
+    static const PropertyTable<TErrorBarSeries> table = [] {
+        PropertyTable<TErrorBarSeries> t;
+        ErrorSettings(t);
         return t;
     }();
     return table;
@@ -178,6 +280,14 @@ void RegisterExtendedSeriesTypes() {
     RegisterSeriesType(RegisterChartClass<TArrowSeries>("TArrowSeries", ArrowProperties()), "Arrow", "Standard", 2);
     RegisterSeriesType(RegisterChartClass<TGanttSeries>("TGanttSeries", GanttProperties()), "Gantt", "Standard", 1);
     RegisterSeriesType(RegisterChartClass<TBezierSeries>("TBezierSeries", BezierProperties()), "Bezier", "Extended", 1);
+
+    RegisterSeriesType(RegisterChartClass<TPolarSeries>("TPolarSeries", PolarProperties()), "Polar", "Extended", 2);
+    RegisterSeriesType(RegisterChartClass<TRadarSeries>("TRadarSeries", RadarProperties()), "Radar", "Extended", 2);
+    RegisterSeriesType(RegisterChartClass<TCandleSeries>("TCandleSeries", CandleProperties()), "Candle", "Extended", 1);
+    RegisterSeriesType(RegisterChartClass<TVolumeSeries>("TVolumeSeries", VolumeProperties()), "Volume", "Extended", 1);
+    RegisterSeriesType(RegisterChartClass<TErrorBarSeries>("TErrorBarSeries", ErrorBarProperties()), "Error Bar",
+                       "Extended", 1);
+    RegisterSeriesType(RegisterChartClass<TErrorSeries>("TErrorSeries", ErrorProperties()), "Error", "Extended", 1);
 }
 
 }  // namespace fv

@@ -4,8 +4,11 @@
 
 #include "chart/extended/arrow_series.h"
 #include "chart/extended/bezier_series.h"
+#include "chart/extended/candle_series.h"
+#include "chart/extended/error_series.h"
 #include "chart/extended/grid_series.h"
 #include "chart/extended/point3d_series.h"
+#include "chart/extended/polar_series.h"
 #include "chart/extended/shape_series.h"
 #include "chart/extended/surface_series.h"
 #include "platform/stream/property_table.h"
@@ -23,11 +26,18 @@ const PropertyTable<TBubbleSeries>& BubbleProperties();
 const PropertyTable<TArrowSeries>& ArrowProperties();
 const PropertyTable<TGanttSeries>& GanttProperties();
 const PropertyTable<TBezierSeries>& BezierProperties();
+const PropertyTable<TPolarSeries>& PolarProperties();
+const PropertyTable<TRadarSeries>& RadarProperties();
+const PropertyTable<TCandleSeries>& CandleProperties();
+const PropertyTable<TVolumeSeries>& VolumeProperties();
+const PropertyTable<TErrorSeries>& ErrorProperties();
+const PropertyTable<TErrorBarSeries>& ErrorBarProperties();
 
 // Registers the further series types for chart files and the gallery, in gallery order ("Surface" and
 // "Contour" on page "Extended" with one preview series, "Shape" on "Standard" with two; "Point 3D" on
 // "Extended" with one, "Bubble" and "Arrow" on "Standard" with two, "Gantt" on "Standard" with one,
-// "Bezier" on "Extended" with one). A second call changes nothing.
+// "Bezier" on "Extended" with one; "Polar" and "Radar" with two preview series each, "Candle", "Volume",
+// "Error Bar" and "Error" with one each, all on page "Extended"). A second call changes nothing.
 void RegisterExtendedSeriesTypes();
 
 }  // namespace fv
