@@ -12,7 +12,7 @@ namespace fv {
 namespace {
 // The header's columns over the series list: icon, active check, colour, title.
 constexpr std::array<int, 4> HeaderWidths{26, 16, 26, 216};
-constexpr int DialogWidth = 436, DialogHeight = 330;
+constexpr int DialogWidth = 520, DialogHeight = 330;
 constexpr int TabInsetX = 4, TabInsetTop = 24;
 }  // namespace
 

@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QWidget>
 
 #include "chart/chart_pens.h"
@@ -83,6 +85,12 @@ TEST_F(ChartDialogsPicturesTest, TheEditorDrawsItsPages) {
     TChartEditForm& editor = *app.CreateForm<TChartEditForm>(*program);
     editor.TheChart = &chart;
     Picture(editor, "chart_editor_series.png");
+    // All nine tabs of the notebook have room in its tab bar.
+    auto* notebook = qobject_cast<QTabWidget*>(view->WidgetOf(*editor.Notebook1));
+    ASSERT_NE(notebook, nullptr);
+    ASSERT_EQ(notebook->count(), 9);
+    for (int i = 0; i < notebook->count(); ++i)
+        EXPECT_LE(notebook->tabBar()->tabRect(i).right(), notebook->width()) << notebook->tabText(i).toStdString();
     struct Shot {
         int tab;
         const char* file;
