@@ -19,6 +19,7 @@ TFormChart3D::TFormChart3D(Component* owner, Program& program, TCustomChart& cha
     SE3d = Add<Edit>(GB3D, "SE3d", 170, 16, 36, 21);
     UD3D = Add<UpDown>(GB3D, "UD3D", 206, 16, 15, 21);
     UD3D->SetRange(1, 100);
+    UD3D->Increment = 5;
     UD3D->SetAssociate(SE3d);
     CBOrthogonal = Add<CheckBox>(GB3D, "CBOrthogonal", 236, 18, 110, 17, "&Orthogonal");
 

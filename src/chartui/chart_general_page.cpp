@@ -35,6 +35,7 @@ TFormChartGeneral::TFormChartGeneral(Component* owner, Program& program, TCustom
         Edit* e = Add<Edit>(GBMargins, edit, left, top, 36, 21);
         ud = Add<UpDown>(GBMargins, upDown, left + 36, top, 15, 21);
         ud->SetRange(0, 100);
+        ud->Increment = 5;
         ud->SetAssociate(e);
         return e;
     };

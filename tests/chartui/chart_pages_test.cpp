@@ -44,6 +44,8 @@ TEST_F(ChartPages, TheGeneralPageWritesEachSetting) {
          [&] { return chart->AllowPanning == TPanningMode::pmNone; }},
         {"Clip Points off", [&] { page.CBClipPoints->Click(); }, [&] { return !chart->ClipPoints(); }},
         {"top margin", [&] { page.SETopMa->UserSetText("10"); }, [&] { return chart->MarginTop() == 10; }},
+        {"top margin by the arrow", [&] { page.UDTopMa->StepUp(); }, [&] { return chart->MarginTop() == 15; }},
+        {"and back", [&] { page.UDTopMa->StepDown(); }, [&] { return chart->MarginTop() == 10; }},
         {"left margin", [&] { page.SELeftMa->UserSetText("40"); }, [&] { return chart->MarginLeft() == 40; }},
         {"bottom margin", [&] { page.SEBotMa->UserSetText("15"); }, [&] { return chart->MarginBottom() == 15; }},
         {"right margin", [&] { page.SERightMa->UserSetText("59"); }, [&] { return chart->MarginRight() == 59; }},
@@ -143,6 +145,9 @@ TEST_F(ChartPages, The3DPageWritesEachSetting) {
     };
     const Case cases[] = {
         {"3D percent", [&] { page.SE3d->UserSetText("40"); }, [&] { return chart->Chart3DPercent() == 40; }},
+        {"3D percent by the arrow", [&] { page.UD3D->StepUp(); }, [&] { return chart->Chart3DPercent() == 45; }},
+        {"3D percent typed past 100", [&] { page.SE3d->UserSetText("250"); },
+         [&] { return chart->Chart3DPercent() == 100; }},
         {"zoom", [&] { page.SBZoom->SetPosition(150); },
          [&] { return options.Zoom() == 150 && page.LZoom->Caption() == "150%"; }},
         {"rotation", [&] { page.SBRotation->SetPosition(300); },
