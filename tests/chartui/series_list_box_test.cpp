@@ -71,6 +71,20 @@ TEST_F(SeriesList, RefillListsTitlesOrNamesAndSelects) {
     EXPECT_EQ(events, (Names{"other", "refresh"}));
 }
 
+TEST_F(SeriesList, AClickOnARowSelectsItAloneAndRefreshes) {
+    list->UserSelect(0);
+    list->UserSelect(2, SsCtrl);
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{0, 2}));
+    events.clear();
+    // The view's click on a row, as on any list box.
+    static_cast<ListBox*>(list)->UserSelect(1);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{1});
+    EXPECT_EQ(events, Names{"refresh"});
+    list->UserSelect(2, SsCtrl);
+    list->UserSelect(2, SsCtrl);  // Ctrl again takes the row back out
+    EXPECT_EQ(SelectedRows(), std::vector<int>{1});
+}
+
 TEST_F(SeriesList, ColumnsUnderTheMouse) {
     struct Case {
         bool showIcon;
