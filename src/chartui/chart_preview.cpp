@@ -5,6 +5,7 @@
 #include <charconv>
 #include <memory>
 
+#include "chartui/chart_editors.h"
 #include "program/program.h"
 
 namespace fv {
@@ -233,17 +234,17 @@ void TChartPreview::BPrintClick(Component*) { ChartPreviewPage->PrintImage(); }
 
 void TChartPreview::BCloseClick(Component*) { Close(); }
 
-void ChartPreview(Component* owner, Program& program, TCustomChartPanel& panel) {
-    auto dialog = std::make_unique<TChartPreview>(owner, program);
-    dialog->ChartPreviewPage->SetImage(&panel);
+void ChartPreview(Component*, Program& program, TCustomChartPanel& panel) {
+    // The dialog belongs to the application for its run, whoever asks: an owner of its own would free it
+    // a second time.
     try {
+        TemporaryDialog<TChartPreview> dialog(program);
+        dialog->ChartPreviewPage->SetImage(&panel);
         dialog->ShowModal();
     } catch (...) {
-        dialog.reset();
         panel.Invalidate();
         throw;
     }
-    dialog.reset();
     panel.Invalidate();
 }
 

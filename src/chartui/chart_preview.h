@@ -89,7 +89,8 @@ private:
     bool suppressPropClick = false;
 };
 
-// Opens the preview modally on a chart and repaints the chart afterwards.
+// Opens the preview modally on a chart and repaints the chart afterwards. The dialog belongs to the
+// application for the run; `owner` is not used.
 void ChartPreview(Component* owner, Program& program, TCustomChartPanel& panel);
 
 }  // namespace fv

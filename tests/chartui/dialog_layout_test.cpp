@@ -3,6 +3,11 @@
 
 #include "chartui/axis_increment_form.h"
 #include "chartui/brush_dialog.h"
+#include "chartui/chart_3d_page.h"
+#include "chartui/chart_edit_form.h"
+#include "chartui/chart_general_page.h"
+#include "chartui/chart_paging_page.h"
+#include "chartui/input_query_form.h"
 #include "chartui/chart_export_form.h"
 #include "chartui/pen_dialog.h"
 #include "chartui/period_form.h"
@@ -21,6 +26,7 @@ TEST_F(ChartDialogLayout, EveryDialogIsTidy) {
         app->CreateForm<TPenDialog>(*program, pen, false), app->CreateForm<TBrushDialog>(*program, brush),
         app->CreateForm<TAxisIncrement>(*program),          app->CreateForm<TFormPeriod>(*program),
         app->CreateForm<TChartExportForm>(*program),
+        app->CreateForm<TInputQueryForm>(*program, "Change Series Title", "New Series Title:", "Series1"),
     };
     for (Form* f : forms) {
         SCOPED_TRACE(f->Name());
@@ -28,6 +34,29 @@ TEST_F(ChartDialogLayout, EveryDialogIsTidy) {
         CheckLayout(*f, checked);
         EXPECT_GE(checked, 4);
     }
+}
+
+TEST_F(ChartDialogLayout, TheEditorAndItsPagesAreTidy) {
+    TChart chart(nullptr, "Chart1");
+    Form* pages[] = {
+        app->CreateForm<TFormChartGeneral>(*program, chart),
+        app->CreateForm<TFormChartPage>(*program, chart),
+        app->CreateForm<TFormChart3D>(*program, chart),
+    };
+    auto* editor = app->CreateForm<TChartEditForm>(*program);
+    for (Form* page : pages) {
+        SCOPED_TRACE(page->Name());
+        int checked = 0;
+        CheckLayout(*page, checked);
+        EXPECT_GE(checked, 3);
+        // A page fits on the editor's tabs.
+        EXPECT_LE(page->Width(), editor->TabGeneral->Width());
+        EXPECT_LE(page->Height(), editor->TabGeneral->Height());
+    }
+    // The tabs lie on one another by design: each one's contents are checked on their own.
+    int checked = 0;
+    CheckLayout(*editor->TabSeriesList, checked);
+    EXPECT_GE(checked, 8);
 }
 
 }  // namespace

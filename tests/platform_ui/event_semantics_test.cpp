@@ -266,6 +266,31 @@ TEST(UserActions, ComboBoxSelectionSetsIndexAndTextThenFiresOnClickThenOnChange)
     EXPECT_EQ(log, (std::vector<std::string>{"OnChange 2 Teal", "OnChange -1 Tea"}));
 }
 
+TEST(UserActions, PickingATabAsksOnChangingFirstWhichMayRefuse) {
+    Form form(nullptr);
+    auto* pages = OnForm<PageControl>(form);
+    auto* first = form.Make<TabSheet>();
+    auto* second = form.Make<TabSheet>();
+    first->SetParent(pages);
+    second->SetParent(pages);
+    pages->SetActivePage(first);
+    std::vector<std::string> log;
+    bool allow = false;
+    pages->OnChanging = [&](Component*, bool& allowChange) {
+        log.push_back(std::string("OnChanging ") + (pages->ActivePage() == first ? "first" : "second"));
+        allowChange = allow;
+    };
+    pages->OnChange = [&](Component*) { log.push_back("OnChange"); };
+
+    pages->UserSelectPage(second);  // refused: the first page stays
+    EXPECT_EQ(pages->ActivePage(), first);
+    allow = true;
+    pages->UserSelectPage(second);
+    EXPECT_EQ(pages->ActivePage(), second);
+    pages->UserSelectPage(second);  // the page shown already: nothing is asked
+    EXPECT_EQ(log, (std::vector<std::string>{"OnChanging first", "OnChanging first", "OnChange"}));
+}
+
 TEST(UserActions, TypingIntoALimitedEditKeepsWholeUtf8CharactersWithinMaxLengthBytes) {
     const std::string e = "\xC3\xA9";               // é, 2 bytes
     const std::string sun = "\xE6\x97\xA5";         // 日, 3 bytes

@@ -32,6 +32,21 @@ TEST(UpDownAssociate, TheEditShowsThePositionAndTellsItsOwner) {
     EXPECT_EQ(p.edits, (std::vector<std::string>{"1=1", "2=2", "10=10"}));
 }
 
+TEST(UpDownAssociate, TheArrowsStepByTheIncrementWithinTheRange) {
+    Pair p;
+    p.updown->SetRange(0, 100);
+    p.updown->Increment = 5;
+    p.edit->UserSetText("3");
+    p.updown->StepUp();
+    EXPECT_EQ(p.edit->Text(), "8");
+    p.updown->StepDown();
+    p.updown->StepDown();
+    EXPECT_EQ(p.edit->Text(), "0");
+    p.updown->SetPosition(98);
+    p.updown->StepUp();
+    EXPECT_EQ(p.updown->Position(), 100);
+}
+
 TEST(UpDownAssociate, ATypedNumberIsThePosition) {
     struct Case {
         const char* typed;

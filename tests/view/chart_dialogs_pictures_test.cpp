@@ -5,11 +5,19 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QWidget>
 
 #include "chart/chart_pens.h"
 #include "chartui/axis_increment_form.h"
 #include "chartui/brush_dialog.h"
+#include "chartui/chart_3d_page.h"
+#include "chartui/chart_edit_form.h"
+#include "chartui/chart_general_page.h"
+#include "chartui/chart_paging_page.h"
+#include "chart/chart.h"
+#include "chart/series/line_series.h"
 #include "chartui/chart_export_form.h"
 #include "chartui/pen_dialog.h"
 #include "chartui/period_form.h"
@@ -66,6 +74,50 @@ TEST_F(ChartDialogsPicturesTest, TheDialogsDrawAtTheirSize) {
     Picture(exporter, "chart_export_dialog.png");
     for (Form* f : std::initializer_list<Form*>{&penDialog, &brushDialog, &increment, &period, &exporter})
         f->Hide();
+}
+
+// The editor on its chart pages: each page's controls drawn on the tab inside the dialog's window.
+TEST_F(ChartDialogsPicturesTest, TheEditorDrawsItsPages) {
+    TChart chart(nullptr, "Chart1");
+    TLineSeries series(nullptr, "Series1");
+    series.SetTitle("Sales");
+    chart.AddSeries(series);
+    TChartEditForm& editor = *app.CreateForm<TChartEditForm>(*program);
+    editor.TheChart = &chart;
+    Picture(editor, "chart_editor_series.png");
+    // All nine tabs of the notebook have room in its tab bar.
+    auto* notebook = qobject_cast<QTabWidget*>(view->WidgetOf(*editor.Notebook1));
+    ASSERT_NE(notebook, nullptr);
+    ASSERT_EQ(notebook->count(), 9);
+    for (int i = 0; i < notebook->count(); ++i)
+        EXPECT_LE(notebook->tabBar()->tabRect(i).right(), notebook->width()) << notebook->tabText(i).toStdString();
+    struct Shot {
+        int tab;
+        const char* file;
+    };
+    for (const Shot& shot : {Shot{cetGeneral, "chart_editor_general.png"}, Shot{cetPaging, "chart_editor_paging.png"},
+                             Shot{cet3D, "chart_editor_3d.png"}}) {
+        editor.Notebook1->UserSelectPage(editor.NotebookTab(shot.tab));
+        view->Refresh();
+        SavePicture(editor, shot.file);
+        // Every control of the page is drawn inside the tab, at its place.
+        QWidget* tab = view->WidgetOf(*editor.NotebookTab(shot.tab));
+        ASSERT_NE(tab, nullptr);
+        EXPECT_TRUE(tab->isVisible()) << shot.file;
+        for (Control* c : editor.NotebookTab(shot.tab)->Controls()) {
+            QWidget* w = view->WidgetOf(*c);
+            ASSERT_NE(w, nullptr) << c->Name();
+            EXPECT_TRUE(w->isVisible()) << c->Name();
+            EXPECT_EQ(w->parentWidget(), tab) << c->Name();
+            EXPECT_LE(w->geometry().right(), tab->width()) << c->Name() << " in " << shot.file;
+            EXPECT_LE(w->geometry().bottom(), tab->height()) << c->Name() << " in " << shot.file;
+        }
+    }
+    auto* page3D = dynamic_cast<TFormChart3D*>(editor.Page(cet3D));
+    ASSERT_NE(page3D, nullptr);
+    EXPECT_EQ(page3D->LZoom->Caption(), "100%");
+    editor.Hide();
+    chart.RemoveSeries(series);
 }
 
 }  // namespace

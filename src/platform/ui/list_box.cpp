@@ -11,7 +11,7 @@ ListBox::ListBox(Component* owner, std::string name) : ItemsControl(owner, std::
 void ListBox::UserSelect(int index) {
     if (index < -1 || index >= int(items_.size())) return;
     SetItemIndex(index);
-    Control::Click();
+    Click();  // a list that reacts to clicks itself hears this one too
 }
 
 }  // namespace fv

@@ -26,6 +26,12 @@ public:
     int Position() const override;
     void SetPosition(int p) override;
 
+    // How far one press of an arrow moves the position.
+    int Increment = 1;
+    // The user presses the up or the down arrow.
+    void StepUp() { SetPosition(Position() + Increment); }
+    void StepDown() { SetPosition(Position() - Increment); }
+
 private:
     void ShowInAssociate();
     Edit* associate_ = nullptr;

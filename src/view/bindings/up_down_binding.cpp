@@ -24,10 +24,10 @@ protected:
     QWidget* Create(BindingHost& host, QWidget* parent) override {
         auto* w = new ModelWidget<ArrowPair>(host.Events(), parent);
         QObject::connect(w->Up(), &QToolButton::clicked, w, [&host, w] {
-            Input<RangeControl>(host, w, [](RangeControl& r) { r.SetPosition(r.Position() + 1); });
+            Input<UpDown>(host, w, [](UpDown& u) { u.StepUp(); });
         });
         QObject::connect(w->Down(), &QToolButton::clicked, w, [&host, w] {
-            Input<RangeControl>(host, w, [](RangeControl& r) { r.SetPosition(r.Position() - 1); });
+            Input<UpDown>(host, w, [](UpDown& u) { u.StepDown(); });
         });
         return w;
     }
