@@ -52,5 +52,19 @@ TEST(UpDownAssociate, ATypedNumberIsThePosition) {
     EXPECT_EQ(p.edit->Text(), "7");
 }
 
+TEST(UpDownAssociate, TheArrowsStepByTheIncrementWithinTheRange) {
+    Pair p;
+    p.updown->SetRange(0, 360);
+    p.updown->Increment = 90;
+    p.edit->UserSetText("100");
+    p.updown->Step(true);
+    EXPECT_EQ(p.edit->Text(), "190");
+    for (int i = 0; i < 3; ++i) p.updown->Step(true);
+    EXPECT_EQ(p.updown->Position(), 360) << "the last press stops at the end";
+    p.edit->UserSetText("30");
+    p.updown->Step(false);
+    EXPECT_EQ(p.updown->Position(), 0);
+}
+
 }  // namespace
 }  // namespace fv

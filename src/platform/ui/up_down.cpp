@@ -28,6 +28,8 @@ void UpDown::SetPosition(int p) {
     ShowInAssociate();
 }
 
+void UpDown::Step(bool up) { SetPosition(Position() + (up ? Increment : -Increment)); }
+
 void UpDown::ShowInAssociate() {
     if (associate_) associate_->SetText(std::to_string(RangeControl::Position()));
 }

@@ -25,6 +25,10 @@ public:
 
     int Position() const override;
     void SetPosition(int p) override;
+    // How far one press of an arrow moves the position.
+    int Increment = 1;
+    // The user presses the up (true) or the down arrow: one Increment, kept within the range.
+    void Step(bool up);
 
 private:
     void ShowInAssociate();

@@ -1,4 +1,5 @@
-// An up-down as a pair of arrow buttons that step the model's Position; an arrow is off at its end.
+// An up-down as a pair of arrow buttons that step the model's Position by its Increment; an arrow is off
+// at its end.
 #include <QToolButton>
 
 #include "platform/ui/range_control.h"
@@ -24,10 +25,10 @@ protected:
     QWidget* Create(BindingHost& host, QWidget* parent) override {
         auto* w = new ModelWidget<ArrowPair>(host.Events(), parent);
         QObject::connect(w->Up(), &QToolButton::clicked, w, [&host, w] {
-            Input<RangeControl>(host, w, [](RangeControl& r) { r.SetPosition(r.Position() + 1); });
+            Input<UpDown>(host, w, [](UpDown& u) { u.Step(true); });
         });
         QObject::connect(w->Down(), &QToolButton::clicked, w, [&host, w] {
-            Input<RangeControl>(host, w, [](RangeControl& r) { r.SetPosition(r.Position() - 1); });
+            Input<UpDown>(host, w, [](UpDown& u) { u.Step(false); });
         });
         return w;
     }
