@@ -48,19 +48,19 @@ TFormChartAxis::TFormChartAxis(Component* owner, Program& program, TCustomChart&
 
     // Scales.
     CBAutomatic = Add<CheckBox>(TabScales, "CBAutomatic", 8, 8, 120, 17, "&Automatic");
-    auto* gbMax = Add<GroupBox>(TabScales, "GBMaximum", 8, 30, 272, 46, "Maximum");
+    auto* gbMax = Add<GroupBox>(TabScales, "GBMaximum", 8, 30, 272, 48, "Maximum");
     CBAutoMax = Add<CheckBox>(gbMax, "CBAutoMax", 8, 19, 52, 17, "A&uto");
     LAxisMax = Add<Label>(gbMax, "LAxisMax", 64, 21, 116, 13);
-    BAxisMax = Add<Button>(gbMax, "BAxisMax", 188, 14, 76, 25, "C&hange...");
-    auto* gbMin = Add<GroupBox>(TabScales, "GBMinimum", 8, 80, 272, 46, "Minimum");
+    BAxisMax = Add<Button>(gbMax, "BAxisMax", 188, 16, 76, 25, "C&hange...");
+    auto* gbMin = Add<GroupBox>(TabScales, "GBMinimum", 8, 82, 272, 48, "Minimum");
     CBAutoMin = Add<CheckBox>(gbMin, "CBAutoMin", 8, 19, 52, 17, "Aut&o");
     LAxisMin = Add<Label>(gbMin, "LAxisMin", 64, 21, 116, 13);
-    BAxisMin = Add<Button>(gbMin, "BAxisMin", 188, 14, 76, 25, "Chan&ge...");
-    auto* gbIncre = Add<GroupBox>(TabScales, "GBIncrement", 8, 130, 272, 46, "Desired Increment");
+    BAxisMin = Add<Button>(gbMin, "BAxisMin", 188, 16, 76, 25, "Chan&ge...");
+    auto* gbIncre = Add<GroupBox>(TabScales, "GBIncrement", 8, 134, 272, 48, "Desired Increment");
     LAxisIncre = Add<Label>(gbIncre, "LAxisIncre", 8, 21, 172, 13);
-    BIncre = Add<Button>(gbIncre, "BIncre", 188, 14, 76, 25, "&Change...");
-    CBLogarithmic = Add<CheckBox>(TabScales, "CBLogarithmic", 8, 186, 120, 17, "Logarith&mic");
-    CBInverted = Add<CheckBox>(TabScales, "CBInverted", 140, 186, 120, 17, "&Inverted");
+    BIncre = Add<Button>(gbIncre, "BIncre", 188, 16, 76, 25, "&Change...");
+    CBLogarithmic = Add<CheckBox>(TabScales, "CBLogarithmic", 8, 192, 120, 17, "Logarith&mic");
+    CBInverted = Add<CheckBox>(TabScales, "CBInverted", 140, 192, 120, 17, "&Inverted");
 
     // Title.
     Add<Label>(TabTitle, "LTitle", 8, 12, 60, 13, "&Title:");
@@ -79,16 +79,16 @@ TFormChartAxis::TFormChartAxis(Component* owner, Program& program, TCustomChart&
     SESepar = AddNumber(TabLabels, "SESepar", "UDSepar", "Se&paration %:", 8, 116, 0, 100, 10, UDSepar);
     SELabelsSize = AddNumber(TabLabels, "SELabelsSize", "UDLabelsSize", "Si&ze:", 8, 144, 0, 1000, 1, UDLabelsSize);
     SELabelsAngle = AddNumber(TabLabels, "SELabelsAngle", "UDLabelsAngle", "A&ngle:", 8, 172, 0, 360, 90, UDLabelsAngle);
-    LabelAxisFormat = Add<Label>(TabLabels, "LabelAxisFormat", 150, 118, 130, 13, "Values For&mat:");
-    EValuesFormat = Add<Edit>(TabLabels, "EValuesFormat", 150, 134, 130, 21);
-    BLabelsFont = Add<Button>(TabLabels, "BLabelsFont", 150, 168, 76, 25, "F&ont...");
+    LabelAxisFormat = Add<Label>(TabLabels, "LabelAxisFormat", 162, 118, 118, 13, "Values For&mat:");
+    EValuesFormat = Add<Edit>(TabLabels, "EValuesFormat", 162, 134, 118, 21);
+    BLabelsFont = Add<Button>(TabLabels, "BLabelsFont", 162, 168, 76, 25, "F&ont...");
 
     // Ticks.
-    BAxisPen = Add<Button>(TabTicks, "BAxisPen", 8, 8, 96, 25, "&Axis Border...");
-    BTickPen = Add<Button>(TabTicks, "BTickPen", 8, 40, 96, 25, "T&icks...");
-    BTickInner = Add<Button>(TabTicks, "BTickInner", 8, 72, 96, 25, "I&nner...");
-    BTickMinor = Add<Button>(TabTicks, "BTickMinor", 8, 104, 96, 25, "&Minor...");
-    BAxisGrid = Add<Button>(TabTicks, "BAxisGrid", 8, 168, 96, 25, "&Grid Border...");
+    BAxisPen = Add<Button>(TabTicks, "BAxisPen", 8, 8, 104, 25, "&Axis Border...");
+    BTickPen = Add<Button>(TabTicks, "BTickPen", 8, 40, 104, 25, "T&icks...");
+    BTickInner = Add<Button>(TabTicks, "BTickInner", 8, 72, 104, 25, "I&nner...");
+    BTickMinor = Add<Button>(TabTicks, "BTickMinor", 8, 104, 104, 25, "&Minor...");
+    BAxisGrid = Add<Button>(TabTicks, "BAxisGrid", 8, 168, 104, 25, "&Grid Border...");
     SEAxisTickLength = AddNumber(TabTicks, "SEAxisTickLength", "UDAxisTickLength", "&Length:", 120, 42, 0, 1000, 1, UDAxisTickLength);
     SEInnerTicksLength = AddNumber(TabTicks, "SEInnerTicksLength", "UDInnerTicksLength", "L&ength:", 120, 74, 0, 1000, 1, UDInnerTicksLength);
     SEAxisMinorTickLen = AddNumber(TabTicks, "SEAxisMinorTickLen", "UDAxisMinorTickLen", "Leng&th:", 120, 106, 0, 1000, 1, UDAxisMinorTickLen);
@@ -167,9 +167,9 @@ TFormChartAxis::TFormChartAxis(Component* owner, Program& program, TCustomChart&
 Edit* TFormChartAxis::AddNumber(TabSheet* tab, const std::string& editName, const std::string& upDownName,
                                 const std::string& caption, int left, int top, int min, int max, int step,
                                 UpDown*& updown) {
-    Add<Label>(tab, "L" + editName, left, top + 4, 78, 13, caption);
-    Edit* edit = Add<Edit>(tab, editName, left + 80, top, 44, 21);
-    updown = Add<UpDown>(tab, upDownName, left + 124, top, 15, 21);
+    Add<Label>(tab, "L" + editName, left, top + 4, 86, 13, caption);
+    Edit* edit = Add<Edit>(tab, editName, left + 88, top, 44, 21);
+    updown = Add<UpDown>(tab, upDownName, left + 132, top, 15, 21);
     updown->SetRange(min, max);
     updown->Increment = step;
     updown->SetAssociate(edit);

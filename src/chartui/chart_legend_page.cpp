@@ -15,29 +15,29 @@ TFormChartLegend::TFormChartLegend(Component* owner, Program& program, TCustomCh
     CBShow = Add<CheckBox>(this, "CBShow", 8, 8, 100, 17, "&Visible");
     CBResizeChart = Add<CheckBox>(this, "CBResizeChart", 8, 30, 100, 17, "Resi&ze Chart");
     CBInverted = Add<CheckBox>(this, "CBInverted", 8, 52, 100, 17, "&Inverted");
-    Add<Label>(this, "LLegendStyle", 120, 10, 80, 13, "Legend &Style:");
-    CBLegendStyle = Add<ComboBox>(this, "CBLegendStyle", 204, 6, 110, 21);
+    Add<Label>(this, "LLegendStyle", 116, 10, 86, 13, "Legend &Style:");
+    CBLegendStyle = Add<ComboBox>(this, "CBLegendStyle", 204, 6, 92, 21);
     CBLegendStyle->Style = ComboBox::ComboStyle::DropDownList;
     CBLegendStyle->SetItems({"Automatic", "Series Names", "Series Values", "Last Values"});
-    Add<Label>(this, "LLegStyle", 120, 38, 80, 13, "Text St&yle:");
-    CBLegStyle = Add<ComboBox>(this, "CBLegStyle", 204, 34, 110, 21);
+    Add<Label>(this, "LLegStyle", 116, 38, 86, 13, "Text St&yle:");
+    CBLegStyle = Add<ComboBox>(this, "CBLegStyle", 204, 34, 92, 21);
     CBLegStyle->Style = ComboBox::ComboStyle::DropDownList;
     CBLegStyle->SetItems({"Plain", "Left Value", "Right Value", "Left Percent", "Right Percent", "X Value"});
-    BColor = Add<Button>(this, "BColor", 324, 6, 90, 25, "Bac&k Color...");
-    BFont = Add<Button>(this, "BFont", 324, 36, 90, 25, "F&ont...");
-    BFrame = Add<Button>(this, "BFrame", 324, 66, 90, 25, "&Frame...");
-    BDivLines = Add<Button>(this, "BDivLines", 324, 96, 90, 25, "&Dividing Lines...");
-    SETopPos = AddNumber(this, "SETopPos", "UDTopPos", "% Top &Pos:", 120, 66, 80, 100, 1, UDTopPos);
-    SEColWi = AddNumber(this, "SEColWi", "UDColWi", "% Color &Width:", 120, 96, 80, 100, 5, UDColWi);
+    BColor = Add<Button>(this, "BColor", 300, 6, 116, 25, "Bac&k Color...");
+    BFont = Add<Button>(this, "BFont", 300, 36, 116, 25, "F&ont...");
+    BFrame = Add<Button>(this, "BFrame", 300, 66, 116, 25, "&Frame...");
+    BDivLines = Add<Button>(this, "BDivLines", 300, 96, 116, 25, "&Dividing Lines...");
+    SETopPos = AddNumber(this, "SETopPos", "UDTopPos", "% Top &Pos:", 116, 66, 90, 100, 1, UDTopPos);
+    SEColWi = AddNumber(this, "SEColWi", "UDColWi", "% Color &Width:", 116, 96, 90, 100, 5, UDColWi);
 
-    GB7 = Add<GroupBox>(this, "GB7", 8, 130, 200, 124, "Position:");
+    GB7 = Add<GroupBox>(this, "GB7", 8, 130, 208, 124, "Position:");
     RBLeft = Add<RadioButton>(GB7, "RBLeft", 12, 20, 80, 17, "&Left");
     RBRight = Add<RadioButton>(GB7, "RBRight", 12, 42, 80, 17, "&Right");
     RBTop = Add<RadioButton>(GB7, "RBTop", 12, 64, 80, 17, "&Top");
     RBBottom = Add<RadioButton>(GB7, "RBBottom", 12, 86, 80, 17, "&Bottom");
-    SEMargin = AddNumber(GB7, "SEMargin", "UDMargin", "&Margin:", 100, 20, 44, 1000, 1, UDMargin);
+    SEMargin = AddNumber(GB7, "SEMargin", "UDMargin", "&Margin:", 96, 20, 48, 1000, 1, UDMargin);
 
-    GB1 = Add<GroupBox>(this, "GB1", 216, 130, 198, 124, "Shadow:");
+    GB1 = Add<GroupBox>(this, "GB1", 222, 130, 192, 124, "Shadow:");
     BShadow = Add<Button>(GB1, "BShadow", 12, 20, 80, 25, "&Color...");
     SEShadowSize = AddNumber(GB1, "SEShadowSize", "UDShadowSize", "Siz&e:", 12, 56, 40, 100, 1, UDShadowSize);
 

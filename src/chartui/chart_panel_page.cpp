@@ -38,11 +38,11 @@ TFormChartPanel::TFormChartPanel(Component* owner, Program& program, TCustomChar
 
     GB4 = Add<GroupBox>(this, "GB4", 224, 4, 190, 148, "Gradient");
     CBGradVisible = Add<CheckBox>(GB4, "CBGradVisible", 10, 18, 100, 17, "&Visible");
-    BGradientStart = Add<Button>(GB4, "BGradientStart", 10, 40, 96, 25, "&Start Color...");
-    Shape1 = Add<Shape>(GB4, "Shape1", 114, 40, 26, 25);
-    BGradientEnd = Add<Button>(GB4, "BGradientEnd", 10, 70, 96, 25, "&End Color...");
-    Shape2 = Add<Shape>(GB4, "Shape2", 114, 70, 26, 25);
-    Add<Label>(GB4, "LDirection", 10, 104, 60, 13, "&Direction:");
+    BGradientStart = Add<Button>(GB4, "BGradientStart", 10, 40, 100, 25, "&Start Color...");
+    Shape1 = Add<Shape>(GB4, "Shape1", 118, 40, 26, 25);
+    BGradientEnd = Add<Button>(GB4, "BGradientEnd", 10, 70, 100, 25, "&End Color...");
+    Shape2 = Add<Shape>(GB4, "Shape2", 118, 70, 26, 25);
+    Add<Label>(GB4, "LDirection", 10, 102, 70, 13, "&Direction:");
     ComboBox1 = Add<ComboBox>(GB4, "ComboBox1", 10, 118, 170, 21);
     ComboBox1->Style = ComboBox::ComboStyle::DropDownList;
     ComboBox1->SetItems({"Top Bottom", "Bottom Top", "Left Right", "Right Left", "From Center", "From Top Left",

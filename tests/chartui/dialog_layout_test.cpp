@@ -3,6 +3,12 @@
 
 #include "chartui/axis_increment_form.h"
 #include "chartui/brush_dialog.h"
+#include "chartui/chart_axis_page.h"
+#include "chartui/chart_legend_page.h"
+#include "chartui/chart_panel_page.h"
+#include "chartui/chart_title_page.h"
+#include "chartui/chart_wall_page.h"
+#include "chartui/axis_max_min_form.h"
 #include "chartui/chart_export_form.h"
 #include "chartui/pen_dialog.h"
 #include "chartui/period_form.h"
@@ -20,13 +26,30 @@ TEST_F(ChartDialogLayout, EveryDialogIsTidy) {
     Form* forms[] = {
         app->CreateForm<TPenDialog>(*program, pen, false), app->CreateForm<TBrushDialog>(*program, brush),
         app->CreateForm<TAxisIncrement>(*program),          app->CreateForm<TFormPeriod>(*program),
-        app->CreateForm<TChartExportForm>(*program),
+        app->CreateForm<TChartExportForm>(*program),     app->CreateForm<TAxisMaxMin>(*program),
     };
     for (Form* f : forms) {
         SCOPED_TRACE(f->Name());
         int checked = 0;
         CheckLayout(*f, checked);
         EXPECT_GE(checked, 4);
+    }
+}
+
+TEST_F(ChartDialogLayout, EveryChartPageIsTidy) {
+    TChart chart(nullptr, "Chart1");
+    Form* pages[] = {
+        app->CreateForm<TFormChartAxis>(*program, chart, *chart.LeftAxis()),
+        app->CreateForm<TFormChartTitle>(*program, chart, chart.Title()),
+        app->CreateForm<TFormChartLegend>(*program, chart),
+        app->CreateForm<TFormChartPanel>(*program, chart),
+        app->CreateForm<TFormChartWall>(*program, chart, chart.LeftWall()),
+    };
+    for (Form* f : pages) {
+        SCOPED_TRACE(f->Name());
+        int checked = 0;
+        CheckLayout(*f, checked);
+        EXPECT_GE(checked, 9);
     }
 }
 
