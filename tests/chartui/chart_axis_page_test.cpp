@@ -397,6 +397,14 @@ TEST_F(AxisPage, TheIncrementDialogOnNumbersAndOnDates) {
     page->BIncre->Click();
     EXPECT_EQ(chart->LeftAxis()->Increment(), 2.5);
     EXPECT_EQ(page->LAxisIncre->Caption(), "2.5");
+    // A negative increment is the axis' to refuse; nothing else changes with it.
+    WhenShown<TAxisIncrement>([](TAxisIncrement& d) {
+        d.ECustom->UserSetText("-1");
+        d.BitBtn1->Click();
+    });
+    EXPECT_EQ(Act([&] { page->BIncre->Click(); }), "Axis increment must be >= 0");
+    EXPECT_EQ(chart->LeftAxis()->Increment(), 2.5);
+    EXPECT_EQ(page->LAxisIncre->Caption(), "2.5");
 
     series->XValues->SetDateTime(true);
     chart->BottomAxis()->SetIncrement(1.5);

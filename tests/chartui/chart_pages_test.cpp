@@ -85,6 +85,13 @@ TEST_F(ChartPages, TitleControlsWriteIntoTheTitle) {
     }
     EXPECT_EQ(page.MText->GetFont(), font) << "the memo writes in the title's font";
     EXPECT_EQ(page.MText->GetColor(), ClNavy);
+    // Cancelled font and colour dialogs leave the title as it was.
+    Dialogs().fonts = {std::nullopt};
+    Dialogs().colors = {std::nullopt};
+    page.BFont->Click();
+    page.BColor->Click();
+    EXPECT_EQ(chart->Title().GetFont(), font);
+    EXPECT_EQ(chart->Title().GetColor(), ClNavy);
 }
 
 TEST_F(ChartPages, TitleFrameAndPatternGoThroughTheirDialogs) {
