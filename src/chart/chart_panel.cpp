@@ -131,6 +131,7 @@ void TCustomChartPanel::DrawBevels(const PixelRect& rect) {
         bool raised = kind == BevelKind::Raised;
         frame(raised ? ClBtnHighlight : ClBtnShadow, BevelWidth, raised ? ClBtnShadow : ClBtnHighlight);
     };
+    if (borderStyle == BorderStyle::Single) frame(ClBlack, 1, ClBlack);
     bevel(BevelOuter);
     frame(GetColor(), BorderWidth, GetColor());
     bevel(BevelInner);

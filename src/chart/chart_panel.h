@@ -17,6 +17,7 @@
 #include "chart/chart_units.h"
 #include "platform/app/output_services.h"
 #include "platform/gfx/metafile.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/panel.h"
 
 namespace fv {
@@ -116,6 +117,9 @@ public:
     void SetMonochrome(bool v) { canvas3D.SetMonochrome(v); }
     // The width of the bevels the panel draws around itself.
     int BevelWidth = 1;
+    // A single border is a black line around the whole panel, outside its bevels.
+    BorderStyle GetBorderStyle() const { return borderStyle; }
+    void SetBorderStyle(BorderStyle v) { Store(borderStyle, v); }
 
     TChartCanvas3D& Canvas3D() { return canvas3D; }
     bool Created = false;
@@ -189,6 +193,7 @@ private:
     std::array<int, 4> margins{3, 4, 3, 4};
     bool printProportional = true;
     int printResolution = 0;
+    BorderStyle borderStyle = BorderStyle::None;
 };
 
 using TDraw3DPaintEvent = std::function<void(Component* sender, const PixelRect& rect)>;

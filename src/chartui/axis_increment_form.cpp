@@ -26,8 +26,9 @@ namespace {
 
 std::string TimeText(double fraction) { return FormatDateTime(fraction, IncrementTimeFormat); }
 
-// "h:m" or "h:m:s" with numbers in range, as a fraction of a day; false for anything else.
-bool TryReadTime(const std::string& text, double& time) {
+}  // namespace
+
+bool TryReadTimeText(const std::string& text, double& time) {
     int h = 0, m = 0, s = 0, used = 0;
     const int fields = std::sscanf(text.c_str(), " %d:%d%n:%d%n", &h, &m, &used, &s, &used);
     if (fields < 2) return false;
@@ -37,8 +38,6 @@ bool TryReadTime(const std::string& text, double& time) {
     time = (h * 3600 + m * 60 + s) / 86400.0;
     return true;
 }
-
-}  // namespace
 
 std::string DaysAndTimeText(double days) {
     if (days <= 0) return TimeText(OneSecond);
@@ -153,9 +152,9 @@ void TAxisIncrement::BitBtn1Click(Component*) {
     } else if (RadioGroup1->ItemIndex() == 1) {
         double time = 0;
         const std::size_t blank = text.find(' ');
-        if (blank != std::string::npos && TryReadTime(text.substr(blank + 1), time)) {
+        if (blank != std::string::npos && TryReadTimeText(text.substr(blank + 1), time)) {
             Increment = StrToFloat(text.substr(0, blank)) + time;
-        } else if (blank == std::string::npos && TryReadTime(text, time)) {
+        } else if (blank == std::string::npos && TryReadTimeText(text, time)) {
             Increment = time;
         } else {
             // Not days and a time: the whole text as days, or the conversion error the user sees.

@@ -23,6 +23,8 @@ const std::vector<std::string>& DateTimeStepNames();
 // An increment in days as days and time: the time of one second for 0 or less, "2 06:00:00" from one day
 // on (the time only when there is a fraction), else the time.
 std::string DaysAndTimeText(double days);
+// A time of day "h:m" or "h:m:s" (blanks around it allowed) as a fraction of a day; false when it is none.
+bool TryReadTimeText(const std::string& text, double& time);
 // What an axis or a period shows of an increment: on a date-time axis the step's name when it is a
 // standard step, else the days and time; elsewhere the number in `valuesFormat`.
 std::string IncrementText(double increment, bool isDateTime, const std::string& valuesFormat = "#,##0.###");

@@ -3,9 +3,14 @@
 
 #include "chart/series/pie_series.h"
 #include "chartui/chart_3d_page.h"
+#include "chartui/chart_axis_page.h"
 #include "chartui/chart_editors.h"
 #include "chartui/chart_general_page.h"
+#include "chartui/chart_legend_page.h"
 #include "chartui/chart_paging_page.h"
+#include "chartui/chart_panel_page.h"
+#include "chartui/chart_title_page.h"
+#include "chartui/chart_wall_page.h"
 
 namespace fv {
 
@@ -147,16 +152,16 @@ Form* TChartEditForm::CreatePage(int tab) {
     case cetGeneral: return Make<TFormChartGeneral>(P, chart);
     case cetAxis:
         if (!TheAxis) TheAxis = chart.LeftAxis();
-        return nullptr;  // the axis page is made here on TheAxis
+        return Make<TFormChartAxis>(P, chart, *TheAxis);
     case cetTitles:
         if (!TheTitle) TheTitle = &chart.Title();
-        return nullptr;  // the titles page is made here on TheTitle
-    case cetLegend: return nullptr;  // the legend page is made here on the chart
-    case cetPanel: return nullptr;   // the panel page is made here on the chart
+        return Make<TFormChartTitle>(P, chart, *TheTitle);
+    case cetLegend: return Make<TFormChartLegend>(P, chart);
+    case cetPanel: return Make<TFormChartPanel>(P, chart);
     case cetPaging: return Make<TFormChartPage>(P, chart);
     case cetWalls:
         if (!TheWall) TheWall = &chart.LeftWall();
-        return nullptr;  // the walls page is made here on TheWall
+        return Make<TFormChartWall>(P, chart, *TheWall);
     case cet3D: return Make<TFormChart3D>(P, chart);
     default: return nullptr;
     }

@@ -194,18 +194,21 @@ TEST(ChartPanel, TheGradientPutsTheStartAndEndColoursWhereItsDirectionSays) {
 }
 
 TEST(ChartPanel, BevelsAreLitOnTheTopLeftWhenRaisedAndOnTheBottomRightWhenLowered) {
-    struct Case { BevelKind outer, inner; int border; std::vector<TColor> penColors; };
+    struct Case { BevelKind outer, inner; int border; std::vector<TColor> penColors; BorderStyle line = BorderStyle::None; };
     const Case cases[] = {
         {BevelKind::Raised, BevelKind::None, 0, {ClBtnHighlight, ClBtnShadow}},
         {BevelKind::Lowered, BevelKind::None, 0, {ClBtnShadow, ClBtnHighlight}},
         {BevelKind::None, BevelKind::None, 0, {}},
         {BevelKind::Raised, BevelKind::Lowered, 1, {ClBtnHighlight, ClBtnShadow, ClBtnFace, ClBtnFace, ClBtnShadow, ClBtnHighlight}},
+        // A single border: a black line around everything, the bevels inside it.
+        {BevelKind::Raised, BevelKind::None, 0, {ClBlack, ClBlack, ClBtnHighlight, ClBtnShadow}, BorderStyle::Single},
     };
     for (const auto& c : cases) {
         CountingPanel p;
         p.BevelOuter = c.outer;
         p.BevelInner = c.inner;
         p.BorderWidth = c.border;
+        p.SetBorderStyle(c.line);
         RecordingCanvas rec;
         p.SetBufferedDisplay(false);
         p.DrawToCanvas(rec, p.ChartBounds());
@@ -215,6 +218,10 @@ TEST(ChartPanel, BevelsAreLitOnTheTopLeftWhenRaisedAndOnTheBottomRightWhenLowere
         EXPECT_EQ(colors, c.penColors);
         if (c.inner != BevelKind::None) {
             EXPECT_EQ(lines[4].Points[1], (Point{2, 2})) << "the inner bevel lies inside the border";
+        }
+        if (c.line == BorderStyle::Single) {
+            EXPECT_EQ(lines[0].Points[1], (Point{0, 0}));
+            EXPECT_EQ(lines[2].Points[1], (Point{1, 1})) << "the bevel lies inside the border line";
         }
     }
 }

@@ -3,10 +3,16 @@
 
 #include "chartui/axis_increment_form.h"
 #include "chartui/brush_dialog.h"
+#include "chartui/axis_max_min_form.h"
 #include "chartui/chart_3d_page.h"
+#include "chartui/chart_axis_page.h"
 #include "chartui/chart_edit_form.h"
 #include "chartui/chart_general_page.h"
+#include "chartui/chart_legend_page.h"
 #include "chartui/chart_paging_page.h"
+#include "chartui/chart_panel_page.h"
+#include "chartui/chart_title_page.h"
+#include "chartui/chart_wall_page.h"
 #include "chartui/input_query_form.h"
 #include "chartui/chart_export_form.h"
 #include "chartui/pen_dialog.h"
@@ -27,6 +33,7 @@ TEST_F(ChartDialogLayout, EveryDialogIsTidy) {
         app->CreateForm<TAxisIncrement>(*program),          app->CreateForm<TFormPeriod>(*program),
         app->CreateForm<TChartExportForm>(*program),
         app->CreateForm<TInputQueryForm>(*program, "Change Series Title", "New Series Title:", "Series1"),
+        app->CreateForm<TAxisMaxMin>(*program),
     };
     for (Form* f : forms) {
         SCOPED_TRACE(f->Name());
@@ -57,6 +64,23 @@ TEST_F(ChartDialogLayout, TheEditorAndItsPagesAreTidy) {
     int checked = 0;
     CheckLayout(*editor->TabSeriesList, checked);
     EXPECT_GE(checked, 8);
+}
+
+TEST_F(ChartDialogLayout, EveryChartPageIsTidy) {
+    TChart chart(nullptr, "Chart1");
+    Form* pages[] = {
+        app->CreateForm<TFormChartAxis>(*program, chart, *chart.LeftAxis()),
+        app->CreateForm<TFormChartTitle>(*program, chart, chart.Title()),
+        app->CreateForm<TFormChartLegend>(*program, chart),
+        app->CreateForm<TFormChartPanel>(*program, chart),
+        app->CreateForm<TFormChartWall>(*program, chart, chart.LeftWall()),
+    };
+    for (Form* f : pages) {
+        SCOPED_TRACE(f->Name());
+        int checked = 0;
+        CheckLayout(*f, checked);
+        EXPECT_GE(checked, 9);
+    }
 }
 
 }  // namespace

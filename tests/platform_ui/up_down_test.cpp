@@ -45,6 +45,19 @@ TEST(UpDownAssociate, TheArrowsStepByTheIncrementWithinTheRange) {
     p.updown->SetPosition(98);
     p.updown->StepUp();
     EXPECT_EQ(p.updown->Position(), 100);
+
+    // Steps of 90 over 0..360, as the angle arrows step: from a typed value, and stopped at each end.
+    Pair q;
+    q.updown->SetRange(0, 360);
+    q.updown->Increment = 90;
+    q.edit->UserSetText("100");
+    q.updown->StepUp();
+    EXPECT_EQ(q.edit->Text(), "190");
+    for (int i = 0; i < 3; ++i) q.updown->StepUp();
+    EXPECT_EQ(q.updown->Position(), 360) << "the last press stops at the end";
+    q.edit->UserSetText("30");
+    q.updown->StepDown();
+    EXPECT_EQ(q.updown->Position(), 0);
 }
 
 TEST(UpDownAssociate, ATypedNumberIsThePosition) {

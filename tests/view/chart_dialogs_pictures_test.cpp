@@ -11,6 +11,7 @@
 
 #include "chart/chart_pens.h"
 #include "chartui/axis_increment_form.h"
+#include "chartui/axis_max_min_form.h"
 #include "chartui/brush_dialog.h"
 #include "chartui/chart_3d_page.h"
 #include "chartui/chart_edit_form.h"
@@ -72,7 +73,12 @@ TEST_F(ChartDialogsPicturesTest, TheDialogsDrawAtTheirSize) {
     TChartExportForm& exporter = *app.CreateForm<TChartExportForm>(*program);
     exporter.RGFormat->SetItemIndex(efNative);
     Picture(exporter, "chart_export_dialog.png");
-    for (Form* f : std::initializer_list<Form*>{&penDialog, &brushDialog, &increment, &period, &exporter})
+    TAxisMaxMin& limit = *app.CreateForm<TAxisMaxMin>(*program);
+    limit.IsDateTime = true;
+    limit.MaxMin = 43904.5;
+    Picture(limit, "chart_axis_limit_dialog.png");
+    EXPECT_TRUE(view->WidgetOf(*limit.EMaximum)->isVisible()) << "a date and a time";
+    for (Form* f : std::initializer_list<Form*>{&penDialog, &brushDialog, &increment, &period, &exporter, &limit})
         f->Hide();
 }
 

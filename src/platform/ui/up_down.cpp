@@ -28,6 +28,7 @@ void UpDown::SetPosition(int p) {
     ShowInAssociate();
 }
 
+
 void UpDown::ShowInAssociate() {
     if (associate_) associate_->SetText(std::to_string(RangeControl::Position()));
 }

@@ -25,7 +25,6 @@ public:
 
     int Position() const override;
     void SetPosition(int p) override;
-
     // How far one press of an arrow moves the position.
     int Increment = 1;
     // The user presses the up or the down arrow.

@@ -1,4 +1,5 @@
-// An up-down as a pair of arrow buttons that step the model's Position; an arrow is off at its end.
+// An up-down as a pair of arrow buttons that step the model's Position by its Increment; an arrow is off
+// at its end.
 #include <QToolButton>
 
 #include "platform/ui/range_control.h"

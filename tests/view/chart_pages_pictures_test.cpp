@@ -1,0 +1,95 @@
+// The chart editor's axis, titles, legend, panel and walls pages drawn off screen, with pictures saved in
+// the build folder to be looked at: the axis page once on each of its tabs, the others once each. Each
+// picture is checked to have the page's size, and every caption to fit the widget Qt gave it.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+#include "chart/chart.h"
+#include "chartui/chart_axis_page.h"
+#include "chartui/chart_legend_page.h"
+#include "chartui/chart_panel_page.h"
+#include "chartui/chart_title_page.h"
+#include "chartui/chart_wall_page.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/radio_button.h"
+#include "view_program_fixture.h"
+
+namespace fv {
+namespace {
+
+class ChartPagesPicturesTest : public ViewProgramFixture {
+protected:
+    void Picture(Form& form, const std::string& name) {
+        view->Refresh();
+        SavePicture(form, name);
+        ExpectCaptionsFit(form);
+    }
+    // A label, button or check box whose caption Qt would draw wider than the control is clipped.
+    void ExpectCaptionsFit(const Control& parent) {
+        for (const Control* c : parent.Controls()) {
+            const std::string kind = c->Kind();
+            if (c->Showing() && !c->Caption().empty() &&
+                (kind == "Label" || kind == "Button" || kind == "CheckBox" || kind == "RadioButton")) {
+                QWidget* w = view->WidgetOf(*c);
+                EXPECT_NE(w, nullptr) << c->Name();
+                if (w) {
+                    QString text = QString::fromStdString(c->Caption()).remove('&');
+                    const int needed = QFontMetrics(w->font()).horizontalAdvance(text) + (kind == "Label" ? 0 : 16);
+                    EXPECT_LE(needed, w->width()) << c->Name() << " \"" << c->Caption() << "\" is clipped";
+                }
+            }
+            ExpectCaptionsFit(*c);
+        }
+    }
+    TChart chart{nullptr, "Chart1"};
+};
+
+TEST_F(ChartPagesPicturesTest, TheAxisPageOnEachTab) {
+    chart.LeftAxis()->Title.SetCaption("Amount");
+    auto& page = *app.CreateForm<TFormChartAxis>(*program, chart, *chart.LeftAxis());
+    page.Show();
+    const std::pair<TabSheet*, const char*> tabs[] = {
+        {page.TabScales, "chart_axis_page_scales.png"}, {page.TabTitle, "chart_axis_page_title.png"},
+        {page.TabLabels, "chart_axis_page_labels.png"}, {page.TabTicks, "chart_axis_page_ticks.png"},
+        {page.TabPositions, "chart_axis_page_position.png"},
+    };
+    for (const auto& [tab, name] : tabs) {
+        page.PageAxis->UserSelectPage(tab);
+        Picture(page, name);
+        // The tab's last control lies inside the sheet Qt made.
+        QWidget* sheet = view->WidgetOf(*tab);
+        ASSERT_NE(sheet, nullptr);
+        for (const Control* c : tab->Controls()) {
+            EXPECT_LE(c->Left() + c->Width(), sheet->width()) << c->Name();
+            EXPECT_LE(c->Top() + c->Height(), sheet->height()) << c->Name();
+        }
+    }
+    page.Hide();
+}
+
+TEST_F(ChartPagesPicturesTest, TheTitlesLegendPanelAndWallsPages) {
+    chart.Title().SetText({"Sales by region", "2020"});
+    Form* pages[] = {
+        app.CreateForm<TFormChartTitle>(*program, chart, chart.Title()),
+        app.CreateForm<TFormChartLegend>(*program, chart),
+        app.CreateForm<TFormChartPanel>(*program, chart),
+        app.CreateForm<TFormChartWall>(*program, chart, chart.LeftWall()),
+    };
+    const char* names[] = {"chart_title_page.png", "chart_legend_page.png", "chart_panel_page.png",
+                           "chart_wall_page.png"};
+    for (int i = 0; i < 4; ++i) {
+        pages[i]->Show();
+        Picture(*pages[i], names[i]);
+        pages[i]->Hide();
+    }
+}
+
+}  // namespace
+}  // namespace fv
