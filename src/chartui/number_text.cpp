@@ -16,6 +16,19 @@ double StrToFloat(const std::string& text) {
     return v;
 }
 
+int StrToInt(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    int v = 0;
+    if (first != std::string::npos) {
+        const char* begin = text.data() + first;
+        const char* end = text.data() + last + 1;
+        auto [at, error] = std::from_chars(begin, end, v);
+        if (error == std::errc() && at == end && begin != end) return v;
+    }
+    throw std::invalid_argument("'" + text + "' is not a valid integer value");
+}
+
 std::string FloatToStr(double value) {
     char buffer[64];
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);

@@ -23,6 +23,13 @@ void PageControl::SetActivePage(TabSheet* page) {
 
 void PageControl::UserSelectPage(TabSheet* page) {
     if (page == active_) return;
+    if (page && !page->TabVisible()) return;  // a sheet without a tab cannot be picked
+    bool allow = true;
+    if (OnChanging) OnChanging(this, allow);
+    if (!allow) {
+        Changed(Property::ItemIndex);  // the view goes back to the page still shown
+        return;
+    }
     SetActivePage(page);
     if (OnChange) OnChange(this);
 }

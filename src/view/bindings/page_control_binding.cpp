@@ -21,7 +21,10 @@ public:
             if (QWidget* page = host.WidgetOf(*active); page && q->currentWidget() != page) q->setCurrentWidget(page);
         for (TabSheet* sheet : pages_.Pages())
             if (QWidget* page = host.WidgetOf(*sheet))
-                if (int i = q->indexOf(page); i >= 0) q->setTabEnabled(i, sheet->Enabled());
+                if (int i = q->indexOf(page); i >= 0) {
+                    q->setTabEnabled(i, sheet->Enabled());
+                    q->setTabVisible(i, sheet->TabVisible());
+                }
     }
     void ShowColours(QPalette&, QWidget*) const override {}
     bool StacksChildren() const override { return false; }
