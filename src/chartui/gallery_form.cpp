@@ -264,6 +264,7 @@ TChartGallery::TChartGallery(Component* owner, Program& program) : ProgramForm(o
 void TChartGallery::HideFunctions() {
     auto& tabs = ChartTabControl->Tabs;
     tabs.erase(std::remove(tabs.begin(), tabs.end(), std::string("Functions")), tabs.end());
+    ChartTabControl->TabsChanged();
     FunctionsOffered = false;
 }
 
@@ -275,6 +276,7 @@ void TChartGallery::FormShow(Component*) {
             if (!FunctionsOffered && entry->FunctionClass) continue;
             if (std::find(tabs.begin(), tabs.end(), entry->GalleryPage) == tabs.end()) tabs.push_back(entry->GalleryPage);
         }
+        ChartTabControl->TabsChanged();
         ChartTabControl->SetTabIndex(0);
         CreateGalleryPage();
     }

@@ -522,8 +522,6 @@ void TFormChartSeries::SEArrowLengthChange(Component*) {
 
 void TFormChartSeries::SetUpDataSource() {
     if (!Series) return;
-    const bool wasVisible = TabDataSource->TabVisible();
-    TabDataSource->SetTabVisible(false);
     int style = dsNoData;
     if (Component* source = Series->DataSource()) {
         if (dynamic_cast<TChartSeries*>(source)) style = dsFunction;
@@ -535,7 +533,6 @@ void TFormChartSeries::SetUpDataSource() {
     }
     CBDataSourcestyle->SetItemIndex(style < CBDataSourcestyle->Count() ? style : dsNoData);
     ShowStylePage(CBDataSourcestyle->ItemIndex());
-    TabDataSource->SetTabVisible(wasVisible);
 }
 
 void TFormChartSeries::ShowStylePage(int style) {

@@ -233,6 +233,7 @@ TEST_F(Gallery, TheThreeDBoxTurnsThePreviewsAndTheChartFlat) {
         g.CB3D->Click();
         for (TCustomChart* c : panel.Charts()) {
             EXPECT_FALSE(c->View3D()) << c->Name();
+            EXPECT_TRUE(c->ClipPoints()) << "a flat chart clips its points";
             for (int side = 0; side < 4; ++side) EXPECT_EQ(c->Margin(side), 7) << c->Name();
         }
         // A page made after the change is flat too.

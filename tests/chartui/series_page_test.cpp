@@ -152,14 +152,30 @@ TEST_F(SeriesPage, GeneralAndMarksControlsChangeTheSeries) {
     page->CBMarksVisible->Click();
     page->RGMarkStyle->SetItemIndex(8);
     page->CBMarkClip->Click();
-    page->SEArrowLength->UserSetText("12");
     EXPECT_TRUE(s->Marks().Visible());
     EXPECT_EQ(s->Marks().Style(), TSeriesMarksStyle::smsXValue);
     EXPECT_TRUE(s->Marks().Clip());
-    EXPECT_EQ(s->Marks().ArrowLength(), 12);
-    // A length that is no whole number is the conversion error; the marks keep their length.
-    EXPECT_THROW(page->SEArrowLength->UserSetText("1.5"), std::invalid_argument);
-    EXPECT_EQ(s->Marks().ArrowLength(), 12);
+    struct Length {
+        const char* typed;
+        int length;      // afterwards
+        bool conversion;  // the conversion error the user sees; the marks keep their length
+    };
+    const Length lengths[] = {
+        {"12", 12, false}, {" 7 ", 7, false}, {"-3", -3, false},
+        {"", -3, false},  // an emptied box changes nothing yet
+        {"1.5", -3, true}, {"abc", -3, true}, {"2x", -3, true},
+    };
+    for (const Length& l : lengths) {
+        bool converted = true;
+        try {
+            page->SEArrowLength->UserSetText(l.typed);
+        } catch (const std::invalid_argument& e) {
+            converted = false;
+            EXPECT_EQ(e.what(), "'" + std::string(l.typed) + "' is not a valid integer value");
+        }
+        EXPECT_EQ(!converted, l.conversion) << l.typed;
+        EXPECT_EQ(s->Marks().ArrowLength(), l.length) << l.typed;
+    }
     // A new back colour makes the marks opaque.
     page->CBTransparent->Click();
     ASSERT_TRUE(s->Marks().Transparent());
