@@ -17,16 +17,9 @@ double StrToFloat(const std::string& text) {
 }
 
 int StrToInt(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
     int v = 0;
-    if (first != std::string::npos) {
-        const char* begin = text.data() + first;
-        const char* end = text.data() + last + 1;
-        auto [at, error] = std::from_chars(begin, end, v);
-        if (error == std::errc() && at == end && begin != end) return v;
-    }
-    throw std::invalid_argument("'" + text + "' is not a valid integer value");
+    if (!ReadWholeNumber(text, v)) throw std::invalid_argument("'" + text + "' is not a valid integer value");
+    return v;
 }
 
 std::string FloatToStr(double value) {
