@@ -260,14 +260,42 @@ void TFormChartSeries::SetSeriesList(const std::vector<TChartSeries*>& series) {
     CBSeries->SetItems(std::move(texts));
 }
 
+TChartSeries* TFormChartSeries::SeriesAt(int index) const {
+    if (index < 0 || index >= CBSeries->Count()) return nullptr;
+    if (SeriesObjects.size() == std::size_t(CBSeries->Count())) return SeriesObjects[std::size_t(index)];
+    // A drop-down filled with the rows' texts alone stands in the chart's order.
+    return Chart && index < Chart->SeriesCount() ? Chart->GetSeries(index) : nullptr;
+}
+
+void TFormChartSeries::SetOptions(bool dataSourceAllowed, bool showGeneral, bool showMarks) {
+    ShowDataSourceTab = dataSourceAllowed;
+    ShowGeneralTab = showGeneral;
+    ShowMarksTab = showMarks;
+}
+
+void TFormChartSeries::ShowDataSource() {
+    if (!Series || !TabDataSource->TabVisible()) return;
+    PageSeries->SetActivePage(TabDataSource);
+    PageSeriesChange(PageSeries);
+}
+
+bool TFormChartSeries::AllowPageChange() {
+    bool allow = true;
+    PageSeriesChanging(PageSeries, allow);
+    return allow;
+}
+
 void TFormChartSeries::ShowSeries() {
     Sources.SetSeries(Series);
     if (!Series) {
         PageSeries->Hide();
         return;
     }
-    auto it = std::find(SeriesObjects.begin(), SeriesObjects.end(), Series);
-    CBSeries->SetItemIndex(it == SeriesObjects.end() ? -1 : int(it - SeriesObjects.begin()));
+    if (Series->ParentChart()) Chart = Series->ParentChart();
+    int index = -1;
+    for (int i = 0; i < CBSeries->Count(); ++i)
+        if (SeriesAt(i) == Series) index = i;
+    CBSeries->SetItemIndex(index);
     CBSeriesChange(CBSeries);
 }
 
@@ -283,7 +311,7 @@ void TFormChartSeries::CBSeriesChange(Component*) {
     ApplyPendingChanges();
 
     const int index = CBSeries->ItemIndex();
-    TChartSeries* chosen = index >= 0 && index < int(SeriesObjects.size()) ? SeriesObjects[std::size_t(index)] : nullptr;
+    TChartSeries* chosen = SeriesAt(index);
     if (!chosen) {
         ImageSeries->Hide();
         LabelSeriesClass->SetCaption("");

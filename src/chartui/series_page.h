@@ -169,8 +169,18 @@ public:
     std::function<void(Component* dataSet, const std::string& field, bool& dateTime)> OnFieldChosen;
     std::function<bool(Component* candidate, int style)> OnIsValidSource;
 
-    // The series of the drop-down (the series list box keeps it in step with its own rows).
+    // The series of the drop-down (the series list box keeps it in step with its own rows). A drop-down
+    // whose rows were filled as texts alone names the chart's series in chart order.
     void SetSeriesList(const std::vector<TChartSeries*>& series);
+    TChartSeries* SeriesAt(int index) const;
+    // The chart of the series shown (taken from the series; set it for a drop-down of texts alone).
+    SeriesHost* Chart = nullptr;
+    // What the editor dialog allows: the "Data Source" tab, and the "General" and "Marks" tabs.
+    void SetOptions(bool dataSourceAllowed, bool showGeneral, bool showMarks);
+    // Shows the "Data Source" tab (a new calculated series starts there).
+    void ShowDataSource();
+    // Whether the dialog may leave the page now (asks "Apply Changes?" when changes are pending).
+    bool AllowPageChange();
     // Shows `Series` (set by the caller): selects it in the drop-down and loads it.
     void ShowSeries();
     // A tab for an editor's own page at `index` (1 = after "Format"), with the editor made on it.

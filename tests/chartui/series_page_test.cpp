@@ -425,6 +425,38 @@ TEST_F(SeriesPage, WithoutTheDataSourceOptionItsTabIsAbsent) {
     EXPECT_EQ(page->PageSeries->ActivePage(), page->TheTabSheet) << "a tab that is not there cannot be picked";
 }
 
+TEST_F(SeriesPage, TheEditorDrivesItThroughTextRowsOptionsAndItsQuestion) {
+    TChartSeries* prices = AddSeries("TLineSeries", 4, "Prices");
+    TChartSeries* average = AddSeries("TLineSeries");
+    CreateFunctionOfClass(*average, *FindChartClass("TAverageChartFunction"));
+    // The series list fills the drop-down with its rows' texts alone: they stand in chart order.
+    page->CBSeries->SetItems({"Prices", "Series2"});
+    page->SetOptions(true, true, false);
+    page->Series = average;
+    page->ShowSeries();
+    EXPECT_EQ(page->CBSeries->ItemIndex(), 1);
+    EXPECT_FALSE(page->TabMarks->TabVisible());
+    page->ShowDataSource();  // a new calculated series starts on its sources
+    EXPECT_EQ(page->PageSeries->ActivePage(), page->TabDataSource);
+    EXPECT_EQ(page->CBFunctions->Text(), "Average");
+    EXPECT_TRUE(page->AllowPageChange()) << "nothing pending";
+    Move(page->LBAvailSeries, {"Prices"}, page->BRightOne);
+    Messages().Answer(IdCancel);
+    EXPECT_FALSE(page->AllowPageChange());
+    Messages().Answer(IdYes);
+    EXPECT_TRUE(page->AllowPageChange());
+    EXPECT_EQ(average->DataSource(), prices);
+    ASSERT_GT(average->Count(), 0);
+    EXPECT_EQ(average->YValues->GetValue(0), 2.5) << "the average over all points";
+    page->CBSeries->UserSelect(0);
+    EXPECT_EQ(page->Series, prices);
+    // Without the data source option its tab is never shown.
+    page->SetOptions(false, true, true);
+    page->ShowSeries();
+    page->ShowDataSource();
+    EXPECT_NE(page->PageSeries->ActivePage(), page->TabDataSource);
+}
+
 // A data-source extension: a component that stands for a table with fields, which a chart of its own
 // accepts as a source.
 class FieldTable : public Component {

@@ -14,7 +14,7 @@ void ListBox::UserSelect(int index) {
     selected_.assign(items_.size(), false);
     if (index >= 0) selected_[std::size_t(index)] = true;
     Changed(Property::Selection);
-    Control::Click();
+    Click();  // a list that reacts to clicks itself hears this one too
 }
 
 bool ListBox::Selected(int index) const {
@@ -52,7 +52,7 @@ void ListBox::UserSetSelection(const std::vector<int>& indexes) {
     for (int i : indexes)
         if (i >= 0 && i < Count()) selected_[std::size_t(i)] = true;
     Changed(Property::Selection);
-    Control::Click();
+    Click();
 }
 
 }  // namespace fv
