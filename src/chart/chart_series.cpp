@@ -6,6 +6,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "chart/axis_panel.h"
 #include "chart/chart_exception.h"
 #include "chart/chart_function.h"
 #include "chart/chart_units.h"
@@ -356,8 +357,16 @@ void TChartSeries::FillSampleValues(int numValues) {
     RefreshDependents();
 }
 
+void TChartSeries::SetChartView3D(bool on) {
+    auto* panel = dynamic_cast<TCustomAxisPanel*>(ParentChart());
+    if (!panel) return;
+    panel->SetView3D(on);
+    panel->SetClipPoints(!on);
+}
+
 void TChartSeries::PrepareForGallery(bool enabled) {
     FillSampleValues(4);
+    marks_->SetVisible(false);
     colorEachPoint_ = false;
     if (!enabled) seriesColor_ = ClSilver;
 }

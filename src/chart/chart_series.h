@@ -128,6 +128,8 @@ public:
     // Sample fills use the given seed instead of the clock.
     void SetRandomSeed(std::uint32_t seed);
     virtual void PrepareForGallery(bool enabled);
+    // Turns the 3D view of the series' chart on or off (clipping the points in 2D only).
+    virtual void SetChartView3D(bool on);
 
     // Copies settings and points; a function of the source moves over (the source is left without one).
     virtual void Assign(TChartSeries& source);

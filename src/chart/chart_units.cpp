@@ -72,6 +72,13 @@ bool ChartCursorToIdent(int cursor, std::string& ident) {
     return false;
 }
 
+std::vector<std::string> StandardCursorIdents() {
+    std::vector<std::string> idents;
+    for (const CursorIdent& c : Cursors)
+        if (c.Number != crChartHand) idents.push_back(c.Ident);
+    return idents;
+}
+
 std::string ExportFormatExtension(int index) {
     static const char* const extensions[] = {"BMP", "WMF", "EMF"};
     return index >= 0 && index < 3 ? extensions[index] : "";

@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/color.h"
 #include "platform/gfx/font.h"
@@ -37,6 +38,8 @@ constexpr int crChartHand = 2020;
 // Cursor identifiers as stored in chart files; false for an unknown one.
 bool ChartIdentToCursor(const std::string& ident, int& cursor);
 bool ChartCursorToIdent(int cursor, std::string& ident);
+// The identifiers of the standard cursors ("crDefault"...), in the order of their numbers, without the chart's own.
+std::vector<std::string> StandardCursorIdents();
 
 // "BMP", "WMF", "EMF" for 0, 1, 2; empty otherwise.
 std::string ExportFormatExtension(int index);

@@ -11,6 +11,7 @@
 #include "chartui/chart_panel_page.h"
 #include "chartui/chart_title_page.h"
 #include "chartui/chart_wall_page.h"
+#include "chartui/series_page.h"
 
 namespace fv {
 
@@ -26,8 +27,38 @@ const TChartEditorOptions& AllChartEditorOptions() {
     return all;
 }
 
+namespace {
+
+// The dialog's series page: the series page form, owned by the dialog.
+class SeriesPageOfDialog : public TEditorSeriesPage {
+public:
+    explicit SeriesPageOfDialog(TChartEditForm& dialog) : form_(*new TFormChartSeries(&dialog, dialog.P)) {}
+    Form& PageForm() override { return form_; }
+    ItemsControl& SeriesList() override { return *form_.CBSeries; }
+    void SetOptions(bool dataSourceAllowed, bool showGeneral, bool showMarks) override {
+        form_.SetOptions(dataSourceAllowed, showGeneral, showMarks);
+    }
+    void SetSeries(TChartSeries* series) override {
+        form_.Series = series;
+        form_.ShowSeries();
+    }
+    void ShowDataSourceTab() override { form_.ShowDataSource(); }
+    bool AllowPageChange() override { return form_.AllowPageChange(); }
+    void ClosePage() override {
+        bool canClose = true;
+        form_.FormCloseQuery(canClose);
+    }
+
+private:
+    TFormChartSeries& form_;
+};
+
+}  // namespace
+
 TSeriesPageFactory& ChartEditorSeriesPageFactory() {
-    static TSeriesPageFactory factory;
+    static TSeriesPageFactory factory = [](TChartEditForm& dialog, TCustomChart&) -> TEditorSeriesPage* {
+        return new SeriesPageOfDialog(dialog);
+    };
     return factory;
 }
 
@@ -199,7 +230,7 @@ void TChartEditForm::ShowSeriesPage() {
     if (!formSeries) {
         TSeriesPageFactory& factory = ChartEditorSeriesPageFactory();
         if (!factory || !TheChart) return;
-        formSeries = factory(*this, *TheChart);
+        formSeries.reset(factory(*this, *TheChart));
         if (!formSeries) return;
         formSeries->SetOptions(EditorOptions.count(ceDataSource) > 0, HiddenTabs.count(cetSeriesGeneral) == 0,
                                HiddenTabs.count(cetSeriesMarks) == 0);

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -61,7 +62,7 @@ public:
 
 class TChartEditForm;
 
-// Makes the series page of a dialog (owned by the dialog); none installed means no series page.
+// Makes the series page of a dialog (the dialog frees it); none installed means no series page.
 using TSeriesPageFactory = std::function<TEditorSeriesPage*(TChartEditForm& dialog, TCustomChart& chart)>;
 TSeriesPageFactory& ChartEditorSeriesPageFactory();
 // Told of every series page the dialog makes, with the chart; none by default.
@@ -109,7 +110,7 @@ public:
     // The notebook tab of a TChartEditorTab (cetMain .. cet3D), and its page once made.
     TabSheet* NotebookTab(int tab) const { return tabs.at(std::size_t(tab)); }
     Form* Page(int tab) const { return pages.at(std::size_t(tab)); }
-    TEditorSeriesPage* SeriesPage() const { return formSeries; }
+    TEditorSeriesPage* SeriesPage() const { return formSeries.get(); }
     // Whether the rotation may be changed on the 3D page: not for a pie on a canvas that cannot rotate freely.
     bool RotationAllowed() const;
 
@@ -139,7 +140,7 @@ private:
 
     std::array<TabSheet*, ChartEditorNotebookTabs> tabs{};
     std::array<Form*, ChartEditorNotebookTabs> pages{};
-    TEditorSeriesPage* formSeries = nullptr;
+    std::unique_ptr<TEditorSeriesPage> formSeries;  // made on first use, freed with the dialog
 };
 
 // The editor component: the chart to edit and how the dialog opens on it.

@@ -16,6 +16,12 @@ double StrToFloat(const std::string& text) {
     return v;
 }
 
+int StrToInt(const std::string& text) {
+    int v = 0;
+    if (!ReadWholeNumber(text, v)) throw std::invalid_argument("'" + text + "' is not a valid integer value");
+    return v;
+}
+
 std::string FloatToStr(double value) {
     char buffer[64];
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);

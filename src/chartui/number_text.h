@@ -11,6 +11,9 @@ namespace fv {
 double StrToFloat(const std::string& text);
 // False instead of the error.
 bool TryStrToFloat(const std::string& text, double& value);
+// The whole number the text holds (blanks and a leading "+" allowed); otherwise std::invalid_argument
+// "'<text>' is not a valid integer value".
+int StrToInt(const std::string& text);
 // "2", "0.25", "1E20": the shortest text that reads back as the same number.
 std::string FloatToStr(double value);
 

@@ -5,12 +5,16 @@
 
 #include "chart/series_types.h"
 #include "chartui/chart_editors.h"
+#include "chartui/gallery_form.h"
 #include "chartui/input_query_form.h"
 
 namespace fv {
 
 TSeriesGalleryHook& SeriesGallery() {
-    static TSeriesGalleryHook hook;
+    static TSeriesGalleryHook hook{[](Component* owner, TChartSeries* reference, TCustomChart& chart,
+                                      bool offerFunctions) {
+        return CreateSeriesFromGallery(owner, reference, chart, offerFunctions);
+    }};
     return hook;
 }
 

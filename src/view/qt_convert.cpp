@@ -78,6 +78,7 @@ Qt::CursorShape ToQtCursor(Cursor cursor) {
     case Cursor::Drag: return Qt::DragMoveCursor;
     case Cursor::SizeNWSE: return Qt::SizeFDiagCursor;
     case Cursor::SizeNESW: return Qt::SizeBDiagCursor;
+    case Cursor::NoDrop: return Qt::ForbiddenCursor;
     case Cursor::Default:
     case Cursor::Arrow: break;
     }

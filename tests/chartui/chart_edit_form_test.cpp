@@ -6,6 +6,7 @@
 #include "chart/series/bar_series.h"
 #include "chartui/chart_3d_page.h"
 #include "chartui/chart_general_page.h"
+#include "chartui/gallery_form.h"
 #include "chartui/chart_paging_page.h"
 #include "chartui/input_query_form.h"
 #include "editor_fixture.h"
@@ -220,8 +221,9 @@ TEST_F(ChartEditor, TheButtonsRunTheListsCommands) {
 
 TEST_F(ChartEditor, AddGoesThroughTheGallery) {
     ShowEditor();
+    WhenShown<TChartGallery>([](TChartGallery& g) { g.BCancel->Click(); });
     editor->BAddSeries->Click();
-    EXPECT_EQ(chart->SeriesCount(), 0) << "no gallery installed: nothing is added";
+    EXPECT_EQ(chart->SeriesCount(), 0) << "the gallery was cancelled: nothing is added";
     SeriesGallery().CreateSeriesFromGallery = [&](Component* owner, TChartSeries* reference, TCustomChart& c,
                                                   bool functions) -> TChartSeries* {
         EXPECT_TRUE(functions);
@@ -300,8 +302,6 @@ TEST_F(ChartEditor, TheSeriesPageIsMadeOnceAndFollowsTheList) {
     EXPECT_EQ(created, 1);
     editor->Close();
     EXPECT_EQ(made->calls.back(), "close");
-    ChartEditorSeriesPageFactory() = {};
-    OnCreateEditSeries() = {};
 }
 
 // A chart that counts its repaints.

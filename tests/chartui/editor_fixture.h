@@ -21,11 +21,18 @@ protected:
         RegisterChartEngineTypes();
         chart = program->RozizAForm->Make<TChart>("Chart1");
         chart->SetBounds(0, 0, 400, 300);
+        // A test may put a stand-in in place of the gallery or the series page: the real ones come back after it.
+        gallery = SeriesGallery();
+        seriesPage = ChartEditorSeriesPageFactory();
     }
     void TearDown() override {
-        SeriesGallery() = {};
+        SeriesGallery() = gallery;
+        ChartEditorSeriesPageFactory() = seriesPage;
+        OnCreateEditSeries() = {};
         DialogFixture::TearDown();
     }
+    TSeriesGalleryHook gallery;
+    TSeriesPageFactory seriesPage;
 
     template <class T = TLineSeries> T* AddSeries(const std::string& name, int points = 0) {
         T* s = program->RozizAForm->Make<T>(name);

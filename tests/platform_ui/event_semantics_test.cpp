@@ -354,5 +354,103 @@ TEST(UserActions, ButtonClickSetsTheFormsModalResultBeforeItsOnClickRuns) {
     EXPECT_EQ(form.ModalResult(), MrAbort);
 }
 
+TEST(UserActions, APickOfAPageCanBeRefusedAndNeverReachesASheetWithoutATab) {
+    Form form(nullptr);
+    auto* pages = OnForm<PageControl>(form);
+    auto* first = pages->Make<TabSheet>();
+    auto* second = pages->Make<TabSheet>();
+    auto* hidden = pages->Make<TabSheet>();
+    for (TabSheet* t : {first, second, hidden}) t->SetParent(pages);
+    hidden->SetTabVisible(false);
+    pages->SetActivePage(first);
+    bool allow = true;
+    std::vector<std::string> fired;
+    pages->OnChanging = [&](Component*, bool& a) {
+        fired.push_back("OnChanging");
+        a = allow;
+    };
+    pages->OnChange = [&](Component*) { fired.push_back("OnChange"); };
+    struct Case {
+        TabSheet* picked;
+        bool allow;
+        TabSheet* shown;
+        std::vector<std::string> fired;
+    };
+    const Case cases[] = {
+        {second, false, first, {"OnChanging"}},              // refused: the page stays
+        {second, true, second, {"OnChanging", "OnChange"}},
+        {second, true, second, {}},                          // the page on show: nothing to change
+        {hidden, true, second, {}},                          // no tab, no pick; not even a question
+    };
+    for (const Case& c : cases) {
+        fired.clear();
+        allow = c.allow;
+        pages->UserSelectPage(c.picked);
+        EXPECT_EQ(pages->ActivePage(), c.shown);
+        EXPECT_EQ(fired, c.fired);
+    }
+    // From code a sheet without a tab may still be shown.
+    pages->SetActivePage(hidden);
+    EXPECT_EQ(pages->ActivePage(), hidden);
+}
+
+TEST(UserActions, AMultiSelectListKeepsTheSelectionUntilItsItemsChange) {
+    Form form(nullptr);
+    auto* list = OnForm<ListBox>(form);
+    list->SetItems({"a", "b", "c", "d"});
+    int clicks = 0;
+    list->OnClick = [&](Component*) { ++clicks; };
+    auto selected = [&] {
+        std::string s;
+        for (int i = 0; i < list->Count(); ++i)
+            if (list->Selected(i)) s += list->Items()[std::size_t(i)];
+        return s;
+    };
+    // A single-select list's selection is its current item.
+    list->UserSelect(1);
+    EXPECT_EQ(selected(), "b");
+    list->MultiSelect = true;
+    list->UserSelect(2);
+    EXPECT_EQ(selected(), "c") << "a plain pick selects that item alone";
+    list->UserSetSelection({0, 3, 9});
+    EXPECT_EQ(selected(), "ad") << "an index past the items is dropped";
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_EQ(clicks, 3);
+    list->SetSelected(1, true);
+    list->SetSelected(0, false);
+    EXPECT_EQ(selected(), "bd");
+    EXPECT_EQ(clicks, 3) << "selecting from code fires nothing";
+    list->DeleteItem(0);
+    EXPECT_EQ(selected(), "");
+}
+
+TEST(UserActions, AFormThatPreviewsKeysSeesThemBeforeItsControlsAndMayKeepThem) {
+    Form form(nullptr);
+    auto* edit = OnForm<Edit>(form);
+    std::vector<std::string> seen;
+    form.OnKeyDown = [&](Component*, int& key, unsigned) {
+        seen.push_back("form " + std::to_string(key));
+        if (key == KeyReturn) key = KeyNone;
+    };
+    edit->OnKeyDown = [&](Component*, int& key, unsigned) { seen.push_back("edit " + std::to_string(key)); };
+    struct Case {
+        bool preview;
+        int key;
+        std::vector<std::string> seen;
+    };
+    const Case cases[] = {
+        {false, KeyReturn, {"edit 13"}},
+        {true, KeyLeft, {"form 37", "edit 37"}},
+        {true, KeyReturn, {"form 13"}},  // the form kept it
+    };
+    for (const Case& c : cases) {
+        seen.clear();
+        form.KeyPreview = c.preview;
+        int key = c.key;
+        edit->KeyDown(key, 0);
+        EXPECT_EQ(seen, c.seen) << c.preview << " " << c.key;
+    }
+}
+
 }  // namespace
 }  // namespace fv

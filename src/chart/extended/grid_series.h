@@ -120,7 +120,7 @@ public:
 
     // The chart's 3D view seen as this series wants it: on, from the front and above; off, from straight
     // above. The chart's View3D itself is left as it is.
-    virtual void SetChartView3D(bool on);
+    void SetChartView3D(bool on) override;
 
     void Clear() override;
     void AddExtraValues(int index) override;

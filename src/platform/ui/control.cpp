@@ -147,6 +147,11 @@ void Control::MouseMove(unsigned shift, int x, int y) {
 }
 
 void Control::KeyDown(int& key, unsigned shift) {
+    // A form that previews the keys sees each one before the control it is meant for.
+    if (Form* f = ParentForm(); f && f != this && f->KeyPreview && f->OnKeyDown) {
+        f->OnKeyDown(f, key, shift);
+        if (key == KeyNone) return;
+    }
     if (OnKeyDown) OnKeyDown(this, key, shift);
 }
 

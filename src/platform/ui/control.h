@@ -33,7 +33,8 @@ public:
 };
 
 // SizeNWSE and SizeNESW size along a diagonal (top-left to bottom-right, top-right to bottom-left).
-enum class Cursor { Default, Arrow, HourGlass, IBeam, Cross, HandPoint, SizeWE, SizeNS, Drag, SizeNWSE, SizeNESW };
+// NoDrop: what is under the mouse takes no click.
+enum class Cursor { Default, Arrow, HourGlass, IBeam, Cross, HandPoint, SizeWE, SizeNS, Drag, SizeNWSE, SizeNESW, NoDrop };
 enum class Align { None, Top, Bottom, Left, Right, Client };
 enum class MouseButton { Left, Right, Middle };
 
@@ -134,7 +135,8 @@ public:
     virtual void MouseUp(MouseButton b, unsigned shift, int x, int y);
     virtual void MouseMove(unsigned shift, int x, int y);
     // A key goes down (and, held, again), gives a character, comes up. A handler that sets the key or
-    // character to 0 keeps it from the control.
+    // character to 0 keeps it from the control. A form with KeyPreview sees every key going down on its
+    // controls first.
     void KeyDown(int& key, unsigned shift);
     void KeyPress(char& key);
     void KeyUp(int& key, unsigned shift);

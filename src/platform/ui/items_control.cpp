@@ -9,6 +9,7 @@ void ItemsControl::SetItems(std::vector<std::string> items) {
     items_ = std::move(items);
     if (Sorted) std::sort(items_.begin(), items_.end());
     if (itemIndex_ >= int(items_.size())) itemIndex_ = -1;
+    ItemsEdited();
     Changed(Property::Items);
 }
 
@@ -18,6 +19,7 @@ void ItemsControl::AddItem(const std::string& item) {
     } else {
         items_.push_back(item);
     }
+    ItemsEdited();
     Changed(Property::Items);
 }
 
@@ -25,6 +27,7 @@ void ItemsControl::InsertItem(int index, const std::string& item) {
     index = std::clamp(index, 0, int(items_.size()));
     items_.insert(items_.begin() + index, item);
     if (itemIndex_ >= index) ++itemIndex_;
+    ItemsEdited();
     Changed(Property::Items);
 }
 
@@ -33,12 +36,14 @@ void ItemsControl::DeleteItem(int index) {
     items_.erase(items_.begin() + index);
     if (itemIndex_ == index) itemIndex_ = -1;
     else if (itemIndex_ > index) --itemIndex_;
+    ItemsEdited();
     Changed(Property::Items);
 }
 
 void ItemsControl::ClearItems() {
     items_.clear();
     itemIndex_ = -1;
+    ItemsEdited();
     Changed(Property::Items);
 }
 

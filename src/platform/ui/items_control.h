@@ -26,6 +26,8 @@ public:
     bool Sorted = false;
 
 protected:
+    // After every change of the items.
+    virtual void ItemsEdited() {}
     std::vector<std::string> items_;
     int itemIndex_ = -1;
 };

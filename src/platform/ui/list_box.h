@@ -1,7 +1,10 @@
 // ListBox: a list of strings. Setting ItemIndex from code fires nothing; the user's pick fires OnClick.
+// With MultiSelect the user may select several items: a plain pick selects that item alone, and the
+// selection is handed over whole as the user extends it. Any change of the items clears the selection.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/ui/items_control.h"
 
@@ -15,6 +18,18 @@ public:
     bool MultiSelect = false;
     // The user picks an item: ItemIndex follows, then OnClick fires.
     void UserSelect(int index);
+    // Whether the item is selected: the current item, or with MultiSelect any item of the selection.
+    bool Selected(int index) const;
+    void SetSelected(int index, bool selected);  // fires nothing
+    int SelCount() const;
+    // The user leaves these items selected (MultiSelect): fires OnClick.
+    void UserSetSelection(const std::vector<int>& indexes);
+
+protected:
+    void ItemsEdited() override { selected_.clear(); }
+
+private:
+    std::vector<bool> selected_;
 };
 
 }  // namespace fv

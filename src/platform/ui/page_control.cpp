@@ -23,6 +23,7 @@ void PageControl::SetActivePage(TabSheet* page) {
 
 void PageControl::UserSelectPage(TabSheet* page) {
     if (page == active_) return;
+    if (page && !page->TabVisible()) return;  // a sheet without a tab cannot be picked
     bool allow = true;
     if (OnChanging) OnChanging(this, allow);
     if (!allow) {

@@ -14,6 +14,8 @@ public:
     TabControl(Component* owner, std::string name = {});
     const char* Kind() const override { return "TabControl"; }
     std::vector<std::string> Tabs;
+    // Tells the view that Tabs changed after the control was shown.
+    void TabsChanged() { Changed(Property::Items); }
     int TabIndex() const { return tabIndex_; }
     void SetTabIndex(int i);  // fires nothing
     void UserSelectTab(int i);  // fires OnChange

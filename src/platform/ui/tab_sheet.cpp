@@ -7,6 +7,12 @@ namespace fv {
 
 TabSheet::TabSheet(Component* owner, std::string name) : Control(owner, std::move(name)) {}
 
+void TabSheet::SetTabVisible(bool v) {
+    if (v == tabVisible_) return;
+    tabVisible_ = v;
+    Changed(Property::Style);
+}
+
 PageControl* TabSheet::PageControlOf() const { return dynamic_cast<PageControl*>(Parent()); }
 
 }  // namespace fv

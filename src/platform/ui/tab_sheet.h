@@ -1,4 +1,4 @@
-// TabSheet: one page of a page control.
+// TabSheet: one page of a page control, with or without a tab of its own.
 #pragma once
 
 #include <string>
@@ -14,6 +14,12 @@ public:
     TabSheet(Component* owner, std::string name = {});
     const char* Kind() const override { return "TabSheet"; }
     PageControl* PageControlOf() const;
+    // Whether the sheet has a tab on its page control; a sheet without one is never on show by a pick.
+    bool TabVisible() const { return tabVisible_; }
+    void SetTabVisible(bool v);
+
+private:
+    bool tabVisible_ = true;
 };
 
 }  // namespace fv

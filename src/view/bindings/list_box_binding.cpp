@@ -36,6 +36,14 @@ public:
             q->setCurrentRow(list_.ItemIndex());
             if (list_.ItemIndex() < 0) q->clearSelection();
         }
+        ShowSelection();
+    }
+    // Several rows of a multi-select list show the model's selection.
+    void ShowSelection() override {
+        if (!list_.MultiSelect) return;
+        auto* q = static_cast<QListWidget*>(Widget());
+        for (int i = 0; i < q->count(); ++i)
+            if (q->item(i)->isSelected() != list_.Selected(i)) q->item(i)->setSelected(list_.Selected(i));
     }
     void ShowColours(QPalette& palette, QWidget*) const override { ShowRoleColour(palette, QPalette::Base, ClWindow); }
     bool TakesFocus() const override { return true; }
@@ -47,6 +55,14 @@ protected:
         auto* w = new ModelWidget<QListWidget>(host.Events(), parent);
         QObject::connect(w, &QListWidget::currentRowChanged, w, [&host, w](int row) {
             if (row >= 0) Input<ListBox>(host, w, [row](ListBox& l) { l.UserSelect(row); });
+        });
+        QObject::connect(w, &QListWidget::itemSelectionChanged, w, [&host, w] {
+            auto* list = dynamic_cast<ListBox*>(host.ControlOf(w));
+            if (!list || !list->MultiSelect) return;
+            std::vector<int> rows;
+            for (int i = 0; i < w->count(); ++i)
+                if (w->item(i)->isSelected()) rows.push_back(i);
+            Input<ListBox>(host, w, [rows](ListBox& l) { l.UserSetSelection(rows); });
         });
         // The binding is gone when the view has let go of the control (the widget lingers until the loop
         // deletes it): only a widget still shown for this control may read the binding.

@@ -17,11 +17,15 @@ public:
 
     void ShowContent(BindingHost& host, bool) override {
         auto* q = static_cast<QTabWidget*>(Widget());
-        if (TabSheet* active = pages_.ActivePage())
-            if (QWidget* page = host.WidgetOf(*active); page && q->currentWidget() != page) q->setCurrentWidget(page);
+        // The tabs first: hiding the current tab would move Qt's current page away from the model's.
         for (TabSheet* sheet : pages_.Pages())
             if (QWidget* page = host.WidgetOf(*sheet))
-                if (int i = q->indexOf(page); i >= 0) q->setTabEnabled(i, sheet->Enabled());
+                if (int i = q->indexOf(page); i >= 0) {
+                    q->setTabEnabled(i, sheet->Enabled());
+                    q->setTabVisible(i, sheet->TabVisible());
+                }
+        if (TabSheet* active = pages_.ActivePage())
+            if (QWidget* page = host.WidgetOf(*active); page && q->currentWidget() != page) q->setCurrentWidget(page);
     }
     void ShowColours(QPalette&, QWidget*) const override {}
     bool StacksChildren() const override { return false; }

@@ -1,0 +1,135 @@
+// The series gallery and the editor's series page drawn off screen, with pictures saved in the build
+// folder to be looked at: the gallery of a type change (greyed types, the current one highlighted) with
+// each preview chart painted into its cell, and the series page on its function source.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include "chart/chart.h"
+#include "chart/extended/extended_types.h"
+#include "chart/functions/function_types.h"
+#include "chart/series/series_registration.h"
+#include "chartui/gallery_form.h"
+#include "chartui/series_page.h"
+#include "reference_pictures.h"
+#include "view_program_fixture.h"
+
+namespace fv {
+namespace {
+
+class SeriesEditingPictures : public ViewProgramFixture {
+protected:
+    void SetUp() override {
+        ViewProgramFixture::SetUp();
+        RegisterStandardSeriesTypes();
+        RegisterChartEngineTypes();
+        RegisterExtendedSeriesTypes();
+        RegisterStandardFunctions();
+        owner = app.CreateForm<ProgramForm>(*program, "SeriesOwner");
+        chart = owner->Make<TChart>("Chart1");
+        chart->SetBounds(0, 0, 400, 300);
+        chart->SetParent(owner);
+    }
+    void TearDown() override {
+        while (chart->SeriesCount() > 0) FreeSeries(chart->GetSeries(0));
+        owner->FreeComponent(chart);
+        ViewProgramFixture::TearDown();
+    }
+    TChartSeries* AddSeries(const char* className, int points, const char* title) {
+        TChartSeries* s = CreateSeriesOfClass(owner, *chart, *FindChartClass(className));
+        for (int i = 0; i < points; ++i) s->AddPoint(i, 10 + (i * 37) % 23);
+        s->SetTitle(title);
+        return s;
+    }
+    // The window as the view draws it, with every preview chart painted into its place (the view shows
+    // a chart as a plain panel).
+    QImage WithCharts(Form& form, const std::vector<TCustomChart*>& charts) {
+        QWidget* window = view->WindowOf(form);
+        QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QPainter painter(&image);
+        for (TCustomChart* c : charts) {
+            QWidget* w = view->WidgetOf(*c);
+            EXPECT_NE(w, nullptr) << c->Name();
+            if (w) painter.drawImage(w->mapTo(window, QPoint(0, 0)), PaintPanel(*c));
+        }
+        return image;
+    }
+    // How many pixels of the chart's cell have exactly this colour.
+    int CountInCell(const QImage& image, Form& form, TCustomChart& c, QColor colour) {
+        const QPoint at = view->WidgetOf(c)->mapTo(view->WindowOf(form), QPoint(0, 0));
+        int n = 0;
+        for (int y = at.y(); y < at.y() + c.Height() && y < image.height(); ++y)
+            for (int x = at.x(); x < at.x() + c.Width() && x < image.width(); ++x)
+                if (image.pixelColor(x, y) == colour) ++n;
+        return n;
+    }
+
+    ProgramForm* owner = nullptr;
+    TChart* chart = nullptr;
+};
+
+TEST_F(SeriesEditingPictures, TheGalleryOfATypeChange) {
+    TChartSeries* line = AddSeries("TLineSeries", 5, "Sales");
+    TChartGallery& gallery = *app.CreateForm<TChartGallery>(*program);
+    gallery.ChartGalleryPanel1->ReferenceSeries = line;
+    gallery.HideFunctions();
+    gallery.Show();
+    view->Refresh();
+    TChartGalleryPanel& panel = *gallery.ChartGalleryPanel1;
+    ASSERT_EQ(panel.Charts().size(), 11u);
+    EXPECT_EQ(gallery.ChartTabControl->Tabs, (std::vector<std::string>{"Standard", "Extended"}));
+    const QImage image = WithCharts(gallery, panel.Charts());
+    const std::string path = PicturePath("series_gallery.png");
+    ASSERT_TRUE(image.save(QString::fromStdString(path)));
+
+    TCustomChart& lineCell = *panel.Charts().at(0);
+    TCustomChart& barCell = *panel.Charts().at(1);
+    TCustomChart& shapeCell = *panel.Charts().at(7);
+    ASSERT_EQ(panel.SelectedChart(), &lineCell);
+    const QColor highlight(0xFF, 0xFF, 0x80), red(0xFF, 0, 0);
+    EXPECT_GT(CountInCell(image, gallery, lineCell, highlight), 1000) << "the current type stands out";
+    EXPECT_EQ(CountInCell(image, gallery, barCell, highlight), 0);
+    EXPECT_GT(CountInCell(image, gallery, barCell, red), 30) << "an offered type draws in colour";
+    EXPECT_EQ(CountInCell(image, gallery, shapeCell, red), 0) << "a greyed type draws in silver";
+    EXPECT_GT(CountInCell(image, gallery, shapeCell, QColor(0xC0, 0xC0, 0xC0)), 100);
+    gallery.Hide();
+}
+
+TEST_F(SeriesEditingPictures, TheSeriesPageOnAFunctionSource) {
+    AddSeries("TLineSeries", 8, "Prices");
+    AddSeries("TBarSeries", 6, "Volumes");
+    TChartSeries* average = AddSeries("TLineSeries", 0, "Average");
+    TFormChartSeries& page = *app.CreateForm<TFormChartSeries>(*program);
+    page.Show();
+    page.SetSeriesList({chart->GetSeries(0), chart->GetSeries(1), average});
+    page.Series = average;
+    page.ShowSeries();
+    page.PageSeries->UserSelectPage(page.TabDataSource);
+    page.CBDataSourcestyle->UserSelect(dsFunction);
+    page.CBFunctions->UserSelect(page.CBFunctions->IndexOf("Moving Average"));
+    page.LBAvailSeries->SetSelected(0, true);
+    page.BRightOne->Click();
+    view->Refresh();
+    SavePicture(page, "series_page_data_source.png");
+
+    // The lists show their entries: text in the selected list, and in the one left.
+    auto darkPixels = [&](Control& c) {
+        const QImage shot = view->WidgetOf(c)->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixelColor(x, y).lightness() < 80) ++n;
+        return n;
+    };
+    EXPECT_EQ(page.LBSelectedSeries->Items(), std::vector<std::string>{"Prices"});
+    EXPECT_GT(darkPixels(*page.LBSelectedSeries), 20);
+    EXPECT_GT(darkPixels(*page.LBAvailSeries), 20);
+    EXPECT_TRUE(view->WidgetOf(*page.PCData)->isVisible());
+    page.FunctionChanged = false;
+    page.Hide();
+}
+
+}  // namespace
+}  // namespace fv
