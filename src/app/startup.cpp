@@ -6,6 +6,7 @@
 #include "platform/fs/files.h"
 
 #include "app/browser_form.h"
+#include "app/chart_types.h"
 #include "app/category_form.h"
 #include "app/db_setup_form.h"
 #include "app/folivex_form.h"
@@ -40,6 +41,8 @@ bool StartProgram(Program& p, const StartOptions& options) {
     };
     try {
         app.Title = ProductName;
+        // Before any form: the chart window may read a chart file naming any of the classes.
+        RegisterChartTypes();
         step(1);
         p.IntroForm = app.CreateForm<TIntroForm>(p);
         step(1);
