@@ -9,6 +9,7 @@
 #include "chartui/chart_preview.h"
 #include "chartui/roziza_form.h"
 #include "platform/app/scripted_output.h"
+#include "view/qt_output.h"
 #include "view_program_fixture.h"
 
 namespace fv {
@@ -22,6 +23,7 @@ protected:
         // Scripted answers for the file dialog and a printer with an A4 page.
         app.SetDialogs(nullptr);
         app.SetPrinter(nullptr);
+        app.SetRaster(&raster);
         app.ScriptedPrinterService().pageSize = {3508, 2480};
         for (int n = 1; n <= 10; ++n) {
             DatabaseRecord& r = program->RecordTable[std::size_t(n - 1)];
@@ -35,6 +37,10 @@ protected:
         w.Show();
         view->Refresh();
     }
+    void TearDown() override {
+        ViewProgramFixture::TearDown();
+        app.SetRaster(nullptr);
+    }
     // How many pixels of the picture have the colour.
     static int Count(const QImage& image, QColor colour) {
         int n = 0;
@@ -43,6 +49,7 @@ protected:
                 if (image.pixelColor(x, y) == colour) ++n;
         return n;
     }
+    QtRaster raster;  // bitmaps drawn as the program draws them
 };
 
 TEST_F(ChartWindowPicturesTest, TheWindowShowsTheTwoLines) {
@@ -85,7 +92,8 @@ TEST_F(ChartWindowPicturesTest, ThePrintPreviewShowsTheChartOnThePaper) {
     ASSERT_GT(paper.Width(), 0);
     EXPECT_GT(paper.Width(), paper.Height()) << "the paper lies in landscape";
     EXPECT_EQ(drawn.pixelColor(paper.Left + 3, paper.Top + 3), QColor(255, 255, 255)) << "white paper";
-    EXPECT_EQ(drawn.pixelColor(paper.Left - 1, paper.Top + paper.Height() / 2), QColor(0, 0, 0)) << "its outline";
+    EXPECT_EQ(drawn.pixelColor(paper.Left, paper.Top + paper.Height() / 2), QColor(0, 0, 0)) << "its outline";
+    EXPECT_NE(drawn.pixelColor(paper.Left - 1, paper.Top + paper.Height() / 2), QColor(255, 255, 255)) << "off the paper";
     EXPECT_GT(Count(drawn, QColor(255, 0, 0)), 20) << "the chart's red line on the paper";
     preview.Hide();
 }
