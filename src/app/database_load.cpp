@@ -325,6 +325,9 @@ void TFolivexForm::LoadDatabase(Component* sender) {
     P.Inserting = 0;
     P.RecordModified = 0;
     P.DatabaseModified = importSource ? 1 : 0;
+    // The chart window reads the chart file of the database it now shows; rows appended to the open
+    // database keep the chart as it is.
+    if (!append && P.RozizAForm) P.RozizAForm->DatabaseLoaded();
     app.SetScreenCursor(Cursor::Default);
     P.IsLoading = 0;
 }

@@ -5,6 +5,8 @@
 
 #include "app/folivex_form.h"
 #include "app/progress_forms.h"
+#include "chart/chart_store.h"
+#include "chartui/roziza_form.h"
 #include "import/overwrite_form.h"
 #include "platform/fs/files.h"
 #include "records/configuration.h"
@@ -62,8 +64,18 @@ bool TFolivexForm::SaveDatabase() {
 
     if (!WriteWholeFile(P.ConfigFileName, ConfigurationText(app, P)))
         return fail("Unable to Save Database Configuration data !");
-    // The chart settings file is written by the chart store once the chart window draws charts; until
-    // then a closed chart window has nothing of its own to keep.
+    if (P.ChartModified && P.RozizAForm) {
+        // The chart store replaces the file whole or leaves it as it was; a failure is reported and the
+        // database stays marked as not saved.
+        try {
+            SaveChartFile(*P.RozizAForm->ChartVue, P.ChartFileName);
+        } catch (const std::exception& e) {
+            app.Beep(BeepKind::Exclamation);
+            app.ShowException(e);
+            form.Hide();
+            return false;
+        }
+    }
     if (!WriteRepublishFile(false)) {
         form.Hide();
         return false;

@@ -345,7 +345,7 @@ void TFolivexForm::EnableBuiltCommands() {
     // work lands. Built now: leaving the program from either "Exit Folivex" entry, saving the database, the
     // resort, the database setup dialog, the FTP settings and the record images, the publishing settings
     // dialogs, the shopping-cart setup, the browser (published pages, help and the two web sites),
-    // publishing and the upload.
+    // publishing, the upload and the chart window.
     struct MenuCommand {
         MenuItem* Item;
         bool Built;
@@ -382,7 +382,7 @@ void TFolivexForm::EnableBuiltCommands() {
         {PublishItButton, true},
         {ViewItButton, true},
         {UploadItButton, true},
-        {RozizAButton, false},
+        {RozizAButton, true},
         {HelpButton, true},
         // The image picker and the scaling of the picture.
         {Image1Button, true},
@@ -467,7 +467,9 @@ void TFolivexForm::ReSort1Click(Component* sender) { SortButtonClick(sender); }
 void TFolivexForm::GO2Click(Component* sender) { UploadButton(sender); }
 void TFolivexForm::ViewResults1Click(Component* sender) { ViewItButtonClick(sender); }
 
-// Commands whose work is still to come; EnableBuiltCommands keeps their entries and buttons disabled.
-void TFolivexForm::RozizAButtonClick(Component*) {}
+// The chart window opens beside the main window, not modal.
+void TFolivexForm::RozizAButtonClick(Component*) {
+    if (P.RozizAForm) P.RozizAForm->Show();
+}
 
 }  // namespace fv

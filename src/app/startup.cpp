@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/browser_form.h"
+#include "app/chart_types.h"
 #include "app/category_form.h"
 #include "app/db_setup_form.h"
 #include "app/folivex_form.h"
@@ -38,6 +39,8 @@ bool StartProgram(Program& p, const StartOptions& options) {
     };
     try {
         app.Title = ProductName;
+        // Before any form: the chart window may read a chart file naming any of the classes.
+        RegisterChartTypes();
         step(1);
         p.IntroForm = app.CreateForm<TIntroForm>(p);
         step(1);

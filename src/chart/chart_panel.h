@@ -142,6 +142,8 @@ public:
 
     // The screen's paint: nothing while printing, the buffer when it is still good, else a drawing.
     void Paint(Canvas& own);
+    bool DrawsItself() const override { return true; }
+    void DrawFace(Canvas& canvas) override { Paint(canvas); }
     void UpdatePlotSize();
     void DrawZoomRectangle();
     void PrepareBrush(TColor color, BrushStyle style, TColor backColor);

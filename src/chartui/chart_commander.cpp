@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "chart/axis_panel.h"
+#include "chart/chart.h"
+#include "chart/series/pie_series.h"
 #include "chartui/chart_preview.h"
 #include "platform/gfx/pixel_math.h"
 #include "program/program.h"
@@ -152,6 +154,14 @@ void TChartCommander::EnableControls(bool enabled) {
     Edit->SetEnabled(axisChart);
 }
 
+TPieSeries* TChartCommander::FirstActivePie() const {
+    auto* chart = dynamic_cast<TCustomChart*>(panel);
+    if (!chart) return nullptr;
+    for (int i = 0; i < chart->SeriesCount(); ++i)
+        if (auto* pie = dynamic_cast<TPieSeries*>(chart->GetSeries(i)); pie && pie->Active()) return pie;
+    return nullptr;
+}
+
 std::string TChartCommander::PanelWord() const {
     return dynamic_cast<TCustomAxisPanel*>(panel) ? "Chart" : "Panel";
 }
@@ -183,6 +193,9 @@ void TChartCommander::ShowValues() {
         StatusLabel->SetCaption(Format("Zoom: %d %%", o.Zoom()));
     } else if (Depth->Down()) {
         if (dynamic_cast<TCustomAxisPanel*>(panel)) StatusLabel->SetCaption(Format("3D: %d %%", panel->Chart3DPercent()));
+    } else if (TPieSeries* pie = FirstActivePie(); pie && clickedSlice != -1) {
+        StatusLabel->SetCaption(
+            Format("Slice: %d Exploded: %d %%", clickedSlice, pie->ExplodedSlices.Value(clickedSlice)));
     } else {
         StatusLabel->SetCaption({});
     }
@@ -190,11 +203,12 @@ void TChartCommander::ShowValues() {
 }
 
 void TChartCommander::ChartMouseDown(MouseButton, unsigned, int x, int y) {
-    if (!FirstActivePie() && Normal->Down()) return;
+    TPieSeries* pie = FirstActivePie();
+    if (!pie && Normal->Down()) return;
     dragging = true;
     startX = x;
     startY = y;
-    clickedSlice = -1;
+    clickedSlice = pie ? pie->Clicked(x, y) : -1;
     if (auto* chart = dynamic_cast<TCustomAxisPanel*>(panel)) chart->MouseHandled = true;
 }
 
@@ -202,14 +216,25 @@ void TChartCommander::RotateStep(int x, int y) {
     TView3DOptions& o = panel->View3DOptions();
     o.SetOrthogonal(false);
     const bool free = panel->Canvas3D().AllowsFreeRotation();
+    TPieSeries* pie = FirstActivePie();
+    // A panel of no width or height gives no angle: that half of the step is skipped.
     if (panel->Width() > 0) {
         const int dx = RoundPixel((x - startX) * 90.0 / panel->Width());
-        if (free) o.SetRotation(WrapAngle(o.Rotation() + dx));
-        else if (dx > 0) o.SetRotation(std::min(360, o.Rotation() + dx));
-        else o.SetRotation(std::max(270, o.Rotation() + dx));
+        if (free) {
+            o.SetRotation(WrapAngle(o.Rotation() + dx));
+        } else if (pie) {
+            // A pie is seen from the front and turns about its own centre instead.
+            o.SetRotation(360);
+            if (dx != 0) pie->SetRotationAngle(WrapAngle(pie->RotationAngle() + dx) % 360);
+        } else if (dx > 0) {
+            o.SetRotation(std::min(360, o.Rotation() + dx));
+        } else {
+            o.SetRotation(std::max(270, o.Rotation() + dx));
+        }
     }
     if (panel->Height() > 0) {
-        const int dy = RoundPixel((startY - y) * 90.0 / panel->Height());
+        int dy = RoundPixel((startY - y) * 90.0 / panel->Height());
+        if (pie) dy = -dy;
         if (free) o.SetElevation(WrapAngle(o.Elevation() + dy));
         else if (dy > 0) o.SetElevation(std::min(360, o.Elevation() + dy));
         else o.SetElevation(std::max(270, o.Elevation() + dy));
@@ -233,6 +258,13 @@ void TChartCommander::DepthStep(int x, int y) {
     if (d >= 1) panel->SetChart3DPercent(std::min(100, d));
 }
 
+void TChartCommander::ExplodeStep(TPieSeries& pie, int x, int y) {
+    const int radius = RoundPixel(std::hypot(double(pie.XRadius), double(pie.YRadius)));
+    if (radius == 0) return;  // a pie not laid out yet has no radius to measure the drag by
+    const int distance = RoundPixel(std::hypot(double(x - startX), double(y - startY)));
+    pie.ExplodedSlices.SetValue(clickedSlice, std::min(100, RoundPixel(100.0 * distance / radius)));
+}
+
 void TChartCommander::ChartMouseMove(unsigned, int x, int y) {
     if (!dragging || !panel) return;
     dragging = false;
@@ -250,6 +282,8 @@ void TChartCommander::ChartMouseMove(unsigned, int x, int y) {
         ZoomStep(y);
     } else if (Depth->Down()) {
         DepthStep(x, y);
+    } else if (TPieSeries* pie = FirstActivePie(); pie && clickedSlice != -1) {
+        ExplodeStep(*pie, x, y);
     }
     dragging = true;
     if (labelValues) ShowValues();

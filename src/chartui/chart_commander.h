@@ -8,7 +8,8 @@
 // - Rotation without a canvas that turns freely stays within 270..360 degrees, as does the elevation; a
 //   canvas that turns freely wraps both into 0..360 however far one step goes.
 // - Zoom stays at 5 % or more. A step over a chart of no size changes nothing.
-// - Pie slices are dragged out in Normal mode once there are pie series; until then Normal never drags.
+// - In Normal mode a press on a chart with an active pie series drags the slice under it out of the pie
+//   (at most 100 % of the radius); without one, Normal never drags. Rotating such a chart turns the pie.
 #pragma once
 
 #include <functional>
@@ -24,7 +25,7 @@
 namespace fv {
 
 class Program;
-class TChartSeries;
+class TPieSeries;
 
 // An angle of a free turn brought into 0..360 (360 stays), however far a fast drag took it.
 int WrapAngle(int angle);
@@ -73,8 +74,10 @@ public:
     void EnableControls(bool enabled) override;
     // "Chart" for a chart with axes, else "Panel": the word the mode texts use.
     std::string PanelWord() const;
-    // The first active pie series of the chart; none until pie series exist.
-    virtual TChartSeries* FirstActivePie() const { return nullptr; }
+    // The first active pie series of the chart, in series order; none for a panel that is not a chart.
+    TPieSeries* FirstActivePie() const;
+    // The pie slice the drag started on; -1 for none.
+    int ClickedSlice() const { return clickedSlice; }
     bool Dragging() const { return dragging; }
     // Opens the chart editor on the chart (the editor dialog is not part of the toolbar).
     std::function<void(TCustomChartPanel& chart)> OnEditChart;
@@ -94,6 +97,7 @@ private:
     void RotateStep(int x, int y);
     void ZoomStep(int y);
     void DepthStep(int x, int y);
+    void ExplodeStep(TPieSeries& pie, int x, int y);
 
     Program& program;
     bool labelValues = true;

@@ -59,6 +59,8 @@ public:
     // The guide lines' colour: white on a silver or grey paper, else silver.
     Color GuideColor() const;
     void Paint(Canvas& canvas);
+    bool DrawsItself() const override { return true; }
+    void DrawFace(Canvas& canvas) override { Paint(canvas); }
     // Prints the chart with the page's settings; an hourglass while it runs.
     void PrintImage();
 

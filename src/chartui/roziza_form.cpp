@@ -1,19 +1,89 @@
-// The chart window's controls and the handlers that do not need the chart.
+// The chart window: its controls, the choice of rows and fields, the redraw, the chart file on show, the
+// bitmap, and the sizes.
 #include "chartui/roziza_form.h"
-#include "chartui/chart_scroll_bar.h"
-#include "platform/ui/button.h"
-#include "platform/ui/check_box.h"
-#include "platform/ui/edit.h"
-#include "platform/ui/group_box.h"
-#include "platform/ui/label.h"
-#include "platform/ui/panel.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "chart/chart_store.h"
+#include "chart/series_types.h"
+#include "platform/fs/files.h"
+#include "platform/text/numbers.h"
+#include "program/program.h"
 
 namespace fv {
 
 namespace {
+
 const char* const ViewHint =
     "Drag a Box around an area of your chart to 'Zoom' in, or resize the Window for a larger view of your Chart.";
+
+constexpr std::array<Color, 13> SeriesPalette = {
+    0x0000FF,  // red
+    0xFF0000,  // blue
+    0x008000,  // green
+    0x00FFFF,  // yellow
+    0xFFFF00,  // aqua
+    0x00FF00,  // lime
+    0x800080,  // purple
+    0x008080,  // olive
+    0x800000,  // navy
+    0xFF00FF,  // fuchsia
+    0xC0C0C0,  // silver
+    0x808080,  // grey
+    0x808000,  // teal
+};
+
+// The choice text with a comma in front and behind, as far as it is read.
+std::string Delimited(const std::string& text) { return "," + text.substr(0, MaxChoiceText) + ","; }
+
+bool Names(const std::string& delimited, int n) {
+    return delimited.find("," + std::to_string(n) + ",") != std::string::npos;
+}
+
+// Blanks skipped, then the decimal digits up to the first other character; no digits give 0. A number
+// too long for an int counts as the largest, which the rows are held below anyway.
+long long LeadingNumber(const std::string& text, std::size_t from) {
+    while (from < text.size() && text[from] == ' ') ++from;
+    long long n = 0;
+    for (; from < text.size() && text[from] >= '0' && text[from] <= '9'; ++from)
+        n = std::min<long long>(n * 10 + (text[from] - '0'), std::numeric_limits<int>::max());
+    return n;
+}
+
 }  // namespace
+
+Color RozizASeriesColor(int index) { return SeriesPalette[std::size_t(index % int(SeriesPalette.size()))]; }
+
+std::vector<int> ChosenFields(const std::string& fieldText) {
+    const std::string f = Delimited(fieldText);
+    std::vector<int> fields;
+    for (int n = 1; n <= FieldCount; ++n)
+        if (Names(f, n)) fields.push_back(n);
+    return fields;
+}
+
+std::vector<int> ChosenRows(const std::string& rowText, bool allRows, int recordCount) {
+    std::vector<int> rows;
+    if (allRows) {
+        for (int n = 1; n <= recordCount; ++n) rows.push_back(n);
+        return rows;
+    }
+    std::string r = Delimited(rowText);
+    const std::size_t dash = r.find('-');
+    if (dash == std::string::npos) {
+        for (int n = 1; n <= recordCount; ++n)
+            if (Names(r, n)) rows.push_back(n);
+        return rows;
+    }
+    std::replace(r.begin(), r.end(), ',', ' ');
+    // The first number ends at the dash; a range reaching past the records is held within them.
+    const long long first = std::max<long long>(1, LeadingNumber(r.substr(0, dash), 1));
+    const long long last = std::min<long long>(recordCount, LeadingNumber(r, dash + 1));
+    for (long long n = first; n <= last; ++n) rows.push_back(int(n));
+    return rows;
+}
 
 TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner, program, "RozizAForm") {
     SetCaption("RozizAForm");
@@ -38,22 +108,142 @@ TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner
     RozizAView = Add<GroupBox>(MainPanel, "RozizAView", 8, 60, 609, 279);
     RozizAView->SetHint(ViewHint);
     Panel2 = Add<Panel>(RozizAView, "Panel2", 16, 18, 382, 34);
-    ChartCommander = Add<Panel>(Panel2, "ChartCommander", 1, 1, 380, 32);
-    ChartCommander->SetHint("Click on the Ruler and Pencil Icon to change the Style, Settings and Axes of the Chart");
     Label3 = Add<Label>(RozizAView, "Label3", 404, 18, 70, 13, "Scale Chart");
     DownButton = Add<Button>(RozizAView, "DownButton", 404, 34, 41, 17, "Down");
     UpButton = Add<Button>(RozizAView, "UpButton", 449, 34, 41, 17, "Up");
     StoreImageButton = Add<Button>(RozizAView, "StoreImageButton", 496, 26, 105, 25, "Save Image to Bitmap");
-    ChartVue = Add<Panel>(RozizAView, "ChartVue", 16, 58, 577, 195);
-    ChartVue->SetColor(ClWhite);
-    ChartVue->SetHint(ViewHint);
-    // Disabled until the chart it scrolls is bound to it.
-    ChartScrollBar1 = Add<TChartScrollBar>(RozizAView, "ChartScrollBar1", 16, 255, 577, 17);
-    ChartScrollBar1->SetPosition(15000);
-    ChartScrollBar1->SetHint(ViewHint);
 
+    ChartVue = Add<TChart>(RozizAView, "ChartVue", 16, 58, 577, 195);
+    ChartVue->SetHint(ViewHint);
+    ChartVue->AnimatedZoom = true;
+    ChartVue->BackWall().Brush().SetColor(ClWhite);
+    ChartVue->BackWall().Brush().SetStyle(BrushStyle::Clear);
+    ChartVue->Title().SetText({"Chart Vue"});
+    // The series the window starts with: red, without marks or pointers, plotted along an ascending X.
+    auto* series1 = Make<TLineSeries>("Series1");
+    series1->SetSeriesColor(ClRed);
+    series1->Marks().SetVisible(false);
+    series1->Marks().SetArrowLength(8);
+    series1->Pointer.SetVisible(false);
+    series1->Pointer.SetStyle(psRectangle);
+    series1->Pointer.SetInflateMargins(true);
+    series1->XValues->SetName("X");
+    series1->XValues->SetOrder(loAscending);
+    series1->YValues->SetName("Y");
+    series1->YValues->SetOrder(loNone);
+    ChartVue->AddSeries(*series1);
+
+    ChartCommander = Make<TChartCommander>(P, "ChartCommander");
+    ChartEditor1 = Make<TChartEditor>(P, "ChartEditor1");
+    ChartEditor1->SetChart(ChartVue);
+    ChartCommander->SetBounds(1, 1, 380, 33);
+    ChartCommander->SetParent(Panel2);
+    ChartCommander->SetHint("Click on the Ruler and Pencil Icon to change the Style, Settings and Axes of the Chart");
+    ChartCommander->SetPanel(ChartVue);
+    ChartCommander->OnEditChart = [this](TCustomChartPanel&) { ChartEditor1Execute(); };
+
+    ChartScrollBar1 = Add<TChartScrollBar>(RozizAView, "ChartScrollBar1", 16, 255, 577, 17);
+    ChartScrollBar1->SetHint(ViewHint);
+    ChartScrollBar1->SetChart(ChartVue);
+    ChartScrollBar1->SetEnabled(true);
+    ChartScrollBar1->SetPageSize(30000);
+    ChartScrollBar1->ScrollBar::SetPosition(15000);
+
+    OnShow = [this](Component* s) { FormShow(s); };
+    OnClose = [this](Component* s, CloseAction& a) { FormClose(s, a); };
     WhichRows->OnChange = [this](Component* s) { WhichRowsChange(s); };
+    ReDrawButton->OnClick = [this](Component* s) { ReDrawButtonClick(s); };
+    StoreImageButton->OnClick = [this](Component* s) { StoreImageButtonClick(s); };
     CloseButton->OnClick = [this](Component* s) { CloseButtonClick(s); };
+    DownButton->OnClick = [this](Component* s) { DownButtonClick(s); };
+    UpButton->OnClick = [this](Component* s) { UpButtonClick(s); };
+}
+
+void TRozizAForm::ChartEditor1Execute() {
+    if (OnEditChart) {
+        OnEditChart(*ChartVue, ChartEditorTitle);
+        return;
+    }
+    ChartEditor1->Title = ChartEditorTitle;
+    ChartEditor1->Execute();
+}
+
+void TRozizAForm::FormShow(Component*) {
+    if (chartFilePending) {
+        chartFilePending = false;
+        // The size comes first, so that a chart file that cannot be read blocks no later resize.
+        if (recordedWidth == -1) {
+            recordedWidth = Width();
+            recordedHeight = Height();
+        }
+        ReadChartFile();
+    }
+    ReDrawButtonClick(this);
+}
+
+void TRozizAForm::DatabaseLoaded() {
+    chartFilePending = true;
+    if (Visible()) FormShow(this);
+}
+
+void TRozizAForm::ReadChartFile() {
+    if (P.ChartFileName.empty() || !PathExistsOnDisk(P.ChartFileName)) return;
+    try {
+        LoadChartFile(ChartVue, P.ChartFileName);
+    } catch (const std::exception& e) {
+        // The chart stays as it was; the redraw that follows still fills it.
+        P.App.SetScreenCursor(Cursor::Default);
+        P.App.ShowException(e);
+    }
+}
+
+void TRozizAForm::ReDrawButtonClick(Component*) {
+    try {
+        Redraw();
+    } catch (const std::exception& e) {
+        P.App.SetScreenCursor(Cursor::Default);
+        P.App.ShowException(e);
+    }
+}
+
+void TRozizAForm::Redraw() {
+    const std::vector<int> fields = ChosenFields(WhichFields->Text());
+    const bool allRows = WhichRowsCheckBox->Checked();
+    if (!allRows && fields.empty()) {
+        P.App.ShowMessage("You have not specified any fields to plot. Please specify.");
+        return;
+    }
+    const std::vector<int> rows = ChosenRows(WhichRows->Text(), allRows, P.RecordCount);
+
+    TChart& chart = *ChartVue;
+    for (TCustomChartAxis* axis : {static_cast<TCustomChartAxis*>(chart.LeftAxis()), chart.RightAxis(),
+                                   chart.TopAxis(), chart.BottomAxis(), static_cast<TCustomChartAxis*>(&chart.DepthAxis())})
+        axis->SetAutomatic(true);
+    chart.SetAxisVisible(true);
+    chart.AllowPanning = TPanningMode::pmHorizontal;
+    chart.AllowZoom = true;
+
+    KeepSeries(int(fields.size()));
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        TChartSeries& series = *chart.GetSeries(int(i));
+        const Color colour = RozizASeriesColor(int(i));
+        for (int row : rows)
+            series.AddY(DigitsToNumber(P.RecordTable[std::size_t(row - 1)].Field[std::size_t(fields[i] - 1)]), {},
+                        colour);
+    }
+    ChartScrollBar1->RecalcPosition();
+    chart.Invalidate();
+}
+
+void TRozizAForm::KeepSeries(int count) {
+    TChart& chart = *ChartVue;
+    // Series no longer plotted are freed, not kept: they would pile up over redraws.
+    while (chart.SeriesCount() > count) FreeSeries(chart.GetSeries(chart.SeriesCount() - 1));
+    for (int i = 0; i < chart.SeriesCount(); ++i) chart.GetSeries(i)->Clear();
+    while (chart.SeriesCount() < count) {
+        auto* series = Make<TLineSeries>(NewSeriesName(this));
+        chart.AddSeries(*series);
+    }
 }
 
 void TRozizAForm::WhichRowsChange(Component*) {
@@ -61,10 +251,57 @@ void TRozizAForm::WhichRowsChange(Component*) {
     WhichRowsCheckBox->SetChecked(rows.empty() || rows == " " || rows == "(null)");
 }
 
-void TRozizAForm::CloseButtonClick(Component*) {
-    // Closing always counts as a change of the chart, so the next save writes the chart settings file.
+void TRozizAForm::StoreImageButtonClick(Component*) {
+    FileDialogOptions options;
+    // The folder is the database's image folder as it is now, not as it was when the window was made.
+    options.InitialDirectory = P.DatabaseImageDirectory;
+    options.DefaultExtension = "bmp";
+    options.Filters = {{"*.bmp, BitMap file", "*.bmp"}};
+    const std::optional<std::string> file = P.App.Dialogs().SaveFile(options);
+    if (!file) return;
+    try {
+        ChartVue->SaveToBitmapFile(P.App.Raster(), *file);
+    } catch (const std::exception& e) {
+        P.App.ShowException(e);
+    }
+}
+
+void TRozizAForm::CloseButtonClick(Component*) { Close(); }
+
+void TRozizAForm::FormClose(Component*, CloseAction&) {
+    // However the window is closed, the chart may have been edited: the next save writes its file.
     P.ChartModified = 1;
-    Close();
+}
+
+void TRozizAForm::SetBounds(int left, int top, int width, int height) {
+    const bool resized = width != Width() || height != Height();
+    ProgramForm::SetBounds(left, top, width, height);
+    if (resized) FormResize(this);
+}
+
+void TRozizAForm::FormResize(Component*) {
+    if (recordedWidth == -1) return;
+    if (skipNextResize) {
+        skipNextResize = false;
+        return;
+    }
+    const int dw = Width() - recordedWidth, dh = Height() - recordedHeight;
+    for (Control* c : {static_cast<Control*>(MainPanel), static_cast<Control*>(ChartVue),
+                       static_cast<Control*>(RozizAView), static_cast<Control*>(Panel1)})
+        c->SetBounds(c->Left(), c->Top(), c->Width() + dw, c->Height() + dh);
+    for (Control* c : {static_cast<Control*>(Panel2), static_cast<Control*>(ChartScrollBar1)})
+        c->SetBounds(c->Left(), c->Top(), c->Width() + dw, c->Height());
+    recordedWidth = Width();
+    recordedHeight = Height();
+}
+
+void TRozizAForm::DownButtonClick(Component*) {
+    ChartVue->SetBounds(ChartVue->Left(), ChartVue->Top(), std::max(MinChartSize, ChartVue->Width() - 5),
+                        std::max(MinChartSize, ChartVue->Height() - 5));
+}
+
+void TRozizAForm::UpButtonClick(Component*) {
+    ChartVue->SetBounds(ChartVue->Left(), ChartVue->Top(), ChartVue->Width() + 5, ChartVue->Height() + 5);
 }
 
 }  // namespace fv

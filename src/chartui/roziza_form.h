@@ -1,8 +1,26 @@
-// The chart window: which rows and fields of the database to plot, the chart, its toolbar and scroll bar.
-// The chart itself comes with the chart engine; until then ChartVue is the panel the chart will fill, and
-// the window already keeps the choices and sizes the database's files remember.
+// The chart window: plots chosen fields of chosen records of the open database as line charts, one line
+// series per field and one point per record, with the chart toolbar and a scroll bar under the chart.
+//
+// Rules:
+// - Fields are those of 1..20 that the field text names between commas, in ascending order whatever the
+//   order typed; rows are all records, one range "a-b" or a list. Rows are always records 1..RecordCount:
+//   a range reaching past either end is cut to them, a reversed one plots nothing.
+// - The chart file of the open database is read on the first show after each load (the window's very
+//   first show included); a file that cannot be read is reported once and the chart redraws anyway.
+// - Every show redraws from the records; series the redraw no longer needs are freed.
+// - Every close (the Close button or the window's frame) marks the chart as changed, so the next save of
+//   the database writes the chart file.
+// - Down never makes the chart smaller than 20 x 20 pixels.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "chart/chart.h"
+#include "chart/series/line_series.h"
+#include "chartui/chart_commander.h"
+#include "chartui/chart_edit_form.h"
 #include "chartui/chart_scroll_bar.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
@@ -13,6 +31,18 @@
 #include "program/program_form.h"
 
 namespace fv {
+
+// The colour of the window's series number i (from 0): thirteen colours, repeating.
+Color RozizASeriesColor(int index);
+
+// The fields a field text chooses: 1..20 in ascending order, each named between commas ("7,2,2" gives
+// 2 and 7; "1, 2" gives 1 only, a blank spoils a number).
+std::vector<int> ChosenFields(const std::string& fieldText);
+// The records (counted from 1) a row text chooses among recordCount records: every one when allRows,
+// else the range "a-b" held within 1..recordCount, else those the text names between commas.
+std::vector<int> ChosenRows(const std::string& rowText, bool allRows, int recordCount);
+// The choice texts keep at most this many characters; the rest is not read.
+constexpr std::size_t MaxChoiceText = 301;
 
 class TRozizAForm : public ProgramForm {
 public:
@@ -30,15 +60,49 @@ public:
     Button* CloseButton;
     GroupBox* RozizAView;
     Label* Label3;
-    Panel* ChartVue;
+    TChart* ChartVue;
     Panel* Panel2;
-    Panel* ChartCommander;
+    TChartCommander* ChartCommander;
     Button* DownButton;
     Button* UpButton;
     TChartScrollBar* ChartScrollBar1;
 
+    // The chart editor on ChartVue, and the one place it is opened from (the toolbar's Edit button comes
+    // here too). OnEditChart, when set, opens something else in its place.
+    TChartEditor* ChartEditor1;
+    std::string ChartEditorTitle = "Chart Vue from Pelmarix";
+    std::function<void(TCustomChart& chart, const std::string& title)> OnEditChart;
+    void ChartEditor1Execute();
+
+    void FormShow(Component* sender);
+    void ReDrawButtonClick(Component* sender);
     void WhichRowsChange(Component* sender);
+    void StoreImageButtonClick(Component* sender);
     void CloseButtonClick(Component* sender);
+    void FormClose(Component* sender, CloseAction& action);
+    void FormResize(Component* sender);
+    void DownButtonClick(Component* sender);
+    void UpButtonClick(Component* sender);
+
+    // A database was loaded: its chart file is read on the next show (at once when the window is open).
+    void DatabaseLoaded();
+
+    void SetBounds(int left, int top, int width, int height) override;
+
+    // The window size as last taken into account by the resize; -1 until the first show.
+    int RecordedWidth() const { return recordedWidth; }
+    int RecordedHeight() const { return recordedHeight; }
+    static constexpr int MinChartSize = 20;
+
+private:
+    void ReadChartFile();
+    void Redraw();
+    // The chart has exactly `count` series, all empty: extra ones freed, missing ones made.
+    void KeepSeries(int count);
+
+    int recordedWidth = -1, recordedHeight = -1;
+    bool skipNextResize = true;
+    bool chartFilePending = true;
 };
 
 }  // namespace fv

@@ -5,7 +5,9 @@
 #include <filesystem>
 
 #include "chart/chart.h"
+#include "chart/series/pie_series.h"
 #include "chartui/chart_commander.h"
+#include "platform/gfx/pixel_math.h"
 #include "platform/gfx/recording_canvas.h"
 #include "support/hub_fixture.h"
 
@@ -163,6 +165,53 @@ TEST_F(ChartCommanderTest, MoveZoomAndDepthSteps) {
     chart->PlotWidth = chart->PlotHeight = 0;
     Drag(bar->Depth, {0, 0}, {30, 40});
     EXPECT_EQ(chart->Chart3DPercent(), 100) << "a chart of no size keeps its depth";
+}
+
+TEST_F(ChartCommanderTest, PieSlicesAreDraggedOutInNormalModeAndRotatingTurnsThePie) {
+    auto* pie = new TPieSeries(chart.get());  // the chart frees it
+    pie->AddY(30);
+    pie->AddY(70);
+    pie->Marks().SetVisible(false);
+    chart->AddSeries(*pie);
+    chart->Paint(screen);
+    ASSERT_GT(pie->XRadius, 10);
+    bar->Normal->Click();
+    EXPECT_EQ(bar->StatusLabel->Caption(), "Drag a Pie Slice to Explode it");
+
+    // A press just above the centre's right: the first slice starts at the right and runs upwards.
+    const int x = pie->CircleXCenter + pie->XRadius / 2, y = pie->CircleYCenter - 2;
+    const int radius = RoundPixel(std::hypot(double(pie->XRadius), double(pie->YRadius)));
+    chart->MouseDown(MouseButton::Left, 0, x, y);
+    ASSERT_TRUE(bar->Dragging()) << "with a pie, Normal mode drags";
+    ASSERT_EQ(bar->ClickedSlice(), 0);
+    struct Case { int distance; int explode; const char* why; } cases[] = {
+        {radius / 2, RoundPixel(100.0 * (radius / 2) / radius), "half the radius: about 50 %"},
+        {3 * radius, 100, "never more than 100 %"},
+        {0, 0, "back at the press point"},
+    };
+    for (const Case& c : cases) {
+        chart->MouseMove(0, x + c.distance, y);
+        EXPECT_EQ(pie->ExplodedSlices.Value(0), c.explode) << c.why;
+        EXPECT_EQ(bar->StatusLabel->Caption(), "Slice: 0 Exploded: " + std::to_string(c.explode) + " %") << c.why;
+    }
+    chart->MouseUp(MouseButton::Left, 0, x, y);
+    EXPECT_EQ(bar->ClickedSlice(), -1);
+    EXPECT_EQ(pie->ExplodedSlices.Value(1), 0) << "the other slice stays in";
+
+    // Rotating turns the pie about its centre and keeps the chart seen from the front.
+    chart->View3DOptions().SetElevation(345);
+    struct Turn { Point to; int angle; int elevation; const char* why; } turns[] = {
+        {{200, 60}, 10, 335, "40 pixels right: 10 degrees; 20 up tilts the other way for a pie"},
+        {{-200, 80}, 280, 345, "90 degrees back from 10 wraps below 0"},
+        {{160, 80}, 280, 345, "no move, no turn"},
+    };
+    for (const Turn& t : turns) {
+        Drag(bar->Rotate, {160, 80}, t.to);
+        EXPECT_EQ(pie->RotationAngle(), t.angle) << t.why;
+        EXPECT_EQ(chart->View3DOptions().Rotation(), 360) << t.why;
+        EXPECT_EQ(chart->View3DOptions().Elevation(), t.elevation) << t.why;
+        chart->View3DOptions().SetElevation(345);
+    }
 }
 
 TEST_F(ChartCommanderTest, CopyPutsThePictureOnTheClipboard) {

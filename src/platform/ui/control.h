@@ -12,6 +12,7 @@
 
 namespace fv {
 
+class Canvas;
 class Control;
 class Form;
 class MenuItem;
@@ -127,6 +128,11 @@ public:
     std::function<void(Component* sender, unsigned shift, int x, int y)> OnMouseMove;
     KeyEvent OnKeyDown, OnKeyUp;
     KeyPressEvent OnKeyPress;
+
+    // A control that draws its own face (a chart, the print preview's paper) answers true; the view then
+    // keeps a canvas of the control's size and has the control draw on it at every repaint.
+    virtual bool DrawsItself() const { return false; }
+    virtual void DrawFace(Canvas& canvas) {}
 
     // What a user does. The view calls these; tests call them to act as the user.
     virtual void Click();

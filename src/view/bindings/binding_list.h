@@ -9,6 +9,8 @@ namespace fv {
 class Control;
 class ControlBinding;
 
+// A control that draws its own face, whatever its kind (tried first).
+std::unique_ptr<ControlBinding> BindDrawn(Control& control);
 std::unique_ptr<ControlBinding> BindLabel(Control& control);
 std::unique_ptr<ControlBinding> BindEdit(Control& control);
 std::unique_ptr<ControlBinding> BindMemo(Control& control);

@@ -1,0 +1,18 @@
+// The one place where the program's chart classes are registered.
+#include "app/chart_types.h"
+
+#include "chart/extended/extended_types.h"
+#include "chart/functions/function_types.h"
+#include "chart/series/series_registration.h"
+#include "chart/series_types.h"
+
+namespace fv {
+
+void RegisterChartTypes() {
+    RegisterStandardSeriesTypes();
+    RegisterChartEngineTypes();
+    RegisterExtendedSeriesTypes();
+    RegisterStandardFunctions();
+}
+
+}  // namespace fv

@@ -1,0 +1,164 @@
+// The chart window from the main window: the chart command, plotting chosen records and fields, a
+// toolbar edit kept in the database's chart file and found again by a new program, and the chart types
+// every chart file may name known from the start.
+#include <gtest/gtest.h>
+
+#include "app/chart_types.h"
+#include "app/folivex_form.h"
+#include "chart/chart_store.h"
+#include "chart/extended/extended_types.h"
+#include "chart/functions/function_types.h"
+#include "chart/series/series_registration.h"
+#include "chart/series_types.h"
+#include "chartui/roziza_form.h"
+#include "records/database_names.h"
+#include "support/program_fixture.h"
+
+namespace fv::testing {
+namespace {
+
+class ChartWindowTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        StartAgain();
+    }
+    // A program as the user starts it: the splash and the first load are over.
+    void StartAgain() {
+        ASSERT_TRUE(Start());
+        loop.AdvanceBy(5000);
+        Messages().ClearLog();
+    }
+    TFolivexForm& Main() { return *program->FolivexForm; }
+    TRozizAForm& Window() { return *program->RozizAForm; }
+    TChart& Chart() { return *Window().ChartVue; }
+    // Opens the database as the database setup dialog does.
+    void Open(const std::string& name) {
+        program->SavedFiles = program->Files();
+        program->Files() = CompanionFiles(name).value();
+        program->ChartModified = 0;
+        Main().LoadDatabase(nullptr);
+    }
+    // Ten records saved as "folivex.db": record n has 10 n in field 1 and n squared in field 3.
+    void SaveTenRecords() {
+        for (int n = 1; n <= 10; ++n) {
+            DatabaseRecord& r = program->RecordTable[std::size_t(n - 1)];
+            r = DatabaseRecord{};
+            r.Category = "Sport";
+            r.Field[0] = std::to_string(10 * n);
+            r.Field[2] = std::to_string(n * n);
+        }
+        program->RecordCount = 10;
+        program->CurrentRecord = 1;
+        program->DatabaseModified = 1;
+        Main().SaveDBButtonClick(nullptr);
+        loop.AdvanceBy(1000);
+    }
+    // A new program in the same folder, as after the user ends this one and starts it again.
+    void NewProgram() {
+        program.reset();
+        app.reset();
+        app = std::make_unique<Application>(loop);
+        program = std::make_unique<Program>(*app);
+        program->ResourceDirectory = std::string(FOLIVEX_SOURCE_DIR) + "/resources";
+        StartAgain();
+    }
+};
+
+TEST_F(ChartWindowTest, PlotEditSaveAndFindTheChartAgainInANewProgram) {
+    SaveTenRecords();
+    Open("folivex.db");
+    ASSERT_EQ(program->RecordCount, 10);
+
+    ASSERT_TRUE(Main().RozizAButton->Enabled());
+    Main().RozizAButton->Click();
+    ASSERT_TRUE(Window().Visible());
+    Window().WhichFields->UserSetText("1,3");
+    Window().WhichRows->UserSetText("2-6");
+    EXPECT_FALSE(Window().WhichRowsCheckBox->Checked());
+    Window().ReDrawButton->Click();
+    ASSERT_EQ(Chart().SeriesCount(), 2);
+    const double want[2][5] = {{20, 30, 40, 50, 60}, {4, 9, 16, 25, 36}};
+    const Color colours[2] = {0x0000FF, 0xFF0000};  // red, blue
+    for (int i = 0; i < 2; ++i) {
+        TChartSeries& s = *Chart().GetSeries(i);
+        ASSERT_EQ(s.Count(), 5);
+        for (int p = 0; p < 5; ++p) {
+            EXPECT_EQ(s.YValues->GetValue(p), want[i][p]) << "series " << i << " point " << p;
+            EXPECT_EQ(s.ValueColor(p), colours[i]);
+        }
+    }
+
+    // The user drags the chart in the toolbar's Move mode.
+    Window().ChartCommander->Move->Click();
+    Chart().MouseDown(MouseButton::Left, 0, 100, 100);
+    Chart().MouseMove(0, 130, 90);
+    Chart().MouseUp(MouseButton::Left, 0, 130, 90);
+    EXPECT_EQ(Chart().View3DOptions().HorizOffset(), 30);
+    EXPECT_EQ(Chart().View3DOptions().VertOffset(), -10);
+
+    Window().CloseButton->Click();
+    EXPECT_EQ(program->ChartModified, 1);
+    Main().SaveDBButtonClick(nullptr);
+    loop.AdvanceBy(1000);
+    ASSERT_TRUE(PathExistsOnDisk(dir.File("folivex.cht"))) << "the changed chart is saved with the database";
+    EXPECT_TRUE(Messages().Messages().empty());
+
+    NewProgram();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    EXPECT_EQ(Window().WhichFields->Text(), "1,3") << "the choice is kept in the configuration";
+    EXPECT_EQ(Chart().View3DOptions().HorizOffset(), 30) << "the edit is read from the chart file";
+    EXPECT_EQ(Chart().View3DOptions().VertOffset(), -10);
+    ASSERT_EQ(Chart().SeriesCount(), 2);
+    EXPECT_EQ(Chart().GetSeries(1)->YValues->GetValue(4), 36);
+    EXPECT_TRUE(Messages().Messages().empty());
+}
+
+TEST_F(ChartWindowTest, ASaveWithoutAChartChangeWritesNoChartFile) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    Window().ReDrawButton->Click();
+    Main().SaveDBButtonClick(nullptr);
+    EXPECT_FALSE(PathExistsOnDisk(dir.File("folivex.cht")));
+}
+
+TEST_F(ChartWindowTest, AChartFileOfEveryRegisteredClassLoadsAfterStartUp) {
+    // Every entry of the gallery, a series of its class (with its function when it has one), in one file.
+    std::vector<std::string> classes;
+    {
+        TChart stored(nullptr);
+        for (const auto& entry : ChartSeriesTypes().Items()) {
+            if (!entry->SeriesClass) continue;
+            CreateSeriesOfClass(&stored, stored, *entry->SeriesClass, entry->FunctionClass);
+            classes.push_back(entry->SeriesClass->Name);
+        }
+        SaveChartFile(stored, dir.File("every.cht"));
+    }
+    for (const char* name : {"TLineSeries", "TBarSeries", "THorizBarSeries", "TAreaSeries", "TPointSeries",
+                             "TPieSeries", "TFastLineSeries", "TSurfaceSeries", "TContourSeries", "TChartShape"})
+        EXPECT_NE(std::find(classes.begin(), classes.end(), name), classes.end()) << name << " is in the gallery";
+    EXPECT_NE(FindChartClass("TChart"), nullptr);
+    EXPECT_NE(FindChartClass("TAddChartFunction"), nullptr);
+
+    TChart loaded(nullptr);
+    LoadChartFile(&loaded, dir.File("every.cht"));
+    ASSERT_EQ(loaded.SeriesCount(), int(classes.size()));
+    for (int i = 0; i < loaded.SeriesCount(); ++i)
+        EXPECT_EQ(ChartClassOf(*loaded.GetSeries(i))->Name, classes[std::size_t(i)]);
+}
+
+TEST_F(ChartWindowTest, TheGalleryComesInItsOrderAndRegisteringAgainChangesNothing) {
+    const int count = ChartSeriesTypes().Count();
+    std::vector<std::string> descriptions;
+    for (const auto& entry : ChartSeriesTypes().Items()) descriptions.push_back(entry->Description);
+    ASSERT_GE(descriptions.size(), 7u);
+    const std::vector<std::string> first(descriptions.begin(), descriptions.begin() + 7);
+    EXPECT_EQ(first, (std::vector<std::string>{"Line", "Bar", "Horiz. Bar", "Area", "Point", "Pie", "Fast Line"}));
+    RegisterChartTypes();
+    EXPECT_EQ(ChartSeriesTypes().Count(), count);
+}
+
+}  // namespace
+}  // namespace fv::testing

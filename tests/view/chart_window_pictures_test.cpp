@@ -1,0 +1,102 @@
+// The chart window with a plotted chart and the print preview of that chart, drawn off screen through the
+// Qt view, with pictures saved in the build folder to be looked at; and the window's bitmap as Qt reads it.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include "chartui/chart_preview.h"
+#include "chartui/roziza_form.h"
+#include "platform/app/scripted_output.h"
+#include "view/qt_output.h"
+#include "view_program_fixture.h"
+
+namespace fv {
+namespace {
+
+class ChartWindowPicturesTest : public ViewProgramFixture {
+protected:
+    void SetUp() override {
+        ViewProgramFixture::SetUp();
+        ASSERT_TRUE(StartProgram(*program));
+        // Scripted answers for the file dialog and a printer with an A4 page.
+        app.SetDialogs(nullptr);
+        app.SetPrinter(nullptr);
+        app.SetRaster(&raster);
+        app.ScriptedPrinterService().pageSize = {3508, 2480};
+        for (int n = 1; n <= 10; ++n) {
+            DatabaseRecord& r = program->RecordTable[std::size_t(n - 1)];
+            r.Field[0] = std::to_string(10 * n);
+            r.Field[2] = std::to_string((n - 4) * (n - 4) * 3);
+        }
+        program->RecordCount = 10;
+        TRozizAForm& w = *program->RozizAForm;
+        w.WhichFields->UserSetText("1,3");
+        w.WhichRows->UserSetText("2-6");
+        w.Show();
+        view->Refresh();
+    }
+    void TearDown() override {
+        ViewProgramFixture::TearDown();
+        app.SetRaster(nullptr);
+    }
+    // How many pixels of the picture have the colour.
+    static int Count(const QImage& image, QColor colour) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == colour) ++n;
+        return n;
+    }
+    QtRaster raster;  // bitmaps drawn as the program draws them
+};
+
+TEST_F(ChartWindowPicturesTest, TheWindowShowsTheTwoLines) {
+    TRozizAForm& w = *program->RozizAForm;
+    SavePicture(w, "chart_window.png");
+    QWidget* chart = view->WidgetOf(*w.ChartVue);
+    ASSERT_NE(chart, nullptr);
+    const QImage drawn = chart->grab().toImage();
+    EXPECT_EQ(drawn.size(), QSize(w.ChartVue->Width(), w.ChartVue->Height()));
+    EXPECT_GT(Count(drawn, QColor(255, 0, 0)), 100) << "the first line is red";
+    EXPECT_GT(Count(drawn, QColor(0, 0, 255)), 100) << "the second line is blue";
+}
+
+TEST_F(ChartWindowPicturesTest, SaveImageWritesABitmapThatQtReads) {
+    TRozizAForm& w = *program->RozizAForm;
+    const std::string path = PicturePath("chart_window_image.bmp");
+    std::filesystem::remove(path);
+    app.ScriptedDialogBoxes().files.push_back(path);
+    w.StoreImageButton->Click();
+    QImage bitmap(QString::fromStdString(path));
+    ASSERT_FALSE(bitmap.isNull());
+    EXPECT_EQ(bitmap.size(), QSize(w.ChartVue->Width(), w.ChartVue->Height()));
+    EXPECT_GT(Count(bitmap, QColor(255, 0, 0)), 100);
+    EXPECT_GT(Count(bitmap, QColor(0, 0, 255)), 100);
+}
+
+TEST_F(ChartWindowPicturesTest, ThePrintPreviewShowsTheChartOnThePaper) {
+    TRozizAForm& w = *program->RozizAForm;
+    w.ChartVue->SetPrintProportional(false);
+    w.ChartVue->PrintMargins = {10, 10, 10, 10};
+    TChartPreview& preview = *app.CreateForm<TChartPreview>(*program);
+    preview.ChartPreviewPage->SetImage(w.ChartVue);
+    preview.Show();
+    view->Refresh();
+    SavePicture(preview, "chart_print_preview.png");
+    QWidget* page = view->WidgetOf(*preview.ChartPreviewPage);
+    ASSERT_NE(page, nullptr);
+    const QImage drawn = page->grab().toImage();
+    const PixelRect paper = preview.ChartPreviewPage->PaperRect;
+    ASSERT_GT(paper.Width(), 0);
+    EXPECT_GT(paper.Width(), paper.Height()) << "the paper lies in landscape";
+    EXPECT_EQ(drawn.pixelColor(paper.Left + 3, paper.Top + 3), QColor(255, 255, 255)) << "white paper";
+    EXPECT_EQ(drawn.pixelColor(paper.Left, paper.Top + paper.Height() / 2), QColor(0, 0, 0)) << "its outline";
+    EXPECT_NE(drawn.pixelColor(paper.Left - 1, paper.Top + paper.Height() / 2), QColor(255, 255, 255)) << "off the paper";
+    EXPECT_GT(Count(drawn, QColor(255, 0, 0)), 20) << "the chart's red line on the paper";
+    preview.Hide();
+}
+
+}  // namespace
+}  // namespace fv
