@@ -1,4 +1,4 @@
-// The grid and shape series through the chart file: the registry's entries, each type saved, loaded into
+// The further series types' gallery entries, and the grid and shape series through the chart file: each type saved, loaded into
 // a fresh chart and saved again to the same bytes with its settings and points, the grid index and
 // palette made from the loaded points, and a stored level count outside the table clamped on load.
 #include <gtest/gtest.h>
@@ -12,38 +12,30 @@
 #include "chart/extended/extended_types.h"
 #include "chart/series_types.h"
 #include "chart/store_chart.h"
+#include "extended_store_fixture.h"
 
 namespace fv {
 namespace {
 
-struct ExtendedStoreTest : ::testing::Test {
-    void SetUp() override {
-        RegisterStoreTestClasses();
-        RegisterExtendedSeriesTypes();
-    }
-    template <class S> S* Add(StoreChart& chart, const std::string& name) {
-        auto* s = new S(&chart, name);
-        s->SetParentChart(&chart);
-        return s;
-    }
-    // The first series of the chart loaded from `bytes`, of type S.
-    template <class S> S* Loaded(StoreChart& into, const std::string& bytes) {
-        LoadChartStream(&into, bytes);
-        EXPECT_EQ(into.SeriesCount(), 1);
-        return into.SeriesCount() ? dynamic_cast<S*>(into.GetSeries(0)) : nullptr;
-    }
-};
+struct ExtendedStoreTest : ExtendedStoreFixture {};
 
-TEST_F(ExtendedStoreTest, TheGalleryEntries) {
+TEST_F(ExtendedStoreTest, TheGalleryEntriesInRegistryOrder) {
     RegisterExtendedSeriesTypes();  // a second time changes nothing
+    // Class, gallery title, page and the number of series its preview draws.
+    const std::vector<std::string> expected = {
+        "TSurfaceSeries Surface Extended 1",    "TContourSeries Contour Extended 1",
+        "TChartShape Shape Standard 2",         "TPoint3DSeries Point 3D Extended 1",
+        "TBubbleSeries Bubble Standard 2",      "TArrowSeries Arrow Standard 2",
+        "TGanttSeries Gantt Standard 1",        "TBezierSeries Bezier Extended 1",
+        "TPolarSeries Polar Extended 2",        "TRadarSeries Radar Extended 2",
+        "TCandleSeries Candle Extended 1",      "TVolumeSeries Volume Extended 1",
+        "TErrorBarSeries Error Bar Extended 1", "TErrorSeries Error Extended 1"};
     std::vector<std::string> seen;
     for (const auto& t : ChartSeriesTypes().Items())
-        if (t->SeriesClass && (t->SeriesClass->Name == "TSurfaceSeries" || t->SeriesClass->Name == "TContourSeries" ||
-                               t->SeriesClass->Name == "TChartShape"))
-            seen.push_back(t->SeriesClass->Name + " " + t->Description + " " + t->GalleryPage + " " +
-                           std::to_string(t->NumGallerySeries));
-    std::vector<std::string> expected = {"TSurfaceSeries Surface Extended 1", "TContourSeries Contour Extended 1",
-                                         "TChartShape Shape Standard 2"};
+        for (const std::string& e : expected)
+            if (t->SeriesClass && e.rfind(t->SeriesClass->Name + " ", 0) == 0)
+                seen.push_back(t->SeriesClass->Name + " " + t->Description + " " + t->GalleryPage + " " +
+                               std::to_string(t->NumGallerySeries));
     EXPECT_EQ(seen, expected);
 }
 

@@ -1,5 +1,4 @@
-// The polar, radar, candle, volume, error and error-bar series through the chart file: their gallery
-// entries, and each type saved, loaded into a fresh chart and saved again to the same bytes, with its
+// The polar, radar, candle, volume, error and error-bar series through the chart file: each type saved, loaded into a fresh chart and saved again to the same bytes, with its
 // settings and every value list of its points.
 #include <gtest/gtest.h>
 
@@ -11,45 +10,12 @@
 #include "chart/extended/extended_types.h"
 #include "chart/series_types.h"
 #include "chart/store_chart.h"
+#include "extended_store_fixture.h"
 
 namespace fv {
 namespace {
 
-struct FurtherStoreTest : ::testing::Test {
-    void SetUp() override {
-        RegisterStoreTestClasses();
-        RegisterExtendedSeriesTypes();
-    }
-    template <class S> S* Add(StoreChart& chart, const std::string& name) {
-        auto* s = new S(&chart, name);
-        s->SetParentChart(&chart);
-        return s;
-    }
-    // Saves the chart, loads it into `into` and checks that saving that gives the same bytes; answers the
-    // loaded series.
-    template <class S> S* RoundTrip(StoreChart& chart, StoreChart& into) {
-        std::string bytes = SaveChartStream(chart);
-        LoadChartStream(&into, bytes);
-        EXPECT_EQ(SaveChartStream(into), bytes);
-        EXPECT_EQ(into.SeriesCount(), 1);
-        return into.SeriesCount() ? dynamic_cast<S*>(into.GetSeries(0)) : nullptr;
-    }
-};
-
-TEST_F(FurtherStoreTest, TheGalleryEntries) {
-    RegisterExtendedSeriesTypes();  // a second time changes nothing
-    const std::vector<std::string> names = {"TPolarSeries",  "TRadarSeries",    "TCandleSeries",
-                                            "TVolumeSeries", "TErrorBarSeries", "TErrorSeries"};
-    std::vector<std::string> seen;
-    for (const auto& t : ChartSeriesTypes().Items())
-        if (t->SeriesClass && std::find(names.begin(), names.end(), t->SeriesClass->Name) != names.end())
-            seen.push_back(t->SeriesClass->Name + " " + t->Description + " " + t->GalleryPage + " " +
-                           std::to_string(t->NumGallerySeries));
-    std::vector<std::string> expected = {"TPolarSeries Polar Extended 2",     "TRadarSeries Radar Extended 2",
-                                         "TCandleSeries Candle Extended 1",   "TVolumeSeries Volume Extended 1",
-                                         "TErrorBarSeries Error Bar Extended 1", "TErrorSeries Error Extended 1"};
-    EXPECT_EQ(seen, expected);
-}
+struct FurtherStoreTest : ExtendedStoreFixture {};
 
 TEST_F(FurtherStoreTest, APolarRoundTrips) {
     StoreChart chart;

@@ -1,4 +1,4 @@
-// The point 3D, bubble, arrow, gantt and Bezier series through the chart file: their gallery entries, and
+// The point 3D, bubble, arrow, gantt and Bezier series through the chart file:
 // each type saved, loaded into a fresh chart and saved again to the same bytes with its settings and the
 // values of its own lists; a stored Bezier piece count outside 2..10000 is refused (reported, not taken), and a bubble chart
 // saved after a drawing loads (the drawing leaves the pointer's sizes alone).
@@ -12,42 +12,12 @@
 #include "chart/extended/extended_types.h"
 #include "chart/series_types.h"
 #include "chart/store_chart.h"
+#include "extended_store_fixture.h"
 
 namespace fv {
 namespace {
 
-struct SpanStoreTest : ::testing::Test {
-    void SetUp() override {
-        RegisterStoreTestClasses();
-        RegisterExtendedSeriesTypes();
-    }
-    template <class S> S* Add(StoreChart& chart, const std::string& name) {
-        auto* s = new S(&chart, name);
-        s->SetParentChart(&chart);
-        return s;
-    }
-    // The chart saved, loaded into `into` and saved again to the same bytes; its first series, of type S.
-    template <class S> S* RoundTrip(StoreChart& chart, StoreChart& into) {
-        std::string bytes = SaveChartStream(chart);
-        LoadChartStream(&into, bytes);
-        EXPECT_EQ(into.SeriesCount(), 1);
-        EXPECT_EQ(SaveChartStream(into), bytes);
-        return into.SeriesCount() ? dynamic_cast<S*>(into.GetSeries(0)) : nullptr;
-    }
-};
-
-TEST_F(SpanStoreTest, TheGalleryEntries) {
-    std::vector<std::string> seen;
-    for (const auto& t : ChartSeriesTypes().Items())
-        for (const char* name : {"TPoint3DSeries", "TBubbleSeries", "TArrowSeries", "TGanttSeries", "TBezierSeries"})
-            if (t->SeriesClass && t->SeriesClass->Name == name)
-                seen.push_back(t->SeriesClass->Name + " " + t->Description + " " + t->GalleryPage + " " +
-                               std::to_string(t->NumGallerySeries));
-    std::vector<std::string> expected = {"TPoint3DSeries Point 3D Extended 1", "TBubbleSeries Bubble Standard 2",
-                                         "TArrowSeries Arrow Standard 2", "TGanttSeries Gantt Standard 1",
-                                         "TBezierSeries Bezier Extended 1"};
-    EXPECT_EQ(seen, expected);
-}
+struct SpanStoreTest : ExtendedStoreFixture {};
 
 TEST_F(SpanStoreTest, APoint3DRoundTrips) {
     StoreChart chart, other;
