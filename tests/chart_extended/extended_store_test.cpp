@@ -1,6 +1,7 @@
-// The further series types' gallery entries, and the grid and shape series through the chart file: each type saved, loaded into
-// a fresh chart and saved again to the same bytes with its settings and points, the grid index and
-// palette made from the loaded points, and a stored level count outside the table clamped on load.
+// The further series types' gallery entries, and the grid and shape series through the chart file: each
+// type saved, loaded into a fresh chart and saved again to the same bytes with its settings and points,
+// the grid index and palette made from the loaded points, and a stored level count outside the table
+// clamped on load.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,5 +1,6 @@
-// The polar, radar, candle, volume, error and error-bar series through the chart file: each type saved, loaded into a fresh chart and saved again to the same bytes, with its
-// settings and every value list of its points.
+// The polar, radar, candle, volume, error and error-bar series through the chart file: each type saved,
+// loaded into a fresh chart and saved again to the same bytes, with its settings and every value list of
+// its points.
 #include <gtest/gtest.h>
 
 #include <algorithm>
