@@ -4,6 +4,10 @@
 // RegisterChartClass (series_types.h).
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <string>
+
 #include "chart/axis.h"
 #include "chart/axis_panel.h"
 #include "chart/chart.h"
@@ -43,5 +47,32 @@ const PropertyTable<TChartFunction>& FunctionProperties();
 // The settings every series has; its points go in the series data records, not here.
 const PropertyTable<TChartSeries>& SeriesProperties();
 const PropertyTable<TFastLineSeries>& FastLineProperties();
+
+// A part of a series (a pen or a brush) that takes the series colour whenever the series colour is set
+// (while `follows` says so, when given). It is compared with the reference's part in the series colour: a
+// part that has the series colour is not written (loading the series colour gives it that colour), and a
+// part given a colour of its own after the series' is written after the series colour and keeps it.
+template <class S, class P, class A>
+void SeriesColouredObject(PropertyTable<S>& t, std::string name, A access, const PropertyTable<P>& table,
+                          std::function<bool(const S&)> follows = {}) {
+    auto shared = std::make_shared<const PropertyTable<P>>(table);
+    t.Add({name,
+           [name, access, shared, follows](PropertyWriter& w, const S& s, const S* ref) {
+               S& o = const_cast<S&>(s);
+               w.BeginObject(name);
+               if (ref) {
+                   P expected;
+                   expected.Assign(std::invoke(access, const_cast<S&>(*ref)));
+                   if (!follows || follows(s)) expected.SetColor(s.SeriesColor());
+                   shared->Write(w, std::invoke(access, o), &expected);
+               } else {
+                   shared->Write(w, std::invoke(access, o), nullptr);
+               }
+               w.EndObject();
+           },
+           [access, shared](PropertyRecord& r, S& s, const PropertyReadContext& ctx) {
+               shared->Read(r.AsObject(), std::invoke(access, s), ctx);
+           }});
+}
 
 }  // namespace fv

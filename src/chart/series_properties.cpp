@@ -106,24 +106,7 @@ const PropertyTable<TFastLineSeries>& FastLineProperties() {
     static const PropertyTable<TFastLineSeries> table = [] {
         PropertyTable<TFastLineSeries> t;
         t.Inherit(SeriesProperties());
-        // Setting the series colour colours the pen too, so the pen is compared with a fresh pen in the
-        // series colour: a pen that was given a colour of its own after the series' keeps it.
-        t.Add({"LinePen",
-               [](PropertyWriter& w, const TFastLineSeries& s, const TFastLineSeries* ref) {
-                   w.BeginObject("LinePen");
-                   if (ref) {
-                       TChartPen expected;
-                       expected.Assign(ref->LinePen);
-                       expected.SetColor(s.SeriesColor());
-                       PenProperties().Write(w, s.LinePen, &expected);
-                   } else {
-                       PenProperties().Write(w, s.LinePen, nullptr);
-                   }
-                   w.EndObject();
-               },
-               [](PropertyRecord& r, TFastLineSeries& s, const PropertyReadContext& ctx) {
-                   PenProperties().Read(r.AsObject(), s.LinePen, ctx);
-               }});
+        SeriesColouredObject(t, "LinePen", [](TFastLineSeries& s) -> TChartPen& { return s.LinePen; }, PenProperties());
         return t;
     }();
     return table;

@@ -146,5 +146,46 @@ TEST_F(ExtendedStoreTest, AShapeRoundTrips) {
     EXPECT_EQ(t->Y1(), 40);
 }
 
+// A pen or brush that takes the series colour whenever that is set: whether it kept the series colour or
+// was given its own colour after it, a chart saved, loaded and saved again gives the same bytes and the
+// part its colour. (A part set back to its first colour after the series colour was once left out of the
+// file, so loading coloured it with the series colour.)
+TEST_F(ExtendedStoreTest, APartThatFollowsTheSeriesColourKeepsItsOwnColourThroughTheFile) {
+    struct Case {
+        const char* what;
+        std::function<TChartSeries*(StoreChart&)> add;
+        std::function<Color(TChartSeries&)> partColour;
+        std::function<void(TChartSeries&, Color)> setPartColour;
+    };
+    auto polar = [](TChartSeries& s) -> TChartPen& { return dynamic_cast<TCustomPolarSeries&>(s).Pen; };
+    auto bezier = [](TChartSeries& s) -> TChartPen& { return dynamic_cast<TBezierSeries&>(s).LinePen; };
+    auto error = [](TChartSeries& s) -> TChartPen& { return dynamic_cast<TCustomErrorSeries&>(s).ErrorPen; };
+    auto shape = [](TChartSeries& s) -> TChartBrush& { return dynamic_cast<TChartShape&>(s).Brush; };
+    const Case cases[] = {
+        {"radar pen", [&](StoreChart& c) { return Add<TRadarSeries>(c, "S1"); },
+         [&](TChartSeries& s) { return polar(s).GetColor(); }, [&](TChartSeries& s, Color k) { polar(s).SetColor(k); }},
+        {"polar pen", [&](StoreChart& c) { return Add<TPolarSeries>(c, "S1"); },
+         [&](TChartSeries& s) { return polar(s).GetColor(); }, [&](TChartSeries& s, Color k) { polar(s).SetColor(k); }},
+        {"Bezier line", [&](StoreChart& c) { return Add<TBezierSeries>(c, "S1"); },
+         [&](TChartSeries& s) { return bezier(s).GetColor(); }, [&](TChartSeries& s, Color k) { bezier(s).SetColor(k); }},
+        {"error whiskers", [&](StoreChart& c) { return Add<TErrorSeries>(c, "S1"); },
+         [&](TChartSeries& s) { return error(s).GetColor(); }, [&](TChartSeries& s, Color k) { error(s).SetColor(k); }},
+        {"shape brush", [&](StoreChart& c) { return Add<TChartShape>(c, "S1"); },
+         [&](TChartSeries& s) { return shape(s).GetColor(); }, [&](TChartSeries& s, Color k) { shape(s).SetColor(k); }},
+    };
+    for (const Case& c : cases)
+        for (Color own : {ClBlue, ClBlack, ClWhite}) {
+            SCOPED_TRACE(std::string(c.what) + " " + std::to_string(own));
+            StoreChart chart, into;
+            TChartSeries* s = c.add(chart);
+            s->SetSeriesColor(ClRed);
+            c.setPartColour(*s, own);
+            TChartSeries* loaded = RoundTrip<TChartSeries>(chart, into);
+            ASSERT_NE(loaded, nullptr);
+            EXPECT_EQ(c.partColour(*loaded), own);
+            EXPECT_EQ(loaded->SeriesColor(), ClRed);
+        }
+}
+
 }  // namespace
 }  // namespace fv

@@ -42,13 +42,14 @@ template <class T> void PolarSettings(PropertyTable<T>& t) {
     t.Bool("CloseCircle", &T::CloseCircle, &T::SetCloseCircle);
     t.Int("CustomXRadius", &T::CustomXRadius, &T::SetCustomXRadius, 0, 1000000);
     t.Int("CustomYRadius", &T::CustomYRadius, &T::SetCustomYRadius, 0, 1000000);
-    t.Object("Pen", [](T& s) -> TChartPen& { return s.Pen; }, PenProperties());
+    SeriesColouredObject(t, "Pen", [](T& s) -> TChartPen& { return s.Pen; }, PenProperties());
     t.Object("Pointer", [](T& s) -> TSeriesPointer& { return s.Pointer; }, PointerProperties());
 }
 
 template <class T> void ErrorSettings(PropertyTable<T>& t) {
     t.Inherit(BarProperties());
-    t.Object("ErrorPen", [](T& s) -> TChartPen& { return s.ErrorPen; }, PenProperties());
+    SeriesColouredObject(t, "ErrorPen", [](T& s) -> TChartPen& { return s.ErrorPen; }, PenProperties(),
+                         std::function<bool(const T&)>([](const T& s) { return !s.DrawsBars(); }));
     t.Object("ErrorValues", [](T& s) -> TChartValueList& { return *s.ErrorValues; }, ValueListProperties());
     t.Int("ErrorWidth", &T::ErrorWidth, &T::SetErrorWidth, INT_MIN, INT_MAX);
     t.Enum("ErrorWidthUnits", &T::ErrorWidthUnits, &T::SetErrorWidthUnits, ErrorWidthUnitsNames);
@@ -122,7 +123,7 @@ const PropertyTable<TChartShape>& ShapeProperties() {
         t.Enum("Style", &S::Style, &S::SetStyle, ShapeStyleNames);
         t.Enum("XYStyle", &S::XYStyle, &S::SetXYStyle, XYStyleNames);
         t.Enum("Alignment", &S::Alignment, &S::SetAlignment, AlignmentNames);
-        t.Object("Brush", [](S& s) -> TChartBrush& { return s.Brush; }, BrushProperties());
+        SeriesColouredObject(t, "Brush", [](S& s) -> TChartBrush& { return s.Brush; }, BrushProperties());
         t.Object("Pen", [](S& s) -> TChartPen& { return s.Pen; }, PenProperties());
         t.FontValue("Font", &S::ShapeFont, &S::SetFont);
         t.Strings("Text", &S::Text, &S::SetText);
@@ -262,7 +263,7 @@ const PropertyTable<TBezierSeries>& BezierProperties() {
         using S = TBezierSeries;
         PropertyTable<S> t;
         t.Inherit(SeriesProperties());
-        t.Object("LinePen", [](S& s) -> TChartPen& { return s.LinePen; }, PenProperties());
+        SeriesColouredObject(t, "LinePen", [](S& s) -> TChartPen& { return s.LinePen; }, PenProperties());
         t.Object("Pointer", [](S& s) -> TSeriesPointer& { return s.Pointer; }, PointerProperties());
         // A count from a file is kept to what a curve can show: more pieces than pixels draw nothing more.
         t.Int("NumBezierPoints", &S::NumBezierPoints, &S::SetNumBezierPoints, 2, 10000);
