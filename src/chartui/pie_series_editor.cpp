@@ -13,12 +13,12 @@ TPieSeriesEditor::TPieSeriesEditor(Component* owner, Program& program, TChartSer
     CB3D = Add<CheckBox>(this, "CB3D", 8, 28, 100, 17, "&3 Dimensions");
     CBDark3d = Add<CheckBox>(this, "CBDark3d", 8, 50, 100, 17, "&Dark 3D");
     CBPatterns = Add<CheckBox>(this, "CBPatterns", 8, 72, 100, 17, "Pa&tterns");
-    UDRotation = AddSpin(this, "Rotation", "&Rotation:", 120, 4, 80, 0, 360, 5, SERotation);
-    UDExpBig = AddSpin(this, "ExpBig", "&Explode biggest:", 120, 30, 80, 0, 100, 5, SEExpBig);
-    UDXRadius = AddSpin(this, "XRadius", "&X Radius:", 120, 56, 80, 0, 2000, 5, SEXRadius);
-    CBAutoXR = Add<CheckBox>(this, "CBAutoXR", 284, 58, 60, 17, "&Auto");
-    UDYRadius = AddSpin(this, "YRadius", "&Y Radius:", 120, 82, 80, 0, 2000, 5, SEYRadius);
-    CBAutoYR = Add<CheckBox>(this, "CBAutoYR", 284, 84, 60, 17, "A&uto");
+    UDRotation = AddSpin(this, "Rotation", "&Rotation:", 112, 4, 96, 0, 360, 5, SERotation);
+    UDExpBig = AddSpin(this, "ExpBig", "&Explode biggest:", 112, 30, 96, 0, 100, 5, SEExpBig);
+    UDXRadius = AddSpin(this, "XRadius", "&X Radius:", 112, 56, 96, 0, 2000, 5, SEXRadius);
+    CBAutoXR = Add<CheckBox>(this, "CBAutoXR", 278, 58, 60, 17, "&Auto");
+    UDYRadius = AddSpin(this, "YRadius", "&Y Radius:", 112, 82, 96, 0, 2000, 5, SEYRadius);
+    CBAutoYR = Add<CheckBox>(this, "CBAutoYR", 278, 84, 60, 17, "A&uto");
     CBAutoXR->SetChecked(true);
     CBAutoYR->SetChecked(true);
     BPiePen = Add<Button>(this, "BPiePen", 8, 98, 100, 25, "&Pie Border...");
