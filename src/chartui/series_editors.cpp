@@ -6,6 +6,7 @@
 #include "chartui/bar_series_editor.h"
 #include "chartui/custom_series_editor.h"
 #include "chartui/fast_line_editor.h"
+#include "chartui/grid_3d_page.h"
 #include "chartui/number_text.h"
 #include "chartui/pie_series_editor.h"
 #include "chartui/series_pointer_editor.h"
@@ -28,6 +29,7 @@ void RegisterSeriesEditors() {
     RegisterSeriesEditor("TBarSeriesEditor", EditorOf<TBarSeriesEditor>());
     RegisterSeriesEditor("TPieSeriesEditor", EditorOf<TPieSeriesEditor>());
     RegisterSeriesEditor("TFastLineSeriesEditor", EditorOf<TFastLineSeriesEditor>());
+    RegisterSeriesEditor("TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor>());
 }
 
 TSeriesEditorForm::TSeriesEditorForm(Component* owner, Program& program, std::string name, int clientWidth,

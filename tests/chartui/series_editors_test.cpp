@@ -17,6 +17,7 @@
 #include "chartui/bar_series_editor.h"
 #include "chartui/custom_series_editor.h"
 #include "chartui/fast_line_editor.h"
+#include "chartui/grid_3d_page.h"
 #include "chartui/pen_dialog.h"
 #include "chartui/pie_series_editor.h"
 #include "chartui/series_editors.h"
@@ -314,6 +315,40 @@ TEST_F(SeriesEditors, FastLineColourAndPenKeepOneColour) {
     EXPECT_EQ(e.SHColor->BrushColor(), ClFuchsia);
 }
 
+TEST_F(SeriesEditors, GridControlsSetTheSeries) {
+    auto* grid = Add<TCustom3DGridSeries>("TSurfaceSeries", 0);
+    grid->SampleMode = true;  // makes its own points: the grid size may change
+    grid->SetUseColorRange(true);
+    auto& e = Open<TGrid3DSeriesEditor>(grid);
+    EXPECT_TRUE(e.RGRange->Checked());
+    EXPECT_FALSE(e.RGColor->Checked());
+    EXPECT_TRUE(e.SEXGrid->Enabled());
+    RunCases({
+        {"palette", [&] { e.RGPalette->SetChecked(true); }, [&] { return grid->UsePalette() && !grid->UseColorRange(); }},
+        {"palette steps", [&] { e.SEPalette->UserSetText("7"); }, [&] { return grid->PaletteSteps() == 7; }},
+        {"empty steps ignored", [&] { e.SEPalette->UserSetText(""); }, [&] { return grid->PaletteSteps() == 7; }},
+        {"series colour", [&] { e.RGColor->SetChecked(true); },
+         [&] { return !grid->UsePalette() && !grid->UseColorRange() && !grid->ColorEachPoint(); }},
+        {"range", [&] { e.RGRange->SetChecked(true); }, [&] { return grid->UseColorRange() && !grid->UsePalette(); }},
+        {"depth", [&] { e.EDepth->UserSetText("4"); }, [&] { return grid->TimesZOrder() == 4; }},
+        {"x size refills", [&] { e.SEXGrid->UserSetText("6"); }, [&] { return grid->NumXValues() == 6; }},
+        {"z size refills", [&] { e.SEZGrid->UserSetText("5"); },
+         [&] { return grid->NumZValues() == 5 && grid->Count() == 30; }},
+        {"start colour", [&] { Dialogs().colors.push_back(ClRed); e.Shape2->OnMouseUp(e.Shape2, MouseButton::Left, 0, 1, 1); },
+         [&] { return grid->StartColor() == ClRed && e.Shape2->BrushColor() == ClRed; }},
+        {"end colour", [&] { Dialogs().colors.push_back(ClBlue); e.Shape3->OnMouseUp(e.Shape3, MouseButton::Left, 0, 1, 1); },
+         [&] { return grid->EndColor() == ClBlue && e.Shape3->BrushColor() == ClBlue; }},
+    });
+}
+
+TEST_F(SeriesEditors, AGridThatCannotFillItselfKeepsItsSize) {
+    auto* grid = Add<TCustom3DGridSeries>("TSurfaceSeries", 0);
+    auto& e = Open<TGrid3DSeriesEditor>(grid);
+    for (Control* c : std::initializer_list<Control*>{e.SEXGrid, e.UDXGrid, e.SEZGrid, e.UDZGrid})
+        EXPECT_FALSE(c->Enabled()) << c->Name();
+    EXPECT_TRUE(e.EDepth->Enabled());
+}
+
 // The series page with the editors registered, as the program starts.
 class SeriesPageEditors : public SeriesEditingFixture {
 protected:
@@ -325,7 +360,7 @@ protected:
     }
     void TearDown() override {
         for (const char* name : {"TSeriesPointerEditor", "TCustomSeriesEditor", "TAreaSeriesEditor",
-                                 "TBarSeriesEditor", "TPieSeriesEditor", "TFastLineSeriesEditor"})
+                                 "TBarSeriesEditor", "TPieSeriesEditor", "TFastLineSeriesEditor", "TGrid3DSeriesEditor"})
             UnregisterSeriesEditor(name);
         SeriesEditingFixture::TearDown();
     }

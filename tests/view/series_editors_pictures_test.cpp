@@ -1,5 +1,5 @@
 // The series type editors drawn off screen, with pictures saved in the build folder to be looked at: the
-// bar, pie and pointer editors. Every control stays inside its parent and no two controls of one parent
+// bar, pie and pointer editors and the 3D grid page. Every control stays inside its parent and no two controls of one parent
 // overlap; the colour swatch shows the series' colour.
 #include <gtest/gtest.h>
 
@@ -10,7 +10,9 @@
 #include "chart/series/bar_series.h"
 #include "chart/series/line_series.h"
 #include "chart/series/pie_series.h"
+#include "chart/extended/surface_series.h"
 #include "chartui/bar_series_editor.h"
+#include "chartui/grid_3d_page.h"
 #include "chartui/pie_series_editor.h"
 #include "chartui/series_pointer_editor.h"
 #include "view_program_fixture.h"
@@ -71,7 +73,15 @@ TEST_F(SeriesEditorsPicturesTest, TheEditorsDrawTheirControlsApart) {
     auto& pointerEditor = *app.CreateForm<TSeriesPointerEditor>(*program, points);
     Picture(pointerEditor, "series_editor_pointer.png");
 
-    for (Form* f : std::initializer_list<Form*>{&barEditor, &pieEditor, &pointerEditor}) f->Hide();
+    TSurfaceSeries surface(nullptr, "Series4");
+    chart.AddSeries(surface);
+    surface.SetStartColor(ClLime);
+    auto& gridEditor = *app.CreateForm<TGrid3DSeriesEditor>(*program, surface);
+    Picture(gridEditor, "series_editor_grid_3d.png");
+    EXPECT_EQ(Middle(*gridEditor.Shape2), QColor(0, 255, 0));
+
+    for (Form* f : std::initializer_list<Form*>{&barEditor, &pieEditor, &pointerEditor, &gridEditor}) f->Hide();
+    chart.RemoveSeries(surface);
     for (TChartSeries* s : std::initializer_list<TChartSeries*>{&bar, &pie, &points}) chart.RemoveSeries(*s);
 }
 
