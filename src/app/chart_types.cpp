@@ -5,6 +5,7 @@
 #include "chart/functions/function_types.h"
 #include "chart/series/series_registration.h"
 #include "chart/series_types.h"
+#include "chartui/series_editors.h"
 
 namespace fv {
 
@@ -13,6 +14,7 @@ void RegisterChartTypes() {
     RegisterChartEngineTypes();
     RegisterExtendedSeriesTypes();
     RegisterStandardFunctions();
+    RegisterSeriesEditors();
 }
 
 }  // namespace fv

@@ -1,0 +1,98 @@
+// The shared parts of the series type editors, and the one list that registers them.
+#include "chartui/series_editors.h"
+
+#include "chart/series/series_pointer.h"
+#include "chartui/area_series_editor.h"
+#include "chartui/bar_series_editor.h"
+#include "chartui/custom_series_editor.h"
+#include "chartui/fast_line_editor.h"
+#include "chartui/grid_3d_page.h"
+#include "chartui/number_text.h"
+#include "chartui/pie_series_editor.h"
+#include "chartui/series_pointer_editor.h"
+
+namespace fv {
+
+namespace {
+
+// A factory making editor T on the series, owned by the page.
+template <class T> SeriesEditorFactory EditorOf() {
+    return [](TFormChartSeries& page, TChartSeries& series) -> Form* { return page.Make<T>(page.P, series); };
+}
+
+}  // namespace
+
+void RegisterSeriesEditors() {
+    RegisterSeriesEditor("TSeriesPointerEditor", EditorOf<TSeriesPointerEditor>());
+    RegisterSeriesEditor("TCustomSeriesEditor", EditorOf<TCustomSeriesEditor>());
+    RegisterSeriesEditor("TAreaSeriesEditor", EditorOf<TAreaSeriesEditor>());
+    RegisterSeriesEditor("TBarSeriesEditor", EditorOf<TBarSeriesEditor>());
+    RegisterSeriesEditor("TPieSeriesEditor", EditorOf<TPieSeriesEditor>());
+    RegisterSeriesEditor("TFastLineSeriesEditor", EditorOf<TFastLineSeriesEditor>());
+    RegisterSeriesEditor("TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor>());
+}
+
+TSeriesEditorForm::TSeriesEditorForm(Component* owner, Program& program, std::string name, int clientWidth,
+                                     int clientHeight)
+    : ProgramForm(owner, program, std::move(name)) {
+    SetBorder(FormBorder::None);
+    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
+    SetClientSize(clientWidth, clientHeight);
+}
+
+UpDown* TSeriesEditorForm::AddSpin(Control* parent, const std::string& name, const std::string& caption, int left,
+                                   int top, int labelWidth, int min, int max, int step, Edit*& edit, Label** label) {
+    Label* l = Add<Label>(parent, "L" + name, left, top + 4, labelWidth, 13, caption);
+    if (label) *label = l;
+    edit = Add<Edit>(parent, "SE" + name, left + labelWidth + 4, top, 40, 21);
+    UpDown* ud = Add<UpDown>(parent, "UD" + name, left + labelWidth + 44, top, 15, 21);
+    ud->SetRange(min, max);
+    ud->Increment = step;
+    ud->SetAssociate(edit);
+    return ud;
+}
+
+Shape* TSeriesEditorForm::AddSwatch(Control* parent, const std::string& name, int left, int top,
+                                    std::function<void()> click) {
+    Shape* s = Add<Shape>(parent, name, left, top, 24, 22);
+    s->SetCursor(Cursor::HandPoint);  // the chart's hand
+    s->OnMouseUp = [click = std::move(click)](Component*, MouseButton, unsigned, int, int) { click(); };
+    return s;
+}
+
+ComboBox* TSeriesEditorForm::AddList(Control* parent, const std::string& name, int left, int top, int width,
+                                     std::initializer_list<std::string> items) {
+    ComboBox* c = Add<ComboBox>(parent, name, left, top, width, 21);
+    c->Style = ComboBox::ComboStyle::DropDownList;
+    c->SetItems(std::vector<std::string>(items));
+    return c;
+}
+
+TFormChartSeries* TSeriesEditorForm::Page() const { return dynamic_cast<TFormChartSeries*>(Owner()); }
+
+void TSeriesEditorForm::ResetCursor() { P.App.SetScreenCursor(Cursor::Default); }
+
+std::initializer_list<std::string> BrushStyleNames() {
+    static const std::initializer_list<std::string> names = {"Solid",    "Clear",      "Horizontal", "Vertical",
+                                                             "Diagonal", "B.Diagonal", "Cross",      "Diag.Cross"};
+    return names;
+}
+
+bool NumberOfEdit(const Edit& edit, double& value) {
+    if (edit.Text().empty()) return false;
+    value = StrToFloat(edit.Text());
+    return true;
+}
+
+void AddPointerPage(Form& editor, TSeriesPointer& pointer) {
+    auto* page = dynamic_cast<TFormChartSeries*>(editor.Owner());
+    if (!page || !editor.Parent()) return;
+    TSeriesPointer* p = &pointer;
+    page->AddEditorTab(
+        [p](TFormChartSeries& owner, TChartSeries& series) -> Form* {
+            return owner.Make<TSeriesPointerEditor>(owner.P, series, *p);
+        },
+        *pointer.Owner(), "Point");
+}
+
+}  // namespace fv

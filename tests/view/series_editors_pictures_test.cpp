@@ -1,0 +1,89 @@
+// The series type editors drawn off screen, with pictures saved in the build folder to be looked at: the
+// bar, pie and pointer editors and the 3D grid page. Every control stays inside its parent and no two controls of one parent
+// overlap; the colour swatch shows the series' colour.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QWidget>
+
+#include "chart/chart.h"
+#include "chart/series/bar_series.h"
+#include "chart/series/line_series.h"
+#include "chart/series/pie_series.h"
+#include "chart/extended/surface_series.h"
+#include "chartui/bar_series_editor.h"
+#include "chartui/grid_3d_page.h"
+#include "chartui/pie_series_editor.h"
+#include "chartui/series_pointer_editor.h"
+#include "view_program_fixture.h"
+
+namespace fv {
+namespace {
+
+class SeriesEditorsPicturesTest : public ViewProgramFixture {
+protected:
+    void Picture(Form& form, const std::string& name) {
+        form.Show();
+        view->Refresh();
+        SavePicture(form, name);
+        CheckLayout(form, name);
+    }
+    // Each visible control lies inside its parent's client area and apart from its visible siblings.
+    void CheckLayout(Control& parent, const std::string& name) {
+        std::vector<Control*> shown;
+        for (Control* c : parent.Controls())
+            if (c->Visible()) shown.push_back(c);
+        for (size_t i = 0; i < shown.size(); ++i) {
+            const Rect& a = shown[i]->Bounds();
+            EXPECT_GE(a.Left, 0) << shown[i]->Name() << " in " << name;
+            EXPECT_GE(a.Top, 0) << shown[i]->Name() << " in " << name;
+            EXPECT_LE(a.Left + a.Width, parent.ClientWidth()) << shown[i]->Name() << " in " << name;
+            EXPECT_LE(a.Top + a.Height, parent.ClientHeight()) << shown[i]->Name() << " in " << name;
+            for (size_t j = i + 1; j < shown.size(); ++j) {
+                const Rect& b = shown[j]->Bounds();
+                const bool apart = a.Left + a.Width <= b.Left || b.Left + b.Width <= a.Left ||
+                                   a.Top + a.Height <= b.Top || b.Top + b.Height <= a.Top;
+                EXPECT_TRUE(apart) << shown[i]->Name() << " overlaps " << shown[j]->Name() << " in " << name;
+            }
+            CheckLayout(*shown[i], name);
+        }
+    }
+    QColor Middle(const Control& c) {
+        QWidget* w = view->WidgetOf(c);
+        EXPECT_NE(w, nullptr) << c.Name();
+        if (!w) return {};
+        const QImage image = w->grab().toImage();
+        return image.pixelColor(image.width() / 2, image.height() / 2);
+    }
+};
+
+TEST_F(SeriesEditorsPicturesTest, TheEditorsDrawTheirControlsApart) {
+    TChart chart(nullptr, "Chart1");
+    TBarSeries bar(nullptr, "Series1");
+    TPieSeries pie(nullptr, "Series2");
+    TPointSeries points(nullptr, "Series3");
+    for (TChartSeries* s : std::initializer_list<TChartSeries*>{&bar, &pie, &points}) chart.AddSeries(*s);
+    bar.SetSeriesColor(ClRed);
+
+    auto& barEditor = *app.CreateForm<TBarSeriesEditor>(*program, bar);
+    Picture(barEditor, "series_editor_bar.png");
+    EXPECT_EQ(Middle(*barEditor.SHBarColor), QColor(255, 0, 0)) << "the swatch shows the series' colour";
+    auto& pieEditor = *app.CreateForm<TPieSeriesEditor>(*program, pie);
+    Picture(pieEditor, "series_editor_pie.png");
+    auto& pointerEditor = *app.CreateForm<TSeriesPointerEditor>(*program, points);
+    Picture(pointerEditor, "series_editor_pointer.png");
+
+    TSurfaceSeries surface(nullptr, "Series4");
+    chart.AddSeries(surface);
+    surface.SetStartColor(ClLime);
+    auto& gridEditor = *app.CreateForm<TGrid3DSeriesEditor>(*program, surface);
+    Picture(gridEditor, "series_editor_grid_3d.png");
+    EXPECT_EQ(Middle(*gridEditor.Shape2), QColor(0, 255, 0));
+
+    for (Form* f : std::initializer_list<Form*>{&barEditor, &pieEditor, &pointerEditor, &gridEditor}) f->Hide();
+    chart.RemoveSeries(surface);
+    for (TChartSeries* s : std::initializer_list<TChartSeries*>{&bar, &pie, &points}) chart.RemoveSeries(*s);
+}
+
+}  // namespace
+}  // namespace fv
