@@ -30,9 +30,8 @@ TChartShapeEditor::TChartShapeEditor(Component* owner, Program& program, TChartS
     SEY1 = corner("SEY1", "&Bottom:", 106, 160, LY1);
 
     LText = Add<Label>(this, "LText", 204, 8, 40, 13, "Te&xt:");
-    MemoText = Add<Memo>(this, "MemoText", 204, 24, 128, 80);
-    RGAlign = Add<RadioGroup>(this, "RGAlign", 204, 108, 128, 52, "&Alignment");
-    RGAlign->Columns = 3;
+    MemoText = Add<Memo>(this, "MemoText", 204, 24, 128, 56);
+    RGAlign = Add<RadioGroup>(this, "RGAlign", 204, 84, 128, 76, "&Alignment");
     RGAlign->SetItems({"Left", "Center", "Right"});
     Button1 = Add<Button>(this, "Button1", 204, 164, 86, 25, "F&ont...");
 
