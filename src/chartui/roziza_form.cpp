@@ -107,11 +107,13 @@ TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner
 
     RozizAView = Add<GroupBox>(MainPanel, "RozizAView", 8, 60, 609, 279);
     RozizAView->SetHint(ViewHint);
-    Panel2 = Add<Panel>(RozizAView, "Panel2", 16, 18, 382, 34);
-    Label3 = Add<Label>(RozizAView, "Label3", 404, 18, 70, 13, "Scale Chart");
-    DownButton = Add<Button>(RozizAView, "DownButton", 404, 34, 41, 17, "Down");
-    UpButton = Add<Button>(RozizAView, "UpButton", 449, 34, 41, 17, "Up");
-    StoreImageButton = Add<Button>(RozizAView, "StoreImageButton", 496, 26, 105, 25, "Save Image to Bitmap");
+    Panel2 = Add<Panel>(RozizAView, "Panel2", 16, 18, 306, 34);
+    // The toolbar strip is narrower and the buttons beside it wider than on the original screen: their
+    // captions did not fit in this font, and the toolbar's buttons take less than 300 pixels.
+    Label3 = Add<Label>(RozizAView, "Label3", 330, 18, 70, 13, "Scale Chart");
+    DownButton = Add<Button>(RozizAView, "DownButton", 330, 34, 50, 17, "Down");
+    UpButton = Add<Button>(RozizAView, "UpButton", 384, 34, 40, 17, "Up");
+    StoreImageButton = Add<Button>(RozizAView, "StoreImageButton", 448, 26, 150, 25, "Save Image to Bitmap");
 
     ChartVue = Add<TChart>(RozizAView, "ChartVue", 16, 58, 577, 195);
     ChartVue->SetHint(ViewHint);
@@ -136,7 +138,7 @@ TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner
     ChartCommander = Make<TChartCommander>(P, "ChartCommander");
     ChartEditor1 = Make<TChartEditor>(P, "ChartEditor1");
     ChartEditor1->SetChart(ChartVue);
-    ChartCommander->SetBounds(1, 1, 380, 33);
+    ChartCommander->SetBounds(1, 1, 304, 33);
     ChartCommander->SetParent(Panel2);
     ChartCommander->SetHint("Click on the Ruler and Pencil Icon to change the Style, Settings and Axes of the Chart");
     ChartCommander->SetPanel(ChartVue);

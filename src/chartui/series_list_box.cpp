@@ -85,7 +85,6 @@ Cursor TChartListBox::CursorAt(int x, int y) const {
 void TChartListBox::FillSeriesList(TChartSeries* select) {
     ClearItems();
     series_.clear();
-    selected_.clear();
     if (OtherItems) OtherItems->ClearItems();
     if (!chart_) return;
     int index = -1;
@@ -96,7 +95,6 @@ void TChartListBox::FillSeriesList(TChartSeries* select) {
         series_.push_back(s);
         if (s == select) index = i;
     }
-    selected_.assign(rows.size(), false);
     if (OtherItems) OtherItems->SetItems(rows);
     SetItems(std::move(rows));
     if (index == -1 && !series_.empty()) index = 0;
@@ -115,22 +113,15 @@ TChartSeries* TChartListBox::SelectedSeries() const {
     return Series(index);
 }
 
-bool TChartListBox::Selected(int index) const {
-    return index >= 0 && index < int(selected_.size()) && selected_[std::size_t(index)];
+std::vector<bool> TChartListBox::SelectionFlags() const {
+    std::vector<bool> flags(std::size_t(Count()), false);
+    for (int i = 0; i < Count(); ++i) flags[std::size_t(i)] = Selected(i);
+    return flags;
 }
-
-void TChartListBox::SetSelected(int index, bool selected) {
-    if (index < 0 || index >= int(selected_.size())) return;
-    selected_[std::size_t(index)] = selected;
-    Changed(Property::Selection);
-}
-
-int TChartListBox::SelCount() const { return int(std::count(selected_.begin(), selected_.end(), true)); }
 
 void TChartListBox::SetItemIndex(int index) {
     ListBox::SetItemIndex(index);
-    selected_.assign(std::size_t(Count()), false);
-    if (ItemIndex() >= 0) selected_[std::size_t(ItemIndex())] = true;
+    for (int i = 0; i < Count(); ++i) SetSelected(i, i == ItemIndex());
     Changed(Property::Selection);
 }
 
@@ -138,13 +129,11 @@ void TChartListBox::UserSelect(int index, unsigned shift) {
     if (index < 0 || index >= Count()) return;
     if (shift & SsCtrl) {
         ListBox::SetItemIndex(index);
-        selected_[std::size_t(index)] = !selected_[std::size_t(index)];
-        Changed(Property::Selection);
+        SetSelected(index, !Selected(index));
     } else if ((shift & SsShift) && ItemIndex() >= 0) {
         const int from = std::min(ItemIndex(), index), to = std::max(ItemIndex(), index);
         ListBox::SetItemIndex(index);
-        for (int i = 0; i < Count(); ++i) selected_[std::size_t(i)] = i >= from && i <= to;
-        Changed(Property::Selection);
+        for (int i = 0; i < Count(); ++i) SetSelected(i, i >= from && i <= to);
     } else {
         SetItemIndex(index);
     }
@@ -160,9 +149,9 @@ void TChartListBox::SetItemText(int index, const std::string& text) {
         list.SetItems(std::move(rows));
         list.ItemsControl::SetItemIndex(current);
     };
-    const std::vector<bool> keep = selected_;
+    const std::vector<bool> keep = SelectionFlags();
     rename(*this);
-    selected_ = keep;
+    for (int i = 0; i < int(keep.size()); ++i) SetSelected(i, keep[std::size_t(i)]);
     if (OtherItems) rename(*OtherItems);
 }
 
@@ -210,7 +199,7 @@ void TChartListBox::DeleteSelectedSeries() {
         if (app.MessageBox("Delete " + what + "?", app.Title, MbYesNo | MbIconQuestion) != IdYes) return;
     }
     // The rows follow the chart's order: a running chart index walks along them as series go.
-    const std::vector<bool> doomed = selected_;
+    const std::vector<bool> doomed = SelectionFlags();
     int at = 0;
     TChartSeries* keep = nullptr;
     for (bool selected : doomed) {
@@ -254,7 +243,7 @@ TChartSeries* TChartListBox::AddSeriesFromGallery() {
 
 void TChartListBox::ChangeSelectedSeriesType() {
     if (!chart_ || SelCount() == 0) return;
-    const std::vector<bool> chosen = selected_;
+    const std::vector<bool> chosen = SelectionFlags();
     TChartSeries* last = nullptr;
     const ChartClass* newClass = nullptr;
     for (int i = 0; i < int(chosen.size()) && i < chart_->SeriesCount(); ++i) {

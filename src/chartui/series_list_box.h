@@ -86,9 +86,6 @@ public:
     void FillSeriesList(TChartSeries* select);
     TChartSeries* Series(int index) const;
     TChartSeries* SelectedSeries() const;
-    bool Selected(int index) const;
-    void SetSelected(int index, bool selected);
-    int SelCount() const;
     // The current row becomes `index` and the only selected one.
     void SetItemIndex(int index) override;
     // A user's click on a row with the shift state: Ctrl toggles, Shift takes the range from the current row.
@@ -124,11 +121,12 @@ private:
     void ShowSection(int column, bool visible);
     void SetItemText(int index, const std::string& text);
     void SwapRows(ItemsControl& list, int a, int b);
+    // Which rows are selected, row by row (the list's own selection, kept across a change of its rows).
+    std::vector<bool> SelectionFlags() const;
 
     TCustomChart* chart_ = nullptr;
     std::array<TListBoxSection, 4> sections_{{{26, true}, {16, true}, {26, true}, {216, true}}};
     std::vector<TChartSeries*> series_;
-    std::vector<bool> selected_;
     int lastX_ = 0, lastY_ = 0;
     bool dblClickPending_ = false;
     bool dragging_ = false;

@@ -262,7 +262,7 @@ TEST_F(RozizAFormTest, ResizingGrowsTheChartAndItsFrames) {
         int width, height;
     } wants[] = {
         {w.MainPanel, 725, 403}, {w.ChartVue, 677, 245}, {w.RozizAView, 709, 329}, {w.Panel1, 709, 99},
-        {w.Panel2, 482, 34},     {w.ChartScrollBar1, 677, 17},
+        {w.Panel2, 406, 34},     {w.ChartScrollBar1, 677, 17},
     };
     for (const Want& want : wants) {
         EXPECT_EQ(want.control->Width(), want.width) << want.control->Name();

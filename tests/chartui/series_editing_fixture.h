@@ -22,6 +22,9 @@ protected:
         RegisterChartEngineTypes();
         RegisterExtendedSeriesTypes();
         RegisterStandardFunctions();
+        // The window's own chart lets its design-time series go, so that the names the tests expect
+        // ("Series1", ...) are free on the window that owns the series.
+        while (Window().ChartVue->SeriesCount() > 0) FreeSeries(Window().ChartVue->GetSeries(0));
         Window().Make<TChart>("Chart1");
         chart = Window().Find<TChart>("Chart1");
         chart->SetBounds(0, 0, 400, 300);

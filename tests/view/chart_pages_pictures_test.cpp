@@ -31,23 +31,6 @@ protected:
         SavePicture(form, name);
         ExpectCaptionsFit(form);
     }
-    // A label, button or check box whose caption Qt would draw wider than the control is clipped.
-    void ExpectCaptionsFit(const Control& parent) {
-        for (const Control* c : parent.Controls()) {
-            const std::string kind = c->Kind();
-            if (c->Showing() && !c->Caption().empty() &&
-                (kind == "Label" || kind == "Button" || kind == "CheckBox" || kind == "RadioButton")) {
-                QWidget* w = view->WidgetOf(*c);
-                EXPECT_NE(w, nullptr) << c->Name();
-                if (w) {
-                    QString text = QString::fromStdString(c->Caption()).remove('&');
-                    const int needed = QFontMetrics(w->font()).horizontalAdvance(text) + (kind == "Label" ? 0 : 16);
-                    EXPECT_LE(needed, w->width()) << c->Name() << " \"" << c->Caption() << "\" is clipped";
-                }
-            }
-            ExpectCaptionsFit(*c);
-        }
-    }
     TChart chart{nullptr, "Chart1"};
 };
 

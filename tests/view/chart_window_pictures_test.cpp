@@ -55,6 +55,7 @@ protected:
 TEST_F(ChartWindowPicturesTest, TheWindowShowsTheTwoLines) {
     TRozizAForm& w = *program->RozizAForm;
     SavePicture(w, "chart_window.png");
+    ExpectCaptionsFit(w);
     QWidget* chart = view->WidgetOf(*w.ChartVue);
     ASSERT_NE(chart, nullptr);
     const QImage drawn = chart->grab().toImage();
