@@ -5,6 +5,7 @@
 #include "chartui/area_series_editor.h"
 #include "chartui/bar_series_editor.h"
 #include "chartui/custom_series_editor.h"
+#include "chartui/extended_series_editors.h"
 #include "chartui/fast_line_editor.h"
 #include "chartui/grid_3d_page.h"
 #include "chartui/number_text.h"
@@ -30,6 +31,7 @@ void RegisterSeriesEditors() {
     RegisterSeriesEditor("TPieSeriesEditor", EditorOf<TPieSeriesEditor>());
     RegisterSeriesEditor("TFastLineSeriesEditor", EditorOf<TFastLineSeriesEditor>());
     RegisterSeriesEditor("TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor>());
+    RegisterExtendedSeriesEditors();
 }
 
 TSeriesEditorForm::TSeriesEditorForm(Component* owner, Program& program, std::string name, int clientWidth,
@@ -52,12 +54,37 @@ UpDown* TSeriesEditorForm::AddSpin(Control* parent, const std::string& name, con
     return ud;
 }
 
+UpDown* TSeriesEditorForm::AddSpin(Control* parent, const std::string& editName, const std::string& upDownName,
+                                   int left, int top, int editWidth, int min, int max, int step,
+                                   std::function<void()> changed, Edit** edit) {
+    Edit* e = Add<Edit>(parent, editName, left, top, editWidth, 21);
+    UpDown* ud = Add<UpDown>(parent, upDownName, left + editWidth, top, 15, 21);
+    ud->SetRange(min, max);
+    ud->Increment = step;
+    ud->SetAssociate(e);
+    e->OnChange = [changed = std::move(changed)](Component*) { changed(); };
+    if (edit) *edit = e;
+    return ud;
+}
+
 Shape* TSeriesEditorForm::AddSwatch(Control* parent, const std::string& name, int left, int top,
                                     std::function<void()> click) {
-    Shape* s = Add<Shape>(parent, name, left, top, 24, 22);
-    s->SetCursor(Cursor::HandPoint);  // the chart's hand
-    s->OnMouseUp = [click = std::move(click)](Component*, MouseButton, unsigned, int, int) { click(); };
-    return s;
+    return AddSwatch(parent, name, left, top, 24, 22, std::move(click));
+}
+
+Shape* TSeriesEditorForm::AddSwatch(Control* parent, const std::string& name, int left, int top, int width,
+                                    int height, std::function<void()> click) {
+    Shape* swatch = Add<Shape>(parent, name, left, top, width, height);
+    swatch->SetCursor(Cursor::HandPoint);  // the chart's hand
+    swatch->OnMouseUp = [swatch, click = std::move(click)](Component*, MouseButton, unsigned, int, int) {
+        if (swatch->Visible() && swatch->Enabled()) click();
+    };
+    return swatch;
+}
+
+void TSeriesEditorForm::ShowColour(Shape& swatch, Color colour) {
+    swatch.SetPenColor(ClBlack);
+    swatch.SetBrushColor(colour);
 }
 
 ComboBox* TSeriesEditorForm::AddList(Control* parent, const std::string& name, int left, int top, int width,

@@ -45,8 +45,15 @@ protected:
     // Label, edit and up-down in a row; the up-down holds [min, max] and steps by `step`.
     UpDown* AddSpin(Control* parent, const std::string& name, const std::string& caption, int left, int top,
                     int labelWidth, int min, int max, int step, Edit*& edit, Label** label = nullptr);
-    // A colour swatch with the hand cursor whose mouse release runs `click`.
+    // An edit with its up-down and no label: range, step, and the handler run when the position changes.
+    UpDown* AddSpin(Control* parent, const std::string& editName, const std::string& upDownName, int left, int top,
+                    int editWidth, int min, int max, int step, std::function<void()> changed, Edit** edit = nullptr);
+    // A colour swatch with the hand cursor whose mouse release runs `click` while it is shown and enabled.
     Shape* AddSwatch(Control* parent, const std::string& name, int left, int top, std::function<void()> click);
+    Shape* AddSwatch(Control* parent, const std::string& name, int left, int top, int width, int height,
+                     std::function<void()> click);
+    // A swatch showing a colour in a black frame.
+    static void ShowColour(Shape& swatch, Color colour);
     // A drop-down list of fixed items.
     ComboBox* AddList(Control* parent, const std::string& name, int left, int top, int width,
                       std::initializer_list<std::string> items);
