@@ -203,8 +203,7 @@ void TChartEditForm::PlacePage(Form& page, TabSheet& tab) {
     // form stays their owner and keeps its handlers.
     page.SetBorder(FormBorder::None);
     page.SetBounds(0, 0, tab.Width(), tab.Height());
-    const std::vector<Control*> controls = page.Controls();
-    for (Control* c : controls) c->SetParent(&tab);
+    PlaceFormControls(page, tab, 0, 0);
     if (page.OnShow) page.OnShow(&page);
 }
 

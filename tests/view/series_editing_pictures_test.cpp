@@ -79,6 +79,14 @@ TEST_F(SeriesEditingPictures, TheGalleryOfATypeChange) {
     view->Refresh();
     TChartGalleryPanel& panel = *gallery.ChartGalleryPanel1;
     ASSERT_EQ(panel.Charts().size(), 11u);
+    // The previews draw random sample values: fixed seeds give the same picture on every run.
+    for (TCustomChart* c : panel.Charts())
+        for (int i = 0; i < c->SeriesCount(); ++i) {
+            TChartSeries* s = c->GetSeries(i);
+            s->SetRandomSeed(std::uint32_t(17 + i));
+            s->FillSampleValues(s->Count() > 0 ? s->Count() : s->NumSampleValues());
+        }
+    view->Refresh();
     EXPECT_EQ(gallery.ChartTabControl->Tabs, (std::vector<std::string>{"Standard", "Extended"}));
     const QImage image = WithCharts(gallery, panel.Charts());
     const std::string path = PicturePath("series_gallery.png");
