@@ -28,6 +28,9 @@ public:
     void RGWidthUnitClick(Component* sender);
     void RGStyleClick(Component* sender);
     void BPenClick(Component* sender);
+
+private:
+    bool barPageAdded_ = false;
 };
 
 }  // namespace fv

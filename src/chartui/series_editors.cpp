@@ -3,22 +3,29 @@
 
 #include "chart/series/series_pointer.h"
 #include "chartui/area_series_editor.h"
+#include "chartui/arrow_series_editor.h"
 #include "chartui/bar_series_editor.h"
+#include "chartui/candle_editor.h"
+#include "chartui/chart_shape_editor.h"
 #include "chartui/custom_series_editor.h"
-#include "chartui/extended_series_editors.h"
+#include "chartui/error_series_editor.h"
 #include "chartui/fast_line_editor.h"
 #include "chartui/grid_3d_page.h"
 #include "chartui/number_text.h"
 #include "chartui/pie_series_editor.h"
 #include "chartui/series_pointer_editor.h"
+#include "chartui/volume_series_editor.h"
 
 namespace fv {
 
 namespace {
 
-// A factory making editor T on the series, owned by the page.
-template <class T> SeriesEditorFactory EditorOf() {
-    return [](TFormChartSeries& page, TChartSeries& series) -> Form* { return page.Make<T>(page.P, series); };
+// The factory of editor E on a series of class S, owned by the page; a series of another class gets none.
+template <class E, class S = TChartSeries> SeriesEditorFactory EditorOf() {
+    return [](TFormChartSeries& page, TChartSeries& series) -> Form* {
+        auto* s = dynamic_cast<S*>(&series);
+        return s ? page.Make<E>(page.P, *s) : nullptr;
+    };
 }
 
 }  // namespace
@@ -31,7 +38,11 @@ void RegisterSeriesEditors() {
     RegisterSeriesEditor("TPieSeriesEditor", EditorOf<TPieSeriesEditor>());
     RegisterSeriesEditor("TFastLineSeriesEditor", EditorOf<TFastLineSeriesEditor>());
     RegisterSeriesEditor("TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor>());
-    RegisterExtendedSeriesEditors();
+    RegisterSeriesEditor("TCandleEditor", EditorOf<TCandleEditor, TCandleSeries>());
+    RegisterSeriesEditor("TVolumeSeriesEditor", EditorOf<TVolumeSeriesEditor, TVolumeSeries>());
+    RegisterSeriesEditor("TArrowSeriesEditor", EditorOf<TArrowSeriesEditor, TArrowSeries>());
+    RegisterSeriesEditor("TErrorSeriesEditor", EditorOf<TErrorSeriesEditor, TCustomErrorSeries>());
+    RegisterSeriesEditor("TChartShapeEditor", EditorOf<TChartShapeEditor, TChartShape>());
 }
 
 TSeriesEditorForm::TSeriesEditorForm(Component* owner, Program& program, std::string name, int clientWidth,

@@ -17,7 +17,7 @@
 #include "chartui/candle_editor.h"
 #include "chartui/chart_shape_editor.h"
 #include "chartui/error_series_editor.h"
-#include "chartui/extended_series_editors.h"
+#include "chartui/series_editors.h"
 #include "chartui/pen_dialog.h"
 #include "chartui/series_page.h"
 #include "chartui/volume_series_editor.h"
@@ -34,7 +34,7 @@ class ExtendedEditors : public SeriesEditingFixture {
 protected:
     void SetUp() override {
         SeriesEditingFixture::SetUp();
-        RegisterExtendedSeriesEditors();
+        RegisterSeriesEditors();
         page = app->CreateForm<TFormChartSeries>(*program);
         page->Show();
     }
@@ -48,8 +48,8 @@ protected:
         page->SetSeriesList({series});
         page->Series = series;
         page->ShowSeries();
-        if (page->EmbeddedEditors.size() != 1) return nullptr;
-        return dynamic_cast<E*>(page->EmbeddedEditors.front());
+        if (page->EmbeddedEditors.empty()) return nullptr;
+        return dynamic_cast<E*>(page->EmbeddedEditors.front());  // the one on "Format"
     }
     template <class S> S* Add(const std::string& className, int points = 0) {
         return dynamic_cast<S*>(AddSeries(className, points));
@@ -95,7 +95,9 @@ TEST_F(ExtendedEditors, EachSeriesGetsItsEditorOnFormat) {
     for (const Row& row : rows) {
         TChartSeries* s = AddSeries(row.seriesClass, 2);
         Open<Form>(s);
-        ASSERT_EQ(page->EmbeddedEditors.size(), 1u) << row.seriesClass;
+        // One editor on "Format"; an error bar has the bar editor on a tab of its own besides.
+        ASSERT_EQ(page->EmbeddedEditors.size(), std::string(row.seriesClass) == "TErrorBarSeries" ? 2u : 1u)
+            << row.seriesClass;
         Form* editor = page->EmbeddedEditors.front();
         EXPECT_TRUE(row.isItsEditor(editor)) << row.seriesClass;
         EXPECT_EQ(editor->Parent(), page->TheTabSheet) << row.seriesClass;
@@ -404,6 +406,29 @@ TEST_F(ExtendedEditors, AShapeWithoutItsTwoPointsLeavesTheCornersAlone) {
         EXPECT_EQ(s->Count(), row.points) << row.why;
         if (row.points > 1) EXPECT_EQ(s->X1(), 55) << row.why;
         if (row.points > 0) EXPECT_EQ(s->Y0(), 7) << row.why;
+    }
+}
+
+TEST_F(ExtendedEditors, AnErrorBarHasItsBarsOnABarTab) {
+    struct Row {
+        const char* className;
+        std::vector<std::string> tabs;
+    };
+    const Row rows[] = {
+        {"TErrorBarSeries", {"Format", "Bar"}},
+        {"TErrorSeries", {"Format"}},  // whiskers only: no bars to edit
+    };
+    for (const Row& r : rows) {
+        TChartSeries* s = AddSeries(r.className, 3);
+        ASSERT_NE(Open<TErrorSeriesEditor>(s), nullptr) << r.className;
+        std::vector<std::string> tabs;
+        for (TabSheet* t : page->PageSeries->Pages())
+            if (t->Caption() == "Format" || t->Caption() == "Bar") tabs.push_back(t->Caption());
+        EXPECT_EQ(tabs, r.tabs) << r.className;
+        if (r.tabs.size() == 2) {
+            ASSERT_EQ(page->EmbeddedEditors.size(), 2u);
+            EXPECT_EQ(page->EmbeddedEditors[1]->Name(), "BarSeriesEditor") << "the bar editor on the same series";
+        }
     }
 }
 
