@@ -1,6 +1,10 @@
 // The shared parts of the series type editors, and the one list that registers them.
 #include "chartui/series_editors.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "chart/series/series_pointer.h"
 #include "chartui/area_series_editor.h"
 #include "chartui/arrow_series_editor.h"
@@ -28,21 +32,33 @@ template <class E, class S = TChartSeries> SeriesEditorFactory EditorOf() {
     };
 }
 
+// Every editor with the class name its series gives.
+const std::vector<std::pair<std::string, SeriesEditorFactory>>& SeriesEditors() {
+    static const std::vector<std::pair<std::string, SeriesEditorFactory>> editors = {
+        {"TSeriesPointerEditor", EditorOf<TSeriesPointerEditor>()},
+        {"TCustomSeriesEditor", EditorOf<TCustomSeriesEditor>()},
+        {"TAreaSeriesEditor", EditorOf<TAreaSeriesEditor>()},
+        {"TBarSeriesEditor", EditorOf<TBarSeriesEditor>()},
+        {"TPieSeriesEditor", EditorOf<TPieSeriesEditor>()},
+        {"TFastLineSeriesEditor", EditorOf<TFastLineSeriesEditor>()},
+        {"TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor>()},
+        {"TCandleEditor", EditorOf<TCandleEditor, TCandleSeries>()},
+        {"TVolumeSeriesEditor", EditorOf<TVolumeSeriesEditor, TVolumeSeries>()},
+        {"TArrowSeriesEditor", EditorOf<TArrowSeriesEditor, TArrowSeries>()},
+        {"TErrorSeriesEditor", EditorOf<TErrorSeriesEditor, TCustomErrorSeries>()},
+        {"TChartShapeEditor", EditorOf<TChartShapeEditor, TChartShape>()},
+    };
+    return editors;
+}
+
 }  // namespace
 
 void RegisterSeriesEditors() {
-    RegisterSeriesEditor("TSeriesPointerEditor", EditorOf<TSeriesPointerEditor>());
-    RegisterSeriesEditor("TCustomSeriesEditor", EditorOf<TCustomSeriesEditor>());
-    RegisterSeriesEditor("TAreaSeriesEditor", EditorOf<TAreaSeriesEditor>());
-    RegisterSeriesEditor("TBarSeriesEditor", EditorOf<TBarSeriesEditor>());
-    RegisterSeriesEditor("TPieSeriesEditor", EditorOf<TPieSeriesEditor>());
-    RegisterSeriesEditor("TFastLineSeriesEditor", EditorOf<TFastLineSeriesEditor>());
-    RegisterSeriesEditor("TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor>());
-    RegisterSeriesEditor("TCandleEditor", EditorOf<TCandleEditor, TCandleSeries>());
-    RegisterSeriesEditor("TVolumeSeriesEditor", EditorOf<TVolumeSeriesEditor, TVolumeSeries>());
-    RegisterSeriesEditor("TArrowSeriesEditor", EditorOf<TArrowSeriesEditor, TArrowSeries>());
-    RegisterSeriesEditor("TErrorSeriesEditor", EditorOf<TErrorSeriesEditor, TCustomErrorSeries>());
-    RegisterSeriesEditor("TChartShapeEditor", EditorOf<TChartShapeEditor, TChartShape>());
+    for (const auto& [name, factory] : SeriesEditors()) RegisterSeriesEditor(name, factory);
+}
+
+void UnregisterSeriesEditors() {
+    for (const auto& [name, factory] : SeriesEditors()) UnregisterSeriesEditor(name);
 }
 
 TSeriesEditorForm::TSeriesEditorForm(Component* owner, Program& program, std::string name, int clientWidth,

@@ -33,6 +33,8 @@ class TSeriesPointer;
 
 // Registers every series type editor with the series page's lookup, by the class name the series gives.
 void RegisterSeriesEditors();
+// Takes them out again (the series page then shows no editor).
+void UnregisterSeriesEditors();
 
 // The base of the series editors: the edited series, the loading guard and the shared builders.
 class TSeriesEditorForm : public ProgramForm {

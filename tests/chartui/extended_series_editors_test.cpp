@@ -27,9 +27,6 @@
 namespace fv::testing {
 namespace {
 
-const char* const EditorNames[] = {"TCandleEditor", "TVolumeSeriesEditor", "TArrowSeriesEditor", "TErrorSeriesEditor",
-                                   "TChartShapeEditor"};
-
 class ExtendedEditors : public SeriesEditingFixture {
 protected:
     void SetUp() override {
@@ -40,7 +37,7 @@ protected:
     }
     void TearDown() override {
         page->FreeEmbeddedEditors();
-        for (const char* name : EditorNames) UnregisterSeriesEditor(name);
+        UnregisterSeriesEditors();
         SeriesEditingFixture::TearDown();
     }
     // The page on the series, as the chart editor opens it; the editor it embedded on "Format".

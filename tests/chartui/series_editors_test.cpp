@@ -359,9 +359,7 @@ protected:
         page->Show();
     }
     void TearDown() override {
-        for (const char* name : {"TSeriesPointerEditor", "TCustomSeriesEditor", "TAreaSeriesEditor",
-                                 "TBarSeriesEditor", "TPieSeriesEditor", "TFastLineSeriesEditor", "TGrid3DSeriesEditor"})
-            UnregisterSeriesEditor(name);
+        UnregisterSeriesEditors();
         SeriesEditingFixture::TearDown();
     }
     void Open(TChartSeries* series) {
