@@ -2,6 +2,7 @@
 #include "chartui/chart_axis_page.h"
 
 #include <cmath>
+#include <functional>
 
 #include "chart/chart_units.h"
 #include "chart/date_steps.h"
@@ -178,13 +179,13 @@ Edit* TFormChartAxis::AddNumber(TabSheet* tab, const std::string& editName, cons
 
 void TFormChartAxis::BindBox(CheckBox* box, void (TCustomChartAxis::*set)(bool)) {
     box->OnClick = [this, box, set](Component*) {
-        if (!loading_) (axis_->*set)(box->Checked());
+        if (!loading_) std::invoke(set, TheAxis(), box->Checked());
     };
 }
 
 void TFormChartAxis::BindUpDown(UpDown* updown, void (TCustomChartAxis::*set)(int)) {
     updown->Associate()->OnChange = [this, updown, set](Component*) {
-        if (!loading_) (axis_->*set)(updown->Position());
+        if (!loading_) std::invoke(set, TheAxis(), updown->Position());
     };
 }
 
