@@ -1,13 +1,17 @@
 // The chart editor's axis, titles, legend, panel and walls pages drawn off screen, with pictures saved in
 // the build folder to be looked at: the axis page once on each of its tabs, the others once each. Each
-// picture is checked to have the page's size, and every caption to fit the widget Qt gave it.
+// picture is checked to have the page's size, to be drawn (not one flat colour), and every caption to fit the
+// widget Qt gave it; the title page shows the title's lines.
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 #include "chart/chart.h"
@@ -70,6 +74,19 @@ TEST_F(ChartPagesPicturesTest, TheTitlesLegendPanelAndWallsPages) {
     for (int i = 0; i < 4; ++i) {
         pages[i]->Show();
         Picture(*pages[i], names[i]);
+        // A drawn page, not an empty window: its frames, texts and swatches give it many colours.
+        const QImage picture(QString::fromStdString(PicturePath(names[i])));
+        ASSERT_FALSE(picture.isNull()) << names[i];
+        std::set<QRgb> colours;
+        for (int y = 0; y < picture.height(); y += 2)
+            for (int x = 0; x < picture.width(); x += 2) colours.insert(picture.pixel(x, y));
+        EXPECT_GT(colours.size(), 8u) << names[i];
+        if (i == 0) {
+            // The title page shows the title's two lines in its text box on screen.
+            auto* text = qobject_cast<QPlainTextEdit*>(view->WidgetOf(*static_cast<TFormChartTitle*>(pages[0])->MText));
+            ASSERT_NE(text, nullptr);
+            EXPECT_EQ(text->toPlainText(), QString("Sales by region\n2020\n")) << "each line ends with a line break";
+        }
         pages[i]->Hide();
     }
 }
