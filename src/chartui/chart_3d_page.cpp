@@ -15,12 +15,10 @@ TFormChart3D::TFormChart3D(Component* owner, Program& program, TCustomChart& cha
 
     GB3D = Add<GroupBox>(this, "GB3D", 8, 4, 384, 220);
     CBView3d = Add<CheckBox>(GB3D, "CBView3d", 12, 18, 110, 17, "&3 Dimensions");
-    L3D = Add<Label>(GB3D, "L3D", 130, 20, 38, 13, "3&D %:");
-    SE3d = Add<Edit>(GB3D, "SE3d", 170, 16, 36, 21);
-    UD3D = Add<UpDown>(GB3D, "UD3D", 206, 16, 15, 21);
-    UD3D->SetRange(1, 100);
-    UD3D->Increment = 5;
-    UD3D->SetAssociate(SE3d);
+    const NumberField percent = AddNumberField(GB3D, "L3D", "SE3d", "UD3D", "3&D %:", 130, 16, 38, 2, 36, 1, 100, 5);
+    L3D = percent.label;
+    SE3d = percent.edit;
+    UD3D = percent.updown;
     CBOrthogonal = Add<CheckBox>(GB3D, "CBOrthogonal", 236, 18, 110, 17, "&Orthogonal");
 
     // One row per scroll bar: its caption, the bar, and the value it holds.

@@ -168,13 +168,9 @@ TFormChartAxis::TFormChartAxis(Component* owner, Program& program, TCustomChart&
 Edit* TFormChartAxis::AddNumber(TabSheet* tab, const std::string& editName, const std::string& upDownName,
                                 const std::string& caption, int left, int top, int min, int max, int step,
                                 UpDown*& updown) {
-    Add<Label>(tab, "L" + editName, left, top + 4, 86, 13, caption);
-    Edit* edit = Add<Edit>(tab, editName, left + 88, top, 44, 21);
-    updown = Add<UpDown>(tab, upDownName, left + 132, top, 15, 21);
-    updown->SetRange(min, max);
-    updown->Increment = step;
-    updown->SetAssociate(edit);
-    return edit;
+    const NumberField f = AddNumberField(tab, "L" + editName, editName, upDownName, caption, left, top, 86, 2, 44, min, max, step);
+    updown = f.updown;
+    return f.edit;
 }
 
 void TFormChartAxis::BindBox(CheckBox* box, void (TCustomChartAxis::*set)(bool)) {

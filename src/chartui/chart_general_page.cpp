@@ -18,11 +18,11 @@ TFormChartGeneral::TFormChartGeneral(Component* owner, Program& program, TCustom
     GBZoom = Add<GroupBox>(this, "GBZoom", 8, 8, 170, 96, "Zoom");
     CBAllowZoom = Add<CheckBox>(GBZoom, "CBAllowZoom", 10, 18, 150, 17, "&Allow Zoom");
     CBAnimatedZoom = Add<CheckBox>(GBZoom, "CBAnimatedZoom", 10, 40, 150, 17, "Animated Z&oom");
-    LSteps = Add<Label>(GBZoom, "LSteps", 10, 68, 44, 13, "&Steps:");
-    SEAniZoomSteps = Add<Edit>(GBZoom, "SEAniZoomSteps", 56, 64, 40, 21);
-    UDAniZoomSteps = Add<UpDown>(GBZoom, "UDAniZoomSteps", 96, 64, 15, 21);
-    UDAniZoomSteps->SetRange(0, 100);
-    UDAniZoomSteps->SetAssociate(SEAniZoomSteps);
+    const NumberField steps =
+        AddNumberField(GBZoom, "LSteps", "SEAniZoomSteps", "UDAniZoomSteps", "&Steps:", 10, 64, 44, 2, 40, 0, 100, 1);
+    LSteps = steps.label;
+    SEAniZoomSteps = steps.edit;
+    UDAniZoomSteps = steps.updown;
 
     RGPanning = Add<RadioGroup>(this, "RGPanning", 8, 112, 170, 84, "Allow Scroll:");
     RGPanning->SetItems({"&None", "&Horizontal", "&Vertical", "&Both"});

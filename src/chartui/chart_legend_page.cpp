@@ -82,13 +82,10 @@ TFormChartLegend::TFormChartLegend(Component* owner, Program& program, TCustomCh
 Edit* TFormChartLegend::AddNumber(Control* parent, const std::string& editName, const std::string& upDownName,
                                   const std::string& caption, int left, int top, int labelWidth, int max, int step,
                                   UpDown*& updown) {
-    Add<Label>(parent, "L" + editName, left, top + 4, labelWidth, 13, caption);
-    Edit* edit = Add<Edit>(parent, editName, left + labelWidth + 4, top, 40, 21);
-    updown = Add<UpDown>(parent, upDownName, left + labelWidth + 44, top, 15, 21);
-    updown->SetRange(0, max);
-    updown->Increment = step;
-    updown->SetAssociate(edit);
-    return edit;
+    const NumberField f =
+        AddNumberField(parent, "L" + editName, editName, upDownName, caption, left, top, labelWidth, 4, 40, 0, max, step);
+    updown = f.updown;
+    return f.edit;
 }
 
 void TFormChartLegend::BindSide(RadioButton* button, TLegendAlignment side) {

@@ -11,11 +11,11 @@ TFormChartPage::TFormChartPage(Component* owner, Program& program, TCustomChart&
     SetFont(Font{"MS Sans Serif", 8, ClWindowText});
     SetClientSize(400, 230);
 
-    LPointsPerPage = Add<Label>(this, "LPointsPerPage", 16, 20, 104, 13, "P&oints per Page:");
-    SEPointsPerPage = Add<Edit>(this, "SEPointsPerPage", 124, 16, 50, 21);
-    UDPointsPerPage = Add<UpDown>(this, "UDPointsPerPage", 174, 16, 15, 21);
-    UDPointsPerPage->SetRange(0, 32000);
-    UDPointsPerPage->SetAssociate(SEPointsPerPage);
+    const NumberField perPage = AddNumberField(this, "LPointsPerPage", "SEPointsPerPage", "UDPointsPerPage",
+                                               "P&oints per Page:", 16, 16, 104, 4, 50, 0, 32000, 1);
+    LPointsPerPage = perPage.label;
+    SEPointsPerPage = perPage.edit;
+    UDPointsPerPage = perPage.updown;
     CBScaleLast = Add<CheckBox>(this, "CBScaleLast", 16, 48, 150, 17, "&Scale Last Page");
     LabelPages = Add<Label>(this, "LabelPages", 16, 84, 120, 13);
     BFirstPage = Add<BitBtn>(this, "BFirstPage", 16, 108, 80, 25, "&First");

@@ -23,16 +23,14 @@ TFormChartPanel::TFormChartPanel(Component* owner, Program& program, TCustomChar
     RGBevelIn->SetItems(BevelItems);
     RGBevelOut = Add<RadioGroup>(this, "RGBevelOut", 116, 4, 100, 80, "Bevel &Outer:");
     RGBevelOut->SetItems(BevelItems);
-    Add<Label>(this, "LPanelWi", 8, 96, 50, 13, "&Width:");
-    SEPanelWi = Add<Edit>(this, "SEPanelWi", 60, 92, 40, 21);
-    UDPanelWi = Add<UpDown>(this, "UDPanelWi", 100, 92, 15, 21);
-    UDPanelWi->SetRange(0, 100);
-    UDPanelWi->SetAssociate(SEPanelWi);
-    Add<Label>(this, "LPanelBor", 8, 126, 50, 13, "Widt&h:");
-    SEPanelBor = Add<Edit>(this, "SEPanelBor", 60, 122, 40, 21);
-    UDPanelBor = Add<UpDown>(this, "UDPanelBor", 100, 122, 15, 21);
-    UDPanelBor->SetRange(0, 100);
-    UDPanelBor->SetAssociate(SEPanelBor);
+    const NumberField bevelWidth =
+        AddNumberField(this, "LPanelWi", "SEPanelWi", "UDPanelWi", "&Width:", 8, 92, 50, 2, 40, 0, 100, 1);
+    SEPanelWi = bevelWidth.edit;
+    UDPanelWi = bevelWidth.updown;
+    const NumberField borderWidth =
+        AddNumberField(this, "LPanelBor", "SEPanelBor", "UDPanelBor", "Widt&h:", 8, 122, 50, 2, 40, 0, 100, 1);
+    SEPanelBor = borderWidth.edit;
+    UDPanelBor = borderWidth.updown;
     CBPanelBorder = Add<CheckBox>(this, "CBPanelBorder", 124, 124, 90, 17, "&Border");
     BPanelColor = Add<Button>(this, "BPanelColor", 8, 156, 100, 25, "&Panel Color...");
 

@@ -18,11 +18,10 @@ TFormChartWall::TFormChartWall(Component* owner, Program& program, TCustomChart&
     SHWallColor = Add<Shape>(TabSubWalls, "SHWallColor", 116, 34, 26, 25);
     BWallPen = Add<Button>(TabSubWalls, "BWallPen", 12, 66, 96, 25, "B&order...");
     BWallBrush = Add<Button>(TabSubWalls, "BWallBrush", 12, 98, 96, 25, "&Pattern...");
-    Add<Label>(TabSubWalls, "LWallSize", 12, 136, 40, 13, "Siz&e:");
-    SEWallSize = Add<Edit>(TabSubWalls, "SEWallSize", 56, 132, 40, 21);
-    UDWallSize = Add<UpDown>(TabSubWalls, "UDWallSize", 96, 132, 15, 21);
-    UDWallSize->SetRange(0, 100);
-    UDWallSize->SetAssociate(SEWallSize);
+    const NumberField size =
+        AddNumberField(TabSubWalls, "LWallSize", "SEWallSize", "UDWallSize", "Siz&e:", 12, 132, 40, 4, 40, 0, 100, 1);
+    SEWallSize = size.edit;
+    UDWallSize = size.updown;
     CBWallTransp = Add<CheckBox>(TabSubWalls, "CBWallTransp", 180, 38, 120, 17, "&Transparent");
     CBDark3D = Add<CheckBox>(TabSubWalls, "CBDark3D", 180, 70, 120, 17, "&Dark 3D");
     CBView3dWalls = Add<CheckBox>(this, "CBView3dWalls", 8, 190, 140, 17, "&Visible Walls");

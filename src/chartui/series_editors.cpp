@@ -71,14 +71,11 @@ TSeriesEditorForm::TSeriesEditorForm(Component* owner, Program& program, std::st
 
 UpDown* TSeriesEditorForm::AddSpin(Control* parent, const std::string& name, const std::string& caption, int left,
                                    int top, int labelWidth, int min, int max, int step, Edit*& edit, Label** label) {
-    Label* l = Add<Label>(parent, "L" + name, left, top + 4, labelWidth, 13, caption);
-    if (label) *label = l;
-    edit = Add<Edit>(parent, "SE" + name, left + labelWidth + 4, top, 40, 21);
-    UpDown* ud = Add<UpDown>(parent, "UD" + name, left + labelWidth + 44, top, 15, 21);
-    ud->SetRange(min, max);
-    ud->Increment = step;
-    ud->SetAssociate(edit);
-    return ud;
+    const NumberField f =
+        AddNumberField(parent, "L" + name, "SE" + name, "UD" + name, caption, left, top, labelWidth, 4, 40, min, max, step);
+    edit = f.edit;
+    if (label) *label = f.label;
+    return f.updown;
 }
 
 UpDown* TSeriesEditorForm::AddSpin(Control* parent, const std::string& editName, const std::string& upDownName,

@@ -1,12 +1,15 @@
 // ProgramForm: the base of every form of the program, with the program it belongs to, and small
 // builders that create a control, place it and hang it under its parent in one line, the OK and Cancel
-// buttons of a dialog included.
+// buttons of a dialog and a labelled number field included.
 #pragma once
 
 #include <string>
 
 #include "platform/ui/bit_btn.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/up_down.h"
 #include "program/program.h"
 
 namespace fv {
@@ -49,6 +52,27 @@ protected:
     BitBtn* AddOkButton(Control* parent, const std::string& name, int left, int top, int width, int height,
                         DialogButton how = {}, const std::string& caption = "OK") {
         return AddDialogButton(true, parent, name, left, top, width, height, how, caption);
+    }
+
+    // A number field: a label showing `caption` (labelWidth wide), then, `gap` pixels right of it, an edit
+    // editWidth wide with an up-down bound to it that holds [min, max] and steps by `step`. The three are
+    // named "L" + name (the label), editName and upDownName.
+    struct NumberField {
+        Label* label;
+        Edit* edit;
+        UpDown* updown;
+    };
+    NumberField AddNumberField(Control* parent, const std::string& labelName, const std::string& editName,
+                               const std::string& upDownName, const std::string& caption, int left, int top,
+                               int labelWidth, int gap, int editWidth, int min, int max, int step) {
+        NumberField f;
+        f.label = Add<Label>(parent, labelName, left, top + 4, labelWidth, 13, caption);
+        f.edit = Add<Edit>(parent, editName, left + labelWidth + gap, top, editWidth, 21);
+        f.updown = Add<UpDown>(parent, upDownName, left + labelWidth + gap + editWidth, top, 15, 21);
+        f.updown->SetRange(min, max);
+        f.updown->Increment = step;
+        f.updown->SetAssociate(f.edit);
+        return f;
     }
 
     // A dialog's Cancel button, the counterpart of AddOkButton.
