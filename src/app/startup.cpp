@@ -13,10 +13,12 @@
 #include "app/intro_form.h"
 #include "app/progress_forms.h"
 #include "app/search_form.h"
+#include "chart/series_pictures.h"
 #include "chartui/roziza_form.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "import/overwrite_form.h"
+#include "platform/fs/files.h"
 #include "publish/font_form.h"
 #include "publish/html_form.h"
 #include "publish/karvo_form.h"
@@ -41,6 +43,8 @@ bool StartProgram(Program& p, const StartOptions& options) {
         app.Title = ProductName;
         // Before any form: the chart window may read a chart file naming any of the classes.
         RegisterChartTypes();
+        // The series type pictures ship in their own folder of the resources.
+        if (!p.ResourceDirectory.empty()) SetSeriesPictureFolder(JoinPath(p.ResourceDirectory, "series"));
         step(1);
         p.IntroForm = app.CreateForm<TIntroForm>(p);
         step(1);

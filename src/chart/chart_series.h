@@ -277,6 +277,9 @@ public:
     // May change the brush style and back colour of a legend symbol.
     virtual void GetLegendBrush(int index, Color& backColour, BrushStyle& style) {}
     virtual std::string EditorClassName() const { return {}; }
+    // Fills the bitmap with the picture of the series' type (series_pictures.h); leaves it as it was
+    // when the type has none.
+    virtual void GalleryBitmap(Bitmap& bitmap) const;
 
     // --- marks (series_marks.cpp)
     TSeriesMarks& Marks() const { return *marks_; }

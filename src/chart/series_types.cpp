@@ -22,9 +22,11 @@ constexpr std::size_t MaxTypeText = 20;
 }  // namespace
 
 const ChartClass* RegisterChartClass(const std::string& name, std::type_index type,
-                                     std::function<Component*(Component*)> create, PropertyTable<Component> properties) {
+                                     std::function<Component*(Component*)> create, PropertyTable<Component> properties,
+                                     const std::string& parent) {
     if (const ChartClass* known = FindChartClass(name)) return known;
-    Classes().push_back(std::make_unique<ChartClass>(ChartClass{name, type, std::move(create), std::move(properties)}));
+    Classes().push_back(
+        std::make_unique<ChartClass>(ChartClass{name, type, std::move(create), std::move(properties), parent}));
     return Classes().back().get();
 }
 
@@ -101,8 +103,9 @@ void RegisterChartEngineTypes() {
     RegisterChartClass<TChart>("TChart", ChartProperties());
     // Charts saved from a database chart load like any other.
     RegisterChartClass<TODBCChart>("TODBCChart", ChartProperties());
-    RegisterSeriesType(RegisterChartClass<TFastLineSeries>("TFastLineSeries", FastLineProperties()), "Fast Line",
-                       "Standard", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TFastLineSeries>("TFastLineSeries", FastLineProperties(), "TChartSeries"),
+        "Fast Line", "Standard", 2);
 }
 
 // ------------------------------------------------------------------------------------------ naming

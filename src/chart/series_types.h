@@ -42,14 +42,20 @@ struct ChartClass {
     // A new object of the class with the given owner (functions are made without one).
     std::function<Component*(Component* owner)> Create;
     PropertyTable<Component> Properties;
+    // The name of the class it derives from ("TCustomSeries" for TLineSeries), which need not be
+    // registered itself; empty when not given. The series type pictures fall back on it.
+    std::string Parent;
 };
 
-// Registers T under name with its table (T's own, or that of a base of T when T stores nothing more);
-// answers the registered class (the earlier one when the name is taken already).
+// Registers T under name with its table (T's own, or that of a base of T when T stores nothing more)
+// and the name of its parent class; answers the registered class (the earlier one when the name is
+// taken already).
 const ChartClass* RegisterChartClass(const std::string& name, std::type_index type,
-                                     std::function<Component*(Component*)> create, PropertyTable<Component> properties);
+                                     std::function<Component*(Component*)> create, PropertyTable<Component> properties,
+                                     const std::string& parent = {});
 template <class T, class B>
-const ChartClass* RegisterChartClass(const std::string& name, const PropertyTable<B>& properties) {
+const ChartClass* RegisterChartClass(const std::string& name, const PropertyTable<B>& properties,
+                                     const std::string& parent = {}) {
     static_assert(std::is_base_of_v<B, T>);
     return RegisterChartClass(
         name, typeid(T),
@@ -57,7 +63,7 @@ const ChartClass* RegisterChartClass(const std::string& name, const PropertyTabl
             if constexpr (std::is_constructible_v<T, Component*>) return new T(owner);
             else return new T();
         },
-        properties.template Downcast<Component>());
+        properties.template Downcast<Component>(), parent);
 }
 // The class of that name; nil when none is registered.
 const ChartClass* FindChartClass(const std::string& name);

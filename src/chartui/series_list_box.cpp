@@ -340,6 +340,12 @@ void TChartListBox::DrawItem(Canvas& canvas, int index, const PixelRect& rect, b
     canvas.SetBrush({GetColor(), BrushStyle::Solid, nullptr});
     canvas.FillRect({rect.Left, rect.Top, SectionLeft(ColTitle) - 4, rect.Bottom});
 
+    if (ShowSeriesIcon()) {
+        // A fresh bitmap each row: a type without a picture leaves it empty, not showing the row before's.
+        Bitmap icon;
+        series->GalleryBitmap(icon);
+        if (!icon.Empty()) canvas.Draw(SectionLeft(ColIcon), rect.Top + 2, icon);
+    }
     if (ShowSeriesColor() && !series->ColorEachPoint() && chart_) {
         const int left = SectionLeft(ColColor) - 2;
         const PixelRect box{left + 4, rect.Top + 4, left + Section(ColColor).Width - 4, rect.Bottom - 4};

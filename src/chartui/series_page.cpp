@@ -321,12 +321,10 @@ void TFormChartSeries::CBSeriesChange(Component*) {
         return;
     }
     Series = chosen;
-    // The type's picture is a resource named after its class, when the program ships one.
-    if (const ChartClass* cls = ChartClassOf(*Series)) {
-        std::string name = cls->Name;
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-        ImageSeries->ResourceName = name + ".bmp";
-    }
+    // The type's picture; a type without one shows an empty box, not the one of the series before.
+    auto icon = std::make_shared<Bitmap>();
+    Series->GalleryBitmap(*icon);
+    ImageSeries->SetPicture(std::move(icon));
     LabelSeriesClass->SetCaption(SeriesTypeDescription(*Series) + ": " + Series->Name());
     ImageSeries->Show();
     PageSeries->Show();

@@ -1,9 +1,11 @@
 // Metafiles and BMP files: the recorded calls replay as they were drawn, and the EMF, placeable WMF and BMP
-// files have the headers and record chains their formats define.
+// files have the headers and record chains their formats define; BMP files read back, and broken ones are
+// refused.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 
 #include "platform/gfx/bmp_file.h"
 #include "platform/gfx/metafile.h"
@@ -136,6 +138,72 @@ TEST(BmpFile, TwentyFourBitsBottomUpWithPaddedRows) {
     EXPECT_EQ(std::uint8_t(f[54 + stride + 1]), 0x22);
     EXPECT_EQ(std::uint8_t(f[54 + stride + 2]), 0x11);
     EXPECT_EQ(EncodeBmp24(Bitmap()).size(), 54u);
+}
+
+// A picture whose every pixel differs, opaque, so that a swapped row or channel shows.
+Bitmap Gradient(int w, int h) {
+    Bitmap b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) b.Pixels[std::size_t(y * w + x)] = 0xFF000000u | std::uint32_t(x * 40) << 16 | std::uint32_t(y * 50) << 8 | std::uint32_t(x + y);
+    return b;
+}
+
+void Set32(std::string& f, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) f[at + std::size_t(i)] = char((v >> (8 * i)) & 0xFF);
+}
+
+TEST(BmpFile, ReadsBackWhatItWrites) {
+    for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {4, 5}, {24, 24}}) {
+        const Bitmap b = Gradient(w, h);
+        Bitmap read;
+        ASSERT_TRUE(DecodeBmp(EncodeBmp24(b), read)) << w << "x" << h;
+        EXPECT_EQ(read.Width, w);
+        EXPECT_EQ(read.Height, h);
+        EXPECT_EQ(read.Pixels, b.Pixels) << w << "x" << h;
+    }
+}
+
+TEST(BmpFile, ReadsTopDownAndThirtyTwoBitFiles) {
+    // Two rows of one pixel, 32 bits each, the top row first (a negative height).
+    std::string f = EncodeBmp24(Bitmap(1, 2));
+    f.resize(54);
+    Set32(f, 22, std::uint32_t(-2));
+    f[28] = 32;
+    f += std::string("\x01\x02\x03\x00", 4) + std::string("\x04\x05\x06\x00", 4);
+    Bitmap read;
+    ASSERT_TRUE(DecodeBmp(f, read));
+    EXPECT_EQ(read.Pixels, (std::vector<std::uint32_t>{0xFF030201u, 0xFF060504u}));
+}
+
+TEST(BmpFile, RefusesFilesThatDoNotHoldTogether) {
+    const std::string good = EncodeBmp24(Gradient(3, 2));
+    struct Case {
+        const char* why;
+        std::function<void(std::string&)> spoil;
+    };
+    const Case cases[] = {
+        {"empty", [](std::string& f) { f.clear(); }},
+        {"not a BMP", [](std::string& f) { f[0] = 'G'; }},
+        {"header cut short", [](std::string& f) { f.resize(40); }},
+        {"pixels cut short", [](std::string& f) { f.pop_back(); }},
+        {"run-length compressed", [](std::string& f) { f[30] = 1; }},
+        {"palette of 8 bits", [](std::string& f) { f[28] = 8; }},
+        {"no width", [](std::string& f) { Set32(f, 18, 0); }},
+        {"negative width", [](std::string& f) { Set32(f, 18, std::uint32_t(-3)); }},
+        {"height past the data", [](std::string& f) { Set32(f, 22, 3); }},
+        {"a side too large to allocate", [](std::string& f) { Set32(f, 18, 0x7FFFFFFF); }},
+        {"pixels before the header ends", [](std::string& f) { Set32(f, 10, 20); }},
+        {"pixels past the end", [](std::string& f) { Set32(f, 10, 0xFFFFFFF0u); }},
+        {"info header larger than the file", [](std::string& f) { Set32(f, 14, 0xFFFFFFF0u); }},
+    };
+    for (const Case& c : cases) {
+        std::string f = good;
+        c.spoil(f);
+        Bitmap untouched(1, 1, 0xFF123456u);
+        EXPECT_FALSE(DecodeBmp(f, untouched)) << c.why;
+        EXPECT_EQ(untouched.Width, 1) << c.why;
+        EXPECT_EQ(untouched.Pixels[0], 0xFF123456u) << c.why;
+    }
 }
 
 }  // namespace

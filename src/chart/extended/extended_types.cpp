@@ -273,22 +273,45 @@ const PropertyTable<TBezierSeries>& BezierProperties() {
 }
 
 void RegisterExtendedSeriesTypes() {
-    RegisterSeriesType(RegisterChartClass<TSurfaceSeries>("TSurfaceSeries", SurfaceProperties()), "Surface", "Extended", 1);
-    RegisterSeriesType(RegisterChartClass<TContourSeries>("TContourSeries", ContourProperties()), "Contour", "Extended", 1);
-    RegisterSeriesType(RegisterChartClass<TChartShape>("TChartShape", ShapeProperties()), "Shape", "Standard", 2);
-    RegisterSeriesType(RegisterChartClass<TPoint3DSeries>("TPoint3DSeries", Point3DProperties()), "Point 3D", "Extended", 1);
-    RegisterSeriesType(RegisterChartClass<TBubbleSeries>("TBubbleSeries", BubbleProperties()), "Bubble", "Standard", 2);
-    RegisterSeriesType(RegisterChartClass<TArrowSeries>("TArrowSeries", ArrowProperties()), "Arrow", "Standard", 2);
-    RegisterSeriesType(RegisterChartClass<TGanttSeries>("TGanttSeries", GanttProperties()), "Gantt", "Standard", 1);
-    RegisterSeriesType(RegisterChartClass<TBezierSeries>("TBezierSeries", BezierProperties()), "Bezier", "Extended", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TSurfaceSeries>("TSurfaceSeries", SurfaceProperties(), "TCustom3DGridSeries"),
+        "Surface", "Extended", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TContourSeries>("TContourSeries", ContourProperties(), "TCustom3DGridSeries"),
+        "Contour", "Extended", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TChartShape>("TChartShape", ShapeProperties(), "TChartSeries"), "Shape", "Standard", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TPoint3DSeries>("TPoint3DSeries", Point3DProperties(), "TCustom3DSeries"),
+        "Point 3D", "Extended", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TBubbleSeries>("TBubbleSeries", BubbleProperties(), "TPointSeries"),
+        "Bubble", "Standard", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TArrowSeries>("TArrowSeries", ArrowProperties(), "TPointSeries"), "Arrow", "Standard", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TGanttSeries>("TGanttSeries", GanttProperties(), "TPointSeries"), "Gantt", "Standard", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TBezierSeries>("TBezierSeries", BezierProperties(), "TCustomSeries"),
+        "Bezier", "Extended", 1);
 
-    RegisterSeriesType(RegisterChartClass<TPolarSeries>("TPolarSeries", PolarProperties()), "Polar", "Extended", 2);
-    RegisterSeriesType(RegisterChartClass<TRadarSeries>("TRadarSeries", RadarProperties()), "Radar", "Extended", 2);
-    RegisterSeriesType(RegisterChartClass<TCandleSeries>("TCandleSeries", CandleProperties()), "Candle", "Extended", 1);
-    RegisterSeriesType(RegisterChartClass<TVolumeSeries>("TVolumeSeries", VolumeProperties()), "Volume", "Extended", 1);
-    RegisterSeriesType(RegisterChartClass<TErrorBarSeries>("TErrorBarSeries", ErrorBarProperties()), "Error Bar",
-                       "Extended", 1);
-    RegisterSeriesType(RegisterChartClass<TErrorSeries>("TErrorSeries", ErrorProperties()), "Error", "Extended", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TPolarSeries>("TPolarSeries", PolarProperties(), "TCustomPolarSeries"),
+        "Polar", "Extended", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TRadarSeries>("TRadarSeries", RadarProperties(), "TCustomPolarSeries"),
+        "Radar", "Extended", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TCandleSeries>("TCandleSeries", CandleProperties(), "TOHLCSeries"), "Candle", "Extended", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TVolumeSeries>("TVolumeSeries", VolumeProperties(), "TCustomSeries"),
+        "Volume", "Extended", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TErrorBarSeries>("TErrorBarSeries", ErrorBarProperties(), "TCustomErrorSeries"),
+        "Error Bar", "Extended", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TErrorSeries>("TErrorSeries", ErrorProperties(), "TCustomErrorSeries"),
+        "Error", "Extended", 1);
 }
 
 }  // namespace fv

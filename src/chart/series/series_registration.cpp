@@ -161,13 +161,19 @@ const PropertyTable<TPieSeries>& PieProperties() {
 }
 
 void RegisterStandardSeriesTypes() {
-    RegisterSeriesType(RegisterChartClass<TLineSeries>("TLineSeries", LineProperties()), "Line", "Standard", 2);
-    RegisterSeriesType(RegisterChartClass<TBarSeries>("TBarSeries", BarProperties()), "Bar", "Standard", 2);
-    RegisterSeriesType(RegisterChartClass<THorizBarSeries>("THorizBarSeries", HorizBarProperties()), "Horiz. Bar",
-                       "Standard", 2);
-    RegisterSeriesType(RegisterChartClass<TAreaSeries>("TAreaSeries", AreaProperties()), "Area", "Standard", 2);
-    RegisterSeriesType(RegisterChartClass<TPointSeries>("TPointSeries", PointProperties()), "Point", "Standard", 2);
-    RegisterSeriesType(RegisterChartClass<TPieSeries>("TPieSeries", PieProperties()), "Pie", "Standard", 1);
+    RegisterSeriesType(
+        RegisterChartClass<TLineSeries>("TLineSeries", LineProperties(), "TCustomSeries"), "Line", "Standard", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TBarSeries>("TBarSeries", BarProperties(), "TCustomBarSeries"), "Bar", "Standard", 2);
+    RegisterSeriesType(
+        RegisterChartClass<THorizBarSeries>("THorizBarSeries", HorizBarProperties(), "TCustomBarSeries"),
+        "Horiz. Bar", "Standard", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TAreaSeries>("TAreaSeries", AreaProperties(), "TCustomSeries"), "Area", "Standard", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TPointSeries>("TPointSeries", PointProperties(), "TCustomSeries"), "Point", "Standard", 2);
+    RegisterSeriesType(
+        RegisterChartClass<TPieSeries>("TPieSeries", PieProperties(), "TCircledSeries"), "Pie", "Standard", 1);
 }
 
 }  // namespace fv

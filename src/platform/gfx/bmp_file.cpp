@@ -1,4 +1,4 @@
-// Writing 24-bit BMP files.
+// Writing 24-bit BMP files and reading the uncompressed kinds.
 #include "platform/gfx/bmp_file.h"
 
 #include <cstdint>
@@ -16,6 +16,14 @@ void Put32(std::string& out, std::uint32_t v) {
     Put16(out, v & 0xFFFF);
     Put16(out, v >> 16);
 }
+
+std::uint32_t Get16(std::string_view in, std::size_t at) {
+    return std::uint32_t(std::uint8_t(in[at])) | std::uint32_t(std::uint8_t(in[at + 1])) << 8;
+}
+std::uint32_t Get32(std::string_view in, std::size_t at) { return Get16(in, at) | Get16(in, at + 2) << 16; }
+
+// Larger pictures are refused rather than allocated: no picture of the program comes near it.
+constexpr std::int64_t MaxSide = 1 << 14;
 
 }  // namespace
 
@@ -53,6 +61,37 @@ std::string EncodeBmp24(const Bitmap& picture) {
         out.append(std::size_t(stride - w * 3), '\0');
     }
     return out;
+}
+
+bool DecodeBmp(std::string_view file, Bitmap& picture) {
+    constexpr std::size_t FileHeader = 14;
+    if (file.size() < FileHeader + 40 || file.substr(0, 2) != "BM") return false;
+    const std::uint32_t offset = Get32(file, 10);
+    const std::uint32_t infoSize = Get32(file, 14);
+    if (infoSize < 40 || infoSize > file.size() - FileHeader) return false;
+    const std::int64_t w = std::int32_t(Get32(file, 18));
+    const std::int64_t h = std::int32_t(Get32(file, 22));
+    const std::uint32_t planes = Get16(file, 26), bits = Get16(file, 28), compression = Get32(file, 30);
+    if (planes != 1 || (bits != 24 && bits != 32) || compression != 0) return false;
+    const bool topDown = h < 0;
+    const std::int64_t rows = topDown ? -h : h;
+    if (w <= 0 || rows <= 0 || w > MaxSide || rows > MaxSide) return false;
+    const std::uint64_t bytesPerPixel = bits / 8;
+    const std::uint64_t stride = (std::uint64_t(w) * bytesPerPixel + 3) / 4 * 4;
+    if (offset < FileHeader + infoSize || offset > file.size() || file.size() - offset < stride * std::uint64_t(rows))
+        return false;
+    Bitmap out(static_cast<int>(w), static_cast<int>(rows));
+    for (std::int64_t y = 0; y < rows; ++y) {
+        const std::size_t line = offset + std::size_t(topDown ? y : rows - 1 - y) * std::size_t(stride);
+        std::uint32_t* px = out.Pixels.data() + std::size_t(y) * std::size_t(w);
+        for (std::int64_t x = 0; x < w; ++x) {
+            const std::size_t at = line + std::size_t(x) * std::size_t(bytesPerPixel);
+            const std::uint32_t b = std::uint8_t(file[at]), g = std::uint8_t(file[at + 1]), r = std::uint8_t(file[at + 2]);
+            px[x] = 0xFF000000u | r << 16 | g << 8 | b;
+        }
+    }
+    picture = std::move(out);
+    return true;
 }
 
 }  // namespace fv
