@@ -7,10 +7,11 @@ Each is 24 by 24 (the list's icon column is 26 wide and its rows 27 high; the pa
 square), 24 bits a pixel, a small drawing of the type on white: lines, bars, slices, candles, arrows,
 bubbles, a surface mesh and so on. Shapes are sampled 4 by 4 times a pixel, so edges are smoothed.
 
-    tools/make_series_pictures.py [OUT_DIR]        (default: resources/series)
+    tools/make_series_pictures.py [OUT_DIR]          (default: resources/series)
+    tools/make_series_pictures.py --check DIR        exit 1 unless DIR holds exactly what a run makes
 
 The output depends on nothing but this file: running it again gives the same bytes, and the test suite
-compares the shipped files with a fresh run (SeriesPicturesMatchTheirScript)."""
+checks the shipped folder against a fresh run (SeriesPicturesMatchTheirScript)."""
 import math
 import os
 import struct
@@ -390,6 +391,20 @@ PICTURES = {
 
 
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--check":
+        folder = sys.argv[2]
+        made = {name + ".bmp": bmp(render(make())) for name, make in PICTURES.items()}
+        shipped = sorted(os.listdir(folder))
+        faults = [f"{folder}: {name} is not made by this script" for name in shipped if name not in made]
+        for name, data in made.items():
+            path = os.path.join(folder, name)
+            if not os.path.exists(path):
+                faults.append(f"{path}: missing")
+            elif open(path, "rb").read() != data:
+                faults.append(f"{path}: differs from what this script makes")
+        for fault in faults:
+            print(fault)
+        sys.exit(1 if faults else 0)
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join("resources", "series")
     os.makedirs(out, exist_ok=True)
     for name, make in PICTURES.items():

@@ -4,6 +4,7 @@
 
 #include "chart/series/bar_series.h"
 #include "chart/series/pie_series.h"
+#include "chart/series_pictures.h"
 #include "chartui/input_query_form.h"
 #include "editor_fixture.h"
 #include "platform/gfx/recording_canvas.h"
@@ -336,6 +337,47 @@ TEST_F(SeriesList, ARowShowsItsColumns) {
     list->DrawItem(plain, 0, {0, 0, 300, 27}, false);
     EXPECT_FALSE(filledWith(plain, ClRed));
     EXPECT_EQ(chart->Canvas3D().ReferenceCanvas(), nullptr) << "the chart's canvas is given back";
+}
+
+TEST_F(SeriesList, TheIconColumnShowsTheSeriesTypePicture) {
+    SetSeriesPictureFolder(std::string(FOLIVEX_SOURCE_DIR) + "/resources/series");
+    // A series of a class the registry does not know has no picture.
+    struct Unknown : TLineSeries {
+        using TLineSeries::TLineSeries;
+    };
+    auto* unknown = AddSeries<Unknown>("Series4", 3);
+    list->FillSeriesList(nullptr);
+    struct Case {
+        const char* why;
+        int row;
+        bool showIcon;
+        bool pictures;  // the folder is set
+        std::vector<std::string> images;
+    };
+    const Case cases[] = {
+        {"first row: at the column's left, 2 below the row's top", 0, true, true, {"Image (0,2) (24,26) \"24x24\""}},
+        {"third row", 2, true, true, {"Image (0,56) (24,80) \"24x24\""}},
+        {"the column hidden", 0, false, true, {}},
+        {"no pictures at all", 0, true, false, {}},
+        // Drawn right after a row with a picture: still none, not the row before's.
+        {"a class without a picture", 3, true, true, {}},
+    };
+    for (const Case& c : cases) {
+        SetSeriesPictureFolder(c.pictures ? std::string(FOLIVEX_SOURCE_DIR) + "/resources/series" : std::string());
+        list->SetShowSeriesIcon(c.showIcon);
+        RecordingCanvas canvas;
+        list->DrawItem(canvas, 0, {0, 0, 300, 27}, false);
+        canvas.Clear();
+        const int top = c.row * TChartListBox::RowHeight;
+        list->DrawItem(canvas, c.row, {0, top, 300, top + TChartListBox::RowHeight}, false);
+        std::vector<std::string> images;
+        for (const CanvasCall& call : canvas.Calls("Image")) images.push_back(call.ToString());
+        EXPECT_EQ(images, c.images) << c.why;
+        // The rest of the row is there either way.
+        EXPECT_EQ(canvas.Calls("Text").size(), 1u) << c.why;
+    }
+    EXPECT_EQ(list->Series(3), unknown);
+    SetSeriesPictureFolder("");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "chart/chart_exception.h"
 #include "chart/functions/moving_functions.h"
+#include "chart/series_pictures.h"
 #include "chartui/period_form.h"
 #include "chartui/series_page.h"
 #include "series_editing_fixture.h"
@@ -83,6 +84,29 @@ TEST_F(SeriesPage, LoadingASeriesShowsItsTypeAndTheTabsItUses) {
     for (Control* c : std::initializer_list<Control*>{page->RGHorizAxis, page->RGVertAxis, page->CBXDateTime,
                                                       page->CBYDateTime})
         EXPECT_FALSE(c->Visible()) << c->Name();
+}
+
+TEST_F(SeriesPage, TheTypePictureFollowsTheSeries) {
+    SetSeriesPictureFolder(std::string(FOLIVEX_SOURCE_DIR) + "/resources/series");
+    TChartSeries* line = AddSeries("TLineSeries", 3);
+    AddSeries("TPieSeries", 3);
+    AddSeries("TBarSeries", 3);
+    auto shown = [&]() -> std::vector<std::uint32_t> {
+        const BitmapPtr& p = page->ImageSeries->Picture();
+        return p ? p->Pixels : std::vector<std::uint32_t>{};
+    };
+    Open(line);
+    ASSERT_NE(SeriesClassPicture("TLineSeries"), nullptr);
+    EXPECT_EQ(shown(), SeriesClassPicture("TLineSeries")->Pixels);
+    EXPECT_TRUE(page->ImageSeries->Visible());
+    page->CBSeries->UserSelect(1);
+    ASSERT_NE(SeriesClassPicture("TPieSeries"), nullptr);
+    EXPECT_EQ(shown(), SeriesClassPicture("TPieSeries")->Pixels);
+    // A type without a picture shows none, not the one before.
+    SetSeriesPictureFolder("");
+    page->CBSeries->UserSelect(2);
+    EXPECT_EQ(page->LabelSeriesClass->Caption(), "Bar: Series3");
+    EXPECT_TRUE(shown().empty());
 }
 
 TEST_F(SeriesPage, TheEditorIsFoundByClassNameAndAnUnknownOneLeavesFormatEmpty) {
