@@ -111,8 +111,9 @@ public:
     bool AcceptsDrop(const Control* source) const { return source == this; }
     void DragDrop(const Control* source, int x, int y);
 
-    // Draws row `index` into `rect` of the list's canvas.
-    void DrawItem(Canvas& canvas, int index, const PixelRect& rect, bool selected);
+    // Owner-drawn: row `index` into `rect` of the list's canvas.
+    int ItemHeight() const override { return RowHeight; }
+    void DrawItem(Canvas& canvas, int index, const PixelRect& rect, bool selected) override;
 
 protected:
     void Notification(Component* gone) override;

@@ -1,9 +1,11 @@
 // The series gallery and the editor's series page drawn off screen, with pictures saved in the build
 // folder to be looked at: the gallery of a type change (greyed types, the current one highlighted) with
-// each preview chart painted into its cell, and the series page on its function source.
+// each preview chart painted into its cell, the series page on its function source, and the series list
+// and page showing each series' type picture.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QListWidget>
 #include <QPainter>
 #include <QWidget>
 
@@ -11,6 +13,8 @@
 #include "chart/extended/extended_types.h"
 #include "chart/functions/function_types.h"
 #include "chart/series/series_registration.h"
+#include "chart/series_pictures.h"
+#include "chartui/chart_edit_form.h"
 #include "chartui/gallery_form.h"
 #include "chartui/series_page.h"
 #include "reference_pictures.h"
@@ -137,6 +141,63 @@ TEST_F(SeriesEditingPictures, TheSeriesPageOnAFunctionSource) {
     EXPECT_TRUE(view->WidgetOf(*page.PCData)->isVisible());
     page.FunctionChanged = false;
     page.Hide();
+}
+
+// How many pixels of the picture appear at (left, top) of the image (within a few levels: the row is drawn
+// through a canvas and shown again).
+int MatchingPixels(const QImage& image, int left, int top, const Bitmap& picture) {
+    int n = 0;
+    for (int y = 0; y < picture.Height; ++y)
+        for (int x = 0; x < picture.Width; ++x) {
+            if (left + x >= image.width() || top + y >= image.height()) continue;
+            const QColor shown = image.pixelColor(left + x, top + y);
+            const std::uint32_t want = picture.Pixels[std::size_t(y * picture.Width + x)];
+            if (std::abs(shown.red() - int((want >> 16) & 0xFF)) <= 4 && std::abs(shown.green() - int((want >> 8) & 0xFF)) <= 4 &&
+                std::abs(shown.blue() - int(want & 0xFF)) <= 4)
+                ++n;
+        }
+    return n;
+}
+
+TEST_F(SeriesEditingPictures, TheSeriesListAndPageShowTheTypePictures) {
+    SetSeriesPictureFolder(std::string(FOLIVEX_SOURCE_DIR) + "/resources/series");
+    const std::vector<std::string> types{"TLineSeries", "TBarSeries", "TPieSeries", "TCandleSeries"};
+    AddSeries("TLineSeries", 6, "Sales");
+    AddSeries("TBarSeries", 6, "Costs");
+    AddSeries("TPieSeries", 4, "Shares");
+    AddSeries("TCandleSeries", 0, "Prices");
+
+    TChartEditForm& editor = *app.CreateForm<TChartEditForm>(*program);
+    editor.TheChart = chart;
+    editor.Show();
+    view->Refresh();
+    SavePicture(editor, "chart_editor_series_pictures.png");
+    auto* list = qobject_cast<QListWidget*>(view->WidgetOf(*editor.LBSeries));
+    ASSERT_NE(list, nullptr);
+    const QImage rows = list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_GE(rows.height(), 4 * TChartListBox::RowHeight);
+    // Each row shows its type's picture in the icon column, 2 below the row's top, at the row height.
+    for (int row = 0; row < 4; ++row) {
+        BitmapPtr picture = SeriesClassPicture(types[std::size_t(row)]);
+        ASSERT_NE(picture, nullptr) << types[std::size_t(row)];
+        EXPECT_GE(MatchingPixels(rows, 0, row * TChartListBox::RowHeight + 2, *picture), 24 * 24 * 95 / 100)
+            << types[std::size_t(row)];
+    }
+    // ...and not another's: the bar picture is not in the line's row.
+    EXPECT_LT(MatchingPixels(rows, 0, 2, *SeriesClassPicture("TBarSeries")), 24 * 24 * 95 / 100);
+    editor.Hide();
+
+    TFormChartSeries& page = *app.CreateForm<TFormChartSeries>(*program);
+    page.Show();
+    page.SetSeriesList({chart->GetSeries(0), chart->GetSeries(1), chart->GetSeries(2), chart->GetSeries(3)});
+    page.Series = chart->GetSeries(3);
+    page.ShowSeries();
+    view->Refresh();
+    SavePicture(page, "series_page_type_picture.png");
+    const QImage image = view->WidgetOf(*page.ImageSeries)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GE(MatchingPixels(image, 0, 0, *SeriesClassPicture("TCandleSeries")), 24 * 24 * 95 / 100);
+    page.Hide();
+    SetSeriesPictureFolder("");
 }
 
 }  // namespace

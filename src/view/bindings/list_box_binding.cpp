@@ -1,10 +1,16 @@
 // A list box as a QListWidget: a new current row is the user's pick, and so is a click on the row that was
-// already current, which changes nothing in Qt.
+// already current, which changes nothing in Qt. The rows of an owner-drawn list are drawn by the list
+// itself, each through a canvas on a picture of the row, at the list's row height.
+#include <QImage>
 #include <QListWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
+#include "platform/gfx/canvas.h"
 #include "platform/ui/list_box.h"
 #include "view/bindings/binding_list.h"
 #include "view/control_binding.h"
+#include "view/qt_canvas.h"
 #include "view/qt_convert.h"
 #include "view/widgets.h"
 
@@ -17,6 +23,35 @@ bool SameItems(const QListWidget* list, const QStringList& items) {
         if (list->item(i)->text() != items[i]) return false;
     return true;
 }
+
+// Draws the rows of an owner-drawn list. A widget may outlive its control for a moment (until the loop
+// deletes it): only while the view still shows this control on the widget does it draw through it.
+class OwnerDrawnRows : public QStyledItemDelegate {
+public:
+    OwnerDrawnRows(BindingHost& host, QListWidget* widget, ListBox& list)
+        : QStyledItemDelegate(widget), host_(host), widget_(widget), list_(list) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        if (!Shown() || option.rect.isEmpty()) return QStyledItemDelegate::paint(painter, option, index);
+        QImage row(option.rect.size(), QImage::Format_RGB32);
+        row.fill(Qt::white);
+        {
+            QtCanvas canvas(row);
+            list_.DrawItem(canvas, index.row(), {0, 0, row.width(), row.height()}, list_.Selected(index.row()));
+        }
+        painter->drawImage(option.rect.topLeft(), row);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        if (!Shown()) return QStyledItemDelegate::sizeHint(option, index);
+        return {option.rect.width(), list_.ItemHeight()};
+    }
+
+private:
+    bool Shown() const { return host_.ControlOf(widget_) == &list_; }
+    BindingHost& host_;
+    QListWidget* widget_;
+    ListBox& list_;
+};
 
 class ListBoxBinding : public ControlBinding {
 public:
@@ -53,6 +88,10 @@ public:
 protected:
     QWidget* Create(BindingHost& host, QWidget* parent) override {
         auto* w = new ModelWidget<QListWidget>(host.Events(), parent);
+        if (list_.ItemHeight() > 0) {
+            w->setItemDelegate(new OwnerDrawnRows(host, w, list_));
+            w->setUniformItemSizes(true);
+        }
         QObject::connect(w, &QListWidget::currentRowChanged, w, [&host, w](int row) {
             if (row >= 0) Input<ListBox>(host, w, [row](ListBox& l) { l.UserSelect(row); });
         });
