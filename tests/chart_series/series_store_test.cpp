@@ -146,6 +146,33 @@ TEST_F(SeriesStoreTest, EveryTypeRoundTripsWithItsSettings) {
     }
 }
 
+// Any explode distance a program sets is kept within what a chart file holds, so the file it saves loads.
+TEST_F(SeriesStoreTest, AnyExplodeDistanceSavesAFileThatLoads) {
+    struct Case {
+        int set, kept;
+        const char* why;
+    } cases[] = {
+        {-5, -5, "a negative distance draws as none, and is kept as set"},
+        {2000000000, TExplodedSlices::MaxDistance, "far past the file's range: held at the farthest"},
+        {-2000000000, -TExplodedSlices::MaxDistance, "far below it: held at the farthest the other way"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.why);
+        StoreChart chart;
+        auto* p = Add<TPieSeries>(chart, "Pie");
+        p->SetExplodeBiggest(k.set);
+        p->ExplodedSlices.SetValue(0, k.set);
+        EXPECT_EQ(p->ExplodeBiggest(), k.kept);
+        const std::string bytes = SaveChartStream(chart);
+        StoreChart loaded;
+        ASSERT_NO_THROW(LoadChartStream(&loaded, bytes));
+        ASSERT_EQ(loaded.SeriesCount(), 1);
+        auto& back = dynamic_cast<TPieSeries&>(*loaded.GetSeries(0));
+        EXPECT_EQ(back.ExplodeBiggest(), k.kept);
+        EXPECT_EQ(back.ExplodedSlices.Values(), (std::vector<int>{k.kept, k.kept}));
+    }
+}
+
 TEST_F(SeriesStoreTest, TheStandardTypesAreInTheGalleryInOrder) {
     RegisterStandardSeriesTypes();  // a second registration changes nothing
     std::vector<std::string> descriptions;

@@ -666,6 +666,42 @@ TEST_F(ViewTest, AKeyHandlerThatClearsTheKeyKeepsItFromTheControl) {
     EXPECT_EQ(w->text(), QString("12"));
 }
 
+// A scroll bar's page size is its thumb's length out of the whole range; the thumb's start goes no
+// further than the last full page, and showing that changes nothing in the model.
+TEST_F(ViewTest, AScrollBarsPageSizeIsItsThumbsShare) {
+    struct Case {
+        int page, position;
+        int qtMaximum, qtValue;
+        const char* why;
+    } cases[] = {
+        {30000, 15000, 1, 1, "a page of the whole range: the thumb fills the bar wherever the position is"},
+        {15000, 7500, 15001, 7500, "half the range: a thumb half the bar long, at its place"},
+        {15000, 29000, 15001, 15001, "a start past the last full page shows the thumb at the end"},
+        {0, 29000, 30000, 29000, "no page size: the whole range, a large step's thumb"},
+    };
+    auto* scroll = Add<ScrollBar>(nullptr, "Scroll", 8, 140, 150, 16);
+    scroll->SetRange(0, 30000);
+    int changes = 0;
+    scroll->OnChange = [&](Component*) { ++changes; };
+    ShowForm();
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.why);
+        scroll->SetPageSize(k.page);
+        scroll->SetPosition(k.position);
+        auto* q = WidgetOf<QScrollBar>(*scroll);
+        EXPECT_EQ(q->minimum(), 0);
+        EXPECT_EQ(q->maximum(), k.qtMaximum);
+        EXPECT_EQ(q->pageStep(), k.page > 0 ? k.page : scroll->LargeChange);
+        EXPECT_EQ(q->value(), k.qtValue);
+        EXPECT_EQ(scroll->Position(), k.position) << "the model keeps its own position";
+    }
+    const int before = changes;
+    scroll->SetPageSize(15000);
+    WidgetOf<QScrollBar>(*scroll)->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(scroll->Position(), 0) << "the user's move reaches the model";
+    EXPECT_GT(changes, before);
+}
+
 TEST_F(ViewTest, TabsScrollBarsUpDownsAndRadioGroupsMoveTheModel) {
     auto* pages = Add<PageControl>(nullptr, "Pages", 8, 8, 200, 120);
     auto* first = Add<TabSheet>(pages, "First", 0, 0, 0, 0, "One");

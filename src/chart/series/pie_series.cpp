@@ -51,6 +51,7 @@ void TExplodedSlices::Grow(int count) {
 
 void TExplodedSlices::SetValue(int index, int value) {
     if (index < 0) return;
+    value = std::clamp(value, -MaxDistance, MaxDistance);
     Grow(index + 1);
     if (values_[std::size_t(index)] == value) return;
     values_[std::size_t(index)] = value;
@@ -58,6 +59,7 @@ void TExplodedSlices::SetValue(int index, int value) {
 }
 
 void TExplodedSlices::SetValues(std::vector<int> values) {
+    for (int& v : values) v = std::clamp(v, -MaxDistance, MaxDistance);
     if (values == values_) return;
     values_ = std::move(values);
     owner_->Repaint();
@@ -80,6 +82,7 @@ TPieSeries::TPieSeries(Component* owner, std::string name)
 }
 
 void TPieSeries::SetExplodeBiggest(int value) {
+    value = std::clamp(value, -TExplodedSlices::MaxDistance, TExplodedSlices::MaxDistance);
     Change(explodeBiggest_, value);
     if (int biggest = BiggestSlice(); biggest >= 0) ExplodedSlices.SetValue(biggest, value);
 }

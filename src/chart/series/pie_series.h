@@ -103,6 +103,10 @@ private:
 // the distances before it reads the points).
 class TExplodedSlices {
 public:
+    // The farthest a slice is moved out, either way; a chart file keeps distances within it, so the
+    // setters hold every distance there.
+    static constexpr int MaxDistance = 1000000;
+
     explicit TExplodedSlices(TPieSeries* owner) : owner_(owner) {}
     int Count() const { return int(values_.size()); }
     int Value(int index) const;

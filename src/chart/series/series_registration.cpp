@@ -147,10 +147,12 @@ const PropertyTable<TPieSeries>& PieProperties() {
         t.Int("CustomXRadius", &P::CustomXRadius, &P::SetCustomXRadius, 0, 1000000);
         t.Int("CustomYRadius", &P::CustomYRadius, &P::SetCustomYRadius, 0, 1000000);
         t.Bool("Dark3D", &P::Dark3D, &P::SetDark3D);
-        t.Int("ExplodeBiggest", &P::ExplodeBiggest, &P::SetExplodeBiggest, 0, 1000000);
+        t.Int("ExplodeBiggest", &P::ExplodeBiggest, &P::SetExplodeBiggest, -TExplodedSlices::MaxDistance,
+              TExplodedSlices::MaxDistance);
         // The list as it is set: a distance below 1 explodes nothing.
         t.Ints("ExplodedSlices", [](const P& p) { return p.ExplodedSlices.Values(); },
-               [](P& p, std::vector<std::int32_t> v) { p.ExplodedSlices.SetValues(std::move(v)); }, -1000000, 1000000);
+               [](P& p, std::vector<std::int32_t> v) { p.ExplodedSlices.SetValues(std::move(v)); },
+               -TExplodedSlices::MaxDistance, TExplodedSlices::MaxDistance);
         t.Object("OtherSlice", [](P& s) -> TPieOtherSlice& { return s.OtherSlice; }, OtherSliceProperties());
         t.Object("PiePen", [](P& s) -> TChartPen& { return s.PiePen; }, PenProperties());
         t.Int("RotationAngle", &P::RotationAngle, &P::SetRotationAngle, 0, 359);

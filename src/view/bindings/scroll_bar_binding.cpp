@@ -19,11 +19,14 @@ public:
     void ShowContent(BindingHost&, bool) override {
         auto* q = static_cast<QScrollBar*>(Widget());
         q->setOrientation(bar_.Vertical ? Qt::Vertical : Qt::Horizontal);
-        q->setRange(bar_.Min(), bar_.Max());
+        // A page size, when the program gives one, is the thumb's length out of Max - Min + 1, and the
+        // thumb's start then goes no further than Max - PageSize + 1; Qt counts its range without the page,
+        // so the range shrinks by it. Without one the thumb keeps Qt's length for a large step.
+        const int page = bar_.PageSize();
+        q->setRange(bar_.Min(), page > 0 ? std::max(bar_.Min(), bar_.Max() - page + 1) : bar_.Max());
         q->setSingleStep(std::max(1, bar_.SmallChange));
-        // A page size, when the program gives one, is also the thumb's length.
-        q->setPageStep(std::max(1, bar_.PageSize() > 0 ? bar_.PageSize() : bar_.LargeChange));
-        q->setValue(bar_.Position());
+        q->setPageStep(std::max(1, page > 0 ? page : bar_.LargeChange));
+        q->setValue(std::clamp(bar_.Position(), q->minimum(), q->maximum()));
     }
 
 protected:
