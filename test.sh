@@ -20,10 +20,10 @@ export QT_QPA_PLATFORM=offscreen
 seconds=${FOLIVEX_FUZZ_SECONDS:-20}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFOLIVEX_WITH_QT=OFF \
   -DFOLIVEX_TESTS=OFF -DFOLIVEX_BENCH=OFF -DFOLIVEX_FUZZ=ON -DFOLIVEX_SANITIZE=ON >/dev/null
-cmake --build build-fuzz -j "$jobs" --target database_text_fuzz configuration_fuzz ftp_reply_fuzz chart_file_fuzz axis_mapping_fuzz
+cmake --build build-fuzz -j "$jobs" --target database_text_fuzz configuration_fuzz ftp_reply_fuzz chart_file_fuzz axis_mapping_fuzz bmp_file_fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in database_text_fuzz configuration_fuzz ftp_reply_fuzz chart_file_fuzz axis_mapping_fuzz; do
+for target in database_text_fuzz configuration_fuzz ftp_reply_fuzz chart_file_fuzz axis_mapping_fuzz bmp_file_fuzz; do
   echo "Fuzzing $target for $seconds s"
   # Seeds, where a target has some, start it from good files instead of from nothing.
   corpus="$work/corpus-$target"
