@@ -6,7 +6,9 @@
 #include "app/folivex_form.h"
 #include "app/intro_form.h"
 #include "app/progress_forms.h"
+#include "chart/series_pictures.h"
 #include "chartui/roziza_form.h"
+#include "platform/fs/files.h"
 #include "records/state_files.h"
 #include "support/database_files_printer.h"
 #include "support/program_fixture.h"
@@ -85,6 +87,14 @@ TEST_F(StartupTest, ProgramDirectoryIsTheWorkingDirectoryWhenTheSplashTimerFires
     ASSERT_TRUE(ChangeDirectory(other.Path()));
     loop.AdvanceBy(4000);
     EXPECT_EQ(program->ProgramDirectory, other.Path());
+}
+
+TEST_F(StartupTest, TheSeriesTypePicturesComeFromTheResources) {
+    program->ResourceDirectory = std::string(FOLIVEX_SOURCE_DIR) + "/resources";
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(SeriesPictureFolder(), JoinPath(program->ResourceDirectory, "series"));
+    EXPECT_NE(SeriesClassPicture("TLineSeries"), nullptr);
+    SetSeriesPictureFolder("");
 }
 
 TEST_F(StartupTest, StartErrorNamesTheStepReachedThenTheExceptionsOwnMessage) {
