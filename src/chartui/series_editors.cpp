@@ -123,6 +123,12 @@ TFormChartSeries* TSeriesEditorForm::Page() const { return dynamic_cast<TFormCha
 
 void TSeriesEditorForm::ResetCursor() { P.App.SetScreenCursor(Cursor::Default); }
 
+void TSeriesEditorForm::AddPointerPageOnce(TSeriesPointer& pointer) {
+    if (pointPageAdded_ || !Parent()) return;
+    pointPageAdded_ = true;
+    AddPointerPage(*this, pointer);
+}
+
 std::initializer_list<std::string> BrushStyleNames() {
     static const std::initializer_list<std::string> names = {"Solid",    "Clear",      "Horizontal", "Vertical",
                                                              "Diagonal", "B.Diagonal", "Cross",      "Diag.Cross"};
