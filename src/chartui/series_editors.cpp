@@ -14,9 +14,12 @@
 #include "chartui/custom_series_editor.h"
 #include "chartui/error_series_editor.h"
 #include "chartui/fast_line_editor.h"
+#include "chartui/gantt_series_editor.h"
 #include "chartui/grid_3d_page.h"
 #include "chartui/number_text.h"
 #include "chartui/pie_series_editor.h"
+#include "chartui/point3d_series_editor.h"
+#include "chartui/polar_series_editor.h"
 #include "chartui/series_pointer_editor.h"
 #include "chartui/volume_series_editor.h"
 
@@ -47,6 +50,9 @@ const std::vector<std::pair<std::string, SeriesEditorFactory>>& SeriesEditors() 
         {"TArrowSeriesEditor", EditorOf<TArrowSeriesEditor, TArrowSeries>()},
         {"TErrorSeriesEditor", EditorOf<TErrorSeriesEditor, TCustomErrorSeries>()},
         {"TChartShapeEditor", EditorOf<TChartShapeEditor, TChartShape>()},
+        {"TPoint3DSeriesEditor", EditorOf<TPoint3DSeriesEditor, TPoint3DSeries>()},
+        {"TPolarSeriesEditor", EditorOf<TPolarSeriesEditor, TCustomPolarSeries>()},
+        {"TGanttSeriesEditor", EditorOf<TGanttSeriesEditor, TGanttSeries>()},
     };
     return editors;
 }
