@@ -14,9 +14,12 @@
 #include "chartui/custom_series_editor.h"
 #include "chartui/error_series_editor.h"
 #include "chartui/fast_line_editor.h"
+#include "chartui/gantt_series_editor.h"
 #include "chartui/grid_3d_page.h"
 #include "chartui/number_text.h"
 #include "chartui/pie_series_editor.h"
+#include "chartui/point3d_series_editor.h"
+#include "chartui/polar_series_editor.h"
 #include "chartui/series_pointer_editor.h"
 #include "chartui/volume_series_editor.h"
 
@@ -47,6 +50,9 @@ const std::vector<std::pair<std::string, SeriesEditorFactory>>& SeriesEditors() 
         {"TArrowSeriesEditor", EditorOf<TArrowSeriesEditor, TArrowSeries>()},
         {"TErrorSeriesEditor", EditorOf<TErrorSeriesEditor, TCustomErrorSeries>()},
         {"TChartShapeEditor", EditorOf<TChartShapeEditor, TChartShape>()},
+        {"TPoint3DSeriesEditor", EditorOf<TPoint3DSeriesEditor, TPoint3DSeries>()},
+        {"TPolarSeriesEditor", EditorOf<TPolarSeriesEditor, TCustomPolarSeries>()},
+        {"TGanttSeriesEditor", EditorOf<TGanttSeriesEditor, TGanttSeries>()},
     };
     return editors;
 }
@@ -122,6 +128,12 @@ ComboBox* TSeriesEditorForm::AddList(Control* parent, const std::string& name, i
 TFormChartSeries* TSeriesEditorForm::Page() const { return dynamic_cast<TFormChartSeries*>(Owner()); }
 
 void TSeriesEditorForm::ResetCursor() { P.App.SetScreenCursor(Cursor::Default); }
+
+void TSeriesEditorForm::AddPointerPageOnce(TSeriesPointer& pointer) {
+    if (pointPageAdded_ || !Parent()) return;
+    pointPageAdded_ = true;
+    AddPointerPage(*this, pointer);
+}
 
 std::initializer_list<std::string> BrushStyleNames() {
     static const std::initializer_list<std::string> names = {"Solid",    "Clear",      "Horizontal", "Vertical",
