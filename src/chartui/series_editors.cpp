@@ -11,6 +11,7 @@
 #include "chartui/bar_series_editor.h"
 #include "chartui/candle_editor.h"
 #include "chartui/chart_shape_editor.h"
+#include "chartui/contour_series_editor.h"
 #include "chartui/custom_series_editor.h"
 #include "chartui/error_series_editor.h"
 #include "chartui/fast_line_editor.h"
@@ -18,6 +19,7 @@
 #include "chartui/number_text.h"
 #include "chartui/pie_series_editor.h"
 #include "chartui/series_pointer_editor.h"
+#include "chartui/surface_series_editor.h"
 #include "chartui/volume_series_editor.h"
 
 namespace fv {
@@ -47,6 +49,8 @@ const std::vector<std::pair<std::string, SeriesEditorFactory>>& SeriesEditors() 
         {"TArrowSeriesEditor", EditorOf<TArrowSeriesEditor, TArrowSeries>()},
         {"TErrorSeriesEditor", EditorOf<TErrorSeriesEditor, TCustomErrorSeries>()},
         {"TChartShapeEditor", EditorOf<TChartShapeEditor, TChartShape>()},
+        {"TSurfaceSeriesEditor", EditorOf<TSurfaceSeriesEditor, TSurfaceSeries>()},
+        {"TContourSeriesEditor", EditorOf<TContourSeriesEditor, TContourSeries>()},
     };
     return editors;
 }
