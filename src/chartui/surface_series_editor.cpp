@@ -8,11 +8,11 @@ namespace fv {
 
 TSurfaceSeriesEditor::TSurfaceSeriesEditor(Component* owner, Program& program, TSurfaceSeries& series)
     : TSeriesEditorForm(owner, program, "SurfaceSeriesEditor", 363, 62), Surface(series) {
-    RadioGroup1 = Add<RadioGroup>(this, "RadioGroup1", 8, 4, 252, 50, "Drawing Mode:");
+    RadioGroup1 = Add<RadioGroup>(this, "RadioGroup1", 8, 4, 270, 50, "Drawing Mode:");
     RadioGroup1->Columns = 3;
     RadioGroup1->SetItems({"Solid", "WireFrame", "DotFrame"});
-    Button2 = Add<Button>(this, "Button2", 272, 6, 82, 23, "&Pen...");
-    Button3 = Add<Button>(this, "Button3", 272, 33, 82, 23, "&Brush...");
+    Button2 = Add<Button>(this, "Button2", 286, 6, 70, 23, "&Pen...");
+    Button3 = Add<Button>(this, "Button3", 286, 33, 70, 23, "&Brush...");
 
     OnShow = [this](Component* s) { FormShow(s); };
     RadioGroup1->OnClick = [this](Component* s) { RadioGroup1Click(s); };
