@@ -43,7 +43,7 @@ const std::vector<std::pair<std::string, SeriesEditorFactory>>& SeriesEditors() 
         {"TBarSeriesEditor", EditorOf<TBarSeriesEditor>()},
         {"TPieSeriesEditor", EditorOf<TPieSeriesEditor>()},
         {"TFastLineSeriesEditor", EditorOf<TFastLineSeriesEditor>()},
-        {"TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor>()},
+        {"TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor, TCustom3DGridSeries>()},
         {"TCandleEditor", EditorOf<TCandleEditor, TCandleSeries>()},
         {"TVolumeSeriesEditor", EditorOf<TVolumeSeriesEditor, TVolumeSeries>()},
         {"TArrowSeriesEditor", EditorOf<TArrowSeriesEditor, TArrowSeries>()},

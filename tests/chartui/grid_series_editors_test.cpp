@@ -96,7 +96,9 @@ TEST_F(GridEditors, EachGridSeriesGetsItsEditorOnFormatAndTheGridPageOnGrid3D) {
     for (const Row& row : rows) {
         TChartSeries* s = AddSeries(row.seriesClass);
         EXPECT_EQ(s->EditorClassName(), std::string("T") + row.editorName);
+        app->SetScreenCursor(Cursor::HourGlass);
         Open<Form>(s);
+        EXPECT_EQ(app->ScreenCursor(), Cursor::Default) << "showing an editor puts the cursor back";
         ASSERT_EQ(page->EmbeddedEditors.size(), 2u) << row.seriesClass;
         Form* format = page->EmbeddedEditors.front();
         EXPECT_EQ(format->Name(), row.editorName);
@@ -120,7 +122,7 @@ TEST_F(GridEditors, EachGridSeriesGetsItsEditorOnFormatAndTheGridPageOnGrid3D) {
     EXPECT_EQ(std::count(tabs.begin(), tabs.end(), std::string("Grid 3D")), 0);
     EXPECT_EQ(GridPage(), nullptr);
     // A series of another class under these names gets no editor (and no crash).
-    for (const char* name : {"TSurfaceSeriesEditor", "TContourSeriesEditor"}) {
+    for (const char* name : {"TSurfaceSeriesEditor", "TContourSeriesEditor", "TGrid3DSeriesEditor"}) {
         const SeriesEditorFactory* f = FindSeriesEditor(name);
         ASSERT_NE(f, nullptr) << name;
         EXPECT_EQ((*f)(*page, *AddSeries("TLineSeries", 1)), nullptr) << name;
