@@ -11,6 +11,7 @@
 #include "chartui/bar_series_editor.h"
 #include "chartui/candle_editor.h"
 #include "chartui/chart_shape_editor.h"
+#include "chartui/contour_series_editor.h"
 #include "chartui/custom_series_editor.h"
 #include "chartui/error_series_editor.h"
 #include "chartui/fast_line_editor.h"
@@ -21,6 +22,7 @@
 #include "chartui/point3d_series_editor.h"
 #include "chartui/polar_series_editor.h"
 #include "chartui/series_pointer_editor.h"
+#include "chartui/surface_series_editor.h"
 #include "chartui/volume_series_editor.h"
 
 namespace fv {
@@ -44,7 +46,7 @@ const std::vector<std::pair<std::string, SeriesEditorFactory>>& SeriesEditors() 
         {"TBarSeriesEditor", EditorOf<TBarSeriesEditor>()},
         {"TPieSeriesEditor", EditorOf<TPieSeriesEditor>()},
         {"TFastLineSeriesEditor", EditorOf<TFastLineSeriesEditor>()},
-        {"TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor>()},
+        {"TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor, TCustom3DGridSeries>()},
         {"TCandleEditor", EditorOf<TCandleEditor, TCandleSeries>()},
         {"TVolumeSeriesEditor", EditorOf<TVolumeSeriesEditor, TVolumeSeries>()},
         {"TArrowSeriesEditor", EditorOf<TArrowSeriesEditor, TArrowSeries>()},
@@ -53,6 +55,8 @@ const std::vector<std::pair<std::string, SeriesEditorFactory>>& SeriesEditors() 
         {"TPoint3DSeriesEditor", EditorOf<TPoint3DSeriesEditor, TPoint3DSeries>()},
         {"TPolarSeriesEditor", EditorOf<TPolarSeriesEditor, TCustomPolarSeries>()},
         {"TGanttSeriesEditor", EditorOf<TGanttSeriesEditor, TGanttSeries>()},
+        {"TSurfaceSeriesEditor", EditorOf<TSurfaceSeriesEditor, TSurfaceSeries>()},
+        {"TContourSeriesEditor", EditorOf<TContourSeriesEditor, TContourSeries>()},
     };
     return editors;
 }
