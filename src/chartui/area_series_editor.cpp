@@ -41,10 +41,7 @@ void TAreaSeriesEditor::FormShow(Component*) {
     CBInvStairs->SetChecked(Series.InvertedStairs());
     CBInvStairs->SetEnabled(Series.Stairs());
     RefreshSwatch();
-    if (!pointPageAdded_ && Parent()) {
-        pointPageAdded_ = true;
-        AddPointerPage(*this, Series.Pointer);
-    }
+    AddPointerPageOnce(Series.Pointer);
 }
 
 void TAreaSeriesEditor::RefreshSwatch() {

@@ -40,7 +40,6 @@ public:
 
 private:
     void RefreshSwatch();
-    bool pointPageAdded_ = false;
 };
 
 }  // namespace fv

@@ -48,10 +48,7 @@ void TCustomSeriesEditor::FormShow(Component*) {
         ShowControls(false, {BLineBorder, LPattern, CBLineBrush, GBStair, CBDark3D});
     }
     Updating = false;
-    if (!pointPageAdded_ && Parent()) {
-        pointPageAdded_ = true;
-        AddPointerPage(*this, Series.Pointer);
-    }
+    AddPointerPageOnce(Series.Pointer);
 }
 
 void TCustomSeriesEditor::BLineColorClick(Component*) {

@@ -33,9 +33,6 @@ public:
     void CBInvStairsClick(Component* sender);
     void CBColorEachClick(Component* sender);
     void CBDark3DClick(Component* sender);
-
-private:
-    bool pointPageAdded_ = false;
 };
 
 }  // namespace fv

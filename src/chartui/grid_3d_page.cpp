@@ -8,20 +8,20 @@ namespace fv {
 TGrid3DSeriesEditor::TGrid3DSeriesEditor(Component* owner, Program& program, TChartSeries& series)
     : TSeriesEditorForm(owner, program, "Grid3DSeriesEditor", 363, 115),
       Series(dynamic_cast<TCustom3DGridSeries&>(series)) {
-    GBColor = Add<GroupBox>(this, "GBColor", 6, 4, 230, 106, "Color Mode:");
-    RGColor = Add<RadioButton>(GBColor, "RGColor", 8, 18, 110, 17, "&Series Color:");
+    GBColor = Add<GroupBox>(this, "GBColor", 4, 4, 238, 106, "Color Mode:");
+    RGColor = Add<RadioButton>(GBColor, "RGColor", 8, 18, 112, 17, "&Series Color:");
     Shape1 = AddSwatch(GBColor, "Shape1", 124, 16, [this] { Shape1MouseUp(); });
-    RGRange = Add<RadioButton>(GBColor, "RGRange", 8, 44, 110, 17, "&Color Range:");
-    Add<Label>(GBColor, "LFrom", 8, 68, 34, 13, "From:");
-    Shape2 = AddSwatch(GBColor, "Shape2", 44, 64, [this] { Shape2MouseUp(); });
-    Add<Label>(GBColor, "LTo", 80, 68, 20, 13, "To:");
-    Shape3 = AddSwatch(GBColor, "Shape3", 104, 64, [this] { Shape3MouseUp(); });
-    RGPalette = Add<RadioButton>(GBColor, "RGPalette", 132, 44, 88, 17, "&Use Palette:");
-    UDPalette = AddSpin(GBColor, "Palette", "S&teps:", 134, 64, 34, 1, 100, 1, SEPalette);
-    GBGrid = Add<GroupBox>(this, "GBGrid", 240, 4, 117, 106, "Grid size:");
-    UDXGrid = AddSpin(GBGrid, "XGrid", "&X:", 8, 18, 40, 1, 100, 1, SEXGrid);
-    UDZGrid = AddSpin(GBGrid, "ZGrid", "&Z:", 8, 46, 40, 1, 100, 1, SEZGrid);
-    UDDepth = AddSpin(GBGrid, "Depth", "&Depth:", 8, 74, 40, 1, 100, 1, EDepth);
+    RGRange = Add<RadioButton>(GBColor, "RGRange", 8, 44, 112, 17, "&Color Range:");
+    Add<Label>(GBColor, "LFrom", 8, 68, 32, 13, "From:");
+    Shape2 = AddSwatch(GBColor, "Shape2", 42, 64, [this] { Shape2MouseUp(); });
+    Add<Label>(GBColor, "LTo", 74, 68, 20, 13, "To:");
+    Shape3 = AddSwatch(GBColor, "Shape3", 96, 64, [this] { Shape3MouseUp(); });
+    RGPalette = Add<RadioButton>(GBColor, "RGPalette", 134, 44, 98, 17, "&Use Palette:");
+    UDPalette = AddSpin(GBColor, "Palette", "S&teps:", 134, 64, 42, 1, 100, 1, SEPalette);
+    GBGrid = Add<GroupBox>(this, "GBGrid", 246, 4, 113, 106, "Grid size:");
+    UDXGrid = AddSpin(GBGrid, "XGrid", "&X:", 8, 18, 42, 1, 100, 1, SEXGrid);
+    UDZGrid = AddSpin(GBGrid, "ZGrid", "&Z:", 8, 46, 42, 1, 100, 1, SEZGrid);
+    UDDepth = AddSpin(GBGrid, "Depth", "&Depth:", 8, 74, 42, 1, 100, 1, EDepth);
     EDepth->SetName("EDepth");
 
     OnShow = [this](Component* s) { FormShow(s); };
@@ -39,8 +39,8 @@ void TGrid3DSeriesEditor::FormShow(Component*) {
     Updating = true;
     UDXGrid->SetPosition(Series.NumXValues());
     UDZGrid->SetPosition(Series.NumZValues());
-    const bool fillsItself = Series.OnGetYValue || Series.SampleMode;
-    EnableControls(fillsItself, {UDXGrid, UDZGrid, SEXGrid, SEZGrid});
+    // A series filled from data keeps the size its points give it.
+    EnableControls(Series.CanFillGrid(), {UDXGrid, UDZGrid, SEXGrid, SEZGrid});
     UDDepth->SetPosition(Series.TimesZOrder());
     UDPalette->SetPosition(Series.PaletteSteps());
     RGRange->SetChecked(Series.UseColorRange());
@@ -51,9 +51,9 @@ void TGrid3DSeriesEditor::FormShow(Component*) {
 }
 
 void TGrid3DSeriesEditor::RefreshSwatches() {
-    Shape1->SetBrushColor(Series.SeriesColor());
-    Shape2->SetBrushColor(Series.StartColor());
-    Shape3->SetBrushColor(Series.EndColor());
+    ShowColour(*Shape1, Series.SeriesColor());
+    ShowColour(*Shape2, Series.StartColor());
+    ShowColour(*Shape3, Series.EndColor());
 }
 
 void TGrid3DSeriesEditor::SEZGridChange(Component*) {

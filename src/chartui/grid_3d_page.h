@@ -2,8 +2,8 @@
 // a colour range between two colours, or a stepped palette) and the size of the grid.
 //
 // Rules:
-// - The grid size fields are enabled only when the series can make its own points (a Y value handler
-//   or sample mode); a new size refills the grid.
+// - The grid size fields are enabled only when the series can make its own points (a Y value handler,
+//   a chart being designed, or sample mode); a new size refills the grid.
 // - A palette step count is taken only from a non-empty text.
 #pragma once
 

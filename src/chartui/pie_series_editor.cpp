@@ -14,6 +14,7 @@ TPieSeriesEditor::TPieSeriesEditor(Component* owner, Program& program, TChartSer
     CBDark3d = Add<CheckBox>(this, "CBDark3d", 8, 50, 100, 17, "&Dark 3D");
     CBPatterns = Add<CheckBox>(this, "CBPatterns", 8, 72, 100, 17, "Pa&tterns");
     UDRotation = AddSpin(this, "Rotation", "&Rotation:", 112, 4, 96, 0, 360, 5, SERotation);
+    UDRotation->Wrap = true;
     UDExpBig = AddSpin(this, "ExpBig", "&Explode biggest:", 112, 30, 96, 0, 100, 5, SEExpBig);
     UDXRadius = AddSpin(this, "XRadius", "&X Radius:", 112, 56, 96, 0, 2000, 5, SEXRadius);
     CBAutoXR = Add<CheckBox>(this, "CBAutoXR", 278, 58, 60, 17, "&Auto");

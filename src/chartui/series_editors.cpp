@@ -11,13 +11,18 @@
 #include "chartui/bar_series_editor.h"
 #include "chartui/candle_editor.h"
 #include "chartui/chart_shape_editor.h"
+#include "chartui/contour_series_editor.h"
 #include "chartui/custom_series_editor.h"
 #include "chartui/error_series_editor.h"
 #include "chartui/fast_line_editor.h"
+#include "chartui/gantt_series_editor.h"
 #include "chartui/grid_3d_page.h"
 #include "chartui/number_text.h"
 #include "chartui/pie_series_editor.h"
+#include "chartui/point3d_series_editor.h"
+#include "chartui/polar_series_editor.h"
 #include "chartui/series_pointer_editor.h"
+#include "chartui/surface_series_editor.h"
 #include "chartui/volume_series_editor.h"
 
 namespace fv {
@@ -41,12 +46,17 @@ const std::vector<std::pair<std::string, SeriesEditorFactory>>& SeriesEditors() 
         {"TBarSeriesEditor", EditorOf<TBarSeriesEditor>()},
         {"TPieSeriesEditor", EditorOf<TPieSeriesEditor>()},
         {"TFastLineSeriesEditor", EditorOf<TFastLineSeriesEditor>()},
-        {"TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor>()},
+        {"TGrid3DSeriesEditor", EditorOf<TGrid3DSeriesEditor, TCustom3DGridSeries>()},
         {"TCandleEditor", EditorOf<TCandleEditor, TCandleSeries>()},
         {"TVolumeSeriesEditor", EditorOf<TVolumeSeriesEditor, TVolumeSeries>()},
         {"TArrowSeriesEditor", EditorOf<TArrowSeriesEditor, TArrowSeries>()},
         {"TErrorSeriesEditor", EditorOf<TErrorSeriesEditor, TCustomErrorSeries>()},
         {"TChartShapeEditor", EditorOf<TChartShapeEditor, TChartShape>()},
+        {"TPoint3DSeriesEditor", EditorOf<TPoint3DSeriesEditor, TPoint3DSeries>()},
+        {"TPolarSeriesEditor", EditorOf<TPolarSeriesEditor, TCustomPolarSeries>()},
+        {"TGanttSeriesEditor", EditorOf<TGanttSeriesEditor, TGanttSeries>()},
+        {"TSurfaceSeriesEditor", EditorOf<TSurfaceSeriesEditor, TSurfaceSeries>()},
+        {"TContourSeriesEditor", EditorOf<TContourSeriesEditor, TContourSeries>()},
     };
     return editors;
 }
@@ -122,6 +132,12 @@ ComboBox* TSeriesEditorForm::AddList(Control* parent, const std::string& name, i
 TFormChartSeries* TSeriesEditorForm::Page() const { return dynamic_cast<TFormChartSeries*>(Owner()); }
 
 void TSeriesEditorForm::ResetCursor() { P.App.SetScreenCursor(Cursor::Default); }
+
+void TSeriesEditorForm::AddPointerPageOnce(TSeriesPointer& pointer) {
+    if (pointPageAdded_ || !Parent()) return;
+    pointPageAdded_ = true;
+    AddPointerPage(*this, pointer);
+}
 
 std::initializer_list<std::string> BrushStyleNames() {
     static const std::initializer_list<std::string> names = {"Solid",    "Clear",      "Horizontal", "Vertical",

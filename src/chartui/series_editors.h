@@ -63,6 +63,11 @@ protected:
     TFormChartSeries* Page() const;
     // Puts the screen cursor back to the default, as every show starts.
     void ResetCursor();
+    // The pointer page as tab "Point" of the owning page, the first time the editor is shown inside it.
+    void AddPointerPageOnce(TSeriesPointer& pointer);
+
+private:
+    bool pointPageAdded_ = false;
 };
 
 // The eight brush styles a series' line or area can be filled with, in BrushStyle order.

@@ -25,8 +25,8 @@ TSeriesPointerEditor::TSeriesPointerEditor(Component* owner, Program& program, T
                            {"Square", "Circle", "Triangle", "Down Triangle", "Cross", "Diagonal Cross", "Star",
                             "Diamond", "Small Dot"});
     BPoinPenCol = Add<Button>(GPPoint, "BPoinPenCol", 10, 124, 90, 25, "B&order...");
-    BPointFillColor = Add<Button>(GPPoint, "BPointFillColor", 110, 124, 90, 25, "B&ackground...");
-    CBDefBrushColor = Add<CheckBox>(GPPoint, "CBDefBrushColor", 210, 128, 80, 17, "&Default");
+    BPointFillColor = Add<Button>(GPPoint, "BPointFillColor", 106, 124, 100, 25, "B&ackground...");
+    CBDefBrushColor = Add<CheckBox>(GPPoint, "CBDefBrushColor", 214, 128, 80, 17, "&Default");
     SEPointHorizSize->SetText("1");
     SEPointVertSize->SetText("1");
 

@@ -68,6 +68,31 @@ TEST(GridSeries, GeneratedValuesComeFromTheHandlerInRowOrder) {
     EXPECT_EQ(asked.size(), 4u);
 }
 
+TEST(GridSeries, OnlyASeriesThatMakesItsOwnPointsCanFillItsGrid) {
+    struct Case {
+        const char* why;
+        bool handler, designing, sample, can;
+    };
+    const Case cases[] = {
+        {"filled from data at run time", false, false, false, false},
+        {"a handler gives every Y", true, false, false, true},
+        {"a chart being designed shows the formula", false, true, false, true},
+        {"sample values are being made", false, false, true, true},
+    };
+    for (const Case& c : cases) {
+        FakeChart chart;
+        chart.designing = c.designing;
+        TCustom3DGridSeries grid;
+        grid.SetParentChart(&chart);
+        if (c.handler) grid.OnGetYValue = [](TChartSeries*, int x, int z) { return double(x + z); };
+        grid.SampleMode = c.sample;
+        EXPECT_EQ(grid.CanFillGrid(), c.can) << c.why;
+        grid.FillGridValues(2, 3);
+        EXPECT_EQ(grid.Count(), c.can ? 6 : 0) << c.why;
+        grid.SetParentChart(nullptr);
+    }
+}
+
 TEST(GridSeries, TheZValueIsThereWhenThePointIsAnnounced) {
     TCustom3DGridSeries grid;
     double seenZ = -1;

@@ -252,6 +252,8 @@ TEST_F(SeriesEditors, PieControlsSetTheSeries) {
         {"chart 3D", [&] { e.CB3D->Click(); }, [&] { return chart->View3D(); }},
         {"dark", [&] { e.CBDark3d->Click(); }, [&] { return pie->Dark3D() == e.CBDark3d->Checked(); }},
         {"rotation", [&] { e.SERotation->UserSetText("90"); }, [&] { return pie->RotationAngle() == 90; }},
+        {"rotation arrows wrap past 360", [&] { e.SERotation->UserSetText("360"); e.UDRotation->StepUp(); },
+         [&] { return pie->RotationAngle() == 0 && e.SERotation->Text() == "0"; }},
         {"explode", [&] { e.UDExpBig->StepUp(); }, [&] { return pie->ExplodeBiggest() == 5; }},
         {"x radius unchecks auto", [&] { e.SEXRadius->UserSetText("120"); },
          [&] { return pie->CustomXRadius() == 120 && !e.CBAutoXR->Checked(); }},

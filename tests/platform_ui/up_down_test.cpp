@@ -60,6 +60,33 @@ TEST(UpDownAssociate, TheArrowsStepByTheIncrementWithinTheRange) {
     EXPECT_EQ(q.updown->Position(), 0);
 }
 
+TEST(UpDownAssociate, AWrappingUpDownGoesOnFromTheOtherEnd) {
+    struct Case {
+        const char* why;
+        int from;
+        bool up;
+        int position;
+    };
+    // A rotation of 0..360 in steps of 5.
+    const Case cases[] = {
+        {"past the top: the bottom", 360, true, 0},
+        {"past the bottom: the top", 0, false, 360},
+        {"a step that lands inside stays a step", 355, true, 360},
+        {"a step from the middle", 180, false, 175},
+        {"a step over the top from below it", 358, true, 0},
+    };
+    for (const Case& c : cases) {
+        Pair p;
+        p.updown->SetRange(0, 360);
+        p.updown->Increment = 5;
+        p.updown->Wrap = true;
+        p.edit->UserSetText(std::to_string(c.from));
+        c.up ? p.updown->StepUp() : p.updown->StepDown();
+        EXPECT_EQ(p.updown->Position(), c.position) << c.why;
+        EXPECT_EQ(p.edit->Text(), std::to_string(c.position)) << c.why;
+    }
+}
+
 TEST(UpDownAssociate, ATypedNumberIsThePosition) {
     struct Case {
         const char* typed;

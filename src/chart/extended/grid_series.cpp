@@ -198,7 +198,7 @@ double TCustom3DGridSeries::CalcGridYValue(int x, int z) {
 }
 
 void TCustom3DGridSeries::FillGridValues(int numX, int numZ) {
-    if (!OnGetYValue && !InDesignOrSampleMode()) return;
+    if (!CanFillGrid()) return;
     numX_ = numX;
     numZ_ = numZ;
     Clear();

@@ -98,7 +98,10 @@ public:
     // True while sample values are made (for good on a gallery preview).
     bool SampleMode = false;
 
-    // Generated points: nothing unless OnGetYValue is assigned, the chart is designed or SampleMode is on.
+    // Whether the series can make its own points: an OnGetYValue handler, a chart being designed, or
+    // SampleMode. A series filled from data cannot.
+    bool CanFillGrid() const { return bool(OnGetYValue) || InDesignOrSampleMode(); }
+    // Generated points: nothing unless CanFillGrid.
     // Positions past 500 are not generated: the index could not hold them.
     virtual void FillGridValues(int numX, int numZ);
     virtual double CalcGridYValue(int x, int z);

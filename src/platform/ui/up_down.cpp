@@ -28,6 +28,15 @@ void UpDown::SetPosition(int p) {
     ShowInAssociate();
 }
 
+void UpDown::StepUp() {
+    const int p = Position() + Increment;
+    SetPosition(Wrap && p > Max() ? Min() : p);
+}
+
+void UpDown::StepDown() {
+    const int p = Position() - Increment;
+    SetPosition(Wrap && p < Min() ? Max() : p);
+}
 
 void UpDown::ShowInAssociate() {
     if (associate_) associate_->SetText(std::to_string(RangeControl::Position()));

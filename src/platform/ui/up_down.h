@@ -27,9 +27,11 @@ public:
     void SetPosition(int p) override;
     // How far one press of an arrow moves the position.
     int Increment = 1;
+    // A press past one end goes on from the other end (an angle past 360 is 0 again), instead of stopping.
+    bool Wrap = false;
     // The user presses the up or the down arrow.
-    void StepUp() { SetPosition(Position() + Increment); }
-    void StepDown() { SetPosition(Position() - Increment); }
+    void StepUp();
+    void StepDown();
 
 private:
     void ShowInAssociate();
