@@ -48,7 +48,8 @@ protected:
     }
     void TearDown() override {
         SetSeriesPictureFolder("");
-        for (const char* name : {"TOwnPictureSeries", "TParentPictureSeries", "TNoPictureSeries", "TBrokenPictureSeries"})
+        for (const char* name :
+             {"TOwnPictureSeries", "TParentPictureSeries", "TNoPictureSeries", "TBrokenPictureSeries"})
             UnregisterChartClass(name);
     }
     void Write(const std::string& name, const std::string& bytes) {

@@ -63,7 +63,8 @@ TEST_F(ShippedSeriesPictures, TheFolderHoldsOnlyPicturesOfRegisteredSeriesClasse
     for (const auto& entry : ChartSeriesTypes().Items())
         if (entry->SeriesClass) expected.insert(SeriesPictureFileName(entry->SeriesClass->Name));
     std::set<std::string> shipped;
-    for (const auto& file : std::filesystem::directory_iterator(folder)) shipped.insert(file.path().filename().string());
+    for (const auto& file : std::filesystem::directory_iterator(folder))
+        shipped.insert(file.path().filename().string());
     EXPECT_EQ(shipped, expected);
 }
 

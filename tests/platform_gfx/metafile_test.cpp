@@ -144,7 +144,9 @@ TEST(BmpFile, TwentyFourBitsBottomUpWithPaddedRows) {
 Bitmap Gradient(int w, int h) {
     Bitmap b(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.Pixels[std::size_t(y * w + x)] = 0xFF000000u | std::uint32_t(x * 40) << 16 | std::uint32_t(y * 50) << 8 | std::uint32_t(x + y);
+        for (int x = 0; x < w; ++x)
+            b.Pixels[std::size_t(y * w + x)] =
+                0xFF000000u | std::uint32_t(x * 40) << 16 | std::uint32_t(y * 50) << 8 | std::uint32_t(x + y);
     return b;
 }
 

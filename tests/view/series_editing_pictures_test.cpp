@@ -152,9 +152,8 @@ int MatchingPixels(const QImage& image, int left, int top, const Bitmap& picture
             if (left + x >= image.width() || top + y >= image.height()) continue;
             const QColor shown = image.pixelColor(left + x, top + y);
             const std::uint32_t want = picture.Pixels[std::size_t(y * picture.Width + x)];
-            if (std::abs(shown.red() - int((want >> 16) & 0xFF)) <= 4 && std::abs(shown.green() - int((want >> 8) & 0xFF)) <= 4 &&
-                std::abs(shown.blue() - int(want & 0xFF)) <= 4)
-                ++n;
+            auto near = [](int a, std::uint32_t b) { return std::abs(a - int(b & 0xFF)) <= 4; };
+            if (near(shown.red(), want >> 16) && near(shown.green(), want >> 8) && near(shown.blue(), want)) ++n;
         }
     return n;
 }

@@ -86,7 +86,8 @@ bool DecodeBmp(std::string_view file, Bitmap& picture) {
         std::uint32_t* px = out.Pixels.data() + std::size_t(y) * std::size_t(w);
         for (std::int64_t x = 0; x < w; ++x) {
             const std::size_t at = line + std::size_t(x) * std::size_t(bytesPerPixel);
-            const std::uint32_t b = std::uint8_t(file[at]), g = std::uint8_t(file[at + 1]), r = std::uint8_t(file[at + 2]);
+            const std::uint32_t b = std::uint8_t(file[at]), g = std::uint8_t(file[at + 1]);
+            const std::uint32_t r = std::uint8_t(file[at + 2]);
             px[x] = 0xFF000000u | r << 16 | g << 8 | b;
         }
     }
