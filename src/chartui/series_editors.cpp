@@ -131,6 +131,12 @@ ComboBox* TSeriesEditorForm::AddList(Control* parent, const std::string& name, i
 
 TFormChartSeries* TSeriesEditorForm::Page() const { return dynamic_cast<TFormChartSeries*>(Owner()); }
 
+void TSeriesEditorForm::Reload() {
+    Updating = true;
+    if (OnShow) OnShow(this);
+    Updating = false;
+}
+
 void TSeriesEditorForm::ResetCursor() { P.App.SetScreenCursor(Cursor::Default); }
 
 void TSeriesEditorForm::AddPointerPageOnce(TSeriesPointer& pointer) {

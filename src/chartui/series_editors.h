@@ -43,6 +43,10 @@ public:
 
     bool Updating = true;
 
+    // Loads the series into the controls again, writing nothing back: the page does this when the user
+    // brings the editor's tab to the front, since another tab may have changed the same setting.
+    void Reload();
+
 protected:
     // Label, edit and up-down in a row; the up-down holds [min, max] and steps by `step`.
     UpDown* AddSpin(Control* parent, const std::string& name, const std::string& caption, int left, int top,
