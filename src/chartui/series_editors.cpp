@@ -131,12 +131,22 @@ ComboBox* TSeriesEditorForm::AddList(Control* parent, const std::string& name, i
 
 TFormChartSeries* TSeriesEditorForm::Page() const { return dynamic_cast<TFormChartSeries*>(Owner()); }
 
+void TSeriesEditorForm::Reload() {
+    Updating = true;
+    if (OnShow) OnShow(this);
+    Updating = false;
+}
+
 void TSeriesEditorForm::ResetCursor() { P.App.SetScreenCursor(Cursor::Default); }
 
+void TSeriesEditorForm::AddTabOnce(const std::function<void()>& add) {
+    if (tabAdded_ || !Parent()) return;
+    tabAdded_ = true;
+    add();
+}
+
 void TSeriesEditorForm::AddPointerPageOnce(TSeriesPointer& pointer) {
-    if (pointPageAdded_ || !Parent()) return;
-    pointPageAdded_ = true;
-    AddPointerPage(*this, pointer);
+    AddTabOnce([&] { AddPointerPage(*this, pointer); });
 }
 
 std::initializer_list<std::string> BrushStyleNames() {

@@ -10,6 +10,7 @@
 #include "chart/chart_function.h"
 #include "chart/chart_units.h"
 #include "chartui/chart_editors.h"
+#include "chartui/series_editors.h"
 #include "chartui/number_text.h"
 #include "chartui/period_form.h"
 
@@ -116,7 +117,13 @@ TFormChartSeries::TFormChartSeries(Component* owner, Program& program) : Program
         FormCloseQuery(canClose);
     };
     CBSeries->OnChange = [this](Component* s) { CBSeriesChange(s); };
-    PageSeries->OnChange = [this](Component* s) { PageSeriesChange(s); };
+    PageSeries->OnChange = [this](Component* s) {
+        PageSeriesChange(s);
+        // An editor's tab shows the series as it is now (the "Point" tab and "Format" can both set a size).
+        for (Form* editor : EmbeddedEditors)
+            if (auto* e = dynamic_cast<TSeriesEditorForm*>(editor); e && e->Parent() == PageSeries->ActivePage())
+                e->Reload();
+    };
     PageSeries->OnChanging = [this](Component* s, bool& allow) { PageSeriesChanging(s, allow); };
 }
 

@@ -374,5 +374,31 @@ TEST_F(PointerSeriesEditors, GanttSettingsShowWhenTheEditorOpens) {
     EXPECT_EQ(dynamic_cast<TSeriesPointerEditor&>(*page->EmbeddedEditors[1]).SEPointVertSize->Text(), "9");
 }
 
+// "Format" and "Point" both set a gantt's bar height: the tab the user brings to the front shows the height
+// the other one set, so a step on its arrows goes on from there.
+TEST_F(PointerSeriesEditors, ATabBroughtToTheFrontShowsWhatTheOtherTabSet) {
+    auto* s = Add<TGanttSeries>("TGanttSeries", 0);
+    s->AddGanttTask(0, 5, 1);
+    s->Pointer.SetVertSize(9);
+    TGanttSeriesEditor* e = Open<TGanttSeriesEditor>(s);
+    ASSERT_NE(e, nullptr);
+    ASSERT_EQ(page->EmbeddedEditors.size(), 2u);
+    auto& point = dynamic_cast<TSeriesPointerEditor&>(*page->EmbeddedEditors[1]);
+    auto* pointSheet = dynamic_cast<TabSheet*>(point.Parent());
+    ASSERT_NE(pointSheet, nullptr);
+
+    e->SEPointVertSize->UserSetText("20");
+    EXPECT_EQ(s->Pointer.VertSize(), 20);
+    page->PageSeries->UserSelectPage(pointSheet);
+    EXPECT_EQ(point.SEPointVertSize->Text(), "20");
+    point.UDPointVertSize->StepUp();
+    EXPECT_EQ(s->Pointer.VertSize(), 21);
+
+    page->PageSeries->UserSelectPage(page->TheTabSheet);
+    EXPECT_EQ(e->SEPointVertSize->Text(), "21");
+    EXPECT_EQ(s->Pointer.VertSize(), 21) << "bringing a tab to the front writes nothing back";
+    EXPECT_FALSE(e->Updating);
+}
+
 }  // namespace
 }  // namespace fv::testing

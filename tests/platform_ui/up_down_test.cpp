@@ -100,6 +100,18 @@ TEST(UpDownAssociate, ATypedNumberIsThePosition) {
         p.edit->UserSetText(c.typed);
         EXPECT_EQ(p.updown->Position(), c.position) << c.typed;
     }
+    // A number typed and then spoilt keeps the number typed, not the one set before it.
+    {
+        Pair p;
+        p.updown->SetPosition(4);
+        p.edit->UserSetText("8");
+        EXPECT_EQ(p.updown->Position(), 8);
+        p.edit->UserSetText("8x");
+        EXPECT_EQ(p.updown->Position(), 8);
+        p.updown->SetPosition(2);
+        p.edit->UserSetText("");
+        EXPECT_EQ(p.updown->Position(), 2) << "a position set later counts again";
+    }
     // The arrows step from what was typed.
     Pair p;
     p.edit->UserSetText("6");

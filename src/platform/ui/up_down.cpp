@@ -18,8 +18,8 @@ void UpDown::SetAssociate(Edit* edit) {
 int UpDown::Position() const {
     if (!associate_) return RangeControl::Position();
     int value = 0;
-    if (!ReadWholeNumber(associate_->Text(), value)) return RangeControl::Position();
-    return std::clamp(value, Min(), Max());
+    if (ReadWholeNumber(associate_->Text(), value)) lastRead_ = std::clamp(value, Min(), Max());
+    return lastRead_;
 }
 
 void UpDown::SetPosition(int p) {
@@ -39,7 +39,8 @@ void UpDown::StepDown() {
 }
 
 void UpDown::ShowInAssociate() {
-    if (associate_) associate_->SetText(std::to_string(RangeControl::Position()));
+    lastRead_ = RangeControl::Position();
+    if (associate_) associate_->SetText(std::to_string(lastRead_));
 }
 
 }  // namespace fv

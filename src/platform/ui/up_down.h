@@ -3,7 +3,7 @@
 // With an associate the edit is the position's face, as on the original platform: every position set
 // (by the arrows or by code) is written into the edit's text, which fires the edit's OnChange, and the
 // position read is the number the edit holds, so a number the user types counts at once. A text that is
-// no whole number leaves the last position set.
+// no whole number gives the last position read or set (typing "15" then "15x" keeps 15).
 #pragma once
 
 #include <string>
@@ -36,6 +36,7 @@ public:
 private:
     void ShowInAssociate();
     Edit* associate_ = nullptr;
+    mutable int lastRead_ = 0;  // the last position the edit gave or was given
 };
 
 }  // namespace fv
