@@ -35,10 +35,7 @@ void TContourSeriesEditor::FormShow(Component*) {
     UDYPos->SetPosition(std::isfinite(y) ? int(std::lround(std::clamp(y, -1e9, 1e9))) : 0);
     UDNumLevels->SetPosition(Contour.NumLevels());
     Updating = false;
-    if (!gridPageAdded_ && Parent()) {
-        gridPageAdded_ = true;
-        AddGrid3DPage(*this, Contour);
-    }
+    AddTabOnce([&] { AddGrid3DPage(*this, Contour); });
 }
 
 void TContourSeriesEditor::EnableYPosition() {

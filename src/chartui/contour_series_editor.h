@@ -38,7 +38,6 @@ public:
 
 private:
     void EnableYPosition();
-    bool gridPageAdded_ = false;
 };
 
 }  // namespace fv

@@ -33,12 +33,12 @@ void TErrorSeriesEditor::FormShow(Component*) {
     if (styled) RGStyle->SetItemIndex(int(Errors.ErrorStyle()));
     Updating = false;
     // An error bar's bars are edited on a "Bar" tab of their own, by the bar editor.
-    if (!barPageAdded_ && Parent() && dynamic_cast<TErrorBarSeries*>(&Errors))
-        if (TFormChartSeries* page = Page())
-            if (const SeriesEditorFactory* bar = FindSeriesEditor("TBarSeriesEditor")) {
-                barPageAdded_ = true;
+    if (dynamic_cast<TErrorBarSeries*>(&Errors))
+        AddTabOnce([&] {
+            TFormChartSeries* page = Page();
+            if (const SeriesEditorFactory* bar = FindSeriesEditor("TBarSeriesEditor"); page && bar)
                 page->AddEditorTab(*bar, Errors, "Bar");
-            }
+        });
 }
 
 void TErrorSeriesEditor::SEBarwidthChange(Component*) {

@@ -28,9 +28,6 @@ public:
     void RGWidthUnitClick(Component* sender);
     void RGStyleClick(Component* sender);
     void BPenClick(Component* sender);
-
-private:
-    bool barPageAdded_ = false;
 };
 
 }  // namespace fv

@@ -139,10 +139,14 @@ void TSeriesEditorForm::Reload() {
 
 void TSeriesEditorForm::ResetCursor() { P.App.SetScreenCursor(Cursor::Default); }
 
+void TSeriesEditorForm::AddTabOnce(const std::function<void()>& add) {
+    if (tabAdded_ || !Parent()) return;
+    tabAdded_ = true;
+    add();
+}
+
 void TSeriesEditorForm::AddPointerPageOnce(TSeriesPointer& pointer) {
-    if (pointPageAdded_ || !Parent()) return;
-    pointPageAdded_ = true;
-    AddPointerPage(*this, pointer);
+    AddTabOnce([&] { AddPointerPage(*this, pointer); });
 }
 
 std::initializer_list<std::string> BrushStyleNames() {

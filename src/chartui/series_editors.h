@@ -67,11 +67,13 @@ protected:
     TFormChartSeries* Page() const;
     // Puts the screen cursor back to the default, as every show starts.
     void ResetCursor();
-    // The pointer page as tab "Point" of the owning page, the first time the editor is shown inside it.
+    // Adds the editor's extra tab through `add`, the first time the editor is shown inside a page.
+    void AddTabOnce(const std::function<void()>& add);
+    // The pointer page as tab "Point" of the owning page, once.
     void AddPointerPageOnce(TSeriesPointer& pointer);
 
 private:
-    bool pointPageAdded_ = false;
+    bool tabAdded_ = false;
 };
 
 // The eight brush styles a series' line or area can be filled with, in BrushStyle order.

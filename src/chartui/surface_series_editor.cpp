@@ -24,10 +24,7 @@ void TSurfaceSeriesEditor::FormShow(Component*) {
     ResetCursor();
     RadioGroup1->SetItemIndex(Surface.WireFrame() ? 1 : Surface.DotFrame() ? 2 : 0);
     Updating = false;
-    if (!gridPageAdded_ && Parent()) {
-        gridPageAdded_ = true;
-        AddGrid3DPage(*this, Surface);
-    }
+    AddTabOnce([&] { AddGrid3DPage(*this, Surface); });
 }
 
 void TSurfaceSeriesEditor::RadioGroup1Click(Component*) {

@@ -27,9 +27,6 @@ public:
     void RadioGroup1Click(Component* sender);
     void Button2Click(Component* sender);
     void Button3Click(Component* sender);
-
-private:
-    bool gridPageAdded_ = false;
 };
 
 }  // namespace fv
