@@ -239,6 +239,7 @@ TEST_F(SeriesListView, ScrolledRowsAreHitWhereTheyAreShown) {
     ASSERT_NE(w, nullptr);
     w->verticalScrollBar()->setValue(w->verticalScrollBar()->maximum());
     ASSERT_LT(w->visualItemRect(w->item(0)).top(), 0) << "the first rows are scrolled away";
+    EXPECT_FALSE(w->horizontalScrollBar()->isVisible()) << "the rows fit the list's width";
     QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, At(w, 11, ColumnMiddle(TChartListBox::ColActive)));
     EXPECT_FALSE(series[11]->Active()) << "the last row's series, not the one that lies there unscrolled";
     for (int i = 0; i < 11; ++i) EXPECT_TRUE(series[std::size_t(i)]->Active()) << i;

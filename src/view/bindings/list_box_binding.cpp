@@ -59,12 +59,14 @@ private:
 };
 
 // The widget of a list that draws its rows: reports the mouse's moves and releases to the binding, and
-// keeps Qt's own selecting by moving the mouse out of a row drag.
+// keeps Qt's own selecting-by-moving out of a row drag.
 class DrawnList : public QListWidget {
 public:
     using Mouse = std::function<void(QMouseEvent* e, const QPoint& at)>;
     explicit DrawnList(QWidget* parent) : QListWidget(parent) {
         setUniformItemSizes(true);
+        // Rows are as wide as the list: nothing to scroll sideways to.
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         viewport()->setMouseTracking(true);
     }
 
