@@ -107,11 +107,12 @@ public:
     void MouseMove(unsigned shift, int x, int y) override;
     void DblClick() override;
     void Click() override;
-    bool Dragging() const { return dragging_; }
+    bool Dragging() const override { return dragging_; }
     bool AcceptsDrop(const Control* source) const { return source == this; }
-    void DragDrop(const Control* source, int x, int y);
+    void DragDrop(const Control* source, int x, int y) override;
 
-    // Owner-drawn: row `index` into `rect` of the list's canvas.
+    // The rows are drawn, RowHeight high each; DrawItem draws row `index` into `rect` of the list's canvas.
+    bool DrawsItems() const override { return true; }
     int ItemHeight() const override { return RowHeight; }
     void DrawItem(Canvas& canvas, int index, const PixelRect& rect, bool selected) override;
 

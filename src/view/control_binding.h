@@ -83,6 +83,8 @@ public:
     virtual QRect AlignArea() const { return Container() ? Container()->rect() : QRect(); }
     // The geometry the widget takes for the control's; most take the control's as it is.
     virtual QRect Placed(const QRect& bounds) const { return bounds; }
+    // Where a point of the widget lies in the control's own coordinates; the same point for most kinds.
+    virtual QPoint ModelPoint(const QPoint& at) const { return at; }
     // The mouse went down on the widget, and it was a double click.
     virtual void Pressed() {}
     virtual void DoubleClicked() {}

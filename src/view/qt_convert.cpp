@@ -67,6 +67,23 @@ QFont ToQFont(const Font& font) {
     return q;
 }
 
+unsigned ShiftOf(Qt::KeyboardModifiers m) {
+    unsigned s = 0;
+    if (m & Qt::ShiftModifier) s |= SsShift;
+    if (m & Qt::AltModifier) s |= SsAlt;
+    if (m & Qt::ControlModifier) s |= SsCtrl;
+    return s;
+}
+
+unsigned ShiftOf(const QMouseEvent* e) {
+    unsigned s = ShiftOf(e->modifiers());
+    Qt::MouseButtons b = e->buttons();
+    if (b & Qt::LeftButton) s |= SsLeft;
+    if (b & Qt::RightButton) s |= SsRight;
+    if (b & Qt::MiddleButton) s |= SsMiddle;
+    return s;
+}
+
 Qt::CursorShape ToQtCursor(Cursor cursor) {
     switch (cursor) {
     case Cursor::HourGlass: return Qt::WaitCursor;

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QKeySequence>
+#include <QMouseEvent>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,11 @@ QFont ToQFont(const Font& font);
 int FontPixelSize(int points);
 
 Qt::CursorShape ToQtCursor(Cursor cursor);
+
+// The model's shift state (SsShift, SsCtrl...) of Qt's keyboard modifiers; of a mouse event, with the
+// buttons held down.
+unsigned ShiftOf(Qt::KeyboardModifiers m);
+unsigned ShiftOf(const QMouseEvent* e);
 
 // A model bitmap (0xAARRGGBB pixels) as a Qt image; a null image for an empty or inconsistent bitmap.
 QImage ToQImage(const Bitmap& bitmap);

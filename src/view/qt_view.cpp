@@ -1,6 +1,7 @@
 // QtView: forms as windows, controls as widgets, and the user's input back into the model.
 #include "view/qt_view.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -64,23 +65,6 @@ private:
 };
 
 namespace {
-
-unsigned ShiftOf(Qt::KeyboardModifiers m) {
-    unsigned s = 0;
-    if (m & Qt::ShiftModifier) s |= SsShift;
-    if (m & Qt::AltModifier) s |= SsAlt;
-    if (m & Qt::ControlModifier) s |= SsCtrl;
-    return s;
-}
-
-unsigned ShiftOf(const QMouseEvent* e) {
-    unsigned s = ShiftOf(e->modifiers());
-    Qt::MouseButtons b = e->buttons();
-    if (b & Qt::LeftButton) s |= SsLeft;
-    if (b & Qt::RightButton) s |= SsRight;
-    if (b & Qt::MiddleButton) s |= SsMiddle;
-    return s;
-}
 
 // The model's code of a Qt key; KeyNone for keys it has no code for.
 int ToKeyCode(int q) {
@@ -660,7 +644,11 @@ void QtView::ControlChanged(Control& control, Property what) {
         b->ShowContent(*this, true);
         SyncText(*b);
         break;
-    case Property::Repaint: b->Widget()->update(); break;
+    case Property::Repaint:
+        // A scrolling widget draws its content on its viewport.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(b->Widget())) area->viewport()->update();
+        else b->Widget()->update();
+        break;
     case Property::Focus: break;
     case Property::Selection: b->ShowSelection(); break;
     default:
@@ -722,7 +710,7 @@ void QtView::MousePressed(QWidget* widget, QMouseEvent* e) {
     if (!b) return;
     b->Pressed();
     pressed_ = widget;
-    const QPoint at = widget->mapFromGlobal(e->globalPosition().toPoint());
+    const QPoint at = b->ModelPoint(widget->mapFromGlobal(e->globalPosition().toPoint()));
     const unsigned shift = ShiftOf(e);
     UserInput<Control>(widget, [&](Control& c) { c.MouseDown(button, shift, at.x(), at.y()); });
 }
@@ -733,8 +721,9 @@ void QtView::MouseReleased(QWidget* widget, QMouseEvent* e) {
     ControlBinding* b = Find(ControlOf(widget));
     if (!b) return;
     const bool clickable = b->ClickOnRelease();
-    const QPoint at = widget->mapFromGlobal(e->globalPosition().toPoint());
-    const bool clicked = pressed_ == widget && button == MouseButton::Left && widget->rect().contains(at);
+    const QPoint inside = widget->mapFromGlobal(e->globalPosition().toPoint());
+    const bool clicked = pressed_ == widget && button == MouseButton::Left && widget->rect().contains(inside);
+    const QPoint at = b->ModelPoint(inside);
     pressed_ = nullptr;
     QPointer<QWidget> guard(widget);
     UserInput<Control>(widget, [&](Control& c) { c.MouseUp(button, ShiftOf(e), at.x(), at.y()); });
@@ -746,7 +735,8 @@ void QtView::MouseReleased(QWidget* widget, QMouseEvent* e) {
 void QtView::MouseDoubleClicked(QWidget* widget, QMouseEvent* e) {
     MouseButton button;
     if (quiet_ > 0 || !ToMouseButton(e->button(), button)) return;
-    const QPoint at = widget->mapFromGlobal(e->globalPosition().toPoint());
+    QPoint at = widget->mapFromGlobal(e->globalPosition().toPoint());
+    if (const ControlBinding* b = Find(ControlOf(widget))) at = b->ModelPoint(at);
     const unsigned shift = ShiftOf(e) | SsDouble;
     QPointer<QWidget> guard(widget);
     if (button == MouseButton::Left) UserInput<Control>(widget, [](Control& c) { c.DblClick(); });

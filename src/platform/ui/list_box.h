@@ -1,8 +1,12 @@
 // ListBox: a list of strings. Setting ItemIndex from code fires nothing; the user's pick fires OnClick.
 // With MultiSelect the user may select several items: a plain pick selects that item alone, and the
 // selection is handed over whole as the user extends it. Any change of the items clears the selection.
-// An owner-drawn list (ItemHeight above 0) draws its rows itself: the view gives each row that height and
-// has DrawItem paint it; otherwise the view shows each item's text.
+//
+// A list may draw its own rows (DrawsItems): every row is then ItemHeight pixels high and the view has
+// DrawItem paint it on a canvas, the row's rectangle in the list's own coordinates (x from the left edge
+// inside the border, y from the top of the first row, whatever is scrolled), and hands the list's mouse
+// positions over in those coordinates. Such a list may also drag a row: after a press that began one,
+// Dragging answers true and the view drops it with DragDrop where the mouse comes up.
 #pragma once
 
 #include <string>
@@ -12,8 +16,6 @@
 #include "platform/ui/items_control.h"
 
 namespace fv {
-
-class Canvas;
 
 class ListBox : public ItemsControl {
 public:
@@ -30,9 +32,13 @@ public:
     // The user leaves these items selected (MultiSelect): fires OnClick.
     void UserSetSelection(const std::vector<int>& indexes);
 
-    // Owner-drawn rows: their height (0: not owner-drawn), and the drawing of row `index` into `rect`.
+    // Rows the list draws itself; a plain list shows its strings.
+    virtual bool DrawsItems() const { return false; }
     virtual int ItemHeight() const { return 0; }
     virtual void DrawItem(Canvas& canvas, int index, const PixelRect& rect, bool selected) {}
+    // A row being dragged, and its drop at a point of the list (or of `source`, another control).
+    virtual bool Dragging() const { return false; }
+    virtual void DragDrop(const Control* source, int x, int y) {}
 
 protected:
     void ItemsEdited() override { selected_.clear(); }

@@ -14,6 +14,7 @@
 #include "view/bindings/binding_list.h"
 #include "view/control_binding.h"
 #include "view/qt_canvas.h"
+#include "view/qt_convert.h"
 #include "view/widgets.h"
 
 namespace fv {
@@ -40,15 +41,8 @@ protected:
         QPainter(this).drawImage(0, 0, image_);
     }
     void mouseMoveEvent(QMouseEvent* e) override {
-        unsigned shift = 0;
-        if (e->buttons() & Qt::LeftButton) shift |= SsLeft;
-        if (e->buttons() & Qt::RightButton) shift |= SsRight;
-        if (e->buttons() & Qt::MiddleButton) shift |= SsMiddle;
-        if (e->modifiers() & Qt::ShiftModifier) shift |= SsShift;
-        if (e->modifiers() & Qt::ControlModifier) shift |= SsCtrl;
-        if (e->modifiers() & Qt::AltModifier) shift |= SsAlt;
         const QPoint at = e->position().toPoint();
-        move_(this, shift, at.x(), at.y());
+        move_(this, ShiftOf(e), at.x(), at.y());
         e->accept();
     }
 
