@@ -57,13 +57,22 @@ TEST_F(SeriesEditingPictures, TheGalleryOfATypeChange) {
     view->Refresh();
     TChartGalleryPanel& panel = *gallery.ChartGalleryPanel1;
     ASSERT_EQ(panel.Charts().size(), 11u);
-    // The previews draw random sample values: fixed seeds give the same picture on every run.
-    for (TCustomChart* c : panel.Charts())
+    // The previews draw random sample values: fixed seeds give the same picture on every run. A series'
+    // new values take their range from the points its chart holds, so every value the gallery drew from
+    // the clock goes before any is drawn again.
+    for (TCustomChart* c : panel.Charts()) {
+        std::vector<int> counts;
+        for (int i = 0; i < c->SeriesCount(); ++i) {
+            TChartSeries* s = c->GetSeries(i);
+            counts.push_back(s->Count() > 0 ? s->Count() : s->NumSampleValues());
+            s->Clear();
+        }
         for (int i = 0; i < c->SeriesCount(); ++i) {
             TChartSeries* s = c->GetSeries(i);
             s->SetRandomSeed(std::uint32_t(17 + i));
-            s->FillSampleValues(s->Count() > 0 ? s->Count() : s->NumSampleValues());
+            s->FillSampleValues(counts[i]);
         }
+    }
     view->Refresh();
     EXPECT_EQ(gallery.ChartTabControl->Tabs, (std::vector<std::string>{"Standard", "Extended"}));
     const QImage image = WithCharts(gallery, panel.Charts());
