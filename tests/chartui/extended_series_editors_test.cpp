@@ -21,60 +21,12 @@
 #include "chartui/pen_dialog.h"
 #include "chartui/series_page.h"
 #include "chartui/volume_series_editor.h"
-#include "series_editing_fixture.h"
-#include "support/layout_check.h"
+#include "embedded_editor_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class ExtendedEditors : public SeriesEditingFixture {
-protected:
-    void SetUp() override {
-        SeriesEditingFixture::SetUp();
-        RegisterSeriesEditors();
-        page = app->CreateForm<TFormChartSeries>(*program);
-        page->Show();
-    }
-    void TearDown() override {
-        page->FreeEmbeddedEditors();
-        UnregisterSeriesEditors();
-        SeriesEditingFixture::TearDown();
-    }
-    // The page on the series, as the chart editor opens it; the editor it embedded on "Format".
-    template <class E> E* Open(TChartSeries* series) {
-        page->SetSeriesList({series});
-        page->Series = series;
-        page->ShowSeries();
-        if (page->EmbeddedEditors.empty()) return nullptr;
-        return dynamic_cast<E*>(page->EmbeddedEditors.front());  // the one on "Format"
-    }
-    template <class S> S* Add(const std::string& className, int points = 0) {
-        return dynamic_cast<S*>(AddSeries(className, points));
-    }
-    void Release(Shape& swatch) { swatch.MouseUp(MouseButton::Left, 0, 1, 1); }
-    // The pen dialog's next run: its colour set to `colour` and confirmed.
-    void PenColourChosen(Color colour) {
-        WhenShown<TPenDialog>([this, colour](TPenDialog& d) {
-            Dialogs().colors.push_back(colour);
-            d.BColor->Click();
-            d.Button1->Click();
-        });
-    }
-
-    struct Case {
-        const char* action;
-        std::function<void()> act;
-        std::function<bool()> holds;
-    };
-    static void Run(const std::vector<Case>& cases) {
-        for (const Case& c : cases) {
-            c.act();
-            EXPECT_TRUE(c.holds()) << c.action;
-        }
-    }
-
-    TFormChartSeries* page = nullptr;
-};
+class ExtendedEditors : public EmbeddedEditorFixture {};
 
 TEST_F(ExtendedEditors, EachSeriesGetsItsEditorOnFormat) {
     struct Row {
@@ -90,6 +42,7 @@ TEST_F(ExtendedEditors, EachSeriesGetsItsEditorOnFormat) {
         {"TChartShape", [](Form* f) { return dynamic_cast<TChartShapeEditor*>(f) != nullptr; }},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.seriesClass);
         TChartSeries* s = AddSeries(row.seriesClass, 2);
         Open<Form>(s);
         // One editor on "Format"; an error bar has the bar editor on a tab of its own besides.
@@ -97,9 +50,7 @@ TEST_F(ExtendedEditors, EachSeriesGetsItsEditorOnFormat) {
             << row.seriesClass;
         Form* editor = page->EmbeddedEditors.front();
         EXPECT_TRUE(row.isItsEditor(editor)) << row.seriesClass;
-        EXPECT_EQ(editor->Parent(), page->TheTabSheet) << row.seriesClass;
-        EXPECT_EQ(editor->Border(), FormBorder::None) << row.seriesClass;
-        EXPECT_TRUE(editor->Visible()) << row.seriesClass;
+        ExpectOnFormat(*editor);
     }
     // A series of another class under one of these names gets no editor (and no crash).
     const SeriesEditorFactory* candle = FindSeriesEditor("TCandleEditor");
@@ -114,12 +65,7 @@ TEST_F(ExtendedEditors, EveryEditorIsTidyAndFitsTheFormatTab) {
         TChartSeries* s = AddSeries(cls, 2);
         Form* editor = (*FindSeriesEditor(s->EditorClassName()))(*page, *s);
         ASSERT_NE(editor, nullptr);
-        int checked = 0;
-        CheckLayout(*editor, checked);
-        EXPECT_GE(checked, 2);
-        EXPECT_LE(editor->ClientWidth(), page->PageSeries->ClientWidth());
-        EXPECT_LE(editor->ClientHeight(), page->PageSeries->ClientHeight());
-        page->FreeComponent(editor);
+        ExpectTidyAndFitting(*editor, 2);
     }
 }
 

@@ -16,45 +16,19 @@
 #include "chartui/series_editors.h"
 #include "chartui/series_page.h"
 #include "chartui/surface_series_editor.h"
-#include "series_editing_fixture.h"
-#include "support/layout_check.h"
+#include "embedded_editor_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class GridEditors : public SeriesEditingFixture {
+class GridEditors : public EmbeddedEditorFixture {
 protected:
-    void SetUp() override {
-        SeriesEditingFixture::SetUp();
-        RegisterSeriesEditors();
-        page = app->CreateForm<TFormChartSeries>(*program);
-        page->Show();
-    }
-    void TearDown() override {
-        page->FreeEmbeddedEditors();
-        UnregisterSeriesEditors();
-        SeriesEditingFixture::TearDown();
-    }
-    // The page on the series, as the chart editor opens it; the editor it embedded on "Format".
-    template <class E> E* Open(TChartSeries* series) {
-        page->SetSeriesList({series});
-        page->Series = series;
-        page->ShowSeries();
-        if (page->EmbeddedEditors.empty()) return nullptr;
-        return dynamic_cast<E*>(page->EmbeddedEditors.front());
-    }
     // The grid page the editor put on its own tab.
     TGrid3DSeriesEditor* GridPage() {
         for (Form* f : page->EmbeddedEditors)
             if (auto* g = dynamic_cast<TGrid3DSeriesEditor*>(f)) return g;
         return nullptr;
     }
-    std::vector<std::string> Tabs() const {
-        std::vector<std::string> t;
-        for (TabSheet* s : page->PageSeries->Pages()) t.push_back(s->Caption());
-        return t;
-    }
-    template <class S> S* Add(const std::string& className) { return dynamic_cast<S*>(AddSeries(className)); }
     // A grid of nx by nz points filled from data, as a program or a data source fills it.
     template <class S> S* AddFromData(const std::string& className, int nx, int nz) {
         S* s = Add<S>(className);
@@ -62,29 +36,6 @@ protected:
             for (int z = 0; z < nz; ++z) s->AddXYZPoint(x, x + z, z);
         return s;
     }
-    void Release(Shape& swatch) { swatch.MouseUp(MouseButton::Left, 0, 1, 1); }
-    // The pen dialog's next run: its colour set to `colour` and confirmed.
-    void PenColourChosen(Color colour) {
-        WhenShown<TPenDialog>([this, colour](TPenDialog& d) {
-            Dialogs().colors.push_back(colour);
-            d.BColor->Click();
-            d.Button1->Click();
-        });
-    }
-
-    struct Case {
-        const char* action;
-        std::function<void()> act;
-        std::function<bool()> holds;
-    };
-    static void Run(const std::vector<Case>& cases) {
-        for (const Case& c : cases) {
-            c.act();
-            EXPECT_TRUE(c.holds()) << c.action;
-        }
-    }
-
-    TFormChartSeries* page = nullptr;
 };
 
 TEST_F(GridEditors, EachGridSeriesGetsItsEditorOnFormatAndTheGridPageOnGrid3D) {
@@ -102,9 +53,7 @@ TEST_F(GridEditors, EachGridSeriesGetsItsEditorOnFormatAndTheGridPageOnGrid3D) {
         ASSERT_EQ(page->EmbeddedEditors.size(), 2u) << row.seriesClass;
         Form* format = page->EmbeddedEditors.front();
         EXPECT_EQ(format->Name(), row.editorName);
-        EXPECT_EQ(format->Parent(), page->TheTabSheet);
-        EXPECT_EQ(format->Border(), FormBorder::None);
-        EXPECT_TRUE(format->Visible());
+        ExpectOnFormat(*format);
         // The grid page comes right after "Format", on the same series.
         const std::vector<std::string> tabs = Tabs();
         ASSERT_GE(tabs.size(), 2u);
@@ -139,12 +88,7 @@ TEST_F(GridEditors, TheEditorsAndTheGridPageAreTidyAndFitTheirTab) {
         for (Form* editor : {format, grid}) {
             ASSERT_NE(editor, nullptr) << cls;
             SCOPED_TRACE(std::string(cls) + ": " + editor->Name());
-            int checked = 0;
-            CheckLayout(*editor, checked);
-            EXPECT_GE(checked, 3);
-            EXPECT_LE(editor->ClientWidth(), page->PageSeries->ClientWidth());
-            EXPECT_LE(editor->ClientHeight(), page->PageSeries->ClientHeight());
-            page->FreeComponent(editor);
+            ExpectTidyAndFitting(*editor, 3);
         }
     }
 }

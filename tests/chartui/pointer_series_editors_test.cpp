@@ -20,67 +20,17 @@
 #include "chartui/series_editors.h"
 #include "chartui/series_page.h"
 #include "chartui/series_pointer_editor.h"
-#include "series_editing_fixture.h"
-#include "support/layout_check.h"
+#include "embedded_editor_fixture.h"
 
 namespace fv::testing {
 namespace {
 
-class PointerSeriesEditors : public SeriesEditingFixture {
+class PointerSeriesEditors : public EmbeddedEditorFixture {
 protected:
-    void SetUp() override {
-        SeriesEditingFixture::SetUp();
-        RegisterSeriesEditors();
-        page = app->CreateForm<TFormChartSeries>(*program);
-        page->Show();
-    }
-    void TearDown() override {
-        page->FreeEmbeddedEditors();
-        UnregisterSeriesEditors();
-        SeriesEditingFixture::TearDown();
-    }
-    // The page on the series, as the chart editor opens it; the editor it embedded on "Format".
-    template <class E> E* Open(TChartSeries* series) {
-        page->SetSeriesList({series});
-        page->Series = series;
-        page->ShowSeries();
-        if (page->EmbeddedEditors.empty()) return nullptr;
-        return dynamic_cast<E*>(page->EmbeddedEditors.front());
-    }
+    // Three points unless the test asks otherwise.
     template <class S> S* Add(const std::string& className, int points = 3) {
-        auto* s = dynamic_cast<S*>(AddSeries(className, points));
-        EXPECT_NE(s, nullptr) << className;
-        return s;
+        return EmbeddedEditorFixture::Add<S>(className, points);
     }
-    std::vector<std::string> Tabs() const {
-        std::vector<std::string> tabs;
-        for (TabSheet* t : page->PageSeries->Pages())
-            if (t->TabVisible()) tabs.push_back(t->Caption());
-        return tabs;
-    }
-    static void Release(Shape& swatch) { swatch.MouseUp(MouseButton::Left, 0, 1, 1); }
-    // The pen dialog's next run: its colour set to `colour` and confirmed.
-    void PenColourChosen(Color colour) {
-        WhenShown<TPenDialog>([this, colour](TPenDialog& d) {
-            Dialogs().colors.push_back(colour);
-            d.BColor->Click();
-            d.Button1->Click();
-        });
-    }
-
-    struct Case {
-        const char* action;
-        std::function<void()> act;     // what the user does
-        std::function<bool()> holds;  // what the series then holds
-    };
-    static void Run(const std::vector<Case>& cases) {
-        for (const Case& c : cases) {
-            c.act();
-            EXPECT_TRUE(c.holds()) << c.action;
-        }
-    }
-
-    TFormChartSeries* page = nullptr;
 };
 
 // ---- Embedding ----
@@ -108,10 +58,8 @@ TEST_F(PointerSeriesEditors, EachSeriesGetsItsEditorAndAPointTabOnItsPointer) {
         ASSERT_EQ(page->EmbeddedEditors.size(), 2u) << "the editor and its pointer page";
         Form* editor = page->EmbeddedEditors.front();
         EXPECT_TRUE(row.isItsEditor(editor));
-        EXPECT_EQ(editor->Parent(), page->TheTabSheet);
-        EXPECT_EQ(editor->Border(), FormBorder::None);
-        EXPECT_TRUE(editor->Visible());
-        const std::vector<std::string> tabs = Tabs();
+        ExpectOnFormat(*editor);
+        const std::vector<std::string> tabs = ShownTabs();
         ASSERT_GE(tabs.size(), 2u);
         EXPECT_EQ(tabs[0], "Format");
         EXPECT_EQ(tabs[1], "Point");
@@ -142,12 +90,7 @@ TEST_F(PointerSeriesEditors, EveryEditorIsTidyAndFitsTheFormatTab) {
         Form* editor = (*FindSeriesEditor(s->EditorClassName()))(*page, *s);
         ASSERT_NE(editor, nullptr);
         editor->Show();
-        int checked = 0;
-        CheckLayout(*editor, checked);
-        EXPECT_GE(checked, 2);
-        EXPECT_LE(editor->ClientWidth(), page->PageSeries->ClientWidth());
-        EXPECT_LE(editor->ClientHeight(), page->PageSeries->ClientHeight());
-        page->FreeComponent(editor);
+        ExpectTidyAndFitting(*editor, 2);
     }
 }
 

@@ -2,6 +2,7 @@
 // order, and a chart on the chart window (a program form) that owns its series as the window does.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,12 @@ protected:
         s->SetTitle(title);
         return s;
     }
+    // The same, as the series class the test works on; `points` as above.
+    template <class S> S* Add(const std::string& className, int points = 0) {
+        auto* s = dynamic_cast<S*>(AddSeries(className, points));
+        EXPECT_NE(s, nullptr) << className;
+        return s;
+    }
     static std::string ClassName(const Component& c) {
         const ChartClass* cls = ChartClassOf(c);
         return cls ? cls->Name : "?";
@@ -55,6 +62,19 @@ protected:
         std::vector<std::string> names;
         for (int i = 0; i < chart->SeriesCount(); ++i) names.push_back(chart->GetSeries(i)->Name());
         return names;
+    }
+
+    // One user action on an editor and what the series then holds, checked in the table's order.
+    struct Case {
+        const char* action;
+        std::function<void()> act;     // what the user does
+        std::function<bool()> holds;  // what the series then holds
+    };
+    static void Run(const std::vector<Case>& cases) {
+        for (const Case& c : cases) {
+            c.act();
+            EXPECT_TRUE(c.holds()) << c.action;
+        }
     }
 
     TChart* chart = nullptr;

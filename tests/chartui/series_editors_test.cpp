@@ -23,23 +23,10 @@
 #include "chartui/series_editors.h"
 #include "chartui/series_page.h"
 #include "chartui/series_pointer_editor.h"
-#include "series_editing_fixture.h"
+#include "embedded_editor_fixture.h"
 
 namespace fv::testing {
 namespace {
-
-struct Case {
-    const char* what;
-    std::function<void()> act;     // what the user does
-    std::function<bool()> holds;  // what the series then holds
-};
-
-void RunCases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        c.act();
-        EXPECT_TRUE(c.holds()) << c.what;
-    }
-}
 
 class SeriesEditors : public SeriesEditingFixture {
 protected:
@@ -49,10 +36,9 @@ protected:
         e->Show();
         return *e;
     }
+    // Three points unless the test asks otherwise.
     template <class S> S* Add(const std::string& className, int points = 3) {
-        auto* s = dynamic_cast<S*>(AddSeries(className, points));
-        EXPECT_NE(s, nullptr) << className;
-        return s;
+        return SeriesEditingFixture::Add<S>(className, points);
     }
 };
 
@@ -62,7 +48,7 @@ TEST_F(SeriesEditors, BarControlsSetTheSeries) {
     auto& e = Open<TBarSeriesEditor>(bar);
     EXPECT_FALSE(e.Updating);
     EXPECT_FALSE(e.EYOrigin->Enabled());
-    RunCases({
+    Run({
         {"width typed", [&] { e.SEBarwidth->UserSetText("40"); }, [&] { return bar->BarWidthPercent() == 40; }},
         {"width stepped by 5", [&] { e.UDBarWidth->StepUp(); }, [&] { return bar->BarWidthPercent() == 45; }},
         {"offset below zero", [&] { e.SEBarOffset->UserSetText("-20"); }, [&] { return bar->OffsetPercent() == -20; }},
@@ -135,7 +121,7 @@ TEST_F(SeriesEditors, PointerControlsSetThePointer) {
     TSeriesPointer& p = pts->Pointer;
     auto& e = Open<TSeriesPointerEditor>(pts);
     EXPECT_EQ(&e.Pointer, &p);
-    RunCases({
+    Run({
         {"width", [&] { e.SEPointHorizSize->UserSetText("7"); }, [&] { return p.HorizSize() == 7; }},
         {"height", [&] { e.UDPointVertSize->StepUp(); }, [&] { return p.VertSize() == e.UDPointVertSize->Position(); }},
         {"style star", [&] { e.CBPointStyle->UserSelect(6); }, [&] { return p.Style() == psStar; }},
@@ -184,7 +170,7 @@ TEST_F(SeriesEditors, LineControlsSetTheSeries) {
     auto* line = Add<TLineSeries>("TLineSeries");
     auto& e = Open<TCustomSeriesEditor>(line);
     EXPECT_FALSE(e.CBInvStairs->Enabled());
-    RunCases({
+    Run({
         {"pattern", [&] { e.CBLineBrush->UserSelect(6); }, [&] { return line->LineBrush() == BrushStyle::Cross; }},
         {"stairs enables inverted", [&] { e.CBStairs->Click(); },
          [&] { return line->Stairs() && e.CBInvStairs->Enabled(); }},
@@ -216,7 +202,7 @@ TEST_F(SeriesEditors, AreaControlsSetTheSeries) {
     auto& e = Open<TAreaSeriesEditor>(area);
     EXPECT_TRUE(e.CBStairs->Checked());
     EXPECT_TRUE(e.CBInvStairs->Enabled());
-    RunCases({
+    Run({
         {"stacked", [&] { e.RGMultiArea->SetItemIndex(1); }, [&] { return area->MultiArea() == maStacked; }},
         {"pattern", [&] { e.CBAreaBrush->UserSelect(4); }, [&] { return area->AreaBrush() == BrushStyle::FDiagonal; }},
         {"inverted", [&] { e.CBInvStairs->Click(); }, [&] { return area->InvertedStairs(); }},
@@ -247,7 +233,7 @@ TEST_F(SeriesEditors, PieControlsSetTheSeries) {
     auto& e = Open<TPieSeriesEditor>(pie);
     EXPECT_TRUE(e.CBAutoXR->Checked()) << "the Auto boxes start checked";
     EXPECT_FALSE(e.EOtherLabel->Enabled());
-    RunCases({
+    Run({
         {"circled", [&] { e.CBCircled->Click(); }, [&] { return pie->Circled() == e.CBCircled->Checked(); }},
         {"chart 3D", [&] { e.CB3D->Click(); }, [&] { return chart->View3D(); }},
         {"dark", [&] { e.CBDark3d->Click(); }, [&] { return pie->Dark3D() == e.CBDark3d->Checked(); }},
@@ -325,7 +311,7 @@ TEST_F(SeriesEditors, GridControlsSetTheSeries) {
     EXPECT_TRUE(e.RGRange->Checked());
     EXPECT_FALSE(e.RGColor->Checked());
     EXPECT_TRUE(e.SEXGrid->Enabled());
-    RunCases({
+    Run({
         {"palette", [&] { e.RGPalette->SetChecked(true); }, [&] { return grid->UsePalette() && !grid->UseColorRange(); }},
         {"palette steps", [&] { e.SEPalette->UserSetText("7"); }, [&] { return grid->PaletteSteps() == 7; }},
         {"empty steps ignored", [&] { e.SEPalette->UserSetText(""); }, [&] { return grid->PaletteSteps() == 7; }},
@@ -352,31 +338,14 @@ TEST_F(SeriesEditors, AGridThatCannotFillItselfKeepsItsSize) {
 }
 
 // The series page with the editors registered, as the program starts.
-class SeriesPageEditors : public SeriesEditingFixture {
+class SeriesPageEditors : public EmbeddedEditorFixture {
 protected:
-    void SetUp() override {
-        SeriesEditingFixture::SetUp();
-        RegisterSeriesEditors();
-        page = app->CreateForm<TFormChartSeries>(*program);
-        page->Show();
-    }
-    void TearDown() override {
-        UnregisterSeriesEditors();
-        SeriesEditingFixture::TearDown();
-    }
+    // The page on the series among all the chart's series.
     void Open(TChartSeries* series) {
         std::vector<TChartSeries*> all;
         for (int i = 0; i < chart->SeriesCount(); ++i) all.push_back(chart->GetSeries(i));
-        page->SetSeriesList(all);
-        page->Series = series;
-        page->ShowSeries();
+        ShowOnPage(series, all);
     }
-    std::vector<std::string> Tabs() const {
-        std::vector<std::string> t;
-        for (TabSheet* s : page->PageSeries->Pages()) t.push_back(s->Caption());
-        return t;
-    }
-    TFormChartSeries* page = nullptr;
 };
 
 TEST_F(SeriesPageEditors, EachSeriesGetsTheEditorItsClassNames) {

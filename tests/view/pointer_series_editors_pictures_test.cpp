@@ -10,77 +10,21 @@
 #include <QImage>
 #include <QWidget>
 
-#include "chart/chart.h"
 #include "chart/extended/arrow_series.h"
-#include "chart/extended/extended_types.h"
 #include "chart/extended/point3d_series.h"
 #include "chart/extended/polar_series.h"
-#include "chart/series/series_registration.h"
-#include "chart/series_types.h"
 #include "chartui/gantt_series_editor.h"
 #include "chartui/point3d_series_editor.h"
 #include "chartui/polar_series_editor.h"
 #include "chartui/series_editors.h"
 #include "chartui/series_page.h"
 #include "chartui/series_pointer_editor.h"
-#include "view_program_fixture.h"
+#include "series_owner_fixture.h"
 
 namespace fv {
 namespace {
 
-class PointerSeriesEditorPictures : public ViewProgramFixture {
-protected:
-    void SetUp() override {
-        ViewProgramFixture::SetUp();
-        RegisterStandardSeriesTypes();
-        RegisterChartEngineTypes();
-        RegisterExtendedSeriesTypes();
-        owner = app.CreateForm<ProgramForm>(*program, "SeriesOwner");
-        chart = owner->Make<TChart>("Chart1");
-        chart->SetBounds(0, 0, 400, 300);
-        chart->SetParent(owner);
-    }
-    void TearDown() override {
-        for (Form* f : shown) f->Hide();
-        while (chart->SeriesCount() > 0) FreeSeries(chart->GetSeries(0));
-        owner->FreeComponent(chart);
-        ViewProgramFixture::TearDown();
-    }
-    template <class S> S* Add(const char* className) {
-        auto* s = dynamic_cast<S*>(CreateSeriesOfClass(owner, *chart, *FindChartClass(className)));
-        EXPECT_NE(s, nullptr) << className;
-        return s;
-    }
-    template <class E, class S> E& Open(S& series) {
-        E* e = app.CreateForm<E>(*program, series);
-        shown.push_back(e);
-        e->Show();
-        view->Refresh();
-        return *e;
-    }
-    // Saves the form's picture, checks its captions fit, and gives it back to be looked into.
-    QImage Picture(Form& form, const std::string& name) {
-        view->Refresh();
-        SavePicture(form, name);
-        ExpectCaptionsFit(form);
-        return QImage(QString::fromStdString(PicturePath(name)));
-    }
-    // The colour at the middle of a control in its form's picture.
-    QColor MiddleOf(const QImage& image, Form& form, Control& c) {
-        QWidget* w = view->WidgetOf(c);
-        EXPECT_NE(w, nullptr) << c.Name();
-        if (!w) return {};
-        return image.pixelColor(w->mapTo(view->WindowOf(form), QPoint(c.Width() / 2, c.Height() / 2)));
-    }
-    bool Drawn(const Control& c) {
-        QWidget* w = view->WidgetOf(c);
-        return w && w->isVisible();
-    }
-
-    ProgramForm* owner = nullptr;
-    TChart* chart = nullptr;
-    std::vector<Form*> shown;
-};
+class PointerSeriesEditorPictures : public SeriesOwnerFixture {};
 
 TEST_F(PointerSeriesEditorPictures, ThePoint3DEditor) {
     auto* s = Add<TPoint3DSeries>("TPoint3DSeries");

@@ -9,40 +9,21 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "chart/chart.h"
-#include "chart/extended/extended_types.h"
-#include "chart/functions/function_types.h"
-#include "chart/series/series_registration.h"
 #include "chart/series_pictures.h"
 #include "chartui/chart_edit_form.h"
 #include "chartui/gallery_form.h"
 #include "chartui/series_page.h"
 #include "reference_pictures.h"
-#include "view_program_fixture.h"
+#include "series_owner_fixture.h"
 
 namespace fv {
 namespace {
 
-class SeriesEditingPictures : public ViewProgramFixture {
+class SeriesEditingPictures : public SeriesOwnerFixture {
 protected:
-    void SetUp() override {
-        ViewProgramFixture::SetUp();
-        RegisterStandardSeriesTypes();
-        RegisterChartEngineTypes();
-        RegisterExtendedSeriesTypes();
-        RegisterStandardFunctions();
-        owner = app.CreateForm<ProgramForm>(*program, "SeriesOwner");
-        chart = owner->Make<TChart>("Chart1");
-        chart->SetBounds(0, 0, 400, 300);
-        chart->SetParent(owner);
-    }
-    void TearDown() override {
-        while (chart->SeriesCount() > 0) FreeSeries(chart->GetSeries(0));
-        owner->FreeComponent(chart);
-        ViewProgramFixture::TearDown();
-    }
+    // A series with `points` values spread between 10 and 32, under a title.
     TChartSeries* AddSeries(const char* className, int points, const char* title) {
-        TChartSeries* s = CreateSeriesOfClass(owner, *chart, *FindChartClass(className));
+        TChartSeries* s = Add<TChartSeries>(className);
         for (int i = 0; i < points; ++i) s->AddPoint(i, 10 + (i * 37) % 23);
         s->SetTitle(title);
         return s;
@@ -69,9 +50,6 @@ protected:
                 if (image.pixelColor(x, y) == colour) ++n;
         return n;
     }
-
-    ProgramForm* owner = nullptr;
-    TChart* chart = nullptr;
 };
 
 TEST_F(SeriesEditingPictures, TheGalleryOfATypeChange) {
@@ -83,13 +61,22 @@ TEST_F(SeriesEditingPictures, TheGalleryOfATypeChange) {
     view->Refresh();
     TChartGalleryPanel& panel = *gallery.ChartGalleryPanel1;
     ASSERT_EQ(panel.Charts().size(), 11u);
-    // The previews draw random sample values: fixed seeds give the same picture on every run.
-    for (TCustomChart* c : panel.Charts())
+    // The previews draw random sample values: fixed seeds give the same picture on every run. A series'
+    // new values take their range from the points its chart holds, so every value the gallery drew from
+    // the clock goes before any is drawn again.
+    for (TCustomChart* c : panel.Charts()) {
+        std::vector<int> counts;
+        for (int i = 0; i < c->SeriesCount(); ++i) {
+            TChartSeries* s = c->GetSeries(i);
+            counts.push_back(s->Count() > 0 ? s->Count() : s->NumSampleValues());
+            s->Clear();
+        }
         for (int i = 0; i < c->SeriesCount(); ++i) {
             TChartSeries* s = c->GetSeries(i);
             s->SetRandomSeed(std::uint32_t(17 + i));
-            s->FillSampleValues(s->Count() > 0 ? s->Count() : s->NumSampleValues());
+            s->FillSampleValues(counts[i]);
         }
+    }
     view->Refresh();
     EXPECT_EQ(gallery.ChartTabControl->Tabs, (std::vector<std::string>{"Standard", "Extended"}));
     const QImage image = WithCharts(gallery, panel.Charts());
@@ -127,17 +114,9 @@ TEST_F(SeriesEditingPictures, TheSeriesPageOnAFunctionSource) {
     SavePicture(page, "series_page_data_source.png");
 
     // The lists show their entries: text in the selected list, and in the one left.
-    auto darkPixels = [&](Control& c) {
-        const QImage shot = view->WidgetOf(c)->grab().toImage();
-        int n = 0;
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x)
-                if (shot.pixelColor(x, y).lightness() < 80) ++n;
-        return n;
-    };
     EXPECT_EQ(page.LBSelectedSeries->Items(), std::vector<std::string>{"Prices"});
-    EXPECT_GT(darkPixels(*page.LBSelectedSeries), 20);
-    EXPECT_GT(darkPixels(*page.LBAvailSeries), 20);
+    EXPECT_GT(DarkPixels(*page.LBSelectedSeries), 20);
+    EXPECT_GT(DarkPixels(*page.LBAvailSeries), 20);
     EXPECT_TRUE(view->WidgetOf(*page.PCData)->isVisible());
     page.FunctionChanged = false;
     page.Hide();

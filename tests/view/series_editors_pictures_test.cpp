@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include "chart/chart.h"
 #include "chart/series/bar_series.h"
 #include "chart/series/line_series.h"
 #include "chart/series/pie_series.h"
@@ -15,18 +14,19 @@
 #include "chartui/grid_3d_page.h"
 #include "chartui/pie_series_editor.h"
 #include "chartui/series_pointer_editor.h"
-#include "view_program_fixture.h"
+#include "series_owner_fixture.h"
 
 namespace fv {
 namespace {
 
-class SeriesEditorsPicturesTest : public ViewProgramFixture {
+class SeriesEditorsPicturesTest : public SeriesOwnerFixture {
 protected:
-    void Picture(Form& form, const std::string& name) {
-        form.Show();
-        view->Refresh();
-        SavePicture(form, name);
-        CheckLayout(form, name);
+    // The editor shown and pictured, its controls looked at.
+    template <class E, class S> E& OpenPictured(S& series, const std::string& name) {
+        E& e = Open<E>(series);
+        SavePicture(e, name);
+        CheckLayout(e, name);
+        return e;
     }
     // Each visible control lies inside its parent's client area and apart from its visible siblings.
     void CheckLayout(Control& parent, const std::string& name) {
@@ -58,31 +58,20 @@ protected:
 };
 
 TEST_F(SeriesEditorsPicturesTest, TheEditorsDrawTheirControlsApart) {
-    TChart chart(nullptr, "Chart1");
-    TBarSeries bar(nullptr, "Series1");
-    TPieSeries pie(nullptr, "Series2");
-    TPointSeries points(nullptr, "Series3");
-    for (TChartSeries* s : std::initializer_list<TChartSeries*>{&bar, &pie, &points}) chart.AddSeries(*s);
+    auto& bar = *Add<TBarSeries>("TBarSeries");
+    auto& pie = *Add<TPieSeries>("TPieSeries");
+    auto& points = *Add<TPointSeries>("TPointSeries");
     bar.SetSeriesColor(ClRed);
 
-    auto& barEditor = *app.CreateForm<TBarSeriesEditor>(*program, bar);
-    Picture(barEditor, "series_editor_bar.png");
+    auto& barEditor = OpenPictured<TBarSeriesEditor>(bar, "series_editor_bar.png");
     EXPECT_EQ(Middle(*barEditor.SHBarColor), QColor(255, 0, 0)) << "the swatch shows the series' colour";
-    auto& pieEditor = *app.CreateForm<TPieSeriesEditor>(*program, pie);
-    Picture(pieEditor, "series_editor_pie.png");
-    auto& pointerEditor = *app.CreateForm<TSeriesPointerEditor>(*program, points);
-    Picture(pointerEditor, "series_editor_pointer.png");
+    OpenPictured<TPieSeriesEditor>(pie, "series_editor_pie.png");
+    OpenPictured<TSeriesPointerEditor>(points, "series_editor_pointer.png");
 
-    TSurfaceSeries surface(nullptr, "Series4");
-    chart.AddSeries(surface);
+    auto& surface = *Add<TSurfaceSeries>("TSurfaceSeries");
     surface.SetStartColor(ClLime);
-    auto& gridEditor = *app.CreateForm<TGrid3DSeriesEditor>(*program, surface);
-    Picture(gridEditor, "series_editor_grid_3d.png");
+    auto& gridEditor = OpenPictured<TGrid3DSeriesEditor>(surface, "series_editor_grid_3d.png");
     EXPECT_EQ(Middle(*gridEditor.Shape2), QColor(0, 255, 0));
-
-    for (Form* f : std::initializer_list<Form*>{&barEditor, &pieEditor, &pointerEditor, &gridEditor}) f->Hide();
-    chart.RemoveSeries(surface);
-    for (TChartSeries* s : std::initializer_list<TChartSeries*>{&bar, &pie, &points}) chart.RemoveSeries(*s);
 }
 
 }  // namespace
