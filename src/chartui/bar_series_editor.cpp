@@ -27,7 +27,7 @@ TBarSeriesEditor::TBarSeriesEditor(Component* owner, Program& program, TChartSer
     CBBarSideMargins = Add<CheckBox>(this, "CBBarSideMargins", 8, 162, 150, 17, "Bar S&ide Margins");
     CBMarksAutoPosition = Add<CheckBox>(this, "CBMarksAutoPosition", 160, 162, 150, 17, "&Auto Mark Position");
     BBarPen = Add<Button>(this, "BBarPen", 176, 106, 64, 25, "&Border...");
-    BBarBrush = Add<Button>(this, "BBarBrush", 246, 106, 64, 25, "&Pattern...");
+    BBarBrush = Add<Button>(this, "BBarBrush", 242, 106, 70, 25, "&Pattern...");
     BBarColor = Add<Button>(this, "BBarColor", 176, 134, 64, 25, "&Color...");
     SHBarColor = AddSwatch(this, "SHBarColor", 248, 136, [this] { BBarColorClick(SHBarColor); });
 

@@ -1,6 +1,7 @@
 // The series type editors drawn off screen, with pictures saved in the build folder to be looked at: the
-// bar, pie and pointer editors and the 3D grid page. Every control stays inside its parent and no two controls of one parent
-// overlap; the colour swatch shows the series' colour.
+// bar, pie and pointer editors and the 3D grid page. Every control stays inside its parent, no two shown
+// controls of one parent overlap, every caption has room in the real font, and the colour swatch shows the
+// series' colour.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -26,6 +27,7 @@ protected:
         E& e = Open<E>(series);
         SavePicture(e, name);
         CheckLayout(e, name);
+        ExpectCaptionsFit(e);
         return e;
     }
     // Each visible control lies inside its parent's client area and apart from its visible siblings.
