@@ -4,17 +4,29 @@
 // series' colour.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QImage>
 #include <QWidget>
 
 #include "chart/series/bar_series.h"
 #include "chart/series/line_series.h"
 #include "chart/series/pie_series.h"
+#include "chart/extended/arrow_series.h"
+#include "chart/extended/candle_series.h"
+#include "chart/extended/error_series.h"
 #include "chart/extended/surface_series.h"
+#include "chart/fast_line.h"
+#include "chartui/area_series_editor.h"
+#include "chartui/arrow_series_editor.h"
 #include "chartui/bar_series_editor.h"
+#include "chartui/custom_series_editor.h"
+#include "chartui/error_series_editor.h"
+#include "chartui/fast_line_editor.h"
 #include "chartui/grid_3d_page.h"
 #include "chartui/pie_series_editor.h"
 #include "chartui/series_pointer_editor.h"
+#include "chartui/volume_series_editor.h"
 #include "series_owner_fixture.h"
 
 namespace fv {
@@ -74,6 +86,44 @@ TEST_F(SeriesEditorsPicturesTest, TheEditorsDrawTheirControlsApart) {
     surface.SetStartColor(ClLime);
     auto& gridEditor = OpenPictured<TGrid3DSeriesEditor>(surface, "series_editor_grid_3d.png");
     EXPECT_EQ(Middle(*gridEditor.Shape2), QColor(0, 255, 0));
+}
+
+// The editors of the line, area, fast line, volume, arrow, error and error-bar series, each pictured and
+// looked at the same way; a swatch, where the editor shows one, shows the series' colour.
+TEST_F(SeriesEditorsPicturesTest, TheOtherEditorsDrawTheirControlsApart) {
+    using Opener = std::function<Shape*(TChartSeries&, const std::string&)>;
+    // Editor E on the series as an S, pictured; its swatch when it has one.
+    auto editor = [this]<class E, class S = TChartSeries>(Shape* E::*swatch) -> Opener {
+        return [this, swatch](TChartSeries& s, const std::string& name) -> Shape* {
+            E& e = OpenPictured<E>(dynamic_cast<S&>(s), name);
+            return swatch ? e.*swatch : nullptr;
+        };
+    };
+    const struct Row {
+        const char* seriesClass;
+        const char* picture;
+        Opener open;
+    } rows[] = {
+        {"TLineSeries", "series_editor_line.png", editor.operator()<TCustomSeriesEditor>(&TCustomSeriesEditor::ShColor)},
+        {"TAreaSeries", "series_editor_area.png", editor.operator()<TAreaSeriesEditor>(&TAreaSeriesEditor::SHAreaColor)},
+        {"TFastLineSeries", "series_editor_fast_line.png",
+         editor.operator()<TFastLineSeriesEditor>(&TFastLineSeriesEditor::SHColor)},
+        {"TVolumeSeries", "series_editor_volume.png",
+         editor.operator()<TVolumeSeriesEditor, TVolumeSeries>(&TVolumeSeriesEditor::SHColor)},
+        {"TArrowSeries", "series_editor_arrow.png",
+         editor.operator()<TArrowSeriesEditor, TArrowSeries>(&TArrowSeriesEditor::SHArrowColor)},
+        {"TErrorSeries", "series_editor_error.png", editor.operator()<TErrorSeriesEditor, TCustomErrorSeries>(nullptr)},
+        {"TErrorBarSeries", "series_editor_error_bar.png",
+         editor.operator()<TErrorSeriesEditor, TCustomErrorSeries>(nullptr)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.seriesClass);
+        TChartSeries& series = *Add<TChartSeries>(row.seriesClass);
+        series.SetColorEachPoint(false);
+        series.SetSeriesColor(ClRed);
+        if (Shape* swatch = row.open(series, row.picture))
+            EXPECT_EQ(Middle(*swatch), QColor(255, 0, 0)) << "the swatch shows the series' colour";
+    }
 }
 
 }  // namespace
