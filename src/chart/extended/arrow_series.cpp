@@ -25,11 +25,7 @@ TArrowSeries::TArrowSeries(Component* owner, std::string name) : WithExtraValues
 }
 
 int TArrowSeries::AddArrowPoint(double x0, double y0, double x1, double y1, const std::string& label, Color colour) {
-    EndXValues->PendingValue = x1;
-    EndYValues->PendingValue = y1;
-    int index = AddPoint(x0, y0, label, colour);
-    ResetPendingValues();  // also when OnBeforeAdd refused the point
-    return index;
+    return AddWithExtras(x0, y0, {x1, y1}, label, colour);
 }
 
 void TArrowSeries::DrawValue(int index) {
@@ -103,11 +99,7 @@ void TGanttSeries::ResetPendingValues() {
 }
 
 int TGanttSeries::AddGanttTask(double start, double end, double y, const std::string& label, Color colour) {
-    EndValues->PendingValue = end;
-    NextTask->PendingValue = -1;
-    int index = AddPoint(start, y, label, colour);
-    ResetPendingValues();  // also when OnBeforeAdd refused the task
-    return index;
+    return AddWithExtras(start, y, {end, -1}, label, colour);
 }
 
 int TGanttSeries::NextTaskOf(int index) const {

@@ -12,7 +12,8 @@ namespace fv {
 
 // ------------------------------------------------------------------------------------------ OHLC
 
-TOHLCSeries::TOHLCSeries(Component* owner, std::string name) : TCustomSeries(owner, std::move(name)) {
+TOHLCSeries::TOHLCSeries(Component* owner, std::string name)
+    : WithExtraValues<TCustomSeries>(owner, std::move(name)) {
     XValues->SetName("Date");
     XValues->SetDateTime(true);
     YValues->SetName("Open");
@@ -22,25 +23,7 @@ TOHLCSeries::TOHLCSeries(Component* owner, std::string name) : TCustomSeries(own
 }
 
 int TOHLCSeries::AddOHLCPoint(double date, double open, double high, double low, double close) {
-    HighValues->PendingValue = high;
-    LowValues->PendingValue = low;
-    CloseValues->PendingValue = close;
-    int index = AddPoint(date, open, {}, AutomaticColour);
-    // Also when OnBeforeAdd refused the point: the next plain add starts from 0.
-    for (TChartValueList* list : {HighValues, LowValues, CloseValues}) ClearPendingValue(*list);
-    return index;
-}
-
-void TOHLCSeries::NotifyAdded(int index) {
-    // The three prices go in before OnAfterAdd, the dependents and the repaint see the point.
-    if (CloseValues->Count() < Count()) AddExtraValues(index);
-    TCustomSeries::NotifyAdded(index);
-}
-
-void TOHLCSeries::AddExtraValues(int index) {
-    // Once per point: the add put them in already when a caller (a chart file's reader) follows it with this.
-    if (CloseValues->Count() >= Count()) return;
-    TCustomSeries::AddExtraValues(index);
+    return AddWithExtras(date, open, {high, low, close}, {}, AutomaticColour);
 }
 
 double TOHLCSeries::MaxYValue() const {

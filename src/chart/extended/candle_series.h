@@ -14,11 +14,12 @@
 #include <string>
 
 #include "chart/chart_pens.h"
+#include "chart/extended/extra_values.h"
 #include "chart/series/custom_series.h"
 
 namespace fv {
 
-class TOHLCSeries : public TCustomSeries {
+class TOHLCSeries : public WithExtraValues<TCustomSeries> {
 public:
     explicit TOHLCSeries(Component* owner = nullptr, std::string name = {});
     FOLIVEX_SERIES_CLASS(TOHLCSeries)
@@ -30,16 +31,12 @@ public:
     TChartValueList* CloseValues;
 
     int AddOHLCPoint(double date, double open, double high, double low, double close);
-    void AddExtraValues(int index) override;
 
     double MaxYValue() const override;
     double MinYValue() const override;
     int NumSampleValues() const override { return 40; }
     bool IsValidSourceOf(const TChartSeries& other) const override;
     void FillSampleValues(int numValues) override;
-
-protected:
-    void NotifyAdded(int index) override;
 };
 
 enum TCandleStyle { csCandleStick, csCandleBar };

@@ -11,7 +11,7 @@
 namespace fv {
 
 TCustomErrorSeries::TCustomErrorSeries(Component* owner, std::string name)
-    : TBarSeries(owner, std::move(name)), ErrorPen([this] { Repaint(); }) {
+    : WithExtraValues<TBarSeries>(owner, std::move(name)), ErrorPen([this] { Repaint(); }) {
     ErrorValues = new TChartValueList(this, "StdError");
     Marks().SetVisible(false);
 }
@@ -24,22 +24,7 @@ TErrorBarSeries::TErrorBarSeries(Component* owner, std::string name) : TCustomEr
 }
 
 int TCustomErrorSeries::AddErrorPoint(double x, double y, double error, const std::string& label, Color colour) {
-    ErrorValues->PendingValue = error;
-    int index = AddPoint(x, y, label, colour);
-    ClearPendingValue(*ErrorValues);  // also when OnBeforeAdd refused the point
-    return index;
-}
-
-void TCustomErrorSeries::NotifyAdded(int index) {
-    // The error goes in before OnAfterAdd, the dependents and the repaint see the point.
-    if (ErrorValues->Count() < Count()) AddExtraValues(index);
-    TBarSeries::NotifyAdded(index);
-}
-
-void TCustomErrorSeries::AddExtraValues(int index) {
-    // Once per point: the add put it in already when a caller (a chart file's reader) follows it with this.
-    if (ErrorValues->Count() >= Count()) return;
-    TBarSeries::AddExtraValues(index);
+    return AddWithExtras(x, y, {error}, label, colour);
 }
 
 void TCustomErrorSeries::SetErrorPen(const TChartPen& pen) {

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "chart/chart_pens.h"
+#include "chart/extended/extra_values.h"
 #include "chart/series/bar_series.h"
 
 namespace fv {
@@ -21,7 +22,7 @@ namespace fv {
 enum TErrorSeriesStyle { essLeft, essRight, essLeftRight, essTop, essBottom, essTopBottom };
 enum TErrorWidthUnits { ewuPercent, ewuPixels };
 
-class TCustomErrorSeries : public TBarSeries {
+class TCustomErrorSeries : public WithExtraValues<TBarSeries> {
 public:
     explicit TCustomErrorSeries(Component* owner = nullptr, std::string name = {});
     FOLIVEX_SERIES_CLASS(TCustomErrorSeries)
@@ -39,7 +40,6 @@ public:
     bool DrawsBars() const { return drawsBars_; }
 
     int AddErrorPoint(double x, double y, double error, const std::string& label = {}, Color colour = AutomaticColour);
-    void AddExtraValues(int index) override;
     // The whiskers at (x, y): height h (up is positive) and cross line width w, at the middle depth in 3D.
     void DrawError(int x, int y, bool draw3D, int h, int w);
 
@@ -56,7 +56,6 @@ public:
     void Assign(TChartSeries& source) override;
 
 protected:
-    void NotifyAdded(int index) override;
     bool drawsBars_ = false;
 
 private:

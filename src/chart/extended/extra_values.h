@@ -1,5 +1,5 @@
-// Series types with value lists of their own beyond X and Y (a bubble's radius, an arrow's end, a task's
-// end and successor) are built on this.
+// Series types with value lists of their own beyond X and Y (a 3D point's Z, an error, the high, low and
+// close of a price, a bubble's radius, an arrow's end, a task's end and successor) are built on this.
 //
 // Rules:
 // - The extra values of a new point go in with it, before anyone hears of the point (OnAfterAdd, the
@@ -8,6 +8,9 @@
 // - After every add the pending values go back to what a point added without them gets
 //   (ResetPendingValues: 0 unless the type says otherwise), so one add never leaks into the next.
 #pragma once
+
+#include <initializer_list>
+#include <string>
 
 #include "chart/chart_series.h"
 
@@ -22,12 +25,23 @@ public:
     }
 
 protected:
+    // Adds the point (x, y) with the values of the extra lists, in their order after X and Y; the index,
+    // or -1 when OnBeforeAdd refused it. The pending values are reset after the add either way.
+    int AddWithExtras(double x, double y, std::initializer_list<double> extras, const std::string& label, Color colour) {
+        const TChartValueLists& lists = this->ValueLists();
+        std::size_t k = 2;
+        for (double v : extras) lists.at(k++)->PendingValue = v;
+        const int index = this->AddPoint(x, y, label, colour);
+        ResetPendingValues();
+        return index;
+    }
     virtual void ResetPendingValues() {
         const TChartValueLists& lists = this->ValueLists();
         for (std::size_t k = 2; k < lists.size(); ++k) this->ClearPendingValue(*lists[k]);
     }
     void NotifyAdded(int index) override {
-        if (ExtrasShort()) Base::AddExtraValues(index);
+        // Through the type's own AddExtraValues: a grid enters the point into its index there.
+        if (ExtrasShort()) this->AddExtraValues(index);
         ResetPendingValues();
         Base::NotifyAdded(index);
     }

@@ -14,7 +14,8 @@ namespace fv {
 
 // ------------------------------------------------------------------------------------------ 3D base
 
-TCustom3DSeries::TCustom3DSeries(Component* owner, std::string name) : TChartSeries(owner, std::move(name)) {
+TCustom3DSeries::TCustom3DSeries(Component* owner, std::string name)
+    : WithExtraValues<TChartSeries>(owner, std::move(name)) {
     ZValues = new TChartValueList(this, "Z");
     // Points stay in the order they were added: the grid, not the X order, places them.
     XValues->SetOrder(loNone);
@@ -22,25 +23,7 @@ TCustom3DSeries::TCustom3DSeries(Component* owner, std::string name) : TChartSer
 }
 
 int TCustom3DSeries::AddXYZPoint(int x, double y, int z, const std::string& label, Color colour) {
-    ZValues->PendingValue = z;
-    int index = AddPoint(x, y, label, colour);
-    ClearPendingValue(*ZValues);  // also when OnBeforeAdd refused the point
-    return index;
-}
-
-void TCustom3DSeries::NotifyAdded(int index) {
-    // The Z value goes in before OnAfterAdd, the dependents and the repaint see the point. A plain add
-    // (AddPoint, AddY) gets Z 0, so that every list keeps one value per point.
-    if (ZValues->Count() < Count()) AddExtraValues(index);
-    ClearPendingValue(*ZValues);
-    TChartSeries::NotifyAdded(index);
-}
-
-void TCustom3DSeries::AddExtraValues(int index) {
-    // Once per point: an add already gave the point its Z value from the pending one, so a caller that
-    // follows the add with AddExtraValues, as a chart file's reader does, finds it done.
-    if (ZValues->Count() >= Count()) return;
-    TChartSeries::AddExtraValues(index);
+    return AddWithExtras(x, y, {double(z)}, label, colour);
 }
 
 void TCustom3DSeries::CalcZOrder() {

@@ -23,10 +23,11 @@
 #include <vector>
 
 #include "chart/chart_series.h"
+#include "chart/extended/extra_values.h"
 
 namespace fv {
 
-class TCustom3DSeries : public TChartSeries {
+class TCustom3DSeries : public WithExtraValues<TChartSeries> {
 public:
     explicit TCustom3DSeries(Component* owner = nullptr, std::string name = {});
     FOLIVEX_SERIES_CLASS(TCustom3DSeries)
@@ -41,17 +42,12 @@ public:
     // in place before anyone hears of the new point; a point added without one gets Z 0.
     virtual int AddXYZPoint(int x, double y, int z, const std::string& label = {}, Color colour = AutomaticColour);
 
-    // Inserts the pending Z value for a point that has none yet.
-    void AddExtraValues(int index) override;
     void CalcZOrder() override;
     bool IsValidSourceOf(const TChartSeries& other) const override;
     double MaxZValue() const override { return ZValues->MaxValue(); }
     double MinZValue() const override { return ZValues->MinValue(); }
     // From another 3D series also the Z list's settings and TimesZOrder.
     void Assign(TChartSeries& source) override;
-
-protected:
-    void NotifyAdded(int index) override;
 
 private:
     int timesZOrder_ = 3;

@@ -153,10 +153,7 @@ TBubbleSeries::TBubbleSeries(Component* owner, std::string name) : WithExtraValu
 }
 
 int TBubbleSeries::AddBubblePoint(double x, double y, double radius, const std::string& label, Color colour) {
-    RadiusValues->PendingValue = radius;
-    int index = AddPoint(x, y, label, colour);
-    ResetPendingValues();  // also when OnBeforeAdd refused the point
-    return index;
+    return AddWithExtras(x, y, {radius}, label, colour);
 }
 
 int TBubbleSeries::BubbleVertSize(int index) const { return YScreenSize(RadiusValues->GetValue(index)); }
