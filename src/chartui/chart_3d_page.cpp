@@ -8,11 +8,7 @@
 namespace fv {
 
 TFormChart3D::TFormChart3D(Component* owner, Program& program, TCustomChart& chart)
-    : ProgramForm(owner, program, "FormChart3D"), TheChart(chart) {
-    SetBorder(FormBorder::None);
-    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
-    SetClientSize(400, 230);
-
+    : TChartPageForm(owner, program, "FormChart3D", 400, 230), TheChart(chart) {
     GB3D = Add<GroupBox>(this, "GB3D", 8, 4, 384, 220);
     CBView3d = Add<CheckBox>(GB3D, "CBView3d", 12, 18, 110, 17, "&3 Dimensions");
     const NumberField percent = AddNumberField(GB3D, "L3D", "SE3d", "UD3D", "3&D %:", 130, 16, 38, 2, 36, 1, 100, 5);

@@ -11,17 +11,17 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "chartui/chart_page_form.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/up_down.h"
-#include "program/program_form.h"
 
 namespace fv {
 
-class TFormChart3D : public ProgramForm {
+class TFormChart3D : public TChartPageForm {
 public:
     TFormChart3D(Component* owner, Program& program, TCustomChart& chart);
 

@@ -31,11 +31,7 @@ std::string LimitText(const TCustomChartAxis& axis, double value) {
 }  // namespace
 
 TFormChartAxis::TFormChartAxis(Component* owner, Program& program, TCustomChart& chart, TCustomChartAxis& axis)
-    : ProgramForm(owner, program, "FormChartAxis"), chart_(chart), axis_(&axis) {
-    SetBorder(FormBorder::None);
-    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
-    SetClientSize(420, 262);
-
+    : TChartPageForm(owner, program, "FormChartAxis", 420, 262), chart_(chart), axis_(&axis) {
     CBShow = Add<CheckBox>(this, "CBShow", 8, 6, 100, 17, "&Show Axis");
     RGWhich = Add<RadioGroup>(this, "RGWhich", 8, 30, 100, 122, "Axis:");
     RGWhich->SetItems({"&Left", "&Right", "&Top", "&Bottom", "&Depth"});

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "chartui/chart_page_form.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
@@ -21,11 +22,10 @@
 #include "platform/ui/radio_group.h"
 #include "platform/ui/tab_sheet.h"
 #include "platform/ui/up_down.h"
-#include "program/program_form.h"
 
 namespace fv {
 
-class TFormChartAxis : public ProgramForm {
+class TFormChartAxis : public TChartPageForm {
 public:
     TFormChartAxis(Component* owner, Program& program, TCustomChart& chart, TCustomChartAxis& axis);
 

@@ -10,11 +10,7 @@
 namespace fv {
 
 TFormChartGeneral::TFormChartGeneral(Component* owner, Program& program, TCustomChart& chart)
-    : ProgramForm(owner, program, "FormChartGeneral"), TheChart(chart) {
-    SetBorder(FormBorder::None);
-    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
-    SetClientSize(400, 230);
-
+    : TChartPageForm(owner, program, "FormChartGeneral", 400, 230), TheChart(chart) {
     GBZoom = Add<GroupBox>(this, "GBZoom", 8, 8, 170, 96, "Zoom");
     CBAllowZoom = Add<CheckBox>(GBZoom, "CBAllowZoom", 10, 18, 150, 17, "&Allow Zoom");
     CBAnimatedZoom = Add<CheckBox>(GBZoom, "CBAnimatedZoom", 10, 40, 150, 17, "Animated Z&oom");

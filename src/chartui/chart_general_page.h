@@ -9,6 +9,7 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "chartui/chart_page_form.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
@@ -16,11 +17,10 @@
 #include "platform/ui/label.h"
 #include "platform/ui/radio_group.h"
 #include "platform/ui/up_down.h"
-#include "program/program_form.h"
 
 namespace fv {
 
-class TFormChartGeneral : public ProgramForm {
+class TFormChartGeneral : public TChartPageForm {
 public:
     TFormChartGeneral(Component* owner, Program& program, TCustomChart& chart);
 

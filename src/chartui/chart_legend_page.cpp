@@ -7,11 +7,7 @@
 namespace fv {
 
 TFormChartLegend::TFormChartLegend(Component* owner, Program& program, TCustomChart& chart)
-    : ProgramForm(owner, program, "FormChartLegend"), chart_(chart) {
-    SetBorder(FormBorder::None);
-    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
-    SetClientSize(420, 262);
-
+    : TChartPageForm(owner, program, "FormChartLegend", 420, 262), chart_(chart) {
     CBShow = Add<CheckBox>(this, "CBShow", 8, 8, 100, 17, "&Visible");
     CBResizeChart = Add<CheckBox>(this, "CBResizeChart", 8, 30, 100, 17, "Resi&ze Chart");
     CBInverted = Add<CheckBox>(this, "CBInverted", 8, 52, 100, 17, "&Inverted");

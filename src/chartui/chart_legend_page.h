@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "chartui/chart_page_form.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
@@ -11,11 +12,10 @@
 #include "platform/ui/group_box.h"
 #include "platform/ui/radio_button.h"
 #include "platform/ui/up_down.h"
-#include "program/program_form.h"
 
 namespace fv {
 
-class TFormChartLegend : public ProgramForm {
+class TFormChartLegend : public TChartPageForm {
 public:
     TFormChartLegend(Component* owner, Program& program, TCustomChart& chart);
 

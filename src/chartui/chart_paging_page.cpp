@@ -6,11 +6,7 @@
 namespace fv {
 
 TFormChartPage::TFormChartPage(Component* owner, Program& program, TCustomChart& chart)
-    : ProgramForm(owner, program, "FormChartPage"), TheChart(chart) {
-    SetBorder(FormBorder::None);
-    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
-    SetClientSize(400, 230);
-
+    : TChartPageForm(owner, program, "FormChartPage", 400, 230), TheChart(chart) {
     const NumberField perPage = AddNumberField(this, "LPointsPerPage", "SEPointsPerPage", "UDPointsPerPage",
                                                "P&oints per Page:", 16, 16, 104, 4, 50, 0, 32000, 1);
     LPointsPerPage = perPage.label;

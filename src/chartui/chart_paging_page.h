@@ -4,16 +4,16 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "chartui/chart_page_form.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/up_down.h"
-#include "program/program_form.h"
 
 namespace fv {
 
-class TFormChartPage : public ProgramForm {
+class TFormChartPage : public TChartPageForm {
 public:
     TFormChartPage(Component* owner, Program& program, TCustomChart& chart);
 

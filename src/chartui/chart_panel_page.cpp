@@ -14,11 +14,7 @@ const std::vector<std::string> BevelItems = {"None", "Lowered", "Raised"};
 }  // namespace
 
 TFormChartPanel::TFormChartPanel(Component* owner, Program& program, TCustomChart& chart)
-    : ProgramForm(owner, program, "FormChartPanel"), chart_(chart) {
-    SetBorder(FormBorder::None);
-    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
-    SetClientSize(420, 262);
-
+    : TChartPageForm(owner, program, "FormChartPanel", 420, 262), chart_(chart) {
     RGBevelIn = Add<RadioGroup>(this, "RGBevelIn", 8, 4, 100, 80, "Bevel &Inner:");
     RGBevelIn->SetItems(BevelItems);
     RGBevelOut = Add<RadioGroup>(this, "RGBevelOut", 116, 4, 100, 80, "Bevel &Outer:");

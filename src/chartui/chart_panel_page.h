@@ -9,6 +9,7 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "chartui/chart_page_form.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
@@ -17,11 +18,10 @@
 #include "platform/ui/radio_group.h"
 #include "platform/ui/shape.h"
 #include "platform/ui/up_down.h"
-#include "program/program_form.h"
 
 namespace fv {
 
-class TFormChartPanel : public ProgramForm {
+class TFormChartPanel : public TChartPageForm {
 public:
     TFormChartPanel(Component* owner, Program& program, TCustomChart& chart);
 

@@ -11,11 +11,7 @@ constexpr TAlignment AlignOfItem[] = {TAlignment::taLeftJustify, TAlignment::taC
 }  // namespace
 
 TFormChartTitle::TFormChartTitle(Component* owner, Program& program, TCustomChart& chart, TChartTitle& title)
-    : ProgramForm(owner, program, "FormChartTitle"), chart_(chart), title_(&title) {
-    SetBorder(FormBorder::None);
-    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
-    SetClientSize(420, 262);
-
+    : TChartPageForm(owner, program, "FormChartTitle", 420, 262), chart_(chart), title_(&title) {
     CBTitles = Add<ComboBox>(this, "CBTitles", 8, 8, 120, 21);
     CBTitles->Style = ComboBox::ComboStyle::DropDownList;
     CBTitles->SetItems({"Title", "Foot"});

@@ -4,16 +4,16 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "chartui/chart_page_form.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/memo.h"
 #include "platform/ui/radio_group.h"
-#include "program/program_form.h"
 
 namespace fv {
 
-class TFormChartTitle : public ProgramForm {
+class TFormChartTitle : public TChartPageForm {
 public:
     TFormChartTitle(Component* owner, Program& program, TCustomChart& chart, TChartTitle& title);
 

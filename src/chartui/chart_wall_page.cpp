@@ -7,11 +7,7 @@
 namespace fv {
 
 TFormChartWall::TFormChartWall(Component* owner, Program& program, TCustomChart& chart, TChartWall& wall)
-    : ProgramForm(owner, program, "FormChartWall"), chart_(chart), wall_(&wall) {
-    SetBorder(FormBorder::None);
-    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
-    SetClientSize(420, 262);
-
+    : TChartPageForm(owner, program, "FormChartWall", 420, 262), chart_(chart), wall_(&wall) {
     TabSubWalls = Add<TabControl>(this, "TabSubWalls", 8, 8, 404, 170);
     TabSubWalls->Tabs = {"Left Wall", "Bottom Wall", "Back Wall"};
     BWallColor = Add<Button>(TabSubWalls, "BWallColor", 12, 34, 96, 25, "&Background...");

@@ -8,17 +8,17 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "chartui/chart_page_form.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/shape.h"
 #include "platform/ui/tab_control.h"
 #include "platform/ui/up_down.h"
-#include "program/program_form.h"
 
 namespace fv {
 
-class TFormChartWall : public ProgramForm {
+class TFormChartWall : public TChartPageForm {
 public:
     TFormChartWall(Component* owner, Program& program, TCustomChart& chart, TChartWall& wall);
 

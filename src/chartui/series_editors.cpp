@@ -73,11 +73,7 @@ void UnregisterSeriesEditors() {
 
 TSeriesEditorForm::TSeriesEditorForm(Component* owner, Program& program, std::string name, int clientWidth,
                                      int clientHeight)
-    : ProgramForm(owner, program, std::move(name)) {
-    SetBorder(FormBorder::None);
-    SetFont(Font{"MS Sans Serif", 8, ClWindowText});
-    SetClientSize(clientWidth, clientHeight);
-}
+    : TChartPageForm(owner, program, std::move(name), clientWidth, clientHeight) {}
 
 UpDown* TSeriesEditorForm::AddSpin(Control* parent, const std::string& name, const std::string& caption, int left,
                                    int top, int labelWidth, int min, int max, int step, Edit*& edit, Label** label) {

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "chart/chart_series.h"
+#include "chartui/chart_page_form.h"
 #include "chartui/series_page.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
@@ -25,7 +26,6 @@
 #include "platform/ui/radio_group.h"
 #include "platform/ui/shape.h"
 #include "platform/ui/up_down.h"
-#include "program/program_form.h"
 
 namespace fv {
 
@@ -37,7 +37,7 @@ void RegisterSeriesEditors();
 void UnregisterSeriesEditors();
 
 // The base of the series editors: the edited series, the loading guard and the shared builders.
-class TSeriesEditorForm : public ProgramForm {
+class TSeriesEditorForm : public TChartPageForm {
 public:
     TSeriesEditorForm(Component* owner, Program& program, std::string name, int clientWidth, int clientHeight);
 
