@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,8 +37,6 @@ protected:
 };
 
 TEST_F(FolderTest, BytesArePutInOnlyWhenTheyDiffer) {
-    Folder folder(dir.Path());
-    ASSERT_TRUE(folder.IsOpen());
     struct Case {
         std::string old;  // "" with present false: no file yet
         bool present;
@@ -61,7 +61,11 @@ TEST_F(FolderTest, BytesArePutInOnlyWhenTheyDiffer) {
         RemoveFile(dir.File("page.htm"));
         if (c.present) Write("page.htm", c.old);
         const ino_t before = Inode("page.htm");
-        EXPECT_EQ(folder.PutBytes("page.htm", c.bytes, Sync::Regenerable), c.expected);
+        {
+            Folder folder(dir.Path());
+            ASSERT_TRUE(folder.IsOpen());
+            EXPECT_EQ(folder.PutBytes("page.htm", c.bytes, Sync::Regenerable), c.expected);
+        }
         EXPECT_EQ(Read("page.htm"), c.bytes);
         // A file left alone is the very same file; a written one replaced it whole.
         if (c.expected == Folder::Put::AlreadyEqual) EXPECT_EQ(Inode("page.htm"), before);
@@ -93,6 +97,84 @@ TEST_F(FolderTest, ACopyComparesContentNotOnlyTheSize) {
     Write("large.jpg", large);
     EXPECT_EQ(folder.PutCopy(dir.File("large.jpg"), "qlx2_1_1.jpg", Sync::Durable), Folder::Put::Written);
     EXPECT_TRUE(Read("qlx2_1_1.jpg") == large);
+}
+
+TEST_F(FolderTest, FilesWrittenOverOldOnesPassTheOldFilesOnInPlaceOfNewOnes) {
+    const std::vector<std::string> pages = {"qlx_1_1.htm", "qlx_1_2.htm", "qlx_1_3.htm", "qlx_1_4.htm"};
+    std::set<ino_t> before;
+    for (const std::string& p : pages) {
+        Write(p, "old " + p);
+        before.insert(Inode(p));
+    }
+    {
+        Folder folder(dir.Path());
+        for (const std::string& p : pages) EXPECT_EQ(folder.PutBytes(p, "new " + p, Sync::Regenerable), Folder::Put::Written);
+        EXPECT_EQ(Names().size(), pages.size() + 1) << "the last old file waits for a next writer";
+    }
+    int made = 0;
+    for (const std::string& p : pages) {
+        EXPECT_EQ(Read(p), "new " + p);
+        made += before.count(Inode(p)) == 0;
+    }
+    EXPECT_EQ(made, 1) << "only the first replacement needed a new file";
+    EXPECT_EQ(Names(), pages) << "the last old file goes when the folder closes";
+}
+
+TEST_F(FolderTest, AnOldFileThatIsNotPlainlyOursIsNeverFilledAgain) {
+    // Each case puts something under a.htm, replaces it (the exchange leaves it for the next writer), then
+    // replaces b.htm, whose writer must not write into it.
+    const std::string outside = dir.File("outside.txt");
+    struct Case {
+        const char* why;
+        std::function<void()> make;     // makes a.htm
+        std::function<void()> check;    // what must hold afterwards
+    };
+    const std::vector<Case> cases = {
+        {"a file with a second name keeps its content under that name",
+         [&] {
+             Write("a.htm", "shared");
+             ASSERT_EQ(::link(dir.File("a.htm").c_str(), dir.File("keep.txt").c_str()), 0);
+         },
+         [&] { EXPECT_EQ(Read("keep.txt"), "shared"); }},
+        {"a link is not followed",
+         [&] {
+             ASSERT_TRUE(WriteWholeFile(outside, "outside"));
+             ASSERT_EQ(::symlink(outside.c_str(), dir.File("a.htm").c_str()), 0);
+         },
+         [&] { EXPECT_EQ(ReadWholeFile(outside).value_or(""), "outside"); }},
+        {"a pipe is not waited on", [&] { ASSERT_EQ(::mkfifo(dir.File("a.htm").c_str(), 0644), 0); }, [] {}},
+        {"a file of another mode gives the next file that file's own mode",
+         [&] {
+             Write("a.htm", "private");
+             ASSERT_EQ(::chmod(dir.File("a.htm").c_str(), 0600), 0);
+         },
+         [&] {
+             struct stat a {}, b {};
+             ASSERT_EQ(::stat(dir.File("a.htm").c_str(), &a), 0);
+             ASSERT_EQ(::stat(dir.File("b.htm").c_str(), &b), 0);
+             EXPECT_EQ(a.st_mode & 0777, 0600u);
+             EXPECT_EQ(b.st_mode & 0777, 0644u);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        for (const std::string& name : Names()) RemoveFile(dir.File(name));
+        RemoveFile(outside);
+        c.make();
+        Write("b.htm", "old b");
+        ASSERT_EQ(::chmod(dir.File("b.htm").c_str(), 0644), 0);
+        {
+            Folder folder(dir.Path());
+            EXPECT_EQ(folder.PutBytes("a.htm", "new a", Sync::Regenerable), Folder::Put::Written);
+            EXPECT_EQ(folder.PutBytes("b.htm", "new b", Sync::Regenerable), Folder::Put::Written);
+        }
+        EXPECT_EQ(Read("a.htm"), "new a");
+        EXPECT_EQ(Read("b.htm"), "new b");
+        EXPECT_TRUE(IsRegularFile(dir.File("a.htm")));
+        c.check();
+        for (const std::string& name : Names())
+            EXPECT_TRUE(name == "a.htm" || name == "b.htm" || name == "keep.txt" || name == "outside.txt") << name << " was left behind";
+    }
 }
 
 TEST_F(FolderTest, TheSourceItselfIsLeftAlone) {

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <pthread.h>
 #include <random>
+#include <utility>
 
 namespace fv {
 
@@ -226,6 +227,8 @@ namespace {
 // seeded anew in a child so that parent and child never pick the same names.
 struct ProcessIdentity {
     pid_t Pid = ::getpid();
+    uid_t User = ::geteuid();
+    gid_t Group = ::getegid();
     std::mt19937 Rng{std::random_device{}()};
     ProcessIdentity() {
         ::pthread_atfork(nullptr, nullptr, [] {
@@ -248,8 +251,8 @@ WholeFileWriter::WholeFileWriter(const std::string& path, Sync sync) : path_(pat
     Open(LookUpMode);
 }
 
-WholeFileWriter::WholeFileWriter(int folderFd, const std::string& name, Sync sync, int replacedMode)
-    : path_(name), dirFd_(folderFd), sync_(sync) {
+WholeFileWriter::WholeFileWriter(int folderFd, const std::string& name, Sync sync, int replacedMode, Spare* spare)
+    : path_(name), dirFd_(folderFd), sync_(sync), spare_(spare) {
     Open(replacedMode);
 }
 
@@ -268,6 +271,11 @@ void WholeFileWriter::Open(int replacedMode) {
             replacedMode = int(st.st_mode & 07777);
         }
     }
+    replacing_ = replacedMode >= 0;
+    if (replacing_ && TakeSpare()) {
+        ::fchmod(fd_, mode_t(replacedMode));
+        return;
+    }
     // A name of our own beside the target: the process id keeps apart a parent and a child, and a name
     // already taken (left by a save that was killed) is skipped.
     const std::string stem = path_ + ".tmp" + std::to_string(ProcessId()) + "-";
@@ -281,8 +289,26 @@ void WholeFileWriter::Open(int replacedMode) {
         return;
     }
     // Keep the mode of the file we replace.
-    replacing_ = replacedMode >= 0;
     if (replacing_) ::fchmod(fd_, mode_t(replacedMode));
+}
+
+bool WholeFileWriter::TakeSpare() {
+    if (!spare_ || spare_->Name.empty()) return false;
+    const std::string name = std::exchange(spare_->Name, {});
+    // Not through a link, and without waiting on a pipe; then only a plain file that is ours as a new one
+    // would be, and that no other name shares (emptying it must not touch anyone else's file).
+    const int fd = ::openat(dirFd_, name.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    const ProcessIdentity& us = ProcessIdentity::Identity();
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == us.User &&
+        st.st_gid == us.Group && ::ftruncate(fd, 0) == 0) {
+        fd_ = fd;
+        tmp_ = name;
+        return true;
+    }
+    if (fd >= 0) ::close(fd);
+    ::unlinkat(dirFd_, name.c_str(), 0);
+    return false;
 }
 
 WholeFileWriter::~WholeFileWriter() { Abandon(); }
@@ -375,7 +401,10 @@ bool WholeFileWriter::PutInPlace() {
         // thousands of pages would wait on the disk for each. Exchanging the two names is just as atomic
         // (the name always holds one whole file) and leaves the old file under the temporary name.
         if (::renameat2(dirFd_, tmp_.c_str(), dirFd_, path_.c_str(), RENAME_EXCHANGE) == 0) {
-            ::unlinkat(dirFd_, tmp_.c_str(), 0);
+            if (spare_ && spare_->Name.empty())
+                spare_->Name = tmp_;  // the old file, for the next writer to fill
+            else
+                ::unlinkat(dirFd_, tmp_.c_str(), 0);
             return true;
         }
         // No old file (or no exchange on this file system): the plain rename below.

@@ -83,7 +83,16 @@ public:
     // the mode of the file being replaced when the caller has already looked (NoOldFile when there is
     // none); LookUpMode makes the writer look itself.
     static constexpr int LookUpMode = -1, NoOldFile = -2;
-    WholeFileWriter(int folderFd, const std::string& name, Sync sync, int replacedMode = LookUpMode);
+    // A file of the folder that writers pass on to one another (see Folder). A writer replacing an old
+    // file takes the spare as its temporary file, emptied, in place of making a new one; an exchange
+    // leaves the file it replaced there for the next writer. Writing many files over their old ones then
+    // neither frees an inode nor takes a new one for each. Only a plain file of ours with no other name is
+    // taken; anything else found there is removed and a new temporary file made.
+    struct Spare {
+        std::string Name;  // empty: none
+    };
+    WholeFileWriter(int folderFd, const std::string& name, Sync sync, int replacedMode = LookUpMode,
+                    Spare* spare = nullptr);
     ~WholeFileWriter();
     WholeFileWriter(const WholeFileWriter&) = delete;
     WholeFileWriter& operator=(const WholeFileWriter&) = delete;
@@ -99,6 +108,7 @@ public:
 
 private:
     void Open(int replacedMode);
+    bool TakeSpare();
     bool PutInPlace();
     void Flush();
     void Abandon();
@@ -107,6 +117,7 @@ private:
     int fd_ = -1;
     bool replacing_ = false;  // an old file was there when the writer began
     Sync sync_;
+    Spare* spare_ = nullptr;
 };
 
 bool RemoveFile(const std::string& path);

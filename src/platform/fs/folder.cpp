@@ -60,9 +60,10 @@ struct Existing {
     int Mode() const { return Fd >= 0 ? int(St.st_mode & 07777) : WholeFileWriter::NoOldFile; }
 };
 
-// Opens the existing file; false (with errno) when the name is a directory or cannot be looked at.
+// Opens the existing file; false (with errno) when the name is a directory or cannot be looked at. A pipe
+// under the name is opened without waiting for a writer (and then replaced, being no plain file).
 bool OpenExisting(int folderFd, const std::string& name, Existing& e) {
-    e.Fd = ::openat(folderFd, name.c_str(), O_RDONLY | O_CLOEXEC);
+    e.Fd = ::openat(folderFd, name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (e.Fd < 0) return errno == ENOENT;  // nothing there is the common case
     if (::fstat(e.Fd, &e.St) != 0) return false;
     if (S_ISDIR(e.St.st_mode)) {
@@ -84,6 +85,7 @@ Folder::Folder(const std::string& path) : path_(path) {
 }
 
 Folder::~Folder() {
+    if (fd_ >= 0 && !spare_.Name.empty()) ::unlinkat(fd_, spare_.Name.c_str(), 0);
     if (fd_ >= 0) ::close(fd_);
 }
 
@@ -92,14 +94,14 @@ std::vector<DirEntry> Folder::List(const std::string& mask) const {
     return ListOpenDirectory(fd_, mask);
 }
 
-Folder::Put Folder::PutBytes(const std::string& name, std::string_view bytes, Sync sync, std::string* error) const {
+Folder::Put Folder::PutBytes(const std::string& name, std::string_view bytes, Sync sync, std::string* error) {
     if (fd_ < 0) return Failed(error, path_);
     Existing old;
     if (!OpenExisting(fd_, name, old)) return Failed(error, JoinPath(path_, name));
     if (old.Fd >= 0 && S_ISREG(old.St.st_mode) && std::size_t(old.St.st_size) == bytes.size() &&
         HoldsBytes(old.Fd, bytes))
         return Put::AlreadyEqual;
-    WholeFileWriter writer(fd_, name, sync, old.Mode());
+    WholeFileWriter writer(fd_, name, sync, old.Mode(), &spare_);
     writer.Write(bytes);
     std::string reason;
     if (writer.Commit(&reason)) return Put::Written;
@@ -107,7 +109,7 @@ Folder::Put Folder::PutBytes(const std::string& name, std::string_view bytes, Sy
     return Put::Failed;
 }
 
-Folder::Put Folder::PutCopy(const std::string& source, const std::string& name, Sync sync, std::string* error) const {
+Folder::Put Folder::PutCopy(const std::string& source, const std::string& name, Sync sync, std::string* error) {
     if (fd_ < 0) return Failed(error, path_);
     Existing from;
     from.Fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
@@ -126,7 +128,7 @@ Folder::Put Folder::PutCopy(const std::string& source, const std::string& name, 
             SameContent(old.Fd, from.Fd, from.St.st_size))
             return Put::AlreadyEqual;
     }
-    WholeFileWriter writer(fd_, name, sync, old.Mode());
+    WholeFileWriter writer(fd_, name, sync, old.Mode(), &spare_);
     writer.CopyFrom(from.Fd);
     std::string reason;
     if (writer.Commit(&reason)) return Put::Written;
