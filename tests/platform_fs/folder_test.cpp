@@ -101,10 +101,12 @@ TEST_F(FolderTest, ACopyComparesContentNotOnlyTheSize) {
 
 TEST_F(FolderTest, FilesWrittenOverOldOnesPassTheOldFilesOnInPlaceOfNewOnes) {
     const std::vector<std::string> pages = {"qlx_1_1.htm", "qlx_1_2.htm", "qlx_1_3.htm", "qlx_1_4.htm"};
+    // Old files both shorter and longer than the new ones: each is written over and cut to its new length.
+    const std::vector<std::size_t> oldSizes = {10, 5000, 3, 100};
     std::set<ino_t> before;
-    for (const std::string& p : pages) {
-        Write(p, "old " + p);
-        before.insert(Inode(p));
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        Write(pages[i], std::string(oldSizes[i], 'o'));
+        before.insert(Inode(pages[i]));
     }
     {
         Folder folder(dir.Path());

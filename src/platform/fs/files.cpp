@@ -301,9 +301,13 @@ bool WholeFileWriter::TakeSpare() {
     struct stat st {};
     const ProcessIdentity& us = ProcessIdentity::Identity();
     if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == us.User &&
-        st.st_gid == us.Group && ::ftruncate(fd, 0) == 0) {
+        st.st_gid == us.Group) {
+        // Written over from the start and cut to its new length at the end, not emptied first: some file
+        // systems take a file emptied and written again for a replacement that must reach the disk at once,
+        // and would wait on the disk for every file.
         fd_ = fd;
         tmp_ = name;
+        spareSize_ = st.st_size;
         return true;
     }
     if (fd >= 0) ::close(fd);
@@ -373,6 +377,14 @@ void WholeFileWriter::CopyFrom(int sourceFd) {
 
 bool WholeFileWriter::Commit(std::string* error) {
     Flush();
+    if (fd_ >= 0 && spareSize_ > 0) {
+        // A spare longer than what was written keeps nothing of its old content.
+        const off_t end = ::lseek(fd_, 0, SEEK_CUR);
+        if (end < 0 || (end < spareSize_ && ::ftruncate(fd_, end) != 0)) {
+            Fail(&error_, path_);
+            Abandon();
+        }
+    }
     if (fd_ >= 0 && sync_ == Sync::Durable && ::fsync(fd_) != 0) {
         Fail(&error_, path_);
         Abandon();

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 namespace fv {
@@ -87,7 +88,8 @@ public:
     // file takes the spare as its temporary file, emptied, in place of making a new one; an exchange
     // leaves the file it replaced there for the next writer. Writing many files over their old ones then
     // neither frees an inode nor takes a new one for each. Only a plain file of ours with no other name is
-    // taken; anything else found there is removed and a new temporary file made.
+    // taken; anything else found there is removed and a new temporary file made. The spare is written
+    // over and then cut to its new length.
     struct Spare {
         std::string Name;  // empty: none
     };
@@ -118,6 +120,7 @@ private:
     bool replacing_ = false;  // an old file was there when the writer began
     Sync sync_;
     Spare* spare_ = nullptr;
+    off_t spareSize_ = 0;  // the length of the spare taken, which the new content may not reach
 };
 
 bool RemoveFile(const std::string& path);
