@@ -2,11 +2,15 @@
 // they fail.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -189,6 +193,54 @@ TEST_F(FilesTest, APiecewiseWriteReplacesTheFileOnlyWhenCommitted) {
     ASSERT_TRUE(writer.Commit());
     EXPECT_EQ(ReadWholeFile(path), "1\r\n" + big + "end");
     EXPECT_EQ(Names(), std::vector<std::string>{"folivex.db"});
+}
+
+TEST_F(FilesTest, ANewFileHasNoNameUntilItIsWhole) {
+    const int probe = ::open(dir.Path().c_str(), O_TMPFILE | O_WRONLY, 0644);
+    if (probe < 0) GTEST_SKIP() << "this file system has no files without a name: " << std::strerror(errno);
+    ::close(probe);
+    const std::string path = dir.File("qlx_1_1.htm");
+    {
+        WholeFileWriter abandoned(path);
+        abandoned.Write("half a page");
+        EXPECT_TRUE(Names().empty()) << "nothing shows while it is written";
+    }
+    EXPECT_TRUE(Names().empty()) << "a new file given up leaves nothing behind";
+
+    WholeFileWriter writer(path);
+    writer.Write("<HTML>ours</HTML>");
+    Write("qlx_1_1.htm", "theirs");  // made under the name while ours was written
+    ASSERT_TRUE(writer.Commit());
+    EXPECT_EQ(ReadWholeFile(path), "<HTML>ours</HTML>") << "the file made meanwhile is replaced whole";
+    EXPECT_EQ(Names(), std::vector<std::string>{"qlx_1_1.htm"});
+}
+
+TEST_F(FilesTest, AUserWithoutPrivilegesMakesNewFilesToo) {
+    // A new file is linked in by its handle, which older kernels allow only to a privileged process; a
+    // user's process then goes through /proc. Run as a user with no privileges (nobody), in a child, when
+    // the test runs as root.
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+    const std::string path = dir.File("qlx_index.htm");
+    const auto write = [&] { return WriteWholeFile(path, "<HTML>index</HTML>", nullptr, Sync::Regenerable); };
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(write());
+    } else {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+            ::_exit(write() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_EQ(WEXITSTATUS(status), 0) << "1: the write failed; 2: could not become nobody";
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 65534u) << "made by the user";
+    }
+    EXPECT_EQ(ReadWholeFile(path), "<HTML>index</HTML>");
+    EXPECT_EQ(Names(), std::vector<std::string>{"qlx_index.htm"});
 }
 
 TEST_F(FilesTest, ReadWholeFileGivesNothingForADirectoryOrAMissingFile) {

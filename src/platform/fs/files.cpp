@@ -276,11 +276,12 @@ void WholeFileWriter::Open(int replacedMode) {
         ::fchmod(fd_, mode_t(replacedMode));
         return;
     }
+    // A new file is made without a name where the file system allows it, and named only when whole.
+    if (!replacing_ && OpenUnnamed()) return;
     // A name of our own beside the target: the process id keeps apart a parent and a child, and a name
     // already taken (left by a save that was killed) is skipped.
-    const std::string stem = path_ + ".tmp" + std::to_string(ProcessId()) + "-";
     for (int attempt = 0; attempt < 16; ++attempt) {
-        tmp_ = stem + std::to_string(TemporaryNames()() % 1000000);
+        tmp_ = TemporaryName();
         fd_ = ::openat(dirFd_, tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd_ >= 0 || errno != EEXIST) break;
     }
@@ -290,6 +291,43 @@ void WholeFileWriter::Open(int replacedMode) {
     }
     // Keep the mode of the file we replace.
     if (replacing_) ::fchmod(fd_, mode_t(replacedMode));
+}
+
+std::string WholeFileWriter::TemporaryName() const {
+    return path_ + ".tmp" + std::to_string(ProcessId()) + "-" + std::to_string(TemporaryNames()() % 1000000);
+}
+
+bool WholeFileWriter::OpenUnnamed() {
+    const std::string dir = DirName(path_);
+    fd_ = ::openat(dirFd_, dir.empty() ? "." : dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+    return fd_ >= 0;  // tmp_ stays empty: the file has no name yet
+}
+
+bool WholeFileWriter::LinkUnnamed(int fd) {
+    // By the handle itself where the process may (AT_EMPTY_PATH asks for a privilege), else by its entry
+    // under /proc, which any process may link from.
+    if (::linkat(fd, "", dirFd_, path_.c_str(), AT_EMPTY_PATH) == 0) return true;
+    if (errno == ENOENT || errno == EPERM) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        if (::linkat(AT_FDCWD, self.c_str(), dirFd_, path_.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    }
+    if (errno != EEXIST) return false;
+    // A file came to be under the name while this one was written: it is replaced whole, as any old file
+    // is, through a temporary name.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        tmp_ = TemporaryName();
+        if (::linkat(fd, "", dirFd_, tmp_.c_str(), AT_EMPTY_PATH) == 0 ||
+            ((errno == ENOENT || errno == EPERM) &&
+             ::linkat(AT_FDCWD, self.c_str(), dirFd_, tmp_.c_str(), AT_SYMLINK_FOLLOW) == 0)) {
+            if (::renameat(dirFd_, tmp_.c_str(), dirFd_, path_.c_str()) == 0) return true;
+            ::unlinkat(dirFd_, tmp_.c_str(), 0);
+            return false;
+        }
+        if (errno != EEXIST) break;
+    }
+    tmp_.clear();
+    return false;
 }
 
 bool WholeFileWriter::TakeSpare() {
@@ -321,7 +359,7 @@ void WholeFileWriter::Abandon() {
     if (fd_ < 0) return;
     int saved = errno;
     ::close(fd_);
-    ::unlinkat(dirFd_, tmp_.c_str(), 0);
+    if (!tmp_.empty()) ::unlinkat(dirFd_, tmp_.c_str(), 0);
     fd_ = -1;
     errno = saved;
 }
@@ -389,9 +427,15 @@ bool WholeFileWriter::Commit(std::string* error) {
         Fail(&error_, path_);
         Abandon();
     }
-    if (fd_ >= 0) {
-        int fd = fd_;
-        fd_ = -1;
+    if (fd_ >= 0 && tmp_.empty()) {
+        // A file without a name is linked in by its handle; one that is not goes with the handle.
+        const int fd = std::exchange(fd_, -1);
+        const bool linked = LinkUnnamed(fd);
+        if (!linked) Fail(&error_, path_);
+        ::close(fd);
+        if (linked) return true;
+    } else if (fd_ >= 0) {
+        const int fd = std::exchange(fd_, -1);
         if (::close(fd) != 0) {
             Fail(&error_, path_);
             ::unlinkat(dirFd_, tmp_.c_str(), 0);

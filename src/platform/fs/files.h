@@ -69,8 +69,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 enum class Sync { Durable, Regenerable };
 
 // Writes bytes as the whole new content of path: into a temporary file beside it, flushed and synced,
-// then renamed over the old file. On any failure the old file is untouched, the temporary file is gone
-// and the reason is in *error (when given).
+// then renamed over the old file. Where there is no old file yet, the new one is made without a name (on
+// file systems that allow it) and linked in when whole. On any failure the old file is untouched, the
+// temporary file is gone and the reason is in *error (when given).
 bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error = nullptr,
                     Sync sync = Sync::Durable);
 
@@ -110,11 +111,14 @@ public:
 
 private:
     void Open(int replacedMode);
+    std::string TemporaryName() const;
+    bool OpenUnnamed();
+    bool LinkUnnamed(int fd);
     bool TakeSpare();
     bool PutInPlace();
     void Flush();
     void Abandon();
-    std::string path_, tmp_, error_, buffer_;
+    std::string path_, tmp_, error_, buffer_;  // tmp_ empty while the new file has no name
     int dirFd_;
     int fd_ = -1;
     bool replacing_ = false;  // an old file was there when the writer began
