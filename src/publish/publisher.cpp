@@ -138,11 +138,15 @@ void Publisher::Run() {
         return;
     }
     out_.emplace(dir_);
-    // Whichever way the run ends from here, the earlier output it gave up does not stay behind.
-    struct LeftoversGo {
+    // Whichever way the run ends from here, the earlier output it gave up does not stay behind, and the
+    // folder is let go, with the old file it kept for reuse.
+    struct RunEnd {
         Publisher& publisher;
-        ~LeftoversGo() { publisher.RemoveLeftovers(); }
-    } leftoversGo{*this};
+        ~RunEnd() {
+            publisher.RemoveLeftovers();
+            publisher.out_.reset();
+        }
+    } runEnd{*this};
     MakeDirectory(JoinPath(dir_, "atsite"));
 
     if (P.RepublishAll || setup_.ForcePublish->Checked()) {
