@@ -208,9 +208,7 @@ Publisher::Outcome Publisher::ForcedCleanUp() {
         out_->RemoveUnlessPutAgain(earlier[i]);
     }
     // The hidden file list shows the published files again.
-    setup_.PublishFileList->SetMask("qlx*.*");
-    setup_.PublishFileList->SetDirectory(dir_);
-    setup_.PublishFileList->Update();
+    setup_.PublishFileList->SetDirectoryAndMask(dir_, "qlx*.*");
     return outcome;
 }
 

@@ -143,6 +143,11 @@ TEST_F(PublisherTest, ForcedCleanUpRemovesOnlyThePublishersOwnFiles) {
     EXPECT_EQ(ReadWholeFile(dir.File("qlxidx.db")).value(), "the database");
     EXPECT_EQ(ReadWholeFile(dir.File("qlxidx.cfg")).value(), "its settings");
     EXPECT_EQ(Main().Saves, 1) << "the changed database is saved before the run";
+    // The hidden file list was read again from the publish folder, with the publisher's mask.
+    const FileListBox& list = *Settings().PublishFileList;
+    EXPECT_EQ(list.Directory(), site);
+    EXPECT_EQ(list.Mask(), "qlx*.*");
+    EXPECT_NE(std::find(list.Items().begin(), list.Items().end(), "qlxnotes.txt"), list.Items().end());
 }
 
 // Cancel when the progress form shows a stage, after so many turns of the loop within it.

@@ -12,7 +12,10 @@ void FileListBox::SetDirectory(const std::string& dir) {
     Update();
 }
 
-void FileListBox::SetMask(const std::string& mask) {
+void FileListBox::SetMask(const std::string& mask) { SetDirectoryAndMask(directory_, mask); }
+
+void FileListBox::SetDirectoryAndMask(const std::string& dir, const std::string& mask) {
+    directory_ = dir;
     mask_ = mask.empty() ? "*.*" : mask;
     Update();
 }

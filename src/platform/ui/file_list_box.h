@@ -17,6 +17,8 @@ public:
     // Masks separated by ';' ("*.jpg;*.gif"), matched without regard to case.
     const std::string& Mask() const { return mask_; }
     void SetMask(const std::string& mask);
+    // Both at once, reading the directory once (a folder of thousands of files takes a while to list).
+    void SetDirectoryAndMask(const std::string& dir, const std::string& mask);
     // Reads the directory again.
     void Update();
     // The full path of the selected file, or empty.
