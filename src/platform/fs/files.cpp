@@ -304,22 +304,21 @@ bool WholeFileWriter::OpenUnnamed() {
 }
 
 bool WholeFileWriter::LinkUnnamed(int fd) {
-    // By the handle itself where the process may (AT_EMPTY_PATH asks for a privilege), else by its entry
-    // under /proc, which any process may link from.
-    if (::linkat(fd, "", dirFd_, path_.c_str(), AT_EMPTY_PATH) == 0) return true;
-    if (errno == ENOENT || errno == EPERM) {
-        const std::string self = "/proc/self/fd/" + std::to_string(fd);
-        if (::linkat(AT_FDCWD, self.c_str(), dirFd_, path_.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
-    }
+    // By the handle itself where the process may (AT_EMPTY_PATH asks for a privilege on older kernels),
+    // else by its entry under /proc, which any process may link from.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    const auto link = [&](const std::string& name) {
+        return ::linkat(fd, "", dirFd_, name.c_str(), AT_EMPTY_PATH) == 0 ||
+               ((errno == ENOENT || errno == EPERM) &&
+                ::linkat(AT_FDCWD, self.c_str(), dirFd_, name.c_str(), AT_SYMLINK_FOLLOW) == 0);
+    };
+    if (link(path_)) return true;
     if (errno != EEXIST) return false;
     // A file came to be under the name while this one was written: it is replaced whole, as any old file
     // is, through a temporary name.
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 16; ++attempt) {
         tmp_ = TemporaryName();
-        if (::linkat(fd, "", dirFd_, tmp_.c_str(), AT_EMPTY_PATH) == 0 ||
-            ((errno == ENOENT || errno == EPERM) &&
-             ::linkat(AT_FDCWD, self.c_str(), dirFd_, tmp_.c_str(), AT_SYMLINK_FOLLOW) == 0)) {
+        if (link(tmp_)) {
             if (::renameat(dirFd_, tmp_.c_str(), dirFd_, path_.c_str()) == 0) return true;
             ::unlinkat(dirFd_, tmp_.c_str(), 0);
             return false;
