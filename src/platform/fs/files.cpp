@@ -272,22 +272,20 @@ void WholeFileWriter::Open(int replacedMode) {
         }
     }
     replacing_ = replacedMode >= 0;
-    if (replacing_ && TakeSpare()) {
-        ::fchmod(fd_, mode_t(replacedMode));
-        return;
-    }
-    // A new file is made without a name where the file system allows it, and named only when whole.
-    if (!replacing_ && OpenUnnamed()) return;
-    // A name of our own beside the target: the process id keeps apart a parent and a child, and a name
-    // already taken (left by a save that was killed) is skipped.
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        tmp_ = TemporaryName();
-        fd_ = ::openat(dirFd_, tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd_ >= 0 || errno != EEXIST) break;
-    }
-    if (fd_ < 0) {
-        Fail(&error_, tmp_);
-        return;
+    // A replacement fills the spare old file when there is one; a new file is made without a name where
+    // the file system allows it, and named only when whole.
+    if (!(replacing_ ? TakeSpare() : OpenUnnamed())) {
+        // A name of our own beside the target: the process id keeps apart a parent and a child, and a name
+        // already taken (left by a save that was killed) is skipped.
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            tmp_ = TemporaryName();
+            fd_ = ::openat(dirFd_, tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            if (fd_ >= 0 || errno != EEXIST) break;
+        }
+        if (fd_ < 0) {
+            Fail(&error_, tmp_);
+            return;
+        }
     }
     // Keep the mode of the file we replace.
     if (replacing_) ::fchmod(fd_, mode_t(replacedMode));

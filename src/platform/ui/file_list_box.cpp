@@ -7,10 +7,7 @@ namespace fv {
 
 FileListBox::FileListBox(Component* owner, std::string name) : ListBox(owner, std::move(name)) {}
 
-void FileListBox::SetDirectory(const std::string& dir) {
-    directory_ = dir;
-    Update();
-}
+void FileListBox::SetDirectory(const std::string& dir) { SetDirectoryAndMask(dir, mask_); }
 
 void FileListBox::SetMask(const std::string& mask) { SetDirectoryAndMask(directory_, mask); }
 
