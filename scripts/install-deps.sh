@@ -3,10 +3,11 @@
 # Usage: scripts/install-deps.sh [run|test]
 set -euo pipefail
 
-want=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+want=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2 libcanberra-dev
+  sound-theme-freedesktop)
 case "${1:-test}" in
   run)  want+=(xvfb xauth unixodbc-dev) ;;
-  test) want+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server vsftpd lftp clang libclang-rt-14-dev unixodbc-dev libsqliteodbc sqlite3 chromium nodejs npm hugo python3 gnuplot-nox) ;;
+  test) want+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server vsftpd lftp clang libclang-rt-14-dev unixodbc-dev libsqliteodbc sqlite3 chromium nodejs npm hugo python3 gnuplot-nox poppler-utils) ;;
 esac
 
 # Node and npm may come from elsewhere than Debian (the machine's own Node ships its npm, which Debian's

@@ -7,6 +7,7 @@
 #include "platform/app/application.h"
 #include "program/program.h"
 #include "view/desktop_look.h"
+#include "view/desktop_sounds.h"
 #include "view/qt_dialogs.h"
 #include "view/qt_loop.h"
 #include "view/qt_output.h"
@@ -22,7 +23,9 @@ int main(int argc, char** argv) {
     fv::ApplyDesktopLook();
 
     fv::QtLoop loop;
+    fv::DesktopSounds sounds;
     fv::QtMessages messages;
+    messages.Sounds = &sounds;
     fv::QtCursors cursors;
     fv::QtImages images;
     fv::QtDialogs dialogs;
@@ -44,7 +47,7 @@ int main(int argc, char** argv) {
     program.ResourceDirectory = fv::ResourceDirectory();
 
     // Terminate has run every form's OnDestroy by now; the process ends here, wherever the loop is
-    // (a modal dialog's loop included), as the original program's did.
+    // (a modal dialog's loop included): no code after the exit runs.
     app.ExitHook = [](int code) {
         QCoreApplication::quit();
         std::exit(code);

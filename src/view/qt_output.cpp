@@ -1,10 +1,12 @@
 // The printer, clipboard and raster pictures on Qt.
 #include "view/qt_output.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QDir>
 #include <QMimeData>
 #include <QPageLayout>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -35,6 +37,54 @@ void QtPrinter::Configure(QPrinter& p) const {
     } else if (!PrinterName.empty()) {
         p.setPrinterName(QString::fromStdString(PrinterName));
     }
+    if (paper) p.setPageSize(*paper);
+    p.setPageOrientation(orientation == PaperOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+int QtPrinter::PrinterIndex() {
+    const std::vector<std::string> names = Printers();
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == PrinterName) return printerIndex = int(i);
+    return printerIndex;
+}
+
+void QtPrinter::SetPrinterIndex(int index) {
+    printerIndex = index;
+    const std::vector<std::string> names = Printers();
+    if (index < 0 || std::size_t(index) >= names.size()) return;
+    PrinterName = names[std::size_t(index)];
+    OutputFileName.clear();
+}
+
+bool QtPrinter::Setup() {
+    QPrinter p(QPrinter::ScreenResolution);
+    Configure(p);
+    // Without a printer the dialog offers a PDF file; it starts with the last one or one in the home folder.
+    if (OutputFileName.empty() && Printers().empty()) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QDir::home().filePath(QString::fromStdString(Title.empty() ? "chart" : Title) + ".pdf"));
+    }
+    bool confirmed = false;
+    if (SetupDialog) {
+        confirmed = SetupDialog(p);
+    } else {
+        QPrintDialog dialog(&p, QApplication::activeWindow());
+        dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+        confirmed = dialog.exec() == QDialog::Accepted;
+    }
+    if (!confirmed) return false;
+    if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty()) {
+        OutputFileName = p.outputFileName().toStdString();
+    } else {
+        OutputFileName.clear();
+        PrinterName = p.printerName().toStdString();
+        PrinterIndex();
+    }
+    paper = std::make_unique<QPageSize>(p.pageLayout().pageSize());
+    orientation = p.pageLayout().orientation() == QPageLayout::Landscape ? PaperOrientation::Landscape
+                                                                         : PaperOrientation::Portrait;
+    return true;
 }
 
 Size QtPrinter::PageSize() {
@@ -49,7 +99,9 @@ void QtPrinter::BeginDoc() {
     printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
     Configure(*printer);
     if (OutputFileName.empty() && printer->printerName().isEmpty())
-        throw std::runtime_error("There is no default printer currently selected");
+        throw std::runtime_error(
+            "There is no default printer currently selected. To print to a PDF file, choose it with "
+            "\"Printer Setup...\" in the print preview.");
     printer->setDocName(QString::fromStdString(Title));
     if (!painter.begin(printer.get())) {
         printer.reset();

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "view/desktop_sounds.h"
 #include "view/qt_convert.h"
 
 namespace fv {
@@ -66,7 +67,12 @@ int QtMessages::MessageBox(const std::string& text, const std::string& caption, 
     return buttons.size() == 1 ? buttons.front().answer : IdCancel;
 }
 
-void QtMessages::Beep(BeepKind) { QApplication::beep(); }
+void QtMessages::Beep(BeepKind kind) {
+    if (Sounds)
+        for (const std::string& event : SoundEventsFor(kind))
+            if (Sounds->Play(event)) return;
+    if (Bell) Bell();
+}
 
 BitmapPtr QtImages::LoadImage(const std::string& path) { return ToBitmap(QImage(ToQString(path))); }
 

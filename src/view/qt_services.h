@@ -1,15 +1,25 @@
 // The desktop services on Qt: message boxes and beeps, and the screen cursor.
 #pragma once
 
+#include <QApplication>
+
+#include <functional>
+
 #include "platform/app/services.h"
 
 namespace fv {
 
-// Message boxes with the buttons and icon the flags ask for; the answer is the button pressed.
+class SoundPlayer;
+
+// Message boxes with the buttons and icon the flags ask for; the answer is the button pressed. A beep plays
+// its kind's desktop sound through Sounds, and rings the Bell where there is no player or no sound of the
+// kind can be played.
 class QtMessages : public MessageService {
 public:
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     void Beep(BeepKind kind) override;
+    SoundPlayer* Sounds = nullptr;
+    std::function<void()> Bell = [] { QApplication::beep(); };
 };
 
 // Pictures read by Qt's image readers (PNG, JPEG, GIF, BMP and whatever plugins are installed).

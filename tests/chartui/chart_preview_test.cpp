@@ -21,7 +21,7 @@ protected:
         dialog = std::make_unique<TChartPreview>(nullptr, *program);
         dialog->ChartPreviewPage->SetBounds(130, 41, 400, 300);
         dialog->ChartPreviewPage->SetImage(chart.get());
-        app->ScriptedPrinterService().pageSize = {3508, 2480};
+        app->ScriptedPrinterService().pageSize = {2480, 3508};  // A4 upright; the dialog turns it across
         dialog->Show();
     }
     void TearDown() override {

@@ -24,7 +24,7 @@ protected:
         app.SetDialogs(nullptr);
         app.SetPrinter(nullptr);
         app.SetRaster(&raster);
-        app.ScriptedPrinterService().pageSize = {3508, 2480};
+        app.ScriptedPrinterService().pageSize = {2480, 3508};  // upright; the preview turns it across
         for (int n = 1; n <= 10; ++n) {
             DatabaseRecord& r = program->RecordTable[std::size_t(n - 1)];
             r.Field[0] = std::to_string(10 * n);

@@ -1,15 +1,26 @@
 // The output services on Qt: a chart saved as BMP and read back by Qt's reader, printed to a PDF file
-// through Qt's printer, and put on the clipboard. The pictures are left in the build folder to look at.
+// through Qt's printer (upright and across, with the setup dialog's choice), and put on the clipboard. The pictures are left in the build folder to look at.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QApplication>
 #include <QMimeData>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
 
+#include <cstdio>
 #include <filesystem>
+#include <sstream>
 
 #include "chart/chart.h"
+#include "chartui/chart_preview.h"
+#include "chartui/print_preview.h"
+#include "platform/core/headless_loop.h"
+#include "program/program.h"
 #include "platform/fs/files.h"
 #include "view/qt_canvas.h"
 #include "view/qt_convert.h"
@@ -80,12 +91,225 @@ TEST(QtOutput, PrintingToAPdfFileWritesOnePageWithTheChart) {
     EXPECT_NE(pdf->find(title), std::string::npos);
 }
 
-TEST(QtOutput, WithoutAPrinterOrFileAJobDoesNotStart) {
+TEST(QtOutput, WithoutAPrinterOrFileAJobDoesNotStartAndTheMessageSaysHowToPrintToAFile) {
     QtPrinter printer;
     if (!printer.Printers().empty()) GTEST_SKIP() << "this machine has printers; the case needs none";
     SampleChart s;
-    EXPECT_THROW(s.chart.Print(printer), std::runtime_error);
+    try {
+        s.chart.Print(printer);
+        ADD_FAILURE() << "a job started without a printer or a file";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("\"Printer Setup...\""), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("PDF file"), std::string::npos) << e.what();
+    }
     EXPECT_FALSE(printer.Printing());
+}
+
+// The page of a PDF file as pdfinfo reads it: its size in points and whether it lies across.
+struct PdfPage {
+    int pages = 0;
+    double width = 0, height = 0;
+};
+
+std::optional<std::string> RunCommand(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return std::nullopt;
+    std::string out;
+    char buffer[4096];
+    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+    if (pclose(pipe) != 0) return std::nullopt;
+    return out;
+}
+
+bool HaveCommand(const std::string& name) { return RunCommand("command -v " + name + " >/dev/null 2>&1 && echo y").has_value(); }
+
+PdfPage ReadPdfPage(const std::string& path) {
+    PdfPage page;
+    const std::optional<std::string> info = RunCommand("pdfinfo '" + path + "'");
+    if (!info) return page;
+    std::istringstream lines(*info);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("Pages:", 0) == 0) page.pages = std::stoi(line.substr(6));
+        if (line.rfind("Page size:", 0) == 0) std::sscanf(line.c_str() + 10, " %lf x %lf", &page.width, &page.height);
+    }
+    return page;
+}
+
+// The rectangle of the page's pixels that are not white, on the page rendered at `dpi`.
+QRect DrawnArea(const std::string& pdf, int dpi) {
+    const std::string png = pdf + ".render";
+    if (!RunCommand("pdftoppm -r " + std::to_string(dpi) + " -singlefile -png '" + pdf + "' '" + png + "'"))
+        return {};
+    const QImage page(QString::fromStdString(png + ".png"));
+    QRect area;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (QColor(page.pixel(x, y)).lightness() < 250) area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+// Where a chart printed with the margins lands on a PDF page, as fractions of the page's printable part
+// (left, top, right, bottom), measured on the page rendered by pdftoppm.
+struct PrintedChart {
+    PdfPage pdf;
+    std::array<double, 4> drawn{};  // the chart's drawn pixels
+    PixelRect previewPaper, previewChart;
+};
+
+PrintedChart PrintToPdf(PaperOrientation orientation, const std::array<int, 4>& margins, const std::string& name) {
+    SampleChart s;
+    s.chart.SetPrintProportional(false);
+    s.chart.PrintMargins = margins;
+    QtPrinter printer;
+    printer.OutputFileName = BuildFile(name);
+    std::filesystem::remove(printer.OutputFileName);
+    printer.SetOrientation(orientation);
+    PrintedChart out;
+    // The preview's paper and chart for the same printer.
+    HeadlessLoop loop{true};
+    Application app{loop};
+    app.SetPrinter(&printer);
+    TChartPreviewPage preview(nullptr, "Page", app);
+    preview.SetBounds(0, 0, 400, 400);
+    preview.SetImage(&s.chart);
+    preview.CalcRects();
+    out.previewPaper = preview.PaperRect;
+    out.previewChart = preview.ChartRect;
+
+    s.chart.Print(printer);
+    out.pdf = ReadPdfPage(printer.OutputFileName);
+    QPrinter probe(QPrinter::ScreenResolution);
+    probe.setOutputFormat(QPrinter::PdfFormat);
+    probe.setPageOrientation(orientation == PaperOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const int dpi = 50;
+    const QRect p = probe.pageLayout().paintRectPixels(dpi);
+    const QRect d = DrawnArea(printer.OutputFileName, dpi);
+    if (!d.isEmpty())
+        out.drawn = {double(d.left() - p.left()) / p.width(), double(d.top() - p.top()) / p.height(),
+                     double(d.right() + 1 - p.left()) / p.width(), double(d.bottom() + 1 - p.top()) / p.height()};
+    return out;
+}
+
+// The same chart printed to PDF files upright and across with two sets of margins: the file has one page of
+// A4 turned as chosen, the preview's paper is turned the same way, and the chart is the picture printed
+// without margins, scaled into the part of the page the preview shows inside the margins.
+TEST(QtOutput, APrintedPageIsTurnedAsChosenAndTheChartSitsInsideItsMargins) {
+    if (!HaveCommand("pdfinfo") || !HaveCommand("pdftoppm")) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
+    struct Case {
+        PaperOrientation orientation;
+        std::array<int, 4> margins;
+        const char* why;
+    } cases[] = {
+        {PaperOrientation::Portrait, {15, 15, 15, 15}, "upright, the default margins"},
+        {PaperOrientation::Landscape, {15, 15, 15, 15}, "across, the default margins"},
+        {PaperOrientation::Portrait, {5, 30, 40, 10}, "upright, each margin its own"},
+        {PaperOrientation::Landscape, {5, 30, 40, 10}, "across, each margin its own"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const bool across = c.orientation == PaperOrientation::Landscape;
+        const std::string side = across ? "across" : "upright";
+        const PrintedChart whole = PrintToPdf(c.orientation, {0, 0, 0, 0}, "qt_output_whole_" + side + ".pdf");
+        const PrintedChart printed = PrintToPdf(
+            c.orientation, c.margins, "qt_output_margins_" + side + "_" + std::to_string(c.margins[0]) + ".pdf");
+        EXPECT_EQ(printed.pdf.pages, 1);
+        EXPECT_NEAR(std::max(printed.pdf.width, printed.pdf.height), 841.9, 1.0) << "A4";
+        EXPECT_EQ(printed.pdf.width > printed.pdf.height, across) << printed.pdf.width << " x " << printed.pdf.height;
+        EXPECT_EQ(printed.previewPaper.Width() > printed.previewPaper.Height(), across);
+        ASSERT_GT(whole.drawn[2], 0.5) << "nothing drawn on the page";
+
+        // The margins as the preview shows them, in fractions of its paper.
+        const PixelRect& paper = printed.previewPaper;
+        const PixelRect& chart = printed.previewChart;
+        const double left = double(chart.Left - paper.Left) / paper.Width();
+        const double right = double(chart.Right - paper.Left) / paper.Width();
+        const double top = double(chart.Top - paper.Top) / paper.Height();
+        const double bottom = double(chart.Bottom - paper.Top) / paper.Height();
+        EXPECT_NEAR(left, c.margins[0] / 100.0, 0.01);
+        EXPECT_NEAR(bottom, 1 - c.margins[3] / 100.0, 0.01);
+        const double tolerance = 0.012;  // a pixel or two of either picture
+        EXPECT_NEAR(printed.drawn[0], left + whole.drawn[0] * (right - left), tolerance);
+        EXPECT_NEAR(printed.drawn[2], left + whole.drawn[2] * (right - left), tolerance);
+        EXPECT_NEAR(printed.drawn[1], top + whole.drawn[1] * (bottom - top), tolerance);
+        EXPECT_NEAR(printed.drawn[3], top + whole.drawn[3] * (bottom - top), tolerance);
+    }
+}
+
+// The setup dialog as a user answers it: a PDF file, across. The print preview shows the paper across and
+// prints to that file; a cancelled dialog changes nothing.
+TEST(QtOutput, TheSetupDialogsChoiceIsWhatThePreviewShowsAndPrints) {
+    QtPrinter printer;
+    const std::string file = BuildFile("qt_output_setup.pdf");
+    std::filesystem::remove(file);
+    printer.SetupDialog = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(file));
+        p.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    };
+    HeadlessLoop loop{true};
+    Application app{loop};
+    app.SetPrinter(&printer);
+    Program program(app);
+    SampleChart s;
+    s.chart.SetBounds(0, 0, 300, 200);
+    TChartPreview dialog(nullptr, program);
+    dialog.ChartPreviewPage->SetBounds(130, 41, 400, 300);
+    dialog.ChartPreviewPage->SetImage(&s.chart);
+    dialog.Show();
+    dialog.Orientation->SetItemIndex(0);  // upright first
+    ASSERT_EQ(printer.Orientation(), PaperOrientation::Portrait);
+    dialog.BSetupPrinter->Click();
+    EXPECT_EQ(printer.OutputFileName, file);
+    EXPECT_EQ(printer.Orientation(), PaperOrientation::Landscape);
+    EXPECT_EQ(dialog.Orientation->ItemIndex(), 1) << "the preview shows the dialog's orientation";
+    dialog.ChartPreviewPage->CalcRects();
+    EXPECT_GT(dialog.ChartPreviewPage->PaperRect.Width(), dialog.ChartPreviewPage->PaperRect.Height());
+    dialog.BPrint->Click();
+    EXPECT_EQ(ReadPdfPage(file).pages, HaveCommand("pdfinfo") ? 1 : 0);
+    ASSERT_TRUE(std::filesystem::exists(file));
+
+    printer.SetupDialog = [&](QPrinter& p) {
+        p.setPageOrientation(QPageLayout::Portrait);
+        p.setOutputFileName(QString::fromStdString(BuildFile("qt_output_cancelled.pdf")));
+        return false;
+    };
+    dialog.BSetupPrinter->Click();
+    EXPECT_EQ(printer.OutputFileName, file) << "a cancelled setup keeps the file";
+    EXPECT_EQ(printer.Orientation(), PaperOrientation::Landscape);
+}
+
+// Qt's own print dialog, confirmed as it opens: with no printer it offers the PDF file the job goes to.
+TEST(QtOutput, QtsPrintDialogConfirmedKeepsThePdfFile) {
+    QtPrinter printer;
+    printer.OutputFileName = BuildFile("qt_output_dialog.pdf");
+    printer.SetOrientation(PaperOrientation::Landscape);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        seen = qobject_cast<QPrintDialog*>(dialog) != nullptr;
+        if (auto* d = qobject_cast<QDialog*>(dialog)) d->accept();
+    });
+    EXPECT_TRUE(printer.Setup());
+    EXPECT_TRUE(seen) << "the print dialog was shown";
+    EXPECT_EQ(printer.OutputFileName, BuildFile("qt_output_dialog.pdf"));
+    EXPECT_EQ(printer.Orientation(), PaperOrientation::Landscape);
+}
+
+// Choosing a printer of the list names it for the jobs and leaves the PDF file; a number off the list
+// changes nothing.
+TEST(QtOutput, ChoosingAPrinterByIndexNamesItForTheJobs) {
+    QtPrinter printer;
+    printer.OutputFileName = BuildFile("qt_output_chosen.pdf");
+    const std::vector<std::string> names = printer.Printers();
+    printer.SetPrinterIndex(int(names.size()));
+    EXPECT_EQ(printer.OutputFileName, BuildFile("qt_output_chosen.pdf"));
+    EXPECT_TRUE(printer.PrinterName.empty());
+    if (names.empty()) GTEST_SKIP() << "this machine has no printer to choose (install cups and cups-pdf)";
+    printer.SetPrinterIndex(int(names.size()) - 1);
+    EXPECT_EQ(printer.PrinterName, names.back());
+    EXPECT_TRUE(printer.OutputFileName.empty());
+    EXPECT_EQ(printer.PrinterIndex(), int(names.size()) - 1);
 }
 
 TEST(QtOutput, TheClipboardTakesBitmapsAndMetafiles) {

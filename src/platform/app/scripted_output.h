@@ -10,12 +10,15 @@
 
 namespace fv {
 
-// An A4 page at 300 dots per inch by default. Every job is logged as "begin <title>", "page", "end",
+// An A4 page at 300 dots per inch by default, turned as the orientation says. Every job is logged as "begin <title>", "page", "end",
 // "abort"; `FailBegin` and `FailEnd` make the next start or end of a job throw.
 class ScriptedPrinter : public PrinterService {
 public:
     std::vector<std::string> Printers() override { return printers; }
-    Size PageSize() override { return pageSize; }
+    // pageSize is the paper upright; landscape turns it.
+    Size PageSize() override {
+        return orientation == PaperOrientation::Landscape ? Size{pageSize.Height, pageSize.Width} : pageSize;
+    }
     Size DotsPerInch() override { return dpi; }
     void BeginDoc() override;
     Canvas& PageCanvas() override { return pages.back(); }
