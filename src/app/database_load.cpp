@@ -13,7 +13,6 @@
 #include "import/import_wizard_form.h"
 #include "platform/fs/files.h"
 #include "platform/text/numbers.h"
-#include "platform/text/utf8.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/radio_button.h"
 #include "publish/html_form.h"
@@ -30,13 +29,6 @@ namespace fv {
 namespace {
 
 constexpr const char* NewImportMode = "New Import (Create a new Folivex database)";
-
-// An ODBC value as the import takes it: at most 300 bytes, no double quotes, "(null)" for nothing.
-std::string OdbcText(const std::optional<std::string>& value) {
-    if (!value) return {};
-    std::string text = StripQuotes(Utf8Truncate(*value, MaxSlotLength));
-    return text == ConfigNull ? std::string() : text;
-}
 
 }  // namespace
 
@@ -240,7 +232,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
                 if (!P.DBForm->Query.Eof()) {
                     std::vector<std::string> values;
                     for (int k = 0; k < P.DBForm->Query.ColumnCount(); ++k)
-                        values.push_back(OdbcText(P.DBForm->Query.Value(k)));
+                        values.push_back(OdbcImportText(P.DBForm->Query.Value(k)));
                     FillFromValues(values, mapping, routes, next, &missingImages);
                     P.DBForm->Query.Next();
                     got = true;

@@ -3,7 +3,9 @@
 
 #include "platform/fs/files.h"
 #include "platform/text/numbers.h"
+#include "platform/text/utf8.h"
 #include "records/byte_scan.h"
+#include "records/configuration.h"
 
 namespace fv {
 
@@ -138,6 +140,12 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, const Impo
     CleanImportedSlots(rec);
     if (reader.EndOfRecord) s.Get();
     return true;
+}
+
+std::string OdbcImportText(const std::optional<std::string>& value) {
+    if (!value) return {};
+    std::string text = Utf8Truncate(*value, MaxSlotLength);
+    return text == ConfigNull ? std::string() : text;
 }
 
 void FillFromValues(const std::vector<std::string>& values, const ImportMapping& m, const ImportRoutes& routes,

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,10 @@ struct ImportRoutes {
 // routes are those of mapping.
 bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& mapping, const ImportRoutes& routes,
                     DatabaseRecord& rec, std::vector<std::string>* missingImages);
+
+// An ODBC value as the import takes it: at most 300 bytes; the empty text for NULL and for "(null)". Its
+// double quotes stay: the fill stores them as two single quotes, as for a text file's values and typed ones.
+std::string OdbcImportText(const std::optional<std::string>& value);
 
 // One row of values (an ODBC query's columns, in order). rec is emptied first.
 void FillFromValues(const std::vector<std::string>& values, const ImportMapping& mapping, const ImportRoutes& routes,

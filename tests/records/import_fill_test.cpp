@@ -182,6 +182,46 @@ TEST(ImportFill, ImportedValuesAreCleanedAsTypedOnesAre) {
     EXPECT_EQ(back.Field, r.Field);
 }
 
+// A double quote inside a value is the value's, whichever import brings it: it is stored as two single
+// quotes, as a typed one is. The text file's cell is written as a program exporting the value writes it.
+TEST(ImportFill, ADoubleQuoteIsKeptAsTwoSingleQuotesByBothImports) {
+    struct Case {
+        std::string fileCell;
+        std::optional<std::string> odbcValue;
+        std::string stored;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"See \"territorial claims\"", "See \"territorial claims\"", "See ''territorial claims''",
+         "quotes inside a value that is not in quotes"},
+        {"\"Lamp, \"\"tall\"\" model\"", "Lamp, \"tall\" model", "Lamp, ''tall'' model",
+         "doubled quotes inside a quoted value that holds the delimiter"},
+        {"5\" screen", "5\" screen", "5'' screen", "a lone quote"},
+        {"\"\"\"all\"\"\"", "\"all\"", "''all''", "a value that is all in quotes"},
+        {"\"plain\"", "plain", "plain", "quotes that only enclose a value are not part of it"},
+        {"", std::nullopt, "", "NULL is the empty text"},
+        {"(null)", "(null)", "", "the text of nothing is the empty text"},
+    };
+    const ImportMapping m = Mapping({"1", "2"});
+    const ImportRoutes routes(m);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        // The text file as the load reads it: a foreign file's quoted values are protected.
+        TextStream s(NormaliseLineEnds(c.fileCell + ",next\r\n"));
+        RecordTextReader reader(s, m.Delimiter, QuotedValues::Protected);
+        DatabaseRecord fromFile;
+        ASSERT_TRUE(ReadForeignRow(reader, m, routes, fromFile, nullptr));
+        DatabaseRecord fromOdbc;
+        FillFromValues({OdbcImportText(c.odbcValue), "next"}, m, routes, fromOdbc, nullptr);
+        if (c.fileCell != "(null)") EXPECT_EQ(fromFile.Field[0], c.stored) << c.fileCell;
+        EXPECT_EQ(fromOdbc.Field[0], c.stored);
+        EXPECT_EQ(fromFile.Field[1], "next");
+        EXPECT_EQ(fromOdbc.Field[1], "next");
+    }
+    // The ODBC value is held to the slot's 300 bytes before its quotes are stored.
+    EXPECT_EQ(OdbcImportText(std::string(299, 'a') + "\"b"), std::string(299, 'a') + "\"");
+}
+
 TEST(ImportFill, OdbcValuesAreRoutedByPosition) {
     ImportMapping m = Mapping({"2", "1"});
     m.CategoryColumn = 3;
