@@ -160,6 +160,7 @@ void TImportWizardForm::FormActivate(Component*) {
 }
 
 void TImportWizardForm::ImportComboChange(Component* sender) {
+    if (restoring_) return;
     const int index = ImportCombo->ItemIndex();
     if (index < 0) return;
     if (index < 8) {
@@ -172,6 +173,7 @@ void TImportWizardForm::ImportComboChange(Component* sender) {
 }
 
 void TImportWizardForm::DelimiterChange(Component* sender) {
+    if (restoring_) return;
     const std::string text = Delimiter->Text();
     if (Blank(text)) return;
     std::optional<int> code = ParseDelimiterCode(text);
@@ -187,6 +189,7 @@ void TImportWizardForm::DelimiterChange(Component* sender) {
 }
 
 void TImportWizardForm::ImportCategoryFieldChange(Component* sender) {
+    if (restoring_) return;
     ++busy_;
     if (Blank(ImportCategoryField->Text())) ImportCategoryField->SetText("0");
     const std::string text = ImportCategoryField->Text();
@@ -203,6 +206,7 @@ void TImportWizardForm::ImportCategoryFieldChange(Component* sender) {
 }
 
 void TImportWizardForm::ImportCategoryChange(Component* sender) {
+    if (restoring_) return;
     ++busy_;
     const std::string text = ImportCategory->Text();
     if (!Blank(text)) {
@@ -216,6 +220,7 @@ void TImportWizardForm::ImportCategoryChange(Component* sender) {
 }
 
 void TImportWizardForm::MapToDBChange(int column) {
+    if (restoring_) return;
     Edit* edit = MapToDB[std::size_t(column - 1)];
     if (edit->Text() == " ") {
         edit->SetText("");
@@ -238,6 +243,7 @@ void TImportWizardForm::MapToDBChange(int column) {
 }
 
 void TImportWizardForm::ImageClick(int column) {
+    if (restoring_) return;
     ImageColumnCount = 0;
     for (CheckBox* box : CheckImage) ImageColumnCount += box->Checked() ? 1 : 0;
     CheckBox* box = CheckImage[std::size_t(column - 1)];
@@ -261,6 +267,7 @@ void TImportWizardForm::CalcScrollFieldsClick(Component*) {
 }
 
 void TImportWizardForm::RefreshMapTable(Component* sender) {
+    if (restoring_) return;
     if (P.ReadingConfig) return;
     P.App.SetScreenCursor(Cursor::HourGlass);
     for (auto& row : MapFrom)
@@ -319,6 +326,47 @@ void TImportWizardForm::RefreshFromFile(int categoryColumn, bool skipCategory) {
             ReadTextLine(file, 5001);
         }
     }
+}
+
+TImportWizardForm::Choices TImportWizardForm::TakeChoices() const {
+    Choices c;
+    c.Combo = ImportCombo->ItemIndex();
+    c.Delimiter = Delimiter->Text();
+    c.CategoryField = ImportCategoryField->Text();
+    c.Category = ImportCategory->Text();
+    c.Overflow = OverflowFields->Text();
+    c.Mode = ImportMode->ItemIndex();
+    for (std::size_t i = 0; i < std::size_t(Columns); ++i) {
+        c.MapToDB[i] = MapToDB[i]->Text();
+        c.Image[i] = CheckImage[i]->Checked();
+    }
+    c.ComboEnabled = ImportCombo->Enabled();
+    c.DelimiterEnabled = Delimiter->Enabled();
+    c.ImageColumns = ImageColumnCount;
+    c.ImageWarning = ImageLimitWarning;
+    return c;
+}
+
+void TImportWizardForm::PutBackChoices(const Choices& c) {
+    // The controls' own handlers would refresh the preview and correct one text by another on the way:
+    // the texts are put back as they were, together, and the handlers kept quiet meanwhile.
+    restoring_ = true;
+    ImportCombo->SetItemIndex(c.Combo);
+    Delimiter->SetText(c.Delimiter);
+    if (std::optional<int> code = ParseDelimiterCode(c.Delimiter)) delimiterCode_ = *code;
+    ImportCategoryField->SetText(c.CategoryField);
+    ImportCategory->SetText(c.Category);
+    ImportMode->SetItemIndex(c.Mode);
+    for (std::size_t i = 0; i < std::size_t(Columns); ++i) {
+        MapToDB[i]->SetText(c.MapToDB[i]);
+        CheckImage[i]->SetChecked(c.Image[i]);
+    }
+    OverflowFields->SetText(c.Overflow);
+    ImportCombo->SetEnabled(c.ComboEnabled);
+    Delimiter->SetEnabled(c.DelimiterEnabled);
+    ImageColumnCount = c.ImageColumns;
+    ImageLimitWarning = c.ImageWarning;
+    restoring_ = false;
 }
 
 void TImportWizardForm::GoImportButtonClick(Component*) {

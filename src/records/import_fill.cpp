@@ -1,6 +1,8 @@
 // Reading record lines and foreign rows into records.
 #include "records/import_fill.h"
 
+#include <algorithm>
+
 #include "platform/fs/files.h"
 #include "platform/text/numbers.h"
 #include "platform/text/utf8.h"
@@ -166,6 +168,21 @@ void FillFromValues(const std::vector<std::string>& values, const ImportMapping&
         if (!values[k].empty()) rec.Memo.append(values[k]).append("\r\n");
     images.Finish();
     CleanImportedSlots(rec);
+}
+
+std::vector<std::string> ListWithImportedCategories(const std::vector<std::string>& list, DatabaseState& db,
+                                                    int from, int to) {
+    auto end = std::find_if(list.begin(), list.end(), [](const std::string& c) { return c.empty() || c == " "; });
+    std::vector<std::string> valid(list.begin(), end);
+    const std::size_t listed = valid.size();
+    for (int i = std::max(0, from); i < to && i < MaxRecords; ++i) {
+        std::string& category = db.RecordTable[std::size_t(i)].Category;
+        if (category.empty() || category == " ") category = "Category unknown";
+        if (std::find(valid.begin(), valid.end(), category) == valid.end()) valid.push_back(category);
+    }
+    if (valid.size() == listed) return list;
+    valid.insert(valid.end(), end, list.end());
+    return valid;
 }
 
 std::string NormaliseLineEnds(const std::string& bytes) {

@@ -222,6 +222,32 @@ TEST(ImportFill, ADoubleQuoteIsKeptAsTwoSingleQuotesByBothImports) {
     EXPECT_EQ(OdbcImportText(std::string(299, 'a') + "\"b"), std::string(299, 'a') + "\"");
 }
 
+// Pages are made per listed category: after an import the list holds every category its records carry.
+TEST(ImportFill, TheCategoryListTakesEveryCategoryOfTheImportedRecords) {
+    struct Case {
+        std::vector<std::string> list, imported, expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"Sport", "Family"}, {"Lamps", "Lamps"}, {"Sport", "Family", "Lamps"}, "a new category once"},
+        {{"Sport"}, {"Sport"}, {"Sport"}, "a listed one changes nothing"},
+        {{"Sport", "", "Old"}, {"Lamps", "Desk"}, {"Sport", "Lamps", "Desk", "", "Old"},
+         "before the entry that ends the valid part, in the order of first use"},
+        {{"Sport", " "}, {"Old"}, {"Sport", "Old", " "}, "a single blank ends it too"},
+        {{}, {"", " "}, {"Category unknown"}, "a record without a category gets one"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        DatabaseState db;
+        db.RecordTable[0].Category = "Before";  // not imported: not looked at
+        for (std::size_t i = 0; i < c.imported.size(); ++i) db.RecordTable[i + 1].Category = c.imported[i];
+        db.RecordCount = int(c.imported.size()) + 1;
+        EXPECT_EQ(ListWithImportedCategories(c.list, db, 1, db.RecordCount), c.expected);
+        for (std::size_t i = 0; i < c.imported.size(); ++i)
+            EXPECT_FALSE(db.RecordTable[i + 1].Category.empty() || db.RecordTable[i + 1].Category == " ");
+    }
+}
+
 TEST(ImportFill, OdbcValuesAreRoutedByPosition) {
     ImportMapping m = Mapping({"2", "1"});
     m.CategoryColumn = 3;
