@@ -13,6 +13,9 @@
 #include "import/import_wizard_form.h"
 
 #include "import/db_form.h"
+
+#include <algorithm>
+#include <vector>
 #include "platform/ui/bevel.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
@@ -369,7 +372,63 @@ void TImportWizardForm::PutBackChoices(const Choices& c) {
     restoring_ = false;
 }
 
+int TImportWizardForm::SourceColumns() const {
+    if (P.OdbcImport) {
+        const OdbcQuery& query = P.DBForm->Query;
+        return query.Active() ? query.ColumnCount() : 0;
+    }
+    if (!ImportFile) return 0;
+    // A copy of the bytes: the wizard's file keeps its place. Rows are read as the import reads them.
+    TextStream file(ImportFile->Bytes());
+    RecordTextReader reader(file, delimiterCode_, QuotedValues::Protected);
+    int most = 0;
+    while (!file.Eof() && file.Position() < file.Size()) {
+        int columns = 0;
+        for (;;) {
+            std::string value;
+            ++columns;
+            if (reader.ReadField(value)) break;
+        }
+        most = std::max(most, columns);
+        if (reader.EndOfRecord && !file.Eof()) file.Get();  // the LF after the CR
+    }
+    return most;
+}
+
+std::optional<std::string> TImportWizardForm::FieldClash() const {
+    const std::string& field = ImportCategoryField->Text();
+    const int categoryColumn = AllDigits(field) ? std::stoi(field) : 0;
+    const int sources = SourceColumns();
+    // The category column takes no column number of the wizard's.
+    const int mapped = std::min(Columns, sources - (categoryColumn >= 1 && categoryColumn <= sources ? 1 : 0));
+    std::array<std::vector<int>, 20> fillers;
+    for (int column = 1; column <= mapped; ++column) {
+        const std::string& text = MapToDB[std::size_t(column - 1)]->Text();
+        if (!AllDigits(text)) continue;
+        const int n = std::stoi(text);
+        if (n >= 1 && n <= 20) fillers[std::size_t(n - 1)].push_back(column);
+    }
+    std::string clashes;
+    for (int f = 1; f <= 20; ++f) {
+        const std::vector<int>& columns = fillers[std::size_t(f - 1)];
+        if (columns.size() < 2) continue;
+        std::string list;
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            list += (k == 0 ? "" : k + 1 == columns.size() ? " and " : ", ") + std::to_string(columns[k]);
+        if (!clashes.empty()) clashes += "\r\n";
+        clashes += "Field " + std::to_string(f) + " would be filled by columns " + list + ".";
+    }
+    if (clashes.empty()) return std::nullopt;
+    return "A Folivex Field takes the value of one column only: the later column would overwrite the earlier.\r\n" +
+           clashes + "\r\nChange or clear the Field box of all but one of them.";
+}
+
 void TImportWizardForm::GoImportButtonClick(Component*) {
+    if (std::optional<std::string> clash = FieldClash()) {
+        P.App.Beep(BeepKind::Exclamation);
+        P.App.ShowMessage(*clash);
+        return;
+    }
     P.DatabaseModified = 1;
     P.ImportPending = 1;
     P.ReadingConfig = 0;

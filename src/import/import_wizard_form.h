@@ -90,6 +90,13 @@ public:
     Choices TakeChoices() const;
     void PutBackChoices(const Choices& choices);
 
+    // The number of columns of the source: the query's, or the most that a row of the text file has; 0
+    // with neither.
+    int SourceColumns() const;
+    // Why the mapping cannot be imported: a field that two columns of the source would fill, the later
+    // one overwriting the earlier; nullopt when there is none. Columns the source does not have fill nothing.
+    std::optional<std::string> FieldClash() const;
+
     // The delimiter code in force: the Delimiter text when it is a usable code, else the last one that was.
     int DelimiterCode() const { return delimiterCode_; }
 

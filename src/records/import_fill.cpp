@@ -158,9 +158,11 @@ void FillFromValues(const std::vector<std::string>& values, const ImportMapping&
     const int budget = m.FixedCategory.empty() ? 25 : 24;
     int mapped = 0;
     std::size_t k = 0;
-    static const std::string none;
-    for (int column = 1; column <= budget; ++column, ++k) {
-        const std::string& value = k < values.size() ? values[k] : none;
+    // A column the query does not have fills nothing, as a text row's missing columns do: a field that a
+    // column of the query filled is not blanked by a later one mapped to it by default.
+    const int columns = std::min(budget, int(values.size()));
+    for (int column = 1; column <= columns; ++column, ++k) {
+        const std::string& value = values[k];
         if (m.CategoryColumn > 0 && column == m.CategoryColumn) rec.Category = value;
         else Route(routes, ++mapped, value, rec, images);
     }

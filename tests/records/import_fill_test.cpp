@@ -248,6 +248,24 @@ TEST(ImportFill, TheCategoryListTakesEveryCategoryOfTheImportedRecords) {
     }
 }
 
+// The wizard maps column n to field n by default, also for columns the query does not have: those fill
+// nothing, so a field that a column of the query fills keeps its value.
+TEST(ImportFill, AColumnTheQueryDoesNotHaveBlanksNoField) {
+    ImportMapping m = Mapping({"20", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
+                               "17", "18", "19", "20"});
+    m.CheckImage[21] = true;
+    DatabaseRecord r;
+    FillFromValues({"Lamp", "40", "tall"}, m, ImportRoutes(m), r, nullptr);
+    EXPECT_EQ(r.Field[19], "Lamp");
+    EXPECT_EQ(r.Field[1], "40");
+    EXPECT_EQ(r.Field[2], "tall");
+    EXPECT_EQ(r.Image, (std::array<std::string, 4>{}));
+    // The same row from a text file, where the line's end ends the row.
+    auto rows = ReadForeign("Lamp,40,tall\r\n", m);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Field, r.Field);
+}
+
 TEST(ImportFill, OdbcValuesAreRoutedByPosition) {
     ImportMapping m = Mapping({"2", "1"});
     m.CategoryColumn = 3;
