@@ -13,7 +13,6 @@
 #include "import/import_wizard_form.h"
 #include "platform/fs/files.h"
 #include "platform/text/numbers.h"
-#include "platform/text/utf8.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/radio_button.h"
 #include "publish/html_form.h"
@@ -30,13 +29,6 @@ namespace fv {
 namespace {
 
 constexpr const char* NewImportMode = "New Import (Create a new Folivex database)";
-
-// An ODBC value as the import takes it: at most 300 bytes, no double quotes, "(null)" for nothing.
-std::string OdbcText(const std::optional<std::string>& value) {
-    if (!value) return {};
-    std::string text = StripQuotes(Utf8Truncate(*value, MaxSlotLength));
-    return text == ConfigNull ? std::string() : text;
-}
 
 }  // namespace
 
@@ -103,6 +95,10 @@ void TFolivexForm::LoadDatabase(Component* sender) {
     // database setup dialog: the dialog's directory list has already moved to the import file's folder.
     const std::string oldPublishDirectory = P.PublishDirectory;
     const std::uint8_t oldModified = P.DatabaseModified;
+    const std::uint8_t oldImportPending = P.ImportPending;
+    // The record on screen: a save after a cancelled import stores its pictures from here.
+    const std::array<std::string, ImageCount> oldImagePaths = P.EditImagePaths;
+    const bool oldSaveEnabled = SaveButton->Enabled(), oldCancelEnabled = CancelButton->Enabled();
     P.PublishDirectory = "none";
     P.ImportPending = 0;
     P.IsLoading = 1;
@@ -123,6 +119,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
     ReturnToDatabaseDirectory(P);
     bool configExists = IsReadableFile(P.ConfigFileName);
     bool importSource = false, append = false, configRead = false;
+    int importedFrom = 0, importedTo = 0;  // the table entries an import filled
     std::vector<std::string> missingImages;
 
     std::optional<TextStream> file;
@@ -154,6 +151,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
 
         if (importSource) {
             TImportWizardForm& wizard = *P.ImportWizardForm;
+            const TImportWizardForm::Choices oldChoices = wizard.TakeChoices();
             if (foreign) {
                 DelimiterChoice guess = DelimiterGuess(*foreign);
                 wizard.Delimiter->SetText(std::to_string(guess.Code));
@@ -168,12 +166,18 @@ void TFolivexForm::LoadDatabase(Component* sender) {
                 int result = wizard.ShowModal();
                 wizard.ImportFile = nullptr;
                 if (result == MrCancel) {
-                    // Nothing was read: the open database, its names, its folders and its unsaved state stay
-                    // as they were, so that a save cannot overwrite the file that was offered for import and
+                    // Nothing was read: the open database, its names, its folders, its unsaved state, the
+                    // record on screen with its pictures and the wizard's choices stay as they were, so that a
+                    // save cannot overwrite the file that was offered for import or drop the pictures, and
                     // leaving still offers to save what was changed before.
                     P.Files() = P.SavedFiles;
                     P.PublishDirectory = oldPublishDirectory;
                     P.DatabaseModified = oldModified;
+                    P.ImportPending = oldImportPending;
+                    P.EditImagePaths = oldImagePaths;
+                    SaveButton->SetEnabled(oldSaveEnabled);
+                    CancelButton->SetEnabled(oldCancelEnabled);
+                    wizard.PutBackChoices(oldChoices);
                     RestoreDatabaseDirectory();
                     ReturnToDatabaseDirectory(P);
                     P.OdbcImport = 0;
@@ -240,7 +244,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
                 if (!P.DBForm->Query.Eof()) {
                     std::vector<std::string> values;
                     for (int k = 0; k < P.DBForm->Query.ColumnCount(); ++k)
-                        values.push_back(OdbcText(P.DBForm->Query.Value(k)));
+                        values.push_back(OdbcImportText(P.DBForm->Query.Value(k)));
                     FillFromValues(values, mapping, routes, next, &missingImages);
                     P.DBForm->Query.Next();
                     got = true;
@@ -264,6 +268,8 @@ void TFolivexForm::LoadDatabase(Component* sender) {
             }
         }
         P.RecordCount = first + read;
+        importedFrom = first;
+        importedTo = P.RecordCount;
         for (std::size_t k = std::size_t(P.RecordCount); k < P.RecordTable.size(); ++k) P.RecordTable[k].Clear();
         if (moreRows && expected <= room) {
             app.Beep(BeepKind::Exclamation);
@@ -298,6 +304,12 @@ void TFolivexForm::LoadDatabase(Component* sender) {
     if (!configRead) {
         InitialiseFontStructure(P);
         InitialiseForEmptyConfig(sender);
+    }
+    if (importSource) {
+        // The site's pages are made per listed category: every category the imported records carry (a
+        // fixed one of an append too) joins the list, which the configuration read or kept may lack.
+        const std::vector<std::string> list = ListWithImportedCategories(Category->Items(), P, importedFrom, importedTo);
+        if (list != Category->Items()) Category->SetItems(list);
     }
     // The flag stands for the reading of a configuration only; left set after a load that read none (the
     // empty start), it would keep the import wizard's preview blank on the first import.

@@ -11,6 +11,7 @@
 //   [grid.......................................................]
 #include "import/db_form.h"
 
+#include "platform/db/odbc_statement.h"
 #include "platform/fs/files.h"
 #include "platform/ui/bevel.h"
 #include "records/database_names.h"
@@ -89,6 +90,11 @@ bool TDBForm::ConnectButtonClick(Component*) {
     std::string sql;
     const std::string& table = TableName->Text();
     if (!table.empty() && table != " ") {
+        // The name goes into the statement as it is: it must be a name and nothing more.
+        if (std::optional<std::string> refusal = TableNameRefusal(table)) {
+            Fail(*refusal);
+            return false;
+        }
         sql = "select * from " + table;
     } else if (SQL->Text().empty()) {
         P.App.SetScreenCursor(Cursor::Default);
@@ -99,8 +105,14 @@ bool TDBForm::ConnectButtonClick(Component*) {
         sql = SQL->Text();
     }
 
+    // The data source is only read: a statement that could change it is refused before anything is sent,
+    // and the connection is read-only and rolls back whatever a statement did.
+    if (std::optional<std::string> refusal = QueryRefusal(sql)) {
+        Fail(*refusal);
+        return false;
+    }
     std::string error;
-    if (!DB.Connect(AliasName->Text(), UserName->Text(), Password->Text(), &error) ||
+    if (!DB.Connect(AliasName->Text(), UserName->Text(), Password->Text(), &error, OdbcAccess::Reading) ||
         !Query.Open(DB, sql, &error)) {
         Fail(error);
         return false;

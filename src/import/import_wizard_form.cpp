@@ -13,6 +13,9 @@
 #include "import/import_wizard_form.h"
 
 #include "import/db_form.h"
+
+#include <algorithm>
+#include <vector>
 #include "platform/ui/bevel.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
@@ -160,6 +163,7 @@ void TImportWizardForm::FormActivate(Component*) {
 }
 
 void TImportWizardForm::ImportComboChange(Component* sender) {
+    if (restoring_) return;
     const int index = ImportCombo->ItemIndex();
     if (index < 0) return;
     if (index < 8) {
@@ -172,6 +176,7 @@ void TImportWizardForm::ImportComboChange(Component* sender) {
 }
 
 void TImportWizardForm::DelimiterChange(Component* sender) {
+    if (restoring_) return;
     const std::string text = Delimiter->Text();
     if (Blank(text)) return;
     std::optional<int> code = ParseDelimiterCode(text);
@@ -187,6 +192,7 @@ void TImportWizardForm::DelimiterChange(Component* sender) {
 }
 
 void TImportWizardForm::ImportCategoryFieldChange(Component* sender) {
+    if (restoring_) return;
     ++busy_;
     if (Blank(ImportCategoryField->Text())) ImportCategoryField->SetText("0");
     const std::string text = ImportCategoryField->Text();
@@ -203,6 +209,7 @@ void TImportWizardForm::ImportCategoryFieldChange(Component* sender) {
 }
 
 void TImportWizardForm::ImportCategoryChange(Component* sender) {
+    if (restoring_) return;
     ++busy_;
     const std::string text = ImportCategory->Text();
     if (!Blank(text)) {
@@ -216,6 +223,7 @@ void TImportWizardForm::ImportCategoryChange(Component* sender) {
 }
 
 void TImportWizardForm::MapToDBChange(int column) {
+    if (restoring_) return;
     Edit* edit = MapToDB[std::size_t(column - 1)];
     if (edit->Text() == " ") {
         edit->SetText("");
@@ -238,6 +246,7 @@ void TImportWizardForm::MapToDBChange(int column) {
 }
 
 void TImportWizardForm::ImageClick(int column) {
+    if (restoring_) return;
     ImageColumnCount = 0;
     for (CheckBox* box : CheckImage) ImageColumnCount += box->Checked() ? 1 : 0;
     CheckBox* box = CheckImage[std::size_t(column - 1)];
@@ -261,6 +270,7 @@ void TImportWizardForm::CalcScrollFieldsClick(Component*) {
 }
 
 void TImportWizardForm::RefreshMapTable(Component* sender) {
+    if (restoring_) return;
     if (P.ReadingConfig) return;
     P.App.SetScreenCursor(Cursor::HourGlass);
     for (auto& row : MapFrom)
@@ -321,7 +331,104 @@ void TImportWizardForm::RefreshFromFile(int categoryColumn, bool skipCategory) {
     }
 }
 
+TImportWizardForm::Choices TImportWizardForm::TakeChoices() const {
+    Choices c;
+    c.Combo = ImportCombo->ItemIndex();
+    c.Delimiter = Delimiter->Text();
+    c.CategoryField = ImportCategoryField->Text();
+    c.Category = ImportCategory->Text();
+    c.Overflow = OverflowFields->Text();
+    c.Mode = ImportMode->ItemIndex();
+    for (std::size_t i = 0; i < std::size_t(Columns); ++i) {
+        c.MapToDB[i] = MapToDB[i]->Text();
+        c.Image[i] = CheckImage[i]->Checked();
+    }
+    c.ComboEnabled = ImportCombo->Enabled();
+    c.DelimiterEnabled = Delimiter->Enabled();
+    c.ImageColumns = ImageColumnCount;
+    c.ImageWarning = ImageLimitWarning;
+    return c;
+}
+
+void TImportWizardForm::PutBackChoices(const Choices& c) {
+    // The controls' own handlers would refresh the preview and correct one text by another on the way:
+    // the texts are put back as they were, together, and the handlers kept quiet meanwhile.
+    restoring_ = true;
+    ImportCombo->SetItemIndex(c.Combo);
+    Delimiter->SetText(c.Delimiter);
+    if (std::optional<int> code = ParseDelimiterCode(c.Delimiter)) delimiterCode_ = *code;
+    ImportCategoryField->SetText(c.CategoryField);
+    ImportCategory->SetText(c.Category);
+    ImportMode->SetItemIndex(c.Mode);
+    for (std::size_t i = 0; i < std::size_t(Columns); ++i) {
+        MapToDB[i]->SetText(c.MapToDB[i]);
+        CheckImage[i]->SetChecked(c.Image[i]);
+    }
+    OverflowFields->SetText(c.Overflow);
+    ImportCombo->SetEnabled(c.ComboEnabled);
+    Delimiter->SetEnabled(c.DelimiterEnabled);
+    ImageColumnCount = c.ImageColumns;
+    ImageLimitWarning = c.ImageWarning;
+    restoring_ = false;
+}
+
+int TImportWizardForm::SourceColumns() const {
+    if (P.OdbcImport) {
+        const OdbcQuery& query = P.DBForm->Query;
+        return query.Active() ? query.ColumnCount() : 0;
+    }
+    if (!ImportFile) return 0;
+    // A copy of the bytes: the wizard's file keeps its place. Rows are read as the import reads them.
+    TextStream file(ImportFile->Bytes());
+    RecordTextReader reader(file, delimiterCode_, QuotedValues::Protected);
+    int most = 0;
+    while (!file.Eof() && file.Position() < file.Size()) {
+        int columns = 0;
+        for (;;) {
+            std::string value;
+            ++columns;
+            if (reader.ReadField(value)) break;
+        }
+        most = std::max(most, columns);
+        if (reader.EndOfRecord && !file.Eof()) file.Get();  // the LF after the CR
+    }
+    return most;
+}
+
+std::optional<std::string> TImportWizardForm::FieldClash() const {
+    const std::string& field = ImportCategoryField->Text();
+    const int categoryColumn = AllDigits(field) ? std::stoi(field) : 0;
+    const int sources = SourceColumns();
+    // The category column takes no column number of the wizard's.
+    const int mapped = std::min(Columns, sources - (categoryColumn >= 1 && categoryColumn <= sources ? 1 : 0));
+    std::array<std::vector<int>, 20> fillers;
+    for (int column = 1; column <= mapped; ++column) {
+        const std::string& text = MapToDB[std::size_t(column - 1)]->Text();
+        if (!AllDigits(text)) continue;
+        const int n = std::stoi(text);
+        if (n >= 1 && n <= 20) fillers[std::size_t(n - 1)].push_back(column);
+    }
+    std::string clashes;
+    for (int f = 1; f <= 20; ++f) {
+        const std::vector<int>& columns = fillers[std::size_t(f - 1)];
+        if (columns.size() < 2) continue;
+        std::string list;
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            list += (k == 0 ? "" : k + 1 == columns.size() ? " and " : ", ") + std::to_string(columns[k]);
+        if (!clashes.empty()) clashes += "\r\n";
+        clashes += "Field " + std::to_string(f) + " would be filled by columns " + list + ".";
+    }
+    if (clashes.empty()) return std::nullopt;
+    return "A Folivex Field takes the value of one column only: the later column would overwrite the earlier.\r\n" +
+           clashes + "\r\nChange or clear the Field box of all but one of them.";
+}
+
 void TImportWizardForm::GoImportButtonClick(Component*) {
+    if (std::optional<std::string> clash = FieldClash()) {
+        P.App.Beep(BeepKind::Exclamation);
+        P.App.ShowMessage(*clash);
+        return;
+    }
     P.DatabaseModified = 1;
     P.ImportPending = 1;
     P.ReadingConfig = 0;

@@ -74,6 +74,29 @@ public:
     void GoImportButtonClick(Component* sender);
     void BitBtn2Click(Component* sender);
 
+    // What the user chooses in the wizard (and what the load's delimiter guess sets in it). A cancelled
+    // import puts it back as it was before, so that a cancelled wizard changes nothing, not even the
+    // choices the next save writes into the configuration.
+    struct Choices {
+        int Combo = 0;
+        std::string Delimiter, CategoryField, Category, Overflow;
+        int Mode = 0;
+        std::array<std::string, Columns> MapToDB;
+        std::array<bool, Columns> Image{};
+        bool ComboEnabled = true, DelimiterEnabled = true;
+        int ImageColumns = 0;
+        bool ImageWarning = true;
+    };
+    Choices TakeChoices() const;
+    void PutBackChoices(const Choices& choices);
+
+    // The number of columns of the source: the query's, or the most that a row of the text file has; 0
+    // with neither.
+    int SourceColumns() const;
+    // Why the mapping cannot be imported: a field that two columns of the source would fill, the later
+    // one overwriting the earlier; nullopt when there is none. Columns the source does not have fill nothing.
+    std::optional<std::string> FieldClash() const;
+
     // The delimiter code in force: the Delimiter text when it is a usable code, else the last one that was.
     int DelimiterCode() const { return delimiterCode_; }
 
@@ -82,6 +105,7 @@ private:
     void RefreshFromFile(int categoryColumn, bool skipCategory);
     int delimiterCode_ = 9;
     int busy_ = 0;  // the category handlers set each other's text: only the outermost one refreshes
+    bool restoring_ = false;  // choices being put back: the handlers leave them as they are
 };
 
 // A usable field delimiter code: 1 to 255, not a line end (10, 13) nor the double quote (34) that the

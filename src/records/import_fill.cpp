@@ -1,9 +1,13 @@
 // Reading record lines and foreign rows into records.
 #include "records/import_fill.h"
 
+#include <algorithm>
+
 #include "platform/fs/files.h"
 #include "platform/text/numbers.h"
+#include "platform/text/utf8.h"
 #include "records/byte_scan.h"
+#include "records/configuration.h"
 
 namespace fv {
 
@@ -140,6 +144,12 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, const Impo
     return true;
 }
 
+std::string OdbcImportText(const std::optional<std::string>& value) {
+    if (!value) return {};
+    std::string text = Utf8Truncate(*value, MaxSlotLength);
+    return text == ConfigNull ? std::string() : text;
+}
+
 void FillFromValues(const std::vector<std::string>& values, const ImportMapping& m, const ImportRoutes& routes,
                     DatabaseRecord& rec, std::vector<std::string>* missingImages) {
     rec.Clear();
@@ -148,9 +158,11 @@ void FillFromValues(const std::vector<std::string>& values, const ImportMapping&
     const int budget = m.FixedCategory.empty() ? 25 : 24;
     int mapped = 0;
     std::size_t k = 0;
-    static const std::string none;
-    for (int column = 1; column <= budget; ++column, ++k) {
-        const std::string& value = k < values.size() ? values[k] : none;
+    // A column the query does not have fills nothing, as a text row's missing columns do: a field that a
+    // column of the query filled is not blanked by a later one mapped to it by default.
+    const int columns = std::min(budget, int(values.size()));
+    for (int column = 1; column <= columns; ++column, ++k) {
+        const std::string& value = values[k];
         if (m.CategoryColumn > 0 && column == m.CategoryColumn) rec.Category = value;
         else Route(routes, ++mapped, value, rec, images);
     }
@@ -158,6 +170,21 @@ void FillFromValues(const std::vector<std::string>& values, const ImportMapping&
         if (!values[k].empty()) rec.Memo.append(values[k]).append("\r\n");
     images.Finish();
     CleanImportedSlots(rec);
+}
+
+std::vector<std::string> ListWithImportedCategories(const std::vector<std::string>& list, DatabaseState& db,
+                                                    int from, int to) {
+    auto end = std::find_if(list.begin(), list.end(), [](const std::string& c) { return c.empty() || c == " "; });
+    std::vector<std::string> valid(list.begin(), end);
+    const std::size_t listed = valid.size();
+    for (int i = std::max(0, from); i < to && i < MaxRecords; ++i) {
+        std::string& category = db.RecordTable[std::size_t(i)].Category;
+        if (category.empty() || category == " ") category = "Category unknown";
+        if (std::find(valid.begin(), valid.end(), category) == valid.end()) valid.push_back(category);
+    }
+    if (valid.size() == listed) return list;
+    valid.insert(valid.end(), end, list.end());
+    return valid;
 }
 
 std::string NormaliseLineEnds(const std::string& bytes) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,9 +68,20 @@ struct ImportRoutes {
 bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& mapping, const ImportRoutes& routes,
                     DatabaseRecord& rec, std::vector<std::string>* missingImages);
 
+// An ODBC value as the import takes it: at most 300 bytes; the empty text for NULL and for "(null)". Its
+// double quotes stay: the fill stores them as two single quotes, as for a text file's values and typed ones.
+std::string OdbcImportText(const std::optional<std::string>& value);
+
 // One row of values (an ODBC query's columns, in order). rec is emptied first.
 void FillFromValues(const std::vector<std::string>& values, const ImportMapping& mapping, const ImportRoutes& routes,
                     DatabaseRecord& rec, std::vector<std::string>* missingImages);
+
+// The category list after an import put records [from, to) into the table: the list as it is, with every
+// category those records carry that it lacks added in the order of first use, before the entry that ends
+// the valid part (an empty one or a single blank) when there is one. A record without a category gets
+// "Category unknown", as in a new database's list, so that no imported record is left without one.
+std::vector<std::string> ListWithImportedCategories(const std::vector<std::string>& list, DatabaseState& db,
+                                                    int from, int to);
 
 // The foreign file's bytes with every line end (CR LF, CR or LF alone) made CR LF, and a last line
 // without a line end given one, so that every line is a row.

@@ -96,10 +96,13 @@ int RecordTextReader::ReadText(std::string& field, std::size_t maxChars) {
             return static_cast<unsigned char>(d[q + 1]);
         }
     }
+    // Outside a quoted beginning a foreign value keeps its double quotes (they are stored as the editor
+    // stores a typed one); the program's own file drops them wherever they stand.
+    const char quote = protectQuoted_ ? '\r' : '"';
     for (;;) {
         // Quotes and delimiters usually sit side by side, so the byte at hand is looked at first.
-        const bool here = p < n && (ends(d[p]) || d[p] == '"');
-        const std::size_t q = here ? p : FirstOfThree(d, p, n, delimiter, '\r', '"');
+        const bool here = p < n && (ends(d[p]) || d[p] == quote);
+        const std::size_t q = here ? p : FirstOfThree(d, p, n, delimiter, '\r', quote);
         if (field.size() < maxChars) field.append(d + p, std::min(q - p, maxChars - field.size()));
         if (q == n) {
             s_.SetPosition(n);

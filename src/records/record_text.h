@@ -10,7 +10,8 @@
 // are separated by one delimiter character. In the program's own file double quotes are simply dropped
 // (they protect nothing, and the file has always been written that way). Foreign files follow the usual
 // convention of the programs that export them: a value that begins with a double quote runs to its closing
-// quote, so a delimiter inside it is part of the value, and "" inside it stands for one double quote.
+// quote, so a delimiter inside it is part of the value, and "" inside it stands for one double quote; a
+// double quote anywhere else in a value is part of the value.
 #pragma once
 
 #include <cstdint>
@@ -45,9 +46,9 @@ public:
     RecordTextReader(TextStream& s, int delimiter, QuotedValues quoted = QuotedValues::Dropped)
         : s_(s), delimiter_(static_cast<unsigned char>(delimiter)), protectQuoted_(quoted == QuotedValues::Protected) {}
 
-    // Reads one field into `field`: its text with double quotes dropped, then the delimiter or CR that
-    // ended it. Past maxChars kept bytes the rest is skipped up to that ending byte. At the end of the
-    // stream it returns at once and leaves `field` as it was.
+    // Reads one field into `field`: its text with double quotes dropped (protected quotes: read as above),
+    // then the delimiter or CR that ended it. Past maxChars kept bytes the rest is skipped up to that
+    // ending byte. At the end of the stream it returns at once and leaves `field` as it was.
     void ReadQuotedField(std::string& field, std::size_t maxChars = MaxSlotLength);
     // One slot: what ReadQuotedField reads, cut at its ending byte, with EndOfRecord set when that was
     // a CR. Into a string of the caller's (emptied first, its storage reused); true when the row ended

@@ -314,7 +314,7 @@ TEST_F(DatabaseLoadTest, AnOdbcQueryWithTheLastImportSettings) {
     ASSERT_EQ(program->RecordCount, 4);
     EXPECT_EQ(program->RecordTable[0].Field[0], "Defender");
     EXPECT_EQ(program->RecordTable[0].Field[1], "3");
-    EXPECT_EQ(program->RecordTable[1].Field[0], "Golf GTI");  // double quotes removed
+    EXPECT_EQ(program->RecordTable[1].Field[0], "Golf ''GTI''");  // a double quote kept as two single quotes
     EXPECT_EQ(program->RecordTable[3].Field[0], "");           // NULL
     EXPECT_EQ(program->DatabaseFileName, "cars.db");
     EXPECT_EQ(program->DatabaseModified, 1);

@@ -5,6 +5,7 @@
 
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
+#include "platform/fs/files.h"
 #include "platform/ui/string_grid.h"
 #include "support/database_files_printer.h"
 #include "support/hub_fixture.h"
@@ -113,6 +114,67 @@ TEST_F(DBFormTest, GoNamesTheLocalDatabaseAndClosesWithOk) {
     };
     EXPECT_EQ(D().ShowModal(), MrOk);
     EXPECT_EQ(program->DatabaseFileName, "odbc.db");
+}
+
+// Whatever is typed into the table name or the SQL box, Test Connection and GO leave the data source's file
+// byte for byte as it was: a statement that is not one query is refused unsent with the reason, and a query
+// that is accepted still shows its rows.
+TEST_F(DBFormTest, NoStatementTypedIntoTheDialogChangesTheDataSource) {
+    const std::string notAQuery = "must begin with SELECT or WITH";
+    const std::string twoStatements = "holds a second statement after a ';'";
+    const std::string notAName = "The Table Name must be the name of one table";
+    struct Case {
+        std::string table, sql, message;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"", "select name from cars where doors > 2", "", "a query is accepted and shows its rows"},
+        {"", "-- the cars\r\nselect name from cars where doors > 2", "", "a comment before a query"},
+        {"", "update cars set doors = 9", notAQuery, "an update"},
+        {"", "delete from cars where doors > 2", notAQuery, "a delete"},
+        {"", "drop table cars", notAQuery, "a drop"},
+        {"", "select 1; delete from cars", twoStatements, "two statements"},
+        {"", "-- select\r\ndelete from cars", notAQuery, "a comment before a delete"},
+        {"cars; delete from cars", "", notAName, "a second statement behind the table name"},
+        {"cars where 1 = 1; drop table makers", "", notAName, "more than a name in the table name box"},
+        {"\"cars\"", "", "", "a quoted table name is a name"},
+    };
+    const std::string before = ReadWholeFile(odbc.Database()).value();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        D().TableName->UserSetText(c.table);
+        D().SQL->UserSetText(c.sql);
+        for (bool go : {false, true}) {
+            Messages().ClearLog();
+            if (go) {
+                app->OnModal = [&](Form& f) {
+                    static_cast<TDBForm&>(f).GoButton->Click();
+                    if (f.ModalResult() == MrNone) f.SetModalResult(MrAbort);
+                };
+                D().ShowModal();
+            } else {
+                D().ConnectButton->Click();
+            }
+            std::vector<std::string> shown = Messages().Messages();
+            if (!shown.empty() && shown.back() == BlobWarning) shown.pop_back();
+            if (c.message.empty()) {
+                EXPECT_TRUE(shown.empty()) << shown.front();
+                EXPECT_EQ(program->OdbcImport, 1);
+                EXPECT_GE(D().DBGrid->RowCount(), 2) << "the rows are shown";
+            } else {
+                ASSERT_EQ(shown.size(), 1u);
+                EXPECT_NE(shown[0].find(c.message), std::string::npos) << shown[0];
+                EXPECT_NE(shown[0].find("Nothing was sent to the data source."), std::string::npos) << shown[0];
+                EXPECT_EQ(program->OdbcImport, 0);
+                EXPECT_EQ(D().DBGrid->ColCount(), 0);
+                EXPECT_EQ(program->DatabaseFileName, "folivex.db") << "a refused GO names no database";
+            }
+            D().Query.Close();
+            D().DB.Disconnect();
+            program->Files() = DatabaseFiles{};
+            EXPECT_EQ(ReadWholeFile(odbc.Database()).value(), before);
+        }
+    }
 }
 
 TEST_F(DBFormTest, WizardPreviewOfAJoinKeepsEachRepeatedColumnsValue) {

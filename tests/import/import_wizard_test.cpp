@@ -141,6 +141,57 @@ TEST_F(ImportWizardTest, PreviewOfACsvFileWithACategoryColumn) {
     EXPECT_EQ(W().MapFrom[1][1]->Text(), "Defender");
 }
 
+// A field that two columns of the source would fill is refused at Import, with the columns named; a column
+// the source does not have fills nothing and is no reason to refuse.
+TEST_F(ImportWizardTest, AFieldFilledByTwoColumnsIsRefusedBeforeTheImport) {
+    struct Case {
+        std::string file;
+        std::string categoryColumn;
+        std::vector<std::pair<int, std::string>> typed;  // column, field box
+        std::string clashes;                             // the lines naming the fields, or empty
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a,b,c\r\n", "0", {}, "", "the default mapping: one column per field"},
+        {"a,b,c\r\n", "0", {{1, "2"}}, "Field 2 would be filled by columns 1 and 2.", "column 2 keeps its 2"},
+        {"a,b,c\r\n", "0", {{1, "20"}}, "", "column 20 keeps its 20, but the file has no column 20"},
+        {"a,b,c\r\n", "0", {{1, "3"}, {2, "3"}}, "Field 3 would be filled by columns 1, 2 and 3.", "three of them"},
+        {"a,b,c,d\r\n", "1", {{3, "1"}}, "Field 1 would be filled by columns 1 and 3.",
+         "the category column takes no column number: three are left"},
+        {"a,b,c,d\r\n", "1", {{4, "1"}}, "", "column 4 is then beyond the source"},
+        {"a,b\r\nc,d,e\r\n", "0", {{1, "3"}}, "Field 3 would be filled by columns 1 and 3.",
+         "a later row is longer than the first"},
+        {"\"a,b\",c\r\n", "0", {{1, "3"}}, "", "a delimiter in quotes makes no column"},
+        {"a,b,c\r\n", "0", {{1, "2"}, {2, ""}}, "", "the other box cleared"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        TImportWizardForm fresh(nullptr, *program);
+        TextStream file(c.file);
+        fresh.ImportFile = &file;
+        fresh.ImportCombo->UserSelect(1);  // comma
+        fresh.ImportCategoryField->UserSetText(c.categoryColumn);
+        for (const auto& [column, field] : c.typed) fresh.MapToDB[std::size_t(column - 1)]->UserSetText(field);
+        Messages().ClearLog();
+        program->ImportPending = 0;
+        fresh.SetModalResult(MrNone);
+        fresh.GoImportButton->Click();
+        if (c.clashes.empty()) {
+            EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+            EXPECT_EQ(fresh.ModalResult(), MrOk);
+            EXPECT_EQ(program->ImportPending, 1);
+        } else {
+            EXPECT_EQ(Messages().Messages(),
+                      std::vector<std::string>{"A Folivex Field takes the value of one column only: the later column "
+                                               "would overwrite the earlier.\r\n" +
+                                               c.clashes + "\r\nChange or clear the Field box of all but one of them."});
+            EXPECT_EQ(fresh.ModalResult(), MrNone) << "the wizard stays open to correct";
+            EXPECT_EQ(program->ImportPending, 0);
+        }
+        fresh.ImportFile = nullptr;
+    }
+}
+
 TEST_F(ImportWizardTest, GoAndCancelSetTheImportFlags) {
     program->ReadingConfig = 1;
     app->OnModal = [&](Form& f) { static_cast<TImportWizardForm&>(f).GoImportButton->Click(); };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/db/odbc.h"
+#include "platform/fs/files.h"
 #include "support/test_odbc.h"
 
 namespace fv::testing {
@@ -104,6 +105,37 @@ TEST_F(OdbcTest, AnEmptyResultIsActiveWithNoRows) {
     q.Close();
     EXPECT_FALSE(q.Active());
     EXPECT_EQ(q.ColumnCount(), 0);
+}
+
+// A connection for reading keeps its data source as it was even when a statement that writes reaches the
+// driver: the query refuses it unsent, and what the raw statement did is rolled back.
+TEST_F(OdbcTest, AConnectionForReadingNeverChangesItsDataSource) {
+    db.Disconnect();
+    const std::string before = ReadWholeFile(odbc.Database()).value();
+    OdbcConnection reader;
+    std::string error;
+    ASSERT_TRUE(reader.Connect(TestDataSource, "", "", &error, OdbcAccess::Reading)) << error;
+    EXPECT_TRUE(reader.ForReading());
+    OdbcQuery q;
+    EXPECT_FALSE(q.Open(reader, "delete from cars", &error));
+    EXPECT_NE(error.find("must begin with SELECT or WITH"), std::string::npos) << error;
+    EXPECT_FALSE(q.Active());
+    // Below the check: the statement reaches the driver, and its effect does not outlive it.
+    reader.Execute("delete from cars", &error);
+    reader.Execute("drop table makers", &error);
+    ASSERT_TRUE(q.Open(reader, "select count(*) from cars", &error)) << error;
+    EXPECT_EQ(q.Value(0), "4");
+    ASSERT_TRUE(q.Open(reader, "select count(*) from makers", &error)) << error;
+    EXPECT_EQ(q.Value(0), "2");
+    reader.Disconnect();
+    EXPECT_EQ(ReadWholeFile(odbc.Database()).value(), before);
+
+    // A connection for writing (the fixtures') still writes.
+    ASSERT_TRUE(db.Connect(TestDataSource, "", "", &error)) << error;
+    EXPECT_FALSE(db.ForReading());
+    ASSERT_TRUE(db.Execute("delete from makers", &error)) << error;
+    ASSERT_TRUE(q.Open(db, "select count(*) from makers", &error)) << error;
+    EXPECT_EQ(q.Value(0), "0");
 }
 
 }  // namespace

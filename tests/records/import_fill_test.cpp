@@ -182,6 +182,90 @@ TEST(ImportFill, ImportedValuesAreCleanedAsTypedOnesAre) {
     EXPECT_EQ(back.Field, r.Field);
 }
 
+// A double quote inside a value is the value's, whichever import brings it: it is stored as two single
+// quotes, as a typed one is. The text file's cell is written as a program exporting the value writes it.
+TEST(ImportFill, ADoubleQuoteIsKeptAsTwoSingleQuotesByBothImports) {
+    struct Case {
+        std::string fileCell;
+        std::optional<std::string> odbcValue;
+        std::string stored;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"See \"territorial claims\"", "See \"territorial claims\"", "See ''territorial claims''",
+         "quotes inside a value that is not in quotes"},
+        {"\"Lamp, \"\"tall\"\" model\"", "Lamp, \"tall\" model", "Lamp, ''tall'' model",
+         "doubled quotes inside a quoted value that holds the delimiter"},
+        {"5\" screen", "5\" screen", "5'' screen", "a lone quote"},
+        {"\"\"\"all\"\"\"", "\"all\"", "''all''", "a value that is all in quotes"},
+        {"\"plain\"", "plain", "plain", "quotes that only enclose a value are not part of it"},
+        {"", std::nullopt, "", "NULL is the empty text"},
+        {"(null)", "(null)", "", "the text of nothing is the empty text"},
+    };
+    const ImportMapping m = Mapping({"1", "2"});
+    const ImportRoutes routes(m);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        // The text file as the load reads it: a foreign file's quoted values are protected.
+        TextStream s(NormaliseLineEnds(c.fileCell + ",next\r\n"));
+        RecordTextReader reader(s, m.Delimiter, QuotedValues::Protected);
+        DatabaseRecord fromFile;
+        ASSERT_TRUE(ReadForeignRow(reader, m, routes, fromFile, nullptr));
+        DatabaseRecord fromOdbc;
+        FillFromValues({OdbcImportText(c.odbcValue), "next"}, m, routes, fromOdbc, nullptr);
+        if (c.fileCell != "(null)") EXPECT_EQ(fromFile.Field[0], c.stored) << c.fileCell;
+        EXPECT_EQ(fromOdbc.Field[0], c.stored);
+        EXPECT_EQ(fromFile.Field[1], "next");
+        EXPECT_EQ(fromOdbc.Field[1], "next");
+    }
+    // The ODBC value is held to the slot's 300 bytes before its quotes are stored.
+    EXPECT_EQ(OdbcImportText(std::string(299, 'a') + "\"b"), std::string(299, 'a') + "\"");
+}
+
+// Pages are made per listed category: after an import the list holds every category its records carry.
+TEST(ImportFill, TheCategoryListTakesEveryCategoryOfTheImportedRecords) {
+    struct Case {
+        std::vector<std::string> list, imported, expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"Sport", "Family"}, {"Lamps", "Lamps"}, {"Sport", "Family", "Lamps"}, "a new category once"},
+        {{"Sport"}, {"Sport"}, {"Sport"}, "a listed one changes nothing"},
+        {{"Sport", "", "Old"}, {"Lamps", "Desk"}, {"Sport", "Lamps", "Desk", "", "Old"},
+         "before the entry that ends the valid part, in the order of first use"},
+        {{"Sport", " "}, {"Old"}, {"Sport", "Old", " "}, "a single blank ends it too"},
+        {{}, {"", " "}, {"Category unknown"}, "a record without a category gets one"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        DatabaseState db;
+        db.RecordTable[0].Category = "Before";  // not imported: not looked at
+        for (std::size_t i = 0; i < c.imported.size(); ++i) db.RecordTable[i + 1].Category = c.imported[i];
+        db.RecordCount = int(c.imported.size()) + 1;
+        EXPECT_EQ(ListWithImportedCategories(c.list, db, 1, db.RecordCount), c.expected);
+        for (std::size_t i = 0; i < c.imported.size(); ++i)
+            EXPECT_FALSE(db.RecordTable[i + 1].Category.empty() || db.RecordTable[i + 1].Category == " ");
+    }
+}
+
+// The wizard maps column n to field n by default, also for columns the query does not have: those fill
+// nothing, so a field that a column of the query fills keeps its value.
+TEST(ImportFill, AColumnTheQueryDoesNotHaveBlanksNoField) {
+    ImportMapping m = Mapping({"20", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
+                               "17", "18", "19", "20"});
+    m.CheckImage[21] = true;
+    DatabaseRecord r;
+    FillFromValues({"Lamp", "40", "tall"}, m, ImportRoutes(m), r, nullptr);
+    EXPECT_EQ(r.Field[19], "Lamp");
+    EXPECT_EQ(r.Field[1], "40");
+    EXPECT_EQ(r.Field[2], "tall");
+    EXPECT_EQ(r.Image, (std::array<std::string, 4>{}));
+    // The same row from a text file, where the line's end ends the row.
+    auto rows = ReadForeign("Lamp,40,tall\r\n", m);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Field, r.Field);
+}
+
 TEST(ImportFill, OdbcValuesAreRoutedByPosition) {
     ImportMapping m = Mapping({"2", "1"});
     m.CategoryColumn = 3;

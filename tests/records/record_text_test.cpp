@@ -235,7 +235,8 @@ TEST(RecordTextReader, QuotedValuesOfForeignFiles) {
         {"a lone doubled quote", "\"\"\"\",a\r\n", {"\"", "a"}},
         {"empty quoted value", "\"\",,b\r\n", {"", "", "b"}},
         {"text after the closing quote", "\"a, b\"c,d\r\n", {"a, bc", "d"}},
-        {"a quote inside an unquoted value is dropped", "5\" screen,x\r\n", {"5 screen", "x"}},
+        {"a quote inside an unquoted value is kept", "5\" screen,x\r\n", {"5\" screen", "x"}},
+        {"quotes after the first byte are the value's", "See \"claims\",x\r\n", {"See \"claims\"", "x"}},
         {"the line end ends an open quote", "\"open, never closed\r\n", {"open, never closed"}},
         {"the last value quoted", "a,\"b,c\"\r\n", {"a", "b,c"}},
     };
@@ -263,7 +264,7 @@ std::string FieldByBytes(TextStream& s, unsigned char delimiter, std::size_t max
 }
 
 // The same with protected quotes: a field that begins with a quote keeps everything up to the closing
-// quote ("" giving one quote, a CR still ending the field), then goes on by the plain rule.
+// quote ("" giving one quote, a CR still ending the field), then goes on keeping every byte, quotes too.
 std::string ProtectedFieldByBytes(TextStream& s, unsigned char delimiter, std::size_t maxChars) {
     std::string field;
     auto keep = [&](int c) {
@@ -285,7 +286,7 @@ std::string ProtectedFieldByBytes(TextStream& s, unsigned char delimiter, std::s
     }
     for (int c = s.Get(); c >= 0; c = s.Get()) {
         if (c == delimiter || c == '\r') return field + char(c);
-        if (c != '"') keep(c);
+        keep(c);
     }
     return field;
 }

@@ -1,6 +1,8 @@
 // ODBC connections and queries over unixODBC.
 #include "platform/db/odbc.h"
 
+#include "platform/db/odbc_statement.h"
+
 #include <sql.h>
 #include <sqlext.h>
 
@@ -12,6 +14,7 @@ struct OdbcConnection::Handles {
     SQLHENV env = SQL_NULL_HENV;
     SQLHDBC dbc = SQL_NULL_HDBC;
     bool connected = false;
+    bool reading = false;
 };
 
 namespace {
@@ -91,7 +94,7 @@ OdbcConnection::OdbcConnection() : h_(std::make_unique<Handles>()) {}
 OdbcConnection::~OdbcConnection() { Disconnect(); }
 
 bool OdbcConnection::Connect(const std::string& dataSource, const std::string& user, const std::string& password,
-                             std::string* error) {
+                             std::string* error, OdbcAccess access) {
     Disconnect();
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &h_->env))) {
         SetError(error, "The ODBC driver manager could not be started.");
@@ -105,6 +108,12 @@ bool OdbcConnection::Connect(const std::string& dataSource, const std::string& u
         Disconnect();
         return false;
     }
+    const bool reading = access == OdbcAccess::Reading;
+    // Asked before the connection too: some drivers take the access mode only when they open the source.
+    auto readOnly = [this] {
+        SQLSetConnectAttr(h_->dbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
+    };
+    if (reading) readOnly();
     auto text = [](const std::string& s) { return reinterpret_cast<SQLCHAR*>(const_cast<char*>(s.c_str())); };
     SQLRETURN r = SQLConnect(h_->dbc, text(dataSource), SQL_NTS, text(user), SQL_NTS, text(password), SQL_NTS);
     if (!SQL_SUCCEEDED(r)) {
@@ -113,12 +122,26 @@ bool OdbcConnection::Connect(const std::string& dataSource, const std::string& u
         return false;
     }
     h_->connected = true;
+    if (reading) {
+        readOnly();
+        // Every statement then opens a transaction that only a commit would keep; none is ever made.
+        SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0);
+        h_->reading = true;
+    }
     return true;
 }
 
+void OdbcConnection::RollBack() {
+    if (h_->connected && h_->reading) SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_ROLLBACK);
+}
+
+bool OdbcConnection::ForReading() const { return h_->reading; }
+
 void OdbcConnection::Disconnect() {
+    RollBack();
     if (h_->connected) SQLDisconnect(h_->dbc);
     h_->connected = false;
+    h_->reading = false;
     if (h_->dbc != SQL_NULL_HDBC) SQLFreeHandle(SQL_HANDLE_DBC, h_->dbc);
     h_->dbc = SQL_NULL_HDBC;
     if (h_->env != SQL_NULL_HENV) SQLFreeHandle(SQL_HANDLE_ENV, h_->env);
@@ -141,6 +164,7 @@ bool OdbcConnection::Execute(const std::string& sql, std::string* error) {
     bool ok = SQL_SUCCEEDED(r) || r == SQL_NO_DATA;
     if (!ok) SetError(error, Diagnostics(SQL_HANDLE_STMT, stmt));
     SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    RollBack();
     return ok;
 }
 
@@ -148,6 +172,10 @@ bool OdbcQuery::Open(OdbcConnection& connection, const std::string& sql, std::st
     Close();
     if (!connection.Connected()) {
         SetError(error, "Not connected to a data source.");
+        return false;
+    }
+    if (std::optional<std::string> refusal = QueryRefusal(sql)) {
+        SetError(error, *refusal);
         return false;
     }
     SQLHSTMT stmt = SQL_NULL_HSTMT;
@@ -158,6 +186,7 @@ bool OdbcQuery::Open(OdbcConnection& connection, const std::string& sql, std::st
     auto fail = [&] {
         SetError(error, Diagnostics(SQL_HANDLE_STMT, stmt));
         SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+        connection.RollBack();
         columns_.clear();
         rows_.clear();
         return false;
@@ -168,6 +197,7 @@ bool OdbcQuery::Open(OdbcConnection& connection, const std::string& sql, std::st
     if (!SQL_SUCCEEDED(SQLNumResultCols(stmt, &count))) return fail();
     if (count <= 0) {
         SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+        connection.RollBack();
         SetError(error, "The statement returns no rows to show.");
         return false;
     }
@@ -189,6 +219,8 @@ bool OdbcQuery::Open(OdbcConnection& connection, const std::string& sql, std::st
         rows_.push_back(std::move(row));
     }
     SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    // The rows are in memory: the transaction ends at once, and nothing the statement did stays.
+    connection.RollBack();
     active_ = true;
     row_ = 0;
     return true;

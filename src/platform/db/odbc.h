@@ -2,6 +2,9 @@
 // opened by data source name, user and password; a query runs one SQL statement and holds every row of
 // its result in memory as texts, so that a grid, a preview and an import can walk the rows in any order.
 // Values are looked up by column position: a result may carry the same column name twice (a join).
+// A connection opened for reading never changes its data source: it asks the driver for read-only access,
+// turns automatic commits off and rolls back after every statement, and its queries refuse any statement
+// that is not one query before it is sent.
 #pragma once
 
 #include <memory>
@@ -12,6 +15,10 @@
 namespace fv {
 
 enum class ColumnType { Text, Integer, Real, Blob, Other };
+
+// Reading: read-only access where the driver offers it, and every statement in a transaction that is
+// rolled back. Writing: the driver's defaults (tests build their fixture databases that way).
+enum class OdbcAccess { Reading, Writing };
 
 struct QueryColumn {
     std::string Name;
@@ -27,16 +34,21 @@ public:
     OdbcConnection& operator=(const OdbcConnection&) = delete;
 
     // Connects to a data source; false with the driver's message in *error when it fails. An open
-    // connection is closed first.
+    // connection is closed first. A driver without read-only access or without transactions still
+    // connects for reading; the query's own check then stands alone.
     bool Connect(const std::string& dataSource, const std::string& user, const std::string& password,
-                 std::string* error);
+                 std::string* error, OdbcAccess access = OdbcAccess::Writing);
     void Disconnect();
     bool Connected() const;
-    // Runs a statement that returns no rows (tests build their fixture databases with it).
+    bool ForReading() const;
+    // Runs a statement that returns no rows (tests build their fixture databases with it). On a
+    // connection for reading its effect is rolled back.
     bool Execute(const std::string& sql, std::string* error);
 
 private:
     friend class OdbcQuery;
+    // Ends the transaction of a connection for reading: nothing it did stays.
+    void RollBack();
     struct Handles;
     std::unique_ptr<Handles> h_;
 };
@@ -44,7 +56,8 @@ private:
 class OdbcQuery {
 public:
     // Runs sql on the connection and reads the whole result; false with the driver's message when the
-    // statement fails, leaving the query closed.
+    // statement fails, leaving the query closed. A statement that is not one query is refused with the
+    // reason, and nothing is sent.
     bool Open(OdbcConnection& connection, const std::string& sql, std::string* error);
     void Close();
     bool Active() const { return active_; }
