@@ -88,6 +88,25 @@ void TFolivexForm::EndLoad() {
     P.ReadingConfig = 0;
 }
 
+void TFolivexForm::ReadConfigurationFile(Component* sender, TextStream& config, bool importSource) {
+    Application& app = P.App;
+    unreadConfigFile_.clear();
+    const std::vector<const ConfigItem*> missing = MissingConfigurationItems(config.Bytes());
+    // What the file does not hold takes the defaults a database without configuration gets; what it holds
+    // is read over them.
+    if (!missing.empty()) {
+        InitialiseFontStructure(P);
+        InitialiseForEmptyConfig(sender);
+    }
+    P.ReadingConfig = 1;
+    ReadConfiguration(app, P, config, importSource);
+    if (missing.empty()) return;
+    unreadConfigFile_ = P.ConfigFileName;
+    keptConfigFile_ = KeptConfigurationName(P.ConfigFileName);
+    app.Beep(BeepKind::Exclamation);
+    app.ShowMessage(EndedEarlyMessage(app, P.ConfigFileName, missing, keptConfigFile_));
+}
+
 void TFolivexForm::LoadDatabase(Component* sender) {
     Application& app = P.App;
     InitialLoadTimer->SetEnabled(false);
@@ -294,14 +313,16 @@ void TFolivexForm::LoadDatabase(Component* sender) {
         if (append) {
             configRead = true;
         } else if (auto config = TextStream::Open(P.ConfigFileName)) {
-            P.ReadingConfig = 1;
-            ReadConfiguration(app, P, *config, importSource);
+            ReadConfigurationFile(sender, *config, importSource);
             configRead = true;
+        } else {
+            unreadConfigFile_.clear();
         }
         P.ReadingConfig = 0;
     }
 
     if (!configRead) {
+        unreadConfigFile_.clear();
         InitialiseFontStructure(P);
         InitialiseForEmptyConfig(sender);
     }

@@ -10,6 +10,7 @@
 #include "import/overwrite_form.h"
 #include "platform/fs/files.h"
 #include "records/configuration.h"
+#include "records/configuration_reader.h"
 #include "records/record_text.h"
 
 namespace fv {
@@ -62,6 +63,10 @@ bool TFolivexForm::SaveDatabase() {
     });
     if (!database.Commit()) return fail("Unable to Save Database !");
 
+    if (!KeepUnreadConfiguration()) {
+        form.Hide();
+        return false;
+    }
     if (!WriteWholeFile(P.ConfigFileName, ConfigurationText(app, P)))
         return fail("Unable to Save Database Configuration data !");
     if (P.ChartModified && P.RozizAForm) {
@@ -88,6 +93,25 @@ bool TFolivexForm::SaveDatabase() {
     // The save form stays up about a second, so a quick save is still seen; the program does not wait.
     if (std::chrono::steady_clock::now() - start <= std::chrono::seconds(1)) form.HideAfter(1000);
     else form.Hide();
+    return true;
+}
+
+bool TFolivexForm::KeepUnreadConfiguration() {
+    if (unreadConfigFile_.empty() || unreadConfigFile_ != P.ConfigFileName) return true;
+    if (PathExistsOnDisk(P.ConfigFileName)) {
+        // Never over an earlier kept file: a name taken since the load gives the next free one.
+        if (PathExistsOnDisk(keptConfigFile_)) keptConfigFile_ = KeptConfigurationName(P.ConfigFileName);
+        std::string error;
+        const std::optional<std::string> bytes = ReadWholeFile(P.ConfigFileName);
+        if (!bytes || !WriteWholeFile(keptConfigFile_, *bytes, &error)) {
+            P.App.Beep(BeepKind::Exclamation);
+            P.App.ShowMessage("Unable to keep the old configuration file as '" + keptConfigFile_ +
+                              "'" + (error.empty() ? std::string() : ": " + error) +
+                              ". The database configuration was not saved.");
+            return false;
+        }
+    }
+    unreadConfigFile_.clear();
     return true;
 }
 

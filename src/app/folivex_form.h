@@ -26,6 +26,8 @@
 
 namespace fv {
 
+class TextStream;
+
 class TFolivexForm : public ProgramForm, public MainWindow {
 public:
     static constexpr int FieldCount = 20;
@@ -250,6 +252,14 @@ private:
     void ApplyLastUse();
     ImportMapping WizardMapping() const;
     void EndLoad();
+    // Reads the database's configuration file. One that ends early is read over the defaults of a database
+    // without configuration, reported, and remembered, so that the save keeps it before writing it again.
+    void ReadConfigurationFile(Component* sender, TextStream& config, bool importSource);
+    // Before the configuration file is written: the file that did not read whole is copied beside it
+    // (once). False, after the message, when that copy cannot be made.
+    bool KeepUnreadConfiguration();
+    // The configuration file that did not read whole at the last load (empty: none), and its kept name.
+    std::string unreadConfigFile_, keptConfigFile_;
     void WirePublishingCommands();
     // Browser launch of a web site: 2 the maker's, 3 the cart service's.
     void VisitWebSite(Component* sender, int mode);

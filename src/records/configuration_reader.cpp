@@ -1,6 +1,7 @@
 // The configuration reader: every row of the item table that the file's version holds, in file order.
 #include "records/configuration_reader.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/app/application.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/directory_list_box.h"
+#include "platform/ui/form.h"
 #include "platform/ui/image.h"
 #include "platform/ui/memo.h"
 #include "records/file_warning.h"
@@ -20,21 +22,35 @@ namespace fv {
 
 namespace {
 
-// Lines are read whole: a longer line than the old limit would otherwise shift every later item.
-constexpr std::size_t AnyLength = std::size_t(1) << 30;
-
 class Reader {
 public:
-    Reader(Application& app, DatabaseState& db, TextStream& s, bool importSource)
+    // Without an application the reader only walks the file to find where it ends (nothing is applied).
+    Reader(Application* app, DatabaseState* db, TextStream& s, bool importSource)
         : app_(app), db_(db), s_(s), import_(importSource) {}
 
     std::string Run();
+    // The items the file's version holds that the file does not hold whole, in file order.
+    const std::vector<const ConfigItem*>& Missing() const { return missing_; }
 
 private:
-    std::string Line() { return ReadTextLine(s_, AnyLength); }
+    bool Applying() const { return app_ != nullptr; }
+    // One line, read whole however long (a longer line than the old limit would otherwise shift every
+    // later item); false when the file ends before the line's CR, so the line is cut or not there at all.
+    bool WholeLine(std::string& line) {
+        line.clear();
+        for (;;) {
+            int c = s_.Get();
+            if (c < 0) return false;
+            if (c == '\r') {
+                s_.Get();
+                return true;
+            }
+            line += char(c);
+        }
+    }
     static std::string Text(const std::string& line) { return line == ConfigNull ? std::string() : line; }
     template <class T> T& Get(const std::string& form, const std::string& name) {
-        return ConfigControl<T>(app_, form, name);
+        return ConfigControl<T>(*app_, form, name);
     }
     void SetSwatch(const std::string& form, const std::string& name, const std::string& colour) {
         Get<Control>(form, name).SetColor(NameToColour(colour));
@@ -44,49 +60,75 @@ private:
     // lacks, the table's line for old files.
     void Apply(const ConfigItem& item, const std::string& line);
     // Rows whose lines are not a single line of the file.
-    void ColourNumber(const ConfigItem& item);
-    void Block(const ConfigItem& item, const std::string& first, bool apply);
+    // Each false when the file ended before the item was read whole (then nothing is applied).
+    bool ColourNumber(const ConfigItem& item);
+    bool Block(const ConfigItem& item, const std::string& first, bool apply);
     void Directory(const ConfigItem& item, const std::string& line);
     void Preview(const ConfigItem& directory, const std::string& dir);
 
-    Application& app_;
-    DatabaseState& db_;
+    Application* app_;
+    DatabaseState* db_;
     TextStream& s_;
     bool import_;
     std::string version_;
+    std::vector<const ConfigItem*> missing_;
 };
 
 std::string Reader::Run() {
-    db_.ReadingConfig = 1;
-    InitialiseFontStructure(db_);
-    SetSwatch("FolivexForm", "LabelColour", "White");
-    SetSwatch("FolivexForm", "ScrollColour", "Silver");
-    SetSwatch("PublishSetupForm", "InstructionColour", "Silver");
+    if (Applying()) {
+        db_->ReadingConfig = 1;
+        InitialiseFontStructure(*db_);
+        SetSwatch("FolivexForm", "LabelColour", "White");
+        SetSwatch("FolivexForm", "ScrollColour", "Silver");
+        SetSwatch("PublishSetupForm", "InstructionColour", "Silver");
+    }
 
+    // A file that ends early: the item it cuts and every later one are not applied, so that each keeps
+    // the value it had (the load puts the defaults of a database without configuration there first); a
+    // cut line or block is never taken for a whole value.
+    bool ended = false;
     for (const ConfigItem& item : ConfigurationTable()) {
         if (item.Kind == ConfigKind::Version) {
-            version_ = Text(Line());
+            std::string line;
+            ended = !WholeLine(line);
+            version_ = ended ? std::string() : Text(line);
+            if (ended) missing_.push_back(&item);
             continue;
         }
         if (!FileHasItem(item, version_)) {
-            if (item.OldLine) Apply(item, *item.OldLine);
+            if (item.OldLine && Applying()) Apply(item, *item.OldLine);
+            continue;
+        }
+        if (ended) {
+            missing_.push_back(&item);
             continue;
         }
         if (item.Kind == ConfigKind::ColourNumber) {
-            ColourNumber(item);
+            ended = !ColourNumber(item);
+            if (ended) missing_.push_back(&item);
             continue;
         }
+        std::string line;
+        ended = !WholeLine(line);
+        if (!ended && item.Kind == ConfigKind::Block) {
+            const bool apply = Applying() && !(item.KeptOnImport && import_);
+            // The memo is emptied only when its block is there whole.
+            if (apply && item.ClearedFirst) Get<Memo>(item.Form, item.Control).SetText("");
+            ended = !Block(item, line, apply);
+            if (!ended) continue;
+        }
+        if (ended) {
+            missing_.push_back(&item);
+            continue;
+        }
+        if (!Applying() || (item.KeptOnImport && import_)) continue;
         if (item.Kind == ConfigKind::Categories) Get<Control>(item.Form, item.Control).Repaint();
-        if (item.Kind == ConfigKind::Block && item.ClearedFirst && !import_) Get<Memo>(item.Form, item.Control).SetText("");
-        std::string line = Line();
-        if (item.KeptOnImport && import_) {
-            if (item.Kind == ConfigKind::Block) Block(item, line, false);
-            continue;
-        }
         Apply(item, line);
     }
-    ReturnToDatabaseDirectory(db_);
-    db_.ReadingConfig = 0;
+    if (Applying()) {
+        ReturnToDatabaseDirectory(*db_);
+        db_->ReadingConfig = 0;
+    }
     return version_;
 }
 
@@ -117,23 +159,22 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
         break;
     case ConfigKind::ImageDirectory: {
         std::string imageDir = Text(line);
-        db_.DatabaseImageDirectory = imageDir;
-        db_.LastImageDirectory = imageDir;
-        if (Form* setup = app_.FindForm("DBSetupForm"))
+        db_->DatabaseImageDirectory = imageDir;
+        db_->LastImageDirectory = imageDir;
+        if (Form* setup = app_->FindForm("DBSetupForm"))
             if (auto* list = dynamic_cast<DirectoryListBox*>(setup->FindComponent("ImageDirListBox")))
-                list->SetDirectory(DirectoryOrRoot(app_, imageDir, "The default 'Images' Directory is Invalid :"));
+                list->SetDirectory(DirectoryOrRoot(*app_, imageDir, "The default 'Images' Directory is Invalid :"));
         break;
     }
     case ConfigKind::Font: {
-        PublishFont& font = FontNamed(db_, item.Control);
+        PublishFont& font = FontNamed(*db_, item.Control);
         std::string* parts[] = {&font.Colour, &font.Face, &font.Size, &font.Style};
         *parts[item.Part] = Text(line);
         if (item.Part == 0) SetSwatch(item.SwatchForm, item.Swatch, font.Colour);
         break;
     }
     case ConfigKind::Block:
-        Block(item, line, true);
-        break;
+        break;  // read by Run, never given by the table
     case ConfigKind::Categories: {
         std::vector<std::string> items;
         std::size_t start = 0;
@@ -150,40 +191,44 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
 }
 
 // Four bytes straight after the previous line's end, least significant first.
-void Reader::ColourNumber(const ConfigItem& item) {
+bool Reader::ColourNumber(const ConfigItem& item) {
     std::uint32_t value = 0;
     for (int b = 0; b < 4; ++b) {
         int c = s_.Get();
-        if (c >= 0) value |= std::uint32_t(c) << (8 * b);
+        if (c < 0) return false;
+        value |= std::uint32_t(c) << (8 * b);
     }
+    if (!Applying()) return true;
     std::string name = ColourToName(std::int32_t(value));
-    FontNamed(db_, item.Control).Colour = name;
+    FontNamed(*db_, item.Control).Colour = name;
     SetSwatch(item.SwatchForm, item.Swatch, name);
+    return true;
 }
 
-// A memo between "START tag" and "END tag"; the first line decides whether a block is there at all.
-void Reader::Block(const ConfigItem& item, const std::string& first, bool apply) {
-    Memo* memo = apply ? &Get<Memo>(item.Form, item.Control) : nullptr;
-    if (first != "START " + item.Tag) return;
+// A memo between "START tag" and "END tag"; the first line decides whether a block is there at all. A
+// block the file ends in before its end line is cut: false, and the memo is left as it was.
+bool Reader::Block(const ConfigItem& item, const std::string& first, bool apply) {
+    if (first != "START " + item.Tag) return true;
     std::vector<std::string> lines;
-    while (!s_.Eof()) {
-        std::size_t before = s_.Position();
-        std::string l = Line();
+    for (;;) {
+        std::string l;
+        if (!WholeLine(l)) return false;
         if (l == "END " + item.Tag) break;
-        if (s_.Eof() && s_.Position() == before) break;  // nothing more to read
         lines.push_back(l);
     }
-    if (!memo) return;
+    if (!apply) return true;
+    Memo& memo = Get<Memo>(item.Form, item.Control);
     if (lines.size() == 1 && lines[0] == ConfigNull) {
-        memo->SetText("");
-        return;
+        memo.SetText("");
+        return true;
     }
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i) text += "\r\n";
         text += UnescapeBlockLine(lines[i], item.Tag);
     }
-    memo->SetText(text);
+    memo.SetText(text);
+    return true;
 }
 
 void Reader::Directory(const ConfigItem& item, const std::string& dir) {
@@ -193,17 +238,17 @@ void Reader::Directory(const ConfigItem& item, const std::string& dir) {
         // publisher empties its folder, and refuses to publish until one is chosen.
         if (!dir.empty() && PathExistsOnDisk(dir)) {
             list.SetDirectory(dir);
-            db_.PublishDirectory = list.Directory();
+            db_->PublishDirectory = list.Directory();
         } else {
-            app_.Beep(BeepKind::Exclamation);
-            app_.ShowMessage(item.Missing + "'" + dir + "'. Please choose one before Publishing.");
-            db_.PublishDirectory = "none";
+            app_->Beep(BeepKind::Exclamation);
+            app_->ShowMessage(item.Missing + "'" + dir + "'. Please choose one before Publishing.");
+            db_->PublishDirectory = "none";
         }
         // Choosing a folder in a directory list moves the current directory.
-        ReturnToDatabaseDirectory(db_);
+        ReturnToDatabaseDirectory(*db_);
         return;
     }
-    list.SetDirectory(DirectoryOrRoot(app_, dir, item.Missing));
+    list.SetDirectory(DirectoryOrRoot(*app_, dir, item.Missing));
     if (!item.PreviewFile.empty()) Preview(item, list.Directory());
 }
 
@@ -212,9 +257,9 @@ void Reader::Preview(const ConfigItem& directory, const std::string& dir) {
     const std::string& file = Get<Control>(directory.Form, directory.PreviewFile).Text();
     if (file.empty()) return;
     std::string path = JoinPath(dir, file);
-    if (!FileExistsOrWarn(app_, path)) return;
+    if (!FileExistsOrWarn(*app_, path)) return;
     Image& preview = Get<Image>(directory.Form, directory.PreviewImage);
-    preview.SetPicture(app_.Images().LoadImage(path));
+    preview.SetPicture(app_->Images().LoadImage(path));
     preview.Show();
 }
 
@@ -227,8 +272,62 @@ std::string DirectoryOrRoot(Application& app, const std::string& dir, const std:
     return "/";
 }
 
-std::string ReadConfiguration(Application& app, DatabaseState& db, TextStream& s, bool importSource) {
-    return Reader(app, db, s, importSource).Run();
+std::string ReadConfiguration(Application& app, DatabaseState& db, TextStream& s, bool importSource,
+                              std::vector<const ConfigItem*>* missing) {
+    Reader reader(&app, &db, s, importSource);
+    std::string version = reader.Run();
+    if (missing) *missing = reader.Missing();
+    return version;
+}
+
+std::string EndedEarlyMessage(const Application& app, const std::string& configFile,
+                              const std::vector<const ConfigItem*>& missing, const std::string& keptName) {
+    // The missing settings by window, in file order, each window with the names of its controls.
+    std::vector<std::pair<std::string, std::vector<std::string>>> groups;
+    for (const ConfigItem* item : missing) {
+        std::string window, name = item->Control;
+        if (item->Kind == ConfigKind::Version) {
+            window = "Database";
+            name = "version line";
+        } else if (item->Kind == ConfigKind::ImageDirectory) {
+            window = "Database";
+            name = "image folder";
+        } else if (item->Form.empty()) {
+            window = "Publication fonts";
+        } else if (item->Form == "FolivexForm") {
+            window = "Main window";  // its caption is the program's name
+        } else {
+            const Form* form = app.FindForm(item->Form);
+            window = form && !form->Caption().empty() ? form->Caption() : item->Form;
+        }
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == window; });
+        if (group == groups.end()) group = groups.insert(groups.end(), {window, {}});
+        std::vector<std::string>& names = group->second;
+        if (names.empty() || names.back() != name) names.push_back(name);  // a font's four lines are one font
+    }
+    std::string text = "The configuration file '" + configFile + "' ended early: " + std::to_string(missing.size()) +
+                       " of its settings were not in it whole and took their defaults:";
+    constexpr std::size_t Shown = 6;
+    for (const auto& [window, names] : groups) {
+        text += "\r\n" + window + ": ";
+        for (std::size_t i = 0; i < names.size() && i < Shown; ++i) text += (i ? ", " : "") + names[i];
+        if (names.size() > Shown) text += " and " + std::to_string(names.size() - Shown) + " more";
+    }
+    text += "\r\nThe file as it is now will be kept as '" + keptName + "' before the database is saved.";
+    return text;
+}
+
+std::string KeptConfigurationName(const std::string& configFile) {
+    std::string name = configFile + ".bak";
+    for (int n = 2; PathExistsOnDisk(name); ++n) name = configFile + ".bak" + std::to_string(n);
+    return name;
+}
+
+std::vector<const ConfigItem*> MissingConfigurationItems(const std::string& bytes) {
+    TextStream s(bytes);
+    Reader reader(nullptr, nullptr, s, false);
+    reader.Run();
+    return reader.Missing();
 }
 
 }  // namespace fv

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QCloseEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -41,30 +43,59 @@ QMessageBox::Icon IconFor(unsigned flags) {
     }
 }
 
+// A box that Escape and the close box leave open when the question has no answer for them.
+class QuestionBox : public QMessageBox {
+public:
+    QuestionBox(Icon icon, const QString& caption, const QString& text, bool escapeAnswers)
+        : QMessageBox(icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow()),
+          escapeAnswers_(escapeAnswers) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        // Qt would take No (the one button of the "no" role) for Escape.
+        if (!escapeAnswers_ && e->matches(QKeySequence::Cancel)) {
+            e->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent* e) override {
+        if (!escapeAnswers_) {
+            e->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(e);
+    }
+
+private:
+    bool escapeAnswers_;
+};
+
 }  // namespace
 
 int QtMessages::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     const std::vector<ButtonAnswer> buttons = ButtonsFor(flags);
-    QMessageBox box(IconFor(flags), ToQString(caption), ToQString(text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    const std::optional<int> escape = EscapeAnswer(flags);
+    QuestionBox box(IconFor(flags), ToQString(caption), ToQString(text), escape.has_value());
     for (const ButtonAnswer& b : buttons) box.addButton(b.button);
     box.setDefaultButton(buttons.front().button);
-    // Escape and the close box answer Cancel where there is one and OK on a plain message; for a yes/no
-    // question Qt takes No.
-    if (box.button(QMessageBox::Cancel)) box.setEscapeButton(QMessageBox::Cancel);
-    else if (buttons.size() == 1) box.setEscapeButton(buttons.front().button);
+    // Escape and the close box answer as EscapeAnswer says; a question without that answer stays open.
+    for (const ButtonAnswer& b : buttons)
+        if (escape && b.answer == *escape) box.setEscapeButton(b.button);
     // The box is answered while the screen cursor may be the hourglass of a long operation.
     bool overridden = QGuiApplication::overrideCursor() != nullptr;
     if (overridden) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
+    // A question without an escape answer is asked again if anything but a button ended the box.
+    QAbstractButton* clicked = nullptr;
+    do {
+        box.exec();
+        clicked = box.clickedButton();
+    } while (!clicked && !escape && !QCoreApplication::closingDown());
     if (overridden) QGuiApplication::restoreOverrideCursor();
-    QAbstractButton* clicked = box.clickedButton();
     for (const ButtonAnswer& b : buttons)
         if (clicked && clicked == box.button(b.button)) return b.answer;
-    // Closed without a button: the escape answer, as the platform's box gave.
-    for (const ButtonAnswer& b : buttons)
-        if (b.answer == IdCancel) return IdCancel;
-    return buttons.size() == 1 ? buttons.front().answer : IdCancel;
+    // Closed without a button: the escape answer (the program is going down otherwise).
+    return escape.value_or(IdCancel);
 }
 
 void QtMessages::Beep(BeepKind kind) {

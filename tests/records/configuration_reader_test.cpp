@@ -385,22 +385,93 @@ TEST_F(ConfigurationReaderTest, ALaterVersionReadsLikeTheCurrentOne) {
     EXPECT_EQ(target.Control<Edit>("KarvoForm", "KarvoUserNumber").Text(), "42");
 }
 
-TEST_F(ConfigurationReaderTest, AFileThatEndsEarlyEmptiesTheRestAndReportsTheDirectories) {
-    target.Control<Edit>("FTPForm", "FTPHostDir").SetText("/old");
-    target.Control<CheckBox>("SearchSetup", "EnableSearchButton").SetChecked(true);
-    Read("v2.4\r\nMake\r\n");
-    EXPECT_EQ(target.Control<Edit>("FolivexForm", "DBLabel1").Text(), "Make");
-    EXPECT_EQ(target.Control<Edit>("FTPForm", "FTPHostDir").Text(), "");
-    EXPECT_FALSE(target.Control<CheckBox>("SearchSetup", "EnableSearchButton").Checked());
-    std::vector<std::string> messages = target.app.Scripted().Messages();
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.front(),
-              "The default 'Page Background' Directory is Invalid :''. Defaulting to '/'. Please modify before "
-              "Publishing or Saving.");
-    // The publish folder is left unset, never the root that a publish would empty.
-    EXPECT_EQ(read.PublishDirectory, "none");
-    EXPECT_EQ(messages.back(), "The default 'Publishing' Directory is Invalid :''. Please choose one before Publishing.");
-    EXPECT_EQ(CurrentDirectory(), dir.Path());  // back in the database's folder
+// A file that ends early is never read as empty settings: every item it holds whole is applied, the item
+// it cuts (a line without its end, a block without its end line) and every later one keep what the
+// controls held, and the reader lists them; the walk without applying finds the same list.
+TEST_F(ConfigurationReaderTest, AFileThatEndsEarlyAppliesWhatItHoldsWholeAndListsTheRest) {
+    source.Control<Edit>("FolivexForm", "DBLabel1").SetText("Make");
+    source.Control<Edit>("FolivexForm", "DBLabel2").SetText("Model");
+    source.Control<Memo>("HTMLForm", "HTMLIndexPageHeader").SetText("<H1>Cars</H1>\r\n<P>Used</P>");
+    source.Control<ComboBox>("FolivexForm", "Category").SetItems({"Executive", "4x4"});
+    const std::string whole = ConfigurationText(source.app, written);
+    const std::vector<ConfigItem>& items = ConfigurationItems();
+    auto indexOf = [&items](const std::string& control) {
+        return std::size_t(std::find_if(items.begin(), items.end(), [&](const ConfigItem& i) { return i.Control == control; }) -
+                           items.begin());
+    };
+    const std::size_t header = whole.find("<H1>Cars</H1>");
+    struct Case {
+        const char* reason;
+        std::size_t length;
+        std::size_t firstMissing;  // index in the file's items; items.size() for none
+    } cases[] = {
+        {"an empty file holds nothing", 0, 0},
+        {"a cut version line is no version", 3, 0},
+        {"the version and the first label whole", std::string("v2.4\r\nMake\r\n").size(), 2},
+        {"a label line without its end is cut", std::string("v2.4\r\nMake\r\nMo").size(), 2},
+        {"a label line cut between CR and LF is whole", std::string("v2.4\r\nMake\r\nModel\r").size(), 3},
+        {"a block without its end line is cut", header + 20, indexOf("HTMLIndexPageHeader")},
+        {"a category line without its end is cut", whole.size() - 4, indexOf("Category")},
+        {"only the last LF missing: whole", whole.size() - 1, items.size()},
+        {"the whole file", whole.size(), items.size()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        SyntheticWindows t;
+        for (const char* list : {"DirectoryListBackground", "DirectoryListHeader", "DirectoryListTableBackground", "PublishDirectory"})
+            t.Control<DirectoryListBox>("PublishSetupForm", list).SetDirectory(dir.Path());
+        t.Control<Edit>("FolivexForm", "DBLabel2").SetText("kept label");
+        t.Control<Memo>("HTMLForm", "HTMLIndexPageHeader").SetText("kept header");
+        t.Control<ComboBox>("FolivexForm", "Category").SetItems({"Kept"});
+        t.Control<Edit>("FTPForm", "FTPHostDir").SetText("/kept");
+        DatabaseState db;
+        db.DatabaseDirectory = dir.Path();
+        const std::string cut = whole.substr(0, c.length);
+        TextStream s(cut);
+        std::vector<const ConfigItem*> missing;
+        ReadConfiguration(t.app, db, s, false, &missing);
+
+        const std::size_t expected = items.size() - std::min(c.firstMissing, items.size());
+        ASSERT_EQ(missing.size(), expected);
+        if (expected > 0) {
+            EXPECT_EQ(missing.front()->Control, items[c.firstMissing].Control);
+        }
+        EXPECT_EQ(MissingConfigurationItems(cut), missing);
+        auto reached = [&](const std::string& control) { return indexOf(control) < c.firstMissing; };
+        EXPECT_EQ(t.Control<Edit>("FolivexForm", "DBLabel2").Text(), reached("DBLabel2") ? "Model" : "kept label");
+        EXPECT_EQ(t.Control<Memo>("HTMLForm", "HTMLIndexPageHeader").Text(),
+                  reached("HTMLIndexPageHeader") ? "<H1>Cars</H1>\r\n<P>Used</P>" : "kept header");
+        EXPECT_EQ(t.Control<ComboBox>("FolivexForm", "Category").Items(),
+                  reached("Category") ? (std::vector<std::string>{"Executive", "4x4"}) : std::vector<std::string>{"Kept"});
+        EXPECT_EQ(t.Control<Edit>("FTPForm", "FTPHostDir").Text(), reached("FTPHostDir") ? "" : "/kept");
+        // Nothing unread is reported as a missing folder, and the publish folder is never the root.
+        for (const std::string& m : t.app.Scripted().Messages()) EXPECT_EQ(m.find("Directory is Invalid"), std::string::npos) << m;
+        EXPECT_NE(db.PublishDirectory, "/");
+        EXPECT_EQ(db.ReadingConfig, 0);
+    }
+}
+
+// The message names the file, the settings by window and the name the file will be kept under; a kept
+// file already there is never the name of the next one.
+TEST_F(ConfigurationReaderTest, TheEndedEarlyMessageNamesTheSettingsAndTheKeptFile) {
+    const std::vector<const ConfigItem*> missing = MissingConfigurationItems("v2.4\r\nMake\r\n");
+    source.FormNamed("FTPForm")->SetCaption("FTP Web Server Settings");
+    const std::string text = EndedEarlyMessage(source.app, "cars.cfg", missing, "cars.cfg.bak");
+    EXPECT_EQ(text.rfind("The configuration file 'cars.cfg' ended early: " + std::to_string(missing.size()) +
+                             " of its settings were not in it whole and took their defaults:\r\nMain window: DBLabel2, ",
+                         0),
+              0u)
+        << text;
+    EXPECT_NE(text.find("\r\nFTP Web Server Settings: FTPhost, FTPAccountID, FTPPassword, FTPPort, FTPHostDir\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\r\nPublication fonts: LabelFont, ScrollFont,"), std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.rfind("\r\n") + 2), "The file as it is now will be kept as 'cars.cfg.bak' before the database is saved.");
+
+    const std::string cfg = dir.File("cars.cfg");
+    EXPECT_EQ(KeptConfigurationName(cfg), cfg + ".bak");
+    ASSERT_TRUE(WriteWholeFile(cfg + ".bak", "earlier"));
+    EXPECT_EQ(KeptConfigurationName(cfg), cfg + ".bak2");
 }
 
 TEST_F(ConfigurationReaderTest, APreviewShowsANamedBackgroundPictureOrReportsItMissing) {

@@ -85,6 +85,37 @@ TEST(QtMessagesTest, EscapeAnswersCancelWhereThereIsOneAndOkOnAPlainMessage) {
     }
 }
 
+// A question without a cancel answer is never answered by Escape nor by its close box (No to "Save
+// Changes?" would throw the changes away): the box stays until a button is pressed.
+TEST(QtMessagesTest, EscapeAndTheCloseBoxLeaveAQuestionWithoutCancelOpen) {
+    using B = QMessageBox;
+    const struct {
+        const char* reason;
+        unsigned flags;
+        B::StandardButton press;
+        int answer;
+    } cases[] = {
+        {"yes/no: Qt would take No", MbYesNo | MbIconQuestion, B::Yes, IdYes},
+        {"yes/no, then No pressed on purpose", MbYesNo, B::No, IdNo},
+        {"abort/retry/ignore has no cancel either", MbAbortRetryIgnore, B::Retry, IdRetry},
+    };
+    QtMessages messages;
+    for (const auto& c : cases) {
+        bool openAfterEscape = false, openAfterClose = false;
+        OnNextBox([&](QMessageBox* box) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            openAfterEscape = box->isVisible();
+            box->close();
+            openAfterClose = box->isVisible();
+            box->button(c.press)->click();
+        });
+        EXPECT_EQ(messages.MessageBox("Do you want to Save your recent changes ?", "Save Changes?", c.flags), c.answer)
+            << c.reason;
+        EXPECT_TRUE(openAfterEscape) << c.reason;
+        EXPECT_TRUE(openAfterClose) << c.reason;
+    }
+}
+
 TEST(QtImagesTest, APictureFileBecomesABitmapAndAnythingElseNothing) {
     QtImages images;
     const std::string splash = std::string(FOLIVEX_SOURCE_DIR) + "/resources/splash.png";

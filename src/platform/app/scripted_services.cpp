@@ -7,10 +7,18 @@ namespace fv {
 
 int ScriptedMessages::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     int answer = IdOk;
-    if ((flags & MbButtonMask) != MbOk) {
+    const bool question = (flags & MbButtonMask) != MbOk;
+    // A plain message needs no answer, but takes an Escape queued for it.
+    while (question || (!answers_.empty() && answers_.front() == EscapePressed)) {
         if (answers_.empty()) throw UnansweredQuestion("No answer queued for the question: " + text);
         answer = answers_.front();
         answers_.pop_front();
+        if (answer != EscapePressed) break;
+        if (const std::optional<int> escape = EscapeAnswer(flags)) {
+            answer = *escape;
+            break;
+        }
+        ++ignoredEscapes_;  // the box stays until a button answers it
     }
     log_.push_back(ServiceEvent{ServiceEvent::Kind::Message, text, caption, flags, BeepKind::Default, answer});
     return answer;

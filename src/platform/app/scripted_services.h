@@ -32,6 +32,10 @@ public:
     // The next questions are answered with these, in order. A box with only an OK button needs no answer;
     // a question with none queued throws UnansweredQuestion.
     void Answer(int answer) { answers_.push_back(answer); }
+    // The user presses Escape on the next box: it answers what Escape gives (EscapeAnswer); a question
+    // that Escape does not answer stays and takes the next queued answer. Each ignored Escape is counted.
+    void PressEscape() { answers_.push_back(EscapePressed); }
+    int IgnoredEscapes() const { return ignoredEscapes_; }
     const std::vector<ServiceEvent>& Log() const { return log_; }
     std::vector<std::string> Messages() const;  // texts of the message boxes only
     std::vector<BeepKind> Beeps() const;
@@ -39,8 +43,10 @@ public:
     std::size_t UnusedAnswers() const { return answers_.size(); }
 
 private:
+    static constexpr int EscapePressed = -27;
     std::deque<int> answers_;
     std::vector<ServiceEvent> log_;
+    int ignoredEscapes_ = 0;
 };
 
 class ScriptedCursor : public CursorService {

@@ -24,6 +24,19 @@ enum DialogAnswer : int { IdOk = 1, IdCancel = 2, IdAbort = 3, IdRetry = 4, IdIg
 
 enum class BeepKind { Default, Exclamation, Question, Asterisk, Hand, Simple };
 
+// The answer Escape (or the close box) gives a message box: Cancel where the box has one, OK on a plain
+// message. A question without a cancel answer (Yes/No, Abort/Retry/Ignore) is never answered by Escape:
+// both its answers act (No to "Save Changes?" throws the changes away), so only a button answers it.
+inline std::optional<int> EscapeAnswer(unsigned flags) {
+    switch (flags & MbButtonMask) {
+    case MbOk: return IdOk;
+    case MbOkCancel:
+    case MbYesNoCancel:
+    case MbRetryCancel: return IdCancel;
+    default: return std::nullopt;
+    }
+}
+
 class MessageService {
 public:
     virtual ~MessageService() = default;

@@ -1,0 +1,86 @@
+// The program driven by the keyboard through the Qt view: answers of the questions, and the keys of the
+// main window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+
+#include "app/folivex_form.h"
+#include "app/startup.h"
+#include "platform/fs/files.h"
+#include "platform/ui/edit.h"
+#include "program/program.h"
+#include "view/qt_services.h"
+#include "view_program_fixture.h"
+
+namespace fv {
+namespace {
+
+// Acts on the next message box once it is on screen (the box's own loop is running by then).
+void OnNextBox(std::function<void(QMessageBox*)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                act(box);
+                return;
+            }
+    });
+    poll->start();
+}
+
+class KeyboardJourneysTest : public ViewProgramFixture {
+protected:
+    void TearDown() override {
+        app.SetMessages(nullptr);
+        ViewProgramFixture::TearDown();
+    }
+    void StartWithDatabase() {
+        auto small = ReadWholeFile(std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/records/small.db");
+        ASSERT_TRUE(small);
+        ASSERT_TRUE(WriteWholeFile(dir.File("folivex.db"), *small));
+        ASSERT_TRUE(StartProgram(*program));
+        ASSERT_TRUE(loop.RunUntil([&] { return program->RecordCount == 3 && !program->IsLoading; }, 10000));
+    }
+    TFolivexForm& Main() { return *program->FolivexForm; }
+    QtMessages boxes;
+};
+
+// Escape on the exit question "Save Changes?" (Yes and No only) neither quits nor throws the changes
+// away: the question stays until Yes saves them.
+TEST_F(KeyboardJourneysTest, EscapeOnTheExitQuestionKeepsTheChangesUntilAButtonAnswers) {
+    StartWithDatabase();
+    app.SetMessages(&boxes);  // the program's own message boxes
+    Main().DBLabel[0]->SetText("Make");
+    program->DatabaseModified = 1;
+    std::string caption;
+    bool openAfterEscape = false;
+    int exitsWhileAsked = -1;
+    OnNextBox([&](QMessageBox* box) {
+        caption = box->windowTitle().toStdString();
+        QTest::keyClick(box, Qt::Key_Escape);
+        QApplication::processEvents();
+        openAfterEscape = box->isVisible();
+        exitsWhileAsked = int(exitCodes.size());
+        box->button(QMessageBox::Yes)->click();
+    });
+    Main().ExitButtonClick(nullptr);
+    EXPECT_EQ(caption, "Save Changes?");
+    EXPECT_TRUE(openAfterEscape);
+    EXPECT_EQ(exitsWhileAsked, 0);
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
+    // Yes saved the change: the configuration on disk holds the new label.
+    EXPECT_NE(ReadWholeFile(dir.File("folivex.cfg")).value_or("").find("\r\nMake\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace fv
