@@ -9,17 +9,22 @@ namespace fv {
 
 bool WriteRepublishFile(Program& p, bool stayInCurrentDirectory) {
     if (!stayInCurrentDirectory) ReturnToDatabaseDirectory(p);
-    if (WriteWholeFile(p.RepublishFileName, RepublishBytes(p))) return true;
+    // The full path, so that the message says which file it was.
+    const std::string& name = p.RepublishFileName;
+    const std::string path = !name.empty() && name[0] == PathSeparator ? name : JoinPath(CurrentDirectory(), name);
+    std::string reason;
+    if (WriteWholeFile(path, RepublishBytes(p), &reason)) return true;
     p.App.Beep(BeepKind::Exclamation);
-    p.App.ShowMessage("Unable to Save Republish data !");
+    p.App.ShowMessage("Unable to Save Republish data !\r\n" + reason);
     return false;
 }
 
-void MarkAllForRepublish(Program& p) {
-    if (p.IsLoading) return;
+bool MarkAllForRepublish(Program& p) {
+    if (p.IsLoading) return true;
     for (int i = 0; i < p.RecordCount; ++i) p.RecordTable[std::size_t(i)].NeedsPublishing = 1;
-    WriteRepublishFile(p);
+    const bool written = WriteRepublishFile(p);
     p.RepublishAll = 1;
+    return written;
 }
 
 }  // namespace fv

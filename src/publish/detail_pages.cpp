@@ -1,6 +1,7 @@
 // Pass 5: the detail page "qlx_<category>_<position>.htm" of each changed record - navigation within its
 // category, the field rows, the record's pictures and its memo - and the record pictures placed beside
 // the pages, each distinct picture once.
+#include <algorithm>
 #include <map>
 
 #include "platform/fs/files.h"
@@ -24,9 +25,16 @@ std::string ExtensionOf(const std::string& file) { return FileExtension(FileName
 void Publisher::WorkOutImageNames() {
     // One rule over the whole table, every run: a picture takes the name of the last earlier record's
     // picture with the same path, else a name of its own from its record's category and position. So the
-    // names never depend on what earlier runs (or none, after a restart) happened to leave behind.
+    // names never depend on what earlier runs (or none, after a restart) happened to leave behind. A path
+    // that names no file (nothing there, or a folder) is a missing picture: no name, no place on a page.
     imageIsNew_.assign(std::size_t(P.RecordCount) * ImageCount, 0);
     std::map<std::string, std::string> earlier;
+    std::map<std::string, bool> found;
+    const auto isFile = [&](const std::string& path) {
+        auto [at, added] = found.try_emplace(path, false);
+        if (added) at->second = IsReadableFile(path);
+        return at->second;
+    };
     for (int r = 0; r < P.RecordCount; ++r) {
         auto& names = P.PublishedImageNames[std::size_t(r)];
         const DatabaseRecord& record = P.RecordTable[std::size_t(r)];
@@ -34,9 +42,9 @@ void Publisher::WorkOutImageNames() {
         for (int i = 0; i < ImageCount; ++i) {
             const std::string& path = record.Image[std::size_t(i)];
             names[std::size_t(i)].clear();
-            if (path.empty() || category < 0) continue;
-            if (auto found = earlier.find(path); found != earlier.end()) {
-                names[std::size_t(i)] = found->second;
+            if (path.empty() || category < 0 || !isFile(path)) continue;
+            if (auto same = earlier.find(path); same != earlier.end()) {
+                names[std::size_t(i)] = same->second;
             } else {
                 names[std::size_t(i)] = "qlx" + std::to_string(category + 1) + "_" +
                                         std::to_string(recordPosition_[std::size_t(r)] + 1) + "_" +
@@ -47,6 +55,28 @@ void Publisher::WorkOutImageNames() {
         for (int i = 0; i < ImageCount; ++i)
             if (!names[std::size_t(i)].empty()) earlier[record.Image[std::size_t(i)]] = names[std::size_t(i)];
     }
+}
+
+bool Publisher::PlacePictures(int record, bool onlyAbsent) {
+    const DatabaseRecord& rec = P.RecordTable[std::size_t(record)];
+    for (int i = 0; i < ImageCount; ++i) {
+        const std::string& path = rec.Image[std::size_t(i)];
+        const std::string& name = P.PublishedImageNames[std::size_t(record)][std::size_t(i)];
+        if (name.empty()) {
+            if (!onlyAbsent && !path.empty() &&
+                std::find(missingPictures_.begin(), missingPictures_.end(), path) == missingPictures_.end())
+                missingPictures_.push_back(path);
+            continue;
+        }
+        const std::string extension = ExtensionOf(path);
+        // A picture named after an earlier record is already in place - unless its file has gone. For a
+        // page that has not changed, a picture the upload has sent (and taken) is in place too.
+        const bool present = out_->Has(name) || out_->Has(ImageLinkFileName(name, extension)) ||
+                             (onlyAbsent && out_->Published(name));
+        const bool own = imageIsNew_[std::size_t(record) * ImageCount + std::size_t(i)] != 0;
+        if (((own && !onlyAbsent) || !present) && !PublishImageFile(P, path, *out_, name, extension)) return false;
+    }
+    return true;
 }
 
 std::string Publisher::DetailPage(int record, int category, int position) {
@@ -94,7 +124,7 @@ std::string Publisher::DetailPage(int record, int category, int position) {
     nav(next, "qlxf.gif", "nextrecord");
     nav(n, "qlxff.gif", "lastrecord");
     page += "<BR>&nbsp;</TD>\r\n";
-    if (!rec.Image[0].empty())
+    if (!P.PublishedImageNames[std::size_t(record)][0].empty())
         page += "<TD" + imageH + imageV + ">" + FontElement(instruction, lang("clickimage")) + "</TD>\r\n";
     else
         page += "<TD>&nbsp;</TD>\r\n";
@@ -119,14 +149,8 @@ std::string Publisher::DetailPage(int record, int category, int position) {
             // The picture cell spans the rows of the fields beside it.
             page += "<TD" + imageH + imageV + " ROWSPAN=\"28\">&nbsp;<BR>\r\n";
             for (int i = 0; i < ImageCount; ++i) {
-                const std::string& path = rec.Image[std::size_t(i)];
-                if (path.empty()) continue;
                 const std::string& name = P.PublishedImageNames[std::size_t(record)][std::size_t(i)];
-                const std::string extension = ExtensionOf(path);
-                // A picture named after an earlier record is already in place - unless its file has gone.
-                const bool present = out_->Has(name) || out_->Has(ImageLinkFileName(name, extension));
-                if (imageIsNew_[std::size_t(record) * ImageCount + std::size_t(i)] || !present)
-                    PublishImageFile(P, path, *out_, name, extension);
+                if (name.empty()) continue;  // no picture, or one not found
                 page += "<A HREF=\"" + name + "\"><IMG SRC=\"" + name + "\"" +
                         (setup_.ScaleImages->Checked() ? attributes_.ImageSize : std::string()) +
                         " BORDER=\"1\" ALT=\"\" ALIGN=\"MIDDLE\"></A>\r\n<BR>\r\n";
@@ -170,28 +194,30 @@ std::string Publisher::DetailPage(int record, int category, int position) {
 Publisher::Outcome Publisher::DetailPass() {
     BeginStage("Publishing - Pass 5 of 5 (Detail View)...");
     WorkOutImageNames();
-    // Only records of a listed category have pages: any other appears on no page and gets none.
-    int changed = 0;
+    // Only records of a listed category have pages: any other appears on no page and gets none (the end
+    // of the run names them).
+    int published = 0;
     for (int r = 0; r < P.RecordCount; ++r)
-        if (recordCategory_[std::size_t(r)] >= 0 && P.RecordTable[std::size_t(r)].NeedsPublishing) ++changed;
-    const double step = 100.0 / (changed + 1);
-    int written = 0;
+        if (recordCategory_[std::size_t(r)] >= 0) ++published;
+    const double step = 100.0 / (published + 1);
+    int done = 0;
     for (int r = 0; r < P.RecordCount; ++r) {
         DatabaseRecord& record = P.RecordTable[std::size_t(r)];
         const int category = recordCategory_[std::size_t(r)];
-        if (category < 0 || !record.NeedsPublishing) continue;
+        if (category < 0) continue;
         P.App.ProcessMessages();
         if (P.PublishCancelled) return Outcome::Cancelled;
-        MoveBar(int(++written * step));
+        MoveBar(int(++done * step));
         const int position = recordPosition_[std::size_t(r)];
         const std::string name = "qlx_" + std::to_string(category + 1) + "_" + std::to_string(position + 1) + ".htm";
-        if (!WritePage(name, DetailPage(r, category, position))) {
-            P.App.Beep(BeepKind::Exclamation);
-            P.App.ShowMessage("Unable to Publish file for Record (" + std::to_string(r + 1) + ")");
-            progress_.Hide();
-            ReturnToDatabaseDirectory(P);
-            return Outcome::Stopped;
-        }
+        const std::string page = DetailPage(r, category, position);
+        // A record not marked gets its page again too when the page has changed: a record that went, came
+        // or moved shifts the numbers, neighbours and picture names of the others.
+        const bool unchanged = !record.NeedsPublishing && out_->HoldsPageBody(name, page);
+        const std::string number = std::to_string(r + 1);
+        if (!PlacePictures(r, unchanged)) return Stop("Unable to Publish the pictures of Record (" + number + ")");
+        if (unchanged) continue;
+        if (!WritePage(name, page)) return Stop("Unable to Publish file for Record (" + number + ")");
         record.NeedsPublishing = 0;
     }
     return Outcome::Done;

@@ -23,31 +23,33 @@ std::string ExtensionOf(const std::string& file) { return FileExtension(FileName
 Publisher::Outcome Publisher::IndexPass1() {
     BeginStage("Publishing - Pass 1 of 5 (preparing Index page)...");
 
-    // The page images, then the navigation buttons; a failed copy ends the run after its message.
+    // The page images, then the navigation buttons; a failed copy ends the run after its message: a source
+    // not found has had its own, a file that could not be written gets the reason.
     auto fail = [this] {
+        if (!out_->Failure().empty()) return Stop("Unable to Publish the page images and buttons");
         ReturnToDatabaseDirectory(P);
         progress_.Hide();
         return Outcome::Stopped;
     };
     if (setup_.PageBackgroundColour->Text() == "Image") {
         const std::string& file = setup_.PageBackgroundImageFile->Text();
-        if (!CopyBeside(JoinPath(setup_.DirectoryListBackground->Directory(), file), "qlxpgbk." + ExtensionOf(file), true))
+        if (!CopyBeside(JoinPath(setup_.DirectoryListBackground->Directory(), file), "qlxpgbk." + ExtensionOf(file)))
             return fail();
     }
     if (setup_.TableHeader->Text() == "(null)") setup_.TableHeader->SetText("");
     if (setup_.TableHeaderColour->Text() == "Image" && !setup_.TableHeadingImageFile->Text().empty()) {
         const std::string& file = setup_.TableHeadingImageFile->Text();
-        if (!CopyBeside(JoinPath(setup_.DirectoryListHeader->Directory(), file), "qlxhdr." + ExtensionOf(file), true))
+        if (!CopyBeside(JoinPath(setup_.DirectoryListHeader->Directory(), file), "qlxhdr." + ExtensionOf(file)))
             return fail();
     }
     if (setup_.TableBackgroundColour->Text() == "Image") {
         const std::string& file = setup_.TableBackgroundImageFile->Text();
         if (!CopyBeside(JoinPath(setup_.DirectoryListTableBackground->Directory(), file),
-                        "qlxtabbk." + ExtensionOf(file), true))
+                        "qlxtabbk." + ExtensionOf(file)))
             return fail();
     }
     for (const char* button : {"qlxb.gif", "qlxf.gif", "qlxr.gif", "qlxff.gif", "qlxd.gif", "qlxu.gif"})
-        if (!CopyBeside(JoinPath(P.ProgramDirectory, button), button, true)) return fail();
+        if (!CopyBeside(JoinPath(P.ProgramDirectory, button), button)) return fail();
 
     // The categories counted are those before the first empty entry of the list. Tables grow with it.
     categories_.clear();
@@ -155,30 +157,25 @@ Publisher::Outcome Publisher::IndexPass2() {
     std::string& page = indexPage_;
     page += "<TR><TD>&nbsp;</TD><TD>&nbsp;</TD><TD>&nbsp;</TD><TD>&nbsp;</TD><TD>&nbsp;</TD></TR>"
             "<TR><TD>&nbsp;</TD><TD>&nbsp;</TD><TD>\r\n";
-    // The sample picture: the first image of the first record that has one.
+    // The sample picture: the first image of the first record that has one whose file is there.
     int sample = -1;
     for (int r = 0; r < P.RecordCount && sample < 0; ++r)
-        if (!P.RecordTable[std::size_t(r)].Image[0].empty()) sample = r;
+        if (const std::string& image = P.RecordTable[std::size_t(r)].Image[0]; !image.empty() && IsReadableFile(image))
+            sample = r;
     if (sample >= 0) {
         const std::string& source = P.RecordTable[std::size_t(sample)].Image[0];
         const std::string name = "qlxidx." + ExtensionOf(source);
         page += "<A HREF=\"" + name + "\"><IMG SRC=\"" + name + "\"" +
                 (setup_.ScaleImages->Checked() ? attributes_.ImageSize : std::string()) +
                 " BORDER=\"1\" ALT=\"\" ALIGN=\"MIDDLE\"></A></TD>\r\n";
-        CopyBeside(source, name, true);  // a failure is reported and the page goes on
+        if (!CopyBeside(source, name)) return Stop("Unable to Publish the sample picture of the Index Page");
     } else {
         page += "&nbsp;</TD>\r\n";
     }
     page += "<TD>&nbsp;</TD><TD>&nbsp;</TD></TR><TR>\r\n<TD>&nbsp;</TD>\r\n<TD COLSPAN=\"2\">&nbsp;</TD>\r\n"
             "<TD>&nbsp;</TD><TD>&nbsp;</TD>\r\n</TR>\r\n";
     AppendPageEnd(page, P, PageKind::Index);
-    if (!WritePage("qlx_index.htm", page)) {
-        P.App.Beep(BeepKind::Exclamation);
-        P.App.ShowMessage("Unable to Publish Index Page");
-        progress_.Hide();
-        ReturnToDatabaseDirectory(P);
-        return Outcome::Stopped;
-    }
+    if (!WritePage("qlx_index.htm", page)) return Stop("Unable to Publish Index Page");
     return Outcome::Done;
 }
 

@@ -20,15 +20,37 @@ void PublishOutput::Settle(const std::string& name, Folder::Put put) {
 
 bool PublishOutput::PutPage(const std::string& name, std::string_view text) {
     // A page is made again by the next publish: it is replaced whole, without waiting for the disk.
-    const Folder::Put put = folder_.PutBytes(name, text, Sync::Regenerable);
+    std::string reason;
+    const Folder::Put put = folder_.PutBytes(name, text, Sync::Regenerable, &reason);
     Settle(name, put);
+    if (put == Folder::Put::Failed && failure_.empty()) failure_ = reason;
     return put != Folder::Put::Failed;
 }
 
 bool PublishOutput::PutCopy(const std::string& source, const std::string& name, std::string* error) {
-    const Folder::Put put = folder_.PutCopy(source, name, Sync::Regenerable, error);
+    std::string reason;
+    const Folder::Put put = folder_.PutCopy(source, name, Sync::Regenerable, &reason);
     Settle(name, put);
+    if (put == Folder::Put::Failed) {
+        if (failure_.empty()) failure_ = reason;
+        if (error) *error = reason;
+    }
     return put != Folder::Put::Failed;
+}
+
+const Folder& PublishOutput::Mirror() {
+    if (!mirror_) mirror_.emplace(JoinPath(Dir(), "atsite"));
+    return *mirror_;
+}
+
+bool PublishOutput::Published(const std::string& name) { return Has(name) || Mirror().Identify(name).has_value(); }
+
+bool PublishOutput::HoldsPageBody(const std::string& name, std::string_view page) {
+    const std::optional<std::string> old = Has(name) ? folder_.Read(name) : Mirror().Read(name);
+    if (!old) return false;
+    const std::size_t oldEnd = old->find('\n'), newEnd = page.find('\n');
+    if (oldEnd == std::string::npos || newEnd == std::string::npos) return *old == page;
+    return std::string_view(*old).substr(oldEnd) == page.substr(newEnd);
 }
 
 void PublishOutput::RemoveUnlessPutAgain(const std::string& name) {

@@ -31,6 +31,16 @@ public:
     bool PutPage(const std::string& name, std::string_view text);
     // A copy of the file at source; false (with the reason in *error) when it cannot be made.
     bool PutCopy(const std::string& source, const std::string& name, std::string* error = nullptr);
+    // The page is published already, apart from its first line (the line with the publishing date): the
+    // folder's file holds it, or, when the folder has none (an upload takes the files it has sent), the
+    // copy of the site's file in the mirror folder "atsite" does.
+    bool HoldsPageBody(const std::string& name, std::string_view page);
+    // The file is in the folder, or was sent to the site and is in the mirror folder.
+    bool Published(const std::string& name);
+
+    // The first put of the run that failed, as the file's path and the system's reason ("" while none has):
+    // a run that meets one must stop and say so, whichever writer met it.
+    const std::string& Failure() const { return failure_; }
 
     // The file goes at the end of the run, unless the run puts it in again before then.
     void RemoveUnlessPutAgain(const std::string& name);
@@ -42,10 +52,14 @@ public:
 private:
     void Settle(const std::string& name, Folder::Put put);
 
+    const Folder& Mirror();
+
     Folder folder_;
+    std::optional<Folder> mirror_;  // opened on first use: a forced run empties it first
     std::vector<DirEntry> surveyed_;
     std::unordered_set<std::string> there_;
     std::unordered_set<std::string> due_;
+    std::string failure_;
 };
 
 }  // namespace fv

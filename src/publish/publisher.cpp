@@ -89,10 +89,28 @@ void Publisher::MoveBar(int target) {
     progress_.Repaint();
 }
 
-bool Publisher::CopyBeside(const std::string& source, const std::string& name, bool reportFailure) {
+bool Publisher::CopyBeside(const std::string& source, const std::string& name) {
+    if (!IsReadableFile(source)) {
+        P.App.ShowMessage("Unable to locate file '" + source + "'");
+        return false;
+    }
     // A source that already is the destination (the publish folder is the start folder) stays as it is.
-    if (reportFailure) return CopyPublishFile(P, source, *out_, name);
     return out_->PutCopy(source, name);
+}
+
+Publisher::Outcome Publisher::Stop(const std::string& lead) {
+    stopped_ = true;
+    if (!lead.empty()) {
+        P.App.Beep(BeepKind::Exclamation);
+        std::string message = lead;
+        if (!out_->Failure().empty()) message += "\r\n" + out_->Failure();
+        message += "\r\nPublishing stopped. Every file in the publish folder is whole, and the records not yet "
+                   "published stay marked for the next publish.";
+        P.App.ShowMessage(message);
+    }
+    progress_.Hide();
+    ReturnToDatabaseDirectory(P);
+    return Outcome::Stopped;
 }
 
 bool Publisher::WritePage(const std::string& name, const std::string& text) { return out_->PutPage(name, text); }
@@ -153,6 +171,7 @@ void Publisher::Run() {
         const Outcome cleanUp = ForcedCleanUp();
         app.SetScreenCursor(Cursor::Default);
         if (cleanUp == Outcome::Cancelled) return Cancelled();
+        if (cleanUp == Outcome::Stopped) return;
     }
     app.SetScreenCursor(Cursor::Default);
 
@@ -164,6 +183,11 @@ void Publisher::Run() {
     if (P.SearchSetup->EnableSearchButton->Checked()) {
         searchScriptSize_ = PublishSearchEngine(P, sender_, *out_, categoryCount_, attributes_.ScriptButtonSize,
                                                 attributes_.ButtonSize);
+        // The search pass says which page failed; the run must not go on as if it had not.
+        if (!out_->Failure().empty()) {
+            Stop("Unable to Publish the Search Engine pages");
+            return;
+        }
         if (P.PublishCancelled) {
             ReturnToDatabaseDirectory(P);
             return;
@@ -176,7 +200,8 @@ void Publisher::Run() {
 }
 
 Publisher::Outcome Publisher::ForcedCleanUp() {
-    MarkAllForRepublish(P);
+    // Flags that cannot be kept would let a stopped run pass for a whole one later: nothing goes then.
+    if (!MarkAllForRepublish(P)) return Stop("");
     P.RepublishAll = 0;
 
     // Clean-up 1: the mirror folder, so that the next upload sends every file.
@@ -234,7 +259,8 @@ std::set<FileIdentity> Publisher::KeptFiles() const {
 }
 
 void Publisher::RemoveLeftovers() {
-    if (!out_) return;
+    // A run stopped by a file it could not write keeps the earlier site: its pages still lead somewhere.
+    if (!out_ || stopped_) return;
     const std::vector<std::string> leftovers = out_->TakeLeftovers();
     if (leftovers.empty()) return;
     // Looked up only now, and only when something is left to remove: a run that writes all its files
@@ -244,17 +270,55 @@ void Publisher::RemoveLeftovers() {
         if (auto id = out_->Identify(name); !id || !kept.count(*id)) out_->Remove(name);
 }
 
+void Publisher::ReportLeftOut() {
+    // A long list is cut: the first lines tell what happened and to which records.
+    constexpr std::size_t ListedAtMost = 20;
+    const auto more = [](std::size_t count) {
+        return count > ListedAtMost ? "\r\n... and " + std::to_string(count - ListedAtMost) + " more." : std::string();
+    };
+    if (!missingPictures_.empty()) {
+        P.App.Beep(BeepKind::Exclamation);
+        std::string message;
+        for (std::size_t i = 0; i < missingPictures_.size() && i < ListedAtMost; ++i)
+            message += (i ? "\r\n" : "") + ("The File [" + missingPictures_[i] + "] has not been located.");
+        P.App.ShowMessage(message + more(missingPictures_.size()));
+    }
+    std::vector<int> unpublished;
+    for (int r = 0; r < P.RecordCount; ++r)
+        if (recordCategory_[std::size_t(r)] < 0) unpublished.push_back(r);
+    if (unpublished.empty()) return;
+    std::string message = std::to_string(unpublished.size()) +
+                          " record(s) were not published, because their category is not in the category list "
+                          "(or stands after an empty entry of it):";
+    for (std::size_t i = 0; i < unpublished.size() && i < ListedAtMost; ++i) {
+        const DatabaseRecord& record = P.RecordTable[std::size_t(unpublished[i])];
+        message += "\r\nRecord " + std::to_string(unpublished[i] + 1) + " \"" + record.Field[0] + "\": " +
+                   (record.Category.empty() ? std::string("no category") : "category \"" + record.Category + "\"");
+    }
+    message += more(unpublished.size());
+    message += "\r\nAdd the category to the list of categories and publish again.";
+    P.App.Beep(BeepKind::Exclamation);
+    P.App.ShowMessage(message);
+}
+
 void Publisher::EndRun() {
     Application& app = P.App;
     app.ProcessMessages();
     if (P.PublishCancelled) return Cancelled();
     RemoveLeftovers();
     ReturnToDatabaseDirectory(P);
-    for (int r = 0; r < P.RecordCount; ++r) P.RecordTable[std::size_t(r)].NeedsPublishing = 0;
-    WriteRepublishFile(P);
+    std::vector<std::uint8_t> flags(std::size_t(P.RecordCount));
+    for (int r = 0; r < P.RecordCount; ++r) flags[std::size_t(r)] = std::exchange(P.RecordTable[std::size_t(r)].NeedsPublishing, 0);
+    if (!WriteRepublishFile(P)) {
+        // The flags stay as the file still has them, and the run is not reported as complete.
+        for (int r = 0; r < P.RecordCount; ++r) P.RecordTable[std::size_t(r)].NeedsPublishing = flags[std::size_t(r)];
+        Stop("");
+        return;
+    }
     progress_.PublishProgressBar->Repaint();
     progress_.Hide();
     P.DatabaseModified = 0;
+    ReportLeftOut();
     if (searchScriptSize_ > SearchScriptWarningSize) {
         app.Beep(BeepKind::Exclamation);
         const std::string limit = std::to_string(SearchScriptWarningSize), size = std::to_string(searchScriptSize_);

@@ -51,6 +51,11 @@ private:
     bool Step(int i, double step);
     void MoveBar(int target);
 
+    // A file that could not be written ends the run: the message names what was being published, the file
+    // and the system's reason (an empty lead: the message has been shown already). The earlier output is
+    // kept, every file of it whole, and the records not yet published stay marked.
+    Outcome Stop(const std::string& lead);
+
     Outcome ForcedCleanUp();
     // The earlier output that the forced clean-up gave up and this run has not written again goes now,
     // except any file that is also one the run reads from (KeptFiles). Every end of a run passes here.
@@ -63,9 +68,17 @@ private:
     void EndRun();
     void Cancelled();
 
-    // The published names of every record's images, by one rule for the whole table.
+    // The published names of every record's images, by one rule for the whole table. A picture whose file
+    // is not there (or is a folder) gets no name and shows on no page.
     void WorkOutImageNames();
-    bool CopyBeside(const std::string& source, const std::string& name, bool reportFailure);
+    // Copies a file the pages need into the folder: false after "Unable to locate file" when the source is
+    // not there, or false with the folder's failure when it cannot be written.
+    bool CopyBeside(const std::string& source, const std::string& name);
+    // Places the record's pictures beside its page: every picture named after this record, and any other
+    // whose file is not in the folder (only those when onlyAbsent). False when one cannot be written.
+    bool PlacePictures(int record, bool onlyAbsent);
+    // What the run left out, said at its end: pictures that were not found, records of no listed category.
+    void ReportLeftOut();
 
     std::string QuickViewPage(int category);
     std::string DetailPage(int record, int category, int position);
@@ -95,6 +108,8 @@ private:
     RowColours rows_;
     std::string indexPage_;  // the index page, built by passes 1 and 2 and written whole
     std::int32_t searchScriptSize_ = 0;
+    bool stopped_ = false;                       // a file could not be written: the earlier output stays
+    std::vector<std::string> missingPictures_;   // pictures of the pages written whose files were not found
 };
 
 }  // namespace fv

@@ -128,14 +128,12 @@ Publisher::Outcome Publisher::QuickViewPass() {
     for (int i = 0; i < categoryCount_; ++i) {
         P.App.ProcessMessages();
         if (P.PublishCancelled) return Outcome::Cancelled;
-        if (!categoryFirst_[std::size_t(i)] || !categoryChanged_[std::size_t(i)]) continue;
-        if (!WritePage("qlx_" + std::to_string(i + 1) + "_s.htm", QuickViewPage(i))) {
-            P.App.Beep(BeepKind::Exclamation);
-            P.App.ShowMessage("Unable to Publish QuickView Page");
-            progress_.Hide();
-            ReturnToDatabaseDirectory(P);
-            return Outcome::Stopped;
-        }
+        if (!categoryFirst_[std::size_t(i)]) continue;
+        // A category without changed records still gets its page again when the page has changed (a record
+        // that went or moved elsewhere in the table renumbers the rows).
+        const std::string name = "qlx_" + std::to_string(i + 1) + "_s.htm", page = QuickViewPage(i);
+        if (!categoryChanged_[std::size_t(i)] && out_->HoldsPageBody(name, page)) continue;
+        if (!WritePage(name, page)) return Stop("Unable to Publish QuickView Page");
     }
     return Outcome::Done;
 }

@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <set>
 #include <string>
@@ -261,6 +263,53 @@ TEST_F(FolderTest, AWriterCopiesFromAPipeThroughTheBuffer) {
     ::close(ends[0]);
     ASSERT_TRUE(writer.Commit());
     EXPECT_TRUE(Read("piped.bin") == "head:" + bytes);
+}
+
+// A disk that fills up or fails part-way, at each step of a put (made to fail on request): the put says so
+// with the file's name and the system's reason, the old file stays as it was, a new one never appears, and
+// no temporary file is left beside them.
+TEST_F(FolderTest, AFailingStepLeavesTheOldFileAndNamesTheReason) {
+    struct Case {
+        WriteStep step;
+        int nth;
+        bool copy;       // a copy of a file, else bytes
+        bool oldFile;    // an old file is replaced, else a new one made
+        const char* why;
+    };
+    const std::vector<Case> cases = {
+        {WriteStep::Open, 1, false, false, "the new file cannot be made"},
+        {WriteStep::Open, 2, false, true, "the temporary file of a replacement cannot be made (second put)"},
+        {WriteStep::Write, 1, false, true, "the disk fills while the bytes go in"},
+        {WriteStep::Write, 2, false, false, "the second file's bytes find the disk full"},
+        {WriteStep::Copy, 1, true, true, "the disk fills while a picture is copied over the old one"},
+        {WriteStep::Copy, 1, true, false, "the disk fills while a new picture is copied"},
+        {WriteStep::Finish, 1, false, true, "the file cannot be synced or put in place"},
+        {WriteStep::Finish, 2, true, false, "the second put cannot finish its copy"},
+    };
+    Write("source.gif", std::string(300000, 'p'));
+    for (const Case& c : cases)
+        for (int error : {ENOSPC, EIO}) {
+            SCOPED_TRACE(std::string(c.why) + ", " + std::strerror(error));
+            ::unlink(dir.File("target").c_str());
+            ::unlink(dir.File("first").c_str());
+            if (c.oldFile) Write("target", "the old file");
+            Folder folder(dir.Path());
+            InjectWriteFault(c.step, c.nth, error);
+            // The puts before the nth go through.
+            for (int i = 1; i < c.nth; ++i)
+                ASSERT_NE(c.copy ? folder.PutCopy(dir.File("source.gif"), "first", Sync::Regenerable)
+                                 : folder.PutBytes("first", "first " + std::to_string(i), Sync::Regenerable),
+                          Folder::Put::Failed);
+            std::string reason;
+            const Folder::Put put = c.copy ? folder.PutCopy(dir.File("source.gif"), "target", Sync::Regenerable, &reason)
+                                           : folder.PutBytes("target", std::string(200000, 'n'), Sync::Regenerable, &reason);
+            ClearWriteFaults();
+            EXPECT_EQ(put, Folder::Put::Failed);
+            EXPECT_EQ(reason, dir.File("target") + ": " + std::strerror(error));
+            EXPECT_EQ(Read("target"), c.oldFile ? "the old file" : "<missing>");
+            for (const DirEntry& e : ListDirectory(dir.Path()))
+                EXPECT_EQ(e.Name.find(".tmp"), std::string::npos) << e.Name << " stayed";
+        }
 }
 
 }  // namespace

@@ -7,10 +7,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <pthread.h>
 #include <random>
 #include <utility>
@@ -201,12 +203,40 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 namespace {
 
+// The faults injected by tests, per step kind: calls still to pass before the fault, and its errno.
+struct InjectedFaults {
+    std::mutex Lock;
+    std::atomic<int> Armed{0};  // faults not yet fired; the common case looks at nothing else
+    struct Fault {
+        int CallsLeft = 0;
+        int Error = 0;
+    };
+    Fault Steps[4];
+    static InjectedFaults& Get() {
+        static InjectedFaults faults;
+        return faults;
+    }
+};
+
+// True (with errno set) when this call of the step is one a test asked to fail.
+bool InjectedFault(WriteStep step) {
+    InjectedFaults& f = InjectedFaults::Get();
+    if (f.Armed.load() == 0) return false;
+    std::lock_guard<std::mutex> lock(f.Lock);
+    InjectedFaults::Fault& fault = f.Steps[int(step)];
+    if (fault.CallsLeft <= 0 || --fault.CallsLeft > 0) return false;
+    --f.Armed;
+    errno = fault.Error;
+    return true;
+}
+
 bool Fail(std::string* error, const std::string& what) {
     if (error) *error = what + ": " + std::strerror(errno);
     return false;
 }
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
+    if (size > 0 && InjectedFault(WriteStep::Write)) return false;
     while (size > 0) {
         ssize_t n = ::write(fd, data, size);
         if (n < 0) {
@@ -220,6 +250,23 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 }
 
 }  // namespace
+
+void InjectWriteFault(WriteStep step, int nth, int error) {
+    InjectedFaults& f = InjectedFaults::Get();
+    std::lock_guard<std::mutex> lock(f.Lock);
+    InjectedFaults::Fault& fault = f.Steps[int(step)];
+    const bool wasArmed = fault.CallsLeft > 0;
+    fault = {nth, error};
+    if (!wasArmed && nth > 0) ++f.Armed;
+    if (wasArmed && nth <= 0) --f.Armed;
+}
+
+void ClearWriteFaults() {
+    InjectedFaults& f = InjectedFaults::Get();
+    std::lock_guard<std::mutex> lock(f.Lock);
+    for (InjectedFaults::Fault& fault : f.Steps) fault = {};
+    f.Armed = 0;
+}
 
 namespace {
 
@@ -272,6 +319,10 @@ void WholeFileWriter::Open(int replacedMode) {
         }
     }
     replacing_ = replacedMode >= 0;
+    if (InjectedFault(WriteStep::Open)) {
+        Fail(&error_, path_);
+        return;
+    }
     // A replacement fills the spare old file when there is one; a new file is made without a name where
     // the file system allows it, and named only when whole.
     if (!(replacing_ ? TakeSpare() : OpenUnnamed())) {
@@ -283,7 +334,7 @@ void WholeFileWriter::Open(int replacedMode) {
             if (fd_ >= 0 || errno != EEXIST) break;
         }
         if (fd_ < 0) {
-            Fail(&error_, tmp_);
+            Fail(&error_, path_);
             return;
         }
     }
@@ -388,7 +439,9 @@ void WholeFileWriter::CopyFrom(int sourceFd) {
     bool kernel = true;
     while (fd_ >= 0) {
         ssize_t n;
-        if (kernel) {
+        if (InjectedFault(WriteStep::Copy)) {
+            n = -1;
+        } else if (kernel) {
             n = ::copy_file_range(sourceFd, nullptr, fd_, nullptr, std::size_t(1) << 30, 0);
             // Between file systems that cannot, or on a kernel without it: the plain way from here on.
             if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP ||
@@ -412,6 +465,10 @@ void WholeFileWriter::CopyFrom(int sourceFd) {
 
 bool WholeFileWriter::Commit(std::string* error) {
     Flush();
+    if (fd_ >= 0 && InjectedFault(WriteStep::Finish)) {
+        Fail(&error_, path_);
+        Abandon();
+    }
     if (fd_ >= 0 && spareSize_ > 0) {
         // A spare longer than what was written keeps nothing of its old content.
         const off_t end = ::lseek(fd_, 0, SEEK_CUR);

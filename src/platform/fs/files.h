@@ -127,6 +127,15 @@ private:
     off_t spareSize_ = 0;  // the length of the spare taken, which the new content may not reach
 };
 
+// A seam for tests of what a full or failing disk does: the nth call from now (counted from 1) of one
+// step of the whole-file writer fails with the given errno, as the system call would. Every step kind
+// counts on its own; a fault fires once. Open: making the new (temporary) file; Write: writing bytes into
+// it; Copy: copying a file's bytes into it; Finish: syncing it and putting it in place.
+enum class WriteStep { Open, Write, Copy, Finish };
+void InjectWriteFault(WriteStep step, int nth, int error);
+// Drops every fault not yet fired.
+void ClearWriteFaults();
+
 bool RemoveFile(const std::string& path);
 // Copies a file over any existing destination (replaced whole, as WriteWholeFile does), by the kernel.
 bool CopyFileBytes(const std::string& from, const std::string& to, std::string* error = nullptr,

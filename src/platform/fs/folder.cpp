@@ -136,6 +136,14 @@ Folder::Put Folder::PutCopy(const std::string& source, const std::string& name, 
     return Put::Failed;
 }
 
+std::optional<std::string> Folder::Read(const std::string& name) const {
+    Existing file;
+    if (fd_ < 0 || !OpenExisting(fd_, name, file) || file.Fd < 0 || !S_ISREG(file.St.st_mode)) return std::nullopt;
+    std::string bytes(std::size_t(file.St.st_size), '\0');
+    if (!ReadAt(file.Fd, bytes.data(), bytes.size(), 0)) return std::nullopt;
+    return bytes;
+}
+
 bool Folder::Remove(const std::string& name) const { return fd_ >= 0 && ::unlinkat(fd_, name.c_str(), 0) == 0; }
 
 std::optional<FileIdentity> Folder::Identify(const std::string& name) const {

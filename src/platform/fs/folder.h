@@ -37,6 +37,9 @@ public:
     // unless the file already has the same size and the same content, or is the source itself.
     Put PutCopy(const std::string& source, const std::string& name, Sync sync, std::string* error = nullptr);
 
+    // The whole content of the file `name`; nullopt when it cannot be read (or is a directory).
+    std::optional<std::string> Read(const std::string& name) const;
+
     bool Remove(const std::string& name) const;
     std::optional<FileIdentity> Identify(const std::string& name) const;
 
