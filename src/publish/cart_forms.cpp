@@ -1,4 +1,5 @@
-// The shopping-cart forms, posting to the cart service's two endpoints.
+// The shopping-cart forms, posting to the cart service's two endpoints. Every setting and the product
+// number stand in double-quoted attribute values, escaped for them.
 #include "publish/cart_forms.h"
 
 #include "program/program.h"
@@ -17,19 +18,19 @@ std::string KarvoFormHTML(Program& p, const std::string& value) {
     if (checkout)
         return "<FORM action=\"" + service +
                "/cgi-bin/checkout.karvo\" method=POST><INPUT type=hidden name=karvo_usercode value=\"" +
-               cart.KarvoUserNumber->Text() + "\"><INPUT type=hidden name=karvo_websitenr value=\"" +
-               cart.KarvoWebSiteNumber->Text() + "\"><INPUT type=image src=\"" +
-               EscapeTextForScript(cart.KarvoCheckoutGif->Text()) +
+               EscapeForAttribute(cart.KarvoUserNumber->Text()) + "\"><INPUT type=hidden name=karvo_websitenr value=\"" +
+               EscapeForAttribute(cart.KarvoWebSiteNumber->Text()) + "\"><INPUT type=image src=\"" +
+               EscapeForAttribute(cart.KarvoCheckoutGif->Text()) +
                "\" border=0 width=120 height=18 name=submit></FORM>";
     const std::size_t colon = value.find(':');
     const std::string product = colon == std::string::npos ? std::string() : value.substr(colon + 1);
     return "<FORM action=\"" + service +
            "/cgi-bin/addproduct.karvo\" method=POST><INPUT type=hidden name=karvo_usercode value=\"" +
-           cart.KarvoUserNumber->Text() + "\"><INPUT type=hidden name=karvo_productnr value=\"" + product +
-           "\"><INPUT type=hidden name=karvo_websitenr value=\"" + cart.KarvoWebSiteNumber->Text() +
+           EscapeForAttribute(cart.KarvoUserNumber->Text()) + "\"><INPUT type=hidden name=karvo_productnr value=\"" + EscapeForAttribute(product) +
+           "\"><INPUT type=hidden name=karvo_websitenr value=\"" + EscapeForAttribute(cart.KarvoWebSiteNumber->Text()) +
            "\"><FONT FACE=ARIAL,HELVETICA SIZE=2 COLOR=black><TABLE><TR><TD valign=top><INPUT type=text size=3 "
            "maxlength=3 name=karvo_quantity value=1></TD><TD valign=top><INPUT type=image src=\"" +
-           EscapeTextForScript(cart.KarvoOrderGif->Text()) +
+           EscapeForAttribute(cart.KarvoOrderGif->Text()) +
            "\" border=0 width=120 height=18 name=submit></TD></TR></TABLE></FONT></FORM>";
 }
 

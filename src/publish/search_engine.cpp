@@ -24,7 +24,7 @@ std::string FramesetPage(Program& p, const std::string& number, bool perCategory
     const TSearchSetup& search = *p.SearchSetup;
     std::string page = CommentLine(when);
     page += "<HTML>\r\n<HEAD>\r\n<TITLE>Folivex</TITLE>\r\n</HEAD>\r\n";
-    page += "<FRAMESET ROWS=\"" + search.TopFrameSize->Text() + ",*\" FRAMESPACING=\"0\" FRAMEBORDER=\"0\" BORDER=\"0\">\r\n";
+    page += "<FRAMESET ROWS=\"" + EscapeForAttribute(search.TopFrameSize->Text()) + ",*\" FRAMESPACING=\"0\" FRAMEBORDER=\"0\" BORDER=\"0\">\r\n";
     const std::string top = search.IntraNetSearches->Checked() ? "2" : "1";
     page += "<FRAME SRC=\"qlx_srch" + (perCategory ? number + "_" : std::string()) + top + ".htm\" NAME=\"top\">\r\n";
     page += "<FRAME SRC=\"qlx_srche.htm\" NAME=\"main\">\r\n";
@@ -48,7 +48,8 @@ std::string SearchFormPage(Program& p, const std::string& scriptPage, const std:
     page += "&nbsp;&nbsp;&nbsp;<input type=text size=20 name=srchname value=\"\">\r\n";
     page += "&nbsp;&nbsp;&nbsp;<input type=submit value=\"" + EscapeForAttribute(p.LangForm->Real("SrchGo")->Text()) + "\">\r\n";
     page += "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;\r\n";
-    page += "<A HREF=\"" + search.TargetPage->Text() + "\" target=\"" + search.TargetFrame->Text() + "\">\r\n";
+    page += "<A HREF=\"" + EscapeForAttribute(search.TargetPage->Text()) + "\" target=\"" +
+            EscapeForAttribute(search.TargetFrame->Text()) + "\">\r\n";
     page += FontElement(p.InstructionFont, p.LangForm->Real("SrchClose")->Text());
     page += "\r\n<img src=\"qlxu.gif\"" + buttonSize + "></A>\r\n";
     page += "</form>\r\n</td>\r\n</TR>\r\n</TABLE>\r\n</CENTER>\r\n</BODY>\r\n</HTML>\r\n";

@@ -1,6 +1,6 @@
 // The published search engine: the frameset, the search form page, the search script page with the record
-// data and the search functions, and the result page (empty on disk, written by the script after a
-// search). PublishSearchEngine (publisher.h) writes them all; the builders below return page texts.
+// data and the search functions, and the result page (empty on disk; after a search the result frame
+// loads the search script page with the query, which searches there and writes the result page). PublishSearchEngine (publisher.h) writes them all; the builders below return page texts.
 #pragma once
 
 #include <array>
@@ -34,12 +34,12 @@ struct SearchCellAlignment {
 };
 SearchCellAlignment WorkOutSearchCellAlignment(const Program& p);
 
-// A text as it may stand inside a double-quoted string of a script element: the publisher's script escaping,
-// and "<!--" broken up as "<\!--" so that no text can switch the HTML parser's script states.
+// A text as it may stand inside a double-quoted string of a script element (ScriptStringText,
+// script_escape.h): "<" as \x3C and so on, so that no text can end the string or the element.
 std::string ScriptText(std::string_view text);
 
 // A header or footer snippet as one script string: line breaks dropped, double quotes made single quotes,
-// backslashes doubled and "</", "<!--" broken up as in ScriptText.
+// then escaped as ScriptText.
 std::string FlattenForScript(std::string_view snippet);
 
 // The value of a record's field in the search data: escaped, "(null)" as empty, link values as an anchor.
@@ -65,7 +65,7 @@ struct SearchScriptInput {
 bool BuildSearchScriptPage(std::string& page, Program& p, const SearchScriptInput& in,
                            const std::vector<SearchEntry>& entries, const std::function<bool(int)>& step);
 
-// The six functions that write a result page into the frame "main".
+// The six functions that write a result page into the document of the frame "main", where they run.
 void AppendResultPageFunctions(std::string& page, Program& p, const SearchFieldSets& fields,
                                const SearchCellAlignment& alignment, const std::string& scriptButtonSize);
 

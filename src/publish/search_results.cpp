@@ -11,6 +11,7 @@
 #include "publish/publish_helpers.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_pages.h"
+#include "publish/script_escape.h"
 #include "publish/search_setup_form.h"
 #include "publish/web_sites.h"
 #include "records/database_names.h"
@@ -21,13 +22,17 @@ namespace {
 
 std::string ImageExtension(const std::string& file) { return FileExtension(FileNamePart(file)); }
 
-// One script line writing a text into the main frame; the text is already fit for a script string.
-std::string Write(const std::string& text) { return " parent.main.document.write (\"" + text + "\");\r\n"; }
+// One script line writing a text into the result page; the text is already fit for a script string. The
+// result frame runs the search itself and writes into its own document.
+std::string Write(const std::string& text) { return " document.write (\"" + text + "\");\r\n"; }
+
+// A text as the value of a double-quoted attribute inside a script string.
+std::string Attr(const std::string& text) { return ScriptText(EscapeForAttribute(text)); }
 
 // A font element inside a script string.
 std::string ScriptFontElement(const PublishFont& font, const std::string& text) {
-    return "<FONT FACE=\\\"" + ScriptText(font.Face) + "\\\" SIZE=\\\"" + ScriptText(font.Size) + "\\\" COLOR=\\\"" +
-           ScriptText(ColourToHTML(font.Colour)) + "\\\">" + StyleOpenTags(font.Style) + ScriptText(text) +
+    return "<FONT FACE=\\\"" + Attr(font.Face) + "\\\" SIZE=\\\"" + Attr(font.Size) + "\\\" COLOR=\\\"" +
+           Attr(ColourToHTML(font.Colour)) + "\\\">" + StyleOpenTags(font.Style) + ScriptText(text) +
            StyleCloseTags(font.Style) + "</FONT>";
 }
 
@@ -54,19 +59,15 @@ std::string WidthCells(const Program& p, const SearchFieldSets& fields, bool scr
     const int widths = std::min(fields.ViewColumns, 10);
     for (int k = 0; k < widths; ++k) {
         const std::string& width = p.SearchSetup->SearchViewPageColumnWidth[std::size_t(k)]->Text();
-        cells += script ? "<TD WIDTH=\\\"" + ScriptText(width) + "%\\\">&nbsp;</TD>" : "<TD WIDTH=\"" + width + "%\">&nbsp;</TD>";
+        cells += script ? "<TD WIDTH=\\\"" + Attr(width) + "%\\\">&nbsp;</TD>"
+                        : "<TD WIDTH=\"" + EscapeForAttribute(width) + "%\">&nbsp;</TD>";
     }
     return cells;
 }
 
 }  // namespace
 
-std::string ScriptText(std::string_view text) {
-    std::string escaped = EscapeForScript(text);
-    for (std::size_t at = escaped.find("<!--"); at != std::string::npos; at = escaped.find("<!--", at + 5))
-        escaped.replace(at, 4, "<\\!--");
-    return escaped;
-}
+std::string ScriptText(std::string_view text) { return ScriptStringText(text); }
 
 std::string FlattenForScript(std::string_view snippet) {
     std::string flat;
@@ -89,16 +90,16 @@ std::string EmptyResultPage(Program& p, const SearchFieldSets& fields, const Sea
         page += "<HTML><HEAD>";
         page += SearchCharsetLine;
         page += "<TITLE>Folivex</TITLE>\r\n</HEAD>";
-        const std::string text = ColourToHTML(p.InstructionFont.Colour);
+        const std::string text = EscapeForAttribute(ColourToHTML(p.InstructionFont.Colour));
         page += "<BODY TEXT=\"" + text + "\" ALINK=\"" + text + "\" VLINK=\"" + text + "\" LINK=\"" + text + "\"";
         if (setup.PageBackgroundColour->Text() == "Image")
-            page += " BACKGROUND=\"qlxpgbk." + ImageExtension(setup.PageBackgroundImageFile->Text()) + "\">";
+            page += " BACKGROUND=\"qlxpgbk." + EscapeForAttribute(ImageExtension(setup.PageBackgroundImageFile->Text())) + "\">";
         else
-            page += " BGCOLOR=\"" + ColourToHTML(setup.PageBackgroundColour->Text()) + "\">";
+            page += " BGCOLOR=\"" + EscapeForAttribute(ColourToHTML(setup.PageBackgroundColour->Text())) + "\">";
         page += "<CENTER>";
         if (setup.TableHeaderColour->Text() == "Image") {
             if (!setup.TableHeadingImageFile->Text().empty())
-                page += "<IMG SRC=\"qlxhdr." + ImageExtension(setup.TableHeadingImageFile->Text()) + "\">";
+                page += "<IMG SRC=\"qlxhdr." + EscapeForAttribute(ImageExtension(setup.TableHeadingImageFile->Text())) + "\">";
         } else {
             page += FontElement(p.HeaderFont, setup.TableHeader->Text());
         }
@@ -107,13 +108,13 @@ std::string EmptyResultPage(Program& p, const SearchFieldSets& fields, const Sea
     if (html.HTMLTableHeaderOverride->Checked()) {
         page += html.HTMLTableHeader->Text();
     } else {
-        page += "<CENTER><TABLE ALIGN=\"CENTER\" WIDTH=\"" + p.SearchSetup->SearchViewPageTableWidth->Text() +
+        page += "<CENTER><TABLE ALIGN=\"CENTER\" WIDTH=\"" + EscapeForAttribute(p.SearchSetup->SearchViewPageTableWidth->Text()) +
                 "\" BORDER=\"0\" CELLPADDING=\"3\" CELLSPACING=\"0\"";
         const std::string& background = setup.TableBackgroundColour->Text();
         if (background == "Image")
-            page += " BACKGROUND=\"qlxtabbk." + ImageExtension(setup.TableBackgroundImageFile->Text()) + "\">";
+            page += " BACKGROUND=\"qlxtabbk." + EscapeForAttribute(ImageExtension(setup.TableBackgroundImageFile->Text())) + "\">";
         else if (background != "None")
-            page += " BGCOLOR=\"" + ColourToHTML(background) + "\">";
+            page += " BGCOLOR=\"" + EscapeForAttribute(ColourToHTML(background)) + "\">";
         else
             page += ">\r\n";
     }
@@ -125,7 +126,7 @@ std::string EmptyResultPage(Program& p, const SearchFieldSets& fields, const Sea
     page += "<TR><TD>&nbsp;</TD><TD>&nbsp;</TD>\r\n";
     for (int n : fields.ViewItems) {
         if (IsField(n) && !FieldLabel(p, n).empty())
-            page += "<TD" + alignment.PlainV + alignment.PlainH + ">" + FontElement(p.LabelFont, FieldLabel(p, n)) +
+            page += "<TD" + alignment.PlainV + alignment.PlainH + ">" + FontElement(p.LabelFont, ContainedHTML(FieldLabel(p, n))) +
                     "</TD>\r\n";
         else
             page += "<TD>&nbsp;</TD>\r\n";
@@ -146,18 +147,18 @@ void AppendResultPageFunctions(std::string& page, Program& p, const SearchFieldS
     const TPublishSetupForm& setup = *p.PublishSetupForm;
     const std::string& h = alignment.ScriptH;
     const std::string& v = alignment.ScriptV;
-    const std::string user = ScriptText(cart.KarvoUserNumber->Text());
-    const std::string site = ScriptText(cart.KarvoWebSiteNumber->Text());
+    const std::string user = Attr(cart.KarvoUserNumber->Text());
+    const std::string site = Attr(cart.KarvoWebSiteNumber->Text());
     const std::string font = "<FONT FACE=ARIAL,HELVETICA SIZE=2 COLOR=black>";
 
     page += "function DisplayKarvoBuy (prod)\r\n{\r\n";
     page += Write("<FORM action=\\\"" + ScriptCartAddress("/cgi-bin/addproduct.karvo") + "\\\" method=POST>");
     page += Write("<INPUT type=hidden name=karvo_usercode value=\\\"" + user + "\\\">");
-    page += Write("<INPUT type=hidden name=karvo_productnr value=\\\"\"+ prod +\"\\\">");
+    page += Write("<INPUT type=hidden name=karvo_productnr value=\\\"\"+ AttrText(prod) +\"\\\">");
     page += Write("<INPUT type=hidden name=karvo_websitenr value=\\\"" + site + "\\\">");
     page += Write(font);
     page += Write("<TABLE><TR><TD valign=top><INPUT type=text size=3 maxlength=3 name=karvo_quantity value=1>");
-    page += Write("</TD><TD valign=top><INPUT type=image src=\\\"" + ScriptText(cart.KarvoOrderGif->Text()) +
+    page += Write("</TD><TD valign=top><INPUT type=image src=\\\"" + Attr(cart.KarvoOrderGif->Text()) +
                   "\\\" border=0 width=120 height=18 name=submit>");
     page += Write("</TD></TR></TABLE></FONT></FORM>");
     page += "}\r\n\r\n";
@@ -167,13 +168,13 @@ void AppendResultPageFunctions(std::string& page, Program& p, const SearchFieldS
     page += Write("<INPUT type=hidden name=karvo_usercode value=\\\"" + user + "\\\">");
     page += Write("<INPUT type=hidden name=karvo_websitenr value=\\\"" + site + "\\\">");
     page += Write(font);
-    page += Write("<TABLE><TR><TD valign=top><INPUT type=image src=\\\"" + ScriptText(cart.KarvoCheckoutGif->Text()) +
+    page += Write("<TABLE><TR><TD valign=top><INPUT type=image src=\\\"" + Attr(cart.KarvoCheckoutGif->Text()) +
                   "\\\" border=0 width=120 height=18 name=submit>");
     page += Write("</TD></TR></TABLE></FONT></FORM>");
     page += "}\r\n\r\n";
 
     page += "function DisplayVector (e)\r\n{\r\n";
-    page += " parent.main.document.write (\"<TR><TD" + v + h +
+    page += " document.write (\"<TR><TD" + v + h +
             "><FONT FACE=\\\"\"+infa+\"\\\" SIZE=\\\"\"+insi+\"\\\" COLOR=\\\"\"+inco+\"\\\">\"+(e+1)\r\n";
     page += "+\"</FONT></TD><TD" + v + h + "><A HREF=\\\"qlx_\"+f[e]+\".htm\\\"><IMG SRC=\\\"qlxf.gif\\\"" +
             scriptButtonSize + "></A></TD>\\r\");\r\n";
@@ -192,11 +193,11 @@ void AppendResultPageFunctions(std::string& page, Program& p, const SearchFieldS
         page += "  if (idx!=-1) {\r\n";
         page += Write(cell);
         page += "    DisplayKarvoBuy(s.substring(idx+6,s.length));\r\n";
-        page += "    parent.main.document.write (\"</FONT></TD>\\r\");\r\n";
+        page += "    document.write (\"</FONT></TD>\\r\");\r\n";
         page += "  } else\r\n";
-        page += Write(cell + "\"+s+\"</FONT></TD>\\r");
+        page += Write(cell + "\"+ContainedHTML(s)+\"</FONT></TD>\\r");
     }
-    page += "  parent.main.document.write (\"</TR>\\r\");\r\n";
+    page += "  document.write (\"</TR>\\r\");\r\n";
     page += "}\r\n\r\n";
 
     page += "function ShowEntries (vector)\r\n{\r\n  var i=0;\r\n  n=vector.length;\r\n  while (i<n) {\r\n"
@@ -207,19 +208,19 @@ void AppendResultPageFunctions(std::string& page, Program& p, const SearchFieldS
         page += Write(FlattenForScript(html.HTMLOtherPageHeader->Text()));
     } else {
         page += Write("<HTML>\\r") + Write("<HEAD>\\r") + Write("<TITLE>Folivex</TITLE>\\r") + Write("</HEAD>\\r");
-        const std::string text = ScriptText(ColourToHTML(p.InstructionFont.Colour));
+        const std::string text = Attr(ColourToHTML(p.InstructionFont.Colour));
         std::string body = "<BODY TEXT=\\\"" + text + "\\\" ALINK=\\\"" + text + "\\\" VLINK=\\\"" + text +
                            "\\\" LINK=\\\"" + text + "\\\"";
         if (setup.PageBackgroundColour->Text() == "Image")
-            body += " BACKGROUND=\\\"qlxpgbk." + ScriptText(ImageExtension(setup.PageBackgroundImageFile->Text())) +
+            body += " BACKGROUND=\\\"qlxpgbk." + Attr(ImageExtension(setup.PageBackgroundImageFile->Text())) +
                     "\\\">\\r";
         else
-            body += " BGCOLOR=\\\"" + ScriptText(ColourToHTML(setup.PageBackgroundColour->Text())) + "\\\">\\r";
+            body += " BGCOLOR=\\\"" + Attr(ColourToHTML(setup.PageBackgroundColour->Text())) + "\\\">\\r";
         page += Write(body);
         page += Write("<CENTER>\\r");
         if (setup.TableHeaderColour->Text() == "Image") {
             if (!setup.TableHeadingImageFile->Text().empty())
-                page += Write("<IMG SRC=\\\"qlxhdr." + ScriptText(ImageExtension(setup.TableHeadingImageFile->Text())) +
+                page += Write("<IMG SRC=\\\"qlxhdr." + Attr(ImageExtension(setup.TableHeadingImageFile->Text())) +
                               "\\\">\\r");
         } else {
             page += Write(ScriptFontElement(p.HeaderFont, setup.TableHeader->Text()) + "\\r");
@@ -230,14 +231,14 @@ void AppendResultPageFunctions(std::string& page, Program& p, const SearchFieldS
         page += Write(FlattenForScript(html.HTMLTableHeader->Text()));
     } else {
         std::string table = "\\r<CENTER><TABLE ALIGN=\\\"CENTER\\\" WIDTH=\\\"" +
-                            ScriptText(p.SearchSetup->SearchViewPageTableWidth->Text()) +
+                            Attr(p.SearchSetup->SearchViewPageTableWidth->Text()) +
                             "\\\" BORDER=\\\"0\\\" CELLPADDING=\\\"3\\\" CELLSPACING=\\\"0\\\"";
         const std::string& background = setup.TableBackgroundColour->Text();
         if (background == "Image")
-            table += " BACKGROUND=\\\"qlxtabbk." + ScriptText(ImageExtension(setup.TableBackgroundImageFile->Text())) +
+            table += " BACKGROUND=\\\"qlxtabbk." + Attr(ImageExtension(setup.TableBackgroundImageFile->Text())) +
                      "\\\">\\r";
         else if (background != "None")
-            table += " BGCOLOR=\\\"" + ScriptText(ColourToHTML(background)) + "\\\">\\r";
+            table += " BGCOLOR=\\\"" + Attr(ColourToHTML(background)) + "\\\">\\r";
         else
             table += ">\\r";
         page += Write(table);
@@ -250,7 +251,7 @@ void AppendResultPageFunctions(std::string& page, Program& p, const SearchFieldS
     page += Write("<TR><TD>&nbsp;</TD><TD>&nbsp;</TD>");
     for (int n : fields.ViewItems) {
         if (IsField(n) && !FieldLabel(p, n).empty())
-            page += Write("<TD" + h + v + ">" + ScriptFontElement(p.LabelFont, FieldLabel(p, n)) + "</TD>");
+            page += Write("<TD" + h + v + ">" + ScriptFontElement(p.LabelFont, ContainedHTML(FieldLabel(p, n))) + "</TD>");
         else
             page += Write("<TD>&nbsp;</TD>");
     }
@@ -262,8 +263,8 @@ void AppendResultPageFunctions(std::string& page, Program& p, const SearchFieldS
     page += Write("</TR>\\r");
     if (html.HTMLTableFooterOverride->Checked()) page += Write(FlattenForScript(html.HTMLTableFooter->Text()));
     if (cart.KarvoQuickViewCheckout->Checked())
-        page += "parent.main.document.write (\"<CENTER><TABLE><TR><TD>\");\r\nDisplayKarvoCheckout();\r\n"
-                "parent.main.document.write (\"</TD></TR></TABLE></CENTER>\");\r\n";
+        page += "document.write (\"<CENTER><TABLE><TR><TD>\");\r\nDisplayKarvoCheckout();\r\n"
+                "document.write (\"</TD></TR></TABLE></CENTER>\");\r\n";
     page += Write("</TABLE>\\r") + Write("</CENTER>\\r");
     if (html.HTMLOtherPageFooterOverride->Checked()) page += Write(FlattenForScript(html.HTMLOtherPageFooter->Text()));
     page += Write("</BODY>\\r") + Write("</HTML>\\r");

@@ -11,6 +11,7 @@
 #include "publish/publish_helpers.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_pages.h"
+#include "publish/script_escape.h"
 #include "publish/search_setup_form.h"
 
 namespace fv {
@@ -20,6 +21,9 @@ namespace {
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
 std::string Lang(const Program& p, const char* key) { return ScriptText(p.LangForm->Real(key)->Text()); }
+
+// A text as the value of a double-quoted attribute inside a script string.
+std::string Attr(const std::string& text) { return ScriptText(EscapeForAttribute(text)); }
 
 }  // namespace
 
@@ -50,8 +54,8 @@ SearchCellAlignment WorkOutSearchCellAlignment(const Program& p) {
     const std::string& h = p.PublishSetupForm->QUICKHAlign->Text();
     const std::string& v = p.PublishSetupForm->QUICKVAlign->Text();
     SearchCellAlignment a;
-    a.ScriptH = h == "none" ? std::string(" ") : " ALIGN=\\\"" + ScriptText(h) + "\\\"";
-    a.ScriptV = v == "none" ? std::string(" ") : " VALIGN=\\\"" + ScriptText(v) + "\\\"";
+    a.ScriptH = h == "none" ? std::string(" ") : " ALIGN=\\\"" + Attr(h) + "\\\"";
+    a.ScriptV = v == "none" ? std::string(" ") : " VALIGN=\\\"" + Attr(v) + "\\\"";
     a.PlainH = HorizontalAttribute(h);
     a.PlainV = VerticalAttribute(v);
     return a;
@@ -78,16 +82,16 @@ bool BuildSearchScriptPage(std::string& page, Program& p, const SearchScriptInpu
     page += SearchCharsetLine;
     page += "<script LANGUAGE=\"JavaScript\">\r\n\r\n";
     page += "var f= new Array ();\r\n";
-    page += "var infa=\"" + ScriptText(p.InstructionFont.Face) + "\";\r\n";
-    page += "var insi=\"" + ScriptText(p.InstructionFont.Size) + "\";\r\n";
-    page += "var inco=\"" + ScriptText(ColourToHTML(p.InstructionFont.Colour)) + "\";\r\n";
+    page += "var infa=\"" + Attr(p.InstructionFont.Face) + "\";\r\n";
+    page += "var insi=\"" + Attr(p.InstructionFont.Size) + "\";\r\n";
+    page += "var inco=\"" + Attr(ColourToHTML(p.InstructionFont.Colour)) + "\";\r\n";
     for (int n = 1; n <= FieldCount; ++n) {
         const std::string c = "c" + std::to_string(n);
         if (fields.View[std::size_t(n - 1)]) {
             const PublishFont& font = p.FieldFonts[std::size_t(n - 1)];
-            page += "\r\nvar " + c + "fa=\"" + ScriptText(font.Face) + "\";\r\n";
-            page += "var " + c + "si=\"" + ScriptText(font.Size) + "\";\r\n";
-            page += "var " + c + "co=\"" + ScriptText(ColourToHTML(font.Colour)) + "\";\r\n";
+            page += "\r\nvar " + c + "fa=\"" + Attr(font.Face) + "\";\r\n";
+            page += "var " + c + "si=\"" + Attr(font.Size) + "\";\r\n";
+            page += "var " + c + "co=\"" + Attr(ColourToHTML(font.Colour)) + "\";\r\n";
         }
         if (fields.HasArray(n)) page += "var " + c + "= new Array ();\r\n";
     }
@@ -128,6 +132,11 @@ bool BuildSearchScriptPage(std::string& page, Program& p, const SearchScriptInpu
             "}\r\n";
     page += "params = getParams();\r\n\r\n";
 
+    page += ContainedHTMLScript;
+    page += "function AttrText(s)\r\n{\r\n"
+            "  return String(s).replace(/&/g,\"&amp;\").replace(/\\x22/g,\"&quot;\").replace(/\\x3C/g,\"&lt;\")"
+            ".replace(/\\x3E/g,\"&gt;\");\r\n"
+            "}\r\n\r\n";
     AppendResultPageFunctions(page, p, fields, in.Alignment, in.ScriptButtonSize);
 
     page += "function ManageEntries (vector)\r\n{\r\n"
@@ -195,22 +204,41 @@ bool BuildSearchScriptPage(std::string& page, Program& p, const SearchScriptInpu
             "  return array2;\r\n"
             "}\r\n\r\n";
 
+    // A search hands its query to the result frame in the address it loads there: this page with the query
+    // and the mark frame=main. The result frame searches its own copy of the data and writes its own
+    // document, so that no frame reads or writes another frame's document (which browsers refuse for
+    // pages opened from disk, each file being an origin of its own).
     page += "function Search (val)\r\n{\r\n"
             "  window.status=\"" + Lang(p, "SrchSearching") + "\";\r\n"
             "  if (val==\"\")\r\n"
             "    alert (\"" + Lang(p, "SrchNoData") + "\");\r\n"
-            "  else {\r\n"
-            "\t\tvalor=SearchArray(val.toLowerCase());\r\n"
-            "\t\tparent.main.document.close();\r\n"
-            "\t\tManageEntries (valor);\r\n"
-            "  }\r\n"
+            "  else\r\n"
+            "    ShowInResultFrame (val);\r\n"
+            "}\r\n\r\n";
+    page += "function ShowInResultFrame (val)\r\n{\r\n"
+            "  var q;\r\n"
+            "  try { q=encodeURIComponent(val); } catch (e) { q=escape(val); }\r\n"
+            "  var url=document.URL.split(\"#\")[0].split(\"?\")[0]+\"?srchname=\"+q+\"&frame=main\";\r\n"
+            "  var target=null;\r\n"
+            "  try { if (parent!=window) target=parent.frames[\"main\"]; } catch (e) { target=null; }\r\n"
+            "  if (target) target.location.href=url;\r\n"
+            "  else window.open(url, \"main\");\r\n"
+            "}\r\n\r\n";
+    page += "function ShowFound ()\r\n{\r\n"
+            "  var val=decodeParam(params[\"srchname\"]);\r\n"
+            "  if (val==\"\") { alert (\"" + Lang(p, "SrchNoData") + "\"); return; }\r\n"
+            "  valor=SearchArray(val.toLowerCase());\r\n"
+            "  document.open();\r\n"
+            "  ManageEntries (valor);\r\n"
+            "  document.close();\r\n"
             "}\r\n\r\n";
     page += "function FirstSearch()\r\n{\r\n"
             "\tsrchname = decodeParam(params[\"srchname\"]);\r\n"
             "\tSearch (srchname);\r\n"
             "\r\n}\r\n";
+    page += "if (params[\"frame\"]==\"main\") window.addEventListener(\"load\", ShowFound, false);\r\nelse {\r\n";
     page += intranet ? "//FirstSearch();\r\n" : "FirstSearch();\r\n";
-    page += "\r\n</script>\r\n";
+    page += "}\r\n\r\n</script>\r\n";
 
     // The page's own search box, which searches without loading anything.
     const THTMLForm& html = *p.HTMLForm;
@@ -221,7 +249,8 @@ bool BuildSearchScriptPage(std::string& page, Program& p, const SearchScriptInpu
     page += "&nbsp;&nbsp;&nbsp;<input type=button value=\"" + EscapeForAttribute(p.LangForm->Real("SrchGo")->Text()) +
             "\" onClick=\"Search(this.form.srchname.value);\">\r\n";
     page += "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;\r\n";
-    page += "<A HREF=\"" + search.TargetPage->Text() + "\" target=\"" + search.TargetFrame->Text() + "\">";
+    page += "<A HREF=\"" + EscapeForAttribute(search.TargetPage->Text()) + "\" target=\"" +
+            EscapeForAttribute(search.TargetFrame->Text()) + "\">";
     std::string close = FontElement(p.InstructionFont, p.LangForm->Real("SrchClose")->Text());
     close.replace(close.size() - 7, 7, "</font>");
     page += close + "\r\n";

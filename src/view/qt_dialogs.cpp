@@ -104,27 +104,38 @@ std::optional<std::string> QtDialogs::SaveFile(const FileDialogOptions& options)
     return RunFileDialog(options, QFileDialog::AcceptSave);
 }
 
-bool QtShell::Open(const std::string& program, const std::string& document) {
-    if (!program.empty()) return QProcess::startDetached(ToQString(program), {ToQString(document)});
-    // The opener hands the document to the desktop's program for it and ends, with a status that says
-    // whether there was one: its start alone proves nothing.
-    auto* opener = new QProcess;
-    opener->setProcessChannelMode(QProcess::ForwardedChannels);
-    opener->setStandardInputFile(QProcess::nullDevice());
-    opener->start(QString::fromLatin1(AssociationOpener), {ToQString(document)});
-    if (!opener->waitForStarted()) {
-        delete opener;
+namespace {
+
+// Runs the program with the document as its one argument and waits for its end at most waitMillis: false
+// when it cannot be started or ends in that time other than with status 0. A program still running goes
+// on unwatched; its process object is freed when it ends and never stops it.
+bool StartAndWatch(const QString& program, const std::string& document, int waitMillis) {
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->start(program, {ToQString(document)});
+    if (!process->waitForStarted()) {
+        delete process;
         return false;
     }
-    if (opener->waitForFinished(OpenerWaitMillis)) {
-        const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
-        delete opener;
-        return opened;
+    if (process->waitForFinished(waitMillis)) {
+        const bool ended = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        delete process;
+        return ended;
     }
-    // Still running: without a desktop of its own the opener runs the browser itself until it is closed.
-    // It goes on unwatched; the process object is freed when it ends and never stops it.
-    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
     return true;
+}
+
+}  // namespace
+
+bool QtShell::Open(const std::string& program, const std::string& document) {
+    // A browser that hands the page to one already running ends at once with status 0, which is success.
+    if (!program.empty()) return StartAndWatch(ToQString(program), document, BrowserWatchMillis);
+    // The opener hands the document to the desktop's program for it and ends, with a status that says
+    // whether there was one: its start alone proves nothing. Without a desktop of its own it runs the
+    // browser itself until it is closed.
+    return StartAndWatch(QString::fromLatin1(AssociationOpener), document, OpenerWaitMillis);
 }
 
 }  // namespace fv

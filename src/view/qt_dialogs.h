@@ -18,14 +18,18 @@ public:
 
 class QtShell : public ShellService {
 public:
-    // A program is started detached: the browser outlives nothing of ours and is never waited for. False
-    // when it cannot be started. Without a program the opener's answer is awaited: false when it cannot be
-    // started or reports that it could not open the document.
+    // A program is started and watched for its first seconds: false when it cannot be started or ends in
+    // that time with an error status or by a signal (a browser that refuses to run, such as one started by
+    // root without its sandbox, ends at once); one still running then goes on unwatched and outlives
+    // nothing of ours. Without a program the opener's answer is awaited: false when it cannot be started or
+    // reports that it could not open the document.
     bool Open(const std::string& program, const std::string& document) override;
 
     // The program that opens a document by its association, and how long its answer is waited for.
     static constexpr const char* AssociationOpener = "xdg-open";
     static constexpr int OpenerWaitMillis = 3000;
+    // How long a started browser is watched for an end with an error.
+    static constexpr int BrowserWatchMillis = 2000;
 };
 
 }  // namespace fv

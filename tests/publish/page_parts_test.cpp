@@ -25,7 +25,7 @@ TEST_F(PageWritersTest, CartFormsForCheckoutAndProducts) {
     program->KarvoForm->KarvoOrderGif->SetText("order.gif");
     const std::string checkout = "<FORM action=\"https://www.karvo.example/cgi-bin/checkout.karvo\" method=POST>"
                                  "<INPUT type=hidden name=karvo_usercode value=\"4711\"><INPUT type=hidden "
-                                 "name=karvo_websitenr value=\"12\"><INPUT type=image src=\"check\\\"out.gif\" "
+                                 "name=karvo_websitenr value=\"12\"><INPUT type=image src=\"check&quot;out.gif\" "
                                  "border=0 width=120 height=18 name=submit></FORM>";
     for (const char* value : {"karvo:checkout", "karvo:Checkout", "karvo:CHECKOUT", "karvo:checkout2"})
         EXPECT_EQ(KarvoFormHTML(*program, value), checkout) << value;
@@ -37,6 +37,26 @@ TEST_F(PageWritersTest, CartFormsForCheckoutAndProducts) {
               "valign=top><INPUT type=image src=\"order.gif\" border=0 width=120 height=18 name=submit></TD></TR>"
               "</TABLE></FONT></FORM>");
     EXPECT_NE(KarvoFormHTML(*program, "karvo:A:1").find("karvo_productnr value=\"A:1\""), std::string::npos);
+}
+
+TEST_F(PageWritersTest, CartFormValuesAreEscapedForTheirAttributes) {
+    struct Case {
+        std::string user, site, value, expected, why;
+    };
+    const std::vector<Case> cases = {
+        {"47\"11", "12", "karvo:A17", "name=karvo_usercode value=\"47&quot;11\">", "a quote would end the user number"},
+        {"4711", "1<2>", "karvo:A17", "name=karvo_websitenr value=\"1&lt;2&gt;\">", "angle brackets in the site number"},
+        {"4711", "12", "karvo:A\"><script>x", "name=karvo_productnr value=\"A&quot;&gt;&lt;script&gt;x\">",
+         "a product number from a field cannot open an element"},
+        {"a&b", "12", "karvo:checkout", "name=karvo_usercode value=\"a&amp;b\">", "an ampersand, on the checkout form"},
+    };
+    for (const Case& c : cases) {
+        program->KarvoForm->KarvoUserNumber->SetText(c.user);
+        program->KarvoForm->KarvoWebSiteNumber->SetText(c.site);
+        const std::string form = KarvoFormHTML(*program, c.value);
+        EXPECT_NE(form.find(c.expected), std::string::npos) << c.why << ": " << form;
+        EXPECT_EQ(form.find("<script"), std::string::npos) << c.why;
+    }
 }
 
 struct SizeCase {
@@ -126,11 +146,11 @@ TEST(PublisherTest, OutputNamesAreRecognisedExactly) {
 
 TEST(SearchScriptText, FlattenForScript) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"plain <b>text</b>", "plain <b>text<\\/b>"},
-        {"<BODY class=\"x\">\r\n<P>", "<BODY class='x'><P>"},
+        {"plain <b>text</b>", "plain \\x3Cb\\x3Etext\\x3C/b\\x3E"},
+        {"<BODY class=\"x\">\r\n<P>", "\\x3CBODY class=\\'x\\'\\x3E\\x3CP\\x3E"},
         {"a\\b", "a\\\\b"},
-        {"x</script>y", "x<\\/script>y"},
-        {"<!-- c -->", "<\\!-- c -->"},
+        {"x</script>y", "x\\x3C/script\\x3Ey"},
+        {"<!-- c -->", "\\x3C!-- c --\\x3E"},
         {"", ""}};
     for (const auto& [in, out] : cases) EXPECT_EQ(FlattenForScript(in), out) << in;
 }
@@ -144,7 +164,8 @@ TEST(SearchScriptText, EntryValues) {
         {"http://x.example/a", "<A HREF=http://x.example/a>http://x.example/a</A>"},
         {"Http://x", "Http://x"},
         {"She said \"hi\"", "She said \\\"hi\\\""},
-        {"a</script>", "a<\\/script>"},
+        {"a</script>", "a\\x3C/script\\x3E"},
+        {"<!--x", "\\x3C!--x"},
         {"caf\xc3\xa9", "caf\xc3\xa9"}};
     for (const auto& [in, out] : cases) EXPECT_EQ(SearchEntryValue(in), out) << in;
 }

@@ -36,7 +36,8 @@ std::vector<std::string> ScriptBreakers(const std::string& script) {
     std::vector<std::string> problems;
     std::size_t lineStart = script.find('\n') + 1;  // after the opening tag
     const std::string body = script.substr(lineStart);
-    for (const std::string& bad : {std::string("</script"), std::string("</SCRIPT"), std::string("<!--")})
+    for (const std::string& bad : {std::string("</script"), std::string("</SCRIPT"), std::string("<!--"),
+                                    std::string("<script"), std::string("<SCRIPT")})
         if (body.find(bad) != std::string::npos) problems.push_back("holds " + bad);
     std::size_t pos = 0;
     while (pos < body.size()) {
@@ -164,12 +165,13 @@ TEST_F(SearchPagesTest, HostileTextsLeaveTheScriptWhole) {
         EXPECT_EQ(ScriptBreakers(ScriptOf(page)), std::vector<std::string>{});
         EXPECT_NE(page.find("if (j==0)"), std::string::npos);
         if (!overrideOn) {
-            EXPECT_NE(page.find("BGCOLOR=\\\"wh\\\"ite\\\\\\\""), std::string::npos);
-            EXPECT_NE(page.find("WIDTH=\\\"9\\\"0<\\/script>\\\""), std::string::npos);
-            EXPECT_NE(page.find("<TD WIDTH=\\\"1\\\"0\\\\%\\\">"), std::string::npos);
+            EXPECT_NE(page.find("BGCOLOR=\\\"wh&quot;ite\\\\\\\""), std::string::npos);
+            EXPECT_NE(page.find("WIDTH=\\\"9&quot;0&lt;/script&gt;\\\""), std::string::npos);
+            EXPECT_NE(page.find("<TD WIDTH=\\\"1&quot;0\\\\%\\\">"), std::string::npos);
         }
-        EXPECT_NE(page.find("var c1co=\"te\\\"al<\\/script>\";"), std::string::npos);
-        EXPECT_NE(page.find(" ALIGN=\\\"le\\\"ft<\\/script>\\\""), std::string::npos);
+        // Texts in attributes of the written HTML are escaped for the attribute, then for the string.
+        EXPECT_NE(page.find("var c1co=\"te&quot;al&lt;/script&gt;\";"), std::string::npos);
+        EXPECT_NE(page.find(" ALIGN=\\\"le&quot;ft&lt;/script&gt;\\\""), std::string::npos);
         // The texts are in the script, escaped, once per record.
         EXPECT_NE(page.find("c1[0]=\"She said \\\"hi\\\"\";"), std::string::npos);
         EXPECT_NE(page.find("c1[2]=\"two\\r\\nlines\";"), std::string::npos);
@@ -210,7 +212,7 @@ TEST_F(SearchPagesTest, ViewItemsThatNameNoFieldGiveEmptyCells) {
     Publish();
     const std::string page = Page("qlx_srch2.htm");
     for (const char* missing : {"c25", "c0[", "c0fa"}) EXPECT_EQ(page.find(missing), std::string::npos) << missing;
-    const std::string emptyCell = " parent.main.document.write (\"<TD VALIGN=\\\"top\\\" ALIGN=\\\"left\\\">&nbsp;</TD>\\r\");";
+    const std::string emptyCell = " document.write (\"<TD VALIGN=\\\"top\\\" ALIGN=\\\"left\\\">&nbsp;</TD>\\r\");";
     std::size_t count = 0;
     for (std::size_t at = page.find(emptyCell); at != std::string::npos; at = page.find(emptyCell, at + 1)) ++count;
     EXPECT_EQ(count, 3u);
@@ -297,7 +299,8 @@ protected:
 
 TEST_F(SearchBrowserSite, QueriesSite) {
     Main().CategoryList = {"Colours", "Bulk", "Odd"};
-    const char* labels[] = {"Name", "Colour", "Note", "Link"};
+    // Hostile labels: a comment left open, a script start tag and quotes in the heading row.
+    const char* labels[] = {"Name", "Colour \"c\" \\", "Note <!-- open", "Link <script>x"};
     for (int i = 0; i < 4; ++i) Main().Labels[std::size_t(i)] = labels[i];
     Add("Colours", {"both", "Red", "and Blue"});
     Add("Colours", {"red only", "RED"});
@@ -311,15 +314,20 @@ TEST_F(SearchBrowserSite, QueriesSite) {
     Add("Odd", {"mailing", "", "", "mailto:shop@example.com::Mail the shop"});
     Add("Odd", {"filed", "", "", "file:manual.pdf"});
     Add("Odd", {"accented", "Cr\xc3\xa8me br\xc3\xbbl\xc3\xa9" "e"});
-    // The hostile corpus: every field and the settings texts.
-    const std::vector<std::string> hostile = {"q\"uote", "back\\slash", "line\r\nbreak", "</script>", "<!--", "ctl\x01\x02\x1b"};
+    // The hostile corpus, in every field: search_walk.js finds each record by its own word, and all of them
+    // at once by "hostile" (so a record whose text swallowed what follows would hide the next ones).
+    const std::vector<std::string> hostile = {"q\"uote", "back\\slash", "line\r\nbreak", "</script>", "<!--", "ctl\x01\x02\x1b",
+                                              "-->", "<script>", "<SCRIPT>alert(1)//", "sep\xe2\x80\xa8" "ara\xe2\x80\xa9" "tor", "\\",
+                                              "it's", "<textarea>", std::string(3000, 'k')};
     for (std::size_t i = 0; i < hostile.size(); ++i) {
-        std::vector<std::string> fields(FieldCount, hostile[i] + " hostile" + std::to_string(i));
+        std::vector<std::string> fields(4, hostile[i] + " hostile" + std::to_string(i) + "z");  // the listed fields
         Add("Odd", fields);
     }
     program->HTMLForm->HTMLOtherPageFooterOverride->SetChecked(true);
     program->HTMLForm->HTMLOtherPageFooter->SetText("<P class=\"foot\">foot\\note</script><!--</P>\r\n");
     program->FieldFonts[0].Face = "Ver\"dana\\";
+    program->FieldFonts[1].Size = "2\"><script>";
+    program->SearchSetup->TargetPage->SetText("qlx_index.htm?a=\"1\"&b=<2>");
     program->LangForm->Real("SrchResults")->SetText("Results \"all\" \\ </script>");
     program->SearchSetup->MaxSearchResults->SetText("100");
     PublishInto(Out("queries"));

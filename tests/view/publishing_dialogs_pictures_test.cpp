@@ -161,6 +161,42 @@ TEST_F(PublishingDialogsTest, TheRealShellStartsTheChosenBrowserWithTheDocumentA
     app.SetShell(nullptr);
 }
 
+TEST_F(PublishingDialogsTest, ABrowserThatEndsAtOnceWithAnErrorIsToldLikeOneThatCannotStart) {
+    QtShell shell;
+    app.SetShell(&shell);
+    ASSERT_TRUE(MakeDirectory(dir.File("bin")));
+    struct Case {
+        const char* script;
+        bool told;
+        const char* why;
+    } cases[] = {
+        {"exit 1", true, "refuses to run (as a browser started by root without its sandbox does)"},
+        {"kill -9 $$", true, "killed at once"},
+        {"exit 0", false, "handed the page to a browser already running"},
+        {"sleep 3", false, "still running when the watch ends: a browser showing the page"},
+    };
+    TBrowserForm& b = *program->BrowserForm;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        Executable(dir.File("bin/browser"), std::string("#!/bin/sh\n") + c.script + "\n");
+        // Every launch is a first one: a failed one leaves its description to be built again, a successful
+        // one is made to start the browser again.
+        b.ResultsLaunch.Rebuild = true;
+        app.Scripted().ClearLog();
+        if (c.told) app.Scripted().Answer(IdNo);
+        app.OnModal = [&](Form&) {
+            ASSERT_TRUE(b.DirectoryListBox1->SetDirectory(dir.File("bin")));
+            b.FileListBox1->UserSelect(b.FileListBox1->IndexOf("browser"));
+            b.View2->Click();
+        };
+        program->FolivexForm->ViewItButton->Click();
+        EXPECT_EQ(app.Scripted().Messages(),
+                  c.told ? std::vector<std::string>{"Browser not Found - Launch again ?"} : std::vector<std::string>{});
+        EXPECT_EQ(app.Scripted().UnusedAnswers(), 0u);
+    }
+    app.SetShell(nullptr);
+}
+
 TEST_F(PublishingDialogsTest, WithoutAProgramTheDocumentOpensThroughXdgOpen) {
     QtShell shell;
     ASSERT_TRUE(MakeDirectory(dir.File("path")));
