@@ -609,11 +609,15 @@ void TCustomAsyncSocket::Listen() {
 }
 
 int TCustomAsyncSocket::Accept() {
+    sock::Address peer;
+    return Accept(peer);
+}
+
+int TCustomAsyncSocket::Accept(sock::Address& peer) {
     if (state_ != wsListening) {
         SocketError("not a listening socket", SockEINVAL);
         return -1;
     }
-    sock::Address peer;
     int err = 0;
     int fd = notifier_.Accept(peer, err);
     if (fd == sock::NoSocket) {

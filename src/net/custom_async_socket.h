@@ -167,6 +167,8 @@ public:
     virtual void WaitForClose();
     virtual void Listen();
     virtual int Accept();
+    // Accept, giving the address the connection came from (known even when it was reset meanwhile).
+    int Accept(sock::Address& peer);
     virtual int Receive(void* buffer, int len);
     virtual std::string ReceiveStr();
     virtual int ReceiveFrom(void* buffer, int len, sock::Address& from);

@@ -229,7 +229,14 @@ bool TCustomFtpClient::HoldsLineBreak(const std::string& text) {
 }
 
 void TCustomFtpClient::SendCommand(std::string cmd) {
-    if (OnCommand) OnCommand(this, cmd);
+    if (OnCommand) {
+        OnCommand(this, cmd);
+        // The handler may have changed the command: what goes out is what is checked.
+        if (HoldsLineBreak(cmd)) {
+            FailRequest(UsageErrorCode, LineBreakError);
+            return;
+        }
+    }
     // The password never reaches the log.
     if (Verb(cmd) == "PASS") FireDisplay("> PASS ********");
     else FireDisplay("> " + cmd);
@@ -252,6 +259,10 @@ void TCustomFtpClient::ExecCommand(TFtpRequest rq, const std::string& cmd, std::
     if (expected.size() > 16) expected.resize(16);
     expectedCodes_ = std::move(expected);
     commandVerb_ = Verb(cmd);
+    if (commandVerb_ == "TYPE") {
+        std::size_t letter = cmd.find_first_not_of(' ', 4);
+        typeAsked_ = letter == std::string::npos ? 0 : char(std::toupper(static_cast<unsigned char>(cmd[letter])));
+    }
     doneSignalled_ = false;
     nextStep_ = [this] { GenericReplyCheck(); };
     afterReply_ = std::move(afterReply);
@@ -271,6 +282,7 @@ void TCustomFtpClient::GenericReplyCheck() {
     }
     if (requestError_ != 0) NoteError(replyText_);
     if (passive_ && replyCode_ == 227) pasvReply_ = replyText_;
+    if (commandVerb_ == "TYPE" && requestError_ == 0) serverType_ = typeAsked_;
     if (requestError_ == 0) {
         if (commandVerb_ == "SIZE") sizeResult_ = std::max<std::int64_t>(0, FtpNumberAfterCode(replyText_));
         if (commandVerb_ == "CWD" || commandVerb_ == "MKD" || commandVerb_ == "PWD" || commandVerb_ == "CDUP")
@@ -360,7 +372,7 @@ void TCustomFtpClient::HighLevelSequencer() {
     if (state_ == ftpStateAborting) {
         pendingSteps_ = 0;
         sequenceError_ = 426;
-        errorMessage_ = "426 Operation aborted.";
+        errorMessage_ = abortText_;
     }
     sequenceDone_ = [this] { HighLevelSequencer(); };
     for (FtpStep step : SequenceOrder) {
@@ -494,7 +506,10 @@ void TCustomFtpClient::TypeAsciiAsync() {
     TypeSetAsync();
 }
 
-void TCustomFtpClient::AbortAsync() {
+void TCustomFtpClient::AbortAsync() { AbortWith("426 Operation aborted."); }
+
+void TCustomFtpClient::AbortWith(const std::string& text) {
+    abortText_ = text;
     FtpState old = state_;
     SetState(ftpStateAborting);
     CloseLocalFile();
@@ -509,7 +524,7 @@ void TCustomFtpClient::AbortAsync() {
     // A request whose connection was already gone hears of no close: it ends here.
     if (requestRunning_) {
         SetState(ftpStateReady);
-        FailRequest(LocalFailureCode, "426 Operation aborted.");
+        FailRequest(LocalFailureCode, abortText_);
     }
     SetState(ftpStateReady);
 }
@@ -587,6 +602,7 @@ void TCustomFtpClient::OpenAsync() {
     }
     BeginRequest(ftpRqOpen);
     doneSignalled_ = false;
+    serverType_ = 0;
     replyReader_.Clear();
     replyTracker_.Reset();
     requestError_ = 0;
@@ -701,16 +717,19 @@ void TCustomFtpClient::HandleReplyLine(const std::string& line) {
 }
 
 void TCustomFtpClient::ControlSessionClosed(int error) {
+    serverType_ = 0;
     if (connected_) {
         connected_ = false;
         if (state_ != ftpStateAborting) SetState(ftpStateClosed);
         if (OnSessionClosed) OnSessionClosed(this, error);
     }
-    // The server went away before it answered: whatever the request was doing did not happen.
-    if (requestRunning_ && !closeExpected_ && requestError_ == 0) {
-        if (state_ == ftpStateAborting) {
+    // The server went away before it answered: whatever the request was doing did not happen. A close
+    // of this side's abort ends even a QUIT as failed: the server never confirmed it.
+    const bool aborting = state_ == ftpStateAborting;
+    if (requestRunning_ && (!closeExpected_ || aborting) && requestError_ == 0) {
+        if (aborting) {
             requestError_ = LocalFailureCode;
-            NoteError("426 Operation aborted.");
+            NoteError(abortText_);
         } else {
             requestError_ = error != 0 ? error : LocalFailureCode;
             NoteError(error != 0 ? "426 Connection closed, error #" + std::to_string(error)

@@ -13,9 +13,17 @@
 //    the close after QUIT ends one well.
 //  - A local read or write error, or an abort from OnProgress, resets the data connection and fails the
 //    transfer with 426, whatever the server answers afterwards.
+//  - A stored file counts as sent only when the server took all of it: after the last byte the data
+//    connection is half-closed and the server's end of it awaited. A reset, an error, a close before the
+//    last byte, or an end that leaves bytes unacknowledged fails the store, whatever the final reply
+//    says. In binary type the size the server then gives (SIZE) must be the size sent; a server that
+//    does not answer SIZE leaves the half-close check alone.
 //  - A usage error met by a step that the sequencer starts ends the request at once with its text.
 //  - Error text and code are cleared when a request starts, so a failure never shows an older text.
-//  - The password is shown masked in the log; a command holding CR or LF is refused before it is sent.
+//  - The password is shown masked in the log; a command holding CR or LF is refused before it is sent,
+//    also when OnCommand put the line break in.
+//  - A request ended by a time-out or an abort reports that as its error before its OnRequestDone runs;
+//    a QUIT cut short that way fails, though the connection is gone as QUIT would have left it.
 //  - The direct connection type clears the SOCKS server of both sockets; the PORT listener takes a data
 //    connection only from the control connection's peer; a 227 reply is read for its six numbers.
 //  - Byte counts and resume positions are 64-bit; addresses are IPv4, as the sockets.
@@ -275,6 +283,10 @@ protected:
     void SendNextBlock(int error);
     void SendClosedHandler(int error);
     void TryToFinish();
+    // After a store in binary type: asks the server the file's size and fails the step when it is not
+    // the size sent.
+    void CheckStoredSize(std::int64_t expected);
+    void StoredSizeReply(std::int64_t expected);
     // Shows a reply of a transfer step and reads its code.
     int ShowTransferReply();
     // The server refused or broke off the transfer: all of it is closed, the step ends with the reply's
@@ -290,6 +302,9 @@ protected:
     bool CloseLocalFile();
     void CloseDataSocket();
     void PostStartSending();
+    // Closes whatever is open and ends a running request with the given text ("426 Operation aborted.",
+    // "426 Timeout").
+    void AbortWith(const std::string& text);
 
     // Runs a posted message of the client (request done, start sending).
     void PostClientMessage(std::function<void()> handler);
@@ -335,6 +350,12 @@ protected:
     std::string resolvedAddr_;
     std::string pasvReply_;
     int pasvPort_ = 0;
+    // The type the server confirmed for this session ('A', 'I', ...), 0 while unknown; the letter of a
+    // TYPE command waiting for its reply.
+    char serverType_ = 0;
+    char typeAsked_ = 0;
+    // The text of the abort in progress.
+    std::string abortText_ = "426 Operation aborted.";
     std::uint64_t requestSerial_ = 0;
     bool requestRunning_ = false;
     // QUIT was sent: the close of the control connection is this request's good end.
@@ -356,6 +377,9 @@ protected:
     bool replyComplete_ = false, recvClosed_ = false, sendClosed_ = false, endOfFile_ = false;
     bool storAccepted_ = false, dataConnected_ = false, sending_ = false;
     std::string storeCommand_;
+    // The final reply of a store while its size is checked: the request reports it, not the size.
+    std::string storeReplyText_;
+    int storeReplyCode_ = 0;
     std::uint64_t transferSerial_ = 0;
 };
 

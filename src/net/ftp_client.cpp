@@ -51,7 +51,10 @@ bool TFtpClient::WaitUntilReady(std::uint64_t serial) {
         if (alive.expired()) return false;
     }
     if (waiter.done) return waiter.code == 0;
-    AbortAsync();
+    // The time-out is why the request ends: its OnRequestDone already reports it so.
+    if (requestRunning_) errorMessage_.clear();
+    replyCode_ = 426;
+    AbortWith("426 Timeout");
     // The aborted request's OnRequestDone runs before the call returns, as for any other end.
     loop_.RunUntil([&] { return waiter.done || alive.expired(); }, 0);
     if (alive.expired()) return false;

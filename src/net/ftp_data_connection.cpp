@@ -2,6 +2,8 @@
 // receiving commands RETR, LIST and NLST, the sending commands STOR and APPE, progress and the statistics
 // line. A transfer step ends once, at the later of its final reply and the close of its data connection,
 // or at its first failure; the local file is closed on every road out.
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 #include "net/custom_ftp_client.h"
@@ -19,6 +21,14 @@ constexpr int SendBlock = TCustomFtpClient::SendBlockSize;
 // more than one block beyond what the system's send buffer holds, and the loop stays responsive.
 constexpr int BlocksPerTurn = 8;
 constexpr std::size_t LocalBufferSize = 1 << 16;
+
+// The bytes sent on a connection that its peer has not acknowledged, a FIN of this side counting one;
+// -1 when the system cannot tell.
+int UnacknowledgedBytes(int fd) {
+    int n = 0;
+    if (fd < 0 || ::ioctl(fd, SIOCOUTQ, &n) != 0) return -1;
+    return n;
+}
 
 std::int64_t LocalFileSize(const std::string& name) {
     struct stat st {};
@@ -92,10 +102,55 @@ void TCustomFtpClient::TryToFinish() {
     bool closed = sending_ ? sendClosed_ : recvClosed_;
     if (!replyComplete_ || !closed) return;
     ShowTransferStats();
+    const std::int64_t stored = resumeAt_ + byteCount_;
     resumeAt_ = 0;
     int code = localError_ != 0 ? localError_ : dataError_;
+    // An appended file's size at the server includes what was there before: only a store is compared.
+    if (code == 0 && sending_ && !useAppend_ && serverType_ == 'I') {
+        CheckStoredSize(stored);
+        return;
+    }
     requestError_ = code;
     EndStep(code);
+}
+
+void TCustomFtpClient::CheckStoredSize(std::int64_t expected) {
+    storeReplyText_ = replyText_;
+    storeReplyCode_ = replyCode_;
+    expectedCodes_.clear();
+    afterReply_ = nullptr;
+    commandVerb_ = "SIZE";
+    nextStep_ = [this, expected] { StoredSizeReply(expected); };
+    SetState(ftpStateWaitReply);
+    SendCommand("SIZE " + hostFileName_);
+}
+
+void TCustomFtpClient::StoredSizeReply(std::int64_t expected) {
+    ShowReply();
+    const int code = FtpReplyCode(replyText_);
+    const std::int64_t held = code == 213 ? FtpNumberAfterCode(replyText_) : -1;
+    // The request reports the store's final reply; the size reply stays in the log.
+    replyText_ = storeReplyText_;
+    replyCode_ = storeReplyCode_;
+    if (code != 213 || held < 0) {
+        // A server without SIZE (500, 502) or that will not tell (550): the half-close check stands alone.
+        FireDisplay("! Size at the server not known: the data connection's end alone confirms the file");
+        requestError_ = 0;
+        EndStep(0);
+        return;
+    }
+    if (held != expected) {
+        const std::string text = "426 The server holds " + std::to_string(held) + " of the " +
+                                 std::to_string(expected) + " bytes sent";
+        FireDisplay("! " + text);
+        localError_ = LocalFailureCode;
+        requestError_ = LocalFailureCode;
+        NoteError(text);
+        EndStep(LocalFailureCode);
+        return;
+    }
+    requestError_ = 0;
+    EndStep(0);
 }
 
 void TCustomFtpClient::ShowTransferStats() {
@@ -121,11 +176,12 @@ bool TCustomFtpClient::FireProgress() {
 }
 
 bool TCustomFtpClient::AcceptDataConnection() {
-    int fd = dataSocket_->Accept();
-    if (fd < 0) return false;
+    // The address comes from the accept itself: a connection the server reset at once has none left to
+    // ask for, and it is still the server's (its transfer then fails at once instead of waiting).
     sock::Address peer, server;
-    bool fromServer = sock::GetPeerName(fd, peer) == 0 && controlSocket_->GetPeerName(server) == 0 &&
-                      peer.Ip == server.Ip;
+    int fd = dataSocket_->Accept(peer);
+    if (fd < 0) return false;
+    bool fromServer = controlSocket_->GetPeerName(server) == 0 && peer.Ip == server.Ip;
     if (!fromServer) {
         // Anyone may reach the port we named; only the server we talk to may deliver the data.
         FireDisplay("! Data connection from " + sock::DottedText(peer.Ip) + " refused");
@@ -533,9 +589,11 @@ void TCustomFtpClient::SendNextBlock(int error) {
                 LocalTransferFailure("426 Error reading local file " + localFileName_);
                 return;
             }
-            // The whole file went: the close tells the server so.
+            // The whole file went: the half-close tells the server so, and the server's end of the
+            // connection (SendClosedHandler) tells whether it took all of it.
             endOfFile_ = true;
-            CloseDataSocket();
+            CloseLocalFile();
+            if (dataSocket_->State() == wsConnected) dataSocket_->Shutdown(1);
             return;
         }
         if (dataSocket_->State() != wsConnected) return;
@@ -547,14 +605,26 @@ void TCustomFtpClient::SendNextBlock(int error) {
 }
 
 void TCustomFtpClient::SendClosedHandler(int error) {
+    // Read while the connection is still open: what the server's end never acknowledged. A server that
+    // read everything acknowledged every byte and the FIN before its own end came (at most the FIN may
+    // still be on its way when it closed right after the last byte).
+    const int unacknowledged = endOfFile_ && error == 0 ? UnacknowledgedBytes(dataSocket_->HSocket()) : -1;
     CloseLocalFile();
     sendClosed_ = true;
     dataError_ = error;
-    if (!endOfFile_ && localError_ == 0) {
-        // The server closed before it had the whole file: a 226 after that would hide a truncated file.
-        localError_ = LocalFailureCode;
-        requestError_ = LocalFailureCode;
-        NoteError("426 Data connection closed before the whole file was sent");
+    if (localError_ == 0) {
+        // A 226 after any of these would hide a truncated file.
+        std::string text;
+        if (!endOfFile_) text = "426 Data connection closed before the whole file was sent";
+        else if (error != 0) text = "426 Data connection broken after the last byte, error #" + std::to_string(error);
+        else if (unacknowledged < 0 || unacknowledged > 1)
+            text = "426 Data connection closed before the server took the whole file";
+        if (!text.empty()) {
+            FireDisplay("! " + text.substr(4));
+            localError_ = LocalFailureCode;
+            requestError_ = LocalFailureCode;
+            NoteError(text);
+        }
     }
     TryToFinish();
 }

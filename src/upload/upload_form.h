@@ -8,6 +8,8 @@
 //  - A local file is deleted only after its copy in the mirror was checked; a name sent in this run is
 //    never deleted at the site; without a readable mirror folder nothing is deleted at the site.
 //  - After any failed step the upload ends: no clean-up works from a broken session or an old listing.
+//    Only the closing QUIT is different: every file was confirmed by then, so its failure is logged and
+//    the upload still ends "Ok".
 //  - The probe file and the site listing live in a private temporary folder, never in a user's folder.
 //  - A second click on "S E N D" (or Enter) while the upload runs does nothing.
 #pragma once

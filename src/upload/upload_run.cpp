@@ -108,9 +108,10 @@ void TUploadForm::RunUpload() {
         if (SendFile(run, i) == Outcome::Ended) return;
     }
     if (CleanUpSite(run) == Outcome::Ended) return;
-    if (!RunFtpCommand(true, &TFtpClient::Quit)) {
-        EndFailed();
-        return;
+    if (!RunFtpCommand(false, &TFtpClient::Quit)) {
+        if (abortedByUser_) return;
+        // Every file was confirmed before: a session that did not end cleanly takes none of that back.
+        AddLogLine("Quit FAILED (" + FtpClient1->ErrorMessage() + "). Every file was sent.");
     }
     Finish(run);
 }

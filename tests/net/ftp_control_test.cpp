@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "net/ftp_test_support.h"
+#include "support/temp_dir.h"
 
 namespace fv {
 namespace {
@@ -171,6 +172,56 @@ TEST_F(FtpControlTest, SilenceEndsTheCallAtItsTimeout) {
     EXPECT_EQ(rec.done.back(), "21 426") << "OnRequestDone runs before the call returns";
 }
 
+// A time-out is named before anyone hears of the request's end: OnRequestDone already sees
+// "426 Timeout" and code 426, not the text of an abort by the user. A QUIT the server never answers
+// fails the same way, although the connection is gone as a QUIT leaves it.
+TEST_F(FtpControlTest, ATimeOutIsNamedToTheRequestDoneEvent) {
+    struct Case {
+        const char* name;
+        TFtpRequest request;
+        std::function<void(Session&)> script;  // after the login: silence at the command under test
+        std::function<bool(TFtpClient&)> call;
+    };
+    const Case cases[] = {
+        {"silence at STOR", ftpRqPut,
+         [](Session& s) {
+             s.Answer(s.Passive());
+             s.Command();
+             s.AcceptData();
+         },
+         [](TFtpClient& f) { return f.Put(); }},
+        {"silence at QUIT", ftpRqQuit, [](Session& s) { s.Command(); }, [](TFtpClient& f) { return f.Quit(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir folder;
+        WriteFile(folder.File("x"), "x");
+        FtpRecorder local;
+        ScriptedFtpServer srv([&](Session& s) {
+            s.Login();
+            c.script(s);
+            // Says nothing until the client gives up and closes.
+            s.WaitForClose();
+        });
+        local.Target(srv.PortText());
+        local.ftp->SetPassive(true);
+        local.ftp->SetLocalFileName(folder.File("x"));
+        local.ftp->SetHostFileName("x");
+        std::vector<std::string> seen;
+        local.ftp->OnRequestDone = [&](Component*, TFtpRequest rq, int e) {
+            seen.push_back(std::to_string(int(rq)) + " " + std::to_string(e) + " " +
+                           std::to_string(local.ftp->ReplyCode()) + " " + local.ftp->ErrorMessage());
+        };
+        ASSERT_TRUE(local.ftp->Connect());
+        local.ftp->SetTimeout(1);
+        EXPECT_FALSE(c.call(*local.ftp)) << local.Log();
+        EXPECT_EQ(seen.back(), std::to_string(int(c.request)) + " 426 426 426 Timeout");
+        EXPECT_EQ(local.ftp->ErrorMessage(), "426 Timeout");
+        EXPECT_FALSE(local.ftp->Connected());
+        local.ftp.reset();
+    }
+}
+
 // Each request reports its own failure: the text of an earlier failed request does not stay behind.
 TEST_F(FtpControlTest, EachRequestReportsItsOwnError) {
     Serve([](Session& s) {
@@ -210,6 +261,36 @@ TEST_F(FtpControlTest, NamesWithLineBreaksAreRefused) {
     EXPECT_EQ(ftp().DirResult(), "safe");
     EXPECT_EQ(server->Commands().back(), "MKD safe");
     for (const auto& c : server->Commands()) EXPECT_EQ(c.find("DELE"), std::string::npos) << c;
+}
+
+// OnCommand may change a command after the client checked it: a line break the handler puts in is
+// refused all the same, before anything goes out, and the connection stays usable. A change without a
+// line break is what the server gets.
+TEST_F(FtpControlTest, ALineBreakPutInByOnCommandIsRefused) {
+    Serve([](Session& s) {
+        s.Login();
+        s.Answer("257 \"other\" created\r\n");
+        s.Answer("257 \"safe\" created\r\n");
+    });
+    ASSERT_TRUE(ftp().Connect());
+    std::string change;
+    ftp().OnCommand = [&](Component*, std::string& cmd) {
+        if (!change.empty()) cmd = change;
+    };
+    ftp().SetHostFileName("safe");
+    for (const char* smuggled : {"MKD a\r\nDELE important", "MKD a\nDELE important", "MKD a\rDELE important"}) {
+        SCOPED_TRACE(smuggled);
+        change = smuggled;
+        EXPECT_FALSE(ftp().Mkd());
+        EXPECT_EQ(ftp().ErrorMessage(), TCustomFtpClient::LineBreakError);
+        EXPECT_EQ(rec.done.back(), "21 500");
+        EXPECT_EQ(ftp().State(), ftpStateReady);
+    }
+    change = "MKD other";
+    EXPECT_TRUE(ftp().Mkd()) << rec.Log();
+    change.clear();
+    EXPECT_TRUE(ftp().Mkd()) << rec.Log();
+    EXPECT_EQ(server->Commands(), (std::vector<std::string>{"USER user", "PASS secret", "MKD other", "MKD safe"}));
 }
 
 // A reply line longer than the reply buffer is cut, the rest of it dropped; the connection goes on.

@@ -129,6 +129,25 @@ TEST_F(VsftpdTest, TransfersActiveAndPassive) {
     }
 }
 
+// A whole file stored in binary type is confirmed by the server's size: the client asks SIZE after the
+// 226 and gets the size it sent, active and passive, and the request still reports the 226.
+TEST_F(VsftpdTest, AWholeStoreIsConfirmedByTheServersSize) {
+    NEED(port, ftpSettings, "FOLIVEX_FTP_PORT", "vsftpd");
+    for (bool passive : {false, true}) {
+        SCOPED_TRACE(passive ? "passive" : "active");
+        rec.Renew();
+        Login(port, passive);
+        const std::string payload = Pattern(2 * 1000 * 1000 + 5);
+        WriteFile(dir.File("whole.bin"), payload);
+        ASSERT_TRUE(Put("whole.bin", "whole.bin")) << rec.Log();
+        EXPECT_EQ(ReadFile(OnServer("whole.bin")), payload);
+        EXPECT_TRUE(rec.Logged("> SIZE whole.bin")) << rec.Log();
+        EXPECT_TRUE(rec.Logged("< 213 " + std::to_string(payload.size()))) << rec.Log();
+        EXPECT_EQ(ftp().ReplyCode(), 226) << ftp().ReplyText();
+        EXPECT_TRUE(ftp().Quit());
+    }
+}
+
 // REST: a get that resumes where the local file ends fetches only the rest.
 TEST_F(VsftpdTest, ResumeGetFetchesOnlyTheRest) {
     NEED(port, ftpSettings, "FOLIVEX_FTP_PORT", "vsftpd");

@@ -112,8 +112,19 @@ public:
             server_.RecordData(got);
             return got;
         }
+        // The first n bytes the client sends on the data connection (fewer when it closes first).
+        std::string ReadDataBytes(std::size_t n) {
+            std::string got = ReadBytes(data_, n, 10000);
+            server_.RecordData(got);
+            return got;
+        }
         void CloseData() {
             if (data_ >= 0) ::close(data_);
+            data_ = -1;
+        }
+        // Closes the data connection with a reset (SO_LINGER 0), whatever is still unread.
+        void ResetData() {
+            if (data_ >= 0) ResetAndClose(data_);
             data_ = -1;
         }
         // Closes the control connection.

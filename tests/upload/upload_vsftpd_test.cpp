@@ -298,6 +298,59 @@ TEST_F(UploadVsftpdTest, ExitTwiceBreaksTheTransferInHandOff) {
     }
 }
 
+// The client reaches the site through a SOCKS 5 proxy (a real Dante) when it is set up so, though the
+// dialog has no setting for it: every connection, control and data, goes to the proxy, and the site,
+// the mirror and the publish folder end as after a direct upload.
+TEST_F(UploadVsftpdTest, AnUploadThroughASocks5ProxyEndsAsADirectOne) {
+    const ServerSettings socks{"FOLIVEX_SOCKS_ENV_FILE", FOLIVEX_BINARY_DIR "/tests/net/socks-proxy/socks.env"};
+    struct Proxy {
+        const char* name;
+        std::string port, user, password;
+    };
+    std::vector<Proxy> proxies;
+    if (!socks.Get("FOLIVEX_SOCKS5_AUTH_PORT").empty())
+        proxies.push_back({"with user and password", socks.Get("FOLIVEX_SOCKS5_AUTH_PORT"), socks.Get("FOLIVEX_SOCKS_USER"),
+                           socks.Get("FOLIVEX_SOCKS_PASSWORD")});
+    if (!socks.Get("FOLIVEX_SOCKS_NOAUTH_PORT").empty())
+        proxies.push_back({"without authentication", socks.Get("FOLIVEX_SOCKS_NOAUTH_PORT"), "", ""});
+    if (proxies.empty()) GTEST_SKIP() << "no Dante proxy for this test (run it through ctest, which starts it)";
+    int round = 0;
+    for (const Proxy& proxy : proxies) {
+        SCOPED_TRACE(proxy.name);
+        TFtpClient& ftp = *Upload().FtpClient1;
+        ftp.SetConnectionType(ftpSocks5);
+        ftp.SetSocksServer("127.0.0.1");
+        ftp.SetSocksPort(proxy.port);
+        ftp.SetSocksUserCode(proxy.user);
+        ftp.SetSocksPassword(proxy.password);
+        // Where each connection went, by its peer's port once connected.
+        std::vector<int> peers;
+        for (TAsyncSocket* socket : {ftp.ControlSocket(), ftp.DataSocket()}) {
+            if (proxy.user.empty()) socket->SetSocksAuthentication(socksNoAuthentication);
+            socket->OnChangeState = [socket, &peers](Component*, TSocketState, TSocketState now) {
+                sock::Address a;
+                if (now == wsConnected && socket->GetPeerName(a) == 0) peers.push_back(a.Port);
+            };
+        }
+        const std::string big = Pattern(1500000, char('a' + round));
+        const std::string page = "page " + std::to_string(++round);
+        Publish("qlx_index.htm", page);
+        Publish("qlx_1.gif", big);
+        Messages().ClearLog();
+        Messages().Answer(IdYes);
+        Send();
+        EXPECT_TRUE(Upload().Tick->Visible()) << LogText();
+        const FileMap site = {{"qlx_1.gif", big}, {"qlx_index.htm", page}};
+        EXPECT_EQ(OnSite(), site);
+        EXPECT_EQ(Mirrored(), site);
+        EXPECT_TRUE(Published().empty());
+        // The control connection and the data connections of the probe, the listing and two files.
+        EXPECT_EQ(peers.size(), 5u);
+        for (int peer : peers) EXPECT_EQ(std::to_string(peer), proxy.port);
+        for (TAsyncSocket* socket : {ftp.ControlSocket(), ftp.DataSocket()}) socket->OnChangeState = nullptr;
+    }
+}
+
 TEST_F(UploadVsftpdTest, ASecondClickWhileTheUploadRunsDoesNothing) {
     To("FOLIVEX_FTP_SLOW_PORT");
     const std::string big = Pattern(512 * 1024, 'c');
