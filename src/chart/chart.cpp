@@ -80,6 +80,10 @@ void TCustomChart::CalcAxisRect() {
     }
     UpdatePlotSize();
     for (TCustomChartAxis* a : axes) a->CalcExtent(PlotRect);
+    // The layout pass gives the depth axis no label position: it is placed from the chart rectangle's right
+    // edge, its labels beyond its ticks and its title beyond its labels.
+    PixelRect depthRect = PlotRect;
+    DepthAxis().PlaceInRect(depthRect, false);
 }
 
 void TCustomChart::CalcSeriesMargins() {
@@ -95,9 +99,11 @@ void TCustomChart::CalcSeriesMargins() {
                 if (axis->AutomaticMinimum()) low = std::max(low, a);
                 if (axis->AutomaticMaximum()) high = std::max(high, b);
             } else {
+                // A vertical axis starts at the top: the top margin belongs to its start pixel (the maximum's
+                // end), the bottom margin to its end pixel (the minimum's end).
                 series->VertMargins(a, b);  // top, bottom
-                if (axis->AutomaticMaximum()) high = std::max(high, a);
-                if (axis->AutomaticMinimum()) low = std::max(low, b);
+                if (axis->AutomaticMaximum()) low = std::max(low, a);
+                if (axis->AutomaticMinimum()) high = std::max(high, b);
             }
         }
         if (low || high) axis->ShrinkForMargins(low, high);

@@ -155,6 +155,59 @@ TEST(Chart, SeriesMarginsWidenOnlyAutomaticEnds) {
     EXPECT_EQ(bottom.ValueToPixel(0), bottom.StartPixel);
 }
 
+// A vertical axis runs from the top down: the room a series asks for above its points goes at the top.
+TEST(Chart, VerticalSeriesMarginsGoToTheirOwnEnds) {
+    struct Case { int top, bottom; bool autoMax; int expectTop, expectBottom; const char* why; } cases[] = {
+        {34, 0, true, 34, 0, "marks above the bars: room at the top only"},
+        {0, 12, true, 0, 12, "room below the lowest point goes at the bottom"},
+        {34, 12, false, 0, 12, "a fixed maximum takes no top margin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        TChart chart(nullptr);
+        chart.SetView3D(false);
+        chart.SetBufferedDisplay(false);
+        MarginSeries s;
+        for (int i = 1; i <= 5; ++i) s.AddPoint(i, 10 * i);  // 10..50
+        s.top = c.top, s.bottom = c.bottom;
+        chart.AddSeries(s);
+        TCustomChartAxis& left = *chart.LeftAxis();
+        if (!c.autoMax) {
+            left.SetAutomaticMaximum(false);
+            left.SetMaximum(50);
+        }
+        RecordingCanvas rec;
+        chart.Paint(rec);
+        EXPECT_EQ(left.ValueToPixel(50), left.StartPixel + c.expectTop);
+        EXPECT_EQ(left.ValueToPixel(10), left.EndPixel - c.expectBottom);
+    }
+}
+
+// The depth axis stands at the chart rectangle's right edge: its labels are drawn beyond its ticks there,
+// not at the picture's left edge.
+TEST(Chart, DepthAxisLabelsStandRightOfTheChartRectangle) {
+    TChart chart(nullptr);
+    chart.SetBufferedDisplay(false);
+    chart.SetView3D(true);
+    chart.Legend().SetVisible(false);
+    chart.DepthAxis().SetVisible(true);
+    MarginSeries s;
+    s.SetTitle("Depth1");
+    for (int i = 1; i <= 5; ++i) s.AddPoint(i, i);
+    chart.AddSeries(s);
+    RecordingCanvas rec;
+    chart.Paint(rec);
+    TCustomChartAxis& depth = chart.DepthAxis();
+    EXPECT_EQ(depth.LabelsPixel, chart.PlotRect.Right + depth.OuterTicksSize());
+    int drawn = 0;
+    for (const CanvasCall& call : rec.Calls("Text")) {
+        if (call.Text != "Depth1") continue;
+        ++drawn;
+        EXPECT_GE(call.Points[0].X, chart.PlotRect.Right) << "the label is drawn at the depth axis";
+    }
+    EXPECT_EQ(drawn, 1);
+}
+
 TEST(Chart, AxisDisplayNames) {
     TChart chart(nullptr);
     EXPECT_EQ(chart.AxisDisplayName(*chart.LeftAxis()), "Left Axis");

@@ -157,6 +157,40 @@ TEST(PolarSeries, OneVisiblePointDrawsNoClosingLine) {
     EXPECT_EQ(chart.Drawn("Polyline").size(), 1u) << "two points, not closed: one line";
 }
 
+// A radius far beyond the axis puts the point at the end of the int range; it is skipped, as a line point
+// outside the drawable range is, and the line runs on between the drawable points.
+TEST(PolarSeries, PointsOutsideTheDrawableRangeAreSkipped) {
+    PolarChart chart;
+    TPolarSeries polar;
+    chart.Add(polar);
+    polar.Pointer.SetVisible(true);
+    polar.AddPolarPoint(0, 1e300);  // x = 2147483647
+    polar.AddPolarPoint(90, 100);
+    polar.AddPolarPoint(180, 100);
+    polar.AddPolarPoint(0, 1e300);
+    chart.Draw();
+    ASSERT_EQ(polar.PointScreenX(0), 2147483647);
+    std::vector<std::string> lines = chart.Drawn("Polyline");
+    EXPECT_EQ(lines, std::vector<std::string>{"Polyline (200,50) (100,150)"}) << "no line to or from the far point";
+    EXPECT_EQ(chart.rec.Calls("Rectangle").size(), 2u) << "a marker for each drawable point only";
+    for (const CanvasCall& c : chart.rec.Calls())
+        for (const Point& p : c.Points) EXPECT_LT(std::abs(p.X), 32767) << c.ToString();
+}
+
+// A marker's corners saturate at the int range instead of wrapping round to the other side.
+TEST(SeriesPointer, CornersSaturateAtTheIntRange) {
+    PolarChart chart;
+    TPolarSeries polar;
+    chart.Add(polar);
+    chart.Draw();
+    chart.rec.Clear();
+    polar.Pointer.DrawPointer(chart.Canvas3D(), false, 2147483647, -2147483647 - 1, 4, 4, ClRed, psRectangle);
+    ASSERT_EQ(chart.rec.Calls("Rectangle").size(), 1u);
+    const CanvasCall r = chart.rec.Calls("Rectangle")[0];
+    EXPECT_EQ(r.Points[0], (Point{2147483647 - 4, -2147483647 - 1}));
+    EXPECT_EQ(r.Points[1], (Point{2147483647, -2147483647 - 1 + 5}));
+}
+
 TEST(PolarSeries, FilledSectorsRunFromTheCentre) {
     PolarChart chart;
     TPolarSeries polar;

@@ -302,12 +302,24 @@ void TCustomPolarSeries::DrawCircleLabel(double angle) {
 
 // ------------------------------------------------------------------------------------------- points
 
+namespace {
+
+// Points whose screen position lies outside the drawable range are skipped, as line points are.
+bool Drawable(Point p) {
+    return p.X >= -MaxScreenCoordinate && p.X <= MaxScreenCoordinate && p.Y >= -MaxScreenCoordinate &&
+           p.Y <= MaxScreenCoordinate;
+}
+
+}  // namespace
+
 void TCustomPolarSeries::DrawValue(int index) {
     TChartCanvas3D* canvas = ChartCanvasOf(*this);
     if (!canvas) return;
     Canvas& c = *canvas->ReferenceCanvas();
     const int z = SlotStartDepth;
+    if (index == FirstVisibleIndex) started_ = false;
     Point p = PointPosition(index);
+    if (!Drawable(p)) return;
     auto penIn = [&](Color colour) {
         canvas->AssignVisiblePen(Pen);
         if (Pen.Visible()) SetPenColour(c, colour);
@@ -327,14 +339,16 @@ void TCustomPolarSeries::DrawValue(int index) {
         }
         canvas->LineToZ(to.X, to.Y, z);
     };
-    if (index == FirstVisibleIndex) {
+    if (!started_) {
         canvas->MoveToZ(p.X, p.Y, z);
+        started_ = true;
     } else {
         if (p.X != previous_.X || p.Y != previous_.Y) lineTo(p);
-        if (index == LastVisibleIndex && closeCircle_) {
+        Point first = PointPosition(0);
+        if (index == LastVisibleIndex && closeCircle_ && Drawable(first)) {
             penIn(ValueColor(0));
             previous_ = p;
-            lineTo(PointPosition(0));
+            lineTo(first);
         }
     }
     previous_ = p;
@@ -349,6 +363,7 @@ void TCustomPolarSeries::DrawAllValues() {
         Color colour = ValueColor(i);
         if (colour == NoColour) continue;
         Point p = PointPosition(i);
+        if (!Drawable(p)) continue;
         Pointer.PrepareCanvas(*canvas, colour);
         Pointer.Draw(p.X, p.Y, colour, Pointer.Style());
     }

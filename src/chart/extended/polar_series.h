@@ -95,6 +95,8 @@ private:
     Font circleLabelsFont_;
     // Where the last point of the drawing lies, and the first visible point's position.
     Point previous_;
+    // Whether this drawing pass has placed its first drawable point.
+    bool started_ = false;
 };
 
 class TPolarSeries : public TCustomPolarSeries {

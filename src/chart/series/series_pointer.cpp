@@ -5,6 +5,7 @@
 
 #include "chart/chart_exception.h"
 #include "chart/series/series_view.h"
+#include "platform/gfx/pixel_math.h"
 
 namespace fv {
 
@@ -47,24 +48,27 @@ void TSeriesPointer::DrawPointer(TCanvas3D& canvas, bool is3D, int x, int y, int
                                  Color colour, TSeriesPointerStyle style) const {
     Canvas* c = canvas.ReferenceCanvas();
     if (!c) return;
-    const int left = x - horizSize, right = x + horizSize, top = y - vertSize, bottom = y + vertSize;
+    // Sizes and positions saturate at the int range: a point far off the picture stays far off it.
+    const int left = SubPixels(x, horizSize), right = AddPixels(x, horizSize);
+    const int top = SubPixels(y, vertSize), bottom = AddPixels(y, vertSize);
+    const int right1 = AddPixels(right, 1), bottom1 = AddPixels(bottom, 1), top1 = SubPixels(top, 1);
     const int front = owner_->SlotStartDepth, back = owner_->SlotEndDepth;
     auto cross = [&] {
         if (is3D) {
-            canvas.VertLineZ(x, top, bottom + 1, front);
-            canvas.HorizLineZ(left, right + 1, y, front);
+            canvas.VertLineZ(x, top, bottom1, front);
+            canvas.HorizLineZ(left, right1, y, front);
         } else {
-            canvas.VertLine(x, top, bottom + 1);
-            canvas.HorizLine(left, right + 1, y);
+            canvas.VertLine(x, top, bottom1);
+            canvas.HorizLine(left, right1, y);
         }
     };
     auto diagonalCross = [&] {
         if (is3D) {
-            canvas.LineZ(left, top, right + 1, bottom + 1, front);
-            canvas.LineZ(left, bottom, right + 1, top - 1, front);
+            canvas.LineZ(left, top, right1, bottom1, front);
+            canvas.LineZ(left, bottom, right1, top1, front);
         } else {
-            canvas.Line(left, top, right + 1, bottom + 1);
-            canvas.Line(left, bottom, right + 1, top - 1);
+            canvas.Line(left, top, right1, bottom1);
+            canvas.Line(left, bottom, right1, top1);
         }
     };
     auto triangle = [&](int apexY, int baseY) {
@@ -80,8 +84,8 @@ void TSeriesPointer::DrawPointer(TCanvas3D& canvas, bool is3D, int x, int y, int
     switch (style) {
         case psRectangle:
             if (is3D && draw3D_) canvas.Cube(left, right, top, bottom, front, back, dark3D_);
-            else if (is3D) canvas.RectangleZ({left, top, right + 1, bottom + 1}, front);
-            else canvas.Rectangle(left, top, right + 1, bottom + 1);
+            else if (is3D) canvas.RectangleZ({left, top, right1, bottom1}, front);
+            else canvas.Rectangle(left, top, right1, bottom1);
             break;
         case psCircle:
             if (is3D) canvas.EllipseZ(left, top, right, bottom, front);
