@@ -10,6 +10,8 @@
 #include "chart/functions/function_types.h"
 #include "chart/series/series_registration.h"
 #include "chart/series_types.h"
+#include "chartui/chart_3d_page.h"
+#include "chartui/chart_edit_form.h"
 #include "chartui/roziza_form.h"
 #include "records/database_names.h"
 #include "support/program_fixture.h"
@@ -53,6 +55,25 @@ protected:
         program->DatabaseModified = 1;
         Main().SaveDBButtonClick(nullptr);
         loop.AdvanceBy(1000);
+    }
+    // The user opens the chart editor from the toolbar and unticks "3 Dimensions" on its 3D page.
+    void UntickView3DInTheEditor() {
+        bool edited = false;
+        app->OnModal = [&](Form& f) {
+            auto* editor = dynamic_cast<TChartEditForm*>(&f);
+            ASSERT_NE(editor, nullptr) << f.Name();
+            editor->Notebook1->UserSelectPage(editor->Tab3D);
+            auto* page = dynamic_cast<TFormChart3D*>(editor->Page(cet3D));
+            ASSERT_NE(page, nullptr);
+            ASSERT_TRUE(page->CBView3d->Checked());
+            page->CBView3d->Click();
+            editor->BClose->Click();
+            edited = true;
+        };
+        Window().ChartCommander->Edit->Click();
+        app->OnModal = nullptr;
+        ASSERT_TRUE(edited);
+        ASSERT_FALSE(Chart().View3D());
     }
     // A new program in the same folder, as after the user ends this one and starts it again.
     void NewProgram() {
@@ -113,6 +134,70 @@ TEST_F(ChartWindowTest, PlotEditSaveAndFindTheChartAgainInANewProgram) {
     ASSERT_EQ(Chart().SeriesCount(), 2);
     EXPECT_EQ(Chart().GetSeries(1)->YValues->GetValue(4), 36);
     EXPECT_TRUE(Messages().Messages().empty());
+}
+
+TEST_F(ChartWindowTest, AChartEditedWhileTheWindowIsOpenIsSavedWithTheDatabase) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    ASSERT_TRUE(Chart().View3D()) << "a new chart is drawn in 3D";
+    UntickView3DInTheEditor();
+    // The window stays open: the save alone must take the edit.
+    ASSERT_TRUE(Window().Visible());
+    Main().SaveDBButtonClick(nullptr);
+    loop.AdvanceBy(1000);
+    EXPECT_EQ(program->DatabaseModified, 0);
+    ASSERT_TRUE(PathExistsOnDisk(dir.File("folivex.cht")));
+    {
+        // The file holds the edit, read by the store alone.
+        TChart stored(nullptr);
+        LoadChartFile(&stored, dir.File("folivex.cht"));
+        EXPECT_FALSE(stored.View3D());
+    }
+    // Saved: leaving now asks nothing.
+    Main().ExitButtonClick(nullptr);
+    EXPECT_TRUE(Messages().Messages().empty());
+
+    NewProgram();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    EXPECT_FALSE(Chart().View3D()) << "the edit is read back from the database's chart file";
+}
+
+TEST_F(ChartWindowTest, ExitAsksWhenTheChartWasEditedInTheOpenWindow) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    // Only looking at the chart and redrawing it is no change.
+    Window().ReDrawButton->Click();
+    EXPECT_FALSE(Window().NoteChartEdits());
+    EXPECT_EQ(program->DatabaseModified, 0);
+
+    UntickView3DInTheEditor();
+    ASSERT_TRUE(Window().Visible());
+    Messages().Answer(IdYes);
+    Main().ExitButtonClick(nullptr);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"Do you want to Save your recent changes ?"});
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
+    loop.AdvanceBy(1000);
+    TChart stored(nullptr);
+    LoadChartFile(&stored, dir.File("folivex.cht"));
+    EXPECT_FALSE(stored.View3D()) << "the answer Yes saved the edited chart";
+}
+
+TEST_F(ChartWindowTest, AChartEditedAndRedrawnBeforeTheSaveIsStillSaved) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    UntickView3DInTheEditor();
+    // The redraw replaces the points; the edit made before it is still a change.
+    Window().ReDrawButton->Click();
+    Main().SaveDBButtonClick(nullptr);
+    loop.AdvanceBy(1000);
+    ASSERT_TRUE(PathExistsOnDisk(dir.File("folivex.cht")));
+    TChart stored(nullptr);
+    LoadChartFile(&stored, dir.File("folivex.cht"));
+    EXPECT_FALSE(stored.View3D());
 }
 
 TEST_F(ChartWindowTest, ASaveWithoutAChartChangeWritesNoChartFile) {
