@@ -12,6 +12,7 @@
 #include "chart/series_types.h"
 #include "chartui/chart_3d_page.h"
 #include "chartui/chart_edit_form.h"
+#include "chartui/chart_preview.h"
 #include "chartui/roziza_form.h"
 #include "records/database_names.h"
 #include "support/program_fixture.h"
@@ -198,6 +199,68 @@ TEST_F(ChartWindowTest, AChartEditedAndRedrawnBeforeTheSaveIsStillSaved) {
     TChart stored(nullptr);
     LoadChartFile(&stored, dir.File("folivex.cht"));
     EXPECT_FALSE(stored.View3D());
+}
+
+TEST_F(ChartWindowTest, PrintMarginsDraggedInThePreviewAreKeptInTheChartFile) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    ASSERT_EQ(Chart().PrintMargins, (std::array<int, 4>{15, 15, 15, 15}));
+    // The user drags the chart's right edge 40 pixels to the left on the paper, and closes the preview.
+    bool dragged = false;
+    app->OnModal = [&](Form& f) {
+        auto* preview = dynamic_cast<TChartPreview*>(&f);
+        ASSERT_NE(preview, nullptr) << f.Name();
+        TChartPreviewPage& page = *preview->ChartPreviewPage;
+        page.CalcRects();
+        const PixelRect r = page.ChartRect;
+        const int y = (r.Top + r.Bottom) / 2;
+        page.MouseDown(MouseButton::Left, 0, r.Right, y);
+        page.MouseMove(0, r.Right - 40, y);
+        page.MouseUp(MouseButton::Left, 0, r.Right - 40, y);
+        preview->BClose->Click();
+        dragged = true;
+    };
+    Window().ChartCommander->Print->Click();
+    app->OnModal = nullptr;
+    ASSERT_TRUE(dragged);
+    const std::array<int, 4> margins = Chart().PrintMargins;
+    ASSERT_GT(margins[2], 15) << "the right margin grew";
+    EXPECT_EQ(margins[0], 15);
+
+    Main().SaveDBButtonClick(nullptr);
+    loop.AdvanceBy(1000);
+    NewProgram();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    EXPECT_EQ(Chart().PrintMargins, margins) << "the margins come back from the chart file";
+}
+
+TEST_F(ChartWindowTest, AChartFileWithoutMarginsOrWithRefusedOnesGivesTheDefaultMargins) {
+    SaveTenRecords();
+    struct Case {
+        std::string file;
+        std::array<int, 4> stored;  // what the file holds (none for a file written before margins were kept)
+        std::array<int, 4> read;
+        const char* why;
+    } cases[] = {
+        {std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/chart/golden.cht", {}, {15, 15, 15, 15},
+         "a file from before margins were kept"},
+        {"kept.cht", {10, 20, 30, 40}, {10, 20, 30, 40}, "margins that leave room are kept"},
+        {"across.cht", {60, 15, 40, 15}, {15, 15, 15, 15}, "left and right leave no room across"},
+        {"down.cht", {15, 50, 15, 50}, {15, 15, 15, 15}, "top and bottom leave no room down"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        if (c.file.find('/') == std::string::npos) {
+            TChart stored(nullptr);
+            stored.PrintMargins = c.stored;  // set directly: the preview would refuse the bad ones
+            SaveChartFile(stored, dir.File(c.file));
+        }
+        Chart().PrintMargins = {5, 5, 5, 5};
+        LoadChartFile(&Chart(), c.file.find('/') == std::string::npos ? dir.File(c.file) : c.file);
+        EXPECT_EQ(Chart().PrintMargins, c.read);
+    }
 }
 
 TEST_F(ChartWindowTest, ASaveWithoutAChartChangeWritesNoChartFile) {
