@@ -69,6 +69,8 @@ bool TFolivexForm::SaveDatabase() {
     }
     if (!WriteWholeFile(P.ConfigFileName, ConfigurationText(app, P)))
         return fail("Unable to Save Database Configuration data !");
+    // A chart edited in the open chart window is saved with the database.
+    if (P.RozizAForm) P.RozizAForm->NoteChartEdits();
     if (P.ChartModified && P.RozizAForm) {
         // The chart store replaces the file whole or leaves it as it was; a failure is reported and the
         // database stays marked as not saved.

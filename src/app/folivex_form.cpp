@@ -411,6 +411,8 @@ void TFolivexForm::FormDestroy(Component*) {
 
 void TFolivexForm::ExitButtonClick(Component* sender) {
     Application& app = P.App;
+    // A chart edited in the open chart window is an unsaved change like any other.
+    if (P.RozizAForm) P.RozizAForm->NoteChartEdits();
     if (P.DatabaseModified) {
         app.Beep(BeepKind::Question);
         int answer = P.ImportPending

@@ -5,6 +5,7 @@
 #include "app/folivex_form.h"
 #include "app/full_image_form.h"
 #include "app/image_form.h"
+#include "chartui/roziza_form.h"
 #include "platform/fs/files.h"
 #include "platform/ui/radio_button.h"
 #include "records/file_warning.h"
@@ -25,6 +26,8 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
     TDBSetupForm& setup = *P.DBSetupForm;
     P.OdbcImport = 0;
     P.SavedFiles = P.Files();
+    // A chart edited in the open chart window is a change of this database too.
+    if (P.RozizAForm) P.RozizAForm->NoteChartEdits();
     if (P.DatabaseModified || P.Inserting || P.RecordModified) {
         P.App.Beep(BeepKind::Question);
         if (P.App.MessageBox("Do you want to Save your recent changes ?", "Save Changes?", MbYesNo | MbIconQuestion) ==

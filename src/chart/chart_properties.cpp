@@ -215,6 +215,15 @@ const PropertyTable<TCustomChartPanelExtended>& PanelProperties() {
         t.Int("MarginRight", &P::MarginRight, &P::SetMarginRight, 0, 100);
         t.Int("MarginBottom", &P::MarginBottom, &P::SetMarginBottom, 0, 100);
         t.Bool("PrintProportional", &P::PrintProportional, &P::SetPrintProportional);
+        // The print margins in percent: left, top, right, bottom, each pair leaving the chart room. A file
+        // without them keeps the default margins.
+        t.Ints("PrintMargins", [](const P& p) { return std::vector<std::int32_t>(p.PrintMargins.begin(), p.PrintMargins.end()); },
+               [](P& p, const std::vector<std::int32_t>& v) {
+                   if (v.size() != 4 || v[0] + v[2] >= 100 || v[1] + v[3] >= 100)
+                       throw PropertyError("Invalid property value of PrintMargins");
+                   p.PrintMargins = {v[0], v[1], v[2], v[3]};
+               },
+               0, 99);
         // A resolution of 100 or more leaves no printable size.
         t.Int("PrintResolution", &P::PrintResolution, &P::SetPrintResolution, -100, 99);
         t.Bool("BufferedDisplay", &P::BufferedDisplay, &P::SetBufferedDisplay);

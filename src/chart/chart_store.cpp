@@ -83,6 +83,10 @@ private:
 
 TChartValueList* IndexValueList(const TChartSeries& series) { return series.PositionList(); }
 
+std::string ChartFileMessage(const std::string& message, const std::string& fileName) {
+    return message + " (file \"" + fileName + "\")";
+}
+
 std::uint8_t SeriesDataFlags(const TChartSeries& series) {
     // Every point counts: a colour, a label or a position past any fixed number of points is kept too.
     std::uint8_t flags = 0;
@@ -237,7 +241,14 @@ void LoadChartFile(TCustomAxisPanel* chart, const std::string& fileName) { LoadC
 void LoadChartFileEx(TCustomAxisPanel* chart, const std::string& fileName, const PropertyErrorHandler& onError) {
     std::optional<std::string> bytes = ReadWholeFile(fileName);
     if (!bytes) throw ChartException("Cannot open file \"" + fileName + "\"");
-    LoadChartStream(chart, *bytes, onError);
+    // A message about a file names it; the kind of the failure stays.
+    try {
+        LoadChartStream(chart, *bytes, onError);
+    } catch (const StreamReadError& e) {
+        throw StreamReadError(ChartFileMessage(e.what(), fileName));
+    } catch (const ChartException& e) {
+        throw ChartException(ChartFileMessage(e.what(), fileName));
+    }
 }
 
 }  // namespace fv

@@ -40,8 +40,13 @@ void SaveChartFile(const TCustomAxisPanel& chart, const std::string& fileName);
 // "Wrong *.CHF file format" for a foreign file, "Invalid Chart in *.CHF file" without a chart,
 // StreamReadError for a damaged one; the chart is untouched by any of them.
 void LoadChartStream(TCustomAxisPanel* chart, std::string_view bytes, const PropertyErrorHandler& onError = {});
+// The same refusals for a file, their message naming the file (ChartFileMessage); a file that cannot be
+// opened raises ChartException "Cannot open file "<name>"".
 void LoadChartFile(TCustomAxisPanel* chart, const std::string& fileName);
 void LoadChartFileEx(TCustomAxisPanel* chart, const std::string& fileName, const PropertyErrorHandler& onError);
+
+// A message about a chart file with the file's name: `Wrong *.CHF file format (file "a.cht")`.
+std::string ChartFileMessage(const std::string& message, const std::string& fileName);
 
 // The list along which points are placed: XValues for a vertical series, YValues for a horizontal one.
 TChartValueList* IndexValueList(const TChartSeries& series);

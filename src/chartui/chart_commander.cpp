@@ -208,6 +208,7 @@ void TChartCommander::ChartMouseDown(MouseButton, unsigned, int x, int y) {
     dragging = true;
     startX = x;
     startY = y;
+    turnCarry = tiltCarry = 0;
     clickedSlice = pie ? pie->Clicked(x, y) : -1;
     if (auto* chart = dynamic_cast<TCustomAxisPanel*>(panel)) chart->MouseHandled = true;
 }
@@ -219,7 +220,11 @@ void TChartCommander::RotateStep(int x, int y) {
     TPieSeries* pie = FirstActivePie();
     // A panel of no width or height gives no angle: that half of the step is skipped.
     if (panel->Width() > 0) {
-        const int dx = RoundPixel((x - startX) * 90.0 / panel->Width());
+        // The step is rounded to whole degrees; what the rounding left carries to the next step, so a
+        // slow drag turns as far as a fast one.
+        const double turn = turnCarry + (x - startX) * 90.0 / panel->Width();
+        const int dx = RoundPixel(turn);
+        turnCarry = turn - dx;
         if (free) {
             o.SetRotation(WrapAngle(o.Rotation() + dx));
         } else if (pie) {
@@ -233,7 +238,9 @@ void TChartCommander::RotateStep(int x, int y) {
         }
     }
     if (panel->Height() > 0) {
-        int dy = RoundPixel((startY - y) * 90.0 / panel->Height());
+        const double tilt = tiltCarry + (startY - y) * 90.0 / panel->Height();
+        int dy = RoundPixel(tilt);
+        tiltCarry = tilt - dy;
         if (pie) dy = -dy;
         if (free) o.SetElevation(WrapAngle(o.Elevation() + dy));
         else if (dy > 0) o.SetElevation(std::min(360, o.Elevation() + dy));

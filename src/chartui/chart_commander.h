@@ -103,6 +103,8 @@ private:
     bool labelValues = true;
     bool dragging = false;
     int startX = 0, startY = 0;
+    // The fractions of a degree the rotation's rounding left, carried along one drag.
+    double turnCarry = 0, tiltCarry = 0;
     int clickedSlice = -1;
 };
 

@@ -178,6 +178,8 @@ void TRozizAForm::FormShow(Component*) {
             recordedWidth = Width();
             recordedHeight = Height();
         }
+        // The chart now comes from the database's file: edits before it are no longer compared.
+        redrawnChart.reset();
         ReadChartFile();
     }
     ReDrawButtonClick(this);
@@ -200,12 +202,34 @@ void TRozizAForm::ReadChartFile() {
 }
 
 void TRozizAForm::ReDrawButtonClick(Component*) {
+    // What the user changed is noted before the redraw replaces the points it is compared with.
+    NoteChartEdits();
     try {
         Redraw();
     } catch (const std::exception& e) {
         P.App.SetScreenCursor(Cursor::Default);
         P.App.ShowException(e);
     }
+    redrawnChart = ChartBytes();
+}
+
+std::optional<std::string> TRozizAForm::ChartBytes() const {
+    try {
+        return SaveChartStream(*ChartVue);
+    } catch (const std::exception&) {
+        // A chart that cannot be stored cannot be saved either; the save reports that.
+        return std::nullopt;
+    }
+}
+
+bool TRozizAForm::NoteChartEdits() {
+    if (!redrawnChart) return false;
+    std::optional<std::string> now = ChartBytes();
+    if (!now || *now == *redrawnChart) return false;
+    redrawnChart = std::move(now);
+    P.ChartModified = 1;
+    P.DatabaseModified = 1;
+    return true;
 }
 
 void TRozizAForm::Redraw() {
@@ -271,6 +295,7 @@ void TRozizAForm::StoreImageButtonClick(Component*) {
 void TRozizAForm::CloseButtonClick(Component*) { Close(); }
 
 void TRozizAForm::FormClose(Component*, CloseAction&) {
+    NoteChartEdits();
     // However the window is closed, the chart may have been edited: the next save writes its file.
     P.ChartModified = 1;
 }

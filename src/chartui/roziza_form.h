@@ -10,10 +10,16 @@
 // - Every show redraws from the records; series the redraw no longer needs are freed.
 // - Every close (the Close button or the window's frame) marks the chart as changed, so the next save of
 //   the database writes the chart file.
+// - A change the user makes to the chart once it is shown (the editor, the toolbar's drags, the print
+//   margins, a zoom) is an unsaved change of the database: it is noted by comparing the chart with what
+//   it was after the last redraw, before each redraw, at each close, and whenever the database is about
+//   to be saved or left (NoteChartEdits). A noted change sets ChartModified and DatabaseModified, so the
+//   save writes the chart file and Exit asks.
 // - Down never makes the chart smaller than 20 x 20 pixels.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,6 +90,11 @@ public:
     void DownButtonClick(Component* sender);
     void UpButtonClick(Component* sender);
 
+    // Compares the chart with what it was after the last redraw: a difference is noted as a change of the
+    // database (ChartModified and DatabaseModified set) and becomes the new point of comparison. Answers
+    // whether a change was noted; nothing is compared before the chart's first redraw after a load.
+    bool NoteChartEdits();
+
     // A database was loaded: its chart file is read on the next show (at once when the window is open).
     void DatabaseLoaded();
 
@@ -99,10 +110,14 @@ private:
     void Redraw();
     // The chart has exactly `count` series, all empty: extra ones freed, missing ones made.
     void KeepSeries(int count);
+    // The chart as its file would hold it; nothing when it cannot be stored.
+    std::optional<std::string> ChartBytes() const;
 
     int recordedWidth = -1, recordedHeight = -1;
     bool skipNextResize = true;
     bool chartFilePending = true;
+    // The chart after the last redraw (or the last noted change); none before the first redraw after a load.
+    std::optional<std::string> redrawnChart;
 };
 
 }  // namespace fv

@@ -10,6 +10,9 @@
 #include "chart/functions/function_types.h"
 #include "chart/series/series_registration.h"
 #include "chart/series_types.h"
+#include "chartui/chart_3d_page.h"
+#include "chartui/chart_edit_form.h"
+#include "chartui/chart_preview.h"
 #include "chartui/roziza_form.h"
 #include "records/database_names.h"
 #include "support/program_fixture.h"
@@ -53,6 +56,25 @@ protected:
         program->DatabaseModified = 1;
         Main().SaveDBButtonClick(nullptr);
         loop.AdvanceBy(1000);
+    }
+    // The user opens the chart editor from the toolbar and unticks "3 Dimensions" on its 3D page.
+    void UntickView3DInTheEditor() {
+        bool edited = false;
+        app->OnModal = [&](Form& f) {
+            auto* editor = dynamic_cast<TChartEditForm*>(&f);
+            ASSERT_NE(editor, nullptr) << f.Name();
+            editor->Notebook1->UserSelectPage(editor->Tab3D);
+            auto* page = dynamic_cast<TFormChart3D*>(editor->Page(cet3D));
+            ASSERT_NE(page, nullptr);
+            ASSERT_TRUE(page->CBView3d->Checked());
+            page->CBView3d->Click();
+            editor->BClose->Click();
+            edited = true;
+        };
+        Window().ChartCommander->Edit->Click();
+        app->OnModal = nullptr;
+        ASSERT_TRUE(edited);
+        ASSERT_FALSE(Chart().View3D());
     }
     // A new program in the same folder, as after the user ends this one and starts it again.
     void NewProgram() {
@@ -113,6 +135,132 @@ TEST_F(ChartWindowTest, PlotEditSaveAndFindTheChartAgainInANewProgram) {
     ASSERT_EQ(Chart().SeriesCount(), 2);
     EXPECT_EQ(Chart().GetSeries(1)->YValues->GetValue(4), 36);
     EXPECT_TRUE(Messages().Messages().empty());
+}
+
+TEST_F(ChartWindowTest, AChartEditedWhileTheWindowIsOpenIsSavedWithTheDatabase) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    ASSERT_TRUE(Chart().View3D()) << "a new chart is drawn in 3D";
+    UntickView3DInTheEditor();
+    // The window stays open: the save alone must take the edit.
+    ASSERT_TRUE(Window().Visible());
+    Main().SaveDBButtonClick(nullptr);
+    loop.AdvanceBy(1000);
+    EXPECT_EQ(program->DatabaseModified, 0);
+    ASSERT_TRUE(PathExistsOnDisk(dir.File("folivex.cht")));
+    {
+        // The file holds the edit, read by the store alone.
+        TChart stored(nullptr);
+        LoadChartFile(&stored, dir.File("folivex.cht"));
+        EXPECT_FALSE(stored.View3D());
+    }
+    // Saved: leaving now asks nothing.
+    Main().ExitButtonClick(nullptr);
+    EXPECT_TRUE(Messages().Messages().empty());
+
+    NewProgram();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    EXPECT_FALSE(Chart().View3D()) << "the edit is read back from the database's chart file";
+}
+
+TEST_F(ChartWindowTest, ExitAsksWhenTheChartWasEditedInTheOpenWindow) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    // Only looking at the chart and redrawing it is no change.
+    Window().ReDrawButton->Click();
+    EXPECT_FALSE(Window().NoteChartEdits());
+    EXPECT_EQ(program->DatabaseModified, 0);
+
+    UntickView3DInTheEditor();
+    ASSERT_TRUE(Window().Visible());
+    Messages().Answer(IdYes);
+    Main().ExitButtonClick(nullptr);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"Do you want to Save your recent changes ?"});
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
+    loop.AdvanceBy(1000);
+    TChart stored(nullptr);
+    LoadChartFile(&stored, dir.File("folivex.cht"));
+    EXPECT_FALSE(stored.View3D()) << "the answer Yes saved the edited chart";
+}
+
+TEST_F(ChartWindowTest, AChartEditedAndRedrawnBeforeTheSaveIsStillSaved) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    UntickView3DInTheEditor();
+    // The redraw replaces the points; the edit made before it is still a change.
+    Window().ReDrawButton->Click();
+    Main().SaveDBButtonClick(nullptr);
+    loop.AdvanceBy(1000);
+    ASSERT_TRUE(PathExistsOnDisk(dir.File("folivex.cht")));
+    TChart stored(nullptr);
+    LoadChartFile(&stored, dir.File("folivex.cht"));
+    EXPECT_FALSE(stored.View3D());
+}
+
+TEST_F(ChartWindowTest, PrintMarginsDraggedInThePreviewAreKeptInTheChartFile) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    ASSERT_EQ(Chart().PrintMargins, (std::array<int, 4>{15, 15, 15, 15}));
+    // The user drags the chart's right edge 40 pixels to the left on the paper, and closes the preview.
+    bool dragged = false;
+    app->OnModal = [&](Form& f) {
+        auto* preview = dynamic_cast<TChartPreview*>(&f);
+        ASSERT_NE(preview, nullptr) << f.Name();
+        TChartPreviewPage& page = *preview->ChartPreviewPage;
+        page.CalcRects();
+        const PixelRect r = page.ChartRect;
+        const int y = (r.Top + r.Bottom) / 2;
+        page.MouseDown(MouseButton::Left, 0, r.Right, y);
+        page.MouseMove(0, r.Right - 40, y);
+        page.MouseUp(MouseButton::Left, 0, r.Right - 40, y);
+        preview->BClose->Click();
+        dragged = true;
+    };
+    Window().ChartCommander->Print->Click();
+    app->OnModal = nullptr;
+    ASSERT_TRUE(dragged);
+    const std::array<int, 4> margins = Chart().PrintMargins;
+    ASSERT_GT(margins[2], 15) << "the right margin grew";
+    EXPECT_EQ(margins[0], 15);
+
+    Main().SaveDBButtonClick(nullptr);
+    loop.AdvanceBy(1000);
+    NewProgram();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    EXPECT_EQ(Chart().PrintMargins, margins) << "the margins come back from the chart file";
+}
+
+TEST_F(ChartWindowTest, AChartFileWithoutMarginsOrWithRefusedOnesGivesTheDefaultMargins) {
+    SaveTenRecords();
+    struct Case {
+        std::string file;
+        std::array<int, 4> stored;  // what the file holds (none for a file written before margins were kept)
+        std::array<int, 4> read;
+        const char* why;
+    } cases[] = {
+        {std::string(FOLIVEX_SOURCE_DIR) + "/tests/fixtures/chart/golden.cht", {}, {15, 15, 15, 15},
+         "a file from before margins were kept"},
+        {"kept.cht", {10, 20, 30, 40}, {10, 20, 30, 40}, "margins that leave room are kept"},
+        {"across.cht", {60, 15, 40, 15}, {15, 15, 15, 15}, "left and right leave no room across"},
+        {"down.cht", {15, 50, 15, 50}, {15, 15, 15, 15}, "top and bottom leave no room down"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        if (c.file.find('/') == std::string::npos) {
+            TChart stored(nullptr);
+            stored.PrintMargins = c.stored;  // set directly: the preview would refuse the bad ones
+            SaveChartFile(stored, dir.File(c.file));
+        }
+        Chart().PrintMargins = {5, 5, 5, 5};
+        LoadChartFile(&Chart(), c.file.find('/') == std::string::npos ? dir.File(c.file) : c.file);
+        EXPECT_EQ(Chart().PrintMargins, c.read);
+    }
 }
 
 TEST_F(ChartWindowTest, ASaveWithoutAChartChangeWritesNoChartFile) {

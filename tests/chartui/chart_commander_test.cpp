@@ -122,6 +122,37 @@ TEST_F(ChartCommanderTest, RotationAndElevationStayBetween270And360) {
     }
 }
 
+TEST_F(ChartCommanderTest, ASlowRotationTurnsAsFarAsAFastOne) {
+    // 720 pixels across are 90 degrees (3 pixels: 0.375); 360 down are 90 (3 pixels: 0.75).
+    chart->SetBounds(0, 0, 720, 360);
+    struct Case { int stepX, stepY, steps; int turn, tilt; const char* why; } cases[] = {
+        {3, 0, 8, 3, 0, "eight steps of 3 pixels right turn 3 degrees, not none"},
+        {-3, 0, 8, -3, 0, "and to the left as well"},
+        {1, 0, 40, 5, 0, "forty single pixels turn 5 degrees"},
+        {24, 0, 1, 3, 0, "one step of 24 pixels turns as far"},
+        {0, -3, 8, 0, 6, "eight steps of 3 pixels up tilt 6 degrees, not one per step"},
+        {3, -3, 8, 3, 6, "both at once"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        chart->View3DOptions().SetRotation(300);
+        chart->View3DOptions().SetElevation(300);
+        bar->Rotate->Click();
+        int x = 360, y = 180;
+        chart->MouseDown(MouseButton::Left, 0, x, y);
+        for (int i = 0; i < c.steps; ++i) chart->MouseMove(0, x += c.stepX, y += c.stepY);
+        chart->MouseUp(MouseButton::Left, 0, x, y);
+        EXPECT_EQ(chart->View3DOptions().Rotation(), 300 + c.turn);
+        EXPECT_EQ(chart->View3DOptions().Elevation(), 300 + c.tilt);
+    }
+    // A new drag starts without what the last one left: each of two drags of 3 pixels is less than half a
+    // degree, and together they would be more.
+    chart->View3DOptions().SetRotation(300);
+    Drag(bar->Rotate, {360, 180}, {363, 180});
+    Drag(bar->Rotate, {360, 180}, {363, 180});
+    EXPECT_EQ(chart->View3DOptions().Rotation(), 300);
+}
+
 TEST(ChartCommanderAngles, AFreeTurnWrapsHoweverFarItGoes) {
     struct Case { int angle, wrapped; const char* why; } cases[] = {
         {0, 0, "in range"}, {360, 360, "a whole turn stays"}, {370, 10, "once round"}, {725, 5, "twice round"},

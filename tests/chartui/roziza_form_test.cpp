@@ -234,7 +234,7 @@ TEST_F(RozizAFormTest, AChartFileThatCannotBeReadIsReportedOnceAndTheWindowStill
     ASSERT_TRUE(WriteWholeFile("folivex.cht", "not a chart"));
     Window().Show();
     ASSERT_EQ(Messages().Messages().size(), 1u);
-    EXPECT_EQ(Messages().Messages()[0], "Wrong *.CHF file format");
+    EXPECT_EQ(Messages().Messages()[0], "Wrong *.CHF file format (file \"folivex.cht\")");
     EXPECT_EQ(Chart().SeriesCount(), 4) << "the redraw ran all the same";
     EXPECT_EQ(Chart().Title().Text(), std::vector<std::string>{"Chart Vue"}) << "the chart stays as it was";
     EXPECT_EQ(Window().RecordedWidth(), 649) << "the size is recorded before the file is read";
@@ -246,6 +246,35 @@ TEST_F(RozizAFormTest, AChartFileThatCannotBeReadIsReportedOnceAndTheWindowStill
     Window().SetBounds(0, 0, 700, 400);  // the first resize after the first show is let pass
     Window().SetBounds(0, 0, 800, 450);
     EXPECT_EQ(Window().RecordedWidth(), 800) << "later resizes work";
+}
+
+TEST_F(RozizAFormTest, AMessageAboutAChartFileNamesTheFile) {
+    // The header of a chart file of this layout, then the class name's length.
+    const std::string header("\x60\x30\x99\x00\x01\x00", 6);
+    auto u32 = [](std::uint32_t n) {
+        return std::string{char(n & 0xFF), char((n >> 8) & 0xFF), char((n >> 16) & 0xFF), char(n >> 24)};
+    };
+    struct Case {
+        std::string bytes;
+        const char* message;
+        const char* why;
+    } cases[] = {
+        {"not a chart", "Wrong *.CHF file format", "a foreign file"},
+        {header + u32(100) + "TChart", "Stream read error", "a name longer than the bytes left"},
+        {header + u32(2u << 20) + "TChart", "String too long in stream", "a name longer than any string"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const std::string file = "damaged" + std::to_string(++n) + ".cht";
+        ASSERT_TRUE(WriteWholeFile(file, c.bytes));
+        Messages().ClearLog();
+        program->ChartFileName = file;
+        Window().DatabaseLoaded();
+        Window().Show();
+        EXPECT_EQ(Messages().Messages(), std::vector<std::string>{std::string(c.message) + " (file \"" + file + "\")"});
+        Window().Close();
+    }
 }
 
 TEST_F(RozizAFormTest, ResizingGrowsTheChartAndItsFrames) {

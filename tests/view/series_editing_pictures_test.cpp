@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QListWidget>
 #include <QPainter>
+#include <QTabWidget>
+#include <QTest>
 #include <QWidget>
 
 #include "chart/series_pictures.h"
@@ -118,6 +120,39 @@ TEST_F(SeriesEditingPictures, TheSeriesPageOnAFunctionSource) {
     EXPECT_GT(DarkPixels(*page.LBSelectedSeries), 20);
     EXPECT_GT(DarkPixels(*page.LBAvailSeries), 20);
     EXPECT_TRUE(view->WidgetOf(*page.PCData)->isVisible());
+    page.FunctionChanged = false;
+    page.Hide();
+}
+
+TEST_F(SeriesEditingPictures, AKeyInTheAvailableSeriesKeepsTheFunctionPage) {
+    AddSeries("TLineSeries", 8, "Prices");
+    TChartSeries* average = AddSeries("TLineSeries", 0, "Average");
+    TFormChartSeries& page = *app.CreateForm<TFormChartSeries>(*program);
+    page.Show();
+    page.SetSeriesList({chart->GetSeries(0), average});
+    page.Series = average;
+    page.ShowSeries();
+    page.PageSeries->UserSelectPage(page.TabDataSource);
+    page.CBDataSourcestyle->UserSelect(dsFunction);
+    view->Refresh();
+    auto* tabs = qobject_cast<QTabWidget*>(view->WidgetOf(*page.PCData));
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->currentWidget(), view->WidgetOf(*page.TabFunctions));
+    QWidget* list = view->WidgetOf(*page.LBAvailSeries);
+    QWidget* window = view->WindowOf(page);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    // The user clicks the first series in the list, then presses keys there.
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(10, 8));
+    view->Refresh();
+    ASSERT_TRUE(list->isVisible());
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_P, Qt::Key_Space, Qt::Key_Up}) {
+        QTest::keyClick(list, key);
+        view->Refresh();
+        EXPECT_EQ(page.PCData->ActivePage(), page.TabFunctions);
+        EXPECT_EQ(tabs->currentWidget(), view->WidgetOf(*page.TabFunctions));
+        EXPECT_TRUE(list->isVisible()) << "the function page stays shown";
+    }
     page.FunctionChanged = false;
     page.Hide();
 }

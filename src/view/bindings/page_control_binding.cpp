@@ -25,7 +25,12 @@ public:
                     q->setTabVisible(i, sheet->TabVisible());
                 }
         if (TabSheet* active = pages_.ActivePage())
-            if (QWidget* page = host.WidgetOf(*active); page && q->currentWidget() != page) q->setCurrentWidget(page);
+            if (QWidget* page = host.WidgetOf(*active)) {
+                if (q->currentWidget() != page) q->setCurrentWidget(page);
+                // Hiding a tab hides its page as well, also the current one: a page control whose tabs are
+                // all hidden still shows its active page.
+                if (page->isHidden()) page->setVisible(true);
+            }
     }
     void ShowColours(QPalette&, QWidget*) const override {}
     bool StacksChildren() const override { return false; }
