@@ -8,12 +8,14 @@
 
 #include "app/db_setup_form.h"
 #include "app/folivex_form.h"
+#include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/ui/button.h"
 #include "platform/ui/edit.h"
 #include "publish/publish_message_form.h"
 #include "publish/search_setup_form.h"
 #include "support/program_fixture.h"
+#include "support/test_odbc.h"
 
 namespace fv::testing {
 namespace {
@@ -57,12 +59,17 @@ protected:
     TFolivexForm& Main() { return *program->FolivexForm; }
     TImportWizardForm& Wizard() { return *program->ImportWizardForm; }
 
-    // Open, the setup dialog with the user's choice, and the wizard when the load shows it.
+    // Open, the setup dialog with the user's choice, GO in the ODBC dialog, and the wizard when the load
+    // shows it.
     void Open(const std::function<void(TDBSetupForm&)>& choose,
               const std::function<void(TImportWizardForm&)>& wizard = nullptr) {
         app->OnModal = [this, choose, wizard](Form& f) {
             if (&f == program->DBSetupForm) {
                 choose(*program->DBSetupForm);
+                return;
+            }
+            if (&f == program->DBForm) {
+                program->DBForm->GoButton->Click();
                 return;
             }
             ASSERT_EQ(&f, program->ImportWizardForm);
@@ -177,6 +184,30 @@ TEST_F(ImportJourneyTest, AnAppendedCategoryJoinsTheListAndEveryRecordGetsItsPag
     for (const char* page : {"qlx_1_1.htm", "qlx_2_1.htm", "qlx_3_1.htm", "qlx_3_2.htm", "qlx_3_3.htm"})
         EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, page))) << page << " in " << site;
     EXPECT_NE(ReadWholeFile(JoinPath(site, "qlx_3_3.htm")).value_or("").find("Wall lamp"), std::string::npos);
+}
+
+// "Use last Import Settings" imports without showing the wizard: a field that two of the query's columns
+// would fill is refused there too, and the open database stays.
+TEST_F(ImportJourneyTest, TheLastImportSettingsAreRefusedWhenTwoColumnsFillOneField) {
+    TestOdbc odbc;
+    FOLIVEX_REQUIRE_ODBC(odbc);
+    odbc.Run(FixtureSql());
+    TDBForm& form = *program->DBForm;
+    form.AliasName->SetText(TestDataSource);
+    form.TableName->SetText("cars");
+    form.ImportName->SetText("cars");
+    form.FastODBCImport->SetChecked(true);
+    Wizard().MapToDB[0]->SetText("2");  // and column 2 keeps its 2
+    Open([](TDBSetupForm& s) { s.ODBCButtonPressed->Click(); });
+    EXPECT_EQ(Messages().Messages(),
+              (std::vector<std::string>{"BLOB objects such as images are not currently supported [photo]",
+                                        "A Folivex Field takes the value of one column only: the later column would "
+                                        "overwrite the earlier.\r\nField 2 would be filled by columns 1 and 2.\r\n"
+                                        "Change or clear the Field box of all but one of them."}));
+    EXPECT_EQ(program->DatabaseFileName, "folivex.db");
+    EXPECT_EQ(program->RecordCount, 2);
+    EXPECT_EQ(program->RecordTable[0].Field[0], "Jaguar");
+    EXPECT_EQ(program->OdbcImport, 0);
 }
 
 }  // namespace
