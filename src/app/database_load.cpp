@@ -252,9 +252,14 @@ void TFolivexForm::LoadDatabase(Component* sender) {
             bool got = false;
             if (P.OdbcImport) {
                 if (!P.DBForm->Query.Eof()) {
+                    // A BLOB column gives the empty text, as the wizard's preview shows it: its bytes are
+                    // no text for a field (the ODBC window says BLOBs are not supported).
+                    const OdbcQuery& query = P.DBForm->Query;
                     std::vector<std::string> values;
-                    for (int k = 0; k < P.DBForm->Query.ColumnCount(); ++k)
-                        values.push_back(OdbcImportText(P.DBForm->Query.Value(k)));
+                    for (int k = 0; k < query.ColumnCount(); ++k)
+                        values.push_back(query.Columns()[std::size_t(k)].Type == ColumnType::Blob
+                                             ? std::string()
+                                             : OdbcImportText(query.Value(k)));
                     FillFromValues(values, mapping, routes, next, &missingImages);
                     P.DBForm->Query.Next();
                     got = true;

@@ -186,6 +186,43 @@ TEST_F(ImportJourneyTest, AnAppendedCategoryJoinsTheListAndEveryRecordGetsItsPag
     EXPECT_NE(ReadWholeFile(JoinPath(site, "qlx_3_3.htm")).value_or("").find("Wall lamp"), std::string::npos);
 }
 
+// Hostile values of every column type, imported from a real SQLite file through the ODBC window and the
+// wizard, arrive as the record editor would store them typed: one line, quotes as two single quotes, at
+// most 300 bytes without a broken character, nothing for NULL and for a BLOB.
+TEST_F(ImportJourneyTest, HostileOdbcValuesAreStoredAsTypedOnes) {
+    TestOdbc odbc;
+    FOLIVEX_REQUIRE_ODBC(odbc);
+    std::string accents;
+    for (int i = 0; i < 1000; ++i) accents += "\xC3\xA9";  // 1000 accented letters, 2000 bytes
+    odbc.Run("CREATE TABLE items (name TEXT, n INTEGER, price REAL, note TEXT, photo BLOB);"
+             "INSERT INTO items VALUES ('Lamp, \"tall\" model', 42, 0.5, 'tab' || char(9) || 'here', X'89504E4700');"
+             "INSERT INTO items VALUES ('two' || char(13) || char(10) || 'lines', NULL, -3.25, '(null)', NULL);"
+             "INSERT INTO items VALUES ('Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9e \xF0\x9F\x99\x82', 7, 1e3, '" + accents +
+             "', X'00');"
+             "INSERT INTO items VALUES (NULL, 0, NULL, 'say ''hi''', NULL)");
+    const std::string source = ReadWholeFile(odbc.Database()).value();
+    TDBForm& form = *program->DBForm;
+    form.AliasName->SetText(TestDataSource);
+    form.TableName->SetText("");
+    form.SQL->SetText("select name, n, price, note, photo from items order by rowid");
+    form.ImportName->SetText("items");
+    form.FastODBCImport->SetChecked(false);
+    Open([](TDBSetupForm& s) { s.ODBCButtonPressed->Click(); },
+         [](TImportWizardForm& w) { w.GoImportButton->Click(); });
+    ASSERT_EQ(program->DatabaseFileName, "items.db");
+    ASSERT_EQ(program->RecordCount, 4);
+    const std::vector<std::vector<std::string>> expected = {
+        {"Lamp, ''tall'' model", "42", "0.5", "tab here", ""},
+        {"two  lines", "", "-3.25", "", ""},
+        {"Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9e \xF0\x9F\x99\x82", "7", "1000.0", accents.substr(0, 300), ""},
+        {"", "0", "", "say 'hi'", ""},
+    };
+    for (std::size_t r = 0; r < expected.size(); ++r)
+        for (std::size_t c = 0; c < expected[r].size(); ++c)
+            EXPECT_EQ(program->RecordTable[r].Field[c], expected[r][c]) << "row " << r + 1 << ", column " << c + 1;
+    EXPECT_EQ(ReadWholeFile(odbc.Database()).value(), source) << "the data source is only read";
+}
+
 // "Use last Import Settings" imports without showing the wizard: a field that two of the query's columns
 // would fill is refused there too, and the open database stays.
 TEST_F(ImportJourneyTest, TheLastImportSettingsAreRefusedWhenTwoColumnsFillOneField) {
