@@ -180,10 +180,20 @@ void TFolivexForm::LoadDatabase(Component* sender) {
             wizard.ImportCombo->SetEnabled(!P.OdbcImport);
             wizard.Delimiter->SetEnabled(!P.OdbcImport);
             const bool fast = P.OdbcImport && P.DBForm->FastODBCImport->Checked();
-            if (!fast) {
-                wizard.ImportFile = foreign ? &*foreign : nullptr;
-                int result = wizard.ShowModal();
-                wizard.ImportFile = nullptr;
+            // The last import settings are used unseen: a field that two of the query's columns would fill
+            // is refused as the wizard's Import button refuses it.
+            const std::optional<std::string> clash = fast ? wizard.FieldClash() : std::nullopt;
+            if (clash) {
+                app.Beep(BeepKind::Exclamation);
+                app.ShowMessage(*clash);
+            }
+            if (!fast || clash) {
+                int result = MrCancel;
+                if (!clash) {
+                    wizard.ImportFile = foreign ? &*foreign : nullptr;
+                    result = wizard.ShowModal();
+                    wizard.ImportFile = nullptr;
+                }
                 if (result == MrCancel) {
                     // Nothing was read: the open database, its names, its folders, its unsaved state, the
                     // record on screen with its pictures and the wizard's choices stay as they were, so that a
@@ -261,9 +271,14 @@ void TFolivexForm::LoadDatabase(Component* sender) {
             bool got = false;
             if (P.OdbcImport) {
                 if (!P.DBForm->Query.Eof()) {
+                    // A BLOB column gives the empty text, as the wizard's preview shows it: its bytes are
+                    // no text for a field (the ODBC window says BLOBs are not supported).
+                    const OdbcQuery& query = P.DBForm->Query;
                     std::vector<std::string> values;
-                    for (int k = 0; k < P.DBForm->Query.ColumnCount(); ++k)
-                        values.push_back(OdbcImportText(P.DBForm->Query.Value(k)));
+                    for (int k = 0; k < query.ColumnCount(); ++k)
+                        values.push_back(query.Columns()[std::size_t(k)].Type == ColumnType::Blob
+                                             ? std::string()
+                                             : OdbcImportText(query.Value(k)));
                     FillFromValues(values, mapping, routes, next, &missingImages);
                     P.DBForm->Query.Next();
                     got = true;

@@ -8,12 +8,14 @@
 
 #include "app/db_setup_form.h"
 #include "app/folivex_form.h"
+#include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/ui/button.h"
 #include "platform/ui/edit.h"
 #include "publish/publish_message_form.h"
 #include "publish/search_setup_form.h"
 #include "support/program_fixture.h"
+#include "support/test_odbc.h"
 
 namespace fv::testing {
 namespace {
@@ -57,12 +59,17 @@ protected:
     TFolivexForm& Main() { return *program->FolivexForm; }
     TImportWizardForm& Wizard() { return *program->ImportWizardForm; }
 
-    // Open, the setup dialog with the user's choice, and the wizard when the load shows it.
+    // Open, the setup dialog with the user's choice, GO in the ODBC dialog, and the wizard when the load
+    // shows it.
     void Open(const std::function<void(TDBSetupForm&)>& choose,
               const std::function<void(TImportWizardForm&)>& wizard = nullptr) {
         app->OnModal = [this, choose, wizard](Form& f) {
             if (&f == program->DBSetupForm) {
                 choose(*program->DBSetupForm);
+                return;
+            }
+            if (&f == program->DBForm) {
+                program->DBForm->GoButton->Click();
                 return;
             }
             ASSERT_EQ(&f, program->ImportWizardForm);
@@ -177,6 +184,67 @@ TEST_F(ImportJourneyTest, AnAppendedCategoryJoinsTheListAndEveryRecordGetsItsPag
     for (const char* page : {"qlx_1_1.htm", "qlx_2_1.htm", "qlx_3_1.htm", "qlx_3_2.htm", "qlx_3_3.htm"})
         EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, page))) << page << " in " << site;
     EXPECT_NE(ReadWholeFile(JoinPath(site, "qlx_3_3.htm")).value_or("").find("Wall lamp"), std::string::npos);
+}
+
+// Hostile values of every column type, imported from a real SQLite file through the ODBC window and the
+// wizard, arrive as the record editor would store them typed: one line, quotes as two single quotes, at
+// most 300 bytes without a broken character, nothing for NULL and for a BLOB.
+TEST_F(ImportJourneyTest, HostileOdbcValuesAreStoredAsTypedOnes) {
+    TestOdbc odbc;
+    FOLIVEX_REQUIRE_ODBC(odbc);
+    std::string accents;
+    for (int i = 0; i < 1000; ++i) accents += "\xC3\xA9";  // 1000 accented letters, 2000 bytes
+    odbc.Run("CREATE TABLE items (name TEXT, n INTEGER, price REAL, note TEXT, photo BLOB);"
+             "INSERT INTO items VALUES ('Lamp, \"tall\" model', 42, 0.5, 'tab' || char(9) || 'here', X'89504E4700');"
+             "INSERT INTO items VALUES ('two' || char(13) || char(10) || 'lines', NULL, -3.25, '(null)', NULL);"
+             "INSERT INTO items VALUES ('Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e \xF0\x9F\x99\x82', 7, 1e3, '" + accents +
+             "', X'00');"
+             "INSERT INTO items VALUES (NULL, 0, NULL, 'say ''hi''', NULL)");
+    const std::string source = ReadWholeFile(odbc.Database()).value();
+    TDBForm& form = *program->DBForm;
+    form.AliasName->SetText(TestDataSource);
+    form.TableName->SetText("");
+    form.SQL->SetText("select name, n, price, note, photo from items order by rowid");
+    form.ImportName->SetText("items");
+    form.FastODBCImport->SetChecked(false);
+    Open([](TDBSetupForm& s) { s.ODBCButtonPressed->Click(); },
+         [](TImportWizardForm& w) { w.GoImportButton->Click(); });
+    ASSERT_EQ(program->DatabaseFileName, "items.db");
+    ASSERT_EQ(program->RecordCount, 4);
+    const std::vector<std::vector<std::string>> expected = {
+        {"Lamp, ''tall'' model", "42", "0.5", "tab here", ""},
+        {"two  lines", "", "-3.25", "", ""},
+        {"Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e \xF0\x9F\x99\x82", "7", "1000.0", accents.substr(0, 300), ""},
+        {"", "0", "", "say 'hi'", ""},
+    };
+    for (std::size_t r = 0; r < expected.size(); ++r)
+        for (std::size_t c = 0; c < expected[r].size(); ++c)
+            EXPECT_EQ(program->RecordTable[r].Field[c], expected[r][c]) << "row " << r + 1 << ", column " << c + 1;
+    EXPECT_EQ(ReadWholeFile(odbc.Database()).value(), source) << "the data source is only read";
+}
+
+// "Use last Import Settings" imports without showing the wizard: a field that two of the query's columns
+// would fill is refused there too, and the open database stays.
+TEST_F(ImportJourneyTest, TheLastImportSettingsAreRefusedWhenTwoColumnsFillOneField) {
+    TestOdbc odbc;
+    FOLIVEX_REQUIRE_ODBC(odbc);
+    odbc.Run(FixtureSql());
+    TDBForm& form = *program->DBForm;
+    form.AliasName->SetText(TestDataSource);
+    form.TableName->SetText("cars");
+    form.ImportName->SetText("cars");
+    form.FastODBCImport->SetChecked(true);
+    Wizard().MapToDB[0]->SetText("2");  // and column 2 keeps its 2
+    Open([](TDBSetupForm& s) { s.ODBCButtonPressed->Click(); });
+    EXPECT_EQ(Messages().Messages(),
+              (std::vector<std::string>{"BLOB objects such as images are not currently supported [photo]",
+                                        "A Folivex Field takes the value of one column only: the later column would "
+                                        "overwrite the earlier.\r\nField 2 would be filled by columns 1 and 2.\r\n"
+                                        "Change or clear the Field box of all but one of them."}));
+    EXPECT_EQ(program->DatabaseFileName, "folivex.db");
+    EXPECT_EQ(program->RecordCount, 2);
+    EXPECT_EQ(program->RecordTable[0].Field[0], "Jaguar");
+    EXPECT_EQ(program->OdbcImport, 0);
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ std::optional<std::string> Refusal(const std::string& sql, Dialect dialect) {
         return std::string("Only one statement can be run: the SQL SELECT statement holds a second statement "
                            "after a ';'.") +
                NothingSent;
-    // A number or a bracket may come first: "(select ...) union ..." starts with the word SELECT too.
+    // Brackets are no words: "(select ...) union ..." begins with the word SELECT too.
     const std::string first = scan.words.empty() ? std::string() : scan.words.front();
     if (first != "SELECT" && first != "WITH")
         return std::string("Only a query that reads can be run: the SQL SELECT statement must begin with "
