@@ -26,6 +26,8 @@ struct SiteScript {
     // The STOR of this file, or QUIT, gets no answer: the server waits until the client closes.
     std::string SilentAtStorOf;
     bool SilentAtQuit = false;
+    // The answer to QUIT when not "221 Goodbye." (the session then goes on until the client closes).
+    std::string QuitReply;
 };
 
 class ScriptedSite {
@@ -106,6 +108,10 @@ private:
                 if (script_.SilentAtQuit) {
                     s.WaitForClose(60000);
                     return;
+                }
+                if (!script_.QuitReply.empty()) {
+                    s.Send(script_.QuitReply + "\r\n");
+                    continue;
                 }
                 s.Send("221 Goodbye.\r\n");
                 return;

@@ -169,5 +169,25 @@ TEST_F(UploadScriptedSiteTest, ASilentQuitIsLoggedAndTheUploadStillEndsOk) {
     EXPECT_EQ(site.Files(), sent);
 }
 
+// A QUIT the server refuses: logged with the server's answer, the connection closed by this side, and
+// the upload ends "Ok".
+TEST_F(UploadScriptedSiteTest, ARefusedQuitIsLoggedTheConnectionClosedAndTheUploadEndsOk) {
+    Publish("qlx_index.htm", "index");
+    SiteScript script;
+    script.QuitReply = "500 Unknown command.";
+    ScriptedSite site(script);
+    To(site);
+    Messages().Answer(IdYes);
+    Send();
+    EXPECT_TRUE(Logged("Quit FAILED (500 Unknown command.). Every file was sent.")) << LogText();
+    EXPECT_FALSE(Logged("Command FAILED."));
+    EXPECT_TRUE(Upload().Tick->Visible());
+    EXPECT_FALSE(Upload().FtpClient1->Connected());
+    EXPECT_EQ(Upload().StatusBar1->SimpleText(), "Not Connected to Web Site");
+    EXPECT_EQ(Mirrored(), (FileMap{{"qlx_index.htm", "index"}}));
+    EXPECT_TRUE(Published().empty());
+    ASSERT_TRUE(site.Finished());
+}
+
 }  // namespace
 }  // namespace fv::testing
