@@ -52,7 +52,7 @@ bool TFtpClient::WaitUntilReady(std::uint64_t serial) {
     }
     if (waiter.done) return waiter.code == 0;
     // The time-out is why the request ends: its OnRequestDone already reports it so.
-    if (requestRunning_) errorMessage_.clear();
+    if (requestRunning_) errorMessage_ = "426 Timeout";
     replyCode_ = 426;
     AbortWith("426 Timeout");
     // The aborted request's OnRequestDone runs before the call returns, as for any other end.

@@ -140,8 +140,8 @@ void TCustomFtpClient::StoredSizeReply(std::int64_t expected) {
         return;
     }
     if (held != expected) {
-        const std::string text = "426 The server holds " + std::to_string(held) + " of the " +
-                                 std::to_string(expected) + " bytes sent";
+        const std::string text = "426 The server holds " + std::to_string(held) + " bytes instead of " +
+                                 std::to_string(expected);
         FireDisplay("! " + text);
         localError_ = LocalFailureCode;
         requestError_ = LocalFailureCode;

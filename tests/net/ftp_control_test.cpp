@@ -191,6 +191,15 @@ TEST_F(FtpControlTest, ATimeOutIsNamedToTheRequestDoneEvent) {
          },
          [](TFtpClient& f) { return f.Put(); }},
         {"silence at QUIT", ftpRqQuit, [](Session& s) { s.Command(); }, [](TFtpClient& f) { return f.Quit(); }},
+        // The broken data connection was noted first; the request still ends by the time-out.
+        {"silence after a broken data connection", ftpRqPut,
+         [](Session& s) {
+             s.Answer(s.Passive());
+             s.Command();
+             s.Send("150 Ok to send data.\r\n");
+             if (s.AcceptData()) s.ResetData();
+         },
+         [](TFtpClient& f) { return f.Put(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -20,9 +20,14 @@ struct SiteScript {
     Cut CutBy = Cut::None;
     std::size_t CutAfter = 60000;
     bool SizeKnown = true;
+    // SIZE of this file tells one byte less than the site holds (a store the server's disk cut short
+    // behind a whole transfer).
+    std::string ShortSizeOf;
     // The STOR of this file, or QUIT, gets no answer: the server waits until the client closes.
     std::string SilentAtStorOf;
     bool SilentAtQuit = false;
+    // The answer to QUIT when not "221 Goodbye." (the session then goes on until the client closes).
+    std::string QuitReply;
 };
 
 class ScriptedSite {
@@ -95,7 +100,7 @@ private:
                 const auto it = files.find(arg);
                 if (!script_.SizeKnown) s.Send("502 SIZE not implemented.\r\n");
                 else if (it == files.end()) s.Send("550 Could not get file size.\r\n");
-                else s.Send("213 " + std::to_string(it->second.size()) + "\r\n");
+                else s.Send("213 " + std::to_string(it->second.size() - (arg == script_.ShortSizeOf ? 1 : 0)) + "\r\n");
             } else if (verb == "DELE") {
                 Erase(arg);
                 s.Send("250 Delete operation successful.\r\n");
@@ -103,6 +108,10 @@ private:
                 if (script_.SilentAtQuit) {
                     s.WaitForClose(60000);
                     return;
+                }
+                if (!script_.QuitReply.empty()) {
+                    s.Send(script_.QuitReply + "\r\n");
+                    continue;
                 }
                 s.Send("221 Goodbye.\r\n");
                 return;

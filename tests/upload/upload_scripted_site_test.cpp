@@ -102,6 +102,24 @@ INSTANTIATE_TEST_SUITE_P(
                       CutCase{"active_reset_nosize", false, SiteScript::Cut::Reset, false}),
     [](const ::testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
 
+// A whole transfer whose file the site then gives a smaller size: not counted as sent either.
+TEST_F(UploadScriptedSiteTest, AFileTheSiteHoldsShortIsNotCountedAsSent) {
+    Publish("qlx_1.gif", BinaryBytes("GIF89a"));
+    Publish("qlx_index.htm", "index");
+    SiteScript script;
+    script.ShortSizeOf = "qlx_1.gif";
+    ScriptedSite site(script);
+    To(site, true);
+    Messages().Answer(IdYes);
+    Send();
+    EXPECT_TRUE(Logged("Command FAILED.")) << LogText();
+    const std::vector<std::string> end = RequestEnd(ftpRqPut);
+    ASSERT_EQ(end.size(), 4u) << LogText();
+    EXPECT_EQ(end[3].rfind("Error = 426 (426 The server holds ", 0), 0u) << end[3];
+    EXPECT_EQ(Published(), (FileMap{{"qlx_1.gif", BinaryBytes("GIF89a")}, {"qlx_index.htm", "index"}}));
+    EXPECT_TRUE(Mirrored().empty());
+}
+
 // Silence at STOR is a time-out, and the log says so: the request's end names "426 Timeout", not an
 // abort by the user. The file stays for the next upload.
 TEST_F(UploadScriptedSiteTest, SilenceAtStorIsLoggedAsATimeOut) {
@@ -149,6 +167,26 @@ TEST_F(UploadScriptedSiteTest, ASilentQuitIsLoggedAndTheUploadStillEndsOk) {
     EXPECT_TRUE(Published().empty());
     ASSERT_TRUE(site.Finished());
     EXPECT_EQ(site.Files(), sent);
+}
+
+// A QUIT the server refuses: logged with the server's answer, the connection closed by this side, and
+// the upload ends "Ok".
+TEST_F(UploadScriptedSiteTest, ARefusedQuitIsLoggedTheConnectionClosedAndTheUploadEndsOk) {
+    Publish("qlx_index.htm", "index");
+    SiteScript script;
+    script.QuitReply = "500 Unknown command.";
+    ScriptedSite site(script);
+    To(site);
+    Messages().Answer(IdYes);
+    Send();
+    EXPECT_TRUE(Logged("Quit FAILED (500 Unknown command.). Every file was sent.")) << LogText();
+    EXPECT_FALSE(Logged("Command FAILED."));
+    EXPECT_TRUE(Upload().Tick->Visible());
+    EXPECT_FALSE(Upload().FtpClient1->Connected());
+    EXPECT_EQ(Upload().StatusBar1->SimpleText(), "Not Connected to Web Site");
+    EXPECT_EQ(Mirrored(), (FileMap{{"qlx_index.htm", "index"}}));
+    EXPECT_TRUE(Published().empty());
+    ASSERT_TRUE(site.Finished());
 }
 
 }  // namespace
