@@ -219,6 +219,7 @@ TUploadForm::Outcome TUploadForm::SendFile(Upload& run, std::size_t index) {
         return Outcome::Go;
     }
     if (item.SiteName.rfind("qlx", 0) == 0) RemoveFile(JoinPath(run.PublishDirectory, item.Entry));
+    P.App.Messages().PlaySound(EventSound::Complete);
     return Outcome::Go;
 }
 

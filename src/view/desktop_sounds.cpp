@@ -19,6 +19,13 @@ std::vector<std::string> SoundEventsFor(BeepKind kind) {
     return {"dialog-information"};
 }
 
+std::string SoundEventFor(EventSound sound) {
+    switch (sound) {
+    case EventSound::Complete: break;
+    }
+    return "complete";
+}
+
 #ifdef FOLIVEX_HAVE_CANBERRA
 
 DesktopSounds::DesktopSounds() {

@@ -25,6 +25,8 @@ public:
 
 // The theme's events for a beep kind, its own first.
 std::vector<std::string> SoundEventsFor(BeepKind kind);
+// The theme's event for an event sound.
+std::string SoundEventFor(EventSound sound);
 
 class DesktopSounds : public SoundPlayer {
 public:

@@ -105,6 +105,10 @@ void QtMessages::Beep(BeepKind kind) {
     if (Bell) Bell();
 }
 
+void QtMessages::PlaySound(EventSound sound) {
+    if (Sounds) Sounds->Play(SoundEventFor(sound));
+}
+
 BitmapPtr QtImages::LoadImage(const std::string& path) { return ToBitmap(QImage(ToQString(path))); }
 
 void QtCursors::SetScreenCursor(Cursor c) {

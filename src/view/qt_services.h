@@ -18,6 +18,8 @@ class QtMessages : public MessageService {
 public:
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     void Beep(BeepKind kind) override;
+    // The theme's sound of the event, or nothing.
+    void PlaySound(EventSound sound) override;
     SoundPlayer* Sounds = nullptr;
     std::function<void()> Bell = [] { QApplication::beep(); };
 };

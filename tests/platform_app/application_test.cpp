@@ -153,6 +153,7 @@ TEST_F(ApplicationTest, MessagesGoThroughTheInstalledServiceAndShowMessageUsesTh
     struct Counting : MessageService {
         int MessageBox(const std::string&, const std::string&, unsigned) override { return ++boxes, IdYes; }
         void Beep(BeepKind) override { ++beeps; }
+        void PlaySound(EventSound) override {}
         int boxes = 0, beeps = 0;
     } real;
     app.SetMessages(&real);

@@ -74,6 +74,7 @@ TEST_P(UploadCutShortTest, TheFileStaysForTheNextUpload) {
         EXPECT_FALSE(Upload().Tick->Visible());
         EXPECT_EQ(Published(), (FileMap{{"qlx_big.gif", big}, {"qlx_index.htm", "index"}}));
         EXPECT_TRUE(Mirrored().empty());
+        EXPECT_TRUE(Messages().Sounds().empty()) << "no file-sent sound for a file the site lacks";
         ASSERT_TRUE(site.Finished());
         EXPECT_LT(site.Files()["qlx_big.gif"].size(), big.size()) << "the site really lacks bytes";
     }
@@ -88,6 +89,7 @@ TEST_P(UploadCutShortTest, TheFileStaysForTheNextUpload) {
     EXPECT_EQ(whole.Files(), site);
     EXPECT_EQ(Mirrored(), site);
     EXPECT_TRUE(Published().empty());
+    EXPECT_EQ(Messages().Sounds(), std::vector<EventSound>(2, EventSound::Complete)) << "one sound per file sent";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -58,6 +58,21 @@ TEST(DesktopSounds, EachBeepKindPlaysItsOwnEventOrFallsBackToTheBell) {
     }
 }
 
+// A file sent sounds as the theme's "complete"; where it cannot be played nothing stands in for it.
+TEST(DesktopSounds, AnEventSoundPlaysItsThemeEventAndNeverTheBell) {
+    for (bool playable : {true, false}) {
+        RecordingPlayer player;
+        if (playable) player.known = {"complete"};
+        int bells = 0;
+        QtMessages messages;
+        messages.Sounds = &player;
+        messages.Bell = [&] { ++bells; };
+        messages.PlaySound(EventSound::Complete);
+        EXPECT_EQ(player.asked, std::vector<std::string>{"complete"});
+        EXPECT_EQ(bells, 0);
+    }
+}
+
 TEST(DesktopSounds, WithoutAPlayerEveryBeepIsTheBell) {
     int bells = 0;
     QtMessages messages;
@@ -80,6 +95,7 @@ TEST(DesktopSounds, TheSoundLibraryFindsTheThemesEvents) {
         GTEST_SKIP() << "this build has no sound library (libcanberra-dev)";
     EXPECT_TRUE(sounds.Play("dialog-warning")) << sounds.LastErrorText();
     EXPECT_TRUE(sounds.Play("dialog-information")) << sounds.LastErrorText();
+    EXPECT_TRUE(sounds.Play("complete")) << sounds.LastErrorText();
     EXPECT_FALSE(sounds.Play("folivex-no-such-sound"));
     EXPECT_NE(sounds.LastErrorText(), "");
 

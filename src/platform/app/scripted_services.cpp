@@ -28,6 +28,10 @@ void ScriptedMessages::Beep(BeepKind kind) {
     log_.push_back(ServiceEvent{ServiceEvent::Kind::Beep, {}, {}, 0, kind, 0});
 }
 
+void ScriptedMessages::PlaySound(EventSound sound) {
+    log_.push_back(ServiceEvent{ServiceEvent::Kind::Sound, {}, {}, 0, BeepKind::Default, 0, sound});
+}
+
 std::vector<std::string> ScriptedMessages::Messages() const {
     std::vector<std::string> out;
     for (const ServiceEvent& e : log_)
@@ -39,6 +43,13 @@ std::vector<BeepKind> ScriptedMessages::Beeps() const {
     std::vector<BeepKind> out;
     for (const ServiceEvent& e : log_)
         if (e.What == ServiceEvent::Kind::Beep) out.push_back(e.Beep);
+    return out;
+}
+
+std::vector<EventSound> ScriptedMessages::Sounds() const {
+    std::vector<EventSound> out;
+    for (const ServiceEvent& e : log_)
+        if (e.What == ServiceEvent::Kind::Sound) out.push_back(e.Sound);
     return out;
 }
 

@@ -1,5 +1,5 @@
-// Scripted services for tests: message boxes answered from a queue, and a log of every message and beep
-// in the order they happened.
+// Scripted services for tests: message boxes answered from a queue, and a log of every message, beep and
+// sound in the order they happened.
 #pragma once
 
 #include <deque>
@@ -11,12 +11,13 @@
 namespace fv {
 
 struct ServiceEvent {
-    enum class Kind { Message, Beep } What;
+    enum class Kind { Message, Beep, Sound } What;
     std::string Text;      // message text; empty for a beep
     std::string Caption;
     unsigned Flags = 0;
     BeepKind Beep = BeepKind::Default;
     int Answer = 0;
+    EventSound Sound = EventSound::Complete;
 };
 
 class UnansweredQuestion : public ScriptFailure {
@@ -28,6 +29,7 @@ class ScriptedMessages : public MessageService {
 public:
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     void Beep(BeepKind kind) override;
+    void PlaySound(EventSound sound) override;
 
     // The next questions are answered with these, in order. A box with only an OK button needs no answer;
     // a question with none queued throws UnansweredQuestion.
@@ -39,6 +41,7 @@ public:
     const std::vector<ServiceEvent>& Log() const { return log_; }
     std::vector<std::string> Messages() const;  // texts of the message boxes only
     std::vector<BeepKind> Beeps() const;
+    std::vector<EventSound> Sounds() const;
     void ClearLog() { log_.clear(); }
     std::size_t UnusedAnswers() const { return answers_.size(); }
 

@@ -23,6 +23,9 @@ enum MessageBoxFlags : unsigned {
 enum DialogAnswer : int { IdOk = 1, IdCancel = 2, IdAbort = 3, IdRetry = 4, IdIgnore = 5, IdYes = 6, IdNo = 7 };
 
 enum class BeepKind { Default, Exclamation, Question, Asterisk, Hand, Simple };
+// Sounds that tell of an event rather than ask for attention: Complete when a piece of work is done (a
+// file sent). Where no sound can be played they are silent: unlike a beep, no bell stands in.
+enum class EventSound { Complete };
 
 // The answer Escape (or the close box) gives a message box: Cancel where the box has one, OK on a plain
 // message. A question without a cancel answer (Yes/No, Abort/Retry/Ignore) is never answered by Escape:
@@ -43,6 +46,7 @@ public:
     // Shows a modal message box and returns the answer (one of DialogAnswer).
     virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
     virtual void Beep(BeepKind kind) = 0;
+    virtual void PlaySound(EventSound sound) = 0;
 };
 
 class CursorService {
