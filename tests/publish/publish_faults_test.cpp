@@ -1,0 +1,119 @@
+// A publish that meets a full or failing disk: every kind of file the run writes (pages, pictures, image
+// link files, the republish flags, the search pages) made to fail at each step of its writing, and each
+// time the run stops, says which file and why, shows no success, and leaves every earlier file whole.
+#include <cerrno>
+#include <cstring>
+#include <set>
+
+#include "program/republish_file.h"
+#include "publish/publisher.h"
+#include "publish_fixture.h"
+
+namespace fv::testing {
+namespace {
+
+class PublishFaultsTest : public PublishFixture {
+protected:
+    void TearDown() override {
+        ClearWriteFaults();
+        PublishFixture::TearDown();
+    }
+    std::string RepublishBytes() { return ReadWholeFile(dir.File("folivex.rep")).value_or("<missing>"); }
+    bool AnyFlagSet() {
+        for (int r = 0; r < program->RecordCount; ++r)
+            if (program->RecordTable[std::size_t(r)].NeedsPublishing) return true;
+        return false;
+    }
+};
+
+TEST_F(PublishFaultsTest, AFileThatCannotBeWrittenStopsTheRunWithItsReasonAndTheEarlierSiteStays) {
+    struct Case {
+        WriteStep step;
+        int nth;
+        const char* file;  // the file (part of its name) whose writing fails
+        bool linkImages;
+        bool search;
+        const char* why;
+    };
+    const std::vector<Case> cases = {
+        {WriteStep::Write, 1, "qlx_index.htm", false, false, "the index page finds the disk full"},
+        {WriteStep::Open, 1, "qlx_2_s.htm", false, false, "a quick-view page cannot be made"},
+        {WriteStep::Finish, 1, "qlx_3_2.htm", false, false, "a detail page cannot be put in place"},
+        {WriteStep::Copy, 1, "qlx1_1_1.gif", false, false, "a record's picture cannot be copied"},
+        {WriteStep::Copy, 1, "qlxidx.gif", false, false, "the index page's sample picture cannot be copied"},
+        {WriteStep::Write, 2, ".img", true, false, "the second image link file cannot be written"},
+        {WriteStep::Write, 2, "qlx_srch", false, true, "a search page cannot be written"},
+        {WriteStep::Write, 1, "folivex.rep", false, false, "the flags cannot be marked before the run"},
+        {WriteStep::Finish, 2, "folivex.rep", false, false, "the flags cannot be cleared after the run"},
+    };
+    for (const Case& c : cases)
+        for (int error : {ENOSPC, EIO}) {
+            SCOPED_TRACE(std::string(c.why) + ", " + std::strerror(error));
+            // An earlier site, then a later run that has every page and the record pictures to write again.
+            std::filesystem::remove_all(site);
+            ASSERT_TRUE(MakeDirectory(site));
+            const std::string leaf = Picture("pics/leaf.gif");
+            ASSERT_TRUE(WriteWholeFile(leaf, ReadWholeFile(dir.File("sample.gif")).value()));
+            program->RecordCount = 0;
+            Settings().LinkImagesAtUpload->SetChecked(false);
+            program->SearchSetup->EnableSearchButton->SetChecked(c.search);
+            Settings().ForcePublish->SetChecked(false);
+            program->PublishMessageForm->DontShow->SetChecked(true);
+            clock = PublishDay;
+            MakeShopDatabase();
+            Messages().ClearLog();
+            Publish();
+            ASSERT_EQ(Messages().Messages(), std::vector<std::string>{});
+            const auto before = Tree(site);
+
+            std::string edited = ReadWholeFile(leaf).value() + "a later picture";
+            ASSERT_TRUE(WriteWholeFile(leaf, edited));
+            Settings().LinkImagesAtUpload->SetChecked(c.linkImages);
+            program->PublishMessageForm->DontShow->SetChecked(false);
+            program->DatabaseModified = 0;
+            MarkAllForRepublish(*program);
+            const std::string flags = RepublishBytes();
+            ASSERT_EQ(flags, std::string(std::size_t(program->RecordCount), '\1'));
+            clock = LaterThatDay;
+            Messages().ClearLog();
+            int notices = 0;
+            app->OnModal = [&](Form& form) {
+                if (&form == program->PublishMessageForm) ++notices;
+                form.SetModalResult(1);
+            };
+            InjectWriteFault(c.step, c.nth, error, c.file);
+            Publish();
+            ClearWriteFaults();
+            app->OnModal = nullptr;
+
+            // Said: the file and the system's reason; no success shown, and the marks kept.
+            bool named = false;
+            for (const std::string& m : Messages().Messages())
+                named = named || (m.find(c.file) != std::string::npos && m.find(std::strerror(error)) != std::string::npos);
+            EXPECT_TRUE(named) << ::testing::PrintToString(Messages().Messages());
+            EXPECT_EQ(notices, 0);
+            // The records not yet published stay marked; when only the flags' file failed at the very end,
+            // every page is written and the file keeps the old marks (more to publish, never less).
+            const bool atTheEnd = std::string(c.file) == "folivex.rep" && c.nth == 2;
+            EXPECT_EQ(AnyFlagSet(), !atTheEnd);
+            EXPECT_EQ(RepublishBytes(), flags);
+            // Every earlier file is still there, whole: as it was, or (a page) one complete new page, or (a
+            // picture) the new picture; nothing half-written, no temporary file.
+            const auto after = Tree(site);
+            for (const auto& [name, bytes] : before) {
+                ASSERT_TRUE(after.count(name)) << name << " went";
+                const std::string& now = after.at(name);
+                if (now == bytes) continue;
+                if (name.size() > 4 && name.substr(name.size() - 4) == ".htm") {
+                    EXPECT_EQ(now.rfind("<!Folivex from ", 0), 0u) << name;
+                    EXPECT_EQ(now.substr(now.size() - 9), "</HTML>\r\n") << name;
+                } else {
+                    EXPECT_TRUE(now == edited) << name << " is neither the old nor the new picture";
+                }
+            }
+            for (const auto& [name, bytes] : after) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+        }
+}
+
+}  // namespace
+}  // namespace fv::testing
