@@ -1,8 +1,14 @@
 // A publish that meets a full or failing disk: every kind of file the run writes (pages, pictures, image
 // link files, the republish flags, the search pages) made to fail at each step of its writing, and each
 // time the run stops, says which file and why, shows no success, and leaves every earlier file whole.
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <set>
 
 #include "program/republish_file.h"
@@ -113,6 +119,88 @@ TEST_F(PublishFaultsTest, AFileThatCannotBeWrittenStopsTheRunWithItsReasonAndThe
             }
             for (const auto& [name, bytes] : after) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
         }
+}
+
+// Writes text into a file of /proc; false when that cannot be done.
+bool WriteProcFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path);
+    out << text;
+    out.close();
+    return bool(out);
+}
+
+// The same on a real disk that fills up: the publish folder is a small tmpfs of its own (mounted in a
+// child process's own user and mount namespaces, so no privilege is needed and nothing outside sees it),
+// and the pictures of the second run no longer fit.
+TEST_F(PublishFaultsTest, ARealDiskThatFillsUpStopsTheRunAndKeepsTheEarlierSite) {
+    std::filesystem::create_directories(site);
+    Main().CategoryList = {"A"};
+    std::vector<std::string> pictures;
+    for (int i = 0; i < 4; ++i) {
+        pictures.push_back(dir.File("pics/p" + std::to_string(i) + ".gif"));
+        std::filesystem::create_directories(dir.File("pics"));
+        ASSERT_TRUE(WriteWholeFile(pictures.back(), "small picture " + std::to_string(i)));
+        Add("A", {"record " + std::to_string(i)}, {pictures.back()});
+    }
+    const std::string result = dir.File("result.txt");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // In the child: its own namespaces, the tmpfs over the publish folder, two runs; the outcome goes
+        // into the result file and the exit status (77: no tmpfs could be mounted here).
+        const uid_t uid = ::geteuid();
+        const gid_t gid = ::getegid();
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) ::_exit(77);
+        WriteProcFile("/proc/self/setgroups", "deny");
+        if (!WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+            !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
+            ::_exit(77);
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+        if (::mount("folivex-test", site.c_str(), "tmpfs", 0, "size=256k") != 0) ::_exit(77);
+        std::string report;
+        Publish();
+        if (!Messages().Messages().empty()) report += "first run: " + Messages().Messages()[0] + "\n";
+        const auto before = Tree(site);
+        for (const std::string& picture : pictures)
+            if (!WriteWholeFile(picture, std::string(100000, 'x') + picture)) report += "cannot grow " + picture + "\n";
+        for (int r = 0; r < program->RecordCount; ++r) program->RecordTable[std::size_t(r)].NeedsPublishing = 1;
+        WriteRepublishFile(*program);
+        program->PublishMessageForm->DontShow->SetChecked(false);
+        Settings().ForcePublish->SetChecked(false);
+        Messages().ClearLog();
+        int notices = 0;
+        app->OnModal = [&](Form& form) {
+            if (&form == program->PublishMessageForm) ++notices;
+            form.SetModalResult(1);
+        };
+        clock = LaterThatDay;
+        Publish();
+        bool full = false;
+        for (const std::string& m : Messages().Messages())
+            full = full || (m.find(std::strerror(ENOSPC)) != std::string::npos && m.find(site) != std::string::npos);
+        if (!full) report += "no message of the full disk: " + ::testing::PrintToString(Messages().Messages()) + "\n";
+        if (notices != 0) report += "the publish notice was shown\n";
+        if (RepublishBytes() != std::string(4, '\1')) report += "the flags on disk were cleared\n";
+        const auto after = Tree(site);
+        for (const auto& [name, bytes] : before) {
+            if (!after.count(name)) {
+                report += name + " went\n";
+                continue;
+            }
+            const std::string& now = after.at(name);
+            const bool page = name.size() > 4 && name.substr(name.size() - 4) == ".htm";
+            bool whole = page && now.rfind("<!Folivex from ", 0) == 0 && now.substr(now.size() - 9) == "</HTML>\r\n";
+            for (const std::string& picture : pictures) whole = whole || now == ReadWholeFile(picture);
+            if (now != bytes && !whole) report += name + " is not whole\n";
+        }
+        WriteWholeFile(result, report);
+        ::_exit(report.empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no tmpfs can be mounted in a namespace of this process here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << ReadWholeFile(result).value_or("<no result>");
 }
 
 }  // namespace
