@@ -308,9 +308,11 @@ void Publisher::EndRun() {
     RemoveLeftovers();
     ReturnToDatabaseDirectory(P);
     std::vector<std::uint8_t> flags(std::size_t(P.RecordCount));
-    for (int r = 0; r < P.RecordCount; ++r) flags[std::size_t(r)] = std::exchange(P.RecordTable[std::size_t(r)].NeedsPublishing, 0);
+    for (int r = 0; r < P.RecordCount; ++r)
+        flags[std::size_t(r)] = std::exchange(P.RecordTable[std::size_t(r)].NeedsPublishing, 0);
     if (!WriteRepublishFile(P)) {
-        // The flags stay as the file still has them, and the run is not reported as complete.
+        // The run is not reported as complete, and no flag is cleared here (the pages written have cleared
+        // their own): the file keeps its older marks, which only ask for more to be published.
         for (int r = 0; r < P.RecordCount; ++r) P.RecordTable[std::size_t(r)].NeedsPublishing = flags[std::size_t(r)];
         Stop("");
         return;
