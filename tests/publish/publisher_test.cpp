@@ -231,10 +231,10 @@ TEST_F(PublisherTest, RecordsOfNoListedCategoryAppearNowhereAndCountNowhere) {
     // The records left out are named, each with the reason, once the run is over.
     EXPECT_EQ(Messages().Messages(),
               std::vector<std::string>{"3 record(s) were not published, because their category is not in the category "
-                                       "list (or stands after an empty entry of it):\r\n"
-                                       "Record 5 \"no category\": no category\r\n"
-                                       "Record 6 \"after the empty entry\": category \"C\"\r\n"
-                                       "Record 7 \"not listed\": category \"Z\"\r\n"
+                                       "list (or stands after an empty entry of it):\n"
+                                       "Record 5 \"no category\": no category\n"
+                                       "Record 6 \"after the empty entry\": category \"C\"\n"
+                                       "Record 7 \"not listed\": category \"Z\"\n"
                                        "Add the category to the list of categories and publish again."});
     std::set<std::string> pages;
     for (const auto& [name, bytes] : Tree(site))
