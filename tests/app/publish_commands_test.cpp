@@ -179,5 +179,34 @@ TEST_F(PublishCommandsTest, AfterDeletesTheChangedRecordsPublishGivesTheSiteOfAF
         if (!forced.count(name)) EXPECT_TRUE(IsPublisherOutputName(name)) << name;
 }
 
+// A picture path that names no file - a folder, also one with a dot in its name - is a missing picture
+// wherever the program meets it: showing the record warns and shows nothing, and the publish leaves it off
+// the page (no picture name without an extension) and says which file it did not find.
+TEST_F(PublishCommandsTest, APicturePathThatIsAFolderIsAMissingPictureWhenShownAndPublished) {
+    struct Case {
+        const char* path;
+        const char* why;
+    };
+    for (const Case& c : {Case{"album", "a folder"}, Case{"album.v2", "a folder with a dot in its name"},
+                          Case{"gone.gif", "a file that is not there"}}) {
+        SCOPED_TRACE(c.why);
+        const std::string missing = dir.File(c.path);
+        if (std::string(c.path) != "gone.gif") ASSERT_TRUE(MakeDirectory(missing));
+        program->RecordCount = 0;
+        AddRecords({"one"});
+        program->RecordTable[0].Image[0] = missing;
+        const std::string warning = "The File [" + missing + "] has not been located.";
+        Messages().ClearLog();
+        Main().CopyRecordToScreen(nullptr, 0);
+        EXPECT_EQ(Messages().Messages(), std::vector<std::string>{warning});
+        EXPECT_FALSE(Main().TheImage->Visible());
+        Messages().ClearLog();
+        Main().PublishItButton->Click();
+        EXPECT_EQ(Messages().Messages(), std::vector<std::string>{warning});
+        EXPECT_EQ(Page("qlx_1_1.htm").find("<IMG SRC=\"qlx1_1_1"), std::string::npos);
+        EXPECT_EQ(Page("qlx_index.htm").find("qlxidx"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace fv::testing
