@@ -15,7 +15,7 @@ bool WriteRepublishFile(Program& p, bool stayInCurrentDirectory) {
     std::string reason;
     if (WriteWholeFile(path, RepublishBytes(p), &reason)) return true;
     p.App.Beep(BeepKind::Exclamation);
-    p.App.ShowMessage("Unable to Save Republish data !\r\n" + reason);
+    p.App.ShowMessage("Unable to Save Republish data !\n" + reason);
     return false;
 }
 

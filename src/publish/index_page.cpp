@@ -25,12 +25,7 @@ Publisher::Outcome Publisher::IndexPass1() {
 
     // The page images, then the navigation buttons; a failed copy ends the run after its message: a source
     // not found has had its own, a file that could not be written gets the reason.
-    auto fail = [this] {
-        if (!out_->Failure().empty()) return Stop("Unable to Publish the page images and buttons");
-        ReturnToDatabaseDirectory(P);
-        progress_.Hide();
-        return Outcome::Stopped;
-    };
+    auto fail = [this] { return Stop(out_->Failure().empty() ? "" : "Unable to Publish the page images and buttons"); };
     if (setup_.PageBackgroundColour->Text() == "Image") {
         const std::string& file = setup_.PageBackgroundImageFile->Text();
         if (!CopyBeside(JoinPath(setup_.DirectoryListBackground->Directory(), file), "qlxpgbk." + ExtensionOf(file)))

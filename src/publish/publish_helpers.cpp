@@ -109,10 +109,6 @@ bool CopyPublishFile(Program& p, const std::string& source, const std::string& d
     return CopyFileBytes(source, destination, nullptr, Sync::Regenerable) || ReportMissing(p, source);
 }
 
-bool CopyPublishFile(Program& p, const std::string& source, PublishOutput& out, const std::string& name) {
-    return out.PutCopy(source, name) || ReportMissing(p, source);
-}
-
 bool PublishImageFile(Program& p, const std::string& source, PublishOutput& out, const std::string& name,
                       const std::string& extension) {
     if (!p.PublishSetupForm || !p.PublishSetupForm->LinkImagesAtUpload->Checked()) return out.PutCopy(source, name);

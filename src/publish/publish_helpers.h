@@ -50,9 +50,6 @@ std::string ImageLinkFileName(const std::string& publishedPath, const std::strin
 // Copies a file over any existing destination. On failure: the message "Unable to locate file '" + source
 // + "'" (no beep) and false.
 bool CopyPublishFile(Program& p, const std::string& source, const std::string& destination);
-// The same into the publish folder of a run, as the file `name` (left alone when it already holds the
-// source's bytes or is the source).
-bool CopyPublishFile(Program& p, const std::string& source, PublishOutput& out, const std::string& name);
 
 // Places a record image in the publish folder under `name`: with LinkImagesAtUpload of the publishing
 // settings checked, writes the image link file (one line: the source path, CR LF) instead of a copy;

@@ -103,8 +103,8 @@ Publisher::Outcome Publisher::Stop(const std::string& lead) {
     if (!lead.empty()) {
         P.App.Beep(BeepKind::Exclamation);
         std::string message = lead;
-        if (!out_->Failure().empty()) message += "\r\n" + out_->Failure();
-        message += "\r\nPublishing stopped. Every file in the publish folder is whole, and the records not yet "
+        if (!out_->Failure().empty()) message += "\n" + out_->Failure();
+        message += "\nPublishing stopped. Every file in the publish folder is whole, and the records not yet "
                    "published stay marked for the next publish.";
         P.App.ShowMessage(message);
     }
@@ -274,13 +274,13 @@ void Publisher::ReportLeftOut() {
     // A long list is cut: the first lines tell what happened and to which records.
     constexpr std::size_t ListedAtMost = 20;
     const auto more = [](std::size_t count) {
-        return count > ListedAtMost ? "\r\n... and " + std::to_string(count - ListedAtMost) + " more." : std::string();
+        return count > ListedAtMost ? "\n... and " + std::to_string(count - ListedAtMost) + " more." : std::string();
     };
     if (!missingPictures_.empty()) {
         P.App.Beep(BeepKind::Exclamation);
         std::string message;
         for (std::size_t i = 0; i < missingPictures_.size() && i < ListedAtMost; ++i)
-            message += (i ? "\r\n" : "") + ("The File [" + missingPictures_[i] + "] has not been located.");
+            message += (i ? "\n" : "") + ("The File [" + missingPictures_[i] + "] has not been located.");
         P.App.ShowMessage(message + more(missingPictures_.size()));
     }
     std::vector<int> unpublished;
@@ -292,11 +292,11 @@ void Publisher::ReportLeftOut() {
                           "(or stands after an empty entry of it):";
     for (std::size_t i = 0; i < unpublished.size() && i < ListedAtMost; ++i) {
         const DatabaseRecord& record = P.RecordTable[std::size_t(unpublished[i])];
-        message += "\r\nRecord " + std::to_string(unpublished[i] + 1) + " \"" + record.Field[0] + "\": " +
+        message += "\nRecord " + std::to_string(unpublished[i] + 1) + " \"" + record.Field[0] + "\": " +
                    (record.Category.empty() ? std::string("no category") : "category \"" + record.Category + "\"");
     }
     message += more(unpublished.size());
-    message += "\r\nAdd the category to the list of categories and publish again.";
+    message += "\nAdd the category to the list of categories and publish again.";
     P.App.Beep(BeepKind::Exclamation);
     P.App.ShowMessage(message);
 }
@@ -308,9 +308,11 @@ void Publisher::EndRun() {
     RemoveLeftovers();
     ReturnToDatabaseDirectory(P);
     std::vector<std::uint8_t> flags(std::size_t(P.RecordCount));
-    for (int r = 0; r < P.RecordCount; ++r) flags[std::size_t(r)] = std::exchange(P.RecordTable[std::size_t(r)].NeedsPublishing, 0);
+    for (int r = 0; r < P.RecordCount; ++r)
+        flags[std::size_t(r)] = std::exchange(P.RecordTable[std::size_t(r)].NeedsPublishing, 0);
     if (!WriteRepublishFile(P)) {
-        // The flags stay as the file still has them, and the run is not reported as complete.
+        // The run is not reported as complete, and no flag is cleared here (the pages written have cleared
+        // their own): the file keeps its older marks, which only ask for more to be published.
         for (int r = 0; r < P.RecordCount; ++r) P.RecordTable[std::size_t(r)].NeedsPublishing = flags[std::size_t(r)];
         Stop("");
         return;

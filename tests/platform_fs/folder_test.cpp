@@ -217,6 +217,10 @@ TEST_F(FolderTest, FailuresReportAndLeaveTheOldFile) {
     Folder missing(dir.File("gone"));
     EXPECT_FALSE(missing.IsOpen());
     EXPECT_EQ(missing.PutBytes("a.htm", "x", Sync::Regenerable), Folder::Put::Failed);
+    // The reason is the folder's own, whatever failed in between.
+    errno = EIO;
+    EXPECT_EQ(missing.PutCopy(dir.File("qlx1_1_1.gif"), "a.gif", Sync::Regenerable, &error), Folder::Put::Failed);
+    EXPECT_EQ(error, dir.File("gone") + ": " + std::strerror(ENOENT));
     EXPECT_TRUE(missing.List().empty());
     EXPECT_FALSE(missing.Remove("a.htm"));
 }

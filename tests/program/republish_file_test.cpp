@@ -46,7 +46,7 @@ TEST_F(RepublishFileTest, AFileThatCannotBeWrittenIsReportedAndAnswersFalse) {
     program->RepublishFileName = "no such folder/shop.rep";
     EXPECT_FALSE(WriteRepublishFile(*program));
     // The message names the file and the system's reason.
-    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"Unable to Save Republish data !\r\n" +
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"Unable to Save Republish data !\n" +
                                                               dir.File("db/no such folder/shop.rep") +
                                                               ": No such file or directory"});
     EXPECT_EQ(Messages().Beeps(), std::vector<BeepKind>{BeepKind::Exclamation});

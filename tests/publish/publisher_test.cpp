@@ -231,10 +231,10 @@ TEST_F(PublisherTest, RecordsOfNoListedCategoryAppearNowhereAndCountNowhere) {
     // The records left out are named, each with the reason, once the run is over.
     EXPECT_EQ(Messages().Messages(),
               std::vector<std::string>{"3 record(s) were not published, because their category is not in the category "
-                                       "list (or stands after an empty entry of it):\r\n"
-                                       "Record 5 \"no category\": no category\r\n"
-                                       "Record 6 \"after the empty entry\": category \"C\"\r\n"
-                                       "Record 7 \"not listed\": category \"Z\"\r\n"
+                                       "list (or stands after an empty entry of it):\n"
+                                       "Record 5 \"no category\": no category\n"
+                                       "Record 6 \"after the empty entry\": category \"C\"\n"
+                                       "Record 7 \"not listed\": category \"Z\"\n"
                                        "Add the category to the list of categories and publish again."});
     std::set<std::string> pages;
     for (const auto& [name, bytes] : Tree(site))
@@ -338,6 +338,46 @@ TEST_F(PublisherTest, APictureInAFolderWithADotKeepsItsOwnExtension) {
     EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, "qlxidx.gif")));
     EXPECT_TRUE(PathExistsOnDisk(JoinPath(site, "qlx1_2_1.")));
     EXPECT_EQ(BrokenLocalLinks(), std::vector<std::string>{});
+}
+
+// A picture path that names no file - a folder, with or without a dot in its name, or nothing at all - is
+// a missing picture: the page shows no picture for it (never one without an extension), the index page
+// takes its sample from the next record with a picture, and the end of the run names each path once.
+TEST_F(PublisherTest, APicturePathThatIsNoFileIsAMissingPictureOnThePages) {
+    struct Case {
+        std::string path;
+        const char* why;
+    };
+    const std::vector<Case> cases = {
+        {"pics/album", "a folder without a dot"},
+        {"pics/album.v2", "a folder with a dot, which would give an extension"},
+        {"pics/gone.gif", "a file that is not there"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        std::filesystem::remove_all(site);
+        ASSERT_TRUE(MakeDirectory(site));
+        std::filesystem::create_directories(dir.File("pics/album"));
+        std::filesystem::create_directories(dir.File("pics/album.v2"));
+        program->RecordCount = 0;
+        Messages().ClearLog();
+        Main().CategoryList = {"A", "B"};
+        const std::string missing = dir.File(c.path), fern = Picture("pics/fern.gif");
+        Add("A", {"missing first"}, {missing, fern});
+        Add("A", {"fern"}, {fern});
+        Add("B", {"missing only"}, {"", "", "", missing});
+        Publish();
+        EXPECT_EQ(Messages().Messages(), std::vector<std::string>{"The File [" + missing + "] has not been located."});
+        const std::string first = Page("qlx_1_1.htm"), only = Page("qlx_2_1.htm");
+        EXPECT_NE(first.find("<IMG SRC=\"qlx1_1_2.gif\""), std::string::npos);
+        EXPECT_EQ(first.find("qlx1_1_1"), std::string::npos);
+        EXPECT_EQ(only.find("<IMG SRC=\"qlx2_"), std::string::npos) << "no picture on the page";
+        EXPECT_EQ(only.find("qlx2_1_4"), std::string::npos);
+        EXPECT_NE(Page("qlx_index.htm").find("<IMG SRC=\"qlxidx.gif\""), std::string::npos);
+        EXPECT_EQ(ReadWholeFile(JoinPath(site, "qlxidx.gif")), ReadWholeFile(fern));
+        EXPECT_EQ(BrokenLocalLinks(), std::vector<std::string>{});
+        EXPECT_EQ(Flags(), std::vector<int>(3, 0));
+    }
 }
 
 // The window's publish commands start no second run while the flag is set (tested with the window).

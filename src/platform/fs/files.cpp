@@ -210,6 +210,7 @@ struct InjectedFaults {
     struct Fault {
         int CallsLeft = 0;
         int Error = 0;
+        std::string NameContains;
     };
     Fault Steps[4];
     static InjectedFaults& Get() {
@@ -219,12 +220,13 @@ struct InjectedFaults {
 };
 
 // True (with errno set) when this call of the step is one a test asked to fail.
-bool InjectedFault(WriteStep step) {
+bool InjectedFault(WriteStep step, const std::string& path) {
     InjectedFaults& f = InjectedFaults::Get();
     if (f.Armed.load() == 0) return false;
     std::lock_guard<std::mutex> lock(f.Lock);
     InjectedFaults::Fault& fault = f.Steps[int(step)];
-    if (fault.CallsLeft <= 0 || --fault.CallsLeft > 0) return false;
+    if (fault.CallsLeft <= 0 || path.find(fault.NameContains) == std::string::npos) return false;
+    if (--fault.CallsLeft > 0) return false;
     --f.Armed;
     errno = fault.Error;
     return true;
@@ -235,8 +237,9 @@ bool Fail(std::string* error, const std::string& what) {
     return false;
 }
 
-bool WriteAll(int fd, const char* data, std::size_t size) {
-    if (size > 0 && InjectedFault(WriteStep::Write)) return false;
+// Writes every byte into fd, the file being written for path.
+bool WriteAll(int fd, const char* data, std::size_t size, const std::string& path) {
+    if (size > 0 && InjectedFault(WriteStep::Write, path)) return false;
     while (size > 0) {
         ssize_t n = ::write(fd, data, size);
         if (n < 0) {
@@ -251,12 +254,12 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 
 }  // namespace
 
-void InjectWriteFault(WriteStep step, int nth, int error) {
+void InjectWriteFault(WriteStep step, int nth, int error, const std::string& nameContains) {
     InjectedFaults& f = InjectedFaults::Get();
     std::lock_guard<std::mutex> lock(f.Lock);
     InjectedFaults::Fault& fault = f.Steps[int(step)];
     const bool wasArmed = fault.CallsLeft > 0;
-    fault = {nth, error};
+    fault = {nth, error, nameContains};
     if (!wasArmed && nth > 0) ++f.Armed;
     if (wasArmed && nth <= 0) --f.Armed;
 }
@@ -319,7 +322,7 @@ void WholeFileWriter::Open(int replacedMode) {
         }
     }
     replacing_ = replacedMode >= 0;
-    if (InjectedFault(WriteStep::Open)) {
+    if (InjectedFault(WriteStep::Open, path_)) {
         Fail(&error_, path_);
         return;
     }
@@ -416,7 +419,7 @@ void WholeFileWriter::Write(std::string_view bytes) {
     if (fd_ < 0) return;
     if (buffer_.size() + bytes.size() > BufferSize) Flush();
     if (bytes.size() >= BufferSize) {
-        if (fd_ >= 0 && !WriteAll(fd_, bytes.data(), bytes.size())) {
+        if (fd_ >= 0 && !WriteAll(fd_, bytes.data(), bytes.size(), path_)) {
             Fail(&error_, path_);
             Abandon();
         }
@@ -427,7 +430,7 @@ void WholeFileWriter::Write(std::string_view bytes) {
 
 void WholeFileWriter::Flush() {
     if (fd_ < 0 || buffer_.empty()) return;
-    if (!WriteAll(fd_, buffer_.data(), buffer_.size())) {
+    if (!WriteAll(fd_, buffer_.data(), buffer_.size(), path_)) {
         Fail(&error_, path_);
         Abandon();
     }
@@ -439,7 +442,7 @@ void WholeFileWriter::CopyFrom(int sourceFd) {
     bool kernel = true;
     while (fd_ >= 0) {
         ssize_t n;
-        if (InjectedFault(WriteStep::Copy)) {
+        if (InjectedFault(WriteStep::Copy, path_)) {
             n = -1;
         } else if (kernel) {
             n = ::copy_file_range(sourceFd, nullptr, fd_, nullptr, std::size_t(1) << 30, 0);
@@ -452,7 +455,7 @@ void WholeFileWriter::CopyFrom(int sourceFd) {
         } else {
             buffer_.resize(BufferSize);
             n = ::read(sourceFd, buffer_.data(), BufferSize);
-            if (n > 0 && !WriteAll(fd_, buffer_.data(), std::size_t(n))) n = -1;
+            if (n > 0 && !WriteAll(fd_, buffer_.data(), std::size_t(n), path_)) n = -1;
             buffer_.clear();
         }
         if (n == 0) return;
@@ -465,7 +468,7 @@ void WholeFileWriter::CopyFrom(int sourceFd) {
 
 bool WholeFileWriter::Commit(std::string* error) {
     Flush();
-    if (fd_ >= 0 && InjectedFault(WriteStep::Finish)) {
+    if (fd_ >= 0 && InjectedFault(WriteStep::Finish, path_)) {
         Fail(&error_, path_);
         Abandon();
     }

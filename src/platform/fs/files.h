@@ -129,10 +129,11 @@ private:
 
 // A seam for tests of what a full or failing disk does: the nth call from now (counted from 1) of one
 // step of the whole-file writer fails with the given errno, as the system call would. Every step kind
-// counts on its own; a fault fires once. Open: making the new (temporary) file; Write: writing bytes into
-// it; Copy: copying a file's bytes into it; Finish: syncing it and putting it in place.
+// counts on its own, and only the calls for files whose name contains nameContains (every file when it is
+// empty); a fault fires once. Open: making the new (temporary) file; Write: writing bytes into it; Copy:
+// copying a file's bytes into it; Finish: syncing it and putting it in place.
 enum class WriteStep { Open, Write, Copy, Finish };
-void InjectWriteFault(WriteStep step, int nth, int error);
+void InjectWriteFault(WriteStep step, int nth, int error, const std::string& nameContains = {});
 // Drops every fault not yet fired.
 void ClearWriteFaults();
 

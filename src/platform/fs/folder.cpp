@@ -73,8 +73,8 @@ bool OpenExisting(int folderFd, const std::string& name, Existing& e) {
     return true;
 }
 
-Folder::Put Failed(std::string* error, const std::string& what) {
-    if (error) *error = what + ": " + std::strerror(errno);
+Folder::Put Failed(std::string* error, const std::string& what, int reason = errno) {
+    if (error) *error = what + ": " + std::strerror(reason);
     return Folder::Put::Failed;
 }
 
@@ -82,6 +82,7 @@ Folder::Put Failed(std::string* error, const std::string& what) {
 
 Folder::Folder(const std::string& path) : path_(path) {
     fd_ = ::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) openError_ = errno;
 }
 
 Folder::~Folder() {
@@ -95,7 +96,7 @@ std::vector<DirEntry> Folder::List(const std::string& mask) const {
 }
 
 Folder::Put Folder::PutBytes(const std::string& name, std::string_view bytes, Sync sync, std::string* error) {
-    if (fd_ < 0) return Failed(error, path_);
+    if (fd_ < 0) return Failed(error, path_, openError_);
     Existing old;
     if (!OpenExisting(fd_, name, old)) return Failed(error, JoinPath(path_, name));
     if (old.Fd >= 0 && S_ISREG(old.St.st_mode) && std::size_t(old.St.st_size) == bytes.size() &&
@@ -110,7 +111,7 @@ Folder::Put Folder::PutBytes(const std::string& name, std::string_view bytes, Sy
 }
 
 Folder::Put Folder::PutCopy(const std::string& source, const std::string& name, Sync sync, std::string* error) {
-    if (fd_ < 0) return Failed(error, path_);
+    if (fd_ < 0) return Failed(error, path_, openError_);
     Existing from;
     from.Fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (from.Fd < 0 || ::fstat(from.Fd, &from.St) != 0) return Failed(error, source);

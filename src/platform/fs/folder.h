@@ -46,6 +46,7 @@ public:
 private:
     std::string path_;
     int fd_ = -1;
+    int openError_ = 0;  // why the folder did not open
     // The file the last replacement left behind, filled by the next one; removed when the folder closes.
     WholeFileWriter::Spare spare_;
 };
