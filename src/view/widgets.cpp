@@ -2,6 +2,7 @@
 #include "view/widgets.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -208,7 +209,12 @@ void ArrowPair::resizeEvent(QResizeEvent* e) {
 TabStrip::TabStrip(QWidget* parent) : QWidget(parent), bar_(new QTabBar(this)) {
     bar_->setDrawBase(false);
     bar_->setExpanding(false);
+    // The strip takes the focus in place of its bar (the binding sets how), so a key reaches the model
+    // (and a form that previews the keys) before the bar turns it into a change of tab.
+    bar_->setFocusPolicy(Qt::NoFocus);
 }
+
+void TabStrip::keyPressEvent(QKeyEvent* e) { QCoreApplication::sendEvent(bar_, e); }
 
 void TabStrip::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);

@@ -223,6 +223,8 @@ public:
     QTabBar* Bar() const { return bar_; }
 
 protected:
+    // A key the model left goes to the bar (left and right change the tab).
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
