@@ -99,5 +99,56 @@ TEST_F(ChartWindowPicturesTest, ThePrintPreviewShowsTheChartOnThePaper) {
     preview.Hide();
 }
 
+TEST_F(ChartWindowPicturesTest, TheToolbarsStatusTextsAreWhole) {
+    TRozizAForm& w = *program->RozizAForm;
+    TChartCommander& bar = *w.ChartCommander;
+    auto expectWhole = [&](const char* what) {
+        view->Refresh();
+        SCOPED_TRACE(what);
+        EXPECT_FALSE(bar.StatusLabel->Caption().empty());
+        ExpectCaptionsFit(bar);
+        EXPECT_LE(bar.StatusLabel->Left() + bar.StatusLabel->Width(), bar.Width()) << "inside the toolbar";
+        EXPECT_LE(bar.Left() + bar.Width(), w.Panel2->Width()) << "the toolbar inside its panel";
+    };
+    for (SpeedButton* mode : {bar.Rotate, bar.Move, bar.Zoom, bar.Depth, bar.Normal}) {
+        mode->Click();
+        expectWhole(mode->Name().c_str());
+    }
+    // The values shown while dragging, at their widest.
+    w.ChartVue->View3DOptions().SetRotation(355);
+    w.ChartVue->View3DOptions().SetElevation(355);
+    bar.Rotate->Click();
+    w.ChartVue->MouseDown(MouseButton::Left, 0, 100, 100);
+    w.ChartVue->MouseMove(0, 101, 99);
+    expectWhole("rotation and elevation");
+    w.ChartVue->MouseUp(MouseButton::Left, 0, 101, 99);
+    bar.Move->Click();
+    w.ChartVue->MouseDown(MouseButton::Left, 0, 300, 150);
+    w.ChartVue->MouseMove(0, 10, 10);
+    expectWhole("both offsets");
+    w.ChartVue->MouseUp(MouseButton::Left, 0, 10, 10);
+}
+
+TEST_F(ChartWindowPicturesTest, TheWindowAtItsSmallestAndALargeSize) {
+    TRozizAForm& w = *program->RozizAForm;
+    struct Shot { int width, height; const char* file; } shots[] = {
+        {1, 1, "chart_window_smallest.png"},
+        {1000, 700, "chart_window_large.png"},
+    };
+    for (const Shot& shot : shots) {
+        SCOPED_TRACE(shot.file);
+        w.SetBounds(0, 0, shot.width, shot.height);
+        view->Refresh();
+        SavePicture(w, shot.file);
+        ExpectCaptionsFit(w);
+        QWidget* chart = view->WidgetOf(*w.ChartVue);
+        QWidget* group = view->WidgetOf(*w.RozizAView);
+        ASSERT_TRUE(chart && group);
+        EXPECT_TRUE(group->rect().contains(chart->geometry())) << "the chart lies inside its group box";
+        EXPECT_TRUE(view->WindowOf(w)->rect().contains(QRect(group->mapTo(view->WindowOf(w), QPoint(0, 0)), group->size())))
+            << "the group box lies inside the window";
+    }
+}
+
 }  // namespace
 }  // namespace fv
