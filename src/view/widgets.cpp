@@ -241,6 +241,7 @@ void RadioItems::SetItems(const QStringList& items, int columns) {
     for (int i = 0; i < items.size(); ++i) {
         auto* b = new QRadioButton(items[i], this);
         b->setAutoExclusive(false);
+        b->installEventFilter(this);
         QObject::connect(b, &QRadioButton::clicked, this, [this, i] {
             if (OnItemClicked) OnItemClicked(i);
         });
@@ -248,6 +249,21 @@ void RadioItems::SetItems(const QStringList& items, int columns) {
         buttons_.push_back(b);
     }
     LayOutButtons();
+}
+
+bool RadioItems::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return QGroupBox::eventFilter(watched, e);
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    int step = 0;
+    if (key == Qt::Key_Down || key == Qt::Key_Right) step = 1;
+    else if (key == Qt::Key_Up || key == Qt::Key_Left) step = -1;
+    const auto at = std::find(buttons_.begin(), buttons_.end(), watched);
+    if (step == 0 || at == buttons_.end()) return QGroupBox::eventFilter(watched, e);
+    const int next = int(at - buttons_.begin()) + step;
+    if (next < 0 || next >= int(buttons_.size())) return true;
+    buttons_[std::size_t(next)]->setFocus(Qt::TabFocusReason);
+    if (OnItemClicked) OnItemClicked(next);
+    return true;
 }
 
 void RadioItems::SetChecked(int index) {

@@ -244,6 +244,8 @@ public:
     std::function<void(int index)> OnItemClicked;
 
 protected:
+    // An arrow key on an item checks the item before or after it, as a click on it would.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:

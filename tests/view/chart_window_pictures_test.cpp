@@ -4,12 +4,16 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRadioButton>
+#include <QTest>
 #include <QWidget>
 
+#include "chartui/chart_export_form.h"
 #include "chartui/chart_preview.h"
 #include "chartui/roziza_form.h"
 #include "platform/app/scripted_output.h"
 #include "view/qt_output.h"
+#include "view/widgets.h"
 #include "view_program_fixture.h"
 
 namespace fv {
@@ -148,6 +152,46 @@ TEST_F(ChartWindowPicturesTest, TheWindowAtItsSmallestAndALargeSize) {
         EXPECT_TRUE(view->WindowOf(w)->rect().contains(QRect(group->mapTo(view->WindowOf(w), QPoint(0, 0)), group->size())))
             << "the group box lies inside the window";
     }
+}
+
+TEST_F(ChartWindowPicturesTest, TheExportFormatChosenByMouseOrArrowKeysDecidesWhetherCopyIsEnabled) {
+    TChartExportForm& exporter = *app.CreateForm<TChartExportForm>(*program);
+    exporter.Show();
+    view->Refresh();
+    QWidget* window = view->WindowOf(exporter);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto* items = dynamic_cast<RadioItems*>(view->WidgetOf(*exporter.RGFormat));
+    ASSERT_NE(items, nullptr);
+    ASSERT_EQ(items->Buttons().size(), 4u);
+    QWidget* copy = view->WidgetOf(*exporter.Button1);
+    ASSERT_NE(copy, nullptr);
+    // A key goes to the item that has the focus: the one last clicked or moved to.
+    struct Step { int item; Qt::Key key; int chosen; bool copyEnabled; const char* why; } steps[] = {
+        {3, Qt::Key_unknown, 3, false, "a click on the chart file: it has no clipboard copy"},
+        {0, Qt::Key_unknown, 0, true, "a click on the bitmap"},
+        {2, Qt::Key_unknown, 2, true, "a click on the enhanced metafile"},
+        {2, Qt::Key_Down, 3, false, "the arrow down from the metafile chooses the chart file"},
+        {3, Qt::Key_Up, 2, true, "and up chooses the metafile again"},
+        {2, Qt::Key_Right, 3, false, "right moves on like down"},
+        {3, Qt::Key_Down, 3, false, "nothing after the last item"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.why);
+        QRadioButton* item = items->Buttons()[std::size_t(s.item)];
+        if (s.key == Qt::Key_unknown) {
+            QTest::mouseClick(item, Qt::LeftButton);
+        } else {
+            item->setFocus();
+            QTest::keyClick(item, s.key);
+        }
+        view->Refresh();
+        EXPECT_EQ(exporter.RGFormat->ItemIndex(), s.chosen);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(items->Buttons()[std::size_t(i)]->isChecked(), i == s.chosen) << i;
+        EXPECT_EQ(exporter.Button1->Enabled(), s.copyEnabled);
+        EXPECT_EQ(copy->isEnabled(), s.copyEnabled) << "as the window shows it";
+    }
+    exporter.Hide();
 }
 
 }  // namespace
