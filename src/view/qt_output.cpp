@@ -29,6 +29,8 @@ std::vector<std::string> QtPrinter::Printers() {
 
 void QtPrinter::Configure(QPrinter& p) const {
     p.setResolution(Resolution);
+    // The page is turned as the program chose, for its size as for the job.
+    p.setPageOrientation(orientation == PaperOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (!OutputFileName.empty()) {
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(QString::fromStdString(OutputFileName));
