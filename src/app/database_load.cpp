@@ -65,6 +65,8 @@ void TFolivexForm::ApplyLastUse() {
         if (width != 0) sized[i]->SetWidth(width);
         if (height != 0) sized[i]->SetHeight(height);
     }
+    // The chart window lays its parts out again for the size it was given.
+    P.RozizAForm->SizesRestored();
 }
 
 ImportMapping TFolivexForm::WizardMapping() const {

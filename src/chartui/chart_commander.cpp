@@ -93,7 +93,7 @@ TChartCommander::TChartCommander(Component* owner, Program& program, std::string
     Print = AddCommand("Print", 172);
     Copy = AddCommand("Copy", 202);
     StatusLabel = Make<Label>("StatusLabel");
-    StatusLabel->SetBounds(234, 12, 160, 13);
+    StatusLabel->SetBounds(StatusLeft, 12, std::max(0, Width() - StatusLeft - 4), 13);
     Font f = StatusLabel->GetFont();
     f.FontColor = 0x800000;
     StatusLabel->SetFont(f);
@@ -180,6 +180,11 @@ void TChartCommander::ShowModeText() {
     else if (FirstActivePie()) text = "Drag a Pie Slice to Explode it";
     else text = "Drag Left button to Zoom, Right button to Scroll";
     StatusLabel->SetCaption(text);
+}
+
+void TChartCommander::SetBounds(int left, int top, int width, int height) {
+    TCustomChartCommander::SetBounds(left, top, width, height);
+    if (StatusLabel) StatusLabel->SetBounds(StatusLeft, 12, std::max(0, width - StatusLeft - 4), 13);
 }
 
 void TChartCommander::ShowValues() {

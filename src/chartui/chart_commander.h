@@ -67,7 +67,12 @@ public:
     BitBtn* Edit;
     BitBtn* Print;
     BitBtn* Copy;
-    Label* StatusLabel;
+    Label* StatusLabel = nullptr;
+    // Where the status label begins, right of the buttons.
+    static constexpr int StatusLeft = 234;
+
+    // The status label takes the width the buttons leave, so its texts are not cut.
+    void SetBounds(int left, int top, int width, int height) override;
 
     bool LabelValues() const { return labelValues; }
     void SetLabelValues(bool v);

@@ -18,7 +18,8 @@ namespace fv {
 namespace {
 // The header's columns over the series list: icon, active check, colour, title.
 constexpr std::array<int, 4> HeaderWidths{26, 16, 26, 216};
-constexpr int DialogWidth = 520, DialogHeight = 330;
+// High enough that the tallest chart page (axis, titles, legend, panel) lies whole on its tab.
+constexpr int DialogWidth = 520, DialogHeight = 352;
 constexpr int TabInsetX = 4, TabInsetTop = 24;
 }  // namespace
 

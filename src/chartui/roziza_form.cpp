@@ -87,9 +87,9 @@ std::vector<int> ChosenRows(const std::string& rowText, bool allRows, int record
 
 TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner, program, "RozizAForm") {
     SetCaption("RozizAForm");
-    SetBounds(0, 0, 649, 400);
     Position = FormPosition::ScreenCenter;
 
+    // Places in the design size; LayOut places them again for every size.
     MainPanel = Add<Panel>(this, "MainPanel", 8, 6, 625, 353);
     Panel1 = Add<Panel>(MainPanel, "Panel1", 8, 6, 609, 49);
     Label1 = Add<Label>(Panel1, "Label1", 8, 6, 120, 13, "Graph which rows ?");
@@ -107,15 +107,15 @@ TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner
 
     RozizAView = Add<GroupBox>(MainPanel, "RozizAView", 8, 60, 609, 279);
     RozizAView->SetHint(ViewHint);
-    Panel2 = Add<Panel>(RozizAView, "Panel2", 16, 18, 306, 34);
-    // The toolbar strip is narrower and the buttons beside it wider than on the original screen: their
-    // captions did not fit in this font, and the toolbar's buttons take less than 300 pixels.
-    Label3 = Add<Label>(RozizAView, "Label3", 330, 18, 70, 13, "Scale Chart");
-    DownButton = Add<Button>(RozizAView, "DownButton", 330, 34, 50, 17, "Down");
-    UpButton = Add<Button>(RozizAView, "UpButton", 384, 34, 40, 17, "Up");
-    StoreImageButton = Add<Button>(RozizAView, "StoreImageButton", 448, 26, 150, 25, "Save Image to Bitmap");
+    // The toolbar has a row of its own across the group box, so that its status texts have room; the
+    // chart's scale buttons and the bitmap button share the row under it.
+    Panel2 = Add<Panel>(RozizAView, "Panel2", 16, 18, 577, 34);
+    Label3 = Add<Label>(RozizAView, "Label3", 16, 60, 66, 13, "Scale Chart");
+    DownButton = Add<Button>(RozizAView, "DownButton", 86, 57, 50, 17, "Down");
+    UpButton = Add<Button>(RozizAView, "UpButton", 140, 57, 40, 17, "Up");
+    StoreImageButton = Add<Button>(RozizAView, "StoreImageButton", 443, 53, 150, 25, "Save Image to Bitmap");
 
-    ChartVue = Add<TChart>(RozizAView, "ChartVue", 16, 58, 577, 195);
+    ChartVue = Add<TChart>(RozizAView, "ChartVue", 16, 84, 577, 170);
     ChartVue->SetHint(ViewHint);
     ChartVue->AnimatedZoom = true;
     ChartVue->BackWall().Brush().SetColor(ClWhite);
@@ -138,7 +138,7 @@ TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner
     ChartCommander = Make<TChartCommander>(P, "ChartCommander");
     ChartEditor1 = Make<TChartEditor>(P, "ChartEditor1");
     ChartEditor1->SetChart(ChartVue);
-    ChartCommander->SetBounds(1, 1, 304, 33);
+    ChartCommander->SetBounds(1, 1, 575, 33);
     ChartCommander->SetParent(Panel2);
     ChartCommander->SetHint("Click on the Ruler and Pencil Icon to change the Style, Settings and Axes of the Chart");
     ChartCommander->SetPanel(ChartVue);
@@ -159,6 +159,10 @@ TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner
     CloseButton->OnClick = [this](Component* s) { CloseButtonClick(s); };
     DownButton->OnClick = [this](Component* s) { DownButtonClick(s); };
     UpButton->OnClick = [this](Component* s) { UpButtonClick(s); };
+
+    laidOut = true;
+    SetBounds(0, 0, DesignWidth, DesignHeight);
+    LayOut();
 }
 
 void TRozizAForm::ChartEditor1Execute() {
@@ -173,11 +177,6 @@ void TRozizAForm::ChartEditor1Execute() {
 void TRozizAForm::FormShow(Component*) {
     if (chartFilePending) {
         chartFilePending = false;
-        // The size comes first, so that a chart file that cannot be read blocks no later resize.
-        if (recordedWidth == -1) {
-            recordedWidth = Width();
-            recordedHeight = Height();
-        }
         // The chart now comes from the database's file: edits before it are no longer compared.
         redrawnChart.reset();
         ReadChartFile();
@@ -301,34 +300,49 @@ void TRozizAForm::FormClose(Component*, CloseAction&) {
 }
 
 void TRozizAForm::SetBounds(int left, int top, int width, int height) {
-    const bool resized = width != Width() || height != Height();
-    ProgramForm::SetBounds(left, top, width, height);
+    const bool resized = std::max(width, MinWidth) != Width() || std::max(height, MinHeight) != Height();
+    ProgramForm::SetBounds(left, top, std::max(width, MinWidth), std::max(height, MinHeight));
     if (resized) FormResize(this);
 }
 
-void TRozizAForm::FormResize(Component*) {
-    if (recordedWidth == -1) return;
-    if (skipNextResize) {
-        skipNextResize = false;
-        return;
-    }
-    const int dw = Width() - recordedWidth, dh = Height() - recordedHeight;
-    for (Control* c : {static_cast<Control*>(MainPanel), static_cast<Control*>(ChartVue),
-                       static_cast<Control*>(RozizAView), static_cast<Control*>(Panel1)})
-        c->SetBounds(c->Left(), c->Top(), c->Width() + dw, c->Height() + dh);
-    for (Control* c : {static_cast<Control*>(Panel2), static_cast<Control*>(ChartScrollBar1)})
-        c->SetBounds(c->Left(), c->Top(), c->Width() + dw, c->Height());
-    recordedWidth = Width();
-    recordedHeight = Height();
+void TRozizAForm::FormResize(Component*) { LayOut(); }
+
+int TRozizAForm::ChartAreaWidth() const { return RozizAView->Width() - 32; }
+int TRozizAForm::ChartAreaHeight() const { return RozizAView->Height() - 84 - 25; }
+
+void TRozizAForm::LayOut() {
+    if (!laidOut) return;  // the controls are still being made
+    const int w = ClientWidth(), h = ClientHeight();
+    MainPanel->SetBounds(8, 6, w - 16, h - 20);
+    Panel1->SetBounds(8, 6, MainPanel->Width() - 16, 49);
+    RozizAView->SetBounds(8, 60, MainPanel->Width() - 16, MainPanel->Height() - 74);
+    const int inner = RozizAView->Width() - 32;
+    Panel2->SetBounds(16, 18, inner, 34);
+    ChartCommander->SetBounds(1, 1, inner - 2, 33);
+    StoreImageButton->SetBounds(16 + inner - StoreImageButton->Width(), 53, StoreImageButton->Width(), 25);
+    const int chartWidth = std::max(MinChartSize, ChartAreaWidth() - chartShrink);
+    const int chartHeight = std::max(MinChartSize, ChartAreaHeight() - chartShrink);
+    ChartVue->SetBounds(16, 84, chartWidth, chartHeight);
+    ChartScrollBar1->SetBounds(16, RozizAView->Height() - 24, inner, 17);
+}
+
+void TRozizAForm::SizesRestored() {
+    // A chart stored smaller than its place was scaled down by that much; a larger one is not scaled.
+    const int shrink = std::min(ChartAreaWidth() - ChartVue->Width(), ChartAreaHeight() - ChartVue->Height());
+    chartShrink = std::max(0, shrink - shrink % 5);
+    LayOut();
 }
 
 void TRozizAForm::DownButtonClick(Component*) {
-    ChartVue->SetBounds(ChartVue->Left(), ChartVue->Top(), std::max(MinChartSize, ChartVue->Width() - 5),
-                        std::max(MinChartSize, ChartVue->Height() - 5));
+    // Each side stops at the smallest size; the scale stops once both have.
+    chartShrink = std::min(chartShrink + 5, std::max(0, std::max(ChartAreaWidth(), ChartAreaHeight()) - MinChartSize));
+    LayOut();
 }
 
 void TRozizAForm::UpButtonClick(Component*) {
-    ChartVue->SetBounds(ChartVue->Left(), ChartVue->Top(), ChartVue->Width() + 5, ChartVue->Height() + 5);
+    // The chart never grows past its place.
+    chartShrink = std::max(0, chartShrink - 5);
+    LayOut();
 }
 
 }  // namespace fv

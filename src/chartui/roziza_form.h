@@ -15,7 +15,12 @@
 //   it was after the last redraw, before each redraw, at each close, and whenever the database is about
 //   to be saved or left (NoteChartEdits). A noted change sets ChartModified and DatabaseModified, so the
 //   save writes the chart file and Exit asks.
-// - Down never makes the chart smaller than 20 x 20 pixels.
+// - The window lays itself out at every size it takes, from its client area: the top strip and the
+//   toolbar row keep their height and stretch across, the chart and its scroll bar take what is left.
+//   The window is never smaller than MinWidth x MinHeight, the size at which everything still fits, so
+//   a size it reports (and the last-use file keeps) can always be laid out again.
+// - Down and Up scale the chart within its place: never smaller than 20 x 20 pixels, never larger than
+//   the place; the scale is kept across resizes.
 #pragma once
 
 #include <functional>
@@ -98,12 +103,17 @@ public:
     // A database was loaded: its chart file is read on the next show (at once when the window is open).
     void DatabaseLoaded();
 
+    // A size below the minimum is taken as the minimum.
     void SetBounds(int left, int top, int width, int height) override;
+    // The parts' sizes were set from outside (the last-use file): the chart's size gives its scale, and
+    // the window lays itself out again.
+    void SizesRestored();
 
-    // The window size as last taken into account by the resize; -1 until the first show.
-    int RecordedWidth() const { return recordedWidth; }
-    int RecordedHeight() const { return recordedHeight; }
     static constexpr int MinChartSize = 20;
+    static constexpr int DesignWidth = 649, DesignHeight = 400;
+    static constexpr int MinWidth = 649, MinHeight = 320;
+    // How much Down has made the chart smaller than its place, in both directions.
+    int ChartShrink() const { return chartShrink; }
 
 private:
     void ReadChartFile();
@@ -113,8 +123,14 @@ private:
     // The chart as its file would hold it; nothing when it cannot be stored.
     std::optional<std::string> ChartBytes() const;
 
-    int recordedWidth = -1, recordedHeight = -1;
-    bool skipNextResize = true;
+    // Places every control for the window's client size.
+    void LayOut();
+    // The chart's place inside the group box: its width and height before any scaling down.
+    int ChartAreaWidth() const;
+    int ChartAreaHeight() const;
+
+    int chartShrink = 0;
+    bool laidOut = false;
     bool chartFilePending = true;
     // The chart after the last redraw (or the last noted change); none before the first redraw after a load.
     std::optional<std::string> redrawnChart;

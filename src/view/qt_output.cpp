@@ -38,6 +38,7 @@ void QtPrinter::Configure(QPrinter& p) const {
         p.setPrinterName(QString::fromStdString(PrinterName));
     }
     if (paper) p.setPageSize(*paper);
+    // The page is turned as the program chose, for its size as for the job.
     p.setPageOrientation(orientation == PaperOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 

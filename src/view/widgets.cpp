@@ -2,6 +2,7 @@
 #include "view/widgets.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -208,7 +209,12 @@ void ArrowPair::resizeEvent(QResizeEvent* e) {
 TabStrip::TabStrip(QWidget* parent) : QWidget(parent), bar_(new QTabBar(this)) {
     bar_->setDrawBase(false);
     bar_->setExpanding(false);
+    // The strip takes the focus in place of its bar (the binding sets how), so a key reaches the model
+    // (and a form that previews the keys) before the bar turns it into a change of tab.
+    bar_->setFocusPolicy(Qt::NoFocus);
 }
+
+void TabStrip::keyPressEvent(QKeyEvent* e) { QCoreApplication::sendEvent(bar_, e); }
 
 void TabStrip::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
@@ -235,6 +241,7 @@ void RadioItems::SetItems(const QStringList& items, int columns) {
     for (int i = 0; i < items.size(); ++i) {
         auto* b = new QRadioButton(items[i], this);
         b->setAutoExclusive(false);
+        b->installEventFilter(this);
         QObject::connect(b, &QRadioButton::clicked, this, [this, i] {
             if (OnItemClicked) OnItemClicked(i);
         });
@@ -242,6 +249,21 @@ void RadioItems::SetItems(const QStringList& items, int columns) {
         buttons_.push_back(b);
     }
     LayOutButtons();
+}
+
+bool RadioItems::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return QGroupBox::eventFilter(watched, e);
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    int step = 0;
+    if (key == Qt::Key_Down || key == Qt::Key_Right) step = 1;
+    else if (key == Qt::Key_Up || key == Qt::Key_Left) step = -1;
+    const auto at = std::find(buttons_.begin(), buttons_.end(), watched);
+    if (step == 0 || at == buttons_.end()) return QGroupBox::eventFilter(watched, e);
+    const int next = int(at - buttons_.begin()) + step;
+    if (next < 0 || next >= int(buttons_.size())) return true;
+    buttons_[std::size_t(next)]->setFocus(Qt::TabFocusReason);
+    if (OnItemClicked) OnItemClicked(next);
+    return true;
 }
 
 void RadioItems::SetChecked(int index) {

@@ -223,6 +223,8 @@ public:
     QTabBar* Bar() const { return bar_; }
 
 protected:
+    // A key the model left goes to the bar (left and right change the tab).
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
@@ -242,6 +244,8 @@ public:
     std::function<void(int index)> OnItemClicked;
 
 protected:
+    // An arrow key on an item checks the item before or after it, as a click on it would.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:

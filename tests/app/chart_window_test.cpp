@@ -263,6 +263,59 @@ TEST_F(ChartWindowTest, AChartFileWithoutMarginsOrWithRefusedOnesGivesTheDefault
     }
 }
 
+TEST_F(ChartWindowTest, TheChartWindowsSizeComesBackLaidOutFromTheLastUseFile) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    // The user shrinks the window as far as it goes, then widens it again, and leaves.
+    Window().SetBounds(Window().Left(), Window().Top(), 1, 1);
+    EXPECT_EQ(Window().Width(), TRozizAForm::MinWidth);
+    EXPECT_EQ(Window().Height(), TRozizAForm::MinHeight);
+    Window().SetBounds(Window().Left(), Window().Top(), 760, 480);
+    Main().ExitButtonClick(nullptr);
+    ASSERT_EQ(exitCodes, std::vector<int>{0});
+
+    NewProgram();
+    Main().RozizAButton->Click();
+    EXPECT_EQ(Window().Width(), 760);
+    EXPECT_EQ(Window().Height(), 480);
+    // Laid out for that size: the chart and its scroll bar fill the group box's width, inside it.
+    EXPECT_EQ(Chart().Width(), 760 - 649 + 577);
+    EXPECT_EQ(Chart().Height(), 480 - 400 + 170);
+    EXPECT_EQ(Window().ChartScrollBar1->Width(), Chart().Width());
+    EXPECT_LE(Chart().Left() + Chart().Width(), Window().RozizAView->Width());
+    EXPECT_LE(Window().RozizAView->Left() + Window().RozizAView->Width(), Window().MainPanel->Width());
+    EXPECT_LE(Window().MainPanel->Left() + Window().MainPanel->Width(), Window().ClientWidth());
+    EXPECT_EQ(Window().Panel1->Height(), 49) << "the top strip keeps its height";
+}
+
+TEST_F(ChartWindowTest, BrokenSizesInALastUseFileAreLaidOutAtTheSmallestSize) {
+    Main().ExitButtonClick(nullptr);
+    // The sizes an earlier program kept after the window was shrunk to 1 x 1 and back: the window
+    // small, the chart wider than it, the top strip as high as the window.
+    std::string text = ReadWholeFile(dir.File("qlxlast.cfg")).value();
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find("\r\n", at);
+        lines.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 26u);
+    const std::pair<int, const char*> broken[] = {{12, "1"}, {13, "1"}, {14, "2000"}, {15, "3"}, {20, "90"}, {21, "400"}};
+    for (const auto& [line, value] : broken) lines[std::size_t(line)] = value;
+    std::string rewritten;
+    for (const std::string& l : lines) rewritten += l + "\r\n";
+    ASSERT_TRUE(WriteWholeFile(dir.File("qlxlast.cfg"), rewritten));
+
+    NewProgram();
+    Main().RozizAButton->Click();
+    EXPECT_EQ(Window().Width(), TRozizAForm::MinWidth);
+    EXPECT_EQ(Window().Height(), TRozizAForm::MinHeight);
+    EXPECT_EQ(Chart().Width(), 577) << "no wider than its place";
+    EXPECT_EQ(Window().Panel1->Height(), 49);
+    EXPECT_LE(Chart().Top() + Chart().Height(), Window().ChartScrollBar1->Top());
+}
+
 TEST_F(ChartWindowTest, ASaveWithoutAChartChangeWritesNoChartFile) {
     SaveTenRecords();
     Open("folivex.db");

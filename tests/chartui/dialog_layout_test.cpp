@@ -18,6 +18,7 @@
 #include "chartui/pen_dialog.h"
 #include "chartui/period_form.h"
 #include "dialog_fixture.h"
+#include "editor_fixture.h"
 #include "support/layout_check.h"
 
 namespace fv::testing {
@@ -81,6 +82,41 @@ TEST_F(ChartDialogLayout, EveryChartPageIsTidy) {
         CheckLayout(*f, checked);
         EXPECT_GE(checked, 9);
     }
+}
+
+// Every control below `parent` lies inside its parent's client area, all the way up to `top`.
+void ExpectInside(const Control& parent, const std::string& where, int& checked) {
+    for (const Control* c : parent.Controls()) {
+        if (!c->Visible()) continue;
+        ++checked;
+        EXPECT_GE(c->Left(), 0) << where << ": " << c->Name();
+        EXPECT_GE(c->Top(), 0) << where << ": " << c->Name();
+        EXPECT_LE(c->Left() + c->Width(), parent.ClientWidth()) << where << ": " << c->Name() << " past the right of "
+                                                                << parent.Name();
+        EXPECT_LE(c->Top() + c->Height(), parent.ClientHeight()) << where << ": " << c->Name() << " past the bottom of "
+                                                                 << parent.Name();
+        ExpectInside(*c, where, checked);
+    }
+}
+
+class EditorPagesOnTheirTabs : public EditorFixture {};
+
+TEST_F(EditorPagesOnTheirTabs, EveryControlOfEveryPageLiesInsideItsTabAndTheWindow) {
+    AddSeries("Series1", 5);
+    ShowEditor();
+    for (int tab = cetGeneral; tab <= cet3D; ++tab) {
+        editor->Notebook1->UserSelectPage(editor->NotebookTab(tab));
+        Form* page = editor->Page(tab);
+        ASSERT_NE(page, nullptr) << tab;
+        const std::string where = editor->NotebookTab(tab)->Caption();
+        SCOPED_TRACE(where);
+        // The page's controls are placed on its tab: each lies inside it.
+        int checked = 0;
+        ExpectInside(*editor->NotebookTab(tab), where, checked);
+        EXPECT_GE(checked, 5);
+    }
+    int checked = 0;
+    ExpectInside(*editor, "the editor", checked);
 }
 
 }  // namespace

@@ -237,15 +237,13 @@ TEST_F(RozizAFormTest, AChartFileThatCannotBeReadIsReportedOnceAndTheWindowStill
     EXPECT_EQ(Messages().Messages()[0], "Wrong *.CHF file format (file \"folivex.cht\")");
     EXPECT_EQ(Chart().SeriesCount(), 4) << "the redraw ran all the same";
     EXPECT_EQ(Chart().Title().Text(), std::vector<std::string>{"Chart Vue"}) << "the chart stays as it was";
-    EXPECT_EQ(Window().RecordedWidth(), 649) << "the size is recorded before the file is read";
 
     Window().Close();
     Window().Show();
     EXPECT_EQ(Messages().Messages().size(), 1u) << "reported once";
 
-    Window().SetBounds(0, 0, 700, 400);  // the first resize after the first show is let pass
     Window().SetBounds(0, 0, 800, 450);
-    EXPECT_EQ(Window().RecordedWidth(), 800) << "later resizes work";
+    EXPECT_EQ(Window().ChartVue->Width(), 800 - 649 + 577) << "resizes work";
 }
 
 TEST_F(RozizAFormTest, AMessageAboutAChartFileNamesTheFile) {
@@ -277,40 +275,101 @@ TEST_F(RozizAFormTest, AMessageAboutAChartFileNamesTheFile) {
     }
 }
 
-TEST_F(RozizAFormTest, ResizingGrowsTheChartAndItsFrames) {
-    TRozizAForm& w = Window();
-    w.SetBounds(0, 0, 700, 450);
-    EXPECT_EQ(w.ChartVue->Width(), 577) << "never shown: no resize";
-    w.Show();
-    EXPECT_EQ(w.RecordedWidth(), 700);
-    w.SetBounds(0, 0, 660, 410);
-    EXPECT_EQ(w.ChartVue->Width(), 577) << "the first resize after the first show is skipped";
-    w.SetBounds(0, 0, 800, 500);  // 100 wider and 50 higher than the size recorded at the show
-    struct Want {
-        Control* control;
-        int width, height;
-    } wants[] = {
-        {w.MainPanel, 725, 403}, {w.ChartVue, 677, 245}, {w.RozizAView, 709, 329}, {w.Panel1, 709, 99},
-        {w.Panel2, 406, 34},     {w.ChartScrollBar1, 677, 17},
-    };
-    for (const Want& want : wants) {
-        EXPECT_EQ(want.control->Width(), want.width) << want.control->Name();
-        EXPECT_EQ(want.control->Height(), want.height) << want.control->Name();
+// Every control lies inside its parent's client area, and no two controls of one parent overlap.
+void ExpectLaidOut(const Control& parent, const std::string& where) {
+    const auto controls = parent.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control& c = *controls[i];
+        if (!c.Visible()) continue;
+        EXPECT_GE(c.Left(), 0) << where << ": " << c.Name();
+        EXPECT_GE(c.Top(), 0) << where << ": " << c.Name();
+        EXPECT_LE(c.Left() + c.Width(), parent.ClientWidth()) << where << ": " << c.Name() << " in " << parent.Name();
+        EXPECT_LE(c.Top() + c.Height(), parent.ClientHeight()) << where << ": " << c.Name() << " in " << parent.Name();
+        EXPECT_GT(c.Width(), 0) << where << ": " << c.Name();
+        EXPECT_GT(c.Height(), 0) << where << ": " << c.Name();
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const Control& d = *controls[j];
+            if (!d.Visible()) continue;
+            const bool apart = c.Left() + c.Width() <= d.Left() || d.Left() + d.Width() <= c.Left() ||
+                               c.Top() + c.Height() <= d.Top() || d.Top() + d.Height() <= c.Top();
+            EXPECT_TRUE(apart) << where << ": " << c.Name() << " overlaps " << d.Name();
+        }
+        ExpectLaidOut(c, where);
     }
 }
 
-TEST_F(RozizAFormTest, DownAndUpScaleTheChartButNeverBelow20) {
+TEST_F(RozizAFormTest, EverySizeTheWindowTakesIsLaidOut) {
+    TRozizAForm& w = Window();
+    ExpectLaidOut(w, "as made");
+    EXPECT_EQ(w.Width(), TRozizAForm::DesignWidth);
+    struct Case { int width, height; int takenWidth, takenHeight; const char* why; } cases[] = {
+        {649, 400, 649, 400, "the design size"},
+        {800, 500, 800, 500, "larger"},
+        {1600, 1200, 1600, 1200, "much larger"},
+        {700, 400, 700, 400, "the first resize counts like any other"},
+        {649, 320, 649, 320, "the smallest size"},
+        {1, 1, 649, 320, "a size below the smallest is the smallest"},
+        {300, 900, 649, 900, "too narrow but high"},
+        {1200, 100, 1200, 320, "wide but too low"},
+        {649, 400, 649, 400, "and back: the design size again"},
+    };
+    w.Show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        w.SetBounds(0, 0, c.width, c.height);
+        EXPECT_EQ(w.Width(), c.takenWidth);
+        EXPECT_EQ(w.Height(), c.takenHeight);
+        ExpectLaidOut(w, c.why);
+        // The chart and its scroll bar take the room the fixed rows leave; the top strip keeps its height.
+        EXPECT_EQ(w.ChartVue->Width(), c.takenWidth - 649 + 577);
+        EXPECT_EQ(w.ChartVue->Height(), c.takenHeight - 400 + 170);
+        EXPECT_EQ(w.ChartScrollBar1->Width(), w.ChartVue->Width());
+        EXPECT_EQ(w.Panel1->Height(), 49);
+        EXPECT_EQ(w.Panel2->Height(), 34);
+    }
+}
+
+TEST_F(RozizAFormTest, DownAndUpScaleTheChartWithinItsPlace) {
     TRozizAForm& w = Window();
     w.UpButton->Click();
-    EXPECT_EQ(w.ChartVue->Width(), 582);
-    EXPECT_EQ(w.ChartVue->Height(), 200);
+    EXPECT_EQ(w.ChartVue->Width(), 577) << "never larger than its place";
+    EXPECT_EQ(w.ChartVue->Height(), 170);
     w.DownButton->Click();
     w.DownButton->Click();
+    EXPECT_EQ(w.ChartVue->Width(), 567);
+    EXPECT_EQ(w.ChartVue->Height(), 160);
+    w.UpButton->Click();
     EXPECT_EQ(w.ChartVue->Width(), 572);
-    EXPECT_EQ(w.ChartVue->Height(), 190);
+    // The scale is kept when the window changes size.
+    w.SetBounds(0, 0, 749, 500);
+    EXPECT_EQ(w.ChartVue->Width(), 672);
+    EXPECT_EQ(w.ChartVue->Height(), 265);
+    w.SetBounds(0, 0, 649, 400);
     for (int i = 0; i < 200; ++i) w.DownButton->Click();
     EXPECT_EQ(w.ChartVue->Width(), 20);
     EXPECT_EQ(w.ChartVue->Height(), 20);
+    ExpectLaidOut(w, "the smallest chart");
+    w.UpButton->Click();
+    EXPECT_EQ(w.ChartVue->Width(), 25) << "the first Up after the smallest shows at once";
+}
+
+TEST_F(RozizAFormTest, RestoredPartSizesAreLaidOutAgain) {
+    TRozizAForm& w = Window();
+    // Sizes as an older program stored them after shrinking the window to 1 x 1 and back.
+    w.SetBounds(0, 0, 800, 500);
+    w.ChartVue->SetBounds(w.ChartVue->Left(), w.ChartVue->Top(), 2000, 3);
+    w.Panel1->SetBounds(w.Panel1->Left(), w.Panel1->Top(), 90, 400);
+    w.ChartScrollBar1->SetBounds(w.ChartScrollBar1->Left(), w.ChartScrollBar1->Top(), 5, 17);
+    w.SizesRestored();
+    ExpectLaidOut(w, "restored");
+    EXPECT_EQ(w.ChartVue->Width(), 800 - 649 + 577) << "a chart wider than its place is not scaled";
+    EXPECT_EQ(w.Panel1->Height(), 49);
+
+    // A chart stored 10 pixels smaller than its place keeps that scale.
+    w.ChartVue->SetBounds(w.ChartVue->Left(), w.ChartVue->Top(), 800 - 649 + 567, 500 - 400 + 160);
+    w.SizesRestored();
+    EXPECT_EQ(w.ChartShrink(), 10);
+    EXPECT_EQ(w.ChartVue->Width(), 800 - 649 + 567);
 }
 
 TEST_F(RozizAFormTest, SaveImageAsksWhereWithTheImageFolderOfTheMoment) {

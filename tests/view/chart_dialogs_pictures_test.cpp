@@ -3,6 +3,8 @@
 // export dialog.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QImage>
 #include <QPixmap>
 #include <QTabBar>
@@ -102,7 +104,9 @@ TEST_F(ChartDialogsPicturesTest, TheEditorDrawsItsPages) {
         const char* file;
     };
     for (const Shot& shot : {Shot{cetGeneral, "chart_editor_general.png"}, Shot{cetPaging, "chart_editor_paging.png"},
-                             Shot{cet3D, "chart_editor_3d.png"}}) {
+                             Shot{cet3D, "chart_editor_3d.png"}, Shot{cetAxis, "chart_editor_axis.png"},
+                             Shot{cetTitles, "chart_editor_titles.png"}, Shot{cetLegend, "chart_editor_legend.png"},
+                             Shot{cetPanel, "chart_editor_panel.png"}, Shot{cetWalls, "chart_editor_walls.png"}}) {
         editor.Notebook1->UserSelectPage(editor.NotebookTab(shot.tab));
         view->Refresh();
         SavePicture(editor, shot.file);
@@ -118,6 +122,18 @@ TEST_F(ChartDialogsPicturesTest, TheEditorDrawsItsPages) {
             EXPECT_LE(w->geometry().right(), tab->width()) << c->Name() << " in " << shot.file;
             EXPECT_LE(w->geometry().bottom(), tab->height()) << c->Name() << " in " << shot.file;
         }
+        // And so is every control inside those, however deep.
+        std::function<void(const Control&)> inside = [&](const Control& parent) {
+            for (const Control* c : parent.Controls()) {
+                QWidget* w = view->WidgetOf(*c);
+                if (!w || !c->Visible()) continue;
+                const QRect r(w->mapTo(tab, QPoint(0, 0)), w->size());
+                EXPECT_LE(r.bottom(), tab->height() - 1) << c->Name() << " in " << shot.file;
+                EXPECT_LE(r.right(), tab->width() - 1) << c->Name() << " in " << shot.file;
+                inside(*c);
+            }
+        };
+        inside(*editor.NotebookTab(shot.tab));
     }
     auto* page3D = dynamic_cast<TFormChart3D*>(editor.Page(cet3D));
     ASSERT_NE(page3D, nullptr);

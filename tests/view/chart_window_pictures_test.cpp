@@ -4,12 +4,16 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRadioButton>
+#include <QTest>
 #include <QWidget>
 
+#include "chartui/chart_export_form.h"
 #include "chartui/chart_preview.h"
 #include "chartui/roziza_form.h"
 #include "platform/app/scripted_output.h"
 #include "view/qt_output.h"
+#include "view/widgets.h"
 #include "view_program_fixture.h"
 
 namespace fv {
@@ -97,6 +101,97 @@ TEST_F(ChartWindowPicturesTest, ThePrintPreviewShowsTheChartOnThePaper) {
     EXPECT_NE(drawn.pixelColor(paper.Left - 1, paper.Top + paper.Height() / 2), QColor(255, 255, 255)) << "off the paper";
     EXPECT_GT(Count(drawn, QColor(255, 0, 0)), 20) << "the chart's red line on the paper";
     preview.Hide();
+}
+
+TEST_F(ChartWindowPicturesTest, TheToolbarsStatusTextsAreWhole) {
+    TRozizAForm& w = *program->RozizAForm;
+    TChartCommander& bar = *w.ChartCommander;
+    auto expectWhole = [&](const char* what) {
+        view->Refresh();
+        SCOPED_TRACE(what);
+        EXPECT_FALSE(bar.StatusLabel->Caption().empty());
+        ExpectCaptionsFit(bar);
+        EXPECT_LE(bar.StatusLabel->Left() + bar.StatusLabel->Width(), bar.Width()) << "inside the toolbar";
+        EXPECT_LE(bar.Left() + bar.Width(), w.Panel2->Width()) << "the toolbar inside its panel";
+    };
+    for (SpeedButton* mode : {bar.Rotate, bar.Move, bar.Zoom, bar.Depth, bar.Normal}) {
+        mode->Click();
+        expectWhole(mode->Name().c_str());
+    }
+    // The values shown while dragging, at their widest.
+    w.ChartVue->View3DOptions().SetRotation(355);
+    w.ChartVue->View3DOptions().SetElevation(355);
+    bar.Rotate->Click();
+    w.ChartVue->MouseDown(MouseButton::Left, 0, 100, 100);
+    w.ChartVue->MouseMove(0, 101, 99);
+    expectWhole("rotation and elevation");
+    w.ChartVue->MouseUp(MouseButton::Left, 0, 101, 99);
+    bar.Move->Click();
+    w.ChartVue->MouseDown(MouseButton::Left, 0, 300, 150);
+    w.ChartVue->MouseMove(0, 10, 10);
+    expectWhole("both offsets");
+    w.ChartVue->MouseUp(MouseButton::Left, 0, 10, 10);
+}
+
+TEST_F(ChartWindowPicturesTest, TheWindowAtItsSmallestAndALargeSize) {
+    TRozizAForm& w = *program->RozizAForm;
+    struct Shot { int width, height; const char* file; } shots[] = {
+        {1, 1, "chart_window_smallest.png"},
+        {1000, 700, "chart_window_large.png"},
+    };
+    for (const Shot& shot : shots) {
+        SCOPED_TRACE(shot.file);
+        w.SetBounds(0, 0, shot.width, shot.height);
+        view->Refresh();
+        SavePicture(w, shot.file);
+        ExpectCaptionsFit(w);
+        QWidget* chart = view->WidgetOf(*w.ChartVue);
+        QWidget* group = view->WidgetOf(*w.RozizAView);
+        ASSERT_TRUE(chart && group);
+        EXPECT_TRUE(group->rect().contains(chart->geometry())) << "the chart lies inside its group box";
+        EXPECT_TRUE(view->WindowOf(w)->rect().contains(QRect(group->mapTo(view->WindowOf(w), QPoint(0, 0)), group->size())))
+            << "the group box lies inside the window";
+    }
+}
+
+TEST_F(ChartWindowPicturesTest, TheExportFormatChosenByMouseOrArrowKeysDecidesWhetherCopyIsEnabled) {
+    TChartExportForm& exporter = *app.CreateForm<TChartExportForm>(*program);
+    exporter.Show();
+    view->Refresh();
+    QWidget* window = view->WindowOf(exporter);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto* items = dynamic_cast<RadioItems*>(view->WidgetOf(*exporter.RGFormat));
+    ASSERT_NE(items, nullptr);
+    ASSERT_EQ(items->Buttons().size(), 4u);
+    QWidget* copy = view->WidgetOf(*exporter.Button1);
+    ASSERT_NE(copy, nullptr);
+    // A key goes to the item that has the focus: the one last clicked or moved to.
+    struct Step { int item; Qt::Key key; int chosen; bool copyEnabled; const char* why; } steps[] = {
+        {3, Qt::Key_unknown, 3, false, "a click on the chart file: it has no clipboard copy"},
+        {0, Qt::Key_unknown, 0, true, "a click on the bitmap"},
+        {2, Qt::Key_unknown, 2, true, "a click on the enhanced metafile"},
+        {2, Qt::Key_Down, 3, false, "the arrow down from the metafile chooses the chart file"},
+        {3, Qt::Key_Up, 2, true, "and up chooses the metafile again"},
+        {2, Qt::Key_Right, 3, false, "right moves on like down"},
+        {3, Qt::Key_Down, 3, false, "nothing after the last item"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.why);
+        QRadioButton* item = items->Buttons()[std::size_t(s.item)];
+        if (s.key == Qt::Key_unknown) {
+            QTest::mouseClick(item, Qt::LeftButton);
+        } else {
+            item->setFocus();
+            QTest::keyClick(item, s.key);
+        }
+        view->Refresh();
+        EXPECT_EQ(exporter.RGFormat->ItemIndex(), s.chosen);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(items->Buttons()[std::size_t(i)]->isChecked(), i == s.chosen) << i;
+        EXPECT_EQ(exporter.Button1->Enabled(), s.copyEnabled);
+        EXPECT_EQ(copy->isEnabled(), s.copyEnabled) << "as the window shows it";
+    }
+    exporter.Hide();
 }
 
 }  // namespace

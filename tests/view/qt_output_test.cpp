@@ -1,11 +1,12 @@
 // The output services on Qt: a chart saved as BMP and read back by Qt's reader, printed to a PDF file
-// through Qt's printer (upright and across, with the setup dialog's choice), and put on the clipboard. The pictures are left in the build folder to look at.
+// through Qt's printer (upright and across, with the setup dialog's choice), and put on the clipboard. The
+// pictures are left in the build folder to look at.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
-#include <QApplication>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -20,8 +21,8 @@
 #include "chartui/chart_preview.h"
 #include "chartui/print_preview.h"
 #include "platform/core/headless_loop.h"
-#include "program/program.h"
 #include "platform/fs/files.h"
+#include "program/program.h"
 #include "view/qt_canvas.h"
 #include "view/qt_convert.h"
 #include "view/qt_output.h"
@@ -89,6 +90,32 @@ TEST(QtOutput, PrintingToAPdfFileWritesOnePageWithTheChart) {
     std::string title;
     for (char ch : std::string("SalesChart")) title += std::string(1, '\0') + ch;
     EXPECT_NE(pdf->find(title), std::string::npos);
+}
+
+TEST(QtOutput, ThePageIsTurnedAsTheOrientationSays) {
+    QtPrinter printer;
+    printer.OutputFileName = BuildFile("qt_output_turned.pdf");
+    printer.SetOrientation(PaperOrientation::Portrait);
+    const Size portrait = printer.PageSize();
+    EXPECT_GT(portrait.Height, portrait.Width);
+    printer.SetOrientation(PaperOrientation::Landscape);
+    const Size landscape = printer.PageSize();
+    EXPECT_GT(landscape.Width, landscape.Height) << "turned";
+    // The same paper, turned: the printable area keeps its sides within the margins' difference.
+    EXPECT_NEAR(landscape.Width, portrait.Height, 0.05 * portrait.Height);
+    EXPECT_NEAR(landscape.Height, portrait.Width, 0.05 * portrait.Width);
+
+    // A job printed turned has a page wider than high.
+    SampleChart s;
+    std::filesystem::remove(printer.OutputFileName);
+    s.chart.Print(printer);
+    const std::optional<std::string> pdf = ReadWholeFile(printer.OutputFileName);
+    ASSERT_TRUE(pdf);
+    const std::size_t box = pdf->find("/MediaBox [");
+    ASSERT_NE(box, std::string::npos);
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    ASSERT_EQ(std::sscanf(pdf->c_str() + box + 11, "%lf %lf %lf %lf", &x0, &y0, &x1, &y1), 4);
+    EXPECT_GT(x1 - x0, y1 - y0) << "the printed page lies in landscape";
 }
 
 TEST(QtOutput, WithoutAPrinterOrFileAJobDoesNotStartAndTheMessageSaysHowToPrintToAFile) {

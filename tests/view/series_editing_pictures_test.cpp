@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QPainter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QWidget>
@@ -15,6 +16,7 @@
 #include "chartui/chart_edit_form.h"
 #include "chartui/gallery_form.h"
 #include "chartui/series_page.h"
+#include "platform/ui/tab_control.h"
 #include "reference_pictures.h"
 #include "series_owner_fixture.h"
 
@@ -122,6 +124,63 @@ TEST_F(SeriesEditingPictures, TheSeriesPageOnAFunctionSource) {
     EXPECT_TRUE(view->WidgetOf(*page.PCData)->isVisible());
     page.FunctionChanged = false;
     page.Hide();
+}
+
+TEST_F(SeriesEditingPictures, ArrowKeysOnTheGalleryTabsMoveWithinTheGrid) {
+    TChartGallery& gallery = *app.CreateForm<TChartGallery>(*program);
+    gallery.Show();
+    view->Refresh();
+    TChartGalleryPanel& panel = *gallery.ChartGalleryPanel1;
+    ASSERT_GE(panel.Charts().size(), 6u);
+    QWidget* window = view->WindowOf(gallery);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    // The focus is on the strip of tabs, where the keyboard leaves it when the gallery opens.
+    QWidget* strip = view->WidgetOf(*gallery.ChartTabControl);
+    ASSERT_NE(strip, nullptr);
+    QWidget* bar = strip->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    // Whichever of the strip and its bar takes the keyboard's focus.
+    QWidget* focused = strip->focusPolicy() != Qt::NoFocus ? strip : bar;
+    focused->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), focused);
+    ASSERT_EQ(panel.SelectedChart(), panel.Charts().at(0));
+    struct Step { Qt::Key key; std::size_t cell; const char* why; } steps[] = {
+        {Qt::Key_Right, 1, "right moves to the next cell, not to the next tab"},
+        {Qt::Key_Left, 0, "left moves back, not to the tab before"},
+        {Qt::Key_Left, 0, "nothing left of the first column, and the tab stays"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.why);
+        QTest::keyClick(focused, s.key);
+        view->Refresh();
+        EXPECT_EQ(gallery.ChartTabControl->TabIndex(), 0);
+        EXPECT_EQ(panel.SelectedChart(), panel.Charts().at(s.cell));
+    }
+    gallery.Hide();
+}
+
+TEST_F(SeriesEditingPictures, ArrowKeysOnTabsOfAFormThatLeavesThemChangeTheTab) {
+    Form& form = *app.CreateForm<Form>("Plain");
+    form.SetBounds(0, 0, 300, 200);
+    auto* tabs = new TabControl(&form, "Tabs");
+    tabs->SetParent(&form);
+    tabs->SetBounds(0, 0, 300, 200);
+    tabs->Tabs = {"One", "Two"};
+    tabs->TabsChanged();
+    tabs->SetTabIndex(0);
+    form.Show();
+    view->Refresh();
+    QWidget* window = view->WindowOf(form);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QWidget* strip = view->WidgetOf(*tabs);
+    strip->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), strip);
+    QTest::keyClick(strip, Qt::Key_Right);
+    view->Refresh();
+    EXPECT_EQ(tabs->TabIndex(), 1) << "the bar still turns an arrow nobody took into a change of tab";
+    form.Hide();
 }
 
 TEST_F(SeriesEditingPictures, AKeyInTheAvailableSeriesKeepsTheFunctionPage) {

@@ -14,6 +14,9 @@ class TabControlBinding : public ControlBinding {
 public:
     explicit TabControlBinding(TabControl& tabs) : ControlBinding(tabs), tabs_(tabs) {}
 
+    // The strip has the focus for its bar: keys go to the model first.
+    bool TakesFocus() const override { return true; }
+
     void ShowContent(BindingHost&, bool) override {
         QTabBar* bar = static_cast<TabStrip*>(Widget())->Bar();
         bool same = bar->count() == int(tabs_.Tabs.size());
