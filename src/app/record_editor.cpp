@@ -113,6 +113,8 @@ void TFolivexForm::AddButtonClick(Component*) {
     for (Edit* e : DBEdit) e->SetText("");
     ScrollBox->Clear();
     P.EditImagePaths = {};
+    // The new record has no pictures: the buttons of the record shown before go with its pictures.
+    for (RadioButton* r : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) r->SetVisible(false);
     P.Inserting = 1;
     DBEdit[0]->SetFocus();
 }

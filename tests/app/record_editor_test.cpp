@@ -359,8 +359,67 @@ TEST_F(RecordEditorTest, RenamingACategoryRenamesItsRecordsAndMarksThem) {
     EXPECT_EQ(RepublishFile(), std::string("\1\0\1", 3));
     EXPECT_EQ(Main().Category->Items()[2], "Racing");
     EXPECT_EQ(program->DatabaseModified, 1);
-    EXPECT_EQ(Messages().Messages().back(), "Category Renamed and 2 records updated.");
+    EXPECT_EQ(Messages().Messages().back(), "Category Renamed and records updated.");
     EXPECT_FALSE(form.Visible());
+}
+
+// The record on screen that was in the renamed category shows the new name at once, and a save of an edit
+// that was under way keeps the new name instead of writing the old one back.
+TEST_F(RecordEditorTest, AfterARenameTheCategoryBoxShowsTheNewNameAndASaveKeepsIt) {
+    const struct {
+        const char* reason;
+        int shown;          // record on screen (1-based)
+        bool editing;       // an edit of it is under way
+        const char* box;    // the box's text after the rename
+    } cases[] = {
+        {"browsing a renamed record", 1, false, "Racing"},
+        {"editing a renamed record", 3, true, "Racing"},
+        {"a record of another category keeps its own", 2, true, "Family"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        Main().Category->SetItems({"Executive", "4x4", "Sport", "Family", "Bargain Basement"});
+        Load({{"Sport", "a"}, {"Family", "b"}, {"Sport", "c"}});
+        program->CurrentRecord = c.shown;
+        Main().CopyRecordToScreen(nullptr, c.shown - 1);
+        if (c.editing) Main().DBRecordChange(nullptr);
+        TCategoryForm& form = *program->CategoryForm;
+        app->OnModal = [&](Form&) {
+            std::string text = form.CatList->Text();
+            form.CatList->SetSelection(int(text.find("Sport")), 5);
+            form.NewName->UserSetText("Racing");
+            Messages().Answer(IdYes);
+            form.Button1->Click();
+        };
+        Main().CategoryDblClick(nullptr);
+        EXPECT_EQ(Main().Category->Text(), c.box);
+        if (c.editing) Main().SaveButtonClick(nullptr);
+        EXPECT_EQ(program->RecordTable[std::size_t(c.shown - 1)].Category, c.box);
+        EXPECT_EQ(program->RecordTable[0].Category, "Racing");
+        EXPECT_EQ(program->RecordTable[2].Category, "Racing");
+        EXPECT_EQ(Messages().Messages().back(), "Category Renamed and records updated.");
+    }
+}
+
+// A new record has no pictures: the picture buttons of the record shown before it go; a cancelled insert
+// shows that record again with its buttons.
+TEST_F(RecordEditorTest, ANewRecordAfterOneWithTwoPicturesShowsNoPictureButtons) {
+    ASSERT_TRUE(WriteWholeFile(dir.File("front.jpg"), "picture"));
+    ASSERT_TRUE(WriteWholeFile(dir.File("back.jpg"), "picture"));
+    Load({{"Sport", "a"}});
+    program->RecordTable[0].Image[0] = dir.File("front.jpg");
+    program->RecordTable[0].Image[1] = dir.File("back.jpg");
+    Main().CopyRecordToScreen(nullptr, 0);
+    RadioButton* buttons[] = {Main().RadioButton1, Main().RadioButton2, Main().RadioButton3, Main().RadioButton4};
+    ASSERT_TRUE(buttons[0]->Visible() && buttons[1]->Visible());
+
+    Main().AddButtonClick(nullptr);
+    for (RadioButton* b : buttons) EXPECT_FALSE(b->Visible()) << b->Name();
+    EXPECT_FALSE(Main().TheImage->Visible());
+    Main().CancelButtonClick(nullptr);
+    EXPECT_TRUE(buttons[0]->Visible());
+    EXPECT_TRUE(buttons[1]->Visible());
+    EXPECT_FALSE(buttons[2]->Visible());
 }
 
 TEST_F(RecordEditorTest, RenamingWithoutASelectionOrANewNameExplainsHow) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "app/folivex_form.h"
+#include "app/image_form.h"
 #include "app/startup.h"
 #include "platform/fs/files.h"
 #include "platform/ui/edit.h"
@@ -80,6 +82,41 @@ TEST_F(KeyboardJourneysTest, EscapeOnTheExitQuestionKeepsTheChangesUntilAButtonA
     EXPECT_EQ(exitCodes, std::vector<int>{0});
     // Yes saved the change: the configuration on disk holds the new label.
     EXPECT_NE(ReadWholeFile(dir.File("folivex.cfg")).value_or("").find("\r\nMake\r\n"), std::string::npos);
+}
+
+// Return in the picture picker's folder list opens the folder, as a double click does; it is not the
+// picker's OK.
+TEST_F(KeyboardJourneysTest, ReturnInThePickersFolderListOpensTheFolder) {
+    ASSERT_TRUE(StartProgram(*program));
+    ASSERT_TRUE(loop.RunUntil([&] { return program->FolivexForm->Visible() && !program->IsLoading; }, 10000));
+    ASSERT_TRUE(MakeDirectory(dir.File("pics")));
+    TImageForm& picker = *program->ImageForm;
+    ASSERT_TRUE(picker.DirList->SetDirectory(dir.Path()));
+    int row = -1;
+    for (int i = 0; i < picker.DirList->Count(); ++i)
+        if (picker.DirList->DirectoryOfItem(i) == dir.File("pics")) row = i;
+    ASSERT_GE(row, 0);
+
+    bool openAfterReturn = false;
+    std::string folderAfterReturn;
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [&, poll] {
+        QWidget* list = view->WidgetOf(*picker.DirList);
+        if (!picker.Visible() || !list || !list->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        list->setFocus();
+        static_cast<QListWidget*>(list)->setCurrentRow(row);
+        QTest::keyClick(list, Qt::Key_Return);
+        openAfterReturn = picker.Visible() && picker.ModalResult() == MrNone;
+        folderAfterReturn = picker.DirList->Directory();
+        picker.CancelButton->Click();
+    });
+    poll->start();
+    EXPECT_EQ(picker.ShowModal(), MrCancel);
+    EXPECT_TRUE(openAfterReturn);
+    EXPECT_EQ(folderAfterReturn, dir.File("pics"));
 }
 
 }  // namespace
