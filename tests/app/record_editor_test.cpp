@@ -401,6 +401,26 @@ TEST_F(RecordEditorTest, AfterARenameTheCategoryBoxShowsTheNewNameAndASaveKeepsI
     }
 }
 
+// The sort shows its progress window and hides it again: the main window is the active window afterwards,
+// with the control that had the focus, so the keyboard goes on where it was (Ctrl+R and the menu alike).
+TEST_F(RecordEditorTest, AfterResortTheMainWindowIsActiveWithItsFocusWhereItWas) {
+    Load({{"Sport", "b"}, {"Family", "a"}});
+    Main().Show();
+    Main().Order[0]->SetFocus();
+    ASSERT_EQ(app->ActiveForm(), &Main());
+    for (auto sort : {&TFolivexForm::SortButtonClick, &TFolivexForm::ReSort1Click}) {
+        // Saved just before (Ctrl+S, Ctrl+R): the save's window is still up for its second.
+        ASSERT_TRUE(Main().SaveDatabase());
+        ASSERT_TRUE(program->SaveForm->Visible());
+        Main().Show();
+        (Main().*sort)(nullptr);
+        EXPECT_FALSE(program->SortForm->Visible());
+        EXPECT_EQ(app->ActiveForm(), &Main());
+        EXPECT_EQ(Main().ActiveControl(), Main().Order[0]);
+        EXPECT_EQ(program->RecordModified, 0);  // coming back starts no edit
+    }
+}
+
 // A new record has no pictures: the picture buttons of the record shown before it go; a cancelled insert
 // shows that record again with its buttons.
 TEST_F(RecordEditorTest, ANewRecordAfterOneWithTwoPicturesShowsNoPictureButtons) {

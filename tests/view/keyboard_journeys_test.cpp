@@ -14,6 +14,7 @@
 
 #include "app/folivex_form.h"
 #include "app/image_form.h"
+#include "app/progress_forms.h"
 #include "app/startup.h"
 #include "platform/fs/files.h"
 #include "platform/ui/edit.h"
@@ -82,6 +83,45 @@ TEST_F(KeyboardJourneysTest, EscapeOnTheExitQuestionKeepsTheChangesUntilAButtonA
     EXPECT_EQ(exitCodes, std::vector<int>{0});
     // Yes saved the change: the configuration on disk holds the new label.
     EXPECT_NE(ReadWholeFile(dir.File("folivex.cfg")).value_or("").find("\r\nMake\r\n"), std::string::npos);
+}
+
+// After Resort by its key (Ctrl+R) the main window has the keyboard again, with the focus where it was, and
+// a Tab moves on from there.
+TEST_F(KeyboardJourneysTest, AfterResortTheFocusComesBackToWhereItWas) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    QWidget* order = view->WidgetOf(*Main().Order[0]);
+    order->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == order; }, 5000));
+    int sorts = 0;
+    program->SortForm->OnShow = [&](Component*) { ++sorts; };
+    QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+    loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 3000);
+    EXPECT_EQ(sorts, 1);
+    EXPECT_FALSE(program->SortForm->Visible());
+    EXPECT_EQ(QApplication::activeWindow(), window)
+        << (QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle().toStdString() : "none");
+    EXPECT_EQ(QApplication::focusWidget(), order);
+    // Keys work again: typing goes into the field that has the focus.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+    EXPECT_EQ(Main().Order[0]->Text(), "1");
+}
+
+// Tab and Shift+Tab move the focus out of "Further Details" instead of typing a tab into it.
+TEST_F(KeyboardJourneysTest, TabAndShiftTabLeaveTheFurtherDetailsMemo) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    QWidget* memo = view->WidgetOf(*Main().ScrollBox);
+    const std::string before = Main().ScrollBox->Text();
+    for (Qt::KeyboardModifier shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+        memo->setFocus();
+        ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == memo; }, 5000));
+        QTest::keyClick(memo, Qt::Key_Tab, shift);
+        EXPECT_NE(QApplication::focusWidget(), memo) << (shift ? "Shift+Tab" : "Tab");
+        EXPECT_EQ(Main().ScrollBox->Text(), before);
+    }
 }
 
 // Return in the picture picker's folder list opens the folder, as a double click does; it is not the
