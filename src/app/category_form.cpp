@@ -80,7 +80,7 @@ void TCategoryForm::Button1Click(Component*) {
     box->SetItems(items);
     box->SetItemIndex(keep);
     // The record on screen (shown or being edited) that was in the old category is in the new one now.
-    box->SetText(text == oldName ? newName : text);
+    P.FolivexForm->ShowCategoryText(text == oldName ? newName : text);
     if (renamed > 0) P.FolivexForm->WriteRepublishFile(false);
     // The records and the list are saved with the database: the next exit must offer to save them.
     if (renamed > 0 || listed > 0) P.DatabaseModified = 1;

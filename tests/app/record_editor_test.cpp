@@ -3,6 +3,8 @@
 // republish-flag file.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/category_form.h"
 #include "app/folivex_form.h"
 #include "app/progress_forms.h"
@@ -97,7 +99,7 @@ TEST_F(RecordEditorTest, CancellingTheInsertOfTheFirstRecordLeavesNone) {
 
 TEST_F(RecordEditorTest, SavingWithoutACategoryWarnsAndSaves) {
     Load({{"Sport", "a"}});
-    Main().DBEdit[0]->SetFocus();  // entering a field starts the edit
+    Main().DBEdit[0]->UserSetText("b");  // a change starts the edit
     EXPECT_EQ(program->RecordModified, 1);
     Main().Category->SetText(" ");
     Main().SaveButton->Click();
@@ -118,7 +120,7 @@ TEST_F(RecordEditorTest, AppendingMarksTheNewRecordAndTheLastEarlierOneOfItsCate
 }
 
 TEST_F(RecordEditorTest, EditingAnEmptyDatabaseIsRefused) {
-    Main().DBEdit[3]->SetFocus();
+    Main().DBEdit[3]->UserSetText("x");
     EXPECT_EQ(Messages().Messages(),
               std::vector<std::string>{
                   "You must have at least 1 Record to use this option. Click on '+' to add a new record."});
@@ -164,7 +166,7 @@ TEST_F(RecordEditorTest, DeletingTheOnlyRecordLeavesAnEmptyDatabase) {
 
 TEST_F(RecordEditorTest, DeleteIsRefusedDuringAnEditAndKeptOnNo) {
     Load({{"Car", "1"}, {"Car", "2"}});
-    Main().DBEdit[0]->SetFocus();
+    Main().DBEdit[0]->UserSetText("3");
     Main().DeleteButton->Click();
     EXPECT_EQ(Messages().Messages(),
               std::vector<std::string>{"Complete or Cancel this record Modification before Sorting."});
@@ -418,6 +420,37 @@ TEST_F(RecordEditorTest, AfterResortTheMainWindowIsActiveWithItsFocusWhereItWas)
         EXPECT_EQ(app->ActiveForm(), &Main());
         EXPECT_EQ(Main().ActiveControl(), Main().Order[0]);
         EXPECT_EQ(program->RecordModified, 0);  // coming back starts no edit
+    }
+}
+
+// An edit starts when something changes: entering or clicking a field, the memo or the category box
+// leaves Save and Cancel off and the navigation on; typing or picking starts the edit.
+TEST_F(RecordEditorTest, AnEditStartsWhenSomethingChangesNotWhenAFieldIsEntered) {
+    const struct {
+        const char* reason;
+        std::function<void(TFolivexForm&)> act;
+        bool edits;
+    } cases[] = {
+        {"tabbing into a field", [](TFolivexForm& m) { m.DBEdit[2]->SetFocus(); }, false},
+        {"clicking a field", [](TFolivexForm& m) { m.DBEdit[0]->Click(); }, false},
+        {"entering the memo", [](TFolivexForm& m) { m.ScrollBox->SetFocus(); }, false},
+        {"moving to the next record", [](TFolivexForm& m) { m.ForwardButton->Click(); }, false},
+        {"typing into a field", [](TFolivexForm& m) { m.DBEdit[0]->UserSetText("ab"); }, true},
+        {"typing into the memo", [](TFolivexForm& m) { m.ScrollBox->UserSetText("more"); }, true},
+        {"picking a category", [](TFolivexForm& m) { m.Category->UserSelect(3); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        Load({{"Sport", "a"}, {"Family", "b"}});
+        Main().CancelButton->SetEnabled(false);
+        program->DatabaseModified = 0;
+        c.act(Main());
+        EXPECT_EQ(program->RecordModified, c.edits ? 1 : 0);
+        EXPECT_EQ(Main().SaveButton->Enabled(), c.edits);
+        EXPECT_EQ(Main().CancelButton->Enabled(), c.edits);
+        EXPECT_EQ(Main().ForwardButton->Enabled(), !c.edits);
+        EXPECT_EQ(program->DatabaseModified, c.edits ? 1 : 0);
+        if (c.edits) Main().CancelButton->Click();
     }
 }
 
