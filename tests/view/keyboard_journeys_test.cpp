@@ -124,6 +124,26 @@ TEST_F(KeyboardJourneysTest, TabAndShiftTabLeaveTheFurtherDetailsMemo) {
     }
 }
 
+// Tabbing into a field starts no edit; typing does, and Escape cancels it, putting the record back.
+TEST_F(KeyboardJourneysTest, TypingStartsAnEditAndEscapeCancelsIt) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    QWidget* field = view->WidgetOf(*Main().DBEdit[0]);
+    field->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == field; }, 5000));
+    EXPECT_FALSE(Main().SaveButton->Enabled());
+    EXPECT_EQ(program->RecordModified, 0);
+    QTest::keyClicks(field, "X");
+    EXPECT_EQ(program->RecordModified, 1);
+    EXPECT_TRUE(Main().CancelButton->Enabled());
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(program->RecordModified, 0);
+    EXPECT_FALSE(Main().SaveButton->Enabled());
+    EXPECT_EQ(Main().DBEdit[0]->Text(), "Jaguar XJ");
+    EXPECT_EQ(program->RecordTable[0].Field[0], "Jaguar XJ");
+}
+
 // Return in the picture picker's folder list opens the folder, as a double click does; it is not the
 // picker's OK.
 TEST_F(KeyboardJourneysTest, ReturnInThePickersFolderListOpensTheFolder) {
