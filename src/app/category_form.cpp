@@ -79,13 +79,14 @@ void TCategoryForm::Button1Click(Component*) {
         if (item == oldName) item = newName, ++listed;
     box->SetItems(items);
     box->SetItemIndex(keep);
-    box->SetText(text);
+    // The record on screen (shown or being edited) that was in the old category is in the new one now.
+    P.FolivexForm->ShowCategoryText(text == oldName ? newName : text);
     if (renamed > 0) P.FolivexForm->WriteRepublishFile(false);
     // The records and the list are saved with the database: the next exit must offer to save them.
     if (renamed > 0 || listed > 0) P.DatabaseModified = 1;
     app.Beep(BeepKind::Default);
     if (renamed > 0)
-        app.ShowMessage("Category Renamed and " + std::to_string(renamed) + " records updated.");
+        app.ShowMessage("Category Renamed and records updated.");
     else if (listed > 0)
         app.ShowMessage("Category Renamed. No record was in Category \"" + oldName + "\".");
     else

@@ -216,6 +216,9 @@ void TFolivexForm::BuildRecordGroup() {
     SaveButton = button("SaveButton", 2, 50, "Save", "Save changes to current record");
     CancelButton = button("CancelButton", 3, 50, "Cancel", "Cancel Changes to current record");
 
+    // Escape cancels the edit or insert under way; in the browse state the button is off and Escape does
+    // nothing.
+    CancelButton->Cancel = true;
     // Browse state: nothing is being edited, so there is nothing to save or cancel.
     SaveButton->SetEnabled(false);
     CancelButton->SetEnabled(false);

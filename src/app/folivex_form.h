@@ -138,6 +138,8 @@ public:
     // The record editor: shows one record, and adds, changes, saves, cancels and deletes records.
     void CopyRecordToScreen(Component* sender, int index);
     void DBRecordChange(Component* sender);
+    // Shows a category in the category box as the record's own, starting no edit.
+    void ShowCategoryText(const std::string& text);
     void AddButtonClick(Component* sender);
     void SaveButtonClick(Component* sender);
     void CancelButtonClick(Component* sender);
@@ -266,6 +268,10 @@ private:
     void WireDatabaseCommands();
     void PickRecordImage(int slot);
     void SetBrowseState(bool browse);
+    // The user changed a field, the memo or the category: the edit of the record starts (entering a field
+    // or filling the screen from the table starts none).
+    void FieldChanged(Component* sender);
+    bool fillingScreen_ = false;
     void ShowImage(int k);
     // Reads the sort-order boxes; false (after the message) when one holds anything but 1, 2 or 3.
     bool ReadSortOrder(std::array<int, 3>& keys, bool quiet);

@@ -15,14 +15,17 @@
 namespace fv {
 
 void TFolivexForm::WireRecordEditor() {
+    // An edit starts when something changes: typing into a field or the memo, or picking a category.
     for (Edit* e : DBEdit) {
-        e->OnClick = [this](Component* s) { DBRecordChange(s); };
-        e->OnEnter = [this](Component* s) { DBRecordChange(s); };
+        e->OnChange = [this](Component* s) { FieldChanged(s); };
         e->OnDblClick = [this](Component* s) { DBSearch(s); };
     }
-    ScrollBox->OnClick = [this](Component* s) { DBRecordChange(s); };
-    Category->OnClick = [this](Component* s) { DBRecordChange(s); };
-    Category->OnChange = [this](Component* s) { CategoryChange(s); };
+    ScrollBox->OnChange = [this](Component* s) { FieldChanged(s); };
+    Category->OnClick = [this](Component* s) { FieldChanged(s); };
+    Category->OnChange = [this](Component* s) {
+        CategoryChange(s);
+        FieldChanged(s);
+    };
     Category->OnDblClick = [this](Component* s) { CategoryDblClick(s); };
     for (Edit* e : Order) {
         e->OnChange = [this](Component* s) { ChangeofOrder(s); };
@@ -58,7 +61,21 @@ void TFolivexForm::SetBrowseState(bool browse) {
         b->SetEnabled(browse);
 }
 
+void TFolivexForm::FieldChanged(Component* sender) {
+    if (fillingScreen_ || P.IsLoading) return;
+    DBRecordChange(sender);
+}
+
+void TFolivexForm::ShowCategoryText(const std::string& text) {
+    const bool filling = fillingScreen_;
+    fillingScreen_ = true;
+    Category->SetText(text);
+    fillingScreen_ = filling;
+}
+
 void TFolivexForm::CopyRecordToScreen(Component*, int index) {
+    const bool filling = fillingScreen_;
+    fillingScreen_ = true;
     const DatabaseRecord& r = P.RecordTable[std::size_t(index)];
     for (int f = 0; f < FieldCount; ++f) DBEdit[std::size_t(f)]->SetText(r.Field[std::size_t(f)]);
     ScrollBox->SetText(r.Memo);
@@ -68,6 +85,7 @@ void TFolivexForm::CopyRecordToScreen(Component*, int index) {
     for (int k = 0; k < ImageCount; ++k) radios[k]->SetVisible(!P.EditImagePaths[std::size_t(k)].empty());
     ShowImage(1);
     ShowRecordCaption();
+    fillingScreen_ = filling;
 }
 
 void TFolivexForm::ShowImage(int k) {
@@ -110,9 +128,13 @@ void TFolivexForm::AddButtonClick(Component*) {
     P.CurrentRecord = P.RecordCount;
     ShowRecordCaption();
     SetBrowseState(false);
+    fillingScreen_ = true;
     for (Edit* e : DBEdit) e->SetText("");
     ScrollBox->Clear();
+    fillingScreen_ = false;
     P.EditImagePaths = {};
+    // The new record has no pictures: the buttons of the record shown before go with its pictures.
+    for (RadioButton* r : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) r->SetVisible(false);
     P.Inserting = 1;
     DBEdit[0]->SetFocus();
 }
@@ -197,8 +219,10 @@ void TFolivexForm::DeleteButtonClick(Component* sender) {
     }
     ShowRecordCaption();
     if (P.RecordCount == 0) {
+        fillingScreen_ = true;
         for (Edit* e : DBEdit) e->SetText("");
         ScrollBox->Clear();
+        fillingScreen_ = false;
         P.EditImagePaths = {};
     }
     WriteRepublishFile(false);

@@ -62,6 +62,8 @@ bool TFolivexForm::SortDatabase(Component* sender) {
     int moved = SortRecords(P, keys);
     if (keys.Any()) WriteRepublishFile(false);
     P.SortForm->Hide();
+    // The main window takes the keyboard back, with the focus where it was before the sort form showed.
+    Show();
     P.App.Beep(BeepKind::Default);
     RewindButtonClick(sender);
     WriteRepublishFile(false);

@@ -3,6 +3,8 @@
 // republish-flag file.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/category_form.h"
 #include "app/folivex_form.h"
 #include "app/progress_forms.h"
@@ -97,7 +99,7 @@ TEST_F(RecordEditorTest, CancellingTheInsertOfTheFirstRecordLeavesNone) {
 
 TEST_F(RecordEditorTest, SavingWithoutACategoryWarnsAndSaves) {
     Load({{"Sport", "a"}});
-    Main().DBEdit[0]->SetFocus();  // entering a field starts the edit
+    Main().DBEdit[0]->UserSetText("b");  // a change starts the edit
     EXPECT_EQ(program->RecordModified, 1);
     Main().Category->SetText(" ");
     Main().SaveButton->Click();
@@ -118,7 +120,7 @@ TEST_F(RecordEditorTest, AppendingMarksTheNewRecordAndTheLastEarlierOneOfItsCate
 }
 
 TEST_F(RecordEditorTest, EditingAnEmptyDatabaseIsRefused) {
-    Main().DBEdit[3]->SetFocus();
+    Main().DBEdit[3]->UserSetText("x");
     EXPECT_EQ(Messages().Messages(),
               std::vector<std::string>{
                   "You must have at least 1 Record to use this option. Click on '+' to add a new record."});
@@ -164,7 +166,7 @@ TEST_F(RecordEditorTest, DeletingTheOnlyRecordLeavesAnEmptyDatabase) {
 
 TEST_F(RecordEditorTest, DeleteIsRefusedDuringAnEditAndKeptOnNo) {
     Load({{"Car", "1"}, {"Car", "2"}});
-    Main().DBEdit[0]->SetFocus();
+    Main().DBEdit[0]->UserSetText("3");
     Main().DeleteButton->Click();
     EXPECT_EQ(Messages().Messages(),
               std::vector<std::string>{"Complete or Cancel this record Modification before Sorting."});
@@ -359,8 +361,118 @@ TEST_F(RecordEditorTest, RenamingACategoryRenamesItsRecordsAndMarksThem) {
     EXPECT_EQ(RepublishFile(), std::string("\1\0\1", 3));
     EXPECT_EQ(Main().Category->Items()[2], "Racing");
     EXPECT_EQ(program->DatabaseModified, 1);
-    EXPECT_EQ(Messages().Messages().back(), "Category Renamed and 2 records updated.");
+    EXPECT_EQ(Messages().Messages().back(), "Category Renamed and records updated.");
     EXPECT_FALSE(form.Visible());
+}
+
+// The record on screen that was in the renamed category shows the new name at once, and a save of an edit
+// that was under way keeps the new name instead of writing the old one back.
+TEST_F(RecordEditorTest, AfterARenameTheCategoryBoxShowsTheNewNameAndASaveKeepsIt) {
+    const struct {
+        const char* reason;
+        int shown;          // record on screen (1-based)
+        bool editing;       // an edit of it is under way
+        const char* box;    // the box's text after the rename
+    } cases[] = {
+        {"browsing a renamed record", 1, false, "Racing"},
+        {"editing a renamed record", 3, true, "Racing"},
+        {"a record of another category keeps its own", 2, true, "Family"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        Main().Category->SetItems({"Executive", "4x4", "Sport", "Family", "Bargain Basement"});
+        Load({{"Sport", "a"}, {"Family", "b"}, {"Sport", "c"}});
+        program->CurrentRecord = c.shown;
+        Main().CopyRecordToScreen(nullptr, c.shown - 1);
+        if (c.editing) Main().DBRecordChange(nullptr);
+        TCategoryForm& form = *program->CategoryForm;
+        app->OnModal = [&](Form&) {
+            std::string text = form.CatList->Text();
+            form.CatList->SetSelection(int(text.find("Sport")), 5);
+            form.NewName->UserSetText("Racing");
+            Messages().Answer(IdYes);
+            form.Button1->Click();
+        };
+        Main().CategoryDblClick(nullptr);
+        EXPECT_EQ(Main().Category->Text(), c.box);
+        if (c.editing) Main().SaveButtonClick(nullptr);
+        EXPECT_EQ(program->RecordTable[std::size_t(c.shown - 1)].Category, c.box);
+        EXPECT_EQ(program->RecordTable[0].Category, "Racing");
+        EXPECT_EQ(program->RecordTable[2].Category, "Racing");
+        EXPECT_EQ(Messages().Messages().back(), "Category Renamed and records updated.");
+    }
+}
+
+// The sort shows its progress window and hides it again: the main window is the active window afterwards,
+// with the control that had the focus, so the keyboard goes on where it was (Ctrl+R and the menu alike).
+TEST_F(RecordEditorTest, AfterResortTheMainWindowIsActiveWithItsFocusWhereItWas) {
+    Load({{"Sport", "b"}, {"Family", "a"}});
+    Main().Show();
+    Main().Order[0]->SetFocus();
+    ASSERT_EQ(app->ActiveForm(), &Main());
+    for (auto sort : {&TFolivexForm::SortButtonClick, &TFolivexForm::ReSort1Click}) {
+        // Saved just before (Ctrl+S, Ctrl+R): the save's window is still up for its second.
+        ASSERT_TRUE(Main().SaveDatabase());
+        ASSERT_TRUE(program->SaveForm->Visible());
+        Main().Show();
+        (Main().*sort)(nullptr);
+        EXPECT_FALSE(program->SortForm->Visible());
+        EXPECT_EQ(app->ActiveForm(), &Main());
+        EXPECT_EQ(Main().ActiveControl(), Main().Order[0]);
+        EXPECT_EQ(program->RecordModified, 0);  // coming back starts no edit
+    }
+}
+
+// An edit starts when something changes: entering or clicking a field, the memo or the category box
+// leaves Save and Cancel off and the navigation on; typing or picking starts the edit.
+TEST_F(RecordEditorTest, AnEditStartsWhenSomethingChangesNotWhenAFieldIsEntered) {
+    const struct {
+        const char* reason;
+        std::function<void(TFolivexForm&)> act;
+        bool edits;
+    } cases[] = {
+        {"tabbing into a field", [](TFolivexForm& m) { m.DBEdit[2]->SetFocus(); }, false},
+        {"clicking a field", [](TFolivexForm& m) { m.DBEdit[0]->Click(); }, false},
+        {"entering the memo", [](TFolivexForm& m) { m.ScrollBox->SetFocus(); }, false},
+        {"moving to the next record", [](TFolivexForm& m) { m.ForwardButton->Click(); }, false},
+        {"typing into a field", [](TFolivexForm& m) { m.DBEdit[0]->UserSetText("ab"); }, true},
+        {"typing into the memo", [](TFolivexForm& m) { m.ScrollBox->UserSetText("more"); }, true},
+        {"picking a category", [](TFolivexForm& m) { m.Category->UserSelect(3); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        Load({{"Sport", "a"}, {"Family", "b"}});
+        Main().CancelButton->SetEnabled(false);
+        program->DatabaseModified = 0;
+        c.act(Main());
+        EXPECT_EQ(program->RecordModified, c.edits ? 1 : 0);
+        EXPECT_EQ(Main().SaveButton->Enabled(), c.edits);
+        EXPECT_EQ(Main().CancelButton->Enabled(), c.edits);
+        EXPECT_EQ(Main().ForwardButton->Enabled(), !c.edits);
+        EXPECT_EQ(program->DatabaseModified, c.edits ? 1 : 0);
+        if (c.edits) Main().CancelButton->Click();
+    }
+}
+
+// A new record has no pictures: the picture buttons of the record shown before it go; a cancelled insert
+// shows that record again with its buttons.
+TEST_F(RecordEditorTest, ANewRecordAfterOneWithTwoPicturesShowsNoPictureButtons) {
+    ASSERT_TRUE(WriteWholeFile(dir.File("front.jpg"), "picture"));
+    ASSERT_TRUE(WriteWholeFile(dir.File("back.jpg"), "picture"));
+    Load({{"Sport", "a"}});
+    program->RecordTable[0].Image[0] = dir.File("front.jpg");
+    program->RecordTable[0].Image[1] = dir.File("back.jpg");
+    Main().CopyRecordToScreen(nullptr, 0);
+    RadioButton* buttons[] = {Main().RadioButton1, Main().RadioButton2, Main().RadioButton3, Main().RadioButton4};
+    ASSERT_TRUE(buttons[0]->Visible() && buttons[1]->Visible());
+
+    Main().AddButtonClick(nullptr);
+    for (RadioButton* b : buttons) EXPECT_FALSE(b->Visible()) << b->Name();
+    EXPECT_FALSE(Main().TheImage->Visible());
+    Main().CancelButtonClick(nullptr);
+    EXPECT_TRUE(buttons[0]->Visible());
+    EXPECT_TRUE(buttons[1]->Visible());
+    EXPECT_FALSE(buttons[2]->Visible());
 }
 
 TEST_F(RecordEditorTest, RenamingWithoutASelectionOrANewNameExplainsHow) {

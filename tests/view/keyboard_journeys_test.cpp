@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +13,8 @@
 #include <string>
 
 #include "app/folivex_form.h"
+#include "app/image_form.h"
+#include "app/progress_forms.h"
 #include "app/startup.h"
 #include "platform/fs/files.h"
 #include "platform/ui/edit.h"
@@ -80,6 +83,100 @@ TEST_F(KeyboardJourneysTest, EscapeOnTheExitQuestionKeepsTheChangesUntilAButtonA
     EXPECT_EQ(exitCodes, std::vector<int>{0});
     // Yes saved the change: the configuration on disk holds the new label.
     EXPECT_NE(ReadWholeFile(dir.File("folivex.cfg")).value_or("").find("\r\nMake\r\n"), std::string::npos);
+}
+
+// After Resort by its key (Ctrl+R) the main window has the keyboard again, with the focus where it was, and
+// a Tab moves on from there.
+TEST_F(KeyboardJourneysTest, AfterResortTheFocusComesBackToWhereItWas) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    QWidget* order = view->WidgetOf(*Main().Order[0]);
+    order->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == order; }, 5000));
+    int sorts = 0;
+    program->SortForm->OnShow = [&](Component*) { ++sorts; };
+    QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+    loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 3000);
+    EXPECT_EQ(sorts, 1);
+    EXPECT_FALSE(program->SortForm->Visible());
+    EXPECT_EQ(QApplication::activeWindow(), window)
+        << (QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle().toStdString() : "none");
+    EXPECT_EQ(QApplication::focusWidget(), order);
+    // Keys work again: typing goes into the field that has the focus.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+    EXPECT_EQ(Main().Order[0]->Text(), "1");
+}
+
+// Tab and Shift+Tab move the focus out of "Further Details" instead of typing a tab into it.
+TEST_F(KeyboardJourneysTest, TabAndShiftTabLeaveTheFurtherDetailsMemo) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    QWidget* memo = view->WidgetOf(*Main().ScrollBox);
+    const std::string before = Main().ScrollBox->Text();
+    for (Qt::KeyboardModifier shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+        memo->setFocus();
+        ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == memo; }, 5000));
+        QTest::keyClick(memo, Qt::Key_Tab, shift);
+        EXPECT_NE(QApplication::focusWidget(), memo) << (shift ? "Shift+Tab" : "Tab");
+        EXPECT_EQ(Main().ScrollBox->Text(), before);
+    }
+}
+
+// Tabbing into a field starts no edit; typing does, and Escape cancels it, putting the record back.
+TEST_F(KeyboardJourneysTest, TypingStartsAnEditAndEscapeCancelsIt) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    QWidget* field = view->WidgetOf(*Main().DBEdit[0]);
+    field->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == field; }, 5000));
+    EXPECT_FALSE(Main().SaveButton->Enabled());
+    EXPECT_EQ(program->RecordModified, 0);
+    QTest::keyClicks(field, "X");
+    EXPECT_EQ(program->RecordModified, 1);
+    EXPECT_TRUE(Main().CancelButton->Enabled());
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(program->RecordModified, 0);
+    EXPECT_FALSE(Main().SaveButton->Enabled());
+    EXPECT_EQ(Main().DBEdit[0]->Text(), "Jaguar XJ");
+    EXPECT_EQ(program->RecordTable[0].Field[0], "Jaguar XJ");
+}
+
+// Return in the picture picker's folder list opens the folder, as a double click does; it is not the
+// picker's OK.
+TEST_F(KeyboardJourneysTest, ReturnInThePickersFolderListOpensTheFolder) {
+    ASSERT_TRUE(StartProgram(*program));
+    ASSERT_TRUE(loop.RunUntil([&] { return program->FolivexForm->Visible() && !program->IsLoading; }, 10000));
+    ASSERT_TRUE(MakeDirectory(dir.File("pics")));
+    TImageForm& picker = *program->ImageForm;
+    ASSERT_TRUE(picker.DirList->SetDirectory(dir.Path()));
+    int row = -1;
+    for (int i = 0; i < picker.DirList->Count(); ++i)
+        if (picker.DirList->DirectoryOfItem(i) == dir.File("pics")) row = i;
+    ASSERT_GE(row, 0);
+
+    bool openAfterReturn = false;
+    std::string folderAfterReturn;
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [&, poll] {
+        QWidget* list = view->WidgetOf(*picker.DirList);
+        if (!picker.Visible() || !list || !list->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        list->setFocus();
+        static_cast<QListWidget*>(list)->setCurrentRow(row);
+        QTest::keyClick(list, Qt::Key_Return);
+        openAfterReturn = picker.Visible() && picker.ModalResult() == MrNone;
+        folderAfterReturn = picker.DirList->Directory();
+        picker.CancelButton->Click();
+    });
+    poll->start();
+    EXPECT_EQ(picker.ShowModal(), MrCancel);
+    EXPECT_TRUE(openAfterReturn);
+    EXPECT_EQ(folderAfterReturn, dir.File("pics"));
 }
 
 }  // namespace

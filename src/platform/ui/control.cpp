@@ -153,6 +153,7 @@ void Control::KeyDown(int& key, unsigned shift) {
         if (key == KeyNone) return;
     }
     if (OnKeyDown) OnKeyDown(this, key, shift);
+    if (key != KeyNone) KeyAction(key, shift);
 }
 
 void Control::KeyPress(char& key) {

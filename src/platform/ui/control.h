@@ -148,6 +148,9 @@ public:
     void KeyUp(int& key, unsigned shift);
 
 protected:
+    // What the control itself does with a key going down that its handlers left it; a key it uses is set
+    // to 0, so that it goes no further (a Return used here never reaches the form's default button).
+    virtual void KeyAction(int& key, unsigned shift) {}
     // Reports a change to the observer of the form this control is on.
     void Changed(Property what);
     ControlObserver* Observer() const;

@@ -32,6 +32,13 @@ void DirectoryListBox::DblClick() {
     Control::DblClick();
 }
 
+void DirectoryListBox::KeyAction(int& key, unsigned shift) {
+    if (key != KeyReturn || shift != 0) return;
+    std::string target = DirectoryOfItem(ItemIndex());
+    if (!target.empty()) SetDirectory(target);
+    key = KeyNone;  // the folder list uses Return: it is not the dialog's OK
+}
+
 void DirectoryListBox::Rebuild() {
     std::vector<std::string> items;
     itemPaths_.clear();

@@ -21,8 +21,13 @@ public:
     bool SetDirectory(const std::string& dir);
     // The list shows the way down from the root to the directory, then its subdirectories.
     std::string DirectoryOfItem(int index) const;
-    // A double click on an item opens that directory.
+    // A double click on an item opens that directory; so does Return on the selected item.
     void DblClick() override;
+
+protected:
+    void KeyAction(int& key, unsigned shift) override;
+
+public:
 
     FileListBox* FileList = nullptr;
     NotifyEvent OnChange;

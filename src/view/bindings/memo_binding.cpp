@@ -56,6 +56,9 @@ public:
 protected:
     QWidget* Create(BindingHost& host, QWidget* parent) override {
         auto* w = new ModelWidget<QPlainTextEdit>(host.Events(), parent);
+        // Tab and Shift+Tab move the focus on to the next control and back, as in every other control; a
+        // memo takes no tab characters from the keyboard.
+        w->setTabChangesFocus(true);
         QObject::connect(w, &QPlainTextEdit::textChanged, w, [&host, w] {
             Input<Memo>(host, w, [&](Memo& m) { m.UserSetText(MemoTextFromQt(w->toPlainText())); });
             host.SelectionMoved(w);
