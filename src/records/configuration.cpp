@@ -256,10 +256,19 @@ bool VersionInList(const std::string& version, int list) {
     return std::find(names.begin(), names.end(), version) != names.end();
 }
 
-bool FileHasItem(const ConfigItem& item, const std::string& version) {
-    if (VersionInList(version, int(item.Since))) return false;
-    return !item.Until || VersionInList(version, int(*item.Until));
+int FirstListOf(const std::string& version) {
+    for (int list = 1; list <= 8; ++list)
+        if (VersionInList(version, list)) return list;
+    return 0;
 }
+
+bool FileHasItem(const ConfigItem& item, int firstList) {
+    auto inList = [firstList](int list) { return list >= 1 && list <= 8 && firstList != 0 && firstList <= list; };
+    if (inList(int(item.Since))) return false;
+    return !item.Until || inList(int(*item.Until));
+}
+
+bool FileHasItem(const ConfigItem& item, const std::string& version) { return FileHasItem(item, FirstListOf(version)); }
 
 const std::vector<ConfigItem>& ConfigurationTable() {
     static const std::vector<ConfigItem> rows = BuildTable();
@@ -371,9 +380,12 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
             std::string names;
             bool first = true;
             for (const std::string& name : ConfigControl<ComboBox>(app, item.Form, item.Control).Items()) {
-                if (name.empty() || name == " ") break;
+                // A name that is blank on its line (a line break alone) ends the list as a blank one does,
+                // so the line reads back as the list it stands for.
+                const std::string onItsLine = OneLine(name);
+                if (onItsLine.empty() || onItsLine == " ") break;
                 if (!first) names += '\t';
-                names += OneLine(name);
+                names += onItsLine;
                 first = false;
             }
             line(names);

@@ -54,6 +54,7 @@ private:
     TextStream& s_;
     bool import_;
     std::string version_;
+    int firstList_ = 0;  // of version_, see FirstListOf
 };
 
 std::string Reader::Run() {
@@ -66,9 +67,10 @@ std::string Reader::Run() {
     for (const ConfigItem& item : ConfigurationTable()) {
         if (item.Kind == ConfigKind::Version) {
             version_ = Text(Line());
+            firstList_ = FirstListOf(version_);
             continue;
         }
-        if (!FileHasItem(item, version_)) {
+        if (!FileHasItem(item, firstList_)) {
             if (item.OldLine) Apply(item, *item.OldLine);
             continue;
         }
