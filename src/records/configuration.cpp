@@ -1,6 +1,7 @@
 // The table of the configuration file's items and its writer.
 #include "records/configuration.h"
 
+
 #include <algorithm>
 #include <array>
 #include <stdexcept>
@@ -11,6 +12,7 @@
 #include "platform/ui/directory_list_box.h"
 #include "platform/ui/image.h"
 #include "platform/ui/memo.h"
+#include "records/config_controls.h"
 
 namespace fv {
 
@@ -318,6 +320,7 @@ std::string UnescapeBlockLine(const std::string& line, const std::string& tag) {
 }
 
 std::string ConfigurationText(const Application& app, const DatabaseState& db) {
+    ConfigControls controls(app);
     std::string out;
     auto line = [&out](const std::string& text) {
         out += text;
@@ -329,21 +332,21 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
             line(ConfigVersion);
             break;
         case ConfigKind::Text:
-            line(TextLine(ConfigControl<Control>(app, item.Form, item.Control).Text()));
+            line(TextLine(controls.Get<Control>(item.Form, item.Control).Text()));
             break;
         case ConfigKind::OrderNumber: {
-            const std::string& t = ConfigControl<Control>(app, item.Form, item.Control).Text();
+            const std::string& t = controls.Get<Control>(item.Form, item.Control).Text();
             line(t.empty() ? "0" : OneLine(t));
             break;
         }
         case ConfigKind::Check:
-            line(ConfigControl<CheckBox>(app, item.Form, item.Control).Checked() ? "1" : "0");
+            line(controls.Get<CheckBox>(item.Form, item.Control).Checked() ? "1" : "0");
             break;
         case ConfigKind::Scale:
-            line(ConfigControl<CheckBox>(app, item.Form, item.Control).Checked() ? "SCALE" : "NOTSCALE");
+            line(controls.Get<CheckBox>(item.Form, item.Control).Checked() ? "SCALE" : "NOTSCALE");
             break;
         case ConfigKind::Directory:
-            line(TextLine(ConfigControl<DirectoryListBox>(app, item.Form, item.Control).Directory()));
+            line(TextLine(controls.Get<DirectoryListBox>(item.Form, item.Control).Directory()));
             break;
         case ConfigKind::ImageDirectory:
             line(TextLine(db.DatabaseImageDirectory));
@@ -356,7 +359,7 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
         }
         case ConfigKind::Block: {
             line("START " + item.Tag);
-            const std::string& text = ConfigControl<Memo>(app, item.Form, item.Control).Text();
+            const std::string& text = controls.Get<Memo>(item.Form, item.Control).Text();
             if (text.empty()) {
                 line(ConfigNull);
             } else {
@@ -379,7 +382,7 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
         case ConfigKind::Categories: {
             std::string names;
             bool first = true;
-            for (const std::string& name : ConfigControl<ComboBox>(app, item.Form, item.Control).Items()) {
+            for (const std::string& name : controls.Get<ComboBox>(item.Form, item.Control).Items()) {
                 // A name that is blank on its line (a line break alone) ends the list as a blank one does,
                 // so the line reads back as the list it stands for.
                 const std::string onItsLine = OneLine(name);

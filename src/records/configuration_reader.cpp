@@ -12,6 +12,7 @@
 #include "platform/ui/directory_list_box.h"
 #include "platform/ui/image.h"
 #include "platform/ui/memo.h"
+#include "records/config_controls.h"
 #include "records/file_warning.h"
 #include "records/new_database_defaults.h"
 #include "records/record_text.h"
@@ -26,7 +27,7 @@ constexpr std::size_t AnyLength = std::size_t(1) << 30;
 class Reader {
 public:
     Reader(Application& app, DatabaseState& db, TextStream& s, bool importSource)
-        : app_(app), db_(db), s_(s), import_(importSource) {}
+        : app_(app), controls_(app), db_(db), s_(s), import_(importSource) {}
 
     std::string Run();
 
@@ -34,7 +35,7 @@ private:
     std::string Line() { return ReadTextLine(s_, AnyLength); }
     static std::string Text(const std::string& line) { return line == ConfigNull ? std::string() : line; }
     template <class T> T& Get(const std::string& form, const std::string& name) {
-        return ConfigControl<T>(app_, form, name);
+        return controls_.Get<T>(form, name);
     }
     void SetSwatch(const std::string& form, const std::string& name, const std::string& colour) {
         Get<Control>(form, name).SetColor(NameToColour(colour));
@@ -50,6 +51,7 @@ private:
     void Preview(const ConfigItem& directory, const std::string& dir);
 
     Application& app_;
+    ConfigControls controls_;
     DatabaseState& db_;
     TextStream& s_;
     bool import_;
