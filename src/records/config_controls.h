@@ -10,6 +10,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace fv {
@@ -34,7 +35,8 @@ private:
     Component* Find(const std::string& form, const std::string& control);
 
     const Application& app_;
-    std::unordered_map<std::string, std::unordered_map<std::string, Component*>> windows_;
+    // Per window, its controls by name; the names are the controls' own, which live as long as they do.
+    std::unordered_map<std::string, std::unordered_map<std::string_view, Component*>> windows_;
 };
 
 }  // namespace fv
