@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static std::vector<std::size_t>* checked = new std::vector<std::size_t>(std::size_t(1) << 16, 0);
     const std::string written = fv::ConfigurationText(app, *db);
     const std::size_t key = std::hash<std::string>()(written) | 1;
-    std::size_t& slot = (*checked)[key & (checked->size() - 1)];
+    std::size_t& slot = (*checked)[(key >> 1) & (checked->size() - 1)];
     if (slot != key) {
         fv::TextStream file(written);
         fv::FuzzCheck(fv::ReadConfiguration(app, *db, file, false) == fv::ConfigVersion);
