@@ -5,9 +5,9 @@
 
 The order, bottom to top (a folder may include its own headers and those of the layers below it):
 
-    platform     core (message loop, clocks, component, timer) at the bottom, then the other platform
-                 folders (ui, gfx, fs, sockets, db, stream, text), which may use one another but never core's
-                 users above; core itself includes no other platform folder
+    platform     floors of its own, each folder including only folders on lower floors: core (message
+                 loop, clocks, component, timer) at the bottom, including no other platform folder; then
+                 text, fs and db; then gfx and sockets; then stream and ui; then app (PLATFORM_FLOORS)
     records      the database in memory and its files
     program      the hub: Program, ProgramForm and the main window's hooks
     subsystems   publish, import, upload, net, chart, chartui; they do not include one another, except
@@ -17,6 +17,10 @@ The order, bottom to top (a folder may include its own headers and those of the 
                  never includes it; one sub-library may build on another only as SUB_LIBRARY_USES lists)
     app          the main window and the start-up
     view         the Qt view and the program's entry point (the only code that includes Qt)
+
+Every include counts, however it is written: a path relative to the including file ("../publish/x.h")
+is resolved as the compiler resolves it, and a header of ours named in angle brackets (<upload/x.h>) is
+checked as one in quotes.
 
 A second check holds each folder's CMake library to what its sources include: every folder it includes
 is in its DEPS, and nothing else of ours is.
@@ -42,6 +46,18 @@ TOP_FOLDERS = {
     "chartui": SUBSYSTEM,
     "app": APP,
     "view": VIEW,
+}
+# The floors inside the platform, bottom first: a platform folder includes only folders on lower floors.
+PLATFORM_FLOORS = {
+    "core": 0,
+    "text": 1,
+    "fs": 1,
+    "db": 1,
+    "gfx": 2,
+    "sockets": 2,
+    "stream": 3,
+    "ui": 3,
+    "app": 4,
 }
 # The only uses between two subsystems.
 SUBSYSTEM_USES = {("chartui", "chart"), ("upload", "net")}
@@ -73,7 +89,7 @@ def module_of(path):
 
 def layer_of(module):
     if module.startswith("platform/"):
-        return PLATFORM
+        return PLATFORM if module[len("platform/"):] in PLATFORM_FLOORS else None
     if module in SUB_LIBRARIES:
         return SUBSYSTEM
     return TOP_FOLDERS.get(module)
@@ -101,6 +117,11 @@ def include_fault(source, target):
     if s == PLATFORM and t == PLATFORM:
         if source == "platform/core":
             return "platform/core is the bottom of the platform and includes no other platform folder"
+        s_floor = PLATFORM_FLOORS[source[len("platform/"):]]
+        t_floor = PLATFORM_FLOORS[target[len("platform/"):]]
+        if t_floor >= s_floor:
+            return (f"{source} (platform floor {s_floor}) includes {target} (floor {t_floor}), which is not "
+                    f"below it")
         return None
     if t > s:
         return f"{source} ({LAYER_NAMES[s]}) includes {target}, which is above it ({LAYER_NAMES[t]})"
@@ -108,6 +129,22 @@ def include_fault(source, target):
         return f"subsystem {source} includes subsystem {target}; subsystems reach one another through the program hub"
     if s == t and s != SUBSYSTEM:
         return f"{source} includes {target} of its own layer"
+    return None
+
+
+def resolve_include(src, rel, bracket, header):
+    """The path below src of the header an include of file `rel` names, or None when it is not ours. A
+    header in quotes is looked for beside the including file first, then from src, as the compiler does;
+    one in angle brackets from src only."""
+    candidates = [header]
+    if bracket == '"':
+        candidates.insert(0, os.path.join(os.path.dirname(rel), header))
+    for candidate in candidates:
+        path = os.path.normpath(candidate).replace(os.sep, "/")
+        if os.path.isabs(path) or path == ".." or path.startswith("../"):
+            continue
+        if os.path.isfile(os.path.join(src, path)):
+            return path
     return None
 
 
@@ -162,16 +199,17 @@ def check(src):
                         continue
                     bracket, header = m.groups()
                     where = f"{rel}:{number}"
-                    if bracket == "<":
-                        if re.match(r"Q[A-Za-z]", header) and source != "view":
-                            faults.append(f"{where}: <{header}>: only view includes Qt")
+                    if bracket == "<" and re.match(r"Q[A-Za-z]", header) and source != "view":
+                        faults.append(f"{where}: <{header}>: only view includes Qt")
                         continue
-                    target = module_of(header)
-                    if target is None or not os.path.exists(os.path.join(src, header)):
-                        continue  # a header beside the file, or one that is not ours
+                    path = resolve_include(src, rel, bracket, header)
+                    target = module_of(path) if path else None
+                    if target is None:
+                        continue  # not one of our headers
                     fault = include_fault(source, target)
                     if fault:
-                        faults.append(f'{where}: "{header}": {fault}')
+                        shown = f'"{header}"' if bracket == '"' else f"<{header}>"
+                        faults.append(f"{where}: {shown}: {fault}")
                     elif target != source and in_library:
                         used.setdefault(source, {}).setdefault(target, where)
 

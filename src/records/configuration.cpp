@@ -1,6 +1,7 @@
 // The table of the configuration file's items and its writer.
 #include "records/configuration.h"
 
+
 #include <algorithm>
 #include <array>
 #include <stdexcept>
@@ -11,6 +12,7 @@
 #include "platform/ui/directory_list_box.h"
 #include "platform/ui/image.h"
 #include "platform/ui/memo.h"
+#include "records/config_controls.h"
 
 namespace fv {
 
@@ -256,10 +258,19 @@ bool VersionInList(const std::string& version, int list) {
     return std::find(names.begin(), names.end(), version) != names.end();
 }
 
-bool FileHasItem(const ConfigItem& item, const std::string& version) {
-    if (VersionInList(version, int(item.Since))) return false;
-    return !item.Until || VersionInList(version, int(*item.Until));
+int FirstListOf(const std::string& version) {
+    for (int list = 1; list <= 8; ++list)
+        if (VersionInList(version, list)) return list;
+    return 0;
 }
+
+bool FileHasItem(const ConfigItem& item, int firstList) {
+    auto inList = [firstList](int list) { return list >= 1 && list <= 8 && firstList != 0 && firstList <= list; };
+    if (inList(int(item.Since))) return false;
+    return !item.Until || inList(int(*item.Until));
+}
+
+bool FileHasItem(const ConfigItem& item, const std::string& version) { return FileHasItem(item, FirstListOf(version)); }
 
 const std::vector<ConfigItem>& ConfigurationTable() {
     static const std::vector<ConfigItem> rows = BuildTable();
@@ -309,6 +320,7 @@ std::string UnescapeBlockLine(const std::string& line, const std::string& tag) {
 }
 
 std::string ConfigurationText(const Application& app, const DatabaseState& db) {
+    ConfigControls controls(app);
     std::string out;
     auto line = [&out](const std::string& text) {
         out += text;
@@ -320,21 +332,21 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
             line(ConfigVersion);
             break;
         case ConfigKind::Text:
-            line(TextLine(ConfigControl<Control>(app, item.Form, item.Control).Text()));
+            line(TextLine(controls.Get<Control>(item.Form, item.Control).Text()));
             break;
         case ConfigKind::OrderNumber: {
-            const std::string& t = ConfigControl<Control>(app, item.Form, item.Control).Text();
+            const std::string& t = controls.Get<Control>(item.Form, item.Control).Text();
             line(t.empty() ? "0" : OneLine(t));
             break;
         }
         case ConfigKind::Check:
-            line(ConfigControl<CheckBox>(app, item.Form, item.Control).Checked() ? "1" : "0");
+            line(controls.Get<CheckBox>(item.Form, item.Control).Checked() ? "1" : "0");
             break;
         case ConfigKind::Scale:
-            line(ConfigControl<CheckBox>(app, item.Form, item.Control).Checked() ? "SCALE" : "NOTSCALE");
+            line(controls.Get<CheckBox>(item.Form, item.Control).Checked() ? "SCALE" : "NOTSCALE");
             break;
         case ConfigKind::Directory:
-            line(TextLine(ConfigControl<DirectoryListBox>(app, item.Form, item.Control).Directory()));
+            line(TextLine(controls.Get<DirectoryListBox>(item.Form, item.Control).Directory()));
             break;
         case ConfigKind::ImageDirectory:
             line(TextLine(db.DatabaseImageDirectory));
@@ -347,7 +359,7 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
         }
         case ConfigKind::Block: {
             line("START " + item.Tag);
-            const std::string& text = ConfigControl<Memo>(app, item.Form, item.Control).Text();
+            const std::string& text = controls.Get<Memo>(item.Form, item.Control).Text();
             if (text.empty()) {
                 line(ConfigNull);
             } else {
@@ -370,10 +382,13 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
         case ConfigKind::Categories: {
             std::string names;
             bool first = true;
-            for (const std::string& name : ConfigControl<ComboBox>(app, item.Form, item.Control).Items()) {
-                if (name.empty() || name == " ") break;
+            for (const std::string& name : controls.Get<ComboBox>(item.Form, item.Control).Items()) {
+                // A name that is blank on its line (a line break alone) ends the list as a blank one does,
+                // so the line reads back as the list it stands for.
+                const std::string onItsLine = OneLine(name);
+                if (onItsLine.empty() || onItsLine == " ") break;
                 if (!first) names += '\t';
-                names += OneLine(name);
+                names += onItsLine;
                 first = false;
             }
             line(names);

@@ -75,8 +75,14 @@ struct ConfigItem {
 // before it. Any other text, the current version included, is newer than every list.
 bool VersionInList(const std::string& version, int list);
 
-// True when a file of this version holds the item.
+// The first old list (1 to 8) that names the version, or 0 when none does (the current version included).
+// The lists nest, so a version is in list n exactly when its first list is not 0 and at most n.
+int FirstListOf(const std::string& version);
+
+// True when a file of this version holds the item; the second form takes the version's first list, worked
+// out once for a whole file.
 bool FileHasItem(const ConfigItem& item, const std::string& version);
+bool FileHasItem(const ConfigItem& item, int firstList);
 
 // Every row any version wrote, in the order of the file.
 const std::vector<ConfigItem>& ConfigurationTable();

@@ -2,6 +2,7 @@
 #include "records/configuration_reader.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/app/application.h"
@@ -14,6 +15,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/image.h"
 #include "platform/ui/memo.h"
+#include "records/config_controls.h"
 #include "records/file_warning.h"
 #include "records/new_database_defaults.h"
 #include "records/record_text.h"
@@ -26,7 +28,9 @@ class Reader {
 public:
     // Without an application the reader only walks the file to find where it ends (nothing is applied).
     Reader(Application* app, DatabaseState* db, TextStream& s, bool importSource)
-        : app_(app), db_(db), s_(s), import_(importSource) {}
+        : app_(app), db_(db), s_(s), import_(importSource) {
+        if (app) controls_.emplace(*app);
+    }
 
     std::string Run();
     // The items the file's version holds that the file does not hold whole, in file order.
@@ -50,7 +54,7 @@ private:
     }
     static std::string Text(const std::string& line) { return line == ConfigNull ? std::string() : line; }
     template <class T> T& Get(const std::string& form, const std::string& name) {
-        return ConfigControl<T>(*app_, form, name);
+        return controls_->Get<T>(form, name);
     }
     void SetSwatch(const std::string& form, const std::string& name, const std::string& colour) {
         Get<Control>(form, name).SetColor(NameToColour(colour));
@@ -67,10 +71,12 @@ private:
     void Preview(const ConfigItem& directory, const std::string& dir);
 
     Application* app_;
+    std::optional<ConfigControls> controls_;
     DatabaseState* db_;
     TextStream& s_;
     bool import_;
     std::string version_;
+    int firstList_ = 0;  // of version_, see FirstListOf
     std::vector<const ConfigItem*> missing_;
 };
 
@@ -92,10 +98,11 @@ std::string Reader::Run() {
             std::string line;
             ended = !WholeLine(line);
             version_ = ended ? std::string() : Text(line);
+            firstList_ = FirstListOf(version_);
             if (ended) missing_.push_back(&item);
             continue;
         }
-        if (!FileHasItem(item, version_)) {
+        if (!FileHasItem(item, firstList_)) {
             if (item.OldLine && Applying()) Apply(item, *item.OldLine);
             continue;
         }

@@ -34,6 +34,17 @@ void ImageSlots::Finish() {
     pending_.clear();
 }
 
+namespace {
+
+// The memo holds at most 4999 bytes, however many pieces or columns a line gave it (the memo box, the
+// file's writer and the publisher rely on that limit); a cut never splits a UTF-8 character.
+void HoldMemo(DatabaseRecord& rec, ImageSlots& images) {
+    images.Finish();
+    if (rec.Memo.size() > std::size_t(MaxMemoLength)) rec.Memo = Utf8Truncate(rec.Memo, std::size_t(MaxMemoLength));
+}
+
+}  // namespace
+
 bool ReadOwnRecord(RecordTextReader& reader, DatabaseRecord& rec, std::vector<std::string>* missingImages) {
     TextStream& s = reader.Stream();
     if (s.Eof() || s.Position() >= s.Size()) return false;
@@ -49,6 +60,7 @@ bool ReadOwnRecord(RecordTextReader& reader, DatabaseRecord& rec, std::vector<st
         else if (column == 26) rec.Memo = value;
         if (rowEnded) break;
     }
+    HoldMemo(rec, images);
     if (reader.EndOfRecord) s.Get();  // the LF after the CR
     return true;
 }
@@ -138,7 +150,7 @@ bool ReadForeignRow(RecordTextReader& reader, const ImportMapping& m, const Impo
     }
     // Imported values are stored as the record editor stores typed ones: a TAB or a line break inside a
     // value would break the line of the database file and shift every later column at the next load.
-    images.Finish();
+    HoldMemo(rec, images);
     CleanImportedSlots(rec);
     if (reader.EndOfRecord) s.Get();
     return true;
@@ -168,7 +180,7 @@ void FillFromValues(const std::vector<std::string>& values, const ImportMapping&
     }
     for (; k < values.size(); ++k)
         if (!values[k].empty()) rec.Memo.append(values[k]).append("\r\n");
-    images.Finish();
+    HoldMemo(rec, images);
     CleanImportedSlots(rec);
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "platform/fs/files.h"
 #include "platform/text/utf8.h"
@@ -62,15 +63,20 @@ bool WriteDatabaseFile(const DatabaseState& db, const std::string& path, std::st
 }
 
 std::string ReadTextLine(TextStream& s, std::size_t maxChars) {
-    std::string line;
-    while (line.size() < maxChars) {
-        int c = s.Get();
-        if (c < 0) break;
-        if (c == CR) {
-            s.Get();
-            break;
-        }
-        line += char(c);
+    // The run up to the CR, maxChars or the end is taken in one step; the stream then stands as a read
+    // byte by byte would leave it.
+    const std::string& b = s.Bytes();
+    const std::size_t start = s.Position();
+    const std::size_t limit = start + std::min(maxChars, b.size() - start);
+    const void* cr = std::memchr(b.data() + start, CR, limit - start);
+    const std::size_t end = cr ? std::size_t(static_cast<const char*>(cr) - b.data()) : limit;
+    std::string line(b, start, end - start);
+    s.SetPosition(end);
+    if (cr) {
+        s.Get();  // the CR
+        s.Get();  // and the byte after it, whatever it is
+    } else if (end - start < maxChars) {
+        s.Get();  // the read that runs into the end
     }
     return line;
 }

@@ -35,6 +35,18 @@ UploadItem ResolveUploadItem(const std::string& publishDirectory, const std::str
     return item;
 }
 
+std::vector<std::string> SiteListingNames(const std::string& text) {
+    std::vector<std::string> names;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::size_t stop = end > start && text[end - 1] == '\r' ? end - 1 : end;
+        names.push_back(text.substr(start, stop - start));
+        start = end + 1;
+    }
+    return names;
+}
+
 bool SkippedAtUpload(const std::string& name) { return StartsWith(name, "FILELIST"); }
 
 SiteFileAction CleanUpAction(const std::string& siteName, const std::set<std::string>& mirrored,

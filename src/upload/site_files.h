@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace fv {
 
@@ -25,6 +26,10 @@ UploadItem ResolveUploadItem(const std::string& publishDirectory, const std::str
 
 // Names starting "FILELIST" (letter case counts) are never sent: that is the site listing's own name.
 bool SkippedAtUpload(const std::string& name);
+
+// The names of the site listing the server sent, one a line: LF ends a line, a CR before it is dropped,
+// and the last line may lack its line end.
+std::vector<std::string> SiteListingNames(const std::string& listing);
 
 enum class SiteFileAction {
     Ignore,  // not a file name: a "total " line of a long listing, "." or ".."

@@ -173,16 +173,7 @@ TUploadForm::Outcome TUploadForm::Prepare(Upload& run) {
     if (!FileExistsOrWarn(app, listing)) {
         return FailNow();
     }
-    std::vector<std::string> names;
-    const std::string text = ReadWholeFile(listing).value_or("");
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::size_t stop = end > start && text[end - 1] == '\r' ? end - 1 : end;
-        names.push_back(text.substr(start, stop - start));
-        start = end + 1;
-    }
-    FilesAtSite->SetItems(std::move(names));
+    FilesAtSite->SetItems(SiteListingNames(ReadWholeFile(listing).value_or("")));
     RemoveFile(listing);
 
     FtpClient1->SetBinary(true);

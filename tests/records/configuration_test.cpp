@@ -129,6 +129,9 @@ TEST_F(ConfigurationTest, CategoryLineStopsAtABlankItem) {
     EXPECT_EQ(Lines(ConfigurationText(app, db)).back(), "Executive\t4x4");
     Control<ComboBox>("FolivexForm", "Category").SetItems({"", "Sport"});
     EXPECT_EQ(Lines(ConfigurationText(app, db)).back(), "");
+    // A line break alone would be written as the blank " " and end the list when read back: it ends it here.
+    Control<ComboBox>("FolivexForm", "Category").SetItems({"Executive", "\n", "Sport"});
+    EXPECT_EQ(Lines(ConfigurationText(app, db)).back(), "Executive");
 }
 
 TEST_F(ConfigurationTest, TextsThatCouldShiftLaterItemsAreKeptOnTheirLine) {

@@ -282,5 +282,48 @@ TEST(ImportFill, OdbcValuesAreRoutedByPosition) {
     EXPECT_EQ(r.Memo, "last\r\n");
 }
 
+// However many memo pieces or extra columns a line holds, the memo keeps the data model's 4999 bytes, and
+// the cut does not split a character; a memo within the limit is untouched.
+TEST(ImportFill, TheMemoIsHeldToItsLimit) {
+    const std::string piece = "\xC3\xA9" + std::string(398, 'y');  // 400 bytes, a two-byte character first
+    std::string pieces;
+    for (int i = 0; i < 15; ++i) pieces += "\t" + piece;
+    struct Case {
+        const char* why;
+        std::string own;  // a line of the program's own file
+        std::size_t memo;
+    };
+    const Case cases[] = {
+        {"15 pieces of 400 bytes and their line breaks", std::string(25, '\t') + pieces.substr(1) + "\r\n", 4999},
+        {"a two-byte character across the limit", std::string(25, '\t') + std::string(4998, 'z') + "\xC3\xA9\r\n",
+         4998},
+        {"one piece of 4999 bytes, within the limit", std::string(25, '\t') + std::string(4999, 'z') + "\r\n", 4999},
+    };
+    for (const Case& c : cases) {
+        TextStream s(c.own);
+        RecordTextReader reader(s, TabDelimiter);
+        DatabaseRecord r;
+        ASSERT_TRUE(ReadOwnRecord(reader, r, nullptr)) << c.why;
+        EXPECT_EQ(r.Memo.size(), c.memo) << c.why;
+    }
+
+    ImportMapping m = Mapping({"1"});
+    m.OverflowFields = "extra columns";
+    std::string row = "a";
+    for (int i = 0; i < 40; ++i) row += "," + piece;  // 24 go to no field, 16 are extra columns
+    auto rows = ReadForeign(row + "\r\n", m);
+    ASSERT_EQ(rows.size(), 1u);
+    // Pieces of 400 bytes and CR LF: 12 whole ones (4824 bytes), then 175 bytes of the next, whose first
+    // character is whole.
+    EXPECT_EQ(rows[0].Memo.size(), 4999u);
+    EXPECT_EQ(rows[0].Memo.substr(4824, 2), "\xC3\xA9");
+
+    DatabaseRecord fromValues;
+    std::vector<std::string> values(25, "v");
+    for (int i = 0; i < 30; ++i) values.push_back(piece);
+    FillFromValues(values, m, ImportRoutes(m), fromValues, nullptr);
+    EXPECT_EQ(fromValues.Memo.size(), 4999u);
+}
+
 }  // namespace
 }  // namespace fv

@@ -1,0 +1,42 @@
+// The windows' controls by window and control name, for one read or one write of the configuration file.
+//
+// Rules:
+// - A window's components are walked once, on its first use, and then found by name: a search along the
+//   window for each of the 356 items cost more than the whole rest of a read.
+// - The answers are those of Application::FindForm and Component::FindComponent: the first window and
+//   the first control of the name.
+// - Valid while no window or control is made or freed: one object serves one pass over the item table.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace fv {
+
+class Application;
+class Component;
+
+class ConfigControls {
+public:
+    explicit ConfigControls(const Application& app) : app_(app) {}
+
+    // The control, of the kind the caller needs. Throws std::logic_error naming the window and the control
+    // when either is missing (a programming error, never a user's).
+    template <class T> T& Get(const std::string& form, const std::string& control) {
+        T* c = dynamic_cast<T*>(Find(form, control));
+        if (!c) throw std::logic_error("The configuration names a control that does not exist: " + form + "." + control);
+        return *c;
+    }
+
+private:
+    // The control of the name, or nullptr; throws when the window is missing.
+    Component* Find(const std::string& form, const std::string& control);
+
+    const Application& app_;
+    // Per window, its controls by name; the names are the controls' own, which live as long as they do.
+    std::unordered_map<std::string, std::unordered_map<std::string_view, Component*>> windows_;
+};
+
+}  // namespace fv
