@@ -6,7 +6,7 @@ set -euo pipefail
 want=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
 case "${1:-test}" in
   run)  want+=(xvfb xauth unixodbc-dev) ;;
-  test) want+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server vsftpd lftp clang libclang-rt-14-dev unixodbc-dev libsqliteodbc sqlite3 chromium nodejs npm hugo python3 gnuplot-nox) ;;
+  test) want+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server vsftpd lftp clang libclang-rt-14-dev unixodbc-dev libsqliteodbc sqlite3 chromium firefox-esr nodejs npm hugo python3 gnuplot-nox) ;;
 esac
 
 # Node and npm may come from elsewhere than Debian (the machine's own Node ships its npm, which Debian's
