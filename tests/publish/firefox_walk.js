@@ -31,7 +31,8 @@ const pause = (ms) => new Promise((r) => setTimeout(r, ms));
       else {
         try {
           if (await inMain(() => document.readyState === 'complete' && !document.documentElement.hasAttribute('data-before') &&
-                               location.search.indexOf('frame=main') !== -1)) { await collect(); return true; }
+                               location.search.indexOf('frame=main') !== -1 &&
+              !document.querySelector('input[name=srchname]') && !!document.querySelector('table'))) { await collect(); return true; }
         } catch (e) { /* an alert came or the frame is between two documents */ }
       }
       await pause(50);
@@ -58,16 +59,24 @@ const pause = (ms) => new Promise((r) => setTimeout(r, ms));
           await search(query, 'input[type=submit]');
         },
         async again(query) { await mark(); await search(query, 'input[type=button]'); },
+        async box(pagePath, query) {
+          await collect();
+          await m.topFrame();
+          await m.navigate(`${base}/${pagePath}`);
+          await this.again(query);
+        },
         evaluateMain: inMain,
       };
       for (const s of plan.searches) {
         alerts = [];
-        await (s.how === 'first' ? steps.first(s.site, s.query) : steps.again(s.query));
+        await (s.how === 'again' ? steps.again(s.query) : steps[s.how](s.site, s.query));
         if (!await settle(s.query !== '', s.alerts.length)) {
           problems.push(`${mode} ${s.label}: the result frame did not change; the ${mode} searches stop here`);
           break;
         }
         if (process.env.FOLIVEX_WALK_TRACE) console.log(mode, s.label);
+        if (s.query !== '' && await inMain(() => getComputedStyle(document.documentElement).visibility) !== 'visible')
+          problems.push(`${mode} ${s.label}: the result page is hidden`);
         const rows = await results();
         const extra = s.check ? await s.check(steps) : [];
         checks++;

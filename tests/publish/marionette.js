@@ -90,6 +90,8 @@ async function launch(firefoxPath, outDir) {
     ['marionette.port', 0], ['browser.shell.checkDefaultBrowser', false], ['datareporting.policy.dataSubmissionEnabled', false],
     ['toolkit.telemetry.reportingpolicy.firstRun', false], ['browser.startup.homepage_override.mstone', 'ignore'],
     ['app.update.disabledForTesting', true], ['network.proxy.type', 0], ['browser.aboutwelcome.enabled', false],
+    // Alerts in quick succession are shown like any other (no offer to stop the page's dialogs).
+    ['dom.successive_dialog_time_limit', 0],
   ].map(([k, v]) => `user_pref(${JSON.stringify(k)}, ${JSON.stringify(v)});\n`).join(''));
   const child = spawn(firefoxPath, ['--headless', '--marionette', '--no-remote', '--profile', profile, 'about:blank'],
                       { env: { ...process.env, HOME: profile, MOZ_CRASHREPORTER_DISABLE: '1' }, stdio: ['ignore', 'ignore', 'ignore'] });

@@ -335,6 +335,20 @@ TEST_F(SearchBrowserSite, QueriesSite) {
     EXPECT_NE(Page("qlx_srch2.htm").find("bulkitem 150"), std::string::npos);
 }
 
+TEST_F(SearchBrowserSite, IntranetSite) {
+    // One engine per category whose top frame is the search script page itself (no first search on
+    // loading): each engine searches its own category only.
+    Main().CategoryList = {"Fruit", "Veg"};
+    Add("Fruit", {"apple"});
+    Add("Fruit", {"pear"});
+    Add("Veg", {"leek"});
+    Add("Veg", {"pear-shaped squash"});
+    program->SearchSetup->SearchPerCategory->SetChecked(true);
+    program->SearchSetup->IntraNetSearches->SetChecked(true);
+    PublishInto(Out("intranet"));
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+}
+
 TEST_F(SearchBrowserSite, LargeSite) {
     Main().CategoryList = {"Large"};
     for (int i = 0; i < MaxRecords; ++i)
