@@ -177,6 +177,11 @@ TEST_F(SearchPagesTest, HostileTextsLeaveTheScriptWhole) {
         EXPECT_NE(page.find("c1[2]=\"two\\r\\nlines\";"), std::string::npos);
         EXPECT_NE(page.find("c1[7]=\"<A HREF=mailto:a\\\"b>x\\\\y</A>\";"), std::string::npos);
         EXPECT_NE(page.find("c1[8]=\"<A HREF=c:\\\\doc.pdf>file:c:\\\\doc.pdf</A>\";"), std::string::npos);
+        // A label is the user's HTML on the result pages, but cannot run a script or hide what follows it.
+        const std::string empty = Page("qlx_srche.htm");
+        EXPECT_NE(empty.find(">end&lt;/script>&lt;script>alert(1)&lt;/script></FONT>"), std::string::npos);
+        EXPECT_NE(empty.find("><!--<script>--></FONT>"), std::string::npos);
+        EXPECT_NE(page.find("\\x3C!--\\x3Cscript\\x3E--\\x3E</FONT>"), std::string::npos);
         // The empty result page is HTML: the snippet stays as the user wrote it.
         if (overrideOn) {
             EXPECT_NE(Page("qlx_srche.htm").find("<BODY class=\"x\">\r\n<p>a\\b</script><!--"), std::string::npos);
