@@ -1,6 +1,7 @@
 // Searches the published "queries" site in headless Firefox (Debian's firefox-esr, driven through its
 // Marionette remote control), opened from disk and served on 127.0.0.1: the searches of search_plan.js,
-// each with the same result rows and alerts as in Chromium, and the two runs compared search for search.
+// each with the same result rows and alerts as in Chromium, the two runs compared search for search, and
+// no script error in the browser's console.
 // Usage: node firefox_walk.js <sites folder> <output folder> <firefox>
 'use strict';
 const path = require('path');
@@ -87,6 +88,7 @@ const pause = (ms) => new Promise((r) => setTimeout(r, ms));
       }
       runs[mode] = got;
     }
+    for (const e of await m.scriptErrors(['file:', origin])) problems.push(`script error: ${e}`);
     for (let i = 0; i < plan.searches.length; i++)
       if (runs.file[i] && runs.http[i] && !same(runs.file[i], runs.http[i]))
         problems.push(`${plan.searches[i].label}: from disk ${JSON.stringify(runs.file[i])}, over HTTP ${JSON.stringify(runs.http[i])}`);

@@ -1,6 +1,7 @@
 // A small client of Firefox's Marionette protocol (the remote control built into Firefox, started with
 // --marionette), enough to drive Debian's firefox-esr headless: start it with a fresh profile, open pages,
-// move between frames, type, click, run a script in a frame, read and accept alerts.
+// move between frames, type, click, run a script in a frame, read and accept alerts, read the script
+// errors of the browser's console.
 'use strict';
 const fs = require('fs');
 const net = require('net');
@@ -70,6 +71,19 @@ class Marionette {
   async click(element) { await this.send('WebDriver:ElementClick', { id: element[Object.keys(element)[0]] }); }
   // Runs a function (its source, with no outer names) in the current frame and answers its result.
   async run(f) { return (await this.send('WebDriver:ExecuteScript', { script: `return (${f.toString()})();`, args: [] })).value; }
+  // The script errors (not warnings, not style sheet errors) the browser's console holds for pages whose
+  // address begins with one of the prefixes: "address: message". Needs -remote-allow-system-access.
+  async scriptErrors(prefixes) {
+    await this.send('Marionette:SetContext', { value: 'chrome' });
+    try {
+      const all = (await this.send('WebDriver:ExecuteScript', { args: [], script:
+        'return Services.console.getMessageArray().filter((e) => e instanceof Ci.nsIScriptError && !(e.flags & 1) && ' +
+        'e.category !== "CSS Parser").map((e) => e.sourceName + ": " + e.errorMessage);' })).value;
+      return all.filter((line) => prefixes.some((p) => line.startsWith(p)));
+    } finally {
+      await this.send('Marionette:SetContext', { value: 'content' });
+    }
+  }
   // The text of the alert on screen, accepted; null when there is none.
   async takeAlert() {
     try {
@@ -93,7 +107,7 @@ async function launch(firefoxPath, outDir) {
     // Alerts in quick succession are shown like any other (no offer to stop the page's dialogs).
     ['dom.successive_dialog_time_limit', 0],
   ].map(([k, v]) => `user_pref(${JSON.stringify(k)}, ${JSON.stringify(v)});\n`).join(''));
-  const child = spawn(firefoxPath, ['--headless', '--marionette', '--no-remote', '--profile', profile, 'about:blank'],
+  const child = spawn(firefoxPath, ['--headless', '--marionette', '-remote-allow-system-access', '--no-remote', '--profile', profile, 'about:blank'],
                       { env: { ...process.env, HOME: profile, MOZ_CRASHREPORTER_DISABLE: '1' }, stdio: ['ignore', 'ignore', 'ignore'] });
   let ended = false;
   child.on('exit', () => { ended = true; });
@@ -109,7 +123,9 @@ async function launch(firefoxPath, outDir) {
   });
   const m = new Marionette(socket);
   await m.hello;
-  await m.send('WebDriver:NewSession', { capabilities: { alwaysMatch: { unhandledPromptBehavior: 'ignore' } } });
+  // Alerts stay on screen until they are read and accepted (by default a command would dismiss them).
+  const session = await m.send('WebDriver:NewSession', { unhandledPromptBehavior: 'ignore' });
+  if (session.capabilities.unhandledPromptBehavior !== 'ignore') throw new Error(`alerts would not stay: ${JSON.stringify(session.capabilities)}`);
   m.close = async () => {
     try { await m.send('Marionette:Quit', { flags: ['eForceQuit'] }); } catch (e) { /* it is going */ }
     socket.destroy();

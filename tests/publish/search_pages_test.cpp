@@ -96,6 +96,10 @@ TEST_F(SearchPagesTest, OneEngineForTheSiteMatchesTheGoldenPages) {
     EXPECT_NE(Page("qlx_frm.htm").find("<FRAME SRC=\"qlx_srch1.htm\" NAME=\"top\">"), std::string::npos);
     EXPECT_NE(Page("qlx_srch2.htm").find("\r\nFirstSearch();\r\n"), std::string::npos);
     EXPECT_NE(Page("qlx_srch2.htm").find("\talert(\"Your first Search"), std::string::npos);
+    // The frames hand over the query in the address of the page the result frame loads; no frame reads or
+    // writes another frame's document (refused between pages opened from disk).
+    EXPECT_EQ(Page("qlx_srch2.htm").find("parent.main"), std::string::npos);
+    EXPECT_NE(Page("qlx_srch2.htm").find("+\"?srchname=\"+q+\"&frame=main\";"), std::string::npos);
 }
 
 TEST_F(SearchPagesTest, OneEnginePerCategoryWithTheIntranetStartMatchesTheGoldenPages) {
