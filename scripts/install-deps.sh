@@ -7,7 +7,9 @@ want=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev fonts-dejav
   sound-theme-freedesktop)
 case "${1:-test}" in
   run)  want+=(xvfb xauth unixodbc-dev) ;;
-  test) want+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server vsftpd lftp clang libclang-rt-14-dev unixodbc-dev libsqliteodbc sqlite3 chromium nodejs npm hugo python3 gnuplot-nox poppler-utils cups-daemon cups-client) ;;
+  test) want+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server vsftpd lftp clang libclang-rt-14-dev
+          unixodbc-dev libsqliteodbc sqlite3 chromium firefox-esr nodejs npm hugo python3 gnuplot-nox poppler-utils
+          cups-daemon cups-client) ;;
 esac
 
 # Node and npm may come from elsewhere than Debian (the machine's own Node ships its npm, which Debian's

@@ -226,7 +226,11 @@ bool BuildSearchScriptPage(std::string& page, Program& p, const SearchScriptInpu
             "}\r\n\r\n";
     page += "function ShowFound ()\r\n{\r\n"
             "  var val=decodeParam(params[\"srchname\"]);\r\n"
-            "  if (val==\"\") { alert (\"" + Lang(p, "SrchNoData") + "\"); return; }\r\n"
+            "  if (val==\"\") {\r\n"
+            "    document.documentElement.style.visibility=\"visible\";\r\n"
+            "    alert (\"" + Lang(p, "SrchNoData") + "\");\r\n"
+            "    return;\r\n"
+            "  }\r\n"
             "  valor=SearchArray(val.toLowerCase());\r\n"
             "  document.open();\r\n"
             "  ManageEntries (valor);\r\n"
@@ -236,7 +240,11 @@ bool BuildSearchScriptPage(std::string& page, Program& p, const SearchScriptInpu
             "\tsrchname = decodeParam(params[\"srchname\"]);\r\n"
             "\tSearch (srchname);\r\n"
             "\r\n}\r\n";
-    page += "if (params[\"frame\"]==\"main\") window.addEventListener(\"load\", ShowFound, false);\r\nelse {\r\n";
+    // In the result frame the page's own search box stays hidden until the result page replaces it.
+    page += "if (params[\"frame\"]==\"main\") {\r\n"
+            "  document.documentElement.style.visibility=\"hidden\";\r\n"
+            "  window.addEventListener(\"load\", ShowFound, false);\r\n"
+            "} else {\r\n";
     page += intranet ? "//FirstSearch();\r\n" : "FirstSearch();\r\n";
     page += "}\r\n\r\n</script>\r\n";
 

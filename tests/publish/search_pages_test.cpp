@@ -96,6 +96,10 @@ TEST_F(SearchPagesTest, OneEngineForTheSiteMatchesTheGoldenPages) {
     EXPECT_NE(Page("qlx_frm.htm").find("<FRAME SRC=\"qlx_srch1.htm\" NAME=\"top\">"), std::string::npos);
     EXPECT_NE(Page("qlx_srch2.htm").find("\r\nFirstSearch();\r\n"), std::string::npos);
     EXPECT_NE(Page("qlx_srch2.htm").find("\talert(\"Your first Search"), std::string::npos);
+    // The frames hand over the query in the address of the page the result frame loads; no frame reads or
+    // writes another frame's document (refused between pages opened from disk).
+    EXPECT_EQ(Page("qlx_srch2.htm").find("parent.main"), std::string::npos);
+    EXPECT_NE(Page("qlx_srch2.htm").find("+\"?srchname=\"+q+\"&frame=main\";"), std::string::npos);
 }
 
 TEST_F(SearchPagesTest, OneEnginePerCategoryWithTheIntranetStartMatchesTheGoldenPages) {
@@ -177,6 +181,11 @@ TEST_F(SearchPagesTest, HostileTextsLeaveTheScriptWhole) {
         EXPECT_NE(page.find("c1[2]=\"two\\r\\nlines\";"), std::string::npos);
         EXPECT_NE(page.find("c1[7]=\"<A HREF=mailto:a\\\"b>x\\\\y</A>\";"), std::string::npos);
         EXPECT_NE(page.find("c1[8]=\"<A HREF=c:\\\\doc.pdf>file:c:\\\\doc.pdf</A>\";"), std::string::npos);
+        // A label is the user's HTML on the result pages, but cannot run a script or hide what follows it.
+        const std::string empty = Page("qlx_srche.htm");
+        EXPECT_NE(empty.find(">end&lt;/script>&lt;script>alert(1)&lt;/script></FONT>"), std::string::npos);
+        EXPECT_NE(empty.find("><!--<script>--></FONT>"), std::string::npos);
+        EXPECT_NE(page.find("\\x3C!--\\x3Cscript\\x3E--\\x3E</FONT>"), std::string::npos);
         // The empty result page is HTML: the snippet stays as the user wrote it.
         if (overrideOn) {
             EXPECT_NE(Page("qlx_srche.htm").find("<BODY class=\"x\">\r\n<p>a\\b</script><!--"), std::string::npos);
@@ -333,6 +342,20 @@ TEST_F(SearchBrowserSite, QueriesSite) {
     PublishInto(Out("queries"));
     EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
     EXPECT_NE(Page("qlx_srch2.htm").find("bulkitem 150"), std::string::npos);
+}
+
+TEST_F(SearchBrowserSite, IntranetSite) {
+    // One engine per category whose top frame is the search script page itself (no first search on
+    // loading): each engine searches its own category only.
+    Main().CategoryList = {"Fruit", "Veg"};
+    Add("Fruit", {"apple"});
+    Add("Fruit", {"pear"});
+    Add("Veg", {"leek"});
+    Add("Veg", {"pear-shaped squash"});
+    program->SearchSetup->SearchPerCategory->SetChecked(true);
+    program->SearchSetup->IntraNetSearches->SetChecked(true);
+    PublishInto(Out("intranet"));
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
 }
 
 TEST_F(SearchBrowserSite, LargeSite) {

@@ -53,6 +53,11 @@ const searches = [
       if (!page.long) p.push('the very long word is not shown whole');
       return p;
     } },
+  // Per category with the search script page in the top frame: its own box searches its own category.
+  { label: 'intranet engine 2', how: 'box', site: 'intranet/qlx_frm2.htm', query: 'pear', rows: ['qlx_2_2.htm'], alerts: [] },
+  { label: 'intranet engine 2 again', how: 'again', query: 'leek', rows: ['qlx_2_1.htm'], alerts: [] },
+  { label: 'intranet engine 1', how: 'box', site: 'intranet/qlx_frm1.htm', query: 'pear', rows: ['qlx_1_2.htm'], alerts: [] },
+  { label: 'intranet no match', how: 'again', query: 'leek', rows: [], alerts: [none] },
   // A query typed into the first form travels as UTF-8.
   { label: 'accent through the form', how: 'first', site: 'queries', query: 'brûlée', rows: ['qlx_3_6.htm'], alerts: [] },
   { label: 'a quote AND a word', how: 'again', query: '"cheese" and say', rows: ['qlx_3_1.htm'], alerts: [] },

@@ -39,14 +39,18 @@ const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
     // Marks the result frame's document; a search replaces it (a new load, then the written result page).
     const mark = () => main().evaluate(() => { document.documentElement.setAttribute('data-before', '1'); });
     // Waits, by polling the page's own state, until the result frame shows a freshly written result page
-    // (or, for a search that must not reach it, until the alert came). Fails after 10 s.
+    // (a new document, loaded with the query, whose search box the written result page and its table have
+    // replaced: an alert before the table is written keeps the wait going, also in a browser whose alerts
+    // let other scripts run meanwhile)
+    // or, for a search that must not reach it, until the alert came. Fails after 10 s.
     async function settle(reloads, alertsWanted) {
       for (let i = 0; i < 200; i++) {
         if (!reloads) { if (alerts.length >= alertsWanted) return true; }
         else {
           try {
             const state = await main().evaluate(() => document.readyState === 'complete' &&
-              !document.documentElement.hasAttribute('data-before') && location.search.indexOf('frame=main') !== -1);
+              !document.documentElement.hasAttribute('data-before') && location.search.indexOf('frame=main') !== -1 &&
+              !document.querySelector('input[name=srchname]') && !!document.querySelector('table'));
             if (state) return true;
           } catch (e) { /* the frame is between two documents */ }
         }
@@ -68,6 +72,11 @@ const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
           await top().fill('input[name=srchname]', query);
           await top().click('input[type=submit]');
         },
+        // A frameset whose top frame is the search script page: its own box from the start.
+        async box(pagePath, query) {
+          await page.goto(`${base}/${pagePath}`, { waitUntil: 'load' });
+          await this.again(query);
+        },
         // Further searches use the script page's own box.
         async again(query) {
           await mark();
@@ -80,13 +89,15 @@ const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
       };
       for (const search of plan.searches) {
         alerts = [];
-        await (search.how === 'first' ? steps.first(search.site, search.query) : steps.again(search.query));
+        await (search.how === 'again' ? steps.again(search.query) : steps[search.how](search.site, search.query));
         const reloads = search.query !== '';
         if (!await settle(reloads, search.alerts.length)) {
           // The searches after it would wait in vain as well.
           problems.push(`${mode} ${search.label}: the result frame did not change; the ${mode} searches stop here`);
           break;
         }
+        if (reloads && await main().evaluate(() => getComputedStyle(document.documentElement).visibility) !== 'visible')
+          problems.push(`${mode} ${search.label}: the result page is hidden`);
         const rows = await results();
         const extra = search.check ? await search.check(steps) : [];
         checks++;
