@@ -1,4 +1,4 @@
-// The category box of the main window: the check of a typed category and the editing of the list, which
+// The category box of the main window: typing picks a category from the list and the editing of the list, which
 // refuses to drop a category that records still use.
 #include "app/category_form.h"
 #include "app/folivex_form.h"
@@ -12,15 +12,42 @@ bool IsEnd(const std::string& item) { return item.empty() || item == " "; }
 
 }  // namespace
 
-void TFolivexForm::CategoryChange(Component*) {
-    const std::string& text = Category->Text();
-    for (const std::string& item : Category->Items()) {
+namespace {
+
+// The first valid category that begins with text, letters compared without regard to case; empty for none.
+std::string CategoryStartingWith(const std::vector<std::string>& items, const std::string& text) {
+    auto lower = [](std::string t) {
+        for (char& c : t)
+            if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        return t;
+    };
+    const std::string start = lower(text);
+    for (const std::string& item : items) {
         if (IsEnd(item)) break;
-        if (text == item) return;
+        if (lower(item).rfind(start, 0) == 0) return item;
     }
+    return {};
+}
+
+}  // namespace
+
+// Typing in the category box works as in a drop-down list: what is typed so far stays while a category
+// begins with it (no message, no keystroke lost), a letter that no category continues is not taken, and
+// leaving the box (or saving the record) picks the category the typed text begins.
+void TFolivexForm::CategoryChange(Component*) {
+    const std::string text = Category->Text();
+    if (text.empty() || !CategoryStartingWith(Category->Items(), text).empty()) return;
+    std::string kept = text;
+    while (!kept.empty() && CategoryStartingWith(Category->Items(), kept).empty()) kept.pop_back();
     P.App.Beep(BeepKind::Exclamation);
-    P.App.ShowMessage("This is not one of the valid Categories. Please select from the pulldown list.");
-    Category->SetText(Category->Items().empty() ? std::string() : Category->Items().front());
+    Category->SetText(kept);
+}
+
+void TFolivexForm::PickTypedCategory() {
+    const std::string& text = Category->Text();
+    if (text.empty()) return;
+    const std::string item = CategoryStartingWith(Category->Items(), text);
+    if (!item.empty() && item != text) ShowCategoryText(item);
 }
 
 void TFolivexForm::CategoryDblClick(Component*) {

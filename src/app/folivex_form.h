@@ -179,6 +179,8 @@ public:
 
     // The category box and the category list.
     void CategoryChange(Component* sender);
+    // The category the typed text of the category box begins, put in the box.
+    void PickTypedCategory();
     void CategoryDblClick(Component* sender);
 
     void FormShow(Component* sender);

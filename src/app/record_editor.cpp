@@ -27,6 +27,7 @@ void TFolivexForm::WireRecordEditor() {
         FieldChanged(s);
     };
     Category->OnDblClick = [this](Component* s) { CategoryDblClick(s); };
+    Category->OnExit = [this](Component*) { PickTypedCategory(); };
     for (Edit* e : Order) {
         e->OnChange = [this](Component* s) { ChangeofOrder(s); };
         e->OnEnter = [this](Component* s) { OrderEnter(s); };
@@ -140,6 +141,7 @@ void TFolivexForm::AddButtonClick(Component*) {
 }
 
 void TFolivexForm::SaveButtonClick(Component*) {
+    PickTypedCategory();
     const std::size_t n = std::size_t(P.CurrentRecord - 1);
     const std::string& category = Category->Text();
     if (category.empty() || category == " ") {

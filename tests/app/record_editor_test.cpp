@@ -302,13 +302,42 @@ TEST_F(RecordEditorTest, SearchWithNoRecordsIsRefused) {
     EXPECT_EQ(Messages().Messages().size(), 1u);
 }
 
-TEST_F(RecordEditorTest, ATypedCategoryMustBeOneOfTheList) {
+// Typing in the category box works as in a drop-down list: no message at the first letter, every letter
+// that a category continues is kept, one that none continues is not taken (a beep), and saving picks the
+// category the text begins.
+TEST_F(RecordEditorTest, TypingInTheCategoryBoxPicksTheMatchingCategory) {
+    const struct {
+        const char* reason;
+        std::vector<std::string> typed;  // the box's text after each keystroke
+        const char* shown;               // the box's text after the last one
+        const char* saved;               // the record's category after Save
+        int beeps;
+    } cases[] = {
+        {"the first letter of a category", {"F"}, "F", "Family", 0},
+        {"letters in another case", {"b", "ba", "bar"}, "bar", "Bargain Basement", 0},
+        {"a whole category", {"S", "Sp", "Spo", "Spor", "Sport"}, "Sport", "Sport", 0},
+        {"a letter no category continues is not taken", {"E", "Ex", "Exz"}, "Ex", "Executive", 1},
+        {"digits", {"4", "4x"}, "4x", "4x4", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        Load({{"Sport", "a"}});
+        Messages().ClearLog();
+        for (const std::string& t : c.typed) Main().Category->UserSetText(t);
+        EXPECT_EQ(Main().Category->Text(), c.shown);
+        EXPECT_TRUE(Messages().Messages().empty());
+        EXPECT_EQ(int(Messages().Beeps().size()), c.beeps);
+        EXPECT_EQ(program->RecordModified, 1);
+        Main().SaveButton->Click();
+        EXPECT_EQ(program->RecordTable[0].Category, c.saved);
+        EXPECT_EQ(Main().Category->Text(), c.saved);
+    }
+    // Leaving the box picks the category too.
     Load({{"Sport", "a"}});
-    Main().Category->UserSetText("S");
-    EXPECT_EQ(Messages().Messages(),
-              std::vector<std::string>{"This is not one of the valid Categories. Please select from the pulldown list."});
-    EXPECT_EQ(Main().Category->Text(), "Executive");
-    Messages().ClearLog();
+    Main().Category->SetFocus();
+    Main().Category->UserSetText("fa");
+    Main().DBEdit[0]->SetFocus();
+    EXPECT_EQ(Main().Category->Text(), "Family");
     Main().Category->UserSelect(2);
     EXPECT_TRUE(Messages().Messages().empty());
 }

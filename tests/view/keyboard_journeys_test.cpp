@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -142,6 +144,28 @@ TEST_F(KeyboardJourneysTest, TypingStartsAnEditAndEscapeCancelsIt) {
     EXPECT_FALSE(Main().SaveButton->Enabled());
     EXPECT_EQ(Main().DBEdit[0]->Text(), "Jaguar XJ");
     EXPECT_EQ(program->RecordTable[0].Field[0], "Jaguar XJ");
+}
+
+// Typing in the category box keeps every letter a category continues, with no message, and Tab out of it
+// picks that category.
+TEST_F(KeyboardJourneysTest, TypingInTheCategoryBoxPicksACategoryWithoutLosingKeys) {
+    StartWithDatabase();
+    Main().Category->SetItems({"Executive", "4x4", "Family"});
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    auto* box = static_cast<QComboBox*>(view->WidgetOf(*Main().Category));
+    ASSERT_TRUE(box->isEditable());
+    box->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return box->hasFocus(); }, 5000));
+    box->lineEdit()->selectAll();
+    app.Scripted().ClearLog();
+    QTest::keyClicks(box, "faz");
+    EXPECT_EQ(Main().Category->Text(), "fa");  // "z" continues no category
+    EXPECT_TRUE(app.Scripted().Messages().empty());
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(Main().Category->Text(), "Family");
+    EXPECT_EQ(box->currentText().toStdString(), "Family");
+    EXPECT_EQ(program->RecordModified, 1);
 }
 
 // Return in the picture picker's folder list opens the folder, as a double click does; it is not the
