@@ -2,9 +2,11 @@
 // receiving commands RETR, LIST and NLST, the sending commands STOR and APPE, progress and the statistics
 // line. A transfer step ends once, at the later of its final reply and the close of its data connection,
 // or at its first failure; the local file is closed on every road out.
+#include <fcntl.h>
 #include <linux/sockios.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "net/custom_ftp_client.h"
 
@@ -34,6 +36,29 @@ std::int64_t LocalFileSize(const std::string& name) {
     struct stat st {};
     if (name.empty() || ::stat(name.c_str(), &st) != 0) return -1;
     return std::int64_t(st.st_size);
+}
+
+// Opens the local file of a get from its start. A file of this user's that has one name and may be written
+// is replaced by a new file with the same permissions rather than emptied in place: the file system
+// writes a file emptied in place out to disk at its close and makes the next emptying wait for that, a
+// disk wait per file when the same files are fetched again. Anything else (a symbolic link, a file with
+// more names, another user's file, one that may not be written) is opened as it is and emptied, so a
+// get writes through a link and never replaces what it could not write.
+std::FILE* OpenLocalFileAfresh(const std::string& name) {
+    struct stat st {};
+    if (::lstat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == ::geteuid() &&
+        ::access(name.c_str(), W_OK) == 0 && ::unlink(name.c_str()) == 0) {
+        const mode_t mode = st.st_mode & 07777;
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            // The permissions are the old file's, whatever the process's mask says.
+            if (::fchmod(fd, mode) == 0)
+                if (std::FILE* f = ::fdopen(fd, "wb")) return f;
+            ::close(fd);
+        }
+        // Something else took the name meanwhile: written through like any other file.
+    }
+    return std::fopen(name.c_str(), "wb");
 }
 
 }  // namespace
@@ -328,7 +353,7 @@ void TCustomFtpClient::StartReceive(TFtpRequest rq, const char* command) {
     dataSocket_->OnSessionAvailable = [this](Component*, int e) { ReceiveAccepted(e); };
     if (!displayFileFlag_) {
         CloseLocalFile();
-        localStream_ = resumeAt_ <= 0 ? std::fopen(localFileName_.c_str(), "wb")
+        localStream_ = resumeAt_ <= 0 ? OpenLocalFileAfresh(localFileName_)
                                       : std::fopen(localFileName_.c_str(), "r+b");
         if (localStream_ && resumeAt_ > 0 && ::fseeko(localStream_, off_t(resumeAt_), SEEK_SET) != 0) CloseLocalFile();
         if (!localStream_) {
