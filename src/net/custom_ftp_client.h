@@ -374,6 +374,7 @@ protected:
     int dataError_ = 0;
     int localError_ = 0;
     std::vector<char> sendBuffer_;
+    std::vector<char> receiveBuffer_;  // one block of a RETR, LIST or NLST
     bool replyComplete_ = false, recvClosed_ = false, sendClosed_ = false, endOfFile_ = false;
     bool storAccepted_ = false, dataConnected_ = false, sending_ = false;
     std::string storeCommand_;
