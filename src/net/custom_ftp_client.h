@@ -209,8 +209,9 @@ public:
     virtual void ResumePutAsync();
     virtual void SessionResumePutAsync();
 
-    // The bytes read from the local file for one block of a STOR or APPE (16 socket buffers).
-    static constexpr int SendBlockSize = 16 * 1514;
+    // The bytes read from the local file for one block of a STOR or APPE: 64 socket buffers, as many as
+    // the socket hands to the system in one call.
+    static constexpr int SendBlockSize = 64 * 1514;
     // The usage error of a command that holds CR or LF.
     static constexpr const char* LineBreakError = "Command holds a line break";
     // The code a request ends with when a step met a usage error (its text goes to ErrorMessage).
@@ -374,6 +375,7 @@ protected:
     int dataError_ = 0;
     int localError_ = 0;
     std::vector<char> sendBuffer_;
+    std::vector<char> receiveBuffer_;  // one block of a RETR, LIST or NLST
     bool replyComplete_ = false, recvClosed_ = false, sendClosed_ = false, endOfFile_ = false;
     bool storAccepted_ = false, dataConnected_ = false, sending_ = false;
     std::string storeCommand_;

@@ -3,7 +3,9 @@
 // transfer, strangers on the PORT port, and the local failures that must never count as success.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "net/ftp_test_support.h"
 #include "support/temp_dir.h"
@@ -422,6 +424,72 @@ TEST_F(FtpTransferTest, DataBlocksKeepASlowTransferAlive) {
     ftp().SetHostFileName("slow.bin");
     EXPECT_TRUE(ftp().Get()) << rec.Log();
     EXPECT_EQ(ReadFile(dir.File("local.bin")).size(), 8000u);
+}
+
+// A get over an existing file of this user's replaces it with a new file of the same permissions instead
+// of emptying it in place (emptying a file just written makes the disk wait for it, once per file); a
+// symbolic link and a file with a second name are written through, as before.
+TEST_F(FtpTransferTest, GetOverAnExistingFileReplacesOnlyAPlainFile) {
+    enum Kind { Plain, Link, TwoNames };
+    struct Case {
+        const char* name;
+        Kind kind;
+    };
+    const Case cases[] = {
+        {"a plain file is replaced, keeping its permissions", Plain},
+        {"a symbolic link still leads to its file, which gets the bytes", Link},
+        {"a file with a second name gets the bytes under both names", TwoNames},
+    };
+    const std::string payload = Pattern(5000);
+    const std::string old = Pattern(9000);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir local;
+        const std::string got = local.File("got.bin"), other = local.File("other.bin");
+        if (c.kind == Plain) {
+            WriteFile(got, old);
+            ASSERT_EQ(::chmod(got.c_str(), 0640), 0);
+        } else {
+            WriteFile(other, old);
+            ASSERT_EQ(c.kind == Link ? ::symlink(other.c_str(), got.c_str()) : ::link(other.c_str(), got.c_str()), 0);
+        }
+        // The file the name led to before, held open: it keeps its bytes only if it was replaced.
+        const int held = ::open(got.c_str(), O_RDONLY);
+        ASSERT_GE(held, 0);
+        FtpRecorder r;
+        ScriptedFtpServer srv([&](Session& s) {
+            s.Login();
+            s.Answer(s.Passive());
+            s.Command();
+            s.Send("150 Opening data connection\r\n");
+            if (!s.AcceptData()) return;
+            s.SendData(payload);
+            s.CloseData();
+            s.Send("226 Transfer complete\r\n");
+        });
+        r.Target(srv.PortText());
+        r.ftp->SetPassive(true);
+        r.ftp->SetHostFileName("f.bin");
+        r.ftp->SetLocalFileName(got);
+        ASSERT_TRUE(r.ftp->Connect());
+        EXPECT_TRUE(r.ftp->Get()) << r.Log();
+        EXPECT_EQ(ReadFile(got), payload);
+        std::string kept(old.size() + 1, '\0');
+        const long n = ::pread(held, kept.data(), kept.size(), 0);
+        ::close(held);
+        kept.resize(std::size_t(std::max(0L, n)));
+        struct stat now {};
+        ASSERT_EQ(::lstat(got.c_str(), &now), 0);
+        if (c.kind == Plain) {
+            EXPECT_TRUE(kept == old) << "emptied in place";
+            EXPECT_EQ(now.st_mode & 07777, 0640u);
+        } else {
+            EXPECT_TRUE(kept == payload) << "the name was replaced instead of written through";
+            EXPECT_EQ(ReadFile(other), payload);
+            EXPECT_EQ(S_ISLNK(now.st_mode), c.kind == Link);
+        }
+        r.ftp.reset();
+    }
 }
 
 }  // namespace
