@@ -110,6 +110,10 @@ public:
 
     bool Loading = false, Designing = false;
 
+protected:
+    // Runs one part of the picture and gives the canvas back in the state it was in before.
+    void DrawLeavingCanvasAsFound(const std::function<void()>& draw);
+
 private:
     void DrawSeries(TChartSeries& series);
     void DrawSlotGroup(TChartSeries& leader);

@@ -37,22 +37,31 @@ void TCustomAxisPanel::DrawChartContents(const PixelRect& rect) {
     TChartCanvas3D& canvas = Canvas3D();
     canvas.SetCenterFromRect(HorizDepth, PlotRect);
     canvas.ResetState();
-    DrawWalls();
+    // Walls, each axis and each series leave the canvas as they found it: an axis' text alignment or a
+    // series' pen does not reach the next part.
+    DrawLeavingCanvasAsFound([&] { DrawWalls(); });
     if (axisVisible) {
         if (OnBeforeDrawAxes) OnBeforeDrawAxes(this);
         for (TCustomChartAxis* axis : {static_cast<TCustomChartAxis*>(&bottomAxis), static_cast<TCustomChartAxis*>(&topAxis),
                                        static_cast<TCustomChartAxis*>(&leftAxis), static_cast<TCustomChartAxis*>(&rightAxis),
                                        static_cast<TCustomChartAxis*>(&depthAxis)})
-            if (AxisShown(*axis)) axis->DrawAxis(true);
+            if (AxisShown(*axis)) DrawLeavingCanvasAsFound([&] { axis->DrawAxis(true); });
     }
     if (OnBeforeDrawSeries) OnBeforeDrawSeries(this);
     // A copy: a drawing handler may add or remove series.
     std::vector<TChartSeries*> drawing = seriesList;
     for (TChartSeries* s : drawing)
-        if (s->Active()) DrawSeries(*s);
+        if (s->Active()) DrawLeavingCanvasAsFound([&] { DrawSeries(*s); });
     if (Zoom.Active) DrawZoomRectangle();
     canvas.ResetState();
     if (OnAfterDraw) OnAfterDraw(this);
+}
+
+void TCustomAxisPanel::DrawLeavingCanvasAsFound(const std::function<void()>& draw) {
+    Canvas* c = Canvas3D().ReferenceCanvas();
+    if (!c) return draw();
+    CanvasStateGuard guard(*c);
+    draw();
 }
 
 bool TCustomAxisPanel::ClipToChart() {

@@ -180,20 +180,16 @@ void TChartCanvas3D::Polygon(std::span<const Point> pts) { canvas->Polygon(pts);
 // ---- Text ----
 
 void TChartCanvas3D::WriteText(Point p, std::string_view text, int angleTenths) {
-    Font saved = canvas->GetFont();
-    Font f = saved;
+    Font f = canvas->GetFont();
     f.Angle = angleTenths;
-    if (ZoomText && ZoomFactor != 1.0) {
-        int size = std::max(1, RoundPixel(saved.Size * ZoomFactor));
-        f.Size = size;
-    }
-    if (f == saved) {
+    if (ZoomText && ZoomFactor != 1.0) f.Size = std::max(1, RoundPixel(f.Size * ZoomFactor));
+    if (f == canvas->GetFont()) {
         canvas->TextOut(p.X, p.Y, text);
         return;
     }
+    CanvasStateGuard guard(*canvas);
     canvas->SetFont(f);
     canvas->TextOut(p.X, p.Y, text);
-    canvas->SetFont(saved);
 }
 
 void TChartCanvas3D::TextOutZ(int x, int y, std::string_view text, int z) {
