@@ -25,6 +25,7 @@ void TCustomAxisPanel::DrawChartContents(const PixelRect& rect) {
     for (TChartSeries* s : seriesList)
         if (s->Active()) s->PrepareValues();
     CalcLegendAndPanelRect();
+    ChartAreaRect = PlotRect;
     SetDepthSlots();
     CalcAxisRect();
     for (TChartSeries* s : seriesList) {
@@ -65,9 +66,20 @@ void TCustomAxisPanel::DrawLeavingCanvasAsFound(const std::function<void()>& dra
 }
 
 bool TCustomAxisPanel::ClipToChart() {
-    if (!clipPoints || !CanClip()) return false;
-    if (View3D()) Canvas3D().ClipCube(PlotRect, 0, HorizDepth);
-    else Canvas3D().ClipRectangle(PlotRect);
+    if (!CanClip()) return false;
+    // Series never draw over the titles and the legend. With ClipPoints they are kept inside the chart
+    // rectangle (in 3D inside the cube's outline, itself kept inside the chart area). Without it a flat or
+    // plain orthogonal view lays the chart out inside the chart area and is not clipped; a rotated, moved
+    // or zoomed view can carry the series anywhere, so it is kept inside the chart area.
+    if (clipPoints) {
+        if (View3D()) Canvas3D().ClipCubeWithin(PlotRect, 0, HorizDepth, ChartAreaRect);
+        else Canvas3D().ClipRectangle(PlotRect);
+        return true;
+    }
+    const TView3DOptions& o = View3DOptions();
+    bool projected = View3D() && (!o.Orthogonal() || o.HorizOffset() != 0 || o.VertOffset() != 0 || o.Zoom() != 100);
+    if (!projected) return false;
+    Canvas3D().ClipRectangle(ChartAreaRect);
     return true;
 }
 
