@@ -202,6 +202,13 @@ std::string TCustomChart::SeriesMarkText(const TChartSeries& series, int index) 
     return series.Marks().GetMarkText(index);
 }
 
+void TCustomChart::ForEachSourceValueName(const TChartSeries& series,
+                                          const std::function<void(const std::string&)>& proc) {
+    auto* source = dynamic_cast<const TChartSeries*>(series.DataSource());
+    if (!source) return;
+    for (const TChartValueList* list : source->ValueLists()) proc(list->Name());
+}
+
 std::string TCustomChart::AxisDisplayName(const TCustomChartAxis& axis) const {
     if (!axis.Title.Caption().empty()) return axis.Title.Caption();
     if (axis.DepthRole()) return "Depth Axis";

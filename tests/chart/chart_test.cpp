@@ -266,6 +266,25 @@ TEST(Chart, SeriesStayInsideTheChartAreaInMovedAndRotatedViews) {
     }
 }
 
+// A series fed by another series learns the names of the source's value lists, in the source's order.
+TEST(Chart, ForEachSourceValueNameListsTheSourcesValueLists) {
+    struct ThreeLists : TChartSeries {
+        ThreeLists() { new TChartValueList(this, "Open"); }
+    };
+    TChart chart(nullptr);
+    ThreeLists source;
+    TChartSeries fed, alone;
+    for (TChartSeries* s : {static_cast<TChartSeries*>(&source), &fed, &alone}) chart.AddSeries(*s);
+    fed.SetDataSource(&source);
+    std::vector<std::string> names;
+    chart.ForEachSourceValueName(fed, [&](const std::string& name) { names.push_back(name); });
+    EXPECT_EQ(names, (std::vector<std::string>{"X", "Y", "Open"}));
+    names.clear();
+    chart.ForEachSourceValueName(alone, [&](const std::string& name) { names.push_back(name); });
+    EXPECT_TRUE(names.empty()) << "no source series: no call";
+    fed.SetDataSource(nullptr);
+}
+
 TEST(Chart, AxisDisplayNames) {
     TChart chart(nullptr);
     EXPECT_EQ(chart.AxisDisplayName(*chart.LeftAxis()), "Left Axis");
