@@ -109,6 +109,13 @@ public:
     void Assign(const TCustomAxisPanel& other);
 
     bool Loading = false, Designing = false;
+    // The chart area of the current drawing: the rectangle the legend and the titles leave, before the
+    // axes take their room. No series draws outside it.
+    PixelRect ChartAreaRect;
+
+protected:
+    // Runs one part of the picture and gives the canvas back in the state it was in before.
+    void DrawLeavingCanvasAsFound(const std::function<void()>& draw);
 
 private:
     void DrawSeries(TChartSeries& series);

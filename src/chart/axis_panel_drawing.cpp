@@ -25,6 +25,7 @@ void TCustomAxisPanel::DrawChartContents(const PixelRect& rect) {
     for (TChartSeries* s : seriesList)
         if (s->Active()) s->PrepareValues();
     CalcLegendAndPanelRect();
+    ChartAreaRect = PlotRect;
     SetDepthSlots();
     CalcAxisRect();
     for (TChartSeries* s : seriesList) {
@@ -37,28 +38,48 @@ void TCustomAxisPanel::DrawChartContents(const PixelRect& rect) {
     TChartCanvas3D& canvas = Canvas3D();
     canvas.SetCenterFromRect(HorizDepth, PlotRect);
     canvas.ResetState();
-    DrawWalls();
+    // Walls, each axis and each series leave the canvas as they found it: an axis' text alignment or a
+    // series' pen does not reach the next part.
+    DrawLeavingCanvasAsFound([&] { DrawWalls(); });
     if (axisVisible) {
         if (OnBeforeDrawAxes) OnBeforeDrawAxes(this);
         for (TCustomChartAxis* axis : {static_cast<TCustomChartAxis*>(&bottomAxis), static_cast<TCustomChartAxis*>(&topAxis),
                                        static_cast<TCustomChartAxis*>(&leftAxis), static_cast<TCustomChartAxis*>(&rightAxis),
                                        static_cast<TCustomChartAxis*>(&depthAxis)})
-            if (AxisShown(*axis)) axis->DrawAxis(true);
+            if (AxisShown(*axis)) DrawLeavingCanvasAsFound([&] { axis->DrawAxis(true); });
     }
     if (OnBeforeDrawSeries) OnBeforeDrawSeries(this);
     // A copy: a drawing handler may add or remove series.
     std::vector<TChartSeries*> drawing = seriesList;
     for (TChartSeries* s : drawing)
-        if (s->Active()) DrawSeries(*s);
+        if (s->Active()) DrawLeavingCanvasAsFound([&] { DrawSeries(*s); });
     if (Zoom.Active) DrawZoomRectangle();
     canvas.ResetState();
     if (OnAfterDraw) OnAfterDraw(this);
 }
 
+void TCustomAxisPanel::DrawLeavingCanvasAsFound(const std::function<void()>& draw) {
+    Canvas* c = Canvas3D().ReferenceCanvas();
+    if (!c) return draw();
+    CanvasStateGuard guard(*c);
+    draw();
+}
+
 bool TCustomAxisPanel::ClipToChart() {
-    if (!clipPoints || !CanClip()) return false;
-    if (View3D()) Canvas3D().ClipCube(PlotRect, 0, HorizDepth);
-    else Canvas3D().ClipRectangle(PlotRect);
+    if (!CanClip()) return false;
+    // Series never draw over the titles and the legend. With ClipPoints they are kept inside the chart
+    // rectangle (in 3D inside the cube's outline, itself kept inside the chart area). Without it a flat or
+    // plain orthogonal view lays the chart out inside the chart area and is not clipped; a rotated, moved
+    // or zoomed view can carry the series anywhere, so it is kept inside the chart area.
+    if (clipPoints) {
+        if (View3D()) Canvas3D().ClipCubeWithin(PlotRect, 0, HorizDepth, ChartAreaRect);
+        else Canvas3D().ClipRectangle(PlotRect);
+        return true;
+    }
+    const TView3DOptions& o = View3DOptions();
+    bool projected = View3D() && (!o.Orthogonal() || o.HorizOffset() != 0 || o.VertOffset() != 0 || o.Zoom() != 100);
+    if (!projected) return false;
+    Canvas3D().ClipRectangle(ChartAreaRect);
     return true;
 }
 

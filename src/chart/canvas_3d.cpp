@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "platform/gfx/pixel_math.h"
 
@@ -180,20 +181,16 @@ void TChartCanvas3D::Polygon(std::span<const Point> pts) { canvas->Polygon(pts);
 // ---- Text ----
 
 void TChartCanvas3D::WriteText(Point p, std::string_view text, int angleTenths) {
-    Font saved = canvas->GetFont();
-    Font f = saved;
+    Font f = canvas->GetFont();
     f.Angle = angleTenths;
-    if (ZoomText && ZoomFactor != 1.0) {
-        int size = std::max(1, RoundPixel(saved.Size * ZoomFactor));
-        f.Size = size;
-    }
-    if (f == saved) {
+    if (ZoomText && ZoomFactor != 1.0) f.Size = std::max(1, RoundPixel(f.Size * ZoomFactor));
+    if (f == canvas->GetFont()) {
         canvas->TextOut(p.X, p.Y, text);
         return;
     }
+    CanvasStateGuard guard(*canvas);
     canvas->SetFont(f);
     canvas->TextOut(p.X, p.Y, text);
-    canvas->SetFont(saved);
 }
 
 void TChartCanvas3D::TextOutZ(int x, int y, std::string_view text, int z) {
@@ -274,6 +271,53 @@ void TChartCanvas3D::RectangleSideZ(int x, int top, int bottom, int z0, int z1) 
 
 void TChartCanvas3D::TriangleZ(Point p0, Point p1, Point p2, int z) {
     Poly({Project(p0.X, p0.Y, z), Project(p1.X, p1.Y, z), Project(p2.X, p2.Y, z)});
+}
+
+namespace {
+
+// The part of a polygon inside a rectangle (each edge of the rectangle cuts off what lies beyond it).
+std::vector<Point> PolygonInsideRect(std::vector<Point> poly, const PixelRect& area) {
+    auto cut = [&](auto inside, auto crossing) {
+        std::vector<Point> out;
+        for (std::size_t i = 0, n = poly.size(); i < n; ++i) {
+            Point a = poly[i], b = poly[(i + 1) % n];
+            bool inA = inside(a), inB = inside(b);
+            if (inA) out.push_back(a);
+            if (inA != inB) out.push_back(crossing(a, b));
+        }
+        poly = std::move(out);
+    };
+    // Where the edge a-b crosses the vertical line x = c or the horizontal line y = c.
+    auto atX = [](Point a, Point b, int c) {
+        double t = double(c - double(a.X)) / (double(b.X) - a.X);
+        return Point{c, RoundPixel(a.Y + t * (double(b.Y) - a.Y))};
+    };
+    auto atY = [](Point a, Point b, int c) {
+        double t = double(c - double(a.Y)) / (double(b.Y) - a.Y);
+        return Point{RoundPixel(a.X + t * (double(b.X) - a.X)), c};
+    };
+    cut([&](Point p) { return p.X >= area.Left; }, [&](Point a, Point b) { return atX(a, b, area.Left); });
+    cut([&](Point p) { return p.X <= area.Right; }, [&](Point a, Point b) { return atX(a, b, area.Right); });
+    cut([&](Point p) { return p.Y >= area.Top; }, [&](Point a, Point b) { return atY(a, b, area.Top); });
+    cut([&](Point p) { return p.Y <= area.Bottom; }, [&](Point a, Point b) { return atY(a, b, area.Bottom); });
+    return poly;
+}
+
+}  // namespace
+
+void TChartCanvas3D::ClipCubeWithin(const PixelRect& r, int z0, int z1, const PixelRect& area) {
+    if (!Is3D) {
+        PixelRect inner{r.Left + 1, r.Top + 1, r.Right, r.Bottom - 1};
+        ClipRectangle({std::max(inner.Left, area.Left), std::max(inner.Top, area.Top),
+                       std::min(inner.Right, area.Right), std::min(inner.Bottom, area.Bottom)});
+        return;
+    }
+    std::vector<Point> outline = {Project(r.Left, r.Bottom, z0), Project(r.Left, r.Top, z0), Project(r.Left, r.Top, z1),
+                                  Project(r.Right, r.Top, z1),   Project(r.Right, r.Bottom, z1), Project(r.Right, r.Bottom, z0)};
+    std::vector<Point> inside = PolygonInsideRect(std::move(outline), area);
+    // Nothing of the cube inside the area: an empty clip lets nothing through.
+    if (inside.size() < 3) ClipRectangle({area.Left, area.Top, area.Left, area.Top});
+    else canvas->ClipPolygon(inside);
 }
 
 void TChartCanvas3D::ClipCube(const PixelRect& r, int z0, int z1) {

@@ -196,6 +196,8 @@ public:
     bool PaintFromBuffer() override;
     void ArrowZ(bool filled, Point from, Point to, int headLength, int headWidth, int z) override;
     void ClipCube(const PixelRect& r, int z0, int z1) override;
+    // ClipCube, kept inside `area` as well: a rotated or moved cube does not reach past it.
+    void ClipCubeWithin(const PixelRect& r, int z0, int z1, const PixelRect& area);
     void Cube(int left, int right, int top, int bottom, int z0, int z1, bool dark) override;
     void Cylinder(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool dark) override;
     void HorizLineZ(int x0, int x1, int y, int z) override;

@@ -31,7 +31,7 @@ void TChartCanvas3D::GradientFill(const PixelRect& rect, TColor firstColor, TGra
     const int w = r.Width(), h = r.Height();
     if (w <= 0 || h <= 0) return;
     TColor first = ResolveColor(firstColor), second = ResolveColor(secondColor);
-    const Brush saved = canvas->GetBrush();
+    CanvasStateGuard guard(*canvas);
     Brush band{first, BrushStyle::Solid, nullptr};
     bool haveBrush = false;
     auto fill = [&](TColor c, PixelRect part) {
@@ -90,10 +90,10 @@ void TChartCanvas3D::GradientFill(const PixelRect& rect, TColor firstColor, TGra
         break;
     }
     }
-    canvas->SetBrush(saved);
 }
 
 void TChartCanvas3D::BevelFrame(const PixelRect& rect, TColor topLeft, int width, TColor bottomRight) {
+    CanvasStateGuard guard(*canvas);
     Pen pen = canvas->GetPen();
     pen.Width = 1;
     PixelRect r{rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1};

@@ -135,12 +135,11 @@ void TChartCanvas3D::EllipseZ(int x1, int y1, int x2, int y2, int z) {
     }
     if (canvas->GetBrush().Style != BrushStyle::Clear) {
         Point centre = Project(cx, cy, z);
-        Pen saved = canvas->GetPen();
-        Pen none = saved;
+        CanvasStateGuard guard(*canvas);
+        Pen none = canvas->GetPen();
         none.Style = PenStyle::Clear;
         canvas->SetPen(none);
         for (int k = 0; k < 30; ++k) Poly({centre, outline[k], outline[k + 1]});
-        canvas->SetPen(saved);
     }
     if (canvas->GetPen().Style != PenStyle::Clear) canvas->Polyline(outline);
 }

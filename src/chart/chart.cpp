@@ -52,10 +52,10 @@ void TCustomChart::CalcLegendAndPanelRect() {
     c3.Disable3D();
     const bool withLegend = legend.Visible() && AnySeriesActive();
     // A side legend spans the height the titles would take; a top or bottom one sits inside them.
-    if (withLegend && legend.IsVertical()) legend.DrawLegend();
-    if (title.Visible()) title.DrawTitle(true);
-    if (foot.Visible()) foot.DrawTitle(false);
-    if (withLegend && !legend.IsVertical()) legend.DrawLegend();
+    if (withLegend && legend.IsVertical()) DrawLeavingCanvasAsFound([&] { legend.DrawLegend(); });
+    if (title.Visible()) DrawLeavingCanvasAsFound([&] { title.DrawTitle(true); });
+    if (foot.Visible()) DrawLeavingCanvasAsFound([&] { foot.DrawTitle(false); });
+    if (withLegend && !legend.IsVertical()) DrawLeavingCanvasAsFound([&] { legend.DrawLegend(); });
     // A legend not drawn this time has no items to click.
     if (!withLegend) legend.NumRows = legend.NumCols = 0;
     c3.Restore3D();
@@ -71,6 +71,9 @@ void TCustomChart::CalcAxisRect() {
         PlotRect.Top = AddPixels(PlotRect.Top, AddPixels(wall, VertDepth));
     }
     UpdatePlotSize();
+    // The labels are measured for the room they take with the extent of this drawing, not of the last one:
+    // the same chart then lays out the same way on every paint.
+    for (TCustomChartAxis* a : axes) a->CalcExtent(PlotRect);
     for (TCustomChartAxis* a : axes) {
         if (!AxisShown(*a)) continue;
         PixelRect left = PlotRect;
@@ -197,6 +200,13 @@ void TCustomChart::DrawSeriesMarks(TChartSeries& series) {
 
 std::string TCustomChart::SeriesMarkText(const TChartSeries& series, int index) const {
     return series.Marks().GetMarkText(index);
+}
+
+void TCustomChart::ForEachSourceValueName(const TChartSeries& series,
+                                          const std::function<void(const std::string&)>& proc) {
+    auto* source = dynamic_cast<const TChartSeries*>(series.DataSource());
+    if (!source) return;
+    for (const TChartValueList* list : source->ValueLists()) proc(list->Name());
 }
 
 std::string TCustomChart::AxisDisplayName(const TCustomChartAxis& axis) const {

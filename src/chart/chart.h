@@ -135,6 +135,10 @@ public:
     // Draws the chart again now on the screen canvas of the last paint (the steps of an animated zoom).
     virtual void RepaintNow();
 
+    // When the series takes its data from a series, calls `proc` with the name of each value list of that
+    // source series, in order; otherwise not at all.
+    virtual void ForEachSourceValueName(const TChartSeries& series, const std::function<void(const std::string&)>& proc);
+
     // Names, pages, order.
     std::string AxisDisplayName(const TCustomChartAxis& axis) const;
     void NextPage();

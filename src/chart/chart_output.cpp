@@ -131,16 +131,28 @@ void TCustomChartPanel::CopyToClipboardMetafile(ClipboardService& clipboard, boo
     clipboard.SetMetafile(enhanced ? EncodeEmf(picture) : EncodeWmf(picture), enhanced);
 }
 
-void TCustomChartPanel::PrintOnCanvas(Canvas& canvas, const PixelRect& rect) {
-    const PixelRect r = rect.Normalized();
-    const int pw = r.Width(), ph = r.Height();
+Size TCustomChartPanel::PrintLogicalSize() const {
     const PixelRect bounds = ChartBounds();
     const int sw = bounds.Width(), sh = bounds.Height();
     // Below 100 %: at 100 % the logical size would be nothing. Far below 0 it would overflow.
     const int resolution = std::clamp(PrintResolution(), -100, MaxPrintResolution);
-    const int lw = sw - MulDiv(sw, resolution, 100), lh = sh - MulDiv(sh, resolution, 100);
+    return {sw - MulDiv(sw, resolution, 100), sh - MulDiv(sh, resolution, 100)};
+}
+
+PixelRect TCustomChartPanel::ScalePrintRect(const PixelRect& rect) const {
+    const PixelRect r = rect.Normalized();
+    const int pw = r.Width(), ph = r.Height();
+    const auto [lw, lh] = PrintLogicalSize();
+    if (pw <= 0 || ph <= 0 || lw <= 0 || lh <= 0) return {};
+    return {MulDiv(r.Left, lw, pw), MulDiv(r.Top, lh, ph), MulDiv(r.Right, lw, pw), MulDiv(r.Bottom, lh, ph)};
+}
+
+void TCustomChartPanel::PrintOnCanvas(Canvas& canvas, const PixelRect& rect) {
+    const PixelRect r = rect.Normalized();
+    const int pw = r.Width(), ph = r.Height();
+    const auto [lw, lh] = PrintLogicalSize();
     if (pw <= 0 || ph <= 0 || lw <= 0 || lh <= 0) return;
-    const PixelRect logical{MulDiv(r.Left, lw, pw), MulDiv(r.Top, lh, ph), MulDiv(r.Right, lw, pw), MulDiv(r.Bottom, lh, ph)};
+    const PixelRect logical = ScalePrintRect(r);
 
     const Mapping savedMapping = canvas.GetMapping();
     Mapping m;

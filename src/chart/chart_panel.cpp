@@ -82,6 +82,8 @@ void TCustomChartPanel::SetBounds(int left, int top, int width, int height) {
 
 void TCustomChartPanel::Paint(Canvas& own) {
     if (Printing) return;
+    // Each paint starts from a canvas in its default state: nothing of the last paint carries over.
+    own.RestoreState(CanvasState{});
     ownCanvas = &own;
     canvas3D.AttachCanvas(&own);
     if (canvas3D.PaintFromBuffer()) return;
@@ -89,7 +91,15 @@ void TCustomChartPanel::Paint(Canvas& own) {
 }
 
 void TCustomChartPanel::DrawToCanvas(Canvas& target, const PixelRect& rect) {
+    // The target is left as found; the drawing starts from the default state, keeping only a clip that the
+    // caller set on the target (the print rectangle).
+    CanvasStateGuard targetGuard(target);
     canvas3D.SetupProjection(&target, &view3DOptions, DrawRect, rect, view3D);
+    if (Canvas* drawing = canvas3D.ReferenceCanvas()) {
+        CanvasState fresh;
+        if (drawing == &target) fresh.Clip = target.GetClip();
+        drawing->RestoreState(fresh);
+    }
     const int w = DrawRect.Width(), h = DrawRect.Height();
     // Margins and borders come from stored charts: add and subtract without wrapping.
     PlotRect = {AddPixels(AddPixels(DrawRect.Left, BorderWidth), MulDiv(MarginLeft(), w, 100)),

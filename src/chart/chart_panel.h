@@ -168,6 +168,14 @@ public:
     void CopyToClipboardMetafile(ClipboardService& clipboard, bool enhanced);
     // Draws the chart scaled into the rectangle of a device canvas; nothing for an empty rectangle or chart.
     void PrintOnCanvas(Canvas& canvas, const PixelRect& rect);
+    // The chart's size on paper in the units it is laid out in there: ChartBounds' size less
+    // PrintResolution percent (a larger PrintResolution makes fonts and lines relatively larger).
+    Size PrintLogicalSize() const;
+    // A rectangle on the page (printer pixels) in those units, as PrintOnCanvas draws the chart for it:
+    // left and right times the logical width over the rectangle's width, top and bottom likewise. A
+    // preview draws the chart for this rectangle and stretches the picture into its own page, so it shows
+    // the layout the paper gets. Empty for an empty rectangle or chart.
+    PixelRect ScalePrintRect(const PixelRect& rect) const;
     void PrintOnPrinter(PrinterService& printer, const PixelRect& rect);
     void PrintJobInRect(PrinterService& printer, const PixelRect& rect);
     void Print(PrinterService& printer);

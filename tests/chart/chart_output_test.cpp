@@ -55,6 +55,28 @@ TEST_F(OutputChart, PrintingMapsTheChartOntoTheRectangle) {
     EXPECT_NEAR(TitleFontSize(half), 2 * atFullSize, 1);
 }
 
+// A rectangle on the page in the units the chart is laid out in on paper: a preview that draws the chart
+// for it and stretches the picture into its page shows what the paper gets.
+TEST_F(OutputChart, ScalePrintRectGivesThePagesRectangleInTheChartsPrintUnits) {
+    chart.SetBounds(0, 0, 400, 250);
+    struct Case { int resolution; PixelRect page, expected; const char* why; } cases[] = {
+        {0, {600, 400, 3600, 2400}, {80, 50, 480, 300}, "the chart's own size: 3000 x 2000 page pixels are 400 x 250"},
+        {50, {600, 400, 3600, 2400}, {40, 25, 240, 150}, "half the logical size: texts relatively twice as large"},
+        {0, {3600, 2400, 600, 400}, {80, 50, 480, 300}, "given the wrong way round"},
+        {0, {600, 400, 600, 2400}, {0, 0, 0, 0}, "an empty rectangle has no scale"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        chart.SetPrintResolution(c.resolution);
+        EXPECT_EQ(chart.ScalePrintRect(c.page), c.expected);
+    }
+    // Printing draws the chart for exactly that rectangle: the mapped clip is the page rectangle.
+    chart.SetPrintResolution(0);
+    RecordingCanvas page;
+    chart.PrintOnCanvas(page, {600, 400, 3600, 2400});
+    EXPECT_EQ(FirstClip(page), (PixelRect{600, 400, 3600, 2400}));
+}
+
 TEST_F(OutputChart, DegenerateTargetsPrintNothingAndStoredExtremesAreClamped) {
     struct Case { PixelRect target; int resolution; int width; bool draws; const char* why; } cases[] = {
         {{100, 100, 100, 500}, 0, 400, false, "an empty rectangle has no scale"},

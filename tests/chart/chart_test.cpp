@@ -1,8 +1,11 @@
 // The chart: its parts' defaults, walls, series margins, axis names, paging, series order and patterns.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "chart/chart.h"
 #include "chart/chart_units.h"
+#include "chart/fast_line.h"
 #include "platform/gfx/recording_canvas.h"
 
 namespace fv {
@@ -206,6 +209,80 @@ TEST(Chart, DepthAxisLabelsStandRightOfTheChartRectangle) {
         EXPECT_GE(call.Points[0].X, chart.PlotRect.Right) << "the label is drawn at the depth axis";
     }
     EXPECT_EQ(drawn, 1);
+}
+
+// Series never draw over the title or the legend: a moved or rotated 3D view keeps its series inside the
+// chart area those leave, with or without ClipPoints; a flat chart without ClipPoints is not clipped.
+TEST(Chart, SeriesStayInsideTheChartAreaInMovedAndRotatedViews) {
+    struct Case { bool view3D, orthogonal; int vertOffset; bool clipPoints; bool clipped; const char* why; } cases[] = {
+        {true, true, -150, true, true, "moved up over the title: the cube's outline is cut at the chart area"},
+        {true, false, 0, false, true, "rotated without ClipPoints (a surface): kept inside the chart area"},
+        {true, true, -150, false, true, "moved without ClipPoints: kept inside the chart area"},
+        {true, true, 0, false, false, "a plain orthogonal view without ClipPoints is laid out inside"},
+        {false, true, 0, false, false, "a flat chart without ClipPoints is not clipped"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        TChart chart(nullptr);
+        chart.SetBufferedDisplay(false);
+        chart.SetView3D(c.view3D);
+        chart.View3DOptions().SetOrthogonal(c.orthogonal);
+        chart.View3DOptions().SetVertOffset(c.vertOffset);
+        chart.SetClipPoints(c.clipPoints);
+        chart.Title().SetText({"Title"});
+        chart.Legend().SetVisible(false);  // its symbol is a red line too
+        TFastLineSeries line;
+        line.SetSeriesColor(ClRed);
+        for (int i = 0; i < 5; ++i) line.AddPoint(i, i * i);
+        chart.AddSeries(line);
+        RecordingCanvas rec;
+        chart.Paint(rec);
+        const PixelRect area = chart.ChartAreaRect;
+        // The title stands above the chart area.
+        std::vector<CanvasCall> texts = rec.Calls("Text");
+        auto title = std::find_if(texts.begin(), texts.end(), [](const CanvasCall& t) { return t.Text == "Title"; });
+        ASSERT_NE(title, texts.end());
+        EXPECT_LT(title->Points[0].Y, area.Top);
+        // The clip in force while the series draws.
+        const CanvasCall* clip = nullptr;
+        bool drew = false;
+        for (const CanvasCall& call : rec.Calls()) {
+            if (call.Op == "Clip") clip = &call;
+            if (call.Op == "Unclip") clip = nullptr;
+            if (call.Op == "Polyline" && call.State.CanvasPen.PenColor == ClRed) {
+                drew = true;
+                break;
+            }
+        }
+        ASSERT_TRUE(drew);
+        ASSERT_EQ(clip != nullptr, c.clipped);
+        if (!clip) continue;
+        for (const Point& p : clip->Points) {
+            EXPECT_GE(p.X, area.Left);
+            EXPECT_LE(p.X, area.Right);
+            EXPECT_GE(p.Y, area.Top) << "nothing of the series reaches the title";
+            EXPECT_LE(p.Y, area.Bottom);
+        }
+    }
+}
+
+// A series fed by another series learns the names of the source's value lists, in the source's order.
+TEST(Chart, ForEachSourceValueNameListsTheSourcesValueLists) {
+    struct ThreeLists : TChartSeries {
+        ThreeLists() { new TChartValueList(this, "Open"); }
+    };
+    TChart chart(nullptr);
+    ThreeLists source;
+    TChartSeries fed, alone;
+    for (TChartSeries* s : {static_cast<TChartSeries*>(&source), &fed, &alone}) chart.AddSeries(*s);
+    fed.SetDataSource(&source);
+    std::vector<std::string> names;
+    chart.ForEachSourceValueName(fed, [&](const std::string& name) { names.push_back(name); });
+    EXPECT_EQ(names, (std::vector<std::string>{"X", "Y", "Open"}));
+    names.clear();
+    chart.ForEachSourceValueName(alone, [&](const std::string& name) { names.push_back(name); });
+    EXPECT_TRUE(names.empty()) << "no source series: no call";
+    fed.SetDataSource(nullptr);
 }
 
 TEST(Chart, AxisDisplayNames) {

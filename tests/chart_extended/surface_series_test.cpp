@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "chart/chart.h"
 #include "chart/extended/surface_series.h"
 #include "grid_chart.h"
 
@@ -157,6 +158,43 @@ TEST(Surface, GalleryPreviewMakesItsOwnSurface) {
     EXPECT_EQ(chart.series.Pen.GetColor(), ClGray);
     EXPECT_FALSE(chart.series.UsePalette());
     EXPECT_EQ(chart.series.EditorClassName(), "TSurfaceSeriesEditor");
+}
+
+}  // namespace
+}  // namespace fv
+
+namespace fv {
+namespace {
+
+// A rotated surface in a chart that does not clip its points still stays inside the chart area the title
+// leaves: every polygon of it is drawn under a clip no higher than that area.
+TEST(SurfaceSeries, ARotatedSurfaceStaysBelowTheTitle) {
+    TChart chart(nullptr);
+    chart.SetBufferedDisplay(false);
+    chart.SetView3D(true);
+    chart.View3DOptions().SetOrthogonal(false);
+    chart.SetClipPoints(false);
+    chart.Legend().SetVisible(false);
+    chart.Title().SetText({"Title"});
+    TSurfaceSeries surface;
+    chart.AddSeries(surface);
+    surface.FillSampleValues(6);
+    RecordingCanvas rec;
+    chart.Paint(rec);
+    const PixelRect area = chart.ChartAreaRect;
+    bool clipped = false;
+    int polygons = 0;
+    for (const CanvasCall& call : rec.Calls()) {
+        if (call.Op == "Clip") clipped = call.Points.size() == 4 && call.State.Clip.Bounds().Top >= area.Top;
+        if (call.Op == "Unclip") clipped = false;
+        if (call.Op == "Polygon" && call.State.CanvasBrush.Style != BrushStyle::Clear && call.Points[0].Y > area.Top &&
+            call.Points.size() == 4) {
+            ++polygons;
+            EXPECT_TRUE(clipped) << call.ToString();
+        }
+    }
+    EXPECT_GT(polygons, 0);
+    surface.SetParentChart(nullptr);
 }
 
 }  // namespace

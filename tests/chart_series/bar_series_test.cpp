@@ -2,6 +2,7 @@
 // settings shared by the chart's bar series, clicks and the checks of the settings.
 #include <gtest/gtest.h>
 
+#include "chart/chart.h"
 #include "chart/series/bar_series.h"
 #include "series_chart.h"
 
@@ -160,6 +161,28 @@ TEST(BarSeries, MarksStandBeyondTheBarsEndAndTheAxisMakesRoomForThem) {
     int left = 0, right = 0;
     across.HorizMargins(left, right);
     EXPECT_EQ(right, 9 * ((h + 1) / 2) + 20 + 2 + 1);
+}
+
+// In a chart, bars of 10..50 with marks get their marks' room at the top of the left axis: the highest mark
+// stays inside the chart rectangle, under the title.
+TEST(BarSeries, TheChartGivesTheMarksRoomAtTheTopOfTheLeftAxis) {
+    TChart chart(nullptr);
+    chart.SetBufferedDisplay(false);
+    chart.SetView3D(false);
+    chart.Title().SetText({"Title"});
+    TBarSeries bars;
+    bars.Marks().SetVisible(true);
+    for (int i = 1; i <= 5; ++i) bars.AddPoint(i, 10 * i);
+    chart.AddSeries(bars);
+    RecordingCanvas rec;
+    chart.Paint(rec);
+    int top = 0, bottom = 0;
+    bars.VertMargins(top, bottom);
+    ASSERT_GT(top, 0);
+    const TCustomChartAxis& left = *chart.LeftAxis();
+    EXPECT_EQ(left.ValueToPixel(50), left.StartPixel + top) << "the room is left above the highest bar";
+    EXPECT_GE(left.ValueToPixel(0), left.EndPixel) << "and none below the origin";
+    bars.SetParentChart(nullptr);
 }
 
 TEST(BarSeries, In3DAMarksTextStaysInItsBox) {

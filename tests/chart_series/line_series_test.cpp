@@ -3,6 +3,7 @@
 // two pixels a unit.
 #include <gtest/gtest.h>
 
+#include "chart/chart.h"
 #include "chart/series/line_series.h"
 #include "series_chart.h"
 
@@ -184,6 +185,40 @@ TEST(LineSeries, LegendSymbols) {
     std::vector<std::string> expected = {"Polyline (10,15) (40,15)", "Rectangle (10,30) (40,40)"};
     EXPECT_EQ(chart.rec.Lines(), expected);
     EXPECT_EQ(chart.rec.Calls()[0].State.CanvasPen.PenColor, line.SeriesColor());
+}
+
+// In a 3D chart a line series without markers shows the filled rectangle in the legend; in a flat chart the
+// line through the middle. The legend itself is drawn flat in both.
+TEST(LineSeries, TheLegendSymbolFollowsTheChartsView) {
+    struct Case { bool view3D; const char* shape; const char* why; } cases[] = {
+        {true, "Rectangle", "a 3D chart: the filled rectangle"},
+        {false, "Polyline", "a flat chart: the line through the middle"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        TChart chart(nullptr);
+        chart.SetBufferedDisplay(false);
+        chart.SetView3D(c.view3D);
+        TLineSeries line;
+        line.SetSeriesColor(ClRed);
+        line.AddPoint(1, 1);
+        line.AddPoint(2, 3);
+        chart.AddSeries(line);
+        RecordingCanvas rec;
+        chart.Paint(rec);
+        const PixelRect box = chart.Legend().RectLegend;
+        std::vector<std::string> symbols;
+        for (const CanvasCall& call : rec.Calls()) {
+            bool inLegend = !call.Points.empty() && call.Points[0].X > box.Left && call.Points[0].X < box.Right &&
+                            call.Points[0].Y > box.Top && call.Points[0].Y < box.Bottom;
+            bool red = call.Op == "Rectangle" ? call.State.CanvasBrush.BrushColor == ClRed
+                                               : call.State.CanvasPen.PenColor == ClRed;
+            if (inLegend && red && call.Op != "Text") symbols.push_back(call.Op);
+        }
+        // One series alone: the legend lists its two points.
+        EXPECT_EQ(symbols, (std::vector<std::string>{c.shape, c.shape}));
+        line.SetParentChart(nullptr);
+    }
 }
 
 TEST(LineSeries, MarksAreLiftedByTheirArrowAndNullPointsHaveNone) {

@@ -318,6 +318,32 @@ TEST(QtCanvasPictures, AChartWithItsLegendAtTheRightAndBelow) {
     ExpectLikeReference(PaintPanel(chart), "chart_legend_bottom.png");
 }
 
+// The window's canvas lives across paints: a chart painted again into it looks as it did the first time
+// (the left axis' right-aligned labels do not move the legend's or the title's texts), buffered or not.
+TEST(QtCanvasPictures, AChartPaintedAgainIntoTheSameCanvasLooksTheSame) {
+    for (bool buffered : {false, true}) {
+        SCOPED_TRACE(buffered ? "buffered" : "drawn straight onto the canvas");
+        TChart chart(nullptr);
+        chart.SetBounds(0, 0, 400, 250);
+        chart.SetView3D(false);
+        chart.SetBufferedDisplay(buffered);
+        chart.Title().SetText({"Title"});
+        TFastLineSeries first, second;
+        for (TFastLineSeries* s : {&first, &second}) {
+            for (int i = 0; i < 6; ++i) s->AddPoint(i, 100 * i + (s == &first ? 0 : 50));
+            chart.AddSeries(*s);
+        }
+        QImage image = WhiteImage(400, 250);
+        QtCanvas canvas(image);
+        chart.Paint(canvas);
+        const QImage once = image.copy();
+        image.fill(Qt::white);
+        chart.Invalidate();  // drawn again, not copied from the buffer
+        chart.Paint(canvas);
+        EXPECT_TRUE(image == once);
+    }
+}
+
 // The print preview's paper on a landscape page with a chart and its legend inside the default margins, the
 // guide lines around it, and the shadow.
 TEST(QtCanvasPictures, APrintPreviewPage) {

@@ -125,10 +125,9 @@ void TCustomPolarSeries::DoBeforeDrawValues() {
 void TCustomPolarSeries::FillSector(Point a, Point b, int z) {
     TChartCanvas3D& canvas = *ChartCanvasOf(*this);
     Canvas& c = *canvas.ReferenceCanvas();
-    fv::Pen saved = c.GetPen();
+    CanvasStateGuard guard(c);
     SetPenStyle(c, PenStyle::Clear);
     canvas.TriangleZ({CircleXCenter, CircleYCenter}, a, b, z);
-    c.SetPen(saved);
 }
 
 void TCustomPolarSeries::DrawRing(int a, int b, int z) {

@@ -277,7 +277,7 @@ void TCustomSeries::DrawLegendShape(int legendIndex, const PixelRect& rect) {
         Pointer.DrawLegendShape(colour, rect, LinePen.Visible());
     } else if (!drawLine_ || drawArea_) {
         TChartSeries::DrawLegendShape(legendIndex, rect);
-    } else if (canvas->Is3D) {
+    } else if (ChartView3D(*this)) {
         canvas->RectangleOfRect(rect);
     } else {
         middleLine();

@@ -17,6 +17,11 @@ bool ChartIs3D(const TChartSeries& series) {
     return canvas && canvas->Is3D;
 }
 
+bool ChartView3D(const TChartSeries& series) {
+    TCustomAxisPanel* panel = AxisPanelOf(series);
+    return panel ? panel->View3D() : ChartIs3D(series);
+}
+
 TCustomAxisPanel* AxisPanelOf(const TChartSeries& series) {
     return dynamic_cast<TCustomAxisPanel*>(series.ParentChart());
 }

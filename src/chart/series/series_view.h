@@ -16,6 +16,8 @@ namespace fv {
 TChartCanvas3D* ChartCanvasOf(const TChartSeries& series);
 // Whether the chart draws in 3D now (the canvas was set up for a 3D drawing).
 bool ChartIs3D(const TChartSeries& series);
+// Whether the series' chart is a 3D chart, also while a flat part of it (the legend) is drawn.
+bool ChartView3D(const TChartSeries& series);
 // The axis panel the series belongs to, or nil.
 TCustomAxisPanel* AxisPanelOf(const TChartSeries& series);
 // The rectangle the series are drawn in (empty without a chart that draws).
