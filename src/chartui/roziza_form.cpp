@@ -252,6 +252,8 @@ void TRozizAForm::Redraw() {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         TChartSeries& series = *chart.GetSeries(int(i));
         const Color colour = RozizASeriesColor(int(i));
+        // The series takes its points' colour, so that the legend and the plot show it alike.
+        series.SetSeriesColor(colour);
         for (int row : rows)
             series.AddY(DigitsToNumber(P.RecordTable[std::size_t(row - 1)].Field[std::size_t(fields[i] - 1)]), {},
                         colour);

@@ -160,6 +160,22 @@ TEST(Surface, GalleryPreviewMakesItsOwnSurface) {
     EXPECT_EQ(chart.series.EditorClassName(), "TSurfaceSeriesEditor");
 }
 
+// A smallest Z value far below the int range (as a chart file may give) draws a bounded surface: the depth
+// of the grid columns is worked out without overflowing (the sanitizer run would stop on it).
+TEST(SurfaceSeries, AHugeNegativeZValueDrawsWithoutOverflow) {
+    TChart chart(nullptr);
+    chart.SetBufferedDisplay(false);
+    chart.SetView3D(true);
+    TSurfaceSeries surface;
+    chart.AddSeries(surface);
+    surface.FillSampleValues(3);
+    surface.ZValues->SetValue(0, -1e300);
+    RecordingCanvas rec;
+    chart.Paint(rec);
+    EXPECT_FALSE(rec.Calls().empty());
+    surface.SetParentChart(nullptr);
+}
+
 }  // namespace
 }  // namespace fv
 

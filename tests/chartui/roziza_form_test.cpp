@@ -95,6 +95,20 @@ protected:
     }
 };
 
+// Every plotted series shows one colour: its points', which the legend draws as the series' own.
+TEST_F(RozizAFormTest, ASeriesShowsTheSameColourInTheLegendAsOnThePlot) {
+    Plot("1,2,5");
+    Plot("1,2,5");  // the series kept from the first drawing as well
+    ASSERT_EQ(Chart().SeriesCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        TChartSeries& series = *Chart().GetSeries(i);
+        SCOPED_TRACE(series.Name());
+        EXPECT_EQ(series.SeriesColor(), RozizASeriesColor(i));
+        ASSERT_GT(series.Count(), 0);
+        EXPECT_EQ(series.ValueColor(0), series.SeriesColor());
+    }
+}
+
 TEST_F(RozizAFormTest, TheWindowAsDesigned) {
     TRozizAForm& w = Window();
     EXPECT_EQ(w.Caption(), "RozizAForm");

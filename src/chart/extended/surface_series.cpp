@@ -32,7 +32,8 @@ bool TSurfaceSeries::BeginDrawing(Drawing& d) {
     d.Screen.resize(std::size_t(n));
     for (int i = 0; i < n; ++i) d.Screen[std::size_t(i)] = {XScreenPos(GetXValue(i)), YScreenPos(GetYValue(i))};
     // The depth of grid column c is that of the Z value c + Round(MinZ) - 1.
-    int base = RoundPixel(ZValues->MinValue()) - 1;
+    // Worked out as a double: a smallest Z far below the int range rounds to INT_MIN, and one less overflows.
+    const double base = double(RoundPixel(ZValues->MinValue())) - 1;
     const TCustomChartAxis& depth = panel->DepthAxis();
     d.ColumnDepth.resize(std::size_t(IndexedNumZ()) + 2);
     for (int c = 0; c < int(d.ColumnDepth.size()); ++c)
