@@ -48,7 +48,8 @@ bool TFolivexForm::SaveDatabase() {
         return false;
     };
 
-    // The progress counts record lines in percent, computed as the original did, and only moves forward.
+    // The progress counts record lines in percent: lines times a float step of 100 / records, rounded
+    // down (so the bar may stop just short of 100), and it only moves forward.
     const float step = P.RecordCount > 0 ? 100.0f / float(P.RecordCount) : 100.0f;
     int lines = -1;  // the count line comes first
     WholeFileWriter database(P.DatabaseFileName);

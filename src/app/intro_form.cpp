@@ -28,7 +28,7 @@ TIntroForm::TIntroForm(Component* owner, Program& program) : ProgramForm(owner, 
 void TIntroForm::FormActivate(Component*) {
     Dummy->SetFocus();
     Repaint();
-    // The start-up sound of the original is left out: the splash is silent.
+    // The splash is silent: no start-up sound plays.
 }
 
 void TIntroForm::Timer1Timer(Component*) {

@@ -3,8 +3,7 @@
 // publication font as HTML tags, spaces as non-breaking spaces, files copied (or linked) into the publish
 // folder. (The mark that sends every record to the next publish is the hub's MarkAllForRepublish.)
 //
-// Every text result is an owned string of whatever length the input needs: nothing is cut, unlike the
-// fixed result buffers of the original helpers.
+// Every text result is an owned string of whatever length the input needs: nothing is cut.
 #pragma once
 
 #include <string>

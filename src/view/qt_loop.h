@@ -1,7 +1,7 @@
 // QtLoop: the program's message loop on Qt's event loop.
 //
 // Posted tasks wait in the loop's own queue, in order, and a Qt event to a private receiver wakes the loop
-// for them, so they interleave with window events as the messages of the original platform did. The queue
+// for them, so they interleave with window events in the order both arrived. The queue
 // is the loop's own because Qt does not hand events that were already queued to a loop spun inside the
 // handler of another (a modal form opened by a task would starve the tasks behind it): while a task runs
 // with others behind it, a fresh wake-up is always pending, and RunUntil drains the queue itself too. Timers are Qt timers (precise, so a four-second

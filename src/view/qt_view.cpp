@@ -363,8 +363,8 @@ void QtView::ApplyAlign(ControlBinding& parent) {
     const auto& children = parent.GetControl().Controls();
     if (std::none_of(children.begin(), children.end(), [](Control* c) { return c->GetAlign() != Align::None; }))
         return;
-    // The model keeps no aligned geometry: the view lays aligned children out as the original platform
-    // did, top ones first, then bottom, left, right, and the client one in what is left.
+    // The model keeps no aligned geometry: the view lays aligned children out, top ones first, then
+    // bottom, left, right, and the client one in what is left.
     QRect area = parent.AlignArea();
     for (Align pass : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) {
         for (Control* c : children) {
@@ -727,8 +727,8 @@ void QtView::MouseReleased(QWidget* widget, QMouseEvent* e) {
     pressed_ = nullptr;
     QPointer<QWidget> guard(widget);
     UserInput<Control>(widget, [&](Control& c) { c.MouseUp(button, ShiftOf(e), at.x(), at.y()); });
-    // Controls without a click of their own in Qt: a press and release on them is a click, as for the
-    // original platform's labels, images, panels and edit boxes.
+    // Controls without a click of their own in Qt (labels, images, panels and edit boxes): a press and
+    // release on them is a click.
     if (clicked && clickable && guard) UserInput<Control>(widget, [](Control& c) { c.Click(); });
 }
 

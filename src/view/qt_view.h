@@ -2,7 +2,7 @@
 //
 // Every form the application creates gets a top-level window with its menu bar and a client area, and
 // every control one Qt widget placed at the control's geometry inside its parent's client area (a group
-// box's children from the group box's own top-left corner, as the original platform placed them).
+// box's children from the group box's own top-left corner, its caption included).
 //
 // Model to screen: the view observes the application (forms made, shown, hidden, made modal, activated)
 // and each form (a control changed, was added or removed, a menu item changed) and updates the widget with

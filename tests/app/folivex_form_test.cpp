@@ -347,7 +347,7 @@ TEST_F(FolivexFormTest, CommandButtonsAreWiredAndEnabled) {
     }
 }
 
-// Geometry. The original window's design places are not known, so the layout is checked for tidiness:
+// Geometry. No design places are given for the window, so the layout is checked for tidiness:
 // nothing overlaps a sibling, nothing leaves its parent, and every caption has room.
 TEST_F(FolivexFormTest, NoControlOverlapsAnotherOrLeavesItsParent) {
     int checked = 0;

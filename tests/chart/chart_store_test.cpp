@@ -240,7 +240,7 @@ TEST_F(StoreTest, ForeignFilesAreRefusedBeforeTheChartIsTouched) {
     } cases[] = {
         {"", "Wrong *.CHF file format", "no header"},
         {"PK\x03\x04rest", "Wrong *.CHF file format", "another program's file"},
-        {std::string("\x60\x30\x99\x00TPF0", 8), "Wrong *.CHF file format", "the original program's component stream"},
+        {std::string("\x60\x30\x99\x00TPF0", 8), "Wrong *.CHF file format", "another program's component stream"},
         {std::string("\x60\x30\x99\x00\x02\x00", 6), "Wrong *.CHF file format", "a later layout of ours"},
     };
     for (const Case& k : cases) {

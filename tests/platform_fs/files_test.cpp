@@ -22,7 +22,7 @@ namespace {
 
 using fv::testing::TempDir;
 
-TEST(MatchesMask, WildcardsMatchIgnoringCaseAsTheOriginalPlatformDid) {
+TEST(MatchesMask, WildcardsMatchIgnoringCaseAndStarDotStarMatchesEveryName) {
     struct Case {
         std::string mask, name;
         bool matches;

@@ -1,5 +1,6 @@
 // Which value changes fire events: setting a value from code fires the control's event only for the kinds
-// that did so on the original platform, and only when the value really changes. The program's loading flags
+// whose value is the user's input (edits, memos, check boxes, radio buttons and groups, scroll bars,
+// up-downs), and only when the value really changes. The program's loading flags
 // and "typing included" logic depend on this, so one table pins it for every kind. The user's own actions
 // (picking from a combo box, typing into a limited edit, pressing a button) come after it.
 #include <gtest/gtest.h>

@@ -14,7 +14,8 @@
 
 namespace fv {
 
-// Message box buttons and icons, and the answers, with the values the original platform used.
+// Message box buttons and icons, and the answers. The numbers are part of what the program stores and
+// compares (a button set and an icon in one flags word, answers 1 to 7): keep them.
 enum MessageBoxFlags : unsigned {
     MbOk = 0x00, MbOkCancel = 0x01, MbAbortRetryIgnore = 0x02, MbYesNoCancel = 0x03, MbYesNo = 0x04,
     MbRetryCancel = 0x05, MbIconHand = 0x10, MbIconQuestion = 0x20, MbIconExclamation = 0x30,

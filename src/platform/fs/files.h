@@ -43,7 +43,7 @@ std::optional<FileIdentity> IdentifyFile(const std::string& path);
 bool SameFile(const std::string& a, const std::string& b);
 
 // True when name matches the mask ("*.db", "qlx*.*", "a?c"), ignoring letter case. "*.*" matches every
-// name, also one without a dot, as it did on the original platform.
+// name, also one without a dot.
 bool MatchesMask(const std::string& name, const std::string& mask);
 
 struct DirEntry {

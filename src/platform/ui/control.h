@@ -94,7 +94,7 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool v);
 
-    // Caption and Text are one value, as they were on the original platform.
+    // Caption and Text are one value.
     const std::string& Caption() const { return text_; }
     const std::string& Text() const { return text_; }
     void SetCaption(const std::string& v) { SetText(v); }

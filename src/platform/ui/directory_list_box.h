@@ -1,5 +1,5 @@
 // DirectoryListBox: the way down to a directory and its subdirectories. The shown directory is also the
-// process's current directory, as it was on the original platform.
+// process's current directory: choosing a folder changes where relative paths point.
 #pragma once
 
 #include <string>

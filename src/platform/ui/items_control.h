@@ -1,5 +1,5 @@
 // ItemsControl: the string list that combo boxes and list boxes share. Setting ItemIndex from code
-// fires nothing, as on the original platform.
+// fires nothing: only the user's choice fires the events.
 #pragma once
 
 #include <string>

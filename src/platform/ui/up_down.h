@@ -1,6 +1,6 @@
 // UpDown: a pair of arrows that step a position, usually beside an associated edit.
 //
-// With an associate the edit is the position's face, as on the original platform: every position set
+// With an associate the edit is the position's face: every position set
 // (by the arrows or by code) is written into the edit's text, which fires the edit's OnChange, and the
 // position read is the number the edit holds, so a number the user types counts at once. A text that is
 // no whole number gives the last position read or set (typing "15" then "15x" keeps 15).
