@@ -21,27 +21,12 @@
 #include "platform/fs/files.h"
 #include "platform/ui/edit.h"
 #include "program/program.h"
+#include "next_message_box.h"
 #include "view/qt_services.h"
 #include "view_program_fixture.h"
 
 namespace fv {
 namespace {
-
-// Acts on the next message box once it is on screen (the box's own loop is running by then).
-void OnNextBox(std::function<void(QMessageBox*)> act) {
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                poll->stop();
-                poll->deleteLater();
-                act(box);
-                return;
-            }
-    });
-    poll->start();
-}
 
 class KeyboardJourneysTest : public ViewProgramFixture {
 protected:

@@ -12,26 +12,11 @@
 #include <functional>
 #include <string>
 
+#include "next_message_box.h"
 #include "view/qt_services.h"
 
 namespace fv {
 namespace {
-
-// Acts on the next message box once it is on screen (the box's own loop is running by then).
-void OnNextBox(std::function<void(QMessageBox*)> act) {
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                poll->stop();
-                poll->deleteLater();
-                act(box);
-                return;
-            }
-    });
-    poll->start();
-}
 
 struct BoxCase {
     unsigned flags;
