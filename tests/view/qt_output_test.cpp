@@ -323,20 +323,16 @@ TEST(QtOutput, QtsPrintDialogConfirmedKeepsThePdfFile) {
     EXPECT_EQ(printer.Orientation(), PaperOrientation::Landscape);
 }
 
-// Choosing a printer of the list names it for the jobs and leaves the PDF file; a number off the list
-// changes nothing.
-TEST(QtOutput, ChoosingAPrinterByIndexNamesItForTheJobs) {
+// A printer number off the list changes nothing: the job still goes to the PDF file. (Choosing a printer
+// of the list is tried against a real scheduler in cups_printing_test.cpp.)
+TEST(QtOutput, APrinterNumberOffTheListKeepsThePdfFile) {
     QtPrinter printer;
     printer.OutputFileName = BuildFile("qt_output_chosen.pdf");
     const std::vector<std::string> names = printer.Printers();
     printer.SetPrinterIndex(int(names.size()));
+    printer.SetPrinterIndex(-1);
     EXPECT_EQ(printer.OutputFileName, BuildFile("qt_output_chosen.pdf"));
     EXPECT_TRUE(printer.PrinterName.empty());
-    if (names.empty()) GTEST_SKIP() << "this machine has no printer to choose (install cups and cups-pdf)";
-    printer.SetPrinterIndex(int(names.size()) - 1);
-    EXPECT_EQ(printer.PrinterName, names.back());
-    EXPECT_TRUE(printer.OutputFileName.empty());
-    EXPECT_EQ(printer.PrinterIndex(), int(names.size()) - 1);
 }
 
 TEST(QtOutput, TheClipboardTakesBitmapsAndMetafiles) {
