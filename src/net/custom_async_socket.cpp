@@ -1,4 +1,4 @@
-// TCustomAsyncSocket: connect, listen, send chain, receive loop and the handling of notifications.
+// TCustomAsyncSocket: connect, listen, close, the handling of notifications, and the use of its parts.
 #include "net/custom_async_socket.h"
 
 #include <fcntl.h>
@@ -27,14 +27,14 @@ TCustomAsyncSocket::TCustomAsyncSocket(Component* owner, MessageLoop* loop)
       notifier_(loop_, [this](int fd, unsigned event, int error) {
           DispatchMessage(TSocketMessage{WmSocketNotify, event, error, fd});
       }),
-      dnsLookup_(loop_),
+      hostLookup_(loop_),
       connectLookup_(loop_) {
     ResetToDefaults();
 }
 
 TCustomAsyncSocket::~TCustomAsyncSocket() {
     destroying_ = true;
-    dnsLookup_.Cancel();
+    hostLookup_.Cancel();
     connectLookup_.Cancel();
     try {
         if (state_ != wsClosed || hSocket_ != sock::NoSocket) Close();
@@ -45,7 +45,7 @@ TCustomAsyncSocket::~TCustomAsyncSocket() {
         sock::Close(hSocket_);
         hSocket_ = sock::NoSocket;
     }
-    sendChain_.clear();
+    sendChain_.Clear();
 }
 
 // --- properties -------------------------------------------------------------------------------------
@@ -108,7 +108,7 @@ void TCustomAsyncSocket::SetSendFlags(int value) {
 }
 
 void TCustomAsyncSocket::SetNameResolver(HostLookup::Resolver resolver) {
-    dnsLookup_.SetResolver(resolver);
+    hostLookup_.SetResolver(resolver);
     connectLookup_.SetResolver(std::move(resolver));
 }
 
@@ -223,15 +223,12 @@ void TCustomAsyncSocket::WndProc(const TSocketMessage& msg) {
             return;
         }
         case WmDnsLookupDone:
-        case WmAddrLookupDone:
-            if (!dnsLookupRunning_) return;
-            dnsLookupRunning_ = false;
-            if (lookupAnswer_.Error == 0) {
-                dnsResultList_ = lookupAnswer_.Results;
-                dnsResult_ = dnsResultList_.empty() ? std::string() : dnsResultList_.front();
-            }
-            FireDnsLookupDone(lookupAnswer_.Error);
+        case WmAddrLookupDone: {
+            int error = 0;
+            if (!hostLookup_.Finish(error)) return;
+            FireDnsLookupDone(error);
             return;
+        }
         case WmCloseLater:
             Close();
             return;
@@ -376,7 +373,7 @@ void TCustomAsyncSocket::ApplyLinger() {
 }
 
 void TCustomAsyncSocket::DropSendChain() {
-    sendChain_.clear();
+    sendChain_.Clear();
     allSent_ = true;
 }
 
@@ -671,49 +668,30 @@ int TCustomAsyncSocket::SendBlock(const void* data, int len, int& error) {
 void TCustomAsyncSocket::TryToSend() {
     if (hSocket_ == sock::NoSocket) return;
     std::weak_ptr<int> alive = alive_;
-    while (!sendChain_.empty()) {
+    for (;;) {
         int len = 0;
-        const unsigned char* p = sendChain_.front()->Peek(len);
-        if (len <= 0) {
-            if (sendChain_.size() > 1) {
-                RecycleBlock();
-                continue;
-            }
-            allSent_ = true;
-            return;
-        }
+        const unsigned char* p = sendChain_.Front(len);
+        if (len <= 0) break;
         int error = 0;
         int count;
         if (socketType_ == sock::DatagramSocket) {
             // Each block is one datagram.
             count = SendBlock(p, len, error);
             if (alive.expired() || hSocket_ == sock::NoSocket) return;
-            if (count > 0) sendChain_.front()->Remove(count);
+            if (count > 0) sendChain_.RemoveFront(count);
         } else {
             // The blocks waiting in the chain go to the system in one gathered call; the owner still hears
             // of each block (OnSendData) as it went out.
             SocketNotifier::Piece pieces[64];
-            std::size_t n = 0;
-            for (const auto& block : sendChain_) {
-                int blockLen = 0;
-                const unsigned char* bp = block->Peek(blockLen);
-                if (blockLen <= 0) continue;
-                pieces[n++] = {bp, std::size_t(blockLen)};
-                if (n == 64) break;
-            }
+            std::size_t n = sendChain_.Gather(pieces, 64);
             long sent = notifier_.SendPieces(pieces, n, sendFlags_ == wsSendUrgent, error);
             count = int(sent);
-            for (long left = sent; left > 0 && !sendChain_.empty();) {
-                TBuffer& block = *sendChain_.front();
-                int taken = block.Remove(int(std::min<long>(left, block.WritePos() - block.ReadPos())));
-                left -= taken;
-                if (taken > 0 && OnSendData) {
-                    OnSendData(this, taken);
-                    if (alive.expired() || hSocket_ == sock::NoSocket) return;
-                }
-                if (block.WritePos() == 0 && sendChain_.size() > 1) RecycleBlock();
-                else if (taken == 0) break;
-            }
+            bool goOn = sendChain_.Consume(sent, [&](int taken) {
+                if (!OnSendData) return true;
+                OnSendData(this, taken);
+                return !alive.expired() && hSocket_ != sock::NoSocket;
+            });
+            if (!goOn) return;
         }
         if (count > 0) {
             // Round again: a partial send then meets "would block", which re-arms the write notification.
@@ -735,20 +713,6 @@ void TCustomAsyncSocket::TryToSend() {
     allSent_ = true;
 }
 
-void TCustomAsyncSocket::RecycleBlock() {
-    std::unique_ptr<TBuffer> block = std::move(sendChain_.front());
-    sendChain_.pop_front();
-    // Bulk sends go through many blocks: keep a few for the next ones instead of freeing them.
-    if (spareBlocks_.size() < 64 && block->BufferSize() == bufSize_) spareBlocks_.push_back(std::move(block));
-}
-
-std::unique_ptr<TBuffer> TCustomAsyncSocket::NewBlock() {
-    if (spareBlocks_.empty()) return std::make_unique<TBuffer>(bufSize_);
-    std::unique_ptr<TBuffer> block = std::move(spareBlocks_.back());
-    spareBlocks_.pop_back();
-    return block;
-}
-
 int TCustomAsyncSocket::Send(const void* data, int len) {
     if (state_ != wsConnected) {
         lastError_ = SockENOTCONN;
@@ -758,18 +722,7 @@ int TCustomAsyncSocket::Send(const void* data, int len) {
     if (len <= 0 || !data) return 0;
     allSent_ = false;
     const auto* p = static_cast<const unsigned char*>(data);
-    int left = len;
-    while (left > 0) {
-        if (sendChain_.empty() || sendChain_.back()->WritePos() >= sendChain_.back()->BufferSize())
-            sendChain_.push_back(NewBlock());
-        int n = sendChain_.back()->Write(p, left);
-        if (n <= 0) {
-            sendChain_.push_back(NewBlock());
-            continue;
-        }
-        p += n;
-        left -= n;
-    }
+    sendChain_.Append(p, len);
     TryToSend();
     if (allSent_ && hSocket_ != sock::NoSocket) notifier_.Post(SockWrite, 0);
     return len;
@@ -853,42 +806,30 @@ int TCustomAsyncSocket::GetRcvdCount() {
 }
 
 void TCustomAsyncSocket::ReceiveLoop(int error) {
-    std::weak_ptr<int> alive = alive_;
-    // Bounded: every round must take bytes, or the loop ends; the data that stays re-arms later reads.
-    for (int round = 0; round < 1 << 20; ++round) {
-        lastError_ = 0;
-        std::uint64_t consumedBefore = consumed_;
-        if (!FireDataAvailable(error)) {
-            if (alive.expired()) return;
-            if (hSocket_ == sock::NoSocket) return;
-            char sink[1024];
-            int err = 0;
-            int n = ReceiveRaw(sink, sizeof sink, err);
-            if (n < 0 && err == SockEWOULDBLOCK) return;
-            if (n > 0) NoteConsumed();
+    // The loop's view of this socket; a local class may use what the member function may use.
+    struct Source final : TSocketReceiveLoop::Source {
+        TCustomAsyncSocket& s;
+        std::weak_ptr<int> alive;
+        explicit Source(TCustomAsyncSocket& socket) : s(socket), alive(socket.alive_) {}
+        void BeginRound() override { s.lastError_ = 0; }
+        bool Deliver(int err) override { return s.FireDataAvailable(err); }
+        bool Gone() override { return alive.expired() || s.hSocket_ == sock::NoSocket; }
+        int Discard(void* buffer, int len, int& err) override { return s.ReceiveRaw(buffer, len, err); }
+        bool MayRepeat() override { return !(s.componentOptions_ & wsoNoReceiveLoop) && s.lastError_ == 0; }
+        int Waiting() override {
+            try {
+                return s.GetRcvdCount();
+            } catch (const ESocketException&) {
+                return 0;
+            }
         }
-        if (alive.expired() || hSocket_ == sock::NoSocket) return;
-        if (componentOptions_ & wsoNoReceiveLoop) return;
-        if (lastError_ != 0) return;
-        int waiting = 0;
-        try {
-            waiting = GetRcvdCount();
-        } catch (const ESocketException&) {
-            return;
-        }
-        if (waiting <= 0) return;
-        if (consumed_ == consumedBefore) return;
-    }
+    } source(*this);
+    receiveLoop_.Run(source, error);
 }
 
 // --- look-ups ---------------------------------------------------------------------------------------
 
-void TCustomAsyncSocket::RestartLookup() {
-    dnsLookup_.Cancel();
-    dnsLookupRunning_ = false;
-    dnsResult_.clear();
-    dnsResultList_.clear();
-}
+void TCustomAsyncSocket::RestartLookup() { hostLookup_.Restart(); }
 
 std::uint32_t TCustomAsyncSocket::DottedValue(const std::string& text) {
     // The first word of the text (blanks around it are allowed), as a number.
@@ -907,14 +848,12 @@ void TCustomAsyncSocket::DnsLookup(const std::string& hostName) {
     }
     RestartLookup();
     if (IsDottedAddress(hostName)) {
-        dnsResult_ = sock::DottedText(DottedValue(hostName));
-        dnsResultList_.push_back(dnsResult_);
+        hostLookup_.AnswerDotted(sock::DottedText(DottedValue(hostName)));
         FireDnsLookupDone(0);
         return;
     }
-    int err = dnsLookup_.StartByName(hostName, [this](const LookupResult& r) {
-        lookupAnswer_ = r;
-        DispatchMessage(TSocketMessage{WmDnsLookupDone, 0, r.Error, hSocket_});
+    int err = hostLookup_.StartByName(hostName, [this](int error) {
+        DispatchMessage(TSocketMessage{WmDnsLookupDone, 0, error, hSocket_});
     });
     if (err != 0) {
         char text[400];
@@ -922,7 +861,6 @@ void TCustomAsyncSocket::DnsLookup(const std::string& hostName) {
         RaiseExceptionFmt(text);
         return;
     }
-    dnsLookupRunning_ = true;
 }
 
 void TCustomAsyncSocket::ReverseDnsLookup(const std::string& hostAddr) {
@@ -933,9 +871,8 @@ void TCustomAsyncSocket::ReverseDnsLookup(const std::string& hostAddr) {
     }
     RestartLookup();
     const std::string address = sock::DottedText(DottedValue(hostAddr));
-    int err = dnsLookup_.StartByAddress(address, [this](const LookupResult& r) {
-        lookupAnswer_ = r;
-        DispatchMessage(TSocketMessage{WmAddrLookupDone, 0, r.Error, hSocket_});
+    int err = hostLookup_.StartByAddress(address, [this](int error) {
+        DispatchMessage(TSocketMessage{WmAddrLookupDone, 0, error, hSocket_});
     });
     if (err != 0) {
         char text[400];
@@ -943,13 +880,10 @@ void TCustomAsyncSocket::ReverseDnsLookup(const std::string& hostAddr) {
         RaiseExceptionFmt(text);
         return;
     }
-    dnsLookupRunning_ = true;
 }
 
 void TCustomAsyncSocket::CancelDnsLookup() {
-    if (!dnsLookupRunning_) return;
-    dnsLookup_.Cancel();
-    dnsLookupRunning_ = false;
+    if (!hostLookup_.Cancel()) return;
     if (!destroying_) FireDnsLookupDone(SockEINTR);
 }
 

@@ -5,6 +5,10 @@
 // one GUI thread on a later turn of the loop, never inside the call that caused it. Sending goes through
 // a chain of TBuffer blocks; receiving is on demand from the data-available event.
 //
+// The class is the facade of three parts with their own rules: the send chain (TSocketSendChain), the
+// receive loop of a read notification (TSocketReceiveLoop) and the look-ups asked for by DnsLookup
+// (TSocketHostLookup). Connecting, listening, closing and the events stay here.
+//
 // Differences from the socket layer this replaces, all on purpose:
 //  - A host name given to Connect is looked up without blocking the loop; the connect continues when the
 //    answer comes (a failed look-up reaches OnSessionConnected with its error, 11001 for an unknown host).
@@ -24,6 +28,9 @@
 #include <vector>
 
 #include "net/buffer.h"
+#include "net/socket_host_lookup.h"
+#include "net/socket_receive_loop.h"
+#include "net/socket_send_chain.h"
 #include "platform/core/component.h"
 #include "platform/core/message_loop.h"
 #include "platform/sockets/host_lookup.h"
@@ -116,8 +123,8 @@ public:
     void SetLocalPort(const std::string& value);
     std::string PeerAddr() { return GetPeerAddr(); }
     std::string PeerPort() { return GetPeerPort(); }
-    const std::string& DnsResult() const { return dnsResult_; }
-    const std::vector<std::string>& DnsResultList() const { return dnsResultList_; }
+    const std::string& DnsResult() const { return hostLookup_.Result(); }
+    const std::vector<std::string>& DnsResultList() const { return hostLookup_.ResultList(); }
     TSocketState State() const { return state_; }
     long long ReadCount() const { return readCount_; }
     int RcvdCount() { return GetRcvdCount(); }
@@ -135,11 +142,11 @@ public:
     int LingerTimeout() const { return lingerTimeout_; }
     void SetLingerTimeout(int value) { lingerTimeout_ = value; }
     int HSocket() const { return hSocket_; }
-    int BufSize() const { return bufSize_; }
+    int BufSize() const { return sendChain_.BlockSize(); }
     bool AllSent() const { return allSent_; }
     bool Paused() const { return paused_; }
     // Blocks in the send chain (a test looks at how data was split).
-    std::size_t SendChainLength() const { return sendChain_.size(); }
+    std::size_t SendChainLength() const { return sendChain_.Length(); }
 
     // Events.
     SocketErrorEvent OnDataAvailable;
@@ -230,9 +237,6 @@ protected:
     void TryToSend();
     void ApplyLinger();
     void DropSendChain();
-    // Takes the first block off the chain, keeping it for reuse.
-    void RecycleBlock();
-    std::unique_ptr<TBuffer> NewBlock();
     // The receive loop of a read notification (also run once more when the connection closes).
     void ReceiveLoop(int error);
     // Runs a message through WndProc, handing an escaping exception to HandleEscapedException.
@@ -255,12 +259,12 @@ protected:
 
     bool Destroying() const { return destroying_; }
     // Counts receives that handed out bytes, so the receive loop sees whether a handler read anything.
-    void NoteConsumed() { ++consumed_; }
+    void NoteConsumed() { receiveLoop_.NoteConsumed(); }
     std::weak_ptr<int> AliveToken() const { return alive_; }
 
     MessageLoop& loop_;
     SocketNotifier notifier_;
-    HostLookup dnsLookup_;
+    TSocketHostLookup hostLookup_;
     HostLookup connectLookup_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 
@@ -275,9 +279,6 @@ protected:
     int localPortNumber_ = 0;
     int protoNumber_ = 6;
     int socketType_ = sock::StreamSocket;
-    std::string dnsResult_;
-    LookupResult lookupAnswer_;
-    std::vector<std::string> dnsResultList_;
     long long readCount_ = 0;
     int lastError_ = 0;
     bool multiThreaded_ = false;
@@ -286,14 +287,12 @@ protected:
     TSocketSendFlags sendFlags_ = wsSendNormal;
     TSocketLingerOnOff lingerOnOff_ = wsLingerOn;
     int lingerTimeout_ = 0;
-    std::deque<std::unique_ptr<TBuffer>> sendChain_;
-    std::vector<std::unique_ptr<TBuffer>> spareBlocks_;
-    int bufSize_ = TBuffer::DefaultSize;
+    TSocketSendChain sendChain_;
+    TSocketReceiveLoop receiveLoop_;
     bool allSent_ = true;
     bool paused_ = false;
     bool closeSignalled_ = false;
     unsigned selectMask_ = 0;
-    bool dnsLookupRunning_ = false;
     bool terminated_ = false;
     bool destroying_ = false;
     // Counts connections (connect, listen, dup): a handler that starts a new one inside a close event must
@@ -301,7 +300,6 @@ protected:
     std::uint64_t connectionSerial_ = 0;
     // Counts handled notifications: a wait that pumps messages returns when one came.
     std::uint64_t eventSerial_ = 0;
-    std::uint64_t consumed_ = 0;
 };
 
 }  // namespace fv
