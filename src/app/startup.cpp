@@ -14,7 +14,7 @@
 #include "app/progress_forms.h"
 #include "app/search_form.h"
 #include "chart/series_pictures.h"
-#include "chartui/roziza_form.h"
+#include "chartui/window/roziza_form.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "import/overwrite_form.h"

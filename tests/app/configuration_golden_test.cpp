@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "app/folivex_form.h"
-#include "chartui/roziza_form.h"
+#include "chartui/window/roziza_form.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/ui/directory_list_box.h"
