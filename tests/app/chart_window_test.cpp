@@ -13,7 +13,7 @@
 #include "chartui/editor/chart_3d_page.h"
 #include "chartui/editor/chart_edit_form.h"
 #include "chartui/window/chart_preview.h"
-#include "chartui/window/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "records/database_names.h"
 #include "support/program_fixture.h"
 

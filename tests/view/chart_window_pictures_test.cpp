@@ -10,7 +10,7 @@
 
 #include "chartui/window/chart_export_form.h"
 #include "chartui/window/chart_preview.h"
-#include "chartui/window/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "platform/app/scripted_output.h"
 #include "view/qt_output.h"
 #include "view/widgets.h"

@@ -32,9 +32,9 @@ public:
     TChartExportForm(Component* owner, Program& program);
 
     RadioGroup* RGFormat;
-    Button* Button1;
-    Button* Button2;
-    Button* Button3;
+    Button* Button1;  // "&Copy to Clipboard": copies the chart in the chosen format
+    Button* Button2;  // "&Save To File...": asks for a file name and saves the chart in the chosen format
+    Button* Button3;  // "Close": closes the dialog
 
     // The chart to export; set before the dialog is shown.
     TChartExportTarget* ExportPanel = nullptr;

@@ -55,6 +55,7 @@ std::vector<int> ChosenRows(const std::string& rowText, bool allRows, int record
 // The choice texts keep at most this many characters; the rest is not read.
 constexpr std::size_t MaxChoiceText = 301;
 
+// TRozizAForm is the chart window; its name ("RozizAForm") is the one the configuration file keeps it under.
 class TRozizAForm : public ProgramForm {
 public:
     TRozizAForm(Component* owner, Program& program);

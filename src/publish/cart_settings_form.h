@@ -17,6 +17,7 @@
 
 namespace fv {
 
+// TKarvoForm is the shopping-cart settings form; its name ("KarvoForm") is the one the configuration file keeps.
 class TKarvoForm : public ProgramForm {
 public:
     TKarvoForm(Component* owner, Program& program);

@@ -7,7 +7,7 @@
 #include "chart/series/series_registration.h"
 #include "chart/series_types.h"
 #include "chartui/editor/chart_edit_form.h"
-#include "chartui/window/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "platform/fs/files.h"
 #include "dialog_fixture.h"
 #include "support/hub_fixture.h"

@@ -1,6 +1,6 @@
 // The chart window: its controls, the choice of rows and fields, the redraw, the chart file on show, the
 // bitmap, and the sizes.
-#include "chartui/window/roziza_form.h"
+#include "chartui/window/chart_window.h"
 
 #include <algorithm>
 #include <array>

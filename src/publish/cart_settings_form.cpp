@@ -1,5 +1,5 @@
 // The shopping-cart setup: controls, the extraction of the numbers from pasted HTML, and help.
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 
 #include <cstring>
 
