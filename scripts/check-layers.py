@@ -191,7 +191,9 @@ def check(src):
                 faults.append(f'{rel}:1: "{source}" has no place in the layer order (add it to scripts/check-layers.py)')
                 continue
             library = read_libraries(src, source)
-            in_library = library is not None and (name.endswith((".h", ".hpp")) or name in library[1])
+            # A library lists its sources by their path below its folder ("window/chart_window.cpp").
+            in_module = os.path.relpath(full, os.path.join(src, source)).replace(os.sep, "/")
+            in_library = library is not None and (name.endswith((".h", ".hpp")) or in_module in library[1])
             with open(full, encoding="utf-8", errors="replace") as f:
                 for number, line in enumerate(f, 1):
                     m = INCLUDE.match(line)

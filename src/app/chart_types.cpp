@@ -5,7 +5,7 @@
 #include "chart/functions/function_types.h"
 #include "chart/series/series_registration.h"
 #include "chart/series_types.h"
-#include "chartui/series_editors.h"
+#include "chartui/series_editors/series_editors.h"
 
 namespace fv {
 

@@ -8,7 +8,7 @@
 #include "app/db_setup_form.h"
 #include "app/folivex_form.h"
 #include "app/progress_forms.h"
-#include "chartui/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/fs/files.h"

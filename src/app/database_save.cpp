@@ -6,7 +6,7 @@
 #include "app/folivex_form.h"
 #include "app/progress_forms.h"
 #include "chart/chart_store.h"
-#include "chartui/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "import/overwrite_form.h"
 #include "platform/fs/files.h"
 #include "records/configuration.h"

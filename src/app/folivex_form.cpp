@@ -16,7 +16,7 @@
 //   [  ] ....           [DBEdit20..........] [ ] [x]        [..........................]
 #include "app/folivex_form.h"
 
-#include "chartui/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "import/import_wizard_form.h"
 #include "platform/fs/files.h"
 #include "platform/ui/bevel.h"

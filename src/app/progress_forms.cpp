@@ -16,7 +16,7 @@
 #include "platform/ui/panel.h"
 #include "platform/ui/progress_bar.h"
 #include "publish/font_form.h"
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 #include "publish/publish_message_form.h"
 #include "publish/publish_progress_form.h"
 #include "publish/publish_setup_form.h"

@@ -3,7 +3,7 @@
 #include "publish/cart_forms.h"
 
 #include "program/program.h"
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/web_sites.h"
 

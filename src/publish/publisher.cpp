@@ -12,7 +12,7 @@
 #include "platform/fs/folder.h"
 #include "program/program.h"
 #include "program/republish_file.h"
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 #include "publish/publish_helpers.h"
 #include "publish/publish_message_form.h"
 #include "publish/publish_progress_form.h"

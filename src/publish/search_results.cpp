@@ -5,7 +5,7 @@
 #include "platform/gfx/colour_names.h"
 #include "program/program.h"
 #include "publish/html_form.h"
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 #include "publish/lang_form.h"
 #include "publish/page_frame.h"
 #include "publish/publish_helpers.h"

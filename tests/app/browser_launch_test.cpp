@@ -7,7 +7,7 @@
 #include "app/folivex_form.h"
 #include "platform/fs/files.h"
 #include "platform/ui/bit_btn.h"
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/web_sites.h"
 #include "support/program_fixture.h"

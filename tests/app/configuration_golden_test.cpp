@@ -5,12 +5,12 @@
 #include <cstdlib>
 
 #include "app/folivex_form.h"
-#include "chartui/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "import/db_form.h"
 #include "import/import_wizard_form.h"
 #include "platform/ui/directory_list_box.h"
 #include "publish/html_form.h"
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 #include "publish/lang_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/progress_forms.h"
-#include "chartui/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "support/program_fixture.h"
 
 namespace fv::testing {

@@ -6,7 +6,7 @@
 #include "platform/ui/edit.h"
 #include "publish/font_form.h"
 #include "publish/html_form.h"
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 #include "publish/lang_form.h"
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"

@@ -7,7 +7,7 @@
 #include "app/intro_form.h"
 #include "app/progress_forms.h"
 #include "chart/series_pictures.h"
-#include "chartui/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "platform/fs/files.h"
 #include "records/state_files.h"
 #include "support/database_files_printer.h"

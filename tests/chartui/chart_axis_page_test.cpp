@@ -9,10 +9,10 @@
 #include "chart/chart.h"
 #include "chart/chart_series.h"
 #include "chart/date_steps.h"
-#include "chartui/axis_increment_form.h"
-#include "chartui/axis_max_min_form.h"
-#include "chartui/chart_axis_page.h"
-#include "chartui/pen_dialog.h"
+#include "chartui/dialogs/axis_increment_form.h"
+#include "chartui/dialogs/axis_max_min_form.h"
+#include "chartui/editor/chart_axis_page.h"
+#include "chartui/dialogs/pen_dialog.h"
 #include "dialog_fixture.h"
 
 namespace fv::testing {

@@ -6,7 +6,7 @@
 
 #include "chart/chart.h"
 #include "chart/series/pie_series.h"
-#include "chartui/chart_commander.h"
+#include "chartui/window/chart_commander.h"
 #include "platform/gfx/pixel_math.h"
 #include "platform/gfx/recording_canvas.h"
 #include "support/hub_fixture.h"

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "chart/series/bar_series.h"
-#include "chartui/chart_3d_page.h"
-#include "chartui/chart_general_page.h"
-#include "chartui/gallery_form.h"
-#include "chartui/chart_paging_page.h"
-#include "chartui/input_query_form.h"
+#include "chartui/editor/chart_3d_page.h"
+#include "chartui/editor/chart_general_page.h"
+#include "chartui/series/gallery_form.h"
+#include "chartui/editor/chart_paging_page.h"
+#include "chartui/dialogs/input_query_form.h"
 #include "editor_fixture.h"
 
 namespace fv::testing {

@@ -2,9 +2,9 @@
 // change reaches the edited object at once, and a cancel puts it back as it was.
 #include <gtest/gtest.h>
 
-#include "chartui/brush_dialog.h"
-#include "chartui/chart_editors.h"
-#include "chartui/pen_dialog.h"
+#include "chartui/dialogs/brush_dialog.h"
+#include "chartui/dialogs/chart_editors.h"
+#include "chartui/dialogs/pen_dialog.h"
 #include "dialog_fixture.h"
 
 namespace fv::testing {

@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "chart/chart.h"
-#include "chartui/chart_export_form.h"
-#include "chartui/panel_export.h"
+#include "chartui/window/chart_export_form.h"
+#include "chartui/window/panel_export.h"
 #include "platform/fs/files.h"
 #include "dialog_fixture.h"
 

@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "chart/chart.h"
-#include "chartui/brush_dialog.h"
-#include "chartui/chart_legend_page.h"
-#include "chartui/chart_panel_page.h"
-#include "chartui/chart_title_page.h"
-#include "chartui/chart_wall_page.h"
-#include "chartui/pen_dialog.h"
+#include "chartui/dialogs/brush_dialog.h"
+#include "chartui/editor/chart_legend_page.h"
+#include "chartui/editor/chart_panel_page.h"
+#include "chartui/editor/chart_title_page.h"
+#include "chartui/editor/chart_wall_page.h"
+#include "chartui/dialogs/pen_dialog.h"
 #include "dialog_fixture.h"
 #include "platform/fs/files.h"
 

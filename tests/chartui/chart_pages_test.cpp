@@ -4,11 +4,11 @@
 
 #include "chart/series/pie_series.h"
 #include "chart/chart_store.h"
-#include "chartui/chart_3d_page.h"
-#include "chartui/chart_export_form.h"
-#include "chartui/chart_general_page.h"
-#include "chartui/chart_paging_page.h"
-#include "chartui/chart_preview.h"
+#include "chartui/editor/chart_3d_page.h"
+#include "chartui/window/chart_export_form.h"
+#include "chartui/editor/chart_general_page.h"
+#include "chartui/editor/chart_paging_page.h"
+#include "chartui/window/chart_preview.h"
 #include "editor_fixture.h"
 #include "platform/fs/files.h"
 

@@ -2,7 +2,7 @@
 // proportional printing, the reset of the margins, the orientation and the detail.
 #include <gtest/gtest.h>
 
-#include "chartui/chart_preview.h"
+#include "chartui/window/chart_preview.h"
 #include "platform/app/scripted_output.h"
 #include "support/hub_fixture.h"
 

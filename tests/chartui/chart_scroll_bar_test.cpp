@@ -7,7 +7,7 @@
 #include "chart/chart.h"
 #include "chart/chart_series.h"
 #include "chart/plot_panel.h"
-#include "chartui/chart_scroll_bar.h"
+#include "chartui/window/chart_scroll_bar.h"
 
 namespace fv {
 namespace {

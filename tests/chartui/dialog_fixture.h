@@ -5,7 +5,7 @@
 #include <deque>
 #include <functional>
 
-#include "chartui/roziza_form.h"
+#include "chartui/window/chart_window.h"
 #include "support/hub_fixture.h"
 
 namespace fv::testing {

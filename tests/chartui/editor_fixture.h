@@ -8,7 +8,7 @@
 #include "chart/series/line_series.h"
 #include "chart/series/series_registration.h"
 #include "chart/series_types.h"
-#include "chartui/chart_edit_form.h"
+#include "chartui/editor/chart_edit_form.h"
 #include "dialog_fixture.h"
 
 namespace fv::testing {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "chartui/pen_dialog.h"
-#include "chartui/series_editors.h"
-#include "chartui/series_page.h"
+#include "chartui/dialogs/pen_dialog.h"
+#include "chartui/series_editors/series_editors.h"
+#include "chartui/series/series_page.h"
 #include "series_editing_fixture.h"
 #include "support/layout_check.h"
 

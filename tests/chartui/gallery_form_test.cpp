@@ -9,7 +9,7 @@
 #include "chart/functions/moving_functions.h"
 #include "chart/series/bar_series.h"
 #include "chart/series/line_series.h"
-#include "chartui/gallery_form.h"
+#include "chartui/series/gallery_form.h"
 #include "series_editing_fixture.h"
 
 namespace fv::testing {

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "chart/extended/surface_series.h"
-#include "chartui/brush_dialog.h"
-#include "chartui/contour_series_editor.h"
-#include "chartui/grid_3d_page.h"
-#include "chartui/pen_dialog.h"
-#include "chartui/series_editors.h"
-#include "chartui/series_page.h"
-#include "chartui/surface_series_editor.h"
+#include "chartui/dialogs/brush_dialog.h"
+#include "chartui/series_editors/contour_series_editor.h"
+#include "chartui/series_editors/grid_3d_page.h"
+#include "chartui/dialogs/pen_dialog.h"
+#include "chartui/series_editors/series_editors.h"
+#include "chartui/series/series_page.h"
+#include "chartui/series_editors/surface_series_editor.h"
 #include "embedded_editor_fixture.h"
 
 namespace fv::testing {

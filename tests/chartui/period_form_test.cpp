@@ -7,8 +7,8 @@
 #include "chart/chart_function.h"
 #include "chart/chart_series.h"
 #include "chart/fake_chart.h"
-#include "chartui/axis_increment_form.h"
-#include "chartui/period_form.h"
+#include "chartui/dialogs/axis_increment_form.h"
+#include "chartui/dialogs/period_form.h"
 #include "dialog_fixture.h"
 
 namespace fv::testing {

@@ -2,7 +2,7 @@
 // margin drags with their limits, and its drawing.
 #include <gtest/gtest.h>
 
-#include "chartui/print_preview.h"
+#include "chartui/window/print_preview.h"
 #include "platform/core/headless_loop.h"
 #include "platform/app/scripted_output.h"
 #include "platform/gfx/recording_canvas.h"

@@ -5,7 +5,7 @@
 #include "chart/series/bar_series.h"
 #include "chart/series/pie_series.h"
 #include "chart/series_pictures.h"
-#include "chartui/input_query_form.h"
+#include "chartui/dialogs/input_query_form.h"
 #include "editor_fixture.h"
 #include "platform/gfx/recording_canvas.h"
 

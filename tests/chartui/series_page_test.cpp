@@ -11,8 +11,8 @@
 #include "chart/chart_exception.h"
 #include "chart/functions/moving_functions.h"
 #include "chart/series_pictures.h"
-#include "chartui/period_form.h"
-#include "chartui/series_page.h"
+#include "chartui/dialogs/period_form.h"
+#include "chartui/series/series_page.h"
 #include "series_editing_fixture.h"
 
 namespace fv::testing {

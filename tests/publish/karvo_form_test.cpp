@@ -5,7 +5,7 @@
 #include "platform/fs/files.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/memo.h"
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 #include "publish/web_sites.h"
 #include "publish_forms_fixture.h"
 

@@ -7,7 +7,7 @@
 
 #include "publish/font_form.h"
 #include "publish/html_form.h"
-#include "publish/karvo_form.h"
+#include "publish/cart_settings_form.h"
 #include "publish/lang_form.h"
 #include "publish/publish_message_form.h"
 #include "publish/publish_progress_form.h"

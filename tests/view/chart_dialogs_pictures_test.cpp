@@ -12,18 +12,18 @@
 #include <QWidget>
 
 #include "chart/chart_pens.h"
-#include "chartui/axis_increment_form.h"
-#include "chartui/axis_max_min_form.h"
-#include "chartui/brush_dialog.h"
-#include "chartui/chart_3d_page.h"
-#include "chartui/chart_edit_form.h"
-#include "chartui/chart_general_page.h"
-#include "chartui/chart_paging_page.h"
+#include "chartui/dialogs/axis_increment_form.h"
+#include "chartui/dialogs/axis_max_min_form.h"
+#include "chartui/dialogs/brush_dialog.h"
+#include "chartui/editor/chart_3d_page.h"
+#include "chartui/editor/chart_edit_form.h"
+#include "chartui/editor/chart_general_page.h"
+#include "chartui/editor/chart_paging_page.h"
 #include "chart/chart.h"
 #include "chart/series/line_series.h"
-#include "chartui/chart_export_form.h"
-#include "chartui/pen_dialog.h"
-#include "chartui/period_form.h"
+#include "chartui/window/chart_export_form.h"
+#include "chartui/dialogs/pen_dialog.h"
+#include "chartui/dialogs/period_form.h"
 #include "view_program_fixture.h"
 
 namespace fv {

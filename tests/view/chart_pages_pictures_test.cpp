@@ -15,11 +15,11 @@
 #include <QWidget>
 
 #include "chart/chart.h"
-#include "chartui/chart_axis_page.h"
-#include "chartui/chart_legend_page.h"
-#include "chartui/chart_panel_page.h"
-#include "chartui/chart_title_page.h"
-#include "chartui/chart_wall_page.h"
+#include "chartui/editor/chart_axis_page.h"
+#include "chartui/editor/chart_legend_page.h"
+#include "chartui/editor/chart_panel_page.h"
+#include "chartui/editor/chart_title_page.h"
+#include "chartui/editor/chart_wall_page.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/radio_button.h"

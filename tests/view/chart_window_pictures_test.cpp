@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "chartui/chart_export_form.h"
-#include "chartui/chart_preview.h"
-#include "chartui/roziza_form.h"
+#include "chartui/window/chart_export_form.h"
+#include "chartui/window/chart_preview.h"
+#include "chartui/window/chart_window.h"
 #include "platform/app/scripted_output.h"
 #include "view/qt_output.h"
 #include "view/widgets.h"

@@ -13,7 +13,7 @@
 
 #include "chart/chart.h"
 #include "chart/chart_series.h"
-#include "chartui/chart_preview.h"
+#include "chartui/window/chart_preview.h"
 #include "platform/core/headless_loop.h"
 #include "platform/fs/files.h"
 #include "program/program.h"

@@ -7,8 +7,8 @@
 
 #include "chart/extended/candle_series.h"
 #include "chart/extended/shape_series.h"
-#include "chartui/candle_editor.h"
-#include "chartui/chart_shape_editor.h"
+#include "chartui/series_editors/candle_editor.h"
+#include "chartui/series_editors/chart_shape_editor.h"
 #include "reference_pictures.h"
 #include "series_owner_fixture.h"
 

@@ -7,9 +7,9 @@
 #include <QWidget>
 
 #include "chart/extended/surface_series.h"
-#include "chartui/contour_series_editor.h"
-#include "chartui/grid_3d_page.h"
-#include "chartui/surface_series_editor.h"
+#include "chartui/series_editors/contour_series_editor.h"
+#include "chartui/series_editors/grid_3d_page.h"
+#include "chartui/series_editors/surface_series_editor.h"
 #include "series_owner_fixture.h"
 
 namespace fv {

@@ -13,12 +13,12 @@
 #include "chart/extended/arrow_series.h"
 #include "chart/extended/point3d_series.h"
 #include "chart/extended/polar_series.h"
-#include "chartui/gantt_series_editor.h"
-#include "chartui/point3d_series_editor.h"
-#include "chartui/polar_series_editor.h"
-#include "chartui/series_editors.h"
-#include "chartui/series_page.h"
-#include "chartui/series_pointer_editor.h"
+#include "chartui/series_editors/gantt_series_editor.h"
+#include "chartui/series_editors/point3d_series_editor.h"
+#include "chartui/series_editors/polar_series_editor.h"
+#include "chartui/series_editors/series_editors.h"
+#include "chartui/series/series_page.h"
+#include "chartui/series_editors/series_pointer_editor.h"
 #include "series_owner_fixture.h"
 
 namespace fv {

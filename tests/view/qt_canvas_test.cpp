@@ -14,7 +14,7 @@
 #include "chart/fast_line.h"
 #include "chart/plot_panel.h"
 #include "chart/walls_titles.h"
-#include "chartui/print_preview.h"
+#include "chartui/window/print_preview.h"
 #include "platform/app/application.h"
 #include "platform/app/scripted_output.h"
 #include "platform/core/headless_loop.h"

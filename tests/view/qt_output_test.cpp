@@ -18,8 +18,8 @@
 #include <sstream>
 
 #include "chart/chart.h"
-#include "chartui/chart_preview.h"
-#include "chartui/print_preview.h"
+#include "chartui/window/chart_preview.h"
+#include "chartui/window/print_preview.h"
 #include "platform/core/headless_loop.h"
 #include "platform/fs/files.h"
 #include "program/program.h"

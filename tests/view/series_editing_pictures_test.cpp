@@ -13,9 +13,9 @@
 #include <QWidget>
 
 #include "chart/series_pictures.h"
-#include "chartui/chart_edit_form.h"
-#include "chartui/gallery_form.h"
-#include "chartui/series_page.h"
+#include "chartui/editor/chart_edit_form.h"
+#include "chartui/series/gallery_form.h"
+#include "chartui/series/series_page.h"
 #include "platform/ui/tab_control.h"
 #include "reference_pictures.h"
 #include "series_owner_fixture.h"
