@@ -241,7 +241,7 @@ TEST_F(KeyboardJourneysTest, TheKeyedSetupDialogsOpenByTheirKeysAndCloseOnEscape
 }
 
 // The menu entries without a key of their own are reached through the menu by keys: "General Publishing
-// Rules" under "Publishing Setup Options", and the cart setup; the rules' window closes by its OK on Space.
+// Rules" under "Publishing Setup Options", and the cart setup; each window closes by its OK button.
 TEST_F(KeyboardJourneysTest, TheSetupEntriesWithoutAKeyOpenThroughTheMenuByKeys) {
     StartWithDatabase();
     QWidget* window = view->WindowOf(Main());
@@ -277,8 +277,15 @@ TEST_F(KeyboardJourneysTest, TheSetupEntriesWithoutAKeyOpenThroughTheMenuByKeys)
     QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
     ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activePopupWidget() != nullptr; }, 3000));
     popupKey(Qt::Key_Return);
-    EXPECT_TRUE(loop.RunUntil([&] { return program->KarvoForm->Visible(); }, 5000));
-    program->KarvoForm->Hide();
+    TKarvoForm& cart = *program->KarvoForm;
+    ASSERT_TRUE(loop.RunUntil(
+        [&] { return cart.Visible() && QApplication::activeWindow() == view->WindowOf(cart); }, 5000));
+    // The cart setup closes by its OK button, focused and pressed with Return.
+    QWidget* cartOk = view->WidgetOf(*cart.BitBtn1);
+    cartOk->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == cartOk; }, 3000));
+    QTest::keyClick(cartOk, Qt::Key_Return);
+    EXPECT_TRUE(loop.RunUntil([&] { return !cart.Visible(); }, 3000));
 }
 
 // Tab reaches the font swatches and the labels after the rows' settings, and Return on a swatch opens the
