@@ -169,12 +169,11 @@ void TFolivexForm::BuildFieldRows() {
         Order[i]->SetMaxLength(2);
         Order[i]->SetHint(OrderHint);
 
-        // The labels are settings that look like captions: no border, and Tab passes them by.
+        // The labels are settings that look like captions (no border); Tab reaches them after the record.
         DBLabel[i] = Add<Edit>(this, "DBLabel" + n, LabelLeft, top + 3, LabelWidth, EditHeight - 5,
                                i < 6 ? "Label " + n : "....");
         DBLabel[i]->SetBorderStyle(BorderStyle::None);
         DBLabel[i]->SetMaxLength(25);
-        DBLabel[i]->SetTabStop(false);
         DBLabel[i]->SetColor(ClBtnFace);
 
         DBEdit[i] = Add<Edit>(this, "DBEdit" + n, FieldLeft, top, FieldWidth, EditHeight);
@@ -188,15 +187,13 @@ void TFolivexForm::BuildFieldRows() {
         Search[i]->SetChecked(true);
     }
 
-    // The swatches show a colour and are changed only through the font dialog; the colours here are those
-    // of a new database.
+    // The swatches show a colour and are changed only through the font dialog, which a double click or
+    // Return opens; the colours here are those of a new database.
     for (Edit* swatch : Colour) {
         swatch->SetReadOnly(true);
-        swatch->SetTabStop(false);
         swatch->SetColor(ClYellow);
     }
     LabelColour->SetReadOnly(true);
-    LabelColour->SetTabStop(false);
     LabelColour->SetColor(ClWhite);
 }
 
@@ -261,7 +258,6 @@ void TFolivexForm::BuildMemo() {
                              EditHeight);
     ScrollColour->SetHint("Double Click to select the Colour for Web Publication");
     ScrollColour->SetReadOnly(true);
-    ScrollColour->SetTabStop(false);
     ScrollColour->SetColor(ClSilver);
 
     ScrollBox = Add<Memo>(this, "ScrollBox", SideLeft, MemoTop, SideWidth, FormClientHeight - 10 - MemoTop);
@@ -328,7 +324,8 @@ void TFolivexForm::OnClickRuns(Control* control, Handler handler) {
 
 void TFolivexForm::NumberTabStops() {
     // Tab runs through the record first (category, the twenty values, the memo), then its buttons and
-    // images, the sort and search settings of the rows, and the commands last.
+    // images, the sort and search settings of the rows, the labels and the font swatches, and the commands
+    // last.
     std::vector<Control*> order{Category};
     order.insert(order.end(), DBEdit.begin(), DBEdit.end());
     order.insert(order.end(), {ScrollBox, DBGroup, RewindButton, BackButton, ForwardButton, FastForwardButton,
@@ -337,6 +334,10 @@ void TFolivexForm::NumberTabStops() {
                                Image4Button, ScaleButton});
     order.insert(order.end(), Order.begin(), Order.end());
     order.insert(order.end(), Search.begin(), Search.end());
+    order.push_back(LabelColour);
+    order.insert(order.end(), DBLabel.begin(), DBLabel.end());
+    order.insert(order.end(), Colour.begin(), Colour.end());
+    order.push_back(ScrollColour);
     order.insert(order.end(), {OpenButton, SaveIt, PublishItButton, ViewItButton, UploadItButton, RozizAButton,
                                HelpButton, CurrentDatabase});
     std::map<Control*, int> next;

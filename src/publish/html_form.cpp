@@ -76,6 +76,7 @@ std::string THTMLForm::ExampleText(int snippet) {
 
 THTMLForm::THTMLForm(Component* owner, Program& program) : ProgramForm(owner, program, "HTMLForm") {
     SetCaption("HTML Page & Table Header & Footer options.");
+    EscapeCloses = true;  // no cancel button: Escape closes it as the close box does
     Position = FormPosition::ScreenCenter;
     SetClientSize(RightColumn + ColumnWidth + 8, 570);
 

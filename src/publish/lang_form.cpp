@@ -70,6 +70,7 @@ std::string RealHint(const std::string& key) {
 
 TLangForm::TLangForm(Component* owner, Program& program) : ProgramForm(owner, program, "LangForm") {
     SetCaption("Multi-Lingual support settings...");
+    EscapeCloses = true;  // no cancel button: Escape closes it as the close box does
     Position = FormPosition::ScreenCenter;
     SetClientSize(FormWidth, 508);
 

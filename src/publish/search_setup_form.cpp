@@ -17,6 +17,7 @@ constexpr int LabelWidth = 206, FieldLeft = 220;
 
 TSearchSetup::TSearchSetup(Component* owner, Program& program) : ProgramForm(owner, program, "SearchSetup") {
     SetCaption("Search Engine Setup");
+    EscapeCloses = true;  // no cancel button: Escape closes it as the close box does
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     SearchSetupPanel = Add<Panel>(this, "SearchSetupPanel", 0, 0, 460, 316);

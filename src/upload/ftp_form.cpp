@@ -9,6 +9,7 @@ namespace fv {
 
 TFTPForm::TFTPForm(Component* owner, Program& program) : ProgramForm(owner, program, "FTPForm") {
     SetCaption("FTP Web Server Settings");
+    EscapeCloses = true;  // no cancel button: Escape closes it as the close box does
     SetBorder(FormBorder::Dialog);
     Position = FormPosition::ScreenCenter;
     MainPanel = Add<GroupBox>(this, "MainPanel", 4, 4, 340, 196, "Internet Connection details");

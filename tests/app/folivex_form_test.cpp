@@ -55,7 +55,7 @@ TEST_F(FolivexFormTest, EachOfTheTwentyFieldRowsHasItsFiveControls) {
         EXPECT_STREQ(label->Kind(), "Edit");
         EXPECT_EQ(label->GetBorderStyle(), BorderStyle::None);
         EXPECT_EQ(label->MaxLength(), 25);
-        EXPECT_FALSE(label->TabStop());
+        EXPECT_TRUE(label->TabStop());  // the keyboard reaches the labels too
         EXPECT_EQ(label->Text(), n <= 6 ? "Label " + num : "....");
         EXPECT_EQ(label, Main().DBLabel[n - 1]);
 
@@ -360,14 +360,20 @@ TEST_F(FolivexFormTest, NoControlOverlapsAnotherOrLeavesItsParent) {
     EXPECT_GT(controls, 5 * TFolivexForm::FieldCount);
 }
 
-TEST_F(FolivexFormTest, TabRunsDownTheRecordAndSkipsTheLabelsAndSwatches) {
+TEST_F(FolivexFormTest, TabRunsDownTheRecordFirstAndReachesTheLabelsAndSwatchesAfterTheSettings) {
     for (int i = 1; i < TFolivexForm::FieldCount; ++i)
         EXPECT_LT(Main().DBEdit[i - 1]->TabOrder(), Main().DBEdit[i]->TabOrder()) << i;
     EXPECT_LT(Main().Category->TabOrder(), Main().DBEdit[0]->TabOrder());
     EXPECT_LT(Main().DBEdit[19]->TabOrder(), Main().ScrollBox->TabOrder());
     EXPECT_LT(Main().ScrollBox->TabOrder(), Main().Order[0]->TabOrder());
-    for (Edit* e : {Main().DBLabel[0], Main().Colour[0], Main().LabelColour, Main().ScrollColour})
-        EXPECT_FALSE(e->TabStop()) << e->Name();
+    // The labels and the font swatches, which a mouse changes by a double click, are tab stops after the
+    // rows' settings and before the commands.
+    for (Edit* e : {Main().DBLabel[0], Main().DBLabel[19], Main().Colour[0], Main().Colour[19], Main().LabelColour,
+                    Main().ScrollColour}) {
+        EXPECT_TRUE(e->TabStop()) << e->Name();
+        EXPECT_GT(e->TabOrder(), Main().Search[19]->TabOrder()) << e->Name();
+        EXPECT_LT(e->TabOrder(), Main().OpenButton->TabOrder()) << e->Name();
+    }
     // Within one parent no two tab stops share a place.
     std::function<void(const Control&)> distinct = [&](const Control& parent) {
         std::vector<int> seen;

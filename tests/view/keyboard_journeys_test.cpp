@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -17,7 +18,17 @@
 #include "app/folivex_form.h"
 #include "app/image_form.h"
 #include "app/progress_forms.h"
+#include "app/search_form.h"
 #include "app/startup.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "publish/font_form.h"
+#include "publish/html_form.h"
+#include "publish/karvo_form.h"
+#include "publish/lang_form.h"
+#include "publish/publish_setup_form.h"
+#include "publish/search_setup_form.h"
+#include "upload/ftp_form.h"
 #include "platform/fs/files.h"
 #include "platform/ui/edit.h"
 #include "program/program.h"
@@ -186,6 +197,137 @@ TEST_F(KeyboardJourneysTest, ReturnInThePickersFolderListOpensTheFolder) {
     EXPECT_EQ(picker.ShowModal(), MrCancel);
     EXPECT_TRUE(openAfterReturn);
     EXPECT_EQ(folderAfterReturn, dir.File("pics"));
+}
+
+// Runs act once the form is on screen with its window active (a modal form runs its own loop by then).
+void WhenShown(QtView& view, Form& form, std::function<void()> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [&view, &form, poll, act] {
+        QWidget* w = view.WindowOf(form);
+        if (!form.Visible() || !w || QApplication::activeWindow() != w) return;
+        poll->stop();
+        poll->deleteLater();
+        act();
+    });
+    poll->start();
+}
+
+// The keyed settings dialogs of the publishing setup open by their keys and close on Escape.
+TEST_F(KeyboardJourneysTest, TheKeyedSetupDialogsOpenByTheirKeysAndCloseOnEscape) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    struct Case {
+        Qt::Key key;
+        Form* form;
+    };
+    for (const Case& c : {Case{Qt::Key_F, program->FTPForm}, Case{Qt::Key_H, program->HTMLForm},
+                          Case{Qt::Key_E, program->SearchSetup}, Case{Qt::Key_L, program->LangForm}}) {
+        bool shown = false, closedByEscape = false;
+        WhenShown(*view, *c.form, [&] {
+            shown = true;
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : view->WindowOf(*c.form), Qt::Key_Escape);
+            closedByEscape = c.form->ModalResult() == MrCancel;
+            if (!closedByEscape) c.form->SetModalResult(MrOk);
+        });
+        QTest::keyClick(window, c.key, Qt::ControlModifier);
+        EXPECT_TRUE(shown) << c.form->Name();
+        EXPECT_TRUE(closedByEscape) << c.form->Name();
+        EXPECT_FALSE(c.form->Visible()) << c.form->Name();
+        ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    }
+}
+
+// The menu entries without a key of their own are reached through the menu by keys: "General Publishing
+// Rules" under "Publishing Setup Options", and the cart setup; each window closes by its OK button.
+TEST_F(KeyboardJourneysTest, TheSetupEntriesWithoutAKeyOpenThroughTheMenuByKeys) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    auto popupKey = [&](Qt::Key key) {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        QTest::keyClick(popup, key);
+    };
+    // Alt+P opens "Publish" on its first entry; one down is "Publishing Setup Options", Right opens it on
+    // "General Publishing Rules".
+    QTest::keyClick(window, Qt::Key_P, Qt::AltModifier);
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activePopupWidget() != nullptr; }, 3000));
+    popupKey(Qt::Key_Down);
+    popupKey(Qt::Key_Right);
+    ASSERT_TRUE(loop.RunUntil(
+        [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return menu && menu->activeAction() && menu->activeAction()->text() == "General Publishing Rules";
+        },
+        3000));
+    popupKey(Qt::Key_Return);
+    TPublishSetupForm& rules = *program->PublishSetupForm;
+    QWidget* rulesWindow = view->WindowOf(rules);
+    ASSERT_TRUE(loop.RunUntil([&] { return rules.Visible() && QApplication::activeWindow() == rulesWindow; }, 5000));
+    QWidget* ok = view->WidgetOf(*rules.OKButton);
+    ok->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == ok; }, 3000));
+    QTest::keyClick(ok, Qt::Key_Space);
+    EXPECT_TRUE(loop.RunUntil([&] { return !rules.Visible(); }, 3000));
+
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activePopupWidget() != nullptr; }, 3000));
+    popupKey(Qt::Key_Return);
+    TKarvoForm& cart = *program->KarvoForm;
+    ASSERT_TRUE(loop.RunUntil(
+        [&] { return cart.Visible() && QApplication::activeWindow() == view->WindowOf(cart); }, 5000));
+    // The cart setup closes by its OK button, focused and pressed with Return.
+    QWidget* cartOk = view->WidgetOf(*cart.BitBtn1);
+    cartOk->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == cartOk; }, 3000));
+    QTest::keyClick(cartOk, Qt::Key_Return);
+    EXPECT_TRUE(loop.RunUntil([&] { return !cart.Visible(); }, 3000));
+}
+
+// Tab reaches the font swatches and the labels after the rows' settings, and Return on a swatch opens the
+// font dialog a double click opens.
+TEST_F(KeyboardJourneysTest, TabThenReturnOpensTheFontOfASwatch) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    QWidget* lastSearch = view->WidgetOf(*Main().Search[19]);
+    lastSearch->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == lastSearch; }, 5000));
+    QTest::keyClick(lastSearch, Qt::Key_Tab);
+    QWidget* swatch = view->WidgetOf(*Main().LabelColour);
+    EXPECT_EQ(QApplication::focusWidget(), swatch);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), view->WidgetOf(*Main().DBLabel[0]));
+    bool fontShown = false;
+    WhenShown(*view, *program->FontForm, [&] {
+        fontShown = true;
+        program->FontForm->CancelButton->Click();
+    });
+    QTest::keyClick(swatch, Qt::Key_Return);
+    EXPECT_TRUE(fontShown);
+    EXPECT_FALSE(program->FontForm->Visible());
+}
+
+// Tab reaches a field and Return there searches it, as a double click does.
+TEST_F(KeyboardJourneysTest, ReturnInAFieldOpensItsSearch) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 5000));
+    QWidget* field = view->WidgetOf(*Main().DBEdit[1]);
+    field->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == field; }, 5000));
+    bool searchShown = false;
+    WhenShown(*view, *program->SearchForm, [&] {
+        searchShown = true;
+        program->SearchForm->SetModalResult(MrCancel);
+    });
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(searchShown);
+    EXPECT_EQ(program->RecordModified, 0);
 }
 
 }  // namespace

@@ -205,14 +205,15 @@ TEST_F(ProgramWindowsTest, OnANewDatabaseTheFirstClickOnPlusAfterRenamingALabelA
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     app.Scripted().ClearLog();
 
-    // The user renames the first label and tabs on, which leaves the focus in the category box.
+    // The user renames the first label and tabs on (to the next label), then goes into the category box.
     QWidget* label = view->WidgetOf(*main.DBLabel[0]);
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(label, "Make");
     QTest::keyClick(label, Qt::Key_Tab);
     EXPECT_EQ(main.DBLabel[0]->Text(), "Make");
-    ASSERT_TRUE(main.Category->Focused());
+    view->WidgetOf(*main.Category)->setFocus();
+    ASSERT_TRUE(loop.RunUntil([&] { return main.Category->Focused(); }, 3000));
 
     QTest::mouseClick(view->WidgetOf(*main.AddButton), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(app.Scripted().Messages(), std::vector<std::string>{}) << "leaving the box chooses nothing";

@@ -13,4 +13,10 @@ void Button::Click() {
     Control::Click();
 }
 
+void Button::KeyAction(int& key, unsigned shift) {
+    if (key != KeyReturn || shift != 0) return;
+    key = KeyNone;
+    if (Enabled()) Click();
+}
+
 }  // namespace fv

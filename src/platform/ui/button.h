@@ -17,6 +17,10 @@ public:
     int ModalResult = 0;
     bool Default = false;
     bool Cancel = false;
+
+protected:
+    // Return on the button that has the focus presses that button, whichever button is the form's default.
+    void KeyAction(int& key, unsigned shift) override;
 };
 
 }  // namespace fv

@@ -16,6 +16,12 @@ void ComboBox::SetItemIndex(int i) {
     Control::SetText(itemIndex_ >= 0 ? items_[std::size_t(itemIndex_)] : std::string());
 }
 
+void ComboBox::KeyAction(int& key, unsigned shift) {
+    if (key != KeyReturn || shift != 0 || !OnDblClick) return;
+    key = KeyNone;
+    DblClick();
+}
+
 void ComboBox::UserSelect(int index) {
     if (index < 0 || index >= int(items_.size())) return;
     SetItemIndex(index);

@@ -21,6 +21,10 @@ public:
     // The user types into the edit part: fires OnChange.
     void UserSetText(const std::string& v);
     NotifyEvent OnChange;
+
+protected:
+    // Return on a box that acts on a double click does what the double click does.
+    void KeyAction(int& key, unsigned shift) override;
 };
 
 }  // namespace fv

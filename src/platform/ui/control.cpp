@@ -154,6 +154,11 @@ void Control::KeyDown(int& key, unsigned shift) {
     }
     if (OnKeyDown) OnKeyDown(this, key, shift);
     if (key != KeyNone) KeyAction(key, shift);
+    if (key == KeyEscape && shift == 0)
+        if (Form* f = ParentForm(); f && f->EscapeCloses) {
+            key = KeyNone;
+            f->Close();
+        }
 }
 
 void Control::KeyPress(char& key) {

@@ -21,6 +21,12 @@ void Edit::SetText(const std::string& v) {
 
 std::string Edit::SelText() const { return text_.substr(std::size_t(selStart_), std::size_t(selLength_)); }
 
+void Edit::KeyAction(int& key, unsigned shift) {
+    if (key != KeyReturn || shift != 0 || !OnDblClick) return;
+    key = KeyNone;
+    DblClick();
+}
+
 void Edit::SetSelection(int start, int length) {
     int size = int(text_.size());
     start = std::clamp(start, 0, size);

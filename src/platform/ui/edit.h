@@ -39,6 +39,9 @@ public:
 
 protected:
     virtual void Change();
+    // Return on a box that acts on a double click does what the double click does: the keyboard reaches
+    // what the mouse reaches.
+    void KeyAction(int& key, unsigned shift) override;
 
 private:
     int selStart_ = 0;

@@ -50,6 +50,8 @@ public:
     void SetBorder(FormBorder b);
     FormPosition Position = FormPosition::Designed;
     bool KeyPreview = false;
+    // A dialog without a cancel button closes on Escape, as its close box closes it.
+    bool EscapeCloses = false;
 
     void SetVisible(bool v) override;  // showing fires OnShow and activates the form
     int ShowModal();
