@@ -1,4 +1,4 @@
-// The configuration's controls, each window walked once.
+// The configuration's controls, through the windows' indexes of names.
 #include "records/config_controls.h"
 
 #include "platform/app/application.h"
@@ -6,17 +6,13 @@
 namespace fv {
 
 Component* ConfigControls::Find(const std::string& form, const std::string& control) {
-    auto window = windows_.find(form);
-    if (window == windows_.end()) {
+    if (!last_ || form != lastName_) {
         const Form* f = app_.FindForm(form);
         if (!f) throw std::logic_error("The configuration names a window that does not exist: " + form);
-        std::unordered_map<std::string_view, Component*> byName;
-        byName.reserve(f->Components().size());
-        for (Component* c : f->Components()) byName.emplace(c->Name(), c);  // the first of a name stays
-        window = windows_.emplace(form, std::move(byName)).first;
+        last_ = f;
+        lastName_ = form;
     }
-    auto found = window->second.find(std::string_view(control));
-    return found == window->second.end() ? nullptr : found->second;
+    return last_->FindComponent(control);
 }
 
 }  // namespace fv

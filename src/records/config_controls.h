@@ -1,22 +1,22 @@
 // The windows' controls by window and control name, for one read or one write of the configuration file.
 //
 // Rules:
-// - A window's components are walked once, on its first use, and then found by name: a search along the
-//   window for each of the 356 items cost more than the whole rest of a read.
+// - A control is found through its window's index of names (Component::FindComponent), and the window of
+//   the previous look-up is kept: the item table names one window for many rows in a run, and building a
+//   table of names per pass cost more than the whole rest of a read.
 // - The answers are those of Application::FindForm and Component::FindComponent: the first window and
 //   the first control of the name.
-// - Valid while no window or control is made or freed: one object serves one pass over the item table.
+// - Valid while no window is made or freed: one object serves one pass over the item table.
 #pragma once
 
 #include <stdexcept>
 #include <string>
-#include <string_view>
-#include <unordered_map>
 
 namespace fv {
 
 class Application;
 class Component;
+class Form;
 
 class ConfigControls {
 public:
@@ -35,8 +35,8 @@ private:
     Component* Find(const std::string& form, const std::string& control);
 
     const Application& app_;
-    // Per window, its controls by name; the names are the controls' own, which live as long as they do.
-    std::unordered_map<std::string, std::unordered_map<std::string_view, Component*>> windows_;
+    std::string lastName_;      // the window of the previous look-up
+    const Form* last_ = nullptr;
 };
 
 }  // namespace fv

@@ -38,5 +38,50 @@ TEST(Component, InsertComponentMovesOwnership) {
     EXPECT_TRUE(other.Components().empty());
 }
 
+// FindComponent answers the first owned component of a name in the creation order, whatever has been
+// made, renamed, exchanged, moved or freed since: each step below changes what the name finds.
+TEST(Component, FindComponentFollowsEveryChangeOfNameAndOwner) {
+    int freed = 0;
+    Component form, other;
+    auto* a = new Counted(&form, "Edit", freed);
+    auto* b = new Counted(&form, "Edit", freed);  // a second of the name: the first still answers
+    auto* c = new Counted(&form, "Label", freed);
+    auto* unnamed = new Counted(&form, "", freed);
+    EXPECT_EQ(form.FindComponent("Edit"), a);
+    EXPECT_EQ(form.FindComponent(""), unnamed);  // the first without a name
+    EXPECT_EQ(form.FindComponent("Missing"), nullptr);
+
+    form.ExchangeComponents(a, b);  // b now comes first in the creation order
+    EXPECT_EQ(form.FindComponent("Edit"), b);
+    form.ExchangeComponents(a, b);
+
+    a->SetName("Old");  // renamed: the old name finds the next one, the new name finds it
+    EXPECT_EQ(form.FindComponent("Edit"), b);
+    EXPECT_EQ(form.FindComponent("Old"), a);
+    c->SetName("Edit");  // a later one of the name does not displace the first
+    EXPECT_EQ(form.FindComponent("Edit"), b);
+    b->SetName("");  // unnamed now: found as the first without a name, no more by its old name
+    EXPECT_EQ(form.FindComponent("Edit"), c);
+    EXPECT_EQ(form.FindComponent(""), b);
+
+    other.InsertComponent(c);  // moved: found by its new owner only
+    EXPECT_EQ(form.FindComponent("Edit"), nullptr);
+    EXPECT_EQ(other.FindComponent("Edit"), c);
+    c->SetName("Moved");  // a rename after the move reaches the new owner's index
+    EXPECT_EQ(other.FindComponent("Moved"), c);
+    EXPECT_EQ(other.FindComponent("Edit"), nullptr);
+
+    form.FreeComponent(a);  // freed: its name finds nothing, and a new one of the name is found
+    EXPECT_EQ(freed, 1);
+    EXPECT_EQ(form.FindComponent("Old"), nullptr);
+    auto* again = new Counted(&form, "Old", freed);
+    EXPECT_EQ(form.FindComponent("Old"), again);
+
+    Component* loose = new Component(nullptr, "Loose");
+    loose->SetName("StillLoose");  // a rename without an owner touches no index
+    form.InsertComponent(loose);
+    EXPECT_EQ(form.FindComponent("StillLoose"), loose);
+}
+
 }  // namespace
 }  // namespace fv

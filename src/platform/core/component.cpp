@@ -2,6 +2,7 @@
 #include "platform/core/component.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace fv {
@@ -10,7 +11,29 @@ Component::Component(Component* owner, std::string name) : name_(std::move(name)
     if (owner_) {
         owner_->owned_.emplace_back(this);
         owner_->ownedOrder_.push_back(this);
+        owner_->Index(this);
     }
+}
+
+void Component::SetName(std::string name) {
+    if (name == name_) return;
+    if (owner_) owner_->Unindex(this);  // the key views the old name: out before it changes
+    name_ = std::move(name);
+    if (owner_) owner_->Index(this);
+}
+
+void Component::Index(Component* c) {
+    if (!c->name_.empty()) byName_.emplace(std::string_view(c->name_), c);
+}
+
+void Component::Unindex(Component* c) {
+    if (c->name_.empty()) return;
+    auto [first, last] = byName_.equal_range(std::string_view(c->name_));
+    for (auto it = first; it != last; ++it)
+        if (it->second == c) {
+            byName_.erase(it);
+            return;
+        }
 }
 
 Component::~Component() {
@@ -45,12 +68,22 @@ void Component::DestroyOwned() {
         std::unique_ptr<Component> last = std::move(owned_.back());
         owned_.pop_back();
         ownedOrder_.pop_back();
+        Unindex(last.get());
         last->owner_ = nullptr;
         last.reset();
     }
 }
 
 Component* Component::FindComponent(const std::string& name) const {
+    if (name.empty()) {
+        for (Component* c : ownedOrder_)
+            if (c->name_.empty()) return c;
+        return nullptr;
+    }
+    auto [first, last] = byName_.equal_range(std::string_view(name));
+    if (first == last) return nullptr;
+    if (std::next(first) == last) return first->second;
+    // Several of the name: the first in the creation order.
     for (Component* c : ownedOrder_)
         if (c->name_ == name) return c;
     return nullptr;
@@ -70,6 +103,7 @@ void Component::FreeComponent(Component* c) {
     std::unique_ptr<Component> gone = std::move(*it);
     owned_.erase(it);
     ownedOrder_.erase(std::find(ownedOrder_.begin(), ownedOrder_.end(), c));
+    Unindex(c);
     gone->owner_ = nullptr;
 }
 
@@ -81,10 +115,12 @@ void Component::InsertComponent(Component* c) {
         it->release();
         from->owned_.erase(it);
         from->ownedOrder_.erase(std::find(from->ownedOrder_.begin(), from->ownedOrder_.end(), c));
+        from->Unindex(c);
     }
     c->owner_ = this;
     owned_.push_back(std::move(taken));
     ownedOrder_.push_back(c);
+    Index(c);
 }
 
 void Component::ExchangeComponents(Component* a, Component* b) {

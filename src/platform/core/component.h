@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace fv {
@@ -24,13 +26,15 @@ public:
     Component& operator=(const Component&) = delete;
 
     const std::string& Name() const { return name_; }
-    void SetName(std::string name) { name_ = std::move(name); }
+    void SetName(std::string name);
     Component* Owner() const { return owner_; }
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
 
     // Components this one owns, in creation order.
     const std::vector<Component*>& Components() const { return ownedOrder_; }
+    // The first owned component of the name in the creation order, or nullptr. Found through an index of
+    // the owned components by name, kept as components are made, freed, moved, renamed or exchanged.
     Component* FindComponent(const std::string& name) const;
     // Swaps the places of two owned components in the creation order (which a stored form keeps).
     void ExchangeComponents(Component* a, Component* b);
@@ -67,11 +71,16 @@ protected:
     void DestroyOwned();
 
 private:
+    // The index holds every owned component with a name; each key is a view of that component's own name.
+    void Index(Component* c);
+    void Unindex(Component* c);
+
     std::string name_;
     Component* owner_ = nullptr;
     int tag_ = 0;
     std::vector<Component*> ownedOrder_;
     std::vector<std::unique_ptr<Component>> owned_;
+    std::unordered_multimap<std::string_view, Component*> byName_;
     std::vector<Component*> freeLinks_;  // both ends of each FreeNotification link
 };
 
