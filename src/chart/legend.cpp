@@ -311,6 +311,9 @@ void TCustomChartLegend::Assign(const TCustomChartLegend& other) {
     topPos = other.topPos;
     color = other.color;
     frame.Assign(other.frame);
+    dividingLines.Assign(other.dividingLines);
+    shadowColor = other.shadowColor;
+    shadowSize = other.shadowSize;
     maxNumRows = other.maxNumRows;
     brush.Assign(other.brush);
     TChartFontObject::Assign(other);

@@ -22,6 +22,12 @@ void TBezierSeries::SetNumBezierPoints(int value) {
     Change(numBezierPoints_, value);
 }
 
+void TBezierSeries::Assign(TChartSeries& source) {
+    if (auto* other = dynamic_cast<TBezierSeries*>(&source); other && other != this)
+        numBezierPoints_ = other->numBezierPoints_;
+    TCustomSeries::Assign(source);
+}
+
 void TBezierSeries::SetSeriesColor(Color value) {
     TCustomSeries::SetSeriesColor(value);
     LinePen.SetColor(value);

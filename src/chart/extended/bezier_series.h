@@ -30,6 +30,7 @@ public:
     // The series colour is the curve's.
     void SetSeriesColor(Color value) override;
     void PrepareForGallery(bool enabled) override;
+    void Assign(TChartSeries& source) override;
 
 private:
     int numBezierPoints_ = 32;

@@ -49,6 +49,7 @@ void TCustomBarSeries::PrepareForGallery(bool enabled) {
 
 void TCustomBarSeries::Assign(TChartSeries& source) {
     if (auto* other = dynamic_cast<TCustomBarSeries*>(&source); other && other != this) {
+        autoBarSize_ = other->autoBarSize_;
         autoMarkPosition_ = other->autoMarkPosition_;
         barWidthPercent_ = other->barWidthPercent_;
         barStyle_ = other->barStyle_;

@@ -332,6 +332,9 @@ void TPieSeries::Assign(TChartSeries& source) {
         OtherSlice.Assign(other->OtherSlice);
     }
     TCircledSeries::Assign(source);
+    // After the points: taking them empties the list of explode distances.
+    if (auto* other = dynamic_cast<TPieSeries*>(&source); other && other != this)
+        ExplodedSlices.SetValues(other->ExplodedSlices.Values());
     SetColorEachPoint(true);
 }
 
