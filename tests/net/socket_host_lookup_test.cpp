@@ -2,6 +2,8 @@
 // cancelling, and dotted addresses that need no look-up.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -15,8 +17,13 @@ namespace {
 class SocketHostLookupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        lookup.SetResolver([this](bool reverse, const std::string& what) {
-            asked.push_back((reverse ? "address " : "name ") + what);
+        // The resolver runs on the look-up's own thread, which a cancelled look-up leaves running: what it
+        // records lives as long as the thread needs it, and is guarded.
+        lookup.SetResolver([record = record](bool reverse, const std::string& what) {
+            {
+                std::lock_guard<std::mutex> hold(record->guard);
+                record->asked.push_back((reverse ? "address " : "name ") + what);
+            }
             if (what == "nowhere.test") return LookupResult{11001, {}};
             if (reverse) return LookupResult{0, {"host.test"}};
             return LookupResult{0, {"10.0.0.1", "10.0.0.2"}};
@@ -34,9 +41,18 @@ protected:
         };
     }
 
+    std::vector<std::string> Asked() const {
+        std::lock_guard<std::mutex> hold(record->guard);
+        return record->asked;
+    }
+
+    struct Record {
+        std::mutex guard;
+        std::vector<std::string> asked;
+    };
+    std::shared_ptr<Record> record = std::make_shared<Record>();
     HeadlessLoop loop;
     TSocketHostLookup lookup{loop};
-    std::vector<std::string> asked;
     bool arrived = false;
     int arrivedError = -1;
 };
@@ -52,7 +68,7 @@ TEST_F(SocketHostLookupTest, ANameAnswersWithAllItsAddressesOnALaterTurn) {
     EXPECT_FALSE(lookup.Running());
     EXPECT_EQ(lookup.Result(), "10.0.0.1");
     EXPECT_EQ(lookup.ResultList(), (std::vector<std::string>{"10.0.0.1", "10.0.0.2"}));
-    EXPECT_EQ(asked, (std::vector<std::string>{"name two.test"}));
+    EXPECT_EQ(Asked(), (std::vector<std::string>{"name two.test"}));
 }
 
 TEST_F(SocketHostLookupTest, AReverseLookupAnswersWithTheName) {
@@ -61,7 +77,7 @@ TEST_F(SocketHostLookupTest, AReverseLookupAnswersWithTheName) {
     int error = -1;
     ASSERT_TRUE(lookup.Finish(error));
     EXPECT_EQ(lookup.Result(), "host.test");
-    EXPECT_EQ(asked, (std::vector<std::string>{"address 10.0.0.1"}));
+    EXPECT_EQ(Asked(), (std::vector<std::string>{"address 10.0.0.1"}));
 }
 
 TEST_F(SocketHostLookupTest, AFailedAnswerKeepsItsErrorAndLeavesNoResults) {
@@ -90,7 +106,7 @@ TEST_F(SocketHostLookupTest, ADottedAddressIsItsOwnResultAndRestartForgetsIt) {
     EXPECT_FALSE(lookup.Running());
     EXPECT_EQ(lookup.Result(), "192.168.1.2");
     EXPECT_EQ(lookup.ResultList(), (std::vector<std::string>{"192.168.1.2"}));
-    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(Asked().empty());
     lookup.Restart();
     EXPECT_TRUE(lookup.Result().empty());
     EXPECT_TRUE(lookup.ResultList().empty());
