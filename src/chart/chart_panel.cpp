@@ -197,6 +197,7 @@ void TCustomChartPanel::Assign(const TCustomChartPanel& other) {
     SetBufferedDisplay(other.canvas3D.GetBuffered());
     printProportional = other.printProportional;
     printResolution = other.printResolution;
+    PrintMargins = other.PrintMargins;
     margins = other.margins;
     SetMonochrome(other.canvas3D.GetMonochrome());
     view3D = other.view3D;
