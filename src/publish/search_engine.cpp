@@ -87,9 +87,13 @@ std::int32_t PublishSearchEngine(Program& p, Component*, PublishOutput& out, int
     progress.Repaint();
     app.Beep(BeepKind::Default);
 
+    // A page the output could not write is reported once, by the publisher that stops the run (with the
+    // file and the reason); only other failures are said here.
     auto fail = [&](const std::string& message) {
-        app.Beep(BeepKind::Exclamation);
-        app.ShowMessage(message);
+        if (out.Failure().empty()) {
+            app.Beep(BeepKind::Exclamation);
+            app.ShowMessage(message);
+        }
         return 0;
     };
     auto write = [&](const std::string& name, const std::string& text) { return out.PutPage(name, text); };

@@ -101,6 +101,7 @@ TEST_F(PublishFaultsTest, AFileThatCannotBeWrittenStopsTheRunWithItsReasonAndThe
             for (const std::string& m : Messages().Messages())
                 named = named || (m.find(c.file) != std::string::npos && m.find(std::strerror(error)) != std::string::npos);
             EXPECT_TRUE(named) << ::testing::PrintToString(Messages().Messages());
+            if (c.search) EXPECT_EQ(Messages().Messages().size(), 1u) << "one message for one failed page";
             EXPECT_EQ(notices, 0);
             // The records not yet published stay marked; when only the flags' file failed at the very end,
             // every page is written and the file keeps the old marks (more to publish, never less).
