@@ -86,6 +86,13 @@ if [ "$(id -u)" = 0 ]; then
   group=$(id -gn "$user")
   printf 'User %s\nGroup %s\n' "$user" "$group" >>"$state/root/cups-files.conf"
   chmod 755 "$state"
+  # That user must also pass through the folders above (a private temporary folder, say): passing
+  # through is all it is given, not the right to list them.
+  up=$(dirname "$state")
+  while [ "$up" != / ]; do
+    [ -n "$(find "$up" -maxdepth 0 -perm -o=x)" ] || chmod o+x "$up"
+    up=$(dirname "$up")
+  done
   chown -R "$user" "$state/spool" "$state/tmp" "$state/cache"
   chmod 777 "$state/tmp"
   mkdir -p "$state/jobs" && chown "$user" "$state/jobs"
