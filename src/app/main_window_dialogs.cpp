@@ -5,7 +5,6 @@
 #include "app/folivex_form.h"
 #include "app/full_image_form.h"
 #include "app/image_form.h"
-#include "chartui/window/chart_window.h"
 #include "platform/fs/files.h"
 #include "platform/ui/radio_button.h"
 #include "records/file_warning.h"
