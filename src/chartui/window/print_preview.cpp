@@ -46,7 +46,8 @@ PixelRect TChartPreviewPage::PaperRectFor(Size client, Size page) {
     };
     const bool portrait = page.Width < page.Height;
     if (page.Width <= 0 || page.Height <= 0) return portrait ? byHeight() : byWidth();
-    // The page's long side takes its share of the control unless the other side would then not fit.
+    // A portrait page takes 90 % of the height, a landscape one 90 % of the width, unless the other side
+    // would then pass its own 90 %.
     if (portrait) {
         const PixelRect paper = byHeight();
         return paper.Width() <= fullWidth ? paper : byWidth();
