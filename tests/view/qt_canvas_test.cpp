@@ -20,6 +20,7 @@
 #include "platform/core/headless_loop.h"
 #include "platform/ui/bevel.h"
 #include "view/qt_canvas.h"
+#include "view/qt_output.h"
 #include "view/reference_pictures.h"
 
 namespace fv {
@@ -373,6 +374,79 @@ TEST(QtCanvasPictures, APrintPreviewPage) {
     QtCanvas canvas(image);
     page.Paint(canvas);
     ExpectLikeReference(image, "print_preview_page.png");
+}
+
+// The print preview's paper at sizes from wide to tall, with the page upright and across, the chart drawn as
+// calls and as a picture: the page drawn with the chart and without it differ only inside the chart's
+// rectangle (no chart pixel lies outside the margins), and there the chart fills its rectangle.
+TEST(QtCanvasPictures, APrintPreviewDrawsNoChartPixelOutsideTheMargins) {
+    HeadlessLoop loop{true};
+    Application app{loop};
+    QtRaster raster;
+    app.SetRaster(&raster);
+    app.ScriptedPrinterService().pageSize = {2480, 3508};
+    TChart chart(nullptr);
+    chart.SetBounds(0, 0, 480, 320);
+    chart.SetView3D(false);
+    chart.SetBufferedDisplay(false);
+    chart.SetPrintProportional(false);
+    chart.Title().SetText({"Printed chart"});
+    TFastLineSeries up, down;
+    up.SetTitle("Up");
+    down.SetTitle("Down");
+    up.SetSeriesColor(ClBlue);
+    down.SetSeriesColor(ClRed);
+    for (int i = 0; i < 10; ++i) {
+        up.AddPoint(i, i * i);
+        down.AddPoint(i, 81 - i * i);
+    }
+    chart.AddSeries(up);
+    chart.AddSeries(down);
+    TChartPreviewPage page(nullptr, "Page", app);
+    page.SetImage(&chart);
+    page.SetShowMargins(false);
+    struct Size2 { int w, h; };
+    const Size2 sizes[] = {{420, 320}, {1000, 400}, {220, 600}};
+    const std::array<int, 4> marginSets[] = {{15, 15, 15, 15}, {5, 30, 40, 10}, {0, 0, 0, 0}};
+    for (const bool asBitmap : {false, true}) {
+        page.AsBitmap = asBitmap;
+        for (const PaperOrientation orientation : {PaperOrientation::Portrait, PaperOrientation::Landscape}) {
+            app.Printer().SetOrientation(orientation);
+            for (const Size2& size : sizes) {
+                for (const auto& margins : marginSets) {
+                    SCOPED_TRACE(std::string(asBitmap ? "a picture " : "calls ") + std::to_string(size.w) + "x" +
+                                 std::to_string(size.h) + (orientation == PaperOrientation::Landscape ? " across" : " upright") +
+                                 " margins " + std::to_string(margins[0]) + "," + std::to_string(margins[1]) + "," +
+                                 std::to_string(margins[2]) + "," + std::to_string(margins[3]));
+                    chart.PrintMargins = margins;
+                    page.SetBounds(0, 0, size.w, size.h);
+                    auto draw = [&](bool withChart) {
+                        page.ShowImage = withChart;
+                        QImage image = WhiteImage(size.w, size.h);
+                        QtCanvas canvas(image);
+                        page.Paint(canvas);
+                        return image;
+                    };
+                    const QImage without = draw(false), with = draw(true);
+                    const PixelRect r = page.ChartRect;
+                    QRect changed;
+                    int outside = 0;
+                    for (int y = 0; y < size.h; ++y)
+                        for (int x = 0; x < size.w; ++x) {
+                            if (with.pixel(x, y) == without.pixel(x, y)) continue;
+                            changed |= QRect(x, y, 1, 1);
+                            if (x < r.Left || x >= r.Right || y < r.Top || y >= r.Bottom) ++outside;
+                        }
+                    EXPECT_EQ(outside, 0) << "chart pixels outside (" << r.Left << "," << r.Top << ")-(" << r.Right << ","
+                                          << r.Bottom << "): drawn over (" << changed.left() << "," << changed.top()
+                                          << ")-(" << changed.right() + 1 << "," << changed.bottom() + 1 << ")";
+                    EXPECT_GE(changed.width(), r.Width() * 3 / 4) << "the chart fills its rectangle across";
+                    EXPECT_GE(changed.height(), r.Height() * 3 / 4) << "and down";
+                }
+            }
+        }
+    }
+    app.SetRaster(nullptr);
 }
 
 }  // namespace
