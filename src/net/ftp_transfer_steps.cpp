@@ -1,76 +1,15 @@
-// TCustomFtpClient: the data connection (active with PORT, passive with PASV), the resume step, the
-// receiving commands RETR, LIST and NLST, the sending commands STOR and APPE, progress and the statistics
-// line. A transfer step ends once, at the later of its final reply and the close of its data connection,
-// or at its first failure; the local file is closed on every road out.
-#include <fcntl.h>
-#include <linux/sockios.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+// TCustomFtpClient: the transfer steps. The data connection (active with PORT, passive with PASV), the
+// resume step, the receiving commands RETR, LIST and NLST, the sending commands STOR and APPE, progress and
+// the statistics line. A transfer step ends once, at the later of its final reply and the close of its data
+// connection, or at its first failure; the local file is closed on every road out. The bytes themselves
+// move through TFtpDataConnection.
 #include "net/custom_ftp_client.h"
 
 namespace fv {
 
-namespace {
-
-// Data moves in blocks of up to 256 KB when receiving and of 64 socket buffers (64 x 1514 bytes) when
-// sending, with one progress event per block. Blocks of 2 KB and 1.5 KB cost a system call each and left
-// the client at half the throughput of other clients on a fast link; blocks of 32 KB and 24 KB still cost
-// twice the system calls per byte of other clients.
-constexpr int ReceiveBlock = 256 * 1024;
-constexpr int SendBlock = TCustomFtpClient::SendBlockSize;
-// Blocks handed to the data socket in one go while it takes each of them whole: the socket never holds
-// more than one block beyond what the system's send buffer holds, and the loop stays responsive.
-constexpr int BlocksPerTurn = 8;
-
-// The bytes sent on a connection that its peer has not acknowledged, a FIN of this side counting one;
-// -1 when the system cannot tell.
-int UnacknowledgedBytes(int fd) {
-    int n = 0;
-    if (fd < 0 || ::ioctl(fd, SIOCOUTQ, &n) != 0) return -1;
-    return n;
-}
-
-std::int64_t LocalFileSize(const std::string& name) {
-    struct stat st {};
-    if (name.empty() || ::stat(name.c_str(), &st) != 0) return -1;
-    return std::int64_t(st.st_size);
-}
-
-// Opens the local file of a get from its start. A file of this user's that has one name and may be written
-// is replaced by a new file with the same permissions rather than emptied in place: the file system
-// writes a file emptied in place out to disk at its close and makes the next emptying wait for that, a
-// disk wait per file when the same files are fetched again. Anything else (a symbolic link, a file with
-// more names, another user's file, one that may not be written) is opened as it is and emptied, so a
-// get writes through a link and never replaces what it could not write.
-std::FILE* OpenLocalFileAfresh(const std::string& name) {
-    struct stat st {};
-    if (::lstat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == ::geteuid() &&
-        ::access(name.c_str(), W_OK) == 0 && ::unlink(name.c_str()) == 0) {
-        const mode_t mode = st.st_mode & 07777;
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0) {
-            // The permissions are the old file's, whatever the process's mask says.
-            if (::fchmod(fd, mode) == 0)
-                if (std::FILE* f = ::fdopen(fd, "wb")) return f;
-            ::close(fd);
-        }
-        // Something else took the name meanwhile: written through like any other file.
-    }
-    return std::fopen(name.c_str(), "wb");
-}
-
-}  // namespace
-
 // --- helpers ------------------------------------------------------------------------------------------
 
-bool TCustomFtpClient::CloseLocalFile() {
-    if (!localStream_) return true;
-    bool ok = std::fclose(localStream_) == 0;
-    localStream_ = nullptr;
-    return ok;
-}
+bool TCustomFtpClient::CloseLocalFile() { return data_.CloseFile(); }
 
 void TCustomFtpClient::CloseDataSocket() {
     try {
@@ -127,7 +66,7 @@ void TCustomFtpClient::TryToFinish() {
     bool closed = sending_ ? sendClosed_ : recvClosed_;
     if (!replyComplete_ || !closed) return;
     ShowTransferStats();
-    const std::int64_t stored = resumeAt_ + byteCount_;
+    const std::int64_t stored = resumeAt_ + data_.ByteCount();
     resumeAt_ = 0;
     int code = localError_ != 0 ? localError_ : dataError_;
     // An appended file's size at the server includes what was there before: only a store is compared.
@@ -181,19 +120,12 @@ void TCustomFtpClient::StoredSizeReply(std::int64_t expected) {
 void TCustomFtpClient::ShowTransferStats() {
     stopTick_ = loop_.Now();
     if (startTick_ == 0) startTick_ = stopTick_;
-    Millis ms = stopTick_ - startTick_;
-    std::string line = "! " + std::to_string(byteCount_) + " bytes received/sent in " + std::to_string(ms / 1000) +
-                       " seconds";
-    if (ms != 0) {
-        std::int64_t rate = byteCount_ < 32768 ? byteCount_ * 1000 / ms : byteCount_ / ms * 1000;
-        line += " (" + std::to_string(rate) + " Bytes/sec)";
-    }
-    FireDisplay(line);
+    FireDisplay(TFtpDataConnection::StatsLine(data_.ByteCount(), stopTick_ - startTick_));
 }
 
 bool TCustomFtpClient::FireProgress() {
     bool abort = false;
-    if (OnProgress) OnProgress(this, byteCount_ + resumeAt_, abort);
+    if (OnProgress) OnProgress(this, data_.ByteCount() + resumeAt_, abort);
     if (!abort) return true;
     FireDisplay("! Abort requested");
     LocalTransferFailure("426 Transfer aborted");
@@ -283,7 +215,7 @@ void TCustomFtpClient::PortAsync() {
         if (resolvedAddr_ == "127.0.0.1") sock::ParseDotted("127.0.0.1", ip);
         cmd = FormatPortCommand(ip, listening.Port);
     }
-    byteCount_ = 0;
+    data_.ResetCount();
     ExecCommand(ftpRqPort, cmd, {200, 227}, passive_ ? Continuation([this] { PortReplyDone(); }) : nullptr);
 }
 
@@ -310,7 +242,7 @@ void TCustomFtpClient::RestAsync() {
     if (!CheckReady()) return;
     TFtpRequest rq = inSequence_ ? requestType_ : ftpRqRest;
     if (rq != ftpRqResumePut && rq != ftpRqSessionResumePut && !(options_ & ftpNoAutoResumeAt))
-        resumeAt_ = LocalFileSize(localFileName_);
+        resumeAt_ = TFtpDataConnection::LocalFileSize(localFileName_);
     if (resumeAt_ <= 0) {
         BeginRequest(ftpRqRest);
         doneSignalled_ = false;
@@ -345,18 +277,14 @@ void TCustomFtpClient::StartReceive(TFtpRequest rq, const char* command) {
     dataCommand_ = command;
     sending_ = false;
     replyComplete_ = recvClosed_ = doneSignalled_ = false;
-    byteCount_ = 0;
+    data_.ResetCount();
     dataError_ = 0;
     localError_ = 0;
     startTick_ = 0;
     ++transferSerial_;
     dataSocket_->OnSessionAvailable = [this](Component*, int e) { ReceiveAccepted(e); };
     if (!displayFileFlag_) {
-        CloseLocalFile();
-        localStream_ = resumeAt_ <= 0 ? OpenLocalFileAfresh(localFileName_)
-                                      : std::fopen(localFileName_.c_str(), "r+b");
-        if (localStream_ && resumeAt_ > 0 && ::fseeko(localStream_, off_t(resumeAt_), SEEK_SET) != 0) CloseLocalFile();
-        if (!localStream_) {
+        if (!data_.OpenForReceive(localFileName_, resumeAt_)) {
             replyText_ = "Unable to open local file " + localFileName_;
             replyCode_ = 550;
             requestError_ = 550;
@@ -365,9 +293,6 @@ void TCustomFtpClient::StartReceive(TFtpRequest rq, const char* command) {
             EndStep(550);
             return;
         }
-        // Each block received goes to the file in one write of its own: a buffer of the stream would
-        // only split a large block in two writes.
-        std::setvbuf(localStream_, nullptr, _IONBF, 0);
     }
     SetState(ftpStateWaitReply);
     if (passive_) {
@@ -421,32 +346,22 @@ void TCustomFtpClient::FinalReceiveReply() {
 
 void TCustomFtpClient::DataReceive(int) {
     if (!FireProgress() || doneSignalled_) return;
-    receiveBuffer_.resize(ReceiveBlock);
-    char* buf = receiveBuffer_.data();
-    int n = dataSocket_->Receive(buf, ReceiveBlock);
-    if (n > 0) {
-        byteCount_ += n;
-        if (localStream_ && std::fwrite(buf, 1, std::size_t(n), localStream_) != std::size_t(n)) {
+    const char* block = nullptr;
+    int n = 0;
+    switch (data_.ReceiveBlock(block, n)) {
+        case TFtpDataConnection::Outcome::Moved:
+            if (displayFileFlag_) TFtpDataConnection::SplitLines(block, n, [this](std::string line) { FireDisplayFile(std::move(line)); });
+            return;
+        case TFtpDataConnection::Outcome::WriteFailed:
             FireDisplay("! Error writing local file");
             LocalTransferFailure("426 Error writing local file");
             return;
-        }
-        if (displayFileFlag_) {
-            // Each run of CR and LF ends one line; a line cut by the end of the block comes as two.
-            int i = 0;
-            while (i < n) {
-                int j = i;
-                while (j < n && buf[j] != '\r' && buf[j] != '\n') ++j;
-                FireDisplayFile(std::string(buf + i, std::size_t(j - i)));
-                while (j < n && (buf[j] == '\r' || buf[j] == '\n')) ++j;
-                i = j;
-            }
-        }
-        return;
-    }
-    if (n < 0 && dataSocket_->State() == wsConnected && dataSocket_->LastError() != SockEWOULDBLOCK) {
-        FireDisplay("! Data: Receive error " + std::to_string(dataSocket_->LastError()));
-        LocalTransferFailure("426 Data: Receive error " + std::to_string(dataSocket_->LastError()));
+        case TFtpDataConnection::Outcome::ReceiveFailed:
+            FireDisplay("! Data: Receive error " + std::to_string(dataSocket_->LastError()));
+            LocalTransferFailure("426 Data: Receive error " + std::to_string(dataSocket_->LastError()));
+            return;
+        default:
+            return;
     }
 }
 
@@ -494,7 +409,7 @@ void TCustomFtpClient::StartSend(bool append) {
     sending_ = true;
     replyComplete_ = sendClosed_ = doneSignalled_ = dataConnected_ = storAccepted_ = false;
     startTick_ = 0;
-    byteCount_ = 0;
+    data_.ResetCount();
     dataError_ = 0;
     localError_ = 0;
     ++transferSerial_;
@@ -507,10 +422,7 @@ void TCustomFtpClient::StartSend(bool append) {
         return;
     }
     dataSocket_->OnSessionAvailable = [this](Component*, int e) { SendAccepted(e); };
-    CloseLocalFile();
-    localStream_ = std::fopen(localFileName_.c_str(), "rb");
-    if (localStream_ && resumeAt_ > 0 && ::fseeko(localStream_, off_t(resumeAt_), SEEK_SET) != 0) CloseLocalFile();
-    if (!localStream_) {
+    if (!data_.OpenForSend(localFileName_, resumeAt_)) {
         errorMessage_ = "426 Unable to open local file " + localFileName_;
         replyCode_ = 426;
         FireDisplay("! " + errorMessage_);
@@ -519,9 +431,6 @@ void TCustomFtpClient::StartSend(bool append) {
         EndStep(426);
         return;
     }
-    // Each block is read from the file in one read of its own: a buffer of the stream would only split it.
-    std::setvbuf(localStream_, nullptr, _IONBF, 0);
-    endOfFile_ = false;
     SetState(ftpStateWaitReply);
     if (passive_) {
         // The command waits for the data connection.
@@ -600,60 +509,33 @@ void TCustomFtpClient::FinalStoreReply() {
 }
 
 void TCustomFtpClient::SendNextBlock(int error) {
-    if (!localStream_ || doneSignalled_) return;
+    if (!data_.FileOpen() || doneSignalled_) return;
     // A progress handler may abort the transfer or the whole client (the user's Abort during the wait).
-    if (!FireProgress() || !localStream_ || doneSignalled_) return;
+    if (!FireProgress() || !data_.FileOpen() || doneSignalled_) return;
     if (error != 0) {
         FireDisplay("! Error #" + std::to_string(error) + " sending data");
         LocalTransferFailure("426 Error #" + std::to_string(error) + " sending data");
         return;
     }
-    if (endOfFile_ || !storAccepted_ || !dataConnected_) return;
-    for (int block = 0; block < BlocksPerTurn; ++block) {
-        if (block > 0 && (!FireProgress() || !localStream_ || doneSignalled_)) return;
-        std::size_t n = std::fread(sendBuffer_.data(), 1, SendBlock, localStream_);
-        if (n == 0) {
-            if (std::ferror(localStream_)) {
-                FireDisplay("! Error reading file");
-                LocalTransferFailure("426 Error reading local file " + localFileName_);
-                return;
-            }
-            // The whole file went: the half-close tells the server so, and the server's end of the
-            // connection (SendClosedHandler) tells whether it took all of it.
-            endOfFile_ = true;
-            CloseLocalFile();
-            if (dataSocket_->State() == wsConnected) dataSocket_->Shutdown(1);
-            return;
-        }
-        if (dataSocket_->State() != wsConnected) return;
-        byteCount_ += std::int64_t(n);
-        dataSocket_->Send(sendBuffer_.data(), int(n));
-        // Wait for the data-sent event unless the system took the block at once.
-        if (!localStream_ || !dataSocket_->AllSent() || dataSocket_->State() != wsConnected) return;
+    if (data_.EndOfFile() || !storAccepted_ || !dataConnected_) return;
+    const auto outcome = data_.SendBlocks([this] { return FireProgress() && data_.FileOpen() && !doneSignalled_; });
+    if (outcome == TFtpDataConnection::Outcome::ReadFailed) {
+        FireDisplay("! Error reading file");
+        LocalTransferFailure("426 Error reading local file " + localFileName_);
     }
 }
 
 void TCustomFtpClient::SendClosedHandler(int error) {
-    // Read while the connection is still open: what the server's end never acknowledged. A server that
-    // read everything acknowledged every byte and the FIN before its own end came (at most the FIN may
-    // still be on its way when it closed right after the last byte).
-    const int unacknowledged = endOfFile_ && error == 0 ? UnacknowledgedBytes(dataSocket_->HSocket()) : -1;
+    // Judged while the connection is still open: what the server's end never acknowledged.
+    const std::string problem = data_.StoreEndProblem(error);
     CloseLocalFile();
     sendClosed_ = true;
     dataError_ = error;
-    if (localError_ == 0) {
-        // A 226 after any of these would hide a truncated file.
-        std::string text;
-        if (!endOfFile_) text = "426 Data connection closed before the whole file was sent";
-        else if (error != 0) text = "426 Data connection broken after the last byte, error #" + std::to_string(error);
-        else if (unacknowledged < 0 || unacknowledged > 1)
-            text = "426 Data connection closed before the server took the whole file";
-        if (!text.empty()) {
-            FireDisplay("! " + text.substr(4));
-            localError_ = LocalFailureCode;
-            requestError_ = LocalFailureCode;
-            NoteError(text);
-        }
+    if (localError_ == 0 && !problem.empty()) {
+        FireDisplay("! " + problem.substr(4));
+        localError_ = LocalFailureCode;
+        requestError_ = LocalFailureCode;
+        NoteError(problem);
     }
     TryToFinish();
 }
