@@ -185,6 +185,14 @@ public:
     virtual int Send(const void* data, int len);
     virtual int SendTo(const sock::Address& to, const void* data, int len);
     virtual int SendStr(const std::string& text);
+    // Sends up to len bytes of an open file from offset straight from the file (offset moves on by what
+    // went), on a connected stream while nothing waits in the send chain. The count sent, 0 at the end of
+    // the file; SendFileLater when the system takes nothing now (the data-sent event follows when it
+    // does); SendFileRefused when the bytes cannot go this way now (the caller sends them with Send, which
+    // reports a broken connection as usual).
+    int SendFile(int fileFd, std::int64_t& offset, int len);
+    static constexpr int SendFileLater = -1;
+    static constexpr int SendFileRefused = -2;
     virtual void DnsLookup(const std::string& hostName);
     virtual void ReverseDnsLookup(const std::string& hostAddr);
     virtual void CancelDnsLookup();

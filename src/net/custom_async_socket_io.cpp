@@ -80,6 +80,27 @@ int TCustomAsyncSocket::Send(const void* data, int len) {
     return len;
 }
 
+int TCustomAsyncSocket::SendFile(int fileFd, std::int64_t& offset, int len) {
+    int waiting = 0;
+    if (hSocket_ == sock::NoSocket || state_ != wsConnected || socketType_ != sock::StreamSocket ||
+        sendFlags_ == wsSendUrgent || len <= 0 || (sendChain_.Front(waiting), waiting > 0))
+        return SendFileRefused;
+    int error = 0;
+    const long n = notifier_.SendFile(fileFd, offset, std::size_t(len), error);
+    if (n > 0) {
+        // As after a Send the system took whole: a data-sent event follows.
+        notifier_.Post(SockWrite, 0);
+        if (OnSendData) OnSendData(this, int(n));
+    }
+    if (n >= 0) return int(n);
+    if (error == SockEWOULDBLOCK) {
+        // The write notification is armed: its data-sent event says when more may go.
+        allSent_ = false;
+        return SendFileLater;
+    }
+    return SendFileRefused;
+}
+
 int TCustomAsyncSocket::SendStr(const std::string& text) { return Send(text.data(), int(text.size())); }
 
 int TCustomAsyncSocket::SendTo(const sock::Address& to, const void* data, int len) {

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "net/custom_async_socket.h"
 
 namespace fv {
@@ -76,6 +78,7 @@ bool TFtpDataConnection::OpenForSend(const std::string& name, std::int64_t resum
     file_ = std::fopen(name.c_str(), "rb");
     if (file_ && resumeAt > 0 && ::fseeko(file_, off_t(resumeAt), SEEK_SET) != 0) CloseFile();
     if (!file_) return false;
+    offset_ = std::max<std::int64_t>(resumeAt, 0);
     std::setvbuf(file_, nullptr, _IONBF, 0);
     return true;
 }
@@ -99,27 +102,66 @@ TFtpDataConnection::Outcome TFtpDataConnection::ReceiveBlock(const char*& data, 
 }
 
 TFtpDataConnection::Outcome TFtpDataConnection::SendBlocks(const std::function<bool()>& mayGoOn) {
-    sendBuffer_.resize(SendBlockSize);
     for (int block = 0; block < BlocksPerTurn; ++block) {
         if (block > 0 && !mayGoOn()) return Outcome::Stopped;
         if (!file_) return Outcome::Stopped;
-        const std::size_t n = std::fread(sendBuffer_.data(), 1, SendBlockSize, file_);
-        if (n == 0) {
-            if (std::ferror(file_)) return Outcome::ReadFailed;
-            // The whole file went: the half-close tells the server so, and the server's end of the
-            // connection tells whether it took all of it (StoreEndProblem).
-            endOfFile_ = true;
-            CloseFile();
-            if (socket_.State() == wsConnected) socket_.Shutdown(1);
-            return Outcome::EndOfFile;
-        }
-        if (socket_.State() != wsConnected) return Outcome::Stopped;
-        byteCount_ += std::int64_t(n);
-        socket_.Send(sendBuffer_.data(), int(n));
-        // Wait for the data-sent event unless the system took the block at once.
-        if (!file_ || !socket_.AllSent() || socket_.State() != wsConnected) return Outcome::Waiting;
+        Outcome outcome = Outcome::Moved;
+        if (!SendBlockDirect(outcome)) outcome = SendBlockBuffered();
+        if (outcome != Outcome::Moved) return outcome;
     }
     return Outcome::Waiting;
+}
+
+bool TFtpDataConnection::SendBlockDirect(Outcome& outcome) {
+    int sent = 0;
+    outcome = Outcome::Moved;
+    while (sent < SendBlockSize) {
+        const int n = socket_.SendFile(::fileno(file_), offset_, SendBlockSize - sent);
+        if (n > 0) {
+            byteCount_ += n;
+            sent += n;
+            if (!file_ || socket_.State() != wsConnected) {
+                outcome = Outcome::Waiting;
+                return true;
+            }
+            continue;
+        }
+        if (n == TCustomAsyncSocket::SendFileLater) {
+            outcome = Outcome::Waiting;
+            return true;
+        }
+        if (n == 0) {
+            // The end of the file: what went of this block is a block of its own.
+            if (sent == 0) outcome = EndOfFileReached();
+            return true;
+        }
+        // Refused: the rest of the file takes the road through the buffer.
+        return sent > 0;
+    }
+    return true;
+}
+
+TFtpDataConnection::Outcome TFtpDataConnection::SendBlockBuffered() {
+    sendBuffer_.resize(SendBlockSize);
+    if (::fseeko(file_, off_t(offset_), SEEK_SET) != 0) return Outcome::ReadFailed;
+    const std::size_t n = std::fread(sendBuffer_.data(), 1, SendBlockSize, file_);
+    if (n == 0) return std::ferror(file_) ? Outcome::ReadFailed : EndOfFileReached();
+    if (socket_.State() != wsConnected) return Outcome::Stopped;
+    byteCount_ += std::int64_t(n);
+    offset_ += std::int64_t(n);
+    socket_.Send(sendBuffer_.data(), int(n));
+    // Wait for the data-sent event unless the system took the block at once.
+    if (!file_ || !socket_.AllSent() || socket_.State() != wsConnected) return Outcome::Waiting;
+    return Outcome::Moved;
+}
+
+TFtpDataConnection::Outcome TFtpDataConnection::EndOfFileReached() {
+    // The whole file went: the half-close tells the server so, and the server's end of the connection
+    // tells whether it took all of it (StoreEndProblem).
+    endOfFile_ = true;
+    CloseFile();
+    if (socket_.State() == wsConnected) socket_.Shutdown(1);
+    return Outcome::EndOfFile;
 }
 
 std::string TFtpDataConnection::StoreEndProblem(int error) const {

@@ -6,9 +6,11 @@
 // transfer belong to the client (TCustomFtpClient); so do the socket's events, which call in here.
 //
 // Data moves in blocks of up to 256 KB when receiving and of 64 socket buffers (64 x 1514 bytes) when
-// sending, with one progress event per block: each block costs one system call on the file and about one
-// on the socket. Each block is read or written with one call of its own (the file is unbuffered): a
-// buffer of the stream would only split a large block in two calls.
+// sending, with one progress event per block. A put's blocks go from the file to the socket in the
+// system, without a copy through this process, whenever the socket takes them that way (a connected
+// stream with nothing waiting in its send chain); else each block is read into a buffer and sent. A get's
+// blocks are written with one call each. The file is unbuffered: a buffer of the stream would only split
+// a large block in two calls.
 #pragma once
 
 #include <cstdint>
@@ -83,9 +85,19 @@ public:
     static std::int64_t LocalFileSize(const std::string& name);
 
 private:
+    // One block of a put straight from the file to the socket; false when the socket would not take it
+    // that way and none of it went.
+    bool SendBlockDirect(Outcome& outcome);
+    // One block of a put read into a buffer of ours and handed to the socket's send chain.
+    Outcome SendBlockBuffered();
+    // Closes the file and shuts the sending side after the last byte.
+    Outcome EndOfFileReached();
+
     TCustomAsyncSocket& socket_;
     std::FILE* file_ = nullptr;
     std::int64_t byteCount_ = 0;
+    // Where the next byte of a put comes from in the file.
+    std::int64_t offset_ = 0;
     bool endOfFile_ = false;
     std::vector<char> sendBuffer_;
     std::vector<char> receiveBuffer_;
