@@ -7,7 +7,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
+#include <cstdint>
 #include <set>
+#include <vector>
+
+#include <QPainter>
 
 #include "chart/chart.h"
 #include "chart/chart_panel.h"
@@ -104,6 +109,89 @@ TEST(QtCanvas, DotsAndDashesFollowTheirPixelPatterns) {
         for (int x = 0; x < 24; ++x) got += IsBlack(image, x, 1) ? '#' : '.';
         EXPECT_EQ(got, c.want) << int(c.style);
     }
+}
+
+// The segments one by one straight through QPainter, each a polyline of its two points.
+QImage SegmentsOneByOne(int w, int h, const std::vector<Point>& walk, const std::vector<QColor>& colours, QRect clip) {
+    QImage image = WhiteImage(w, h);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (!clip.isNull()) painter.setClipRect(clip);
+    for (std::size_t i = 1; i < walk.size(); ++i) {
+        QPen pen(colours[i % colours.size()], 0);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        QPoint seg[2] = {{walk[i - 1].X, walk[i - 1].Y}, {walk[i].X, walk[i].Y}};
+        painter.drawPolyline(seg, 2);
+    }
+    return image;
+}
+
+TEST(QtCanvas, LinesDrawnPointByPointHaveThePixelsOfTheirSegmentsOneByOne) {
+    constexpr int W = 300, H = 200;
+    std::uint32_t seed = 99;
+    auto next = [&] { seed = seed * 1664525u + 1013904223u; return int(seed >> 16); };
+    auto walkOf = [&](int pointsPerColumn, int step) {
+        std::vector<Point> walk{{5, H / 2}};
+        for (int i = 1; i < 20000; ++i) {
+            Point p{5 + i / pointsPerColumn, std::clamp(walk.back().Y + next() % (2 * step + 1) - step, -20, H + 20)};
+            walk.push_back(p);  // repeated points too: a segment of no length
+        }
+        return walk;
+    };
+    // Columns that turn back on themselves, a line that leaves the picture, the pixel before the last.
+    std::vector<Point> handMade = {{10, 50}, {10, 30}, {10, 80}, {10, 60}, {10, 70}, {10, 60}, {10, 80}, {11, 40},
+                                   {11, 90}, {11, 20}, {11, 90}, {12, 90}, {12, 10}, {40, 10}, {40, 10}, {40, 300},
+                                   {41, -5}, {41, 60}, {60, 60}, {60, 61}, {61, 61}};
+    struct Case {
+        const char* what;
+        std::vector<Point> walk;
+        std::vector<QColor> colours;
+        QRect clip;
+    } cases[] = {
+        {"hand-made turns", handMade, {Qt::black}, {}},
+        {"forty points a column", walkOf(40, 6), {Qt::black}, {}},
+        {"a few points a column", walkOf(3, 9), {Qt::black}, {}},
+        {"one point a column, clipped", walkOf(1, 15), {Qt::black}, QRect(20, 30, 200, 100)},
+        {"the colour changing every segment", walkOf(4, 5), {Qt::red, Qt::blue, Qt::green}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QImage image = WhiteImage(W, H);
+        {
+            QtCanvas canvas(image);
+            if (!c.clip.isNull()) canvas.ClipRect({c.clip.left(), c.clip.top(), c.clip.right() + 1, c.clip.bottom() + 1});
+            canvas.MoveTo(c.walk[0].X, c.walk[0].Y);
+            for (std::size_t i = 1; i < c.walk.size(); ++i) {
+                QColor q = c.colours[i % c.colours.size()];
+                Color colour = Color(q.red() | q.green() << 8 | q.blue() << 16);
+                if (canvas.GetPen().PenColor != colour) canvas.SetPen({colour, 1, PenStyle::Solid, PenMode::Copy});
+                canvas.LineTo(c.walk[i].X, c.walk[i].Y);
+            }
+        }
+        const QImage want = SegmentsOneByOne(W, H, c.walk, c.colours, c.clip);
+        int differ = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) differ += image.pixel(x, y) != want.pixel(x, y);
+        EXPECT_EQ(differ, 0) << "pixels that differ";
+        EXPECT_NE(want, WhiteImage(W, H)) << "something was drawn";
+    }
+}
+
+TEST(QtCanvas, LinesNotYetDrawnShowWhenThePictureIsReadOrSomethingElseIsDrawn) {
+    std::unique_ptr<Surface> surface = CreateRasterSurface(20, 20);
+    Canvas& canvas = surface->GetCanvas();
+    canvas.MoveTo(0, 5);
+    canvas.LineTo(10, 5);
+    EXPECT_EQ(surface->ToBitmap().Pixels[5 * 20 + 3] & 0xFFFFFF, 0u) << "the bitmap of the picture has the line";
+    QImage image = WhiteImage(20, 20);
+    QtCanvas direct(image);
+    direct.MoveTo(0, 5);
+    direct.LineTo(10, 5);
+    direct.SetPen({ClRed, 1, PenStyle::Solid, PenMode::Copy});
+    direct.LineTo(10, 15);
+    EXPECT_EQ(QColor(direct.Image().pixel(3, 5)), QColor(Qt::black)) << "drawn before the pen changed";
+    EXPECT_EQ(QColor(direct.Image().pixel(10, 10)), QColor(Qt::red));
 }
 
 TEST(QtCanvas, ANotXorRectangleDrawnTwiceLeavesThePictureAsItWas) {
