@@ -15,6 +15,8 @@
 #include <functional>
 #include <string>
 
+#include "app/browser_form.h"
+#include "app/db_setup_form.h"
 #include "app/folivex_form.h"
 #include "app/image_form.h"
 #include "app/progress_forms.h"
@@ -29,6 +31,7 @@
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"
 #include "upload/ftp_form.h"
+#include "upload/upload_form.h"
 #include "platform/fs/files.h"
 #include "platform/ui/edit.h"
 #include "program/program.h"
@@ -238,6 +241,45 @@ TEST_F(KeyboardJourneysTest, TheKeyedSetupDialogsOpenByTheirKeysAndCloseOnEscape
         EXPECT_FALSE(c.form->Visible()) << c.form->Name();
         ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
     }
+}
+
+// The other keys of the menu reach their commands: Ctrl+O the database dialog, Ctrl+W the browser question
+// of View, Ctrl+G the upload window, Ctrl+S the save and Ctrl+P the publish (with its notice while every page
+// is published each time).
+TEST_F(KeyboardJourneysTest, TheOtherMenuKeysReachTheirCommands) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+    struct Case {
+        Qt::Key key;
+        Form* form;
+    };
+    for (const Case& c : {Case{Qt::Key_O, program->DBSetupForm}, Case{Qt::Key_W, program->BrowserForm},
+                          Case{Qt::Key_G, program->UploadForm}}) {
+        bool shown = false;
+        WhenShown(*view, *c.form, [&] {
+            shown = true;
+            c.form->SetModalResult(MrCancel);
+        });
+        QTest::keyClick(window, c.key, Qt::ControlModifier);
+        EXPECT_TRUE(shown) << c.form->Name();
+        EXPECT_FALSE(c.form->Visible()) << c.form->Name();
+        ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+    }
+
+    RemoveFile(dir.File("folivex.db"));
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(loop.RunUntil([&] { return IsRegularFile(dir.File("folivex.db")); }, 30000));
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+
+    ASSERT_TRUE(program->PublishSetupForm->ForcePublish->Checked());
+    app.Scripted().ClearLog();
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(loop.RunUntil([&] { return IsRegularFile(JoinPath(program->PublishDirectory, "qlx_index.htm")); },
+                              30000));
+    ASSERT_FALSE(app.Scripted().Messages().empty());
+    EXPECT_EQ(app.Scripted().Messages().front().rfind("The 'Force Publish' box is checked", 0), 0u)
+        << app.Scripted().Messages().front();
 }
 
 // The menu entries without a key of their own are reached through the menu by keys: "General Publishing
