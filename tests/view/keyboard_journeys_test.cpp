@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -241,6 +242,48 @@ TEST_F(KeyboardJourneysTest, TheKeyedSetupDialogsOpenByTheirKeysAndCloseOnEscape
         EXPECT_FALSE(c.form->Visible()) << c.form->Name();
         ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
     }
+}
+
+// A text box as some desktops make it: it keeps Ctrl+E (the end of the line) for itself.
+class KeepsCtrlE : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
+            event->accept();
+        return false;
+    }
+};
+
+// The menu's keys reach their dialogs while the focus is in a field, also those a text box would take
+// for moving its cursor (Ctrl+E, end of line, on some desktops): the menu's key comes first.
+TEST_F(KeyboardJourneysTest, TheMenuKeysWorkWhileTheFocusIsInAField) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+    QWidget* field = view->WidgetOf(*Main().DBEdit[1]);
+    KeepsCtrlE desktopKeys;
+    field->installEventFilter(&desktopKeys);
+    struct Case {
+        Qt::Key key;
+        Form* form;
+    };
+    for (const Case& c : {Case{Qt::Key_E, program->SearchSetup}, Case{Qt::Key_H, program->HTMLForm},
+                          Case{Qt::Key_L, program->LangForm}, Case{Qt::Key_F, program->FTPForm}}) {
+        field->setFocus();
+        ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == field; }, 30000));
+        bool shown = false;
+        WhenShown(*view, *c.form, [&] {
+            shown = true;
+            c.form->SetModalResult(MrCancel);
+        });
+        QTest::keyClick(field, c.key, Qt::ControlModifier);
+        EXPECT_TRUE(shown) << c.form->Name();
+        ASSERT_TRUE(loop.RunUntil([&] { return !c.form->Visible(); }, 30000)) << c.form->Name();
+        ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+    }
+    EXPECT_EQ(Main().DBEdit[1]->Text(), program->RecordTable[0].Field[1]);
+    EXPECT_EQ(program->RecordModified, 0);
 }
 
 // The other keys of the menu reach their commands: Ctrl+O the database dialog, Ctrl+W the browser question
