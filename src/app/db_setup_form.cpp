@@ -229,6 +229,8 @@ void TDBSetupForm::DriveComboBox1Change(Component*) {
 
 void TDBSetupForm::ODBCButtonPressedClick(Component*) {
     P.App.Beep(BeepKind::Default);
+    // The ODBC dialog is shown alone: this dialog steps out of its way until the answer closes it.
+    Hide();
     const int result = P.DBForm->ShowModal();
     if (result == MrOk) SelectedDatabase->SetText(P.DBForm->ImportName->Text());
     // An accepted import reloads at once; a cancelled one closes this dialog too.
