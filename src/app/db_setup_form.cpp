@@ -144,7 +144,7 @@ void TDBSetupForm::FileListBoxChange(Component*) { SelectedDatabase->SetText(Fil
 
 void TDBSetupForm::FileListBoxDblClick(Component* sender) {
     // Leaving the open database this way counts as a change of it, so that leaving later asks to save.
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::OtherDatabaseChosen);
     SelectButtonClick(sender);
 }
 
@@ -250,7 +250,7 @@ void TDBSetupForm::ImageFileListBoxChange(Component*) {
 void TDBSetupForm::ImageDirListBoxEnter(Component* sender) {
     ImageFileListBoxChange(sender);
     // The configuration keeps the image directory: it must be saved.
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Settings);
 }
 
 void TDBSetupForm::OKButtonClick(Component*) {
