@@ -107,6 +107,10 @@ TFolivexForm::TFolivexForm(Component* owner, Program& program) : ProgramForm(own
     InitialLoadTimer->SetOnTimer([this](Component* s) { InitialLoadTimerHit(s); });
     MouseyTimer = Make<Timer>("MouseyTimer", 150, false);
     MouseyTimer->SetOnTimer([this](Component* s) { MouseyTimerHit(s); });
+    scroll_ = std::make_unique<FastScroll>(*MouseyTimer, [this](std::uint8_t direction) {
+        if (direction == FastScroll::Forward) ForwardButtonClick(MouseyTimer);
+        else BackButtonClick(MouseyTimer);
+    });
     OnShow = [this](Component* s) { FormShow(s); };
     OnClose = [this](Component* s, CloseAction& a) { FormClose(s, a); };
     OnDestroy = [this](Component* s) { FormDestroy(s); };

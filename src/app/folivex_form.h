@@ -5,7 +5,9 @@
 #include <array>
 #include <ctime>
 #include <functional>
+#include <memory>
 
+#include "app/fast_scroll.h"
 #include "platform/core/timer.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
@@ -165,10 +167,8 @@ public:
     void BackButtonMouseDown(Component* sender);
     void BackButtonMouseUp(Component* sender);
     void MouseyTimerHit(Component* sender);
-    std::uint8_t ScrollHeld = 0;
-    std::uint8_t ScrollDirection = 0;  // 1 forward, 2 back
-    std::int32_t ScrollTicks = 0;
-    std::int32_t ScrollSteps = 0;
+    // The held-button scroll over MouseyTimer, with its state (held, direction, ticks, steps).
+    FastScroll& Scroll() { return *scroll_; }
 
     // Sorting by category and up to three fields.
     void ChangeofOrder(Component* sender);
@@ -278,6 +278,7 @@ private:
     // Reads the sort-order boxes; false (after the message) when one holds anything but 1, 2 or 3.
     bool ReadSortOrder(std::array<int, 3>& keys, bool quiet);
     bool showingImage_ = false;
+    std::unique_ptr<FastScroll> scroll_;
 
     void BuildCommandBar();
     void BuildFieldRows();

@@ -1,13 +1,8 @@
 // Moving through the records: the four navigation buttons, and the fast scroll while the forward or back
-// button is held down (a step every 150 ms after the first tick, as fast as the timer goes from the eighth).
+// button is held down (app/fast_scroll.h keeps its state and timing).
 #include "app/folivex_form.h"
 
 namespace fv {
-
-namespace {
-constexpr int ScrollInterval = 150;
-constexpr int FastScrollInterval = 1;
-}  // namespace
 
 void TFolivexForm::RewindButtonClick(Component* sender) {
     if (P.RecordCount == 0) return;
@@ -35,40 +30,10 @@ void TFolivexForm::FastForwardButtonClick(Component* sender) {
     CopyRecordToScreen(sender, P.RecordCount - 1);
 }
 
-void TFolivexForm::ForwardButtonMouseDown(Component*) {
-    ScrollHeld = 1;
-    ScrollDirection = 1;
-    ScrollTicks = 0;
-    MouseyTimer->SetEnabled(true);
-}
-
-void TFolivexForm::BackButtonMouseDown(Component*) {
-    ScrollHeld = 1;
-    ScrollDirection = 2;
-    ScrollTicks = 0;
-    MouseyTimer->SetEnabled(true);
-}
-
-void TFolivexForm::ForwardButtonMouseUp(Component*) {
-    ScrollHeld = 0;
-    MouseyTimer->SetInterval(ScrollInterval);
-    ScrollSteps = 0;
-}
-
-void TFolivexForm::BackButtonMouseUp(Component* sender) { ForwardButtonMouseUp(sender); }
-
-void TFolivexForm::MouseyTimerHit(Component* sender) {
-    ScrollTicks += 1;
-    if (!ScrollHeld) {
-        MouseyTimer->SetEnabled(false);
-        return;
-    }
-    // The first tick only confirms the button is held; the click on release takes its own step.
-    if (ScrollTicks > 1) {
-        if (ScrollDirection == 1) ForwardButtonClick(sender);
-        else BackButtonClick(sender);
-    }
-    if (ScrollSteps++ == 7) MouseyTimer->SetInterval(FastScrollInterval);
-}
+void TFolivexForm::ForwardButtonMouseDown(Component*) { scroll_->Press(FastScroll::Forward); }
+void TFolivexForm::BackButtonMouseDown(Component*) { scroll_->Press(FastScroll::Back); }
+void TFolivexForm::ForwardButtonMouseUp(Component*) { scroll_->Release(); }
+void TFolivexForm::BackButtonMouseUp(Component*) { scroll_->Release(); }
+void TFolivexForm::MouseyTimerHit(Component*) { scroll_->Tick(); }
 
 }  // namespace fv
