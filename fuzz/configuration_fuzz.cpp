@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fuzz_check.h"
@@ -40,12 +41,45 @@ const std::set<std::string>& UnsetValues() {
     return values;
 }
 
+// The lines of a file as the configuration's line reader takes them: up to a CR, which is dropped with
+// the byte after it; a read at the end gives an empty line and ends the file.
+class Lines {
+public:
+    explicit Lines(std::string_view bytes) : bytes_(bytes) {}
+    bool Ended() const { return ended_; }
+    std::string_view Next() {
+        if (pos_ >= bytes_.size()) {
+            ended_ = true;
+            return {};
+        }
+        const std::size_t cr = bytes_.find('\r', pos_);
+        if (cr == std::string_view::npos) {
+            const std::string_view line = bytes_.substr(pos_);
+            pos_ = bytes_.size();
+            ended_ = true;
+            return line;
+        }
+        const std::string_view line = bytes_.substr(pos_, cr - pos_);
+        pos_ = cr + 1;
+        if (pos_ < bytes_.size())
+            ++pos_;
+        else
+            ended_ = true;
+        return line;
+    }
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+    bool ended_ = false;
+};
+
 // Line by line the same, or "(null)" read back as an unset text's value.
 bool SameSettings(const std::string& written, const std::string& again) {
-    fv::TextStream a(written), b(again);
-    while (!a.Eof() || !b.Eof()) {
-        const std::string x = fv::ReadTextLine(a, written.size() + 1), y = fv::ReadTextLine(b, again.size() + 1);
-        if (x != y && !(x == fv::ConfigNull && UnsetValues().count(y))) return false;
+    Lines a(written), b(again);
+    while (!a.Ended() || !b.Ended()) {
+        const std::string_view x = a.Next(), y = b.Next();
+        if (x != y && !(x == fv::ConfigNull && UnsetValues().count(std::string(y)))) return false;
     }
     return true;
 }

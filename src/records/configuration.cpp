@@ -248,8 +248,6 @@ template <class State> auto& FontIn(State& db, const std::string& name) {
     return db.FieldFonts.at(std::size_t(std::stoi(name.substr(9)) - 1));  // "FieldFont" + number
 }
 
-std::string TextLine(const std::string& text) { return text.empty() ? std::string(ConfigNull) : OneLine(text); }
-
 }  // namespace
 
 bool VersionInList(const std::string& version, int list) {
@@ -321,10 +319,25 @@ std::string UnescapeBlockLine(const std::string& line, const std::string& tag) {
 
 std::string ConfigurationText(const Application& app, const DatabaseState& db) {
     ConfigControls controls(app);
+    // Room for a file of the usual size at once, and each line put straight into it.
     std::string out;
+    out.reserve(8192);
     auto line = [&out](const std::string& text) {
         out += text;
         out += "\r\n";
+    };
+    auto oneLine = [&out](const std::string& text) {
+        const std::size_t start = out.size();
+        out += text;
+        for (std::size_t i = start; i < out.size(); ++i)
+            if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+        out += "\r\n";
+    };
+    auto textLine = [&](const std::string& text) {
+        if (text.empty())
+            line(ConfigNull);
+        else
+            oneLine(text);
     };
     for (const ConfigItem& item : ConfigurationItems()) {
         switch (item.Kind) {
@@ -332,11 +345,14 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
             line(ConfigVersion);
             break;
         case ConfigKind::Text:
-            line(TextLine(controls.Get<Control>(item.Form, item.Control).Text()));
+            textLine(controls.Get<Control>(item.Form, item.Control).Text());
             break;
         case ConfigKind::OrderNumber: {
             const std::string& t = controls.Get<Control>(item.Form, item.Control).Text();
-            line(t.empty() ? "0" : OneLine(t));
+            if (t.empty())
+                line("0");
+            else
+                oneLine(t);
             break;
         }
         case ConfigKind::Check:
@@ -346,15 +362,15 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
             line(controls.Get<CheckBox>(item.Form, item.Control).Checked() ? "SCALE" : "NOTSCALE");
             break;
         case ConfigKind::Directory:
-            line(TextLine(controls.Get<DirectoryListBox>(item.Form, item.Control).Directory()));
+            textLine(controls.Get<DirectoryListBox>(item.Form, item.Control).Directory());
             break;
         case ConfigKind::ImageDirectory:
-            line(TextLine(db.DatabaseImageDirectory));
+            textLine(db.DatabaseImageDirectory);
             break;
         case ConfigKind::Font: {
             const PublishFont& f = FontNamed(db, item.Control);
             const std::string* parts[] = {&f.Colour, &f.Face, &f.Size, &f.Style};
-            line(TextLine(*parts[item.Part]));
+            textLine(*parts[item.Part]);
             break;
         }
         case ConfigKind::Block: {

@@ -2,6 +2,7 @@
 #include "records/configuration_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 
@@ -24,6 +25,8 @@ namespace fv {
 
 namespace {
 
+void SetListDirectory(DirectoryListBox& list, const std::string& dir);
+
 class Reader {
 public:
     // Without an application the reader only walks the file to find where it ends (nothing is applied).
@@ -40,17 +43,22 @@ private:
     bool Applying() const { return app_ != nullptr; }
     // One line, read whole however long (a longer line than the old limit would otherwise shift every
     // later item); false when the file ends before the line's CR, so the line is cut or not there at all.
+    // The run up to the CR is taken in one step; the stream then stands as a read byte by byte leaves it.
     bool WholeLine(std::string& line) {
-        line.clear();
-        for (;;) {
-            int c = s_.Get();
-            if (c < 0) return false;
-            if (c == '\r') {
-                s_.Get();
-                return true;
-            }
-            line += char(c);
+        const std::string& bytes = s_.Bytes();
+        const std::size_t start = s_.Position();
+        const void* cr = start < bytes.size() ? std::memchr(bytes.data() + start, '\r', bytes.size() - start) : nullptr;
+        if (!cr) {
+            line.assign(bytes, start < bytes.size() ? start : bytes.size());
+            s_.SetPosition(bytes.size());
+            s_.Get();  // the read that runs into the end
+            return false;
         }
+        const std::size_t end = std::size_t(static_cast<const char*>(cr) - bytes.data());
+        line.assign(bytes, start, end - start);
+        s_.SetPosition(end + 1);
+        s_.Get();  // the byte after the CR, whatever it is
+        return true;
     }
     static std::string Text(const std::string& line) { return line == ConfigNull ? std::string() : line; }
     template <class T> T& Get(const std::string& form, const std::string& name) {
@@ -170,7 +178,7 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
         db_->LastImageDirectory = imageDir;
         if (Form* setup = app_->FindForm("DBSetupForm"))
             if (auto* list = dynamic_cast<DirectoryListBox*>(setup->FindComponent("ImageDirListBox")))
-                list->SetDirectory(DirectoryOrRoot(*app_, imageDir, "The default 'Images' Directory is Invalid :"));
+                SetListDirectory(*list, DirectoryOrRoot(*app_, imageDir, "The default 'Images' Directory is Invalid :"));
         break;
     }
     case ConfigKind::Font: {
@@ -238,13 +246,35 @@ bool Reader::Block(const ConfigItem& item, const std::string& first, bool apply)
     return true;
 }
 
+// Sets a directory list of a row to dir. A list that already shows that folder is entered and its item
+// selected without reading its subfolders again: a configuration is read on every load, and reading the
+// same folders each time cost more than the rest of the read. Its linked file list is read again, as
+// setting the folder does.
+void SetListDirectory(DirectoryListBox& list, const std::string& dir) {
+    if (!dir.empty() && IsDirectory(dir) && ChangeDirectory(dir)) {
+        const std::string now = CurrentDirectory();
+        if (now != list.Directory()) {
+            list.SetDirectory(now);
+            return;
+        }
+        for (int i = 0; i < list.Count(); ++i)
+            if (list.DirectoryOfItem(i) == now) {
+                list.SetItemIndex(i);
+                break;
+            }
+        if (list.FileList) list.FileList->SetDirectory(now);
+        return;
+    }
+    list.SetDirectory(dir);
+}
+
 void Reader::Directory(const ConfigItem& item, const std::string& dir) {
     DirectoryListBox& list = Get<DirectoryListBox>(item.Form, item.Control);
     if (item.PublishFolder) {
         // A publish folder that no longer exists is left unset rather than replaced by the root: the
         // publisher empties its folder, and refuses to publish until one is chosen.
         if (!dir.empty() && PathExistsOnDisk(dir)) {
-            list.SetDirectory(dir);
+            SetListDirectory(list, dir);
             db_->PublishDirectory = list.Directory();
         } else {
             app_->Beep(BeepKind::Exclamation);
@@ -255,7 +285,7 @@ void Reader::Directory(const ConfigItem& item, const std::string& dir) {
         ReturnToDatabaseDirectory(*db_);
         return;
     }
-    list.SetDirectory(DirectoryOrRoot(*app_, dir, item.Missing));
+    SetListDirectory(list, DirectoryOrRoot(*app_, dir, item.Missing));
     if (!item.PreviewFile.empty()) Preview(item, list.Directory());
 }
 

@@ -73,6 +73,46 @@ TEST_F(ConfigurationReaderTest, SaveLoadAndSaveAgainGiveTheSameBytes) {
     EXPECT_TRUE(target.app.Scripted().Messages().empty());
 }
 
+// A directory row whose folder its list already shows enters it and selects its item without reading its
+// subfolders again (a configuration is read on every load); a list moved to another folder reads it.
+TEST_F(ConfigurationReaderTest, AFolderItsListAlreadyShowsIsEnteredWithoutReadingItAgain) {
+    ASSERT_TRUE(MakeDirectory(dir.File("pictures")));
+    ASSERT_TRUE(MakeDirectory(dir.File("site")));
+    source.Control<DirectoryListBox>("PublishSetupForm", "DirectoryListBackground").SetDirectory(dir.File("pictures"));
+    source.Control<DirectoryListBox>("PublishSetupForm", "PublishDirectory").SetDirectory(dir.File("site"));
+    const std::string file = ConfigurationText(source.app, written);
+    ASSERT_EQ(Read(file), "v2.4");
+
+    auto list = [&](const char* name) -> DirectoryListBox& {
+        return target.Control<DirectoryListBox>("PublishSetupForm", name);
+    };
+    ASSERT_TRUE(MakeDirectory(dir.File("later")));
+    ASSERT_TRUE(MakeDirectory(dir.File("pictures/later")));
+    ASSERT_TRUE(MakeDirectory(dir.File("site/later")));
+    list("DirectoryListHeader").SetItemIndex(0);  // moved to the root's item
+    ASSERT_TRUE(list("DirectoryListTableBackground").SetDirectory("/"));
+    ASSERT_TRUE(ChangeDirectory("/"));
+    ASSERT_EQ(Read(file), "v2.4");
+
+    for (const char* name : {"DirectoryListBackground", "DirectoryListHeader", "PublishDirectory"}) {
+        SCOPED_TRACE(name);
+        DirectoryListBox& l = list(name);
+        EXPECT_EQ(l.IndexOf("later"), -1);
+        EXPECT_EQ(l.DirectoryOfItem(l.ItemIndex()), l.Directory());
+    }
+    EXPECT_EQ(list("DirectoryListHeader").Directory(), dir.Path());
+    EXPECT_EQ(list("DirectoryListBackground").Directory(), dir.File("pictures"));
+    EXPECT_EQ(read.PublishDirectory, dir.File("site"));
+    EXPECT_EQ(CurrentDirectory(), dir.Path());
+    // Moved from the root back to the folder: read afresh.
+    EXPECT_EQ(list("DirectoryListTableBackground").Directory(), dir.Path());
+    EXPECT_GE(list("DirectoryListTableBackground").IndexOf("later"), 0);
+    // Setting the folder on the list itself reads it again.
+    ASSERT_TRUE(list("DirectoryListHeader").SetDirectory(dir.Path()));
+    EXPECT_GE(list("DirectoryListHeader").IndexOf("later"), 0);
+    EXPECT_TRUE(target.app.Scripted().Messages().empty());
+}
+
 // Lines longer than a fixed buffer (301 bytes, and 5001 for the category line) come back whole: a cut
 // line would hand its rest to the next item and shift every later one.
 TEST_F(ConfigurationReaderTest, LongLinesComeBackWholeAndShiftNothing) {

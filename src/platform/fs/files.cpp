@@ -38,10 +38,10 @@ std::string DirName(const std::string& path) {
 }
 
 std::string CurrentDirectory() {
-    std::string buf(4096, '\0');
-    if (!::getcwd(buf.data(), buf.size())) return {};
-    buf.resize(std::strlen(buf.c_str()));
-    return buf;
+    // On the stack: the directory lists ask for it on every change of folder.
+    char buf[4096];
+    if (!::getcwd(buf, sizeof buf)) return {};
+    return std::string(buf);
 }
 
 bool ChangeDirectory(const std::string& dir) { return !dir.empty() && ::chdir(dir.c_str()) == 0; }
