@@ -53,8 +53,12 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
     // Browsing the image directories moved the current directory.
     ReturnToDatabaseDirectory(P);
     if (result == MrOk) {
+        // Another database's chart is not this one's. A load that keeps the open database after all (a
+        // cancelled import, an append) keeps the chart its window holds, and with it the chart mark.
+        const DatabaseChanges::Remembered beforeOpening = P.Changes.Remember();
         P.Changes.Clear(Settled::OtherDatabaseOpening);
         ReloadDatabase();
+        if (P.Files() == P.SavedFiles) P.Changes.RestoreChartMark(beforeOpening);
     }
 }
 

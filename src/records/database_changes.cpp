@@ -41,9 +41,13 @@ void DatabaseChanges::Clear(Settled why) {
     }
 }
 
-DatabaseChanges::Remembered DatabaseChanges::Remember() const { return {state_.DatabaseModified}; }
+DatabaseChanges::Remembered DatabaseChanges::Remember() const {
+    return {state_.DatabaseModified, state_.ChartModified};
+}
 
 void DatabaseChanges::Restore(Remembered remembered) { state_.DatabaseModified = remembered.databaseModified; }
+
+void DatabaseChanges::RestoreChartMark(Remembered remembered) { state_.ChartModified = remembered.chartModified; }
 
 std::shared_ptr<DatabaseChanges::NoteEdits> DatabaseChanges::Watch(NoteEdits note) {
     std::erase_if(watchers_, [](const std::weak_ptr<NoteEdits>& w) { return w.expired(); });

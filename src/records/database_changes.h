@@ -66,9 +66,14 @@ public:
     // upload that touches settings only to restore them).
     struct Remembered {
         std::uint8_t databaseModified = 0;
+        std::uint8_t chartModified = 0;
     };
     Remembered Remember() const;
+    // Puts back the unsaved mark; the chart mark is left as it is.
     void Restore(Remembered remembered);
+    // Puts back the chart mark alone: the open database was kept after all (a cancelled import, an
+    // append), and so was the chart its window holds.
+    void RestoreChartMark(Remembered remembered);
 
     // A holder of edits not yet noted: `note` marks them (through Mark) when there are any. The watch
     // lasts as long as the returned handle; a holder gone is skipped.

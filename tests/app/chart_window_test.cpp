@@ -3,7 +3,10 @@
 // every chart file may name known from the start.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/chart_types.h"
+#include "app/db_setup_form.h"
 #include "app/folivex_form.h"
 #include "chart/chart_store.h"
 #include "chart/extended/extended_types.h"
@@ -14,6 +17,8 @@
 #include "chartui/editor/chart_edit_form.h"
 #include "chartui/window/chart_preview.h"
 #include "chartui/window/chart_window.h"
+#include "import/import_wizard_form.h"
+#include "platform/ui/button.h"
 #include "platform/fs/files.h"
 #include "publish/publish_message_form.h"
 #include "publish/search_setup_form.h"
@@ -242,6 +247,47 @@ TEST_F(ChartWindowTest, AChartEditedInTheOpenWindowIsSavedByAPublishRun) {
     Open("folivex.db");
     Main().RozizAButton->Click();
     EXPECT_FALSE(Chart().View3D()) << "the edit is read back from the database's chart file";
+}
+
+TEST_F(ChartWindowTest, AChartEditKeptThroughACancelledImportIsSavedByTheNextSave) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    UntickView3DInTheEditor();
+    ASSERT_TRUE(Window().Visible());
+    ASSERT_TRUE(std::filesystem::create_directories(dir.File("imports")));
+    ASSERT_TRUE(WriteWholeFile(dir.File("imports/lamps.csv"), "Lamp;tall;40\r\n"));
+
+    // Open... with the chart edit unsaved: the user declines the save, picks a text file to import, and
+    // cancels the wizard. The open database and its chart window stay as they were.
+    Messages().Answer(IdNo);
+    bool wizardShown = false;
+    app->OnModal = [&](Form& f) {
+        if (&f == program->DBSetupForm) {
+            TDBSetupForm& s = *program->DBSetupForm;
+            ASSERT_TRUE(s.DirectoryListBox->SetDirectory(dir.File("imports")));
+            s.FilesOfType->UserSelect(2);
+            s.FileListBox->UserSelect(s.FileListBox->IndexOf("lamps.csv"));
+            s.SelectButton->Click();
+            return;
+        }
+        ASSERT_EQ(&f, program->ImportWizardForm);
+        wizardShown = true;
+        program->ImportWizardForm->BitBtn2->Click();
+    };
+    Main().OpenButton->Click();
+    app->OnModal = nullptr;
+    ASSERT_TRUE(wizardShown);
+    ASSERT_EQ(program->DatabaseFileName, "folivex.db");
+    EXPECT_FALSE(Chart().View3D()) << "the window still holds the edit";
+
+    // The edit is still a change of this database: Save DB writes it to the database's chart file.
+    Main().SaveDBButtonClick(nullptr);
+    loop.AdvanceBy(1000);
+    ASSERT_TRUE(PathExistsOnDisk(dir.File("folivex.cht")));
+    TChart stored(nullptr);
+    LoadChartFile(&stored, dir.File("folivex.cht"));
+    EXPECT_FALSE(stored.View3D()) << "the chart file holds the edit";
 }
 
 TEST_F(ChartWindowTest, PrintMarginsDraggedInThePreviewAreKeptInTheChartFile) {

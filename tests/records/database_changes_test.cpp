@@ -116,13 +116,35 @@ TEST(DatabaseChanges, ARememberedMarkIsPutBackAsItWas) {
         changes.Restore(before);
         EXPECT_EQ(changes.SaveNeeded(), markedBefore);
     }
-    // The chart mark is not part of what is remembered.
+    // Restore puts back the unsaved mark alone.
     auto state = std::make_unique<DatabaseState>();
     const DatabaseChanges::Remembered clean = state->Changes.Remember();
     state->Changes.Mark(Change::ChartEdit);
     state->Changes.Restore(clean);
     EXPECT_FALSE(state->Changes.SaveNeeded());
     EXPECT_TRUE(state->Changes.ChartFileDue());
+}
+
+TEST(DatabaseChanges, AChartMarkClearedForAnotherDatabaseComesBackWhenTheOpenOneIsKept) {
+    // The chart edited in its window, then another database chosen: the chart mark is cleared for the
+    // load. The load keeps the open database after all (a cancelled import), and the chart mark with it.
+    auto state = std::make_unique<DatabaseState>();
+    DatabaseChanges& changes = state->Changes;
+    changes.Mark(Change::ChartEdit);
+    const DatabaseChanges::Remembered beforeOpening = changes.Remember();
+    changes.Clear(Settled::OtherDatabaseOpening);
+    ASSERT_FALSE(changes.ChartFileDue());
+    changes.RestoreChartMark(beforeOpening);
+    EXPECT_TRUE(changes.ChartFileDue());
+    EXPECT_TRUE(changes.SaveNeeded()) << "the unsaved mark is left as it is";
+
+    // A chart with nothing due stays so.
+    auto clean = std::make_unique<DatabaseState>();
+    const DatabaseChanges::Remembered nothing = clean->Changes.Remember();
+    clean->Changes.Mark(Change::ChartWindowClosed);
+    clean->Changes.RestoreChartMark(nothing);
+    EXPECT_FALSE(clean->Changes.ChartFileDue());
+    EXPECT_FALSE(clean->Changes.SaveNeeded());
 }
 
 TEST(DatabaseChanges, EveryQuestionNotesTheEditsHeldElsewhereFirst) {
