@@ -36,10 +36,8 @@ QtView::~QtView() {
     if (app_.Observer() == this) app_.SetObserver(nullptr);
     std::vector<QWidget*> windows;
     for (auto& [control, b] : bindings_) {
-        auto* fb = dynamic_cast<FormBinding*>(b.get());
-        if (!fb) continue;
-        if (fb->GetForm().GetObserver() == this) fb->GetForm().SetObserver(nullptr);
-        if (fb->Widget()) windows.push_back(fb->Widget());
+        if (auto* f = dynamic_cast<Form*>(&b->GetControl()); f && f->GetObserver() == this) f->SetObserver(nullptr);
+        if (auto* fb = dynamic_cast<FormBinding*>(b.get()); fb && fb->Widget()) windows.push_back(fb->Widget());
     }
     owners_.clear();
     for (QWidget* w : windows) delete w;
@@ -130,7 +128,13 @@ FormBinding* QtView::EnsureForm(Form& form) {
 
 void QtView::Build(Control& control) {
     ControlBinding* parent = Find(control.Parent());
-    if (!parent || !parent->Container() || Find(&control) || dynamic_cast<Form*>(&control)) return;
+    if (!parent || !parent->Container()) return;
+    if (ControlBinding* existing = Find(&control)) {
+        if (!IsForm(*existing)) return;
+        // A form placed inside a control leaves its window, which goes with what is shown in it.
+        ForgetTree(control);
+    }
+    if (auto* form = dynamic_cast<Form*>(&control)) form->SetObserver(this);
     Quiet quiet(*this);
     std::unique_ptr<ControlBinding> owned = MakeBinding(control);
     ControlBinding& b = *owned;
@@ -374,7 +378,10 @@ void QtView::SyncFormGeometry(FormBinding& b) {
     if (b.FixedSize()) {
         window->setFixedSize(size);
     } else {
-        window->setMinimumSize(0, 0);
+        // The user cannot drag the window smaller than the form allows.
+        const int minWidth = form.MinimumClientWidth(), minHeight = form.MinimumClientHeight();
+        window->setMinimumSize(minWidth == 0 && minHeight == 0 ? QSize(0, 0)
+                                                               : QSize(minWidth, minHeight + window->MenuBarHeight(minWidth)));
         window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         window->resize(size);
     }
@@ -407,12 +414,18 @@ void QtView::SyncFormProperty(FormBinding& b, Property what) {
 }
 
 void QtView::FormCreated(Form& form) {
+    if (form.Parent()) {
+        Build(form);
+        return;
+    }
     FormBinding* b = EnsureForm(form);
     // A form may show itself while it is being made, before the application reports it.
     if (form.Visible() && !b->Widget()->isVisible()) FormShown(form);
 }
 
 void QtView::FormShown(Form& form) {
+    // A form inside a control shows as its control does.
+    if (form.Parent()) return;
     FormBinding* b = EnsureForm(form);
     Quiet quiet(*this);
     Refresh();
@@ -447,7 +460,7 @@ void QtView::FormHidden(Form& form) {
 }
 
 void QtView::ModalStarted(Form& form) {
-    ControlBinding* b = Find(&form);
+    FormBinding* b = FindForm(&form);
     QWidget* window = b ? b->Widget() : nullptr;
     if (!window || window->windowModality() == Qt::ApplicationModal) return;
     Quiet quiet(*this);

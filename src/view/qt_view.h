@@ -2,7 +2,10 @@
 //
 // Every form the application creates gets a top-level window with its menu bar and a client area, and
 // every control one Qt widget placed at the control's geometry inside its parent's client area (a group
-// box's children from the group box's own top-left corner, its caption included).
+// box's children from the group box's own top-left corner, its caption included). A form placed inside a
+// control is no window: it is a surface inside that control, with its controls on it, and a form that
+// leaves its control gets a window again the next time it is shown. A sizeable window cannot be made
+// smaller than its form's minimum size.
 //
 // Model to screen: the view observes the application (forms made, shown, hidden, made modal, activated)
 // and each form (a control changed, was added or removed, a menu item changed) and updates the widget with

@@ -162,6 +162,7 @@ TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner
 
     laidOut = true;
     SetBounds(0, 0, DesignWidth, DesignHeight);
+    SetMinimumSize(MinWidth, MinHeight);
     LayOut();
 }
 
