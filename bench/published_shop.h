@@ -65,7 +65,7 @@ struct PublishedShop {
         program.PublishSetupForm->ForcePublish->SetChecked(true);
         program.PublishMessageForm->DontShow->SetChecked(true);
         program.SearchSetup->EnableSearchButton->SetChecked(false);
-        program.DatabaseModified = 0;
+        program.Changes.Clear(fv::Settled::Loaded);  // as if just read from its file: nothing unsaved
     }
     std::string Site() const { return program.PublishDirectory; }
 

@@ -69,7 +69,7 @@ struct Run {
             rec.Field[0] = fv::bench::RandomText(rng, 12);
             rec.NeedsPublishing = 1;
         }
-        shop->program.DatabaseModified = 1;
+        shop->program.Changes.Mark(fv::Change::Record);
     }
     // The dialog's upload into a folder of the site: "S E N D" and a yes to the count question.
     bool DialogUpload(const std::string& folder) {

@@ -88,7 +88,7 @@ void TFolivexForm::CategoryDblClick(Component*) {
             std::string text = Category->Text();
             Category->SetItems(lines);
             Category->SetText(text);
-            P.DatabaseModified = 1;
+            P.Changes.Mark(Change::Categories);
             app.SetScreenCursor(Cursor::Default);
             return;
         }

@@ -83,7 +83,7 @@ void TCategoryForm::Button1Click(Component*) {
     P.FolivexForm->ShowCategoryText(text == oldName ? newName : text);
     if (renamed > 0) P.FolivexForm->WriteRepublishFile(false);
     // The records and the list are saved with the database: the next exit must offer to save them.
-    if (renamed > 0 || listed > 0) P.DatabaseModified = 1;
+    if (renamed > 0 || listed > 0) P.Changes.Mark(Change::Categories);
     app.Beep(BeepKind::Default);
     if (renamed > 0)
         app.ShowMessage("Category Renamed and records updated.");

@@ -115,7 +115,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
     // What a cancelled import or an append must put back. The database folder is the one from before the
     // database setup dialog: the dialog's directory list has already moved to the import file's folder.
     const std::string oldPublishDirectory = P.PublishDirectory;
-    const std::uint8_t oldModified = P.DatabaseModified;
+    const DatabaseChanges::Remembered oldModified = P.Changes.Remember();
     const std::uint8_t oldImportPending = P.ImportPending;
     // The record on screen: a save after a cancelled import stores its pictures from here.
     const std::array<std::string, ImageCount> oldImagePaths = P.EditImagePaths;
@@ -203,7 +203,7 @@ void TFolivexForm::LoadDatabase(Component* sender) {
                     // leaving still offers to save what was changed before.
                     P.Files() = P.SavedFiles;
                     P.PublishDirectory = oldPublishDirectory;
-                    P.DatabaseModified = oldModified;
+                    P.Changes.Restore(oldModified);
                     P.ImportPending = oldImportPending;
                     P.EditImagePaths = oldImagePaths;
                     SaveButton->SetEnabled(oldSaveEnabled);
@@ -374,7 +374,8 @@ void TFolivexForm::LoadDatabase(Component* sender) {
     SetBrowseState(true);
     P.Inserting = 0;
     P.RecordModified = 0;
-    P.DatabaseModified = importSource ? 1 : 0;
+    if (importSource) P.Changes.Mark(Change::Import);
+    else P.Changes.Clear(Settled::Loaded);
     // The chart window reads the chart file of the database it now shows; rows appended to the open
     // database keep the chart as it is.
     if (!append && P.RozizAForm) P.RozizAForm->DatabaseLoaded();

@@ -70,9 +70,8 @@ bool TFolivexForm::SaveDatabase() {
     }
     if (!WriteWholeFile(P.ConfigFileName, ConfigurationText(app, P)))
         return fail("Unable to Save Database Configuration data !");
-    // A chart edited in the open chart window is saved with the database.
-    if (P.RozizAForm) P.RozizAForm->NoteChartEdits();
-    if (P.ChartModified && P.RozizAForm) {
+    // A chart edited in the open chart window is saved with the database: the question notes it first.
+    if (P.Changes.ChartFileDue() && P.RozizAForm) {
         // The chart store replaces the file whole or leaves it as it was; a failure is reported and the
         // database stays marked as not saved.
         try {
@@ -89,7 +88,7 @@ bool TFolivexForm::SaveDatabase() {
         return false;
     }
     // Everything is on disk: only now is the database in step with memory.
-    P.DatabaseModified = 0;
+    P.Changes.Clear(Settled::Saved);
 
     form.SaveProgressBar->Repaint();
     form.Repaint();

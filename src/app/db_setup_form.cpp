@@ -144,7 +144,7 @@ void TDBSetupForm::FileListBoxChange(Component*) { SelectedDatabase->SetText(Fil
 
 void TDBSetupForm::FileListBoxDblClick(Component* sender) {
     // Leaving the open database this way counts as a change of it, so that leaving later asks to save.
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::OtherDatabaseChosen);
     SelectButtonClick(sender);
 }
 
@@ -229,6 +229,8 @@ void TDBSetupForm::DriveComboBox1Change(Component*) {
 
 void TDBSetupForm::ODBCButtonPressedClick(Component*) {
     P.App.Beep(BeepKind::Default);
+    // The ODBC dialog is shown alone: this dialog steps out of its way until the answer closes it.
+    Hide();
     const int result = P.DBForm->ShowModal();
     if (result == MrOk) SelectedDatabase->SetText(P.DBForm->ImportName->Text());
     // An accepted import reloads at once; a cancelled one closes this dialog too.
@@ -250,7 +252,7 @@ void TDBSetupForm::ImageFileListBoxChange(Component*) {
 void TDBSetupForm::ImageDirListBoxEnter(Component* sender) {
     ImageFileListBoxChange(sender);
     // The configuration keeps the image directory: it must be saved.
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Settings);
 }
 
 void TDBSetupForm::OKButtonClick(Component*) {

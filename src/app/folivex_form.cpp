@@ -415,11 +415,10 @@ void TFolivexForm::FormDestroy(Component*) {
 
 void TFolivexForm::ExitButtonClick(Component* sender) {
     Application& app = P.App;
-    // A chart edited in the open chart window is an unsaved change like any other.
-    if (P.RozizAForm) P.RozizAForm->NoteChartEdits();
-    if (P.DatabaseModified) {
+    // A chart edited in the open chart window is an unsaved change like any other: the question notes it.
+    if (const ExitQuestion question = P.Changes.AskOnExit(); question != ExitQuestion::None) {
         app.Beep(BeepKind::Question);
-        int answer = P.ImportPending
+        int answer = question == ExitQuestion::SaveImported
                          ? app.MessageBox("Do you want to Save your Imported file ?", "Save Imported File ?",
                                           MbYesNo | MbIconQuestion)
                          : app.MessageBox("Do you want to Save your recent changes ?", "Save Changes?",

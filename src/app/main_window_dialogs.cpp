@@ -5,7 +5,6 @@
 #include "app/folivex_form.h"
 #include "app/full_image_form.h"
 #include "app/image_form.h"
-#include "chartui/window/chart_window.h"
 #include "platform/fs/files.h"
 #include "platform/ui/radio_button.h"
 #include "records/file_warning.h"
@@ -26,9 +25,8 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
     TDBSetupForm& setup = *P.DBSetupForm;
     P.OdbcImport = 0;
     P.SavedFiles = P.Files();
-    // A chart edited in the open chart window is a change of this database too.
-    if (P.RozizAForm) P.RozizAForm->NoteChartEdits();
-    if (P.DatabaseModified || P.Inserting || P.RecordModified) {
+    // A chart edited in the open chart window is a change of this database too: the question notes it.
+    if (P.Changes.SaveOfferedBeforeOpening()) {
         P.App.Beep(BeepKind::Question);
         if (P.App.MessageBox("Do you want to Save your recent changes ?", "Save Changes?", MbYesNo | MbIconQuestion) ==
             IdYes)
@@ -55,7 +53,7 @@ void TFolivexForm::DBSetupButtonClick(Component* sender) {
     // Browsing the image directories moved the current directory.
     ReturnToDatabaseDirectory(P);
     if (result == MrOk) {
-        P.ChartModified = 0;
+        P.Changes.Clear(Settled::OtherDatabaseOpening);
         ReloadDatabase();
     }
 }

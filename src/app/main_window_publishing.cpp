@@ -32,7 +32,7 @@ void EditFont(Program& p, PublishFont& font, Edit* swatch) {
     if (!dialog.RunDialog()) return;
     dialog.TakeFont(font);
     swatch->SetColor(dialog.FontFormColour);
-    p.DatabaseModified = 1;
+    p.Changes.Mark(Change::Settings);
     MarkAllForRepublish(p);
 }
 
@@ -62,7 +62,7 @@ void TFolivexForm::Colour1DblClick(Component* sender) {
         Colour[std::size_t(i - 1)]->SetColor(dialog.FontFormColour);
         dialog.TakeFont(P.FieldFonts[std::size_t(i - 1)]);
     }
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Settings);
     MarkAllForRepublish(P);
 }
 

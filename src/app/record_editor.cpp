@@ -113,7 +113,7 @@ void TFolivexForm::DBRecordChange(Component*) {
     }
     if (P.RecordModified || P.Inserting) return;
     P.RecordModified = 1;
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Record);
     SetBrowseState(false);
 }
 
@@ -170,7 +170,7 @@ void TFolivexForm::SaveButtonClick(Component*) {
     WriteRepublishFile(false);
     P.Inserting = 0;
     P.RecordModified = 0;
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Record);
 }
 
 void TFolivexForm::CancelButtonClick(Component* sender) {
@@ -229,7 +229,7 @@ void TFolivexForm::DeleteButtonClick(Component* sender) {
     }
     WriteRepublishFile(false);
     // The database file still holds the record: the next exit must offer to save.
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Record);
 }
 
 }  // namespace fv

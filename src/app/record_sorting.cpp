@@ -33,7 +33,7 @@ void TFolivexForm::ChangeofOrder(Component*) {
     ReadSortOrder(keys, false);
 }
 
-void TFolivexForm::OrderEnter(Component*) { P.DatabaseModified = 1; }
+void TFolivexForm::OrderEnter(Component*) { P.Changes.Mark(Change::RecordOrder); }
 
 void TFolivexForm::SortButtonClick(Component* sender) { SortDatabase(sender); }
 
@@ -68,7 +68,7 @@ bool TFolivexForm::SortDatabase(Component* sender) {
     RewindButtonClick(sender);
     WriteRepublishFile(false);
     // The order is only kept in the database file: a changed order must be offered for saving.
-    if (moved > 0) P.DatabaseModified = 1;
+    if (moved > 0) P.Changes.Mark(Change::RecordOrder);
     return true;
 }
 

@@ -11,7 +11,7 @@ void TFolivexForm::UploadButton(Component*) {
     const std::string publishDirectory = P.PublishDirectory;
     // Putting the folder list back below marks the database modified through the list's change handler;
     // an upload changes nothing of the database, so the mark ends as it was: unsaved changes stay unsaved.
-    const std::uint8_t modified = P.DatabaseModified;
+    const DatabaseChanges::Remembered modified = P.Changes.Remember();
 
     TUploadForm& upload = *P.UploadForm;
     upload.SendButton->SetEnabled(true);
@@ -30,7 +30,7 @@ void TFolivexForm::UploadButton(Component*) {
     if (folders.SetDirectory(publishDirectory) && folders.FileList) folders.FileList->Update();
     P.PublishDirectory = publishDirectory;
     ReturnToDatabaseDirectory(P);
-    P.DatabaseModified = modified;
+    P.Changes.Restore(modified);
 }
 
 }  // namespace fv

@@ -152,14 +152,34 @@ void TCustomChartPanel::PrintOnCanvas(Canvas& canvas, const PixelRect& rect) {
     const int pw = r.Width(), ph = r.Height();
     const auto [lw, lh] = PrintLogicalSize();
     if (pw <= 0 || ph <= 0 || lw <= 0 || lh <= 0) return;
-    const PixelRect logical = ScalePrintRect(r);
-
-    const Mapping savedMapping = canvas.GetMapping();
     Mapping m;
     m.WindowOrg = {0, 0};
     m.WindowExt = {lw, lh};
     m.ViewportExt = {pw, ph};
     m.ViewportOrg = {0, 0};
+    PrintMapped(canvas, ScalePrintRect(r), m);
+}
+
+void TCustomChartPanel::PrintShrunkOnCanvas(Canvas& canvas, const PixelRect& pageRect, const PixelRect& target) {
+    const PixelRect t = target.Normalized();
+    const PixelRect logical = ScalePrintRect(pageRect);
+    if (t.Width() <= 0 || t.Height() <= 0 || logical.Width() <= 0 || logical.Height() <= 0) return;
+    Mapping m;
+    m.WindowOrg = {logical.Left, logical.Top};
+    m.WindowExt = {logical.Width(), logical.Height()};
+    m.ViewportOrg = {t.Left, t.Top};
+    m.ViewportExt = {t.Width(), t.Height()};
+    PrintMapped(canvas, logical, m);
+}
+
+Bitmap TCustomChartPanel::CreatePrintBitmap(RasterService& raster, TColor background, const PixelRect& pageRect) {
+    const PixelRect logical = ScalePrintRect(pageRect);
+    Temporarily<bool> printing(Printing, true);
+    return CreateBitmapImage(raster, background, {0, 0, logical.Width(), logical.Height()});
+}
+
+void TCustomChartPanel::PrintMapped(Canvas& canvas, const PixelRect& logical, const Mapping& m) {
+    const Mapping savedMapping = canvas.GetMapping();
     canvas.SetMapping(m);
     struct Restore {
         Canvas& c;
@@ -193,6 +213,20 @@ void TCustomChartPanel::PrintJobInRect(PrinterService& printer, const PixelRect&
 
 void TCustomChartPanel::Print(PrinterService& printer) { PrintJobInRect(printer, CalcPrintRect(printer)); }
 
+void TCustomChartPanel::PrintAsBitmap(PrinterService& printer, RasterService& raster) {
+    const PixelRect pageRect = CalcPrintRect(printer);
+    printer.Title = Name();
+    printer.BeginDoc();
+    try {
+        printer.PageCanvas().StretchDraw(pageRect, CreatePrintBitmap(raster, ClWhite, pageRect));
+        printer.EndDoc();
+    } catch (...) {
+        printer.Abort();
+        if (printer.Printing()) printer.EndDoc();
+        throw;
+    }
+}
+
 std::array<int, 4> TCustomChartPanel::CalcProportionalPrintRect(PrinterService& printer) {
     const PixelRect bounds = ChartBounds();
     const double w = bounds.Width(), h = bounds.Height();
@@ -214,7 +248,10 @@ std::array<int, 4> TCustomChartPanel::CalcProportionalPrintRect(PrinterService& 
 
 PixelRect TCustomChartPanel::CalcPrintRect(PrinterService& printer) {
     if (PrintProportional()) PrintMargins = CalcProportionalPrintRect(printer);
-    const Size page = printer.PageSize();
+    return PrintRectOnPage(printer.PageSize());
+}
+
+PixelRect TCustomChartPanel::PrintRectOnPage(Size page) const {
     const int pw = std::max(0, page.Width), ph = std::max(0, page.Height);
     const auto [left, right] = ClampMarginPair(PrintMargins[0], PrintMargins[2]);
     const auto [top, bottom] = ClampMarginPair(PrintMargins[1], PrintMargins[3]);

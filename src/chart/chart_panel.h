@@ -176,11 +176,21 @@ public:
     // preview draws the chart for this rectangle and stretches the picture into its own page, so it shows
     // the layout the paper gets. Empty for an empty rectangle or chart.
     PixelRect ScalePrintRect(const PixelRect& rect) const;
+    // The chart as PrintOnCanvas lays it out for a rectangle of the page (printer pixels), drawn shrunk into
+    // the target rectangle of another canvas (a preview of the page): nothing of it falls outside the target.
+    void PrintShrunkOnCanvas(Canvas& canvas, const PixelRect& pageRect, const PixelRect& target);
+    // A picture of the chart as it is laid out for a rectangle of the page (printer pixels): of the size
+    // ScalePrintRect gives that rectangle, to be stretched into it or into a preview of it.
+    Bitmap CreatePrintBitmap(RasterService& raster, TColor background, const PixelRect& pageRect);
     void PrintOnPrinter(PrinterService& printer, const PixelRect& rect);
     void PrintJobInRect(PrinterService& printer, const PixelRect& rect);
     void Print(PrinterService& printer);
+    // A job that prints the chart as a picture (CreatePrintBitmap) stretched into CalcPrintRect.
+    void PrintAsBitmap(PrinterService& printer, RasterService& raster);
     // The page rectangle inside PrintMargins (made proportional first when PrintProportional).
     PixelRect CalcPrintRect(PrinterService& printer);
+    // The rectangle inside PrintMargins on a page of the size (printer pixels), as they stand.
+    PixelRect PrintRectOnPage(Size page) const;
     // Margins that give the chart its own proportions on the page: left, top, right, bottom in percent.
     std::array<int, 4> CalcProportionalPrintRect(PrinterService& printer);
     // The most a printed chart's logical size is reduced, and the most two opposite margins take.
@@ -196,6 +206,9 @@ protected:
     Canvas* ownCanvas = nullptr;  // the screen canvas of the last paint
 
 private:
+    // Draws the chart into the logical rectangle of a canvas under the mapping, as a printed chart, clipped
+    // to that rectangle; the canvas' mapping and clip are put back afterwards.
+    void PrintMapped(Canvas& canvas, const PixelRect& logical, const Mapping& m);
     TChartCanvas3D canvas3D;
     TView3DOptions view3DOptions;
     int chart3DPercent = 15;

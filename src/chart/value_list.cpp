@@ -14,8 +14,9 @@ TChartValueList::TChartValueList(TChartSeries* series, std::string name) : owner
     if (owner_) owner_->valueLists_.push_back(this);
 }
 
+// The list's own count, without a virtual call: these run once per point added or read.
 void TChartValueList::CheckIndex(int index) const {
-    if (index < 0 || index >= Count()) throw ListIndexError(index);
+    if (index < 0 || index >= int(values_.size())) throw ListIndexError(index);
 }
 
 double TChartValueList::StoredValue(int index) const {
@@ -52,7 +53,7 @@ bool TChartValueList::InOrder() const {
 }
 
 int TChartValueList::AddValue(double value) {
-    int count = Count();
+    int count = int(values_.size());
     if (order_ == loNone || count == 0) {
         values_.push_back(value);
         if (std::isnan(value)) orderKnown_ = false;
@@ -95,7 +96,7 @@ void TChartValueList::NoteValueAt(int index) {
 }
 
 void TChartValueList::InsertValue(int index, double value) {
-    if (index < 0 || index > Count()) throw ListIndexError(index);
+    if (index < 0 || index > int(values_.size())) throw ListIndexError(index);
     values_.insert(std::size_t(index), value);
     NoteValueAt(index);
     Changed();

@@ -429,14 +429,14 @@ void TImportWizardForm::GoImportButtonClick(Component*) {
         P.App.ShowMessage(*clash);
         return;
     }
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Import);
     P.ImportPending = 1;
     P.ReadingConfig = 0;
     SetModalResult(MrOk);
 }
 
 void TImportWizardForm::BitBtn2Click(Component*) {
-    P.DatabaseModified = 0;
+    P.Changes.Clear(Settled::ImportCancelled);
     P.ImportPending = 0;
     P.ReadingConfig = 0;
     SetModalResult(MrCancel);

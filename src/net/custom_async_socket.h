@@ -7,7 +7,10 @@
 //
 // The class is the facade of three parts with their own rules: the send chain (TSocketSendChain), the
 // receive loop of a read notification (TSocketReceiveLoop) and the look-ups asked for by DnsLookup
-// (TSocketHostLookup). Connecting, listening, closing and the events stay here.
+// (TSocketHostLookup). Connecting, listening, closing and the events stay here; the implementation is cut
+// in three files by what it does: custom_async_socket.cpp (notifications, closing, events, waits),
+// custom_async_socket_connect.cpp (connect, listen, accept, look-ups, names) and custom_async_socket_io.cpp
+// (send and receive).
 //
 // Differences from the socket layer this replaces, all on purpose:
 //  - A host name given to Connect is looked up without blocking the loop; the connect continues when the
@@ -182,6 +185,14 @@ public:
     virtual int Send(const void* data, int len);
     virtual int SendTo(const sock::Address& to, const void* data, int len);
     virtual int SendStr(const std::string& text);
+    // Sends up to len bytes of an open file from offset straight from the file (offset moves on by what
+    // went), on a connected stream while nothing waits in the send chain. The count sent, 0 at the end of
+    // the file; SendFileLater when the system takes nothing now (the data-sent event follows when it
+    // does); SendFileRefused when the bytes cannot go this way now (the caller sends them with Send, which
+    // reports a broken connection as usual).
+    int SendFile(int fileFd, std::int64_t& offset, int len);
+    static constexpr int SendFileLater = -1;
+    static constexpr int SendFileRefused = -2;
     virtual void DnsLookup(const std::string& hostName);
     virtual void ReverseDnsLookup(const std::string& hostAddr);
     virtual void CancelDnsLookup();
@@ -230,6 +241,8 @@ protected:
     // The lowest receive: from the system, re-arming the read notification; error set on a negative count.
     virtual int ReceiveRaw(void* buffer, int len, int& error);
     virtual int ReceiveRawFrom(void* buffer, int len, sock::Address& from, int& error);
+    // Counts the bytes a receive handed out, or records its error; returns n.
+    int CountReceived(int n, int error);
 
     // Raises "Error <e> in function <name>" with the error's text; 10054 and 10057 close the handle.
     void SocketError(const std::string& function, int error);

@@ -1,5 +1,5 @@
 // TCustomFtpClient: properties, the command layer, the reply reader, the sequencer and the control
-// connection. The data connection is in ftp_data_connection.cpp.
+// connection. The transfer steps are in ftp_transfer_steps.cpp.
 #include "net/custom_ftp_client.h"
 
 #include <algorithm>
@@ -7,15 +7,6 @@
 namespace fv {
 
 namespace {
-
-std::uint32_t StepBit(FtpStep step) { return 1u << unsigned(step); }
-
-// The sequencer's fixed order of steps.
-constexpr FtpStep SequenceOrder[] = {
-    ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd,  ftpStepCdup, ftpStepType, ftpStepPort, ftpStepRest,
-    ftpStepRetr, ftpStepStor, ftpStepAppe, ftpStepList, ftpStepNlst, ftpStepSyst, ftpStepMkd,  ftpStepRmd,
-    ftpStepRnfr, ftpStepRnto, ftpStepSize, ftpStepDele, ftpStepPwd,  ftpStepQuote, ftpStepQuit,
-};
 
 // The first word of a command, upper-cased.
 std::string Verb(const std::string& cmd) {
@@ -27,9 +18,11 @@ std::string Verb(const std::string& cmd) {
 }  // namespace
 
 TCustomFtpClient::TCustomFtpClient(Component* owner, MessageLoop* loop)
-    : Component(owner), loop_(LoopFrom(owner, loop)) {
-    controlSocket_ = new TAsyncSocket(this, &loop_);
-    dataSocket_ = new TAsyncSocket(this, &loop_);
+    : Component(owner),
+      loop_(LoopFrom(owner, loop)),
+      controlSocket_(new TAsyncSocket(this, &loop_)),
+      dataSocket_(new TAsyncSocket(this, &loop_)),
+      data_(*dataSocket_) {
     controlSocket_->SetName("ControlSocket");
     dataSocket_->SetName("DataSocket");
     controlSocket_->OnSessionConnected = [this](Component*, int e) { ControlSessionConnected(e); };
@@ -37,7 +30,6 @@ TCustomFtpClient::TCustomFtpClient(Component* owner, MessageLoop* loop)
     controlSocket_->OnSessionClosed = [this](Component*, int e) { ControlSessionClosed(e); };
     controlSocket_->OnDnsLookupDone = [this](Component*, int e) { ControlDnsLookupDone(e); };
     replyReader_.SetAcceptLF(options_ & ftpAcceptLF);
-    sendBuffer_.resize(SendBlockSize);
 }
 
 TCustomFtpClient::~TCustomFtpClient() {
@@ -319,7 +311,7 @@ void TCustomFtpClient::EndStep(int code) {
         replyCode_ = savedReplyCode_;
     }
     inSequence_ = false;
-    pendingSteps_ = 0;
+    sequencer_.Clear();
     sequenceDone_ = nullptr;
     requestRunning_ = false;
     closeExpected_ = false;
@@ -345,9 +337,8 @@ void TCustomFtpClient::FailRequest(int code, const std::string& text) {
 // --- the sequencer ------------------------------------------------------------------------------------
 
 void TCustomFtpClient::StartSequence(TFtpRequest rq, std::initializer_list<FtpStep> steps) {
-    std::uint32_t bits = 0;
-    for (FtpStep s : steps) bits |= StepBit(s);
-    if ((bits & StepBit(ftpStepOpen)) && connected_) {
+    const TFtpSequencer::StepSet bits = TFtpSequencer::Set(steps);
+    if (TFtpSequencer::Holds(bits, ftpStepOpen) && connected_) {
         UsageError("FTP component already connected");
         return;
     }
@@ -359,8 +350,7 @@ void TCustomFtpClient::StartSequence(TFtpRequest rq, std::initializer_list<FtpSt
     requestRunning_ = true;
     closeExpected_ = false;
     requestError_ = 0;
-    pendingSteps_ = bits;
-    currentStep_ = ftpStepNone;
+    sequencer_.Start(bits);
     sequenceError_ = 0;
     inSequence_ = true;
     replyText_.clear();
@@ -370,29 +360,23 @@ void TCustomFtpClient::StartSequence(TFtpRequest rq, std::initializer_list<FtpSt
 
 void TCustomFtpClient::HighLevelSequencer() {
     if (state_ == ftpStateAborting) {
-        pendingSteps_ = 0;
+        sequencer_.Clear();
         sequenceError_ = 426;
         errorMessage_ = abortText_;
     }
     sequenceDone_ = [this] { HighLevelSequencer(); };
-    for (FtpStep step : SequenceOrder) {
-        if (!(pendingSteps_ & StepBit(step))) continue;
-        pendingSteps_ &= ~StepBit(step);
-        FtpStep previous = currentStep_;
-        // USER answered with 230 needs no password.
-        if (step == ftpStepPass && previous == ftpStepUser && replyCode_ != 331) continue;
-        if (step == ftpStepCwd && hostDirName_.empty()) continue;
+    const FtpStep step = sequencer_.Next(replyCode_, !hostDirName_.empty());
+    if (step != ftpStepNone) {
+        const FtpStep previous = sequencer_.Previous();
         if (step == ftpStepRetr && !(previous == ftpStepRest && resumeAt_ >= 0 && replyCode_ == 350)) resumeAt_ = 0;
         if (step == ftpStepQuit) {
             // The request reports the reply of the step before QUIT.
             savedReplyText_ = replyText_;
             savedReplyCode_ = replyCode_;
         }
-        currentStep_ = step;
         StartStep(step);
         return;
     }
-    pendingSteps_ = 0;
     sequenceDone_ = nullptr;
     doneSignalled_ = false;
     EndStep(sequenceError_);
@@ -439,157 +423,6 @@ void TCustomFtpClient::StartStep(FtpStep step) {
     std::string text = std::move(stepUsageError_);
     stepUsageError_.clear();
     FailRequest(UsageErrorCode, text);
-}
-
-// --- single-command requests ----------------------------------------------------------------------------
-
-void TCustomFtpClient::UserAsync() {
-    if (userName_.empty()) {
-        UsageError("UserName emtpy");
-        return;
-    }
-    std::string cmd = "USER " + userName_;
-    if (connectionType_ == ftpProxy) cmd += "@" + hostName_;
-    ExecCommand(ftpRqUser, cmd, {331, 230}, nullptr);
-}
-
-void TCustomFtpClient::PassAsync() {
-    if (passWord_.empty()) {
-        UsageError("Password emtpy");
-        return;
-    }
-    ExecCommand(ftpRqPass, "PASS " + passWord_, {230}, nullptr);
-}
-
-void TCustomFtpClient::CwdAsync() {
-    if (hostDirName_.empty()) {
-        UsageError("HostDirName emtpy");
-        return;
-    }
-    ExecCommand(ftpRqCwd, "CWD " + hostDirName_, {200, 250, 257}, nullptr);
-}
-
-void TCustomFtpClient::SystAsync() { ExecCommand(ftpRqSyst, "SYST", {215}, nullptr); }
-
-void TCustomFtpClient::QuitAsync() {
-    CloseLocalFile();
-    ExecCommand(ftpRqQuit, "QUIT", {221}, [this] { controlSocket_->Close(); });
-    // From here on the close of the control connection is how this request ends.
-    if (state_ == ftpStateWaitReply && commandVerb_ == "QUIT") closeExpected_ = true;
-}
-
-void TCustomFtpClient::SizeAsync() {
-    sizeResult_ = 0;
-    ExecCommand(ftpRqSize, "SIZE " + hostFileName_, {213}, nullptr);
-}
-
-void TCustomFtpClient::MkdAsync() { ExecCommand(ftpRqMkd, "MKD " + hostFileName_, {257}, nullptr); }
-void TCustomFtpClient::RmdAsync() { ExecCommand(ftpRqRmd, "RMD " + hostFileName_, {250, 257}, nullptr); }
-void TCustomFtpClient::DeleAsync() { ExecCommand(ftpRqDele, "DELE " + hostFileName_, {250, 257}, nullptr); }
-void TCustomFtpClient::RntoAsync() { ExecCommand(ftpRqRnto, "RNTO " + localFileName_, {200, 250, 257}, nullptr); }
-void TCustomFtpClient::RnfrAsync() { ExecCommand(ftpRqRnfr, "RNFR " + hostFileName_, {350}, nullptr); }
-void TCustomFtpClient::PwdAsync() { ExecCommand(ftpRqPwd, "PWD", {250, 257}, nullptr); }
-void TCustomFtpClient::QuoteAsync() { ExecCommand(ftpRqQuote, localFileName_, {}, nullptr); }
-void TCustomFtpClient::CdupAsync() { ExecCommand(ftpRqCdup, "CDUP", {250}, nullptr); }
-
-void TCustomFtpClient::TypeSetAsync() {
-    ExecCommand(ftpRqType, std::string("TYPE ") + typeLetter_, {200}, nullptr);
-}
-
-void TCustomFtpClient::TypeBinaryAsync() {
-    SetBinary(true);
-    TypeSetAsync();
-}
-
-void TCustomFtpClient::TypeAsciiAsync() {
-    SetBinary(false);
-    TypeSetAsync();
-}
-
-void TCustomFtpClient::AbortAsync() { AbortWith("426 Operation aborted."); }
-
-void TCustomFtpClient::AbortWith(const std::string& text) {
-    abortText_ = text;
-    FtpState old = state_;
-    SetState(ftpStateAborting);
-    CloseLocalFile();
-    if (old == ftpStateDnsLookup) controlSocket_->CancelDnsLookup();
-    try {
-        if (controlSocket_->State() != wsClosed) controlSocket_->Close();
-    } catch (const ESocketException&) {
-    }
-    CloseDataSocket();
-    CloseLocalFile();
-    connected_ = false;
-    // A request whose connection was already gone hears of no close: it ends here.
-    if (requestRunning_) {
-        SetState(ftpStateReady);
-        FailRequest(LocalFailureCode, abortText_);
-    }
-    SetState(ftpStateReady);
-}
-
-// --- high-level requests ----------------------------------------------------------------------------------
-
-void TCustomFtpClient::ConnectAsync() { StartSequence(ftpRqConnect, {ftpStepOpen, ftpStepUser, ftpStepPass}); }
-void TCustomFtpClient::SessionGetAsync() {
-    StartSequence(ftpRqSessionGet, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepType, ftpStepPort,
-                                    ftpStepRetr, ftpStepQuit});
-}
-void TCustomFtpClient::DirAsync() { StartSequence(ftpRqDir, {ftpStepPort, ftpStepList}); }
-void TCustomFtpClient::LsAsync() { StartSequence(ftpRqLs, {ftpStepPort, ftpStepNlst}); }
-void TCustomFtpClient::GetAsync() { StartSequence(ftpRqGet, {ftpStepPort, ftpStepRetr}); }
-void TCustomFtpClient::SessionDirAsync() {
-    StartSequence(ftpRqSessionDir,
-                  {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepPort, ftpStepList, ftpStepQuit});
-}
-void TCustomFtpClient::SessionLsAsync() {
-    StartSequence(ftpRqSessionLs,
-                  {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepPort, ftpStepNlst, ftpStepQuit});
-}
-void TCustomFtpClient::SessionSystAsync() {
-    StartSequence(ftpRqSessionSyst, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepSyst, ftpStepQuit});
-}
-void TCustomFtpClient::SessionSizeAsync() {
-    StartSequence(ftpRqSize, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepSize, ftpStepQuit});
-}
-void TCustomFtpClient::PutAsync() { StartSequence(ftpRqPut, {ftpStepPort, ftpStepStor}); }
-void TCustomFtpClient::AppendAsync() { StartSequence(ftpRqAppend, {ftpStepPort, ftpStepAppe}); }
-void TCustomFtpClient::SessionRenameAsync() {
-    StartSequence(ftpRqSessionRename,
-                  {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepRnfr, ftpStepRnto, ftpStepQuit});
-}
-void TCustomFtpClient::RenameAsync() { StartSequence(ftpRqRename, {ftpStepRnfr, ftpStepRnto}); }
-void TCustomFtpClient::SessionDeleAsync() {
-    StartSequence(ftpRqSessionDele, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepDele, ftpStepQuit});
-}
-void TCustomFtpClient::SessionMkdAsync() {
-    StartSequence(ftpRqSessionMkd, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepMkd, ftpStepQuit});
-}
-void TCustomFtpClient::SessionRmdAsync() {
-    StartSequence(ftpRqSessionRmd, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepRmd, ftpStepQuit});
-}
-void TCustomFtpClient::SessionQuoteAsync() {
-    StartSequence(ftpRqSessionQuote,
-                  {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepQuote, ftpStepQuit});
-}
-void TCustomFtpClient::SessionPutAsync() {
-    StartSequence(ftpRqSessionPut, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepType, ftpStepPort,
-                                    ftpStepStor, ftpStepQuit});
-}
-void TCustomFtpClient::SessionAppendAsync() {
-    StartSequence(ftpRqSessionPut, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepType, ftpStepPort,
-                                    ftpStepAppe, ftpStepQuit});
-}
-void TCustomFtpClient::ResumeGetAsync() { StartSequence(ftpRqResumeGet, {ftpStepPort, ftpStepRest, ftpStepRetr}); }
-void TCustomFtpClient::SessionResumeGetAsync() {
-    StartSequence(ftpRqSessionResumeGet, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepType,
-                                          ftpStepPort, ftpStepRest, ftpStepRetr, ftpStepQuit});
-}
-void TCustomFtpClient::ResumePutAsync() { StartSequence(ftpRqResumePut, {ftpStepPort, ftpStepRest, ftpStepStor}); }
-void TCustomFtpClient::SessionResumePutAsync() {
-    StartSequence(ftpRqSessionResumePut, {ftpStepOpen, ftpStepUser, ftpStepPass, ftpStepCwd, ftpStepType,
-                                          ftpStepPort, ftpStepRest, ftpStepStor, ftpStepQuit});
 }
 
 // --- the control connection ---------------------------------------------------------------------------------

@@ -4,8 +4,9 @@
 //
 // Everything is event driven on the one GUI thread: the control socket's events move the client from step
 // to step, and the end of a request is delivered as a posted message (OnRequestDone), so a caller never
-// hears of the end inside the call that started it. Data transfers (PORT/PASV, REST, RETR, LIST, NLST,
-// STOR, APPE) are in ftp_data_connection.cpp; the synchronous calls in TFtpClient (ftp_client.h).
+// hears of the end inside the call that started it. The transfer steps (PORT/PASV, REST, RETR, LIST, NLST,
+// STOR, APPE) are in ftp_transfer_steps.cpp, the bytes they move go through TFtpDataConnection, the order
+// of a request's steps is TFtpSequencer's; the synchronous calls are in TFtpClient (ftp_client.h).
 //
 // Rules this client keeps beyond the plain protocol, each because the upload relies on a true result
 // meaning the file is really on the server:
@@ -37,40 +38,14 @@
 #include <vector>
 
 #include "net/async_socket.h"
+#include "net/ftp_data_connection.h"
 #include "net/ftp_reply.h"
+#include "net/ftp_sequencer.h"
 #include "net/ftp_types.h"
 #include "platform/core/message_loop.h"
 #include "platform/core/component.h"
 
 namespace fv {
-
-// The steps of the sequencer, as bits of PendingSteps.
-enum FtpStep : int {
-    ftpStepNone = 0,
-    ftpStepOpen = 1,
-    ftpStepUser = 2,
-    ftpStepPass = 3,
-    ftpStepCwd = 4,
-    ftpStepSize = 5,
-    ftpStepMkd = 6,
-    ftpStepRmd = 7,
-    ftpStepRnfr = 8,
-    ftpStepRnto = 9,
-    ftpStepRetr = 10,
-    ftpStepList = 11,
-    ftpStepQuit = 12,
-    ftpStepSyst = 13,
-    ftpStepDele = 14,
-    ftpStepPwd = 15,
-    ftpStepQuote = 16,
-    ftpStepStor = 17,
-    ftpStepType = 18,
-    ftpStepRest = 19,
-    ftpStepCdup = 20,
-    ftpStepNlst = 21,
-    ftpStepAppe = 22,
-    ftpStepPort = 23,
-};
 
 class TCustomFtpClient : public Component {
 public:
@@ -135,7 +110,7 @@ public:
     const std::string& PasvReply() const { return pasvReply_; }
     std::int64_t ResumeAt() const { return resumeAt_; }
     void SetResumeAt(std::int64_t v) { resumeAt_ = v; }
-    std::int64_t ByteCount() const { return byteCount_; }
+    std::int64_t ByteCount() const { return data_.ByteCount(); }
     bool InSequence() const { return inSequence_; }
     TAsyncSocket* ControlSocket() const { return controlSocket_; }
     TAsyncSocket* DataSocket() const { return dataSocket_; }
@@ -175,7 +150,7 @@ public:
     virtual void TypeBinaryAsync();
     virtual void TypeAsciiAsync();
     virtual void AbortAsync();
-    // Transfer steps (ftp_data_connection.cpp).
+    // Transfer steps (ftp_transfer_steps.cpp).
     virtual void PortAsync();
     virtual void RestAsync();
     virtual void RetrAsync();
@@ -211,7 +186,7 @@ public:
 
     // The bytes read from the local file for one block of a STOR or APPE: 64 socket buffers, as many as
     // the socket hands to the system in one call.
-    static constexpr int SendBlockSize = 64 * 1514;
+    static constexpr int SendBlockSize = TFtpDataConnection::SendBlockSize;
     // The usage error of a command that holds CR or LF.
     static constexpr const char* LineBreakError = "Command holds a line break";
     // The code a request ends with when a step met a usage error (its text goes to ErrorMessage).
@@ -266,7 +241,7 @@ protected:
     void ControlSessionClosed(int error);
     void HandleReplyLine(const std::string& line);
 
-    // --- data connection (ftp_data_connection.cpp) ---
+    // --- data connection (ftp_transfer_steps.cpp) ---
     void PortReplyDone();
     void StartReceive(TFtpRequest rq, const char* command);
     void StartSend(bool append);
@@ -334,8 +309,7 @@ protected:
     int requestError_ = 0;
     TFtpRequest requestType_ = ftpRqNone;
     bool inSequence_ = false;
-    std::uint32_t pendingSteps_ = 0;
-    FtpStep currentStep_ = ftpStepNone;
+    TFtpSequencer sequencer_;
     int sequenceError_ = 0;
     std::string savedReplyText_;
     int savedReplyCode_ = -1;
@@ -366,17 +340,14 @@ protected:
     std::string stepUsageError_;
 
     // --- transfer ---
-    std::FILE* localStream_ = nullptr;
+    TFtpDataConnection data_;
     std::int64_t resumeAt_ = 0;
-    std::int64_t byteCount_ = 0;
     Millis startTick_ = 0, stopTick_ = 0;
     std::string dataCommand_;
     bool useAppend_ = false;
     int dataError_ = 0;
     int localError_ = 0;
-    std::vector<char> sendBuffer_;
-    std::vector<char> receiveBuffer_;  // one block of a RETR, LIST or NLST
-    bool replyComplete_ = false, recvClosed_ = false, sendClosed_ = false, endOfFile_ = false;
+    bool replyComplete_ = false, recvClosed_ = false, sendClosed_ = false;
     bool storAccepted_ = false, dataConnected_ = false, sending_ = false;
     std::string storeCommand_;
     // The final reply of a store while its size is checked: the request reports it, not the size.

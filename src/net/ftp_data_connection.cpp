@@ -1,28 +1,20 @@
-// TCustomFtpClient: the data connection (active with PORT, passive with PASV), the resume step, the
-// receiving commands RETR, LIST and NLST, the sending commands STOR and APPE, progress and the statistics
-// line. A transfer step ends once, at the later of its final reply and the close of its data connection,
-// or at its first failure; the local file is closed on every road out.
+// TFtpDataConnection: the local file of a transfer, the blocks between it and the data socket, and the
+// judgement of a put's end.
+#include "net/ftp_data_connection.h"
+
 #include <fcntl.h>
 #include <linux/sockios.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "net/custom_ftp_client.h"
+#include <algorithm>
+
+#include "net/custom_async_socket.h"
 
 namespace fv {
 
 namespace {
-
-// Data moves in blocks of up to 256 KB when receiving and of 64 socket buffers (64 x 1514 bytes) when
-// sending, with one progress event per block. Blocks of 2 KB and 1.5 KB cost a system call each and left
-// the client at half the throughput of other clients on a fast link; blocks of 32 KB and 24 KB still cost
-// twice the system calls per byte of other clients.
-constexpr int ReceiveBlock = 256 * 1024;
-constexpr int SendBlock = TCustomFtpClient::SendBlockSize;
-// Blocks handed to the data socket in one go while it takes each of them whole: the socket never holds
-// more than one block beyond what the system's send buffer holds, and the loop stays responsive.
-constexpr int BlocksPerTurn = 8;
 
 // The bytes sent on a connection that its peer has not acknowledged, a FIN of this side counting one;
 // -1 when the system cannot tell.
@@ -30,12 +22,6 @@ int UnacknowledgedBytes(int fd) {
     int n = 0;
     if (fd < 0 || ::ioctl(fd, SIOCOUTQ, &n) != 0) return -1;
     return n;
-}
-
-std::int64_t LocalFileSize(const std::string& name) {
-    struct stat st {};
-    if (name.empty() || ::stat(name.c_str(), &st) != 0) return -1;
-    return std::int64_t(st.st_size);
 }
 
 // Opens the local file of a get from its start. A file of this user's that has one name and may be written
@@ -63,599 +49,160 @@ std::FILE* OpenLocalFileAfresh(const std::string& name) {
 
 }  // namespace
 
-// --- helpers ------------------------------------------------------------------------------------------
+TFtpDataConnection::TFtpDataConnection(TCustomAsyncSocket& socket) : socket_(socket) {}
 
-bool TCustomFtpClient::CloseLocalFile() {
-    if (!localStream_) return true;
-    bool ok = std::fclose(localStream_) == 0;
-    localStream_ = nullptr;
+TFtpDataConnection::~TFtpDataConnection() { CloseFile(); }
+
+bool TFtpDataConnection::CloseFile() {
+    if (!file_) return true;
+    bool ok = std::fclose(file_) == 0;
+    file_ = nullptr;
     return ok;
 }
 
-void TCustomFtpClient::CloseDataSocket() {
-    try {
-        if (dataSocket_->State() != wsClosed) dataSocket_->Close();
-    } catch (const ESocketException&) {
-    }
-}
-
-void TCustomFtpClient::LocalTransferFailure(const std::string& text) {
-    if (localError_ != 0) return;
-    // The transfer is cut short on this side: the server must not be allowed to finish it cleanly,
-    // so the data connection is reset, not closed, and the step fails whatever the final reply says.
-    localError_ = LocalFailureCode;
-    requestError_ = LocalFailureCode;
-    NoteError(text);
-    CloseLocalFile();
-    try {
-        dataSocket_->Abort();
-    } catch (const ESocketException&) {
-    }
-}
-
-void TCustomFtpClient::DataConnectFailed(int error) {
-    replyText_ = "Unable to establish data connection, error #" + std::to_string(error);
-    replyCode_ = 550;
-    requestError_ = 550;
-    NoteError(replyText_);
-    dataSocket_->OnSessionClosed = nullptr;
-    CloseDataSocket();
-    CloseLocalFile();
-    resumeAt_ = 0;
-    EndStep(550);
-}
-
-int TCustomFtpClient::ShowTransferReply() {
-    ShowReply();
-    replyCode_ = FtpReplyCode(replyText_);
-    return replyCode_;
-}
-
-void TCustomFtpClient::TransferRefused(const char* note) {
-    NoteError(replyText_);
-    nextStep_ = nullptr;
-    dataSocket_->OnSessionClosed = nullptr;
-    CloseDataSocket();
-    CloseLocalFile();
-    if (note) FireDisplay(note);
-    resumeAt_ = 0;
-    requestError_ = replyCode_;
-    EndStep(replyCode_);
-}
-
-void TCustomFtpClient::TryToFinish() {
-    bool closed = sending_ ? sendClosed_ : recvClosed_;
-    if (!replyComplete_ || !closed) return;
-    ShowTransferStats();
-    const std::int64_t stored = resumeAt_ + byteCount_;
-    resumeAt_ = 0;
-    int code = localError_ != 0 ? localError_ : dataError_;
-    // An appended file's size at the server includes what was there before: only a store is compared.
-    if (code == 0 && sending_ && !useAppend_ && serverType_ == 'I') {
-        CheckStoredSize(stored);
-        return;
-    }
-    requestError_ = code;
-    EndStep(code);
-}
-
-void TCustomFtpClient::CheckStoredSize(std::int64_t expected) {
-    storeReplyText_ = replyText_;
-    storeReplyCode_ = replyCode_;
-    expectedCodes_.clear();
-    afterReply_ = nullptr;
-    commandVerb_ = "SIZE";
-    nextStep_ = [this, expected] { StoredSizeReply(expected); };
-    SetState(ftpStateWaitReply);
-    SendCommand("SIZE " + hostFileName_);
-}
-
-void TCustomFtpClient::StoredSizeReply(std::int64_t expected) {
-    ShowReply();
-    const int code = FtpReplyCode(replyText_);
-    const std::int64_t held = code == 213 ? FtpNumberAfterCode(replyText_) : -1;
-    // The request reports the store's final reply; the size reply stays in the log.
-    replyText_ = storeReplyText_;
-    replyCode_ = storeReplyCode_;
-    if (code != 213 || held < 0) {
-        // A server without SIZE (500, 502) or that will not tell (550): the half-close check stands alone.
-        FireDisplay("! Size at the server not known: the data connection's end alone confirms the file");
-        requestError_ = 0;
-        EndStep(0);
-        return;
-    }
-    if (held != expected) {
-        const std::string text = "426 The server holds " + std::to_string(held) + " bytes instead of " +
-                                 std::to_string(expected);
-        FireDisplay("! " + text);
-        localError_ = LocalFailureCode;
-        requestError_ = LocalFailureCode;
-        NoteError(text);
-        EndStep(LocalFailureCode);
-        return;
-    }
-    requestError_ = 0;
-    EndStep(0);
-}
-
-void TCustomFtpClient::ShowTransferStats() {
-    stopTick_ = loop_.Now();
-    if (startTick_ == 0) startTick_ = stopTick_;
-    Millis ms = stopTick_ - startTick_;
-    std::string line = "! " + std::to_string(byteCount_) + " bytes received/sent in " + std::to_string(ms / 1000) +
-                       " seconds";
-    if (ms != 0) {
-        std::int64_t rate = byteCount_ < 32768 ? byteCount_ * 1000 / ms : byteCount_ / ms * 1000;
-        line += " (" + std::to_string(rate) + " Bytes/sec)";
-    }
-    FireDisplay(line);
-}
-
-bool TCustomFtpClient::FireProgress() {
-    bool abort = false;
-    if (OnProgress) OnProgress(this, byteCount_ + resumeAt_, abort);
-    if (!abort) return true;
-    FireDisplay("! Abort requested");
-    LocalTransferFailure("426 Transfer aborted");
-    return false;
-}
-
-bool TCustomFtpClient::AcceptDataConnection() {
-    // The address comes from the accept itself: a connection the server reset at once has none left to
-    // ask for, and it is still the server's (its transfer then fails at once instead of waiting).
-    sock::Address peer, server;
-    int fd = dataSocket_->Accept(peer);
-    if (fd < 0) return false;
-    bool fromServer = controlSocket_->GetPeerName(server) == 0 && peer.Ip == server.Ip;
-    if (!fromServer) {
-        // Anyone may reach the port we named; only the server we talk to may deliver the data.
-        FireDisplay("! Data connection from " + sock::DottedText(peer.Ip) + " refused");
-        sock::CloseAbortive(fd);
-        return false;
-    }
-    dataSocket_->OnSessionAvailable = nullptr;
-    dataSocket_->Close();
-    dataSocket_->Dup(fd);
+bool TFtpDataConnection::OpenForReceive(const std::string& name, std::int64_t resumeAt) {
+    CloseFile();
+    byteCount_ = 0;
+    endOfFile_ = false;
+    file_ = resumeAt <= 0 ? OpenLocalFileAfresh(name) : std::fopen(name.c_str(), "r+b");
+    if (file_ && resumeAt > 0 && ::fseeko(file_, off_t(resumeAt), SEEK_SET) != 0) CloseFile();
+    if (!file_) return false;
+    std::setvbuf(file_, nullptr, _IONBF, 0);
     return true;
 }
 
-void TCustomFtpClient::ConnectPassiveData(std::function<void(int)> onConnected) {
-    if (pasvPort_ <= 0) {
-        DataConnectFailed(SockEINVAL);
-        return;
-    }
-    try {
-        CloseDataSocket();
-        dataSocket_->SetProto("tcp");
-        // Always the control connection's server, whatever address the 227 reply named.
-        dataSocket_->SetAddr(resolvedAddr_.empty() ? controlSocket_->Addr() : resolvedAddr_);
-        dataSocket_->SetPort(std::to_string(pasvPort_));
-        dataSocket_->SetLingerOnOff(wsLingerOff);
-        dataSocket_->SetLingerTimeout(0);
-        dataSocket_->OnSessionConnected = [onConnected](Component*, int e) { onConnected(e); };
-        dataSocket_->Connect();
-    } catch (const ESocketException&) {
-        DataConnectFailed(dataSocket_->LastError() ? dataSocket_->LastError() : int(SockEINVAL));
-    }
-}
-
-void TCustomFtpClient::PostStartSending() {
-    std::uint64_t serial = transferSerial_;
-    PostClientMessage([this, serial] {
-        if (serial != transferSerial_ || doneSignalled_) return;
-        startTick_ = loop_.Now();
-        SendNextBlock(0);
-    });
-}
-
-// --- PORT / PASV ----------------------------------------------------------------------------------------
-
-void TCustomFtpClient::PortAsync() {
-    if (!CheckReady()) return;
-    if (!connected_) {
-        UsageError("FTP component not connected");
-        return;
-    }
-    CloseDataSocket();
-    dataSocket_->OnSessionAvailable = nullptr;
-    dataSocket_->OnSessionClosed = nullptr;
-    dataSocket_->OnDataAvailable = nullptr;
-    dataSocket_->OnDataSent = nullptr;
-    dataSocket_->OnSessionConnected = nullptr;
-    dataSocket_->SetProto("tcp");
-    dataSocket_->SetAddr("0.0.0.0");
-    dataSocket_->SetPort("0");
-    pasvReply_.clear();
-    pasvPort_ = 0;
-    std::string cmd;
-    if (passive_) {
-        cmd = "PASV";
-    } else {
-        dataSocket_->SetLingerOnOff(wsLingerOn);
-        dataSocket_->SetLingerTimeout(10);
-        dataSocket_->Listen();
-        sock::Address listening, local;
-        if (dataSocket_->GetSockName(listening) != 0 || controlSocket_->GetSockName(local) != 0) {
-            UsageError("winsock.getsockname failed, error #" + std::to_string(dataSocket_->LastError()));
-            return;
-        }
-        std::uint32_t ip = local.Ip;
-        if (resolvedAddr_ == "127.0.0.1") sock::ParseDotted("127.0.0.1", ip);
-        cmd = FormatPortCommand(ip, listening.Port);
-    }
+bool TFtpDataConnection::OpenForSend(const std::string& name, std::int64_t resumeAt) {
+    CloseFile();
     byteCount_ = 0;
-    ExecCommand(ftpRqPort, cmd, {200, 227}, passive_ ? Continuation([this] { PortReplyDone(); }) : nullptr);
+    endOfFile_ = false;
+    file_ = std::fopen(name.c_str(), "rb");
+    if (file_ && resumeAt > 0 && ::fseeko(file_, off_t(resumeAt), SEEK_SET) != 0) CloseFile();
+    if (!file_) return false;
+    offset_ = std::max<std::int64_t>(resumeAt, 0);
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    return true;
 }
 
-void TCustomFtpClient::PortReplyDone() {
-    if (requestError_ != 0) {
-        EndStep(requestError_);
-        return;
-    }
-    std::uint32_t ip = 0;
-    if (replyCode_ != 227 || !ParsePasvReply(replyText_, ip, pasvPort_)) {
-        // Without a port of its own this reply gives nothing to connect to; an older one would be stale.
-        pasvPort_ = 0;
-        requestError_ = 550;
-        NoteError("550 No data port in the reply to PASV: " + replyText_);
-        EndStep(550);
-        return;
-    }
-    EndStep(0);
-}
-
-// --- REST ---------------------------------------------------------------------------------------------
-
-void TCustomFtpClient::RestAsync() {
-    if (!CheckReady()) return;
-    TFtpRequest rq = inSequence_ ? requestType_ : ftpRqRest;
-    if (rq != ftpRqResumePut && rq != ftpRqSessionResumePut && !(options_ & ftpNoAutoResumeAt))
-        resumeAt_ = LocalFileSize(localFileName_);
-    if (resumeAt_ <= 0) {
-        BeginRequest(ftpRqRest);
-        doneSignalled_ = false;
-        EndStep(0);
-        return;
-    }
-    ExecCommand(ftpRqRest, "REST " + std::to_string(resumeAt_), {}, nullptr);
-}
-
-// --- receiving --------------------------------------------------------------------------------------------
-
-void TCustomFtpClient::RetrAsync() { StartReceive(ftpRqGet, "RETR"); }
-void TCustomFtpClient::ListAsync() { StartReceive(ftpRqDir, "LIST"); }
-void TCustomFtpClient::NlstAsync() { StartReceive(ftpRqLs, "NLST"); }
-
-void TCustomFtpClient::StartReceive(TFtpRequest rq, const char* command) {
-    if (!connected_) {
-        UsageError(std::string(command) + ": not connected");
-        return;
-    }
-    if (localFileName_.empty() && !displayFileFlag_) {
-        UsageError("LocalFileName empty");
-        return;
-    }
-    std::string cmd = hostFileName_.empty() ? std::string(command) : std::string(command) + " " + hostFileName_;
-    if (HoldsLineBreak(cmd)) {
-        UsageError(LineBreakError);
-        return;
-    }
-    if (!CheckReady()) return;
-    BeginRequest(rq);
-    dataCommand_ = command;
-    sending_ = false;
-    replyComplete_ = recvClosed_ = doneSignalled_ = false;
-    byteCount_ = 0;
-    dataError_ = 0;
-    localError_ = 0;
-    startTick_ = 0;
-    ++transferSerial_;
-    dataSocket_->OnSessionAvailable = [this](Component*, int e) { ReceiveAccepted(e); };
-    if (!displayFileFlag_) {
-        CloseLocalFile();
-        localStream_ = resumeAt_ <= 0 ? OpenLocalFileAfresh(localFileName_)
-                                      : std::fopen(localFileName_.c_str(), "r+b");
-        if (localStream_ && resumeAt_ > 0 && ::fseeko(localStream_, off_t(resumeAt_), SEEK_SET) != 0) CloseLocalFile();
-        if (!localStream_) {
-            replyText_ = "Unable to open local file " + localFileName_;
-            replyCode_ = 550;
-            requestError_ = 550;
-            NoteError(replyText_);
-            CloseDataSocket();
-            EndStep(550);
-            return;
-        }
-        // Each block received goes to the file in one write of its own: a buffer of the stream would
-        // only split a large block in two writes.
-        std::setvbuf(localStream_, nullptr, _IONBF, 0);
-    }
-    SetState(ftpStateWaitReply);
-    if (passive_) {
-        ConnectPassiveData([this](int e) { ReceiveConnected(e); });
-        if (doneSignalled_) return;
-    }
-    expectedCodes_.clear();
-    afterReply_ = nullptr;
-    commandVerb_ = command;
-    nextStep_ = [this] { FirstReceiveReply(); };
-    SendCommand(cmd);
-}
-
-void TCustomFtpClient::ReceiveAccepted(int) {
-    if (!AcceptDataConnection()) return;
-    dataSocket_->OnSessionClosed = [this](Component*, int e) { ReceiveClosed(e); };
-    dataSocket_->OnDataAvailable = [this](Component*, int e) { DataReceive(e); };
-    dataSocket_->OnDataSent = nullptr;
-    startTick_ = loop_.Now();
-}
-
-void TCustomFtpClient::ReceiveConnected(int error) {
-    if (error != 0) {
-        DataConnectFailed(error);
-        return;
-    }
-    dataSocket_->OnSessionClosed = [this](Component*, int e) { ReceiveClosed(e); };
-    dataSocket_->OnDataAvailable = [this](Component*, int e) { DataReceive(e); };
-    dataSocket_->OnDataSent = nullptr;
-    startTick_ = loop_.Now();
-}
-
-void TCustomFtpClient::FirstReceiveReply() {
-    int code = ShowTransferReply();
-    if (code != 150 && code != 125) {
-        TransferRefused(nullptr);
-        return;
-    }
-    nextStep_ = [this] { FinalReceiveReply(); };
-}
-
-void TCustomFtpClient::FinalReceiveReply() {
-    int code = ShowTransferReply();
-    if (code == 125 || code == 226 || code == 250) {
-        replyComplete_ = true;
-        TryToFinish();
-        return;
-    }
-    TransferRefused("! RETR/LIST/NLST Failed");
-}
-
-void TCustomFtpClient::DataReceive(int) {
-    if (!FireProgress() || doneSignalled_) return;
-    receiveBuffer_.resize(ReceiveBlock);
+TFtpDataConnection::Outcome TFtpDataConnection::ReceiveBlock(const char*& data, int& len) {
+    receiveBuffer_.resize(ReceiveBlockSize);
     char* buf = receiveBuffer_.data();
-    int n = dataSocket_->Receive(buf, ReceiveBlock);
+    const int n = socket_.Receive(buf, ReceiveBlockSize);
     if (n > 0) {
         byteCount_ += n;
-        if (localStream_ && std::fwrite(buf, 1, std::size_t(n), localStream_) != std::size_t(n)) {
-            FireDisplay("! Error writing local file");
-            LocalTransferFailure("426 Error writing local file");
-            return;
-        }
-        if (displayFileFlag_) {
-            // Each run of CR and LF ends one line; a line cut by the end of the block comes as two.
-            int i = 0;
-            while (i < n) {
-                int j = i;
-                while (j < n && buf[j] != '\r' && buf[j] != '\n') ++j;
-                FireDisplayFile(std::string(buf + i, std::size_t(j - i)));
-                while (j < n && (buf[j] == '\r' || buf[j] == '\n')) ++j;
-                i = j;
-            }
-        }
-        return;
+        data = buf;
+        len = n;
+        if (file_ && std::fwrite(buf, 1, std::size_t(n), file_) != std::size_t(n)) return Outcome::WriteFailed;
+        return Outcome::Moved;
     }
-    if (n < 0 && dataSocket_->State() == wsConnected && dataSocket_->LastError() != SockEWOULDBLOCK) {
-        FireDisplay("! Data: Receive error " + std::to_string(dataSocket_->LastError()));
-        LocalTransferFailure("426 Data: Receive error " + std::to_string(dataSocket_->LastError()));
-    }
+    data = nullptr;
+    len = 0;
+    if (n < 0 && socket_.State() == wsConnected && socket_.LastError() != SockEWOULDBLOCK)
+        return Outcome::ReceiveFailed;
+    return Outcome::Waiting;
 }
 
-void TCustomFtpClient::ReceiveClosed(int error) {
-    // The last bytes reach the disk only now: a failing flush is a failed write like any other.
-    if (!CloseLocalFile()) {
-        FireDisplay("! Error writing local file");
-        if (localError_ == 0) {
-            localError_ = LocalFailureCode;
-            requestError_ = LocalFailureCode;
-            NoteError("426 Error writing local file");
-        }
-    }
-    recvClosed_ = true;
-    dataError_ = error;
-    TryToFinish();
-}
-
-// --- sending --------------------------------------------------------------------------------------------
-
-void TCustomFtpClient::StorAsync() { StartSend(false); }
-void TCustomFtpClient::AppeAsync() { StartSend(true); }
-
-void TCustomFtpClient::StartSend(bool append) {
-    useAppend_ = append;
-    TFtpRequest rq = append ? ftpRqAppend : ftpRqPut;
-    requestType_ = rq;
-    if (!connected_) {
-        UsageError("STOR/APPE: not connected");
-        return;
-    }
-    if (localFileName_.empty()) {
-        UsageError("LocalFileName empty");
-        return;
-    }
-    std::string cmd = (append ? "APPE " : "STOR ") + hostFileName_;
-    if (HoldsLineBreak(cmd)) {
-        UsageError(LineBreakError);
-        return;
-    }
-    if (!CheckReady()) return;
-    BeginRequest(rq);
-    requestType_ = rq;
-    storeCommand_ = cmd;
-    sending_ = true;
-    replyComplete_ = sendClosed_ = doneSignalled_ = dataConnected_ = storAccepted_ = false;
-    startTick_ = 0;
-    byteCount_ = 0;
-    dataError_ = 0;
-    localError_ = 0;
-    ++transferSerial_;
-    if (!FireReadyToTransmit()) {
-        errorMessage_ = "426 Transmit cancelled by application";
-        replyCode_ = 426;
-        FireDisplay("! " + errorMessage_);
-        requestError_ = 426;
-        EndStep(426);
-        return;
-    }
-    dataSocket_->OnSessionAvailable = [this](Component*, int e) { SendAccepted(e); };
-    CloseLocalFile();
-    localStream_ = std::fopen(localFileName_.c_str(), "rb");
-    if (localStream_ && resumeAt_ > 0 && ::fseeko(localStream_, off_t(resumeAt_), SEEK_SET) != 0) CloseLocalFile();
-    if (!localStream_) {
-        errorMessage_ = "426 Unable to open local file " + localFileName_;
-        replyCode_ = 426;
-        FireDisplay("! " + errorMessage_);
-        CloseDataSocket();
-        requestError_ = 426;
-        EndStep(426);
-        return;
-    }
-    // Each block is read from the file in one read of its own: a buffer of the stream would only split it.
-    std::setvbuf(localStream_, nullptr, _IONBF, 0);
-    endOfFile_ = false;
-    SetState(ftpStateWaitReply);
-    if (passive_) {
-        // The command waits for the data connection.
-        ConnectPassiveData([this](int e) { SendConnected(e); });
-        return;
-    }
-    SendStoreCommand();
-}
-
-void TCustomFtpClient::SendStoreCommand() {
-    expectedCodes_.clear();
-    afterReply_ = nullptr;
-    commandVerb_ = useAppend_ ? "APPE" : "STOR";
-    nextStep_ = [this] { StoreReply(); };
-    SetState(ftpStateWaitReply);
-    SendCommand(storeCommand_);
-}
-
-void TCustomFtpClient::SendConnected(int error) {
-    if (error != 0) {
-        DataConnectFailed(error);
-        return;
-    }
-    dataSocket_->OnSessionClosed = [this](Component*, int e) { SendClosedHandler(e); };
-    dataSocket_->OnDataAvailable = nullptr;
-    dataSocket_->OnDataSent = nullptr;
-    dataConnected_ = true;
-    startTick_ = loop_.Now();
-    SendStoreCommand();
-}
-
-void TCustomFtpClient::SendAccepted(int) {
-    if (!AcceptDataConnection()) return;
-    dataSocket_->OnSessionClosed = [this](Component*, int e) { SendClosedHandler(e); };
-    dataSocket_->OnDataAvailable = [this](Component*, int) {
-        char sink[4096];
-        dataSocket_->Receive(sink, sizeof sink);
-    };
-    dataSocket_->OnDataSent = [this](Component*, int e) { SendNextBlock(e); };
-    int size = 0;
-    if (sock::GetSendBufferSize(dataSocket_->HSocket(), size) != 0) {
-        FireDisplay("! winsock.getsockopt(SO_SNDBUF) failed");
-        DataConnectFailed(dataSocket_->LastError() ? dataSocket_->LastError() : int(SockEINVAL));
-        return;
-    }
-    dataSocket_->SetLingerOnOff(wsLingerOff);
-    dataSocket_->SetLingerTimeout(10);
-    dataConnected_ = true;
-    if (storAccepted_ && startTick_ == 0) PostStartSending();
-}
-
-void TCustomFtpClient::StoreReply() {
-    int code = ShowTransferReply();
-    if (code == 150 || code == 125) {
-        storAccepted_ = true;
-        nextStep_ = [this] { FinalStoreReply(); };
-        if (passive_) {
-            dataSocket_->OnDataSent = [this](Component*, int e) { SendNextBlock(e); };
-            SendNextBlock(0);
-        } else if (dataConnected_ && startTick_ == 0) {
-            PostStartSending();
-        }
-        return;
-    }
-    TransferRefused(nullptr);
-}
-
-void TCustomFtpClient::FinalStoreReply() {
-    int code = ShowTransferReply();
-    if (code == 226 || code == 250) {
-        replyComplete_ = true;
-        TryToFinish();
-        return;
-    }
-    TransferRefused("! STOR Failed");
-}
-
-void TCustomFtpClient::SendNextBlock(int error) {
-    if (!localStream_ || doneSignalled_) return;
-    // A progress handler may abort the transfer or the whole client (the user's Abort during the wait).
-    if (!FireProgress() || !localStream_ || doneSignalled_) return;
-    if (error != 0) {
-        FireDisplay("! Error #" + std::to_string(error) + " sending data");
-        LocalTransferFailure("426 Error #" + std::to_string(error) + " sending data");
-        return;
-    }
-    if (endOfFile_ || !storAccepted_ || !dataConnected_) return;
+TFtpDataConnection::Outcome TFtpDataConnection::SendBlocks(const std::function<bool()>& mayGoOn) {
     for (int block = 0; block < BlocksPerTurn; ++block) {
-        if (block > 0 && (!FireProgress() || !localStream_ || doneSignalled_)) return;
-        std::size_t n = std::fread(sendBuffer_.data(), 1, SendBlock, localStream_);
-        if (n == 0) {
-            if (std::ferror(localStream_)) {
-                FireDisplay("! Error reading file");
-                LocalTransferFailure("426 Error reading local file " + localFileName_);
-                return;
+        if (block > 0 && !mayGoOn()) return Outcome::Stopped;
+        if (!file_) return Outcome::Stopped;
+        Outcome outcome = Outcome::Moved;
+        if (!SendBlockDirect(outcome)) outcome = SendBlockBuffered();
+        if (outcome != Outcome::Moved) return outcome;
+    }
+    return Outcome::Waiting;
+}
+
+bool TFtpDataConnection::SendBlockDirect(Outcome& outcome) {
+    int sent = 0;
+    outcome = Outcome::Moved;
+    while (sent < SendBlockSize) {
+        const int n = socket_.SendFile(::fileno(file_), offset_, SendBlockSize - sent);
+        if (n > 0) {
+            byteCount_ += n;
+            sent += n;
+            if (!file_ || socket_.State() != wsConnected) {
+                outcome = Outcome::Waiting;
+                return true;
             }
-            // The whole file went: the half-close tells the server so, and the server's end of the
-            // connection (SendClosedHandler) tells whether it took all of it.
-            endOfFile_ = true;
-            CloseLocalFile();
-            if (dataSocket_->State() == wsConnected) dataSocket_->Shutdown(1);
-            return;
+            continue;
         }
-        if (dataSocket_->State() != wsConnected) return;
-        byteCount_ += std::int64_t(n);
-        dataSocket_->Send(sendBuffer_.data(), int(n));
-        // Wait for the data-sent event unless the system took the block at once.
-        if (!localStream_ || !dataSocket_->AllSent() || dataSocket_->State() != wsConnected) return;
+        if (n == TCustomAsyncSocket::SendFileLater) {
+            outcome = Outcome::Waiting;
+            return true;
+        }
+        if (n == 0) {
+            // The end of the file: what went of this block is a block of its own.
+            if (sent == 0) outcome = EndOfFileReached();
+            return true;
+        }
+        // Refused: the rest of the file takes the road through the buffer.
+        return sent > 0;
+    }
+    return true;
+}
+
+TFtpDataConnection::Outcome TFtpDataConnection::SendBlockBuffered() {
+    sendBuffer_.resize(SendBlockSize);
+    if (::fseeko(file_, off_t(offset_), SEEK_SET) != 0) return Outcome::ReadFailed;
+    const std::size_t n = std::fread(sendBuffer_.data(), 1, SendBlockSize, file_);
+    if (n == 0) return std::ferror(file_) ? Outcome::ReadFailed : EndOfFileReached();
+    if (socket_.State() != wsConnected) return Outcome::Stopped;
+    byteCount_ += std::int64_t(n);
+    offset_ += std::int64_t(n);
+    socket_.Send(sendBuffer_.data(), int(n));
+    // Wait for the data-sent event unless the system took the block at once.
+    if (!file_ || !socket_.AllSent() || socket_.State() != wsConnected) return Outcome::Waiting;
+    return Outcome::Moved;
+}
+
+TFtpDataConnection::Outcome TFtpDataConnection::EndOfFileReached() {
+    // The whole file went: the half-close tells the server so, and the server's end of the connection
+    // tells whether it took all of it (StoreEndProblem).
+    endOfFile_ = true;
+    CloseFile();
+    if (socket_.State() == wsConnected) socket_.Shutdown(1);
+    return Outcome::EndOfFile;
+}
+
+std::string TFtpDataConnection::StoreEndProblem(int error) const {
+    const int unacknowledged = endOfFile_ && error == 0 ? UnacknowledgedBytes(socket_.HSocket()) : -1;
+    return StoreEndProblem(endOfFile_, error, unacknowledged);
+}
+
+std::string TFtpDataConnection::StoreEndProblem(bool endOfFile, int error, int unacknowledged) {
+    // A server that read everything acknowledged every byte and the FIN before its own end came (at most
+    // the FIN may still be on its way when it closed right after the last byte). A 226 after any of these
+    // would hide a truncated file.
+    if (!endOfFile) return "426 Data connection closed before the whole file was sent";
+    if (error != 0) return "426 Data connection broken after the last byte, error #" + std::to_string(error);
+    if (unacknowledged < 0 || unacknowledged > 1) return "426 Data connection closed before the server took the whole file";
+    return {};
+}
+
+void TFtpDataConnection::SplitLines(const char* data, int len, const std::function<void(std::string)>& line) {
+    int i = 0;
+    while (i < len) {
+        int j = i;
+        while (j < len && data[j] != '\r' && data[j] != '\n') ++j;
+        line(std::string(data + i, std::size_t(j - i)));
+        while (j < len && (data[j] == '\r' || data[j] == '\n')) ++j;
+        i = j;
     }
 }
 
-void TCustomFtpClient::SendClosedHandler(int error) {
-    // Read while the connection is still open: what the server's end never acknowledged. A server that
-    // read everything acknowledged every byte and the FIN before its own end came (at most the FIN may
-    // still be on its way when it closed right after the last byte).
-    const int unacknowledged = endOfFile_ && error == 0 ? UnacknowledgedBytes(dataSocket_->HSocket()) : -1;
-    CloseLocalFile();
-    sendClosed_ = true;
-    dataError_ = error;
-    if (localError_ == 0) {
-        // A 226 after any of these would hide a truncated file.
-        std::string text;
-        if (!endOfFile_) text = "426 Data connection closed before the whole file was sent";
-        else if (error != 0) text = "426 Data connection broken after the last byte, error #" + std::to_string(error);
-        else if (unacknowledged < 0 || unacknowledged > 1)
-            text = "426 Data connection closed before the server took the whole file";
-        if (!text.empty()) {
-            FireDisplay("! " + text.substr(4));
-            localError_ = LocalFailureCode;
-            requestError_ = LocalFailureCode;
-            NoteError(text);
-        }
+std::string TFtpDataConnection::StatsLine(std::int64_t bytes, Millis ms) {
+    std::string line = "! " + std::to_string(bytes) + " bytes received/sent in " + std::to_string(ms / 1000) + " seconds";
+    if (ms != 0) {
+        std::int64_t rate = bytes < 32768 ? bytes * 1000 / ms : bytes / ms * 1000;
+        line += " (" + std::to_string(rate) + " Bytes/sec)";
     }
-    TryToFinish();
+    return line;
+}
+
+std::int64_t TFtpDataConnection::LocalFileSize(const std::string& name) {
+    struct stat st {};
+    if (name.empty() || ::stat(name.c_str(), &st) != 0) return -1;
+    return std::int64_t(st.st_size);
 }
 
 }  // namespace fv

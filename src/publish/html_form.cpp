@@ -160,13 +160,13 @@ void THTMLForm::FormActivate(Component*) {
         HTMLSnippetCopies[i] = snippets[i]->Text();
         overridesAtActivation_[i] = overrides[i]->Checked();
     }
-    modifiedAtActivation_ = P.DatabaseModified;
+    modifiedAtActivation_ = P.Changes.Remember();
 }
 
 void THTMLForm::SnippetChange(int snippet) {
     // The configuration reader fills the snippets while a database loads: that is no edit.
     if (P.IsLoading) return;
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Settings);
     if (Overrides()[std::size_t(snippet)]->Checked()) HTMLOverrideChanged = 1;
 }
 
@@ -174,7 +174,7 @@ void THTMLForm::HTMLIndexPageHeaderOverrideClick(Component*) {
     if (P.IsLoading) return;
     HTMLOverrideChanged = 1;
     // A switch is a setting the configuration file keeps.
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Settings);
 }
 
 void THTMLForm::ClearClick(int snippet) { Snippets()[std::size_t(snippet)]->SetText(""); }
@@ -200,9 +200,9 @@ void THTMLForm::CancelButtonClick(Component*) {
     bool switchChanged = false;
     for (std::size_t i = 0; i < overrides.size(); ++i)
         if (overrides[i]->Checked() != overridesAtActivation_[i]) switchChanged = true;
-    P.DatabaseModified = modifiedAtActivation_;
+    P.Changes.Restore(modifiedAtActivation_);
     if (switchChanged) {
-        P.DatabaseModified = 1;
+        P.Changes.Mark(Change::Settings);
         MarkAllForRepublish(P);
     }
     if (!Modal()) Close();

@@ -70,7 +70,7 @@ public:
 
 private:
     // What the activation found, so that Cancel leaves no trace of what it undoes.
-    std::uint8_t modifiedAtActivation_ = 0;
+    DatabaseChanges::Remembered modifiedAtActivation_;
     std::array<bool, SnippetCount> overridesAtActivation_{};
 };
 

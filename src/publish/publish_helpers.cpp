@@ -119,7 +119,7 @@ bool PublishImageFile(Program& p, const std::string& source, PublishOutput& out,
 
 void SettingChanged(Program& p, bool affectsEveryPage) {
     if (p.IsLoading) return;
-    p.DatabaseModified = 1;
+    p.Changes.Mark(Change::Settings);
     if (affectsEveryPage) MarkAllForRepublish(p);
 }
 

@@ -362,7 +362,7 @@ void TPublishSetupForm::PickSwatchColour(Edit* patch, ComboBox* box, BoxKind kin
             ColourBoxChanged(kind, true);
         }
     }
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Settings);
 }
 
 void TPublishSetupForm::SelectSwatchColour(Component*) {
@@ -393,7 +393,7 @@ void TPublishSetupForm::EditPatchFont(PublishFont& font, Edit* patch, bool heade
     dialog.TakeFont(font);
     patch->SetColor(dialog.FontFormColour);
     if (headerFont) TableHeaderColour->SetText(font.Colour);
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Settings);
     // The font styles every page. Since an activation no longer marks every record, a font that really
     // changed marks them here, so a window closed without OK still publishes the change.
     if (!SameFont(before, font) || TableHeaderColour->Text() != headingBefore) MarkAllForRepublish(P);
@@ -411,7 +411,7 @@ void TPublishSetupForm::PickImage(FileListBox* files, Edit* imageFile, Image* pr
         preview->SetPicture(P.App.Images().LoadImage(path));
         preview->Show();
     }
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Settings);
 }
 
 void TPublishSetupForm::FileListBackgroundClick(Component*) {
@@ -426,7 +426,7 @@ void TPublishSetupForm::FileListTableBackgroundClick(Component*) {
 
 void TPublishSetupForm::PublishDirectoryClick(Component*) {
     P.PublishDirectory = PublishDirectory->Directory();
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::Settings);
 }
 void TPublishSetupForm::PublishDirectoryChange(Component* sender) { PublishDirectoryClick(sender); }
 

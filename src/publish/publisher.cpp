@@ -141,8 +141,9 @@ void Publisher::Run() {
     dir_ = P.PublishDirectory;
     EditingPause pause(P, main_);
 
-    // The end of a run counts the database as saved: a save that failed must stop it.
-    if (P.DatabaseModified && !main_.SaveDatabase()) return;
+    // The end of a run counts the database as saved: a save that failed must stop it. The question notes
+    // the edits still held outside the records (the chart in its open window), so they are saved too.
+    if (P.Changes.SaveNeeded() && !main_.SaveDatabase()) return;
 
     startTime_ = now_();
     app.Beep(BeepKind::Default);
@@ -319,7 +320,7 @@ void Publisher::EndRun() {
     }
     progress_.PublishProgressBar->Repaint();
     progress_.Hide();
-    P.DatabaseModified = 0;
+    P.Changes.Clear(Settled::Published);
     ReportLeftOut();
     if (searchScriptSize_ > SearchScriptWarningSize) {
         app.Beep(BeepKind::Exclamation);

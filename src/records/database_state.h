@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "records/database_changes.h"
 #include "records/database_names.h"
 
 namespace fv {
@@ -66,6 +67,7 @@ struct DatabaseState : DatabaseFiles {
     std::unique_ptr<std::array<std::array<std::string, ImageCount>, MaxRecords>> PublishedImageNamesPtr;
     std::array<std::array<std::string, ImageCount>, MaxRecords>& PublishedImageNames;
 
+    // DatabaseModified and ChartModified are written only through Changes.
     std::uint8_t DatabaseModified = 0;
     std::uint8_t Inserting = 0;
     std::uint8_t RecordModified = 0;
@@ -78,6 +80,8 @@ struct DatabaseState : DatabaseFiles {
     std::uint8_t ChartModified = 0;
     std::uint8_t RepublishAll = 0;
     std::uint8_t PublishCancelled = 0;
+    // Marks and clears the unsaved changes, and answers whether a save is needed.
+    DatabaseChanges Changes{*this};
     std::int32_t ImportDelimiter = 9;
     std::int32_t BrowserMode = 0;
     std::string ViewTarget = "RESULTS";

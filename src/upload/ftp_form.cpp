@@ -50,16 +50,16 @@ TFTPForm::TFTPForm(Component* owner, Program& program) : ProgramForm(owner, prog
 
 void TFTPForm::FormShow(Component*) {
     for (std::size_t i = 0; i < shownTexts_.size(); ++i) shownTexts_[i] = Edits()[i]->Text();
-    shownModified_ = P.DatabaseModified;
+    shownModified_ = P.Changes.Remember();
 }
 
-void TFTPForm::FTPVariableChange(Component*) { P.DatabaseModified = 1; }
+void TFTPForm::FTPVariableChange(Component*) { P.Changes.Mark(Change::Settings); }
 
 void TFTPForm::OKButtonClick(Component*) { SetModalResult(MrOk); }
 
 void TFTPForm::CancelButtonClick(Component*) {
     for (std::size_t i = 0; i < shownTexts_.size(); ++i) Edits()[i]->SetText(shownTexts_[i]);
-    P.DatabaseModified = shownModified_;
+    P.Changes.Restore(shownModified_);
     SetModalResult(MrCancel);
 }
 

@@ -40,7 +40,7 @@ public:
 private:
     std::array<Edit*, 5> Edits() const { return {FTPhost, FTPAccountID, FTPPassword, FTPPort, FTPHostDir}; }
     std::array<std::string, 5> shownTexts_;
-    std::uint8_t shownModified_ = 0;
+    DatabaseChanges::Remembered shownModified_;
 };
 
 }  // namespace fv

@@ -2,17 +2,59 @@
 #include "view/menu_bar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+
+#include <functional>
 
 #include "view/qt_convert.h"
 
 namespace fv {
 
-MenuBarBinding::MenuBarBinding(QMenuBar& bar, Application& app) : bar_(bar), app_(app) {}
+namespace {
 
-MenuBarBinding::~MenuBarBinding() = default;
+// Sees every key a widget of the bar's window is asked to keep for itself before shortcuts are looked at,
+// and refuses it for the menu's keys, so that the menu item runs instead.
+class MenuKeysFirst : public QObject {
+public:
+    MenuKeysFirst(QMenuBar& bar, std::function<bool(const QKeySequence&)> isMenuKey)
+        : QObject(&bar), bar_(bar), isMenuKey_(std::move(isMenuKey)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != bar_.window()) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
+        if (!isMenuKey_(QKeySequence(key->keyCombination()))) return false;
+        event->ignore();  // not the widget's: the shortcut map goes on to the menu's action
+        return true;
+    }
+
+private:
+    QMenuBar& bar_;
+    std::function<bool(const QKeySequence&)> isMenuKey_;
+};
+
+}  // namespace
+
+MenuBarBinding::MenuBarBinding(QMenuBar& bar, Application& app) : bar_(bar), app_(app) {
+    menuKeysFirst_ = new MenuKeysFirst(bar, [this](const QKeySequence& key) { return IsMenuKey(key); });
+    qApp->installEventFilter(menuKeysFirst_);
+}
+
+bool MenuBarBinding::IsMenuKey(const QKeySequence& key) const {
+    if (!menu_ || key.isEmpty()) return false;
+    for (const auto& [item, action] : actions_)
+        if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == key) return true;
+    return false;
+}
+
+MenuBarBinding::~MenuBarBinding() { delete menuKeysFirst_.data(); }
 
 QAction* MenuBarBinding::ActionOf(const MenuItem& item) const {
     auto it = actions_.find(&item);

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <numbers>
 #include <string>
@@ -85,10 +86,23 @@ public:
     Canvas& GetCanvas() override { return *canvas; }
     Size GetSize() const override { return size; }
     Bitmap ToBitmap() const override {
-        BitmapPtr b = fv::ToBitmap(image.copy(0, 0, size.Width, size.Height));
-        return b ? *b : Bitmap();
+        canvas->Flush();
+        // The picture's pixels are 0xFFRRGGBB already: the rows of its size are copied as they are.
+        Bitmap b;
+        if (size.Width <= 0 || size.Height <= 0) return b;
+        b.Width = size.Width;
+        b.Height = size.Height;
+        b.Pixels.reserve(std::size_t(size.Width) * std::size_t(size.Height));
+        for (int y = 0; y < size.Height; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+            b.Pixels.insert(b.Pixels.end(), row, row + size.Width);
+        }
+        return b;
     }
-    const QImage& Picture() const { return image; }
+    const QImage& Picture() const {
+        canvas->Flush();
+        return image;
+    }
 
 private:
     QImage image;
@@ -117,7 +131,10 @@ QtCanvas::QtCanvas(QImage& image) : image(image) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
-QtCanvas::~QtCanvas() { painter.end(); }
+QtCanvas::~QtCanvas() {
+    Flush();
+    painter.end();
+}
 
 std::unique_ptr<Surface> QtCanvas::CreateSurface(int width, int height) {
     return std::make_unique<QtSurface>(width, height);
@@ -127,8 +144,12 @@ std::unique_ptr<Surface> CreateRasterSurface(int width, int height) { return std
 
 void QtCanvas::Sync() {
     if (syncedVersion == StateVersion()) return;
+    Flush();
     syncedVersion = StateVersion();
-    painter.setPen(ToQPen(GetPen(), DevicePenWidth()));
+    const Pen& pen = GetPen();
+    const int width = DevicePenWidth();
+    gatherLines = pen.Style == PenStyle::Solid && width <= 1 && pen.Mode == PenMode::Copy;
+    painter.setPen(ToQPen(pen, width));
     painter.setBrush(ToQBrush(GetBrush()));
     painter.setBackground(QBrush(ToColor(GetBackColor())));
     painter.setBackgroundMode(GetBackMode() == BackMode::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
@@ -141,7 +162,33 @@ const std::vector<QPoint>& QtCanvas::ToQPoints(std::span<const Point> pts) {
     return points;
 }
 
+void QtCanvas::Flush() {
+    if (!column.Open()) return;
+    Point low, high;
+    column.Close(low, high);
+    painter.drawLine(low.X, low.Y, high.X, high.Y);
+}
+
+void QtCanvas::DrawLine(Point from, Point to) {
+    Sync();
+    if (gatherLines && from.X == to.X && from.Y != to.Y) {
+        if (column.Open() && !column.Continues(from)) Flush();
+        column.Take(from, to);
+        return;
+    }
+    Flush();
+    if (gatherLines) {
+        // The same pixels as a polyline of the two points, for less work in the painter.
+        painter.drawLine(from.X, from.Y, to.X, to.Y);
+        return;
+    }
+    Point seg[2] = {from, to};
+    const auto& q = ToQPoints(seg);
+    painter.drawPolyline(q.data(), int(q.size()));
+}
+
 void QtCanvas::DoPixel(Point p, Color c) {
+    Flush();
     // Through the painter, so that the clip holds for a pixel too.
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -150,23 +197,31 @@ void QtCanvas::DoPixel(Point p, Color c) {
 }
 
 void QtCanvas::DoPolyline(std::span<const Point> pts) {
+    if (pts.size() == 2) {
+        DrawLine(pts[0], pts[1]);
+        return;
+    }
+    Flush();
     Sync();
     const auto& q = ToQPoints(pts);
     painter.drawPolyline(q.data(), int(q.size()));
 }
 
 void QtCanvas::DoPolygon(std::span<const Point> pts) {
+    Flush();
     Sync();
     const auto& q = ToQPoints(pts);
     painter.drawPolygon(q.data(), int(q.size()), Qt::OddEvenFill);
 }
 
 void QtCanvas::DoRectangle(const PixelRect& r) {
+    Flush();
     Sync();
     painter.drawRect(OutlineBox(r));
 }
 
 void QtCanvas::DoFillRect(const PixelRect& r) {
+    Flush();
     Sync();
     if (r.Empty()) return;
     // The brush alone, copied as it is whatever the pen's mode.
@@ -177,16 +232,19 @@ void QtCanvas::DoFillRect(const PixelRect& r) {
 }
 
 void QtCanvas::DoEllipse(const PixelRect& r) {
+    Flush();
     Sync();
     painter.drawEllipse(OutlineBox(r));
 }
 
 void QtCanvas::DoRoundRect(const PixelRect& r, Size corner) {
+    Flush();
     Sync();
     painter.drawRoundedRect(OutlineBox(r), corner.Width / 2.0, corner.Height / 2.0);
 }
 
 void QtCanvas::DoArc(ArcKind kind, const PixelRect& box, Point start, Point end) {
+    Flush();
     Sync();
     double a = RayAngle(box, start), b = RayAngle(box, end);
     double span = std::fmod(b - a + 720.0, 360.0);
@@ -199,6 +257,7 @@ void QtCanvas::DoArc(ArcKind kind, const PixelRect& box, Point start, Point end)
 }
 
 void QtCanvas::DoBezier(std::span<const Point> pts) {
+    Flush();
     Sync();
     QPainterPath path(QPointF(pts[0].X, pts[0].Y));
     for (std::size_t i = 1; i + 2 < pts.size(); i += 3)
@@ -207,6 +266,7 @@ void QtCanvas::DoBezier(std::span<const Point> pts) {
 }
 
 void QtCanvas::DoText(Point p, std::string_view text, const Font& deviceFont) {
+    Flush();
     Sync();
     QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
     QFont f = CanvasQFont(deviceFont);
@@ -235,6 +295,7 @@ Size QtCanvas::DoTextExtent(std::string_view text, const Font& deviceFont) {
 }
 
 void QtCanvas::DoImage(const PixelRect& r, const Bitmap& picture) {
+    Flush();
     QImage q = ToQImage(picture);
     if (q.isNull() || r.Empty()) return;
     painter.save();
@@ -247,6 +308,7 @@ void QtCanvas::DoImage(const PixelRect& r, const Bitmap& picture) {
 }
 
 void QtCanvas::DoSurface(Point p, const Surface& s, bool monochrome) {
+    Flush();
     auto* own = dynamic_cast<const QtSurface*>(&s);
     if (!own) {
         Canvas::DoSurface(p, s, monochrome);
@@ -265,6 +327,7 @@ void QtCanvas::DoSurface(Point p, const Surface& s, bool monochrome) {
 }
 
 void QtCanvas::ClipChanged() {
+    Flush();
     const ClipArea& clip = GetClip();
     if (!clip.Active) {
         painter.setClipping(false);

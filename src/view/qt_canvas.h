@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/column_run.h"
 
 namespace fv {
 
@@ -28,11 +29,18 @@ public:
     explicit QtCanvas(QImage& image);
     ~QtCanvas() override;
 
-    QImage& Image() { return image; }
+    // The picture with everything drawn so far in it.
+    QImage& Image() {
+        Flush();
+        return image;
+    }
+    // Draws the segments of LineTo still gathered (see DrawLine).
+    void Flush();
     std::unique_ptr<Surface> CreateSurface(int width, int height) override;
 
 protected:
     void DoPixel(Point p, Color c) override;
+    // A single segment (LineTo draws one) is a line: see DrawLine.
     void DoPolyline(std::span<const Point> pts) override;
     void DoPolygon(std::span<const Point> pts) override;
     void DoRectangle(const PixelRect& r) override;
@@ -50,12 +58,18 @@ protected:
 private:
     // Brings the painter's pen, brush, background and mode up to the canvas state.
     void Sync();
+    // With a one-pixel solid pen that copies, vertical segments one after another in one column are
+    // gathered (ColumnRun) and drawn as one when the line leaves the column, anything else is drawn, the
+    // state changes or the picture is read; every other segment is drawn at once.
+    void DrawLine(Point from, Point to);
     const std::vector<QPoint>& ToQPoints(std::span<const Point> pts);
 
     QImage& image;
     QPainter painter;
     std::uint64_t syncedVersion = ~std::uint64_t(0);
     std::vector<QPoint> points;  // reused between calls
+    bool gatherLines = false;    // the pen lets segments be gathered
+    ColumnRun column;
 };
 
 }  // namespace fv

@@ -14,6 +14,9 @@
 #include "chartui/editor/chart_edit_form.h"
 #include "chartui/window/chart_preview.h"
 #include "chartui/window/chart_window.h"
+#include "platform/fs/files.h"
+#include "publish/publish_message_form.h"
+#include "publish/search_setup_form.h"
 #include "records/database_names.h"
 #include "support/program_fixture.h"
 
@@ -199,6 +202,46 @@ TEST_F(ChartWindowTest, AChartEditedAndRedrawnBeforeTheSaveIsStillSaved) {
     TChart stored(nullptr);
     LoadChartFile(&stored, dir.File("folivex.cht"));
     EXPECT_FALSE(stored.View3D());
+}
+
+TEST_F(ChartWindowTest, AChartEditedInTheOpenWindowIsSavedByAPublishRun) {
+    SaveTenRecords();
+    Open("folivex.db");
+    Main().PublishClock = [] { return std::time_t(1796738639); };
+    program->PublishMessageForm->DontShow->SetChecked(true);
+    program->SearchSetup->EnableSearchButton->SetChecked(false);
+    ASSERT_TRUE(IsDirectory(program->PublishDirectory)) << program->PublishDirectory;
+    Main().Category->SetItems({"Sport"});  // the records' category, so that their pages are published
+    // The settings above are saved: the chart edit below is the only unsaved change.
+    Main().SaveDBButtonClick(nullptr);
+    loop.AdvanceBy(1000);
+    Main().RozizAButton->Click();
+    UntickView3DInTheEditor();
+    ASSERT_TRUE(Window().Visible());
+    ASSERT_FALSE(PathExistsOnDisk(dir.File("folivex.cht"))) << "no chart file before the run";
+    ASSERT_EQ(program->DatabaseModified, 0) << "the edit is still held in the open window";
+
+    // Publish without Save DB: the run saves a modified database first, and the chart edit is a change.
+    Messages().ClearLog();
+    Main().PublishItButton->Click();
+    loop.AdvanceBy(1000);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+    EXPECT_TRUE(PathExistsOnDisk(JoinPath(program->PublishDirectory, "qlx_1_1.htm"))) << "the run published";
+    ASSERT_TRUE(PathExistsOnDisk(dir.File("folivex.cht"))) << "the run saved the edited chart";
+    {
+        TChart stored(nullptr);
+        LoadChartFile(&stored, dir.File("folivex.cht"));
+        EXPECT_FALSE(stored.View3D()) << "the file holds the edit";
+    }
+    EXPECT_EQ(program->DatabaseModified, 0);
+    // Saved and published: leaving asks nothing.
+    Main().ExitButtonClick(nullptr);
+    EXPECT_EQ(Messages().Messages(), std::vector<std::string>{});
+
+    NewProgram();
+    Open("folivex.db");
+    Main().RozizAButton->Click();
+    EXPECT_FALSE(Chart().View3D()) << "the edit is read back from the database's chart file";
 }
 
 TEST_F(ChartWindowTest, PrintMarginsDraggedInThePreviewAreKeptInTheChartFile) {

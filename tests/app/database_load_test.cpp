@@ -120,6 +120,33 @@ TEST_F(DatabaseLoadTest, TypedTextsSurviveASaveAndALoad) {
     EXPECT_EQ(File("folivex.db"), saved);
 }
 
+// A database that has just been created takes 100 bytes per field; once saved and opened again its fields
+// take 300 bytes: 300 plain letters, or 150 letters of two bytes each.
+TEST_F(DatabaseLoadTest, ANewDatabasesFieldsTakeTheirFullLengthOnceSavedAndOpenedAgain) {
+    const std::string plain(320, 'a');
+    std::string accented;
+    for (int i = 0; i < 155; ++i) accented += "\xC3\xA9";
+    Main().Category->SetItems({"Car"});
+    Main().AddButton->Click();
+    Main().Category->UserSelect(0);
+    Main().DBEdit[0]->UserSetText(plain);
+    Main().DBEdit[1]->UserSetText(accented);
+    EXPECT_EQ(Main().DBEdit[0]->Text(), plain.substr(0, 100));
+    EXPECT_EQ(Main().DBEdit[1]->Text(), accented.substr(0, 100));
+    Main().SaveButton->Click();
+    Main().SaveDBButtonClick(nullptr);
+
+    Open("folivex.db");
+    ASSERT_EQ(program->RecordCount, 1);
+    Main().DBEdit[0]->UserSetText(plain);
+    Main().DBEdit[1]->UserSetText(accented);
+    EXPECT_EQ(Main().DBEdit[0]->Text(), plain.substr(0, 300));
+    EXPECT_EQ(Main().DBEdit[1]->Text(), accented.substr(0, 300));  // 150 letters
+    Main().SaveButton->Click();
+    EXPECT_EQ(program->RecordTable[0].Field[0].size(), 300u);
+    EXPECT_EQ(program->RecordTable[0].Field[1].size(), 300u);
+}
+
 TEST_F(DatabaseLoadTest, TheCountLineIsOnlyAClaim) {
     std::string row = "\"Cat\"" + std::string(25, '\t') + "\r\n";
     Write("folivex.db", "5\r\n" + row + row + row);

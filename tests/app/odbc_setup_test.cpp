@@ -38,5 +38,22 @@ TEST_F(OdbcSetupTest, ExitCancelsTheImportAndTheSetupDialogClosesWithIt) {
     EXPECT_EQ(program->DatabaseFileName, "folivex.db");
 }
 
+// The ODBC dialog is shown alone: the setup dialog it was opened from is hidden while it is up.
+TEST_F(OdbcSetupTest, TheSetupDialogIsHiddenWhileTheOdbcDialogIsUp) {
+    int setupVisibleUnderOdbc = -1;
+    app->OnModal = [&](Form& f) {
+        if (&f == program->DBForm) {
+            setupVisibleUnderOdbc = program->DBSetupForm->Visible() ? 1 : 0;
+            static_cast<TDBForm&>(f).ExitButton->Click();
+        } else {
+            program->DBSetupForm->ODBCButtonPressed->Click();
+        }
+    };
+    EXPECT_EQ(program->DBSetupForm->ShowModal(), MrCancel);
+    EXPECT_EQ(setupVisibleUnderOdbc, 0);
+    EXPECT_FALSE(program->DBSetupForm->Visible());
+    EXPECT_FALSE(program->DBForm->Visible());
+}
+
 }  // namespace
 }  // namespace fv::testing

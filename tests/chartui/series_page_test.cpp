@@ -13,6 +13,7 @@
 #include "chart/series_pictures.h"
 #include "chartui/dialogs/period_form.h"
 #include "chartui/series/series_page.h"
+#include "field_table_chart.h"
 #include "series_editing_fixture.h"
 
 namespace fv::testing {
@@ -480,21 +481,6 @@ TEST_F(SeriesPage, TheEditorDrivesItThroughTextRowsOptionsAndItsQuestion) {
     page->ShowDataSource();
     EXPECT_NE(page->PageSeries->ActivePage(), page->TabDataSource);
 }
-
-// A data-source extension: a component that stands for a table with fields, which a chart of its own
-// accepts as a source.
-class FieldTable : public Component {
-public:
-    using Component::Component;
-};
-
-class TableChart : public TChart {
-public:
-    using TChart::TChart;
-    bool IsValidDataSource(const TChartSeries& series, const Component* source) const override {
-        return dynamic_cast<const FieldTable*>(source) || TChart::IsValidDataSource(series, source);
-    }
-};
 
 TEST_F(SeriesPage, AnExtensionsFieldsAreCheckedAndStoredOnApply) {
     auto* tableChart = Window().Make<TableChart>("TableChart");

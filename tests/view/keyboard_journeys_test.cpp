@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -15,6 +16,8 @@
 #include <functional>
 #include <string>
 
+#include "app/browser_form.h"
+#include "app/db_setup_form.h"
 #include "app/folivex_form.h"
 #include "app/image_form.h"
 #include "app/progress_forms.h"
@@ -29,6 +32,7 @@
 #include "publish/publish_setup_form.h"
 #include "publish/search_setup_form.h"
 #include "upload/ftp_form.h"
+#include "upload/upload_form.h"
 #include "platform/fs/files.h"
 #include "platform/ui/edit.h"
 #include "program/program.h"
@@ -238,6 +242,87 @@ TEST_F(KeyboardJourneysTest, TheKeyedSetupDialogsOpenByTheirKeysAndCloseOnEscape
         EXPECT_FALSE(c.form->Visible()) << c.form->Name();
         ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
     }
+}
+
+// A text box as some desktops make it: it keeps Ctrl+E (the end of the line) for itself.
+class KeepsCtrlE : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
+            event->accept();
+        return false;
+    }
+};
+
+// The menu's keys reach their dialogs while the focus is in a field, also those a text box would take
+// for moving its cursor (Ctrl+E, end of line, on some desktops): the menu's key comes first.
+TEST_F(KeyboardJourneysTest, TheMenuKeysWorkWhileTheFocusIsInAField) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+    QWidget* field = view->WidgetOf(*Main().DBEdit[1]);
+    KeepsCtrlE desktopKeys;
+    field->installEventFilter(&desktopKeys);
+    struct Case {
+        Qt::Key key;
+        Form* form;
+    };
+    for (const Case& c : {Case{Qt::Key_E, program->SearchSetup}, Case{Qt::Key_H, program->HTMLForm},
+                          Case{Qt::Key_L, program->LangForm}, Case{Qt::Key_F, program->FTPForm}}) {
+        field->setFocus();
+        ASSERT_TRUE(loop.RunUntil([&] { return QApplication::focusWidget() == field; }, 30000));
+        bool shown = false;
+        WhenShown(*view, *c.form, [&] {
+            shown = true;
+            c.form->SetModalResult(MrCancel);
+        });
+        QTest::keyClick(field, c.key, Qt::ControlModifier);
+        EXPECT_TRUE(shown) << c.form->Name();
+        ASSERT_TRUE(loop.RunUntil([&] { return !c.form->Visible(); }, 30000)) << c.form->Name();
+        ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+    }
+    EXPECT_EQ(Main().DBEdit[1]->Text(), program->RecordTable[0].Field[1]);
+    EXPECT_EQ(program->RecordModified, 0);
+}
+
+// The other keys of the menu reach their commands: Ctrl+O the database dialog, Ctrl+W the browser question
+// of View, Ctrl+G the upload window, Ctrl+S the save and Ctrl+P the publish (with its notice while every page
+// is published each time).
+TEST_F(KeyboardJourneysTest, TheOtherMenuKeysReachTheirCommands) {
+    StartWithDatabase();
+    QWidget* window = view->WindowOf(Main());
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+    struct Case {
+        Qt::Key key;
+        Form* form;
+    };
+    for (const Case& c : {Case{Qt::Key_O, program->DBSetupForm}, Case{Qt::Key_W, program->BrowserForm},
+                          Case{Qt::Key_G, program->UploadForm}}) {
+        bool shown = false;
+        WhenShown(*view, *c.form, [&] {
+            shown = true;
+            c.form->SetModalResult(MrCancel);
+        });
+        QTest::keyClick(window, c.key, Qt::ControlModifier);
+        EXPECT_TRUE(shown) << c.form->Name();
+        EXPECT_FALSE(c.form->Visible()) << c.form->Name();
+        ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+    }
+
+    RemoveFile(dir.File("folivex.db"));
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(loop.RunUntil([&] { return IsRegularFile(dir.File("folivex.db")); }, 30000));
+    ASSERT_TRUE(loop.RunUntil([&] { return QApplication::activeWindow() == window; }, 30000));
+
+    ASSERT_TRUE(program->PublishSetupForm->ForcePublish->Checked());
+    app.Scripted().ClearLog();
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(loop.RunUntil([&] { return IsRegularFile(JoinPath(program->PublishDirectory, "qlx_index.htm")); },
+                              30000));
+    ASSERT_FALSE(app.Scripted().Messages().empty());
+    EXPECT_EQ(app.Scripted().Messages().front().rfind("The 'Force Publish' box is checked", 0), 0u)
+        << app.Scripted().Messages().front();
 }
 
 // The menu entries without a key of their own are reached through the menu by keys: "General Publishing

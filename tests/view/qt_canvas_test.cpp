@@ -7,7 +7,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
+#include <cstdint>
 #include <set>
+#include <vector>
+
+#include <QPainter>
 
 #include "chart/chart.h"
 #include "chart/chart_panel.h"
@@ -20,6 +25,7 @@
 #include "platform/core/headless_loop.h"
 #include "platform/ui/bevel.h"
 #include "view/qt_canvas.h"
+#include "view/qt_output.h"
 #include "view/reference_pictures.h"
 
 namespace fv {
@@ -103,6 +109,89 @@ TEST(QtCanvas, DotsAndDashesFollowTheirPixelPatterns) {
         for (int x = 0; x < 24; ++x) got += IsBlack(image, x, 1) ? '#' : '.';
         EXPECT_EQ(got, c.want) << int(c.style);
     }
+}
+
+// The segments one by one straight through QPainter, each a polyline of its two points.
+QImage SegmentsOneByOne(int w, int h, const std::vector<Point>& walk, const std::vector<QColor>& colours, QRect clip) {
+    QImage image = WhiteImage(w, h);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (!clip.isNull()) painter.setClipRect(clip);
+    for (std::size_t i = 1; i < walk.size(); ++i) {
+        QPen pen(colours[i % colours.size()], 0);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        QPoint seg[2] = {{walk[i - 1].X, walk[i - 1].Y}, {walk[i].X, walk[i].Y}};
+        painter.drawPolyline(seg, 2);
+    }
+    return image;
+}
+
+TEST(QtCanvas, LinesDrawnPointByPointHaveThePixelsOfTheirSegmentsOneByOne) {
+    constexpr int W = 300, H = 200;
+    std::uint32_t seed = 99;
+    auto next = [&] { seed = seed * 1664525u + 1013904223u; return int(seed >> 16); };
+    auto walkOf = [&](int pointsPerColumn, int step) {
+        std::vector<Point> walk{{5, H / 2}};
+        for (int i = 1; i < 20000; ++i) {
+            Point p{5 + i / pointsPerColumn, std::clamp(walk.back().Y + next() % (2 * step + 1) - step, -20, H + 20)};
+            walk.push_back(p);  // repeated points too: a segment of no length
+        }
+        return walk;
+    };
+    // Columns that turn back on themselves, a line that leaves the picture, the pixel before the last.
+    std::vector<Point> handMade = {{10, 50}, {10, 30}, {10, 80}, {10, 60}, {10, 70}, {10, 60}, {10, 80}, {11, 40},
+                                   {11, 90}, {11, 20}, {11, 90}, {12, 90}, {12, 10}, {40, 10}, {40, 10}, {40, 300},
+                                   {41, -5}, {41, 60}, {60, 60}, {60, 61}, {61, 61}};
+    struct Case {
+        const char* what;
+        std::vector<Point> walk;
+        std::vector<QColor> colours;
+        QRect clip;
+    } cases[] = {
+        {"hand-made turns", handMade, {Qt::black}, {}},
+        {"forty points a column", walkOf(40, 6), {Qt::black}, {}},
+        {"a few points a column", walkOf(3, 9), {Qt::black}, {}},
+        {"one point a column, clipped", walkOf(1, 15), {Qt::black}, QRect(20, 30, 200, 100)},
+        {"the colour changing every segment", walkOf(4, 5), {Qt::red, Qt::blue, Qt::green}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QImage image = WhiteImage(W, H);
+        {
+            QtCanvas canvas(image);
+            if (!c.clip.isNull()) canvas.ClipRect({c.clip.left(), c.clip.top(), c.clip.right() + 1, c.clip.bottom() + 1});
+            canvas.MoveTo(c.walk[0].X, c.walk[0].Y);
+            for (std::size_t i = 1; i < c.walk.size(); ++i) {
+                QColor q = c.colours[i % c.colours.size()];
+                Color colour = Color(q.red() | q.green() << 8 | q.blue() << 16);
+                if (canvas.GetPen().PenColor != colour) canvas.SetPen({colour, 1, PenStyle::Solid, PenMode::Copy});
+                canvas.LineTo(c.walk[i].X, c.walk[i].Y);
+            }
+        }
+        const QImage want = SegmentsOneByOne(W, H, c.walk, c.colours, c.clip);
+        int differ = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) differ += image.pixel(x, y) != want.pixel(x, y);
+        EXPECT_EQ(differ, 0) << "pixels that differ";
+        EXPECT_NE(want, WhiteImage(W, H)) << "something was drawn";
+    }
+}
+
+TEST(QtCanvas, LinesNotYetDrawnShowWhenThePictureIsReadOrSomethingElseIsDrawn) {
+    std::unique_ptr<Surface> surface = CreateRasterSurface(20, 20);
+    Canvas& canvas = surface->GetCanvas();
+    canvas.MoveTo(0, 5);
+    canvas.LineTo(10, 5);
+    EXPECT_EQ(surface->ToBitmap().Pixels[5 * 20 + 3] & 0xFFFFFF, 0u) << "the bitmap of the picture has the line";
+    QImage image = WhiteImage(20, 20);
+    QtCanvas direct(image);
+    direct.MoveTo(0, 5);
+    direct.LineTo(10, 5);
+    direct.SetPen({ClRed, 1, PenStyle::Solid, PenMode::Copy});
+    direct.LineTo(10, 15);
+    EXPECT_EQ(QColor(direct.Image().pixel(3, 5)), QColor(Qt::black)) << "drawn before the pen changed";
+    EXPECT_EQ(QColor(direct.Image().pixel(10, 10)), QColor(Qt::red));
 }
 
 TEST(QtCanvas, ANotXorRectangleDrawnTwiceLeavesThePictureAsItWas) {
@@ -373,6 +462,79 @@ TEST(QtCanvasPictures, APrintPreviewPage) {
     QtCanvas canvas(image);
     page.Paint(canvas);
     ExpectLikeReference(image, "print_preview_page.png");
+}
+
+// The print preview's paper at sizes from wide to tall, with the page upright and across, the chart drawn as
+// calls and as a picture: the page drawn with the chart and without it differ only inside the chart's
+// rectangle (no chart pixel lies outside the margins), and there the chart fills its rectangle.
+TEST(QtCanvasPictures, APrintPreviewDrawsNoChartPixelOutsideTheMargins) {
+    HeadlessLoop loop{true};
+    Application app{loop};
+    QtRaster raster;
+    app.SetRaster(&raster);
+    app.ScriptedPrinterService().pageSize = {2480, 3508};
+    TChart chart(nullptr);
+    chart.SetBounds(0, 0, 480, 320);
+    chart.SetView3D(false);
+    chart.SetBufferedDisplay(false);
+    chart.SetPrintProportional(false);
+    chart.Title().SetText({"Printed chart"});
+    TFastLineSeries up, down;
+    up.SetTitle("Up");
+    down.SetTitle("Down");
+    up.SetSeriesColor(ClBlue);
+    down.SetSeriesColor(ClRed);
+    for (int i = 0; i < 10; ++i) {
+        up.AddPoint(i, i * i);
+        down.AddPoint(i, 81 - i * i);
+    }
+    chart.AddSeries(up);
+    chart.AddSeries(down);
+    TChartPreviewPage page(nullptr, "Page", app);
+    page.SetImage(&chart);
+    page.SetShowMargins(false);
+    struct Size2 { int w, h; };
+    const Size2 sizes[] = {{420, 320}, {1000, 400}, {220, 600}};
+    const std::array<int, 4> marginSets[] = {{15, 15, 15, 15}, {5, 30, 40, 10}, {0, 0, 0, 0}};
+    for (const bool asBitmap : {false, true}) {
+        page.AsBitmap = asBitmap;
+        for (const PaperOrientation orientation : {PaperOrientation::Portrait, PaperOrientation::Landscape}) {
+            app.Printer().SetOrientation(orientation);
+            for (const Size2& size : sizes) {
+                for (const auto& margins : marginSets) {
+                    SCOPED_TRACE(std::string(asBitmap ? "a picture " : "calls ") + std::to_string(size.w) + "x" +
+                                 std::to_string(size.h) + (orientation == PaperOrientation::Landscape ? " across" : " upright") +
+                                 " margins " + std::to_string(margins[0]) + "," + std::to_string(margins[1]) + "," +
+                                 std::to_string(margins[2]) + "," + std::to_string(margins[3]));
+                    chart.PrintMargins = margins;
+                    page.SetBounds(0, 0, size.w, size.h);
+                    auto draw = [&](bool withChart) {
+                        page.ShowImage = withChart;
+                        QImage image = WhiteImage(size.w, size.h);
+                        QtCanvas canvas(image);
+                        page.Paint(canvas);
+                        return image;
+                    };
+                    const QImage without = draw(false), with = draw(true);
+                    const PixelRect r = page.ChartRect;
+                    QRect changed;
+                    int outside = 0;
+                    for (int y = 0; y < size.h; ++y)
+                        for (int x = 0; x < size.w; ++x) {
+                            if (with.pixel(x, y) == without.pixel(x, y)) continue;
+                            changed |= QRect(x, y, 1, 1);
+                            if (x < r.Left || x >= r.Right || y < r.Top || y >= r.Bottom) ++outside;
+                        }
+                    EXPECT_EQ(outside, 0) << "chart pixels outside (" << r.Left << "," << r.Top << ")-(" << r.Right << ","
+                                          << r.Bottom << "): drawn over (" << changed.left() << "," << changed.top()
+                                          << ")-(" << changed.right() + 1 << "," << changed.bottom() + 1 << ")";
+                    EXPECT_GE(changed.width(), r.Width() * 3 / 4) << "the chart fills its rectangle across";
+                    EXPECT_GE(changed.height(), r.Height() * 3 / 4) << "and down";
+                }
+            }
+        }
+    }
+    app.SetRaster(nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The series page of the chart editor and its data source choices.
+// The series page of the chart editor: the series chosen, its editor embedded, its general and marks
+// settings; the "Data Source" tab is the chooser's.
 #include "chartui/series/series_page.h"
 
 #include <algorithm>
@@ -6,43 +7,24 @@
 #include <map>
 
 #include "chart/axis_panel.h"
-#include "chart/chart_exception.h"
-#include "chart/chart_function.h"
 #include "chart/chart_units.h"
 #include "chartui/dialogs/chart_editors.h"
-#include "chartui/series_editors/series_editors.h"
 #include "chartui/dialogs/number_text.h"
-#include "chartui/dialogs/period_form.h"
+#include "chartui/series/hold_flag.h"
+#include "chartui/series_editors/series_editors.h"
 
 namespace fv {
 
 namespace {
 
 const char* const ApplyQuestion = "Apply Changes?";
-const char* const ShortMovingPeriod = "A moving function needs a period of at least one point";
 
 std::map<std::string, SeriesEditorFactory>& SeriesEditors() {
     static std::map<std::string, SeriesEditorFactory> editors;
     return editors;
 }
 
-std::string DisplayName(const Component& c) {
-    if (auto* s = dynamic_cast<const TChartSeries*>(&c); s && !s->Title().empty()) return s->Title();
-    return c.Name();
-}
-
 std::string WithoutCr(const std::string& ident) { return ident.rfind("cr", 0) == 0 ? ident.substr(2) : ident; }
-
-// Sets a flag for the lifetime of a scope and puts the old value back.
-class HoldFlag {
-public:
-    explicit HoldFlag(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~HoldFlag() { flag_ = old_; }
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 }  // namespace
 
@@ -109,7 +91,7 @@ TFormChartSeries::TFormChartSeries(Component* owner, Program& program) : Program
     PageSeries->SetActivePage(TheTabSheet);
     BuildGeneral();
     BuildMarks();
-    BuildDataSource();
+    DataSourceChooser.Build();
 
     OnShow = [this](Component* s) { FormShow(s); };
     OnClose = [this](Component*, CloseAction&) {
@@ -188,68 +170,6 @@ void TFormChartSeries::BuildMarks() {
     SEArrowLength->OnChange = [this](Component* s) { SEArrowLengthChange(s); };
 }
 
-void TFormChartSeries::BuildDataSource() {
-    CBDataSourcestyle = Add<ComboBox>(TabDataSource, "CBDataSourcestyle", 8, 8, 150, 21);
-    CBDataSourcestyle->Style = ComboBox::ComboStyle::DropDownList;
-    CBDataSourcestyle->SetItems({"No Data", "Random Values", "Function"});
-    PCData = Add<PageControl>(TabDataSource, "PCData", 0, 34, 403, 170);
-    TabFunctions = Add<TabSheet>(PCData, "TabFunctions", 0, 0, 403, 170);
-    TabDatabase = Add<TabSheet>(PCData, "TabDatabase", 0, 0, 403, 170);
-    for (TabSheet* sheet : {TabFunctions, TabDatabase}) sheet->SetTabVisible(false);
-    PCData->SetActivePage(TabFunctions);
-    PCData->Hide();
-
-    LabelFunction = Add<Label>(TabFunctions, "LabelFunction", 8, 8, 50, 13, "&Function:");
-    CBFunctions = Add<ComboBox>(TabFunctions, "CBFunctions", 62, 4, 140, 21);
-    CBFunctions->Style = ComboBox::ComboStyle::DropDownList;
-    BEditFunc = Add<Button>(TabFunctions, "BEditFunc", 210, 2, 75, 25, "&Edit...");
-    LabelAvail = Add<Label>(TabFunctions, "LabelAvail", 8, 32, 120, 13, "&Available Series:");
-    LBAvailSeries = Add<ListBox>(TabFunctions, "LBAvailSeries", 8, 48, 160, 112);
-    BRightOne = Add<Button>(TabFunctions, "BRightOne", 176, 52, 30, 23, ">");
-    BRightAll = Add<Button>(TabFunctions, "BRightAll", 176, 78, 30, 23, ">>");
-    BLeftOne = Add<Button>(TabFunctions, "BLeftOne", 176, 104, 30, 23, "<");
-    BLeftAll = Add<Button>(TabFunctions, "BLeftAll", 176, 130, 30, 23, "<<");
-    LabelSelected = Add<Label>(TabFunctions, "LabelSelected", 214, 32, 120, 13, "&Selected Series: ");
-    LBSelectedSeries = Add<ListBox>(TabFunctions, "LBSelectedSeries", 214, 48, 160, 112);
-    for (ListBox* l : {LBAvailSeries, LBSelectedSeries}) l->MultiSelect = true;
-
-    LabelDataSet = Add<Label>(TabDatabase, "LabelDataSet", 8, 8, 70, 13, "&Dataset:");
-    CBListDataSets = Add<ComboBox>(TabDatabase, "CBListDataSets", 84, 4, 150, 21);
-    CBListDataSets->Style = ComboBox::ComboStyle::DropDownList;
-    PCDataStyle = Add<PageControl>(TabDatabase, "PCDataStyle", 0, 30, 403, 140);
-    TBDataSet = Add<TabSheet>(PCDataStyle, "TBDataSet", 0, 0, 403, 140);
-    TBDataSource = Add<TabSheet>(PCDataStyle, "TBDataSource", 0, 0, 403, 140);
-    for (TabSheet* sheet : {TBDataSet, TBDataSource}) sheet->SetTabVisible(false);
-    PCDataStyle->SetActivePage(TBDataSet);
-    GroupFields = Add<GroupBox>(TBDataSet, "GroupFields", 4, 0, 392, 136);
-    LabelLabels = Add<Label>(GroupFields, "LabelLabels", 8, 16, 90, 13, "&Labels:");
-    LabelLabels->TextAlign = Label::Alignment::Right;
-    CBLabelsField = Add<ComboBox>(GroupFields, "CBLabelsField", 104, 12, 150, 21);
-    LabelAvailFields = Add<Label>(TBDataSource, "LabelAvailFields", 8, 4, 120, 13, "&Available Fields:");
-    LBAvailFields = Add<ListBox>(TBDataSource, "LBAvailFields", 8, 20, 160, 112);
-    BROneDS = Add<Button>(TBDataSource, "BROneDS", 176, 24, 30, 23, ">");
-    BRAllDS = Add<Button>(TBDataSource, "BRAllDS", 176, 50, 30, 23, ">>");
-    BLOneDS = Add<Button>(TBDataSource, "BLOneDS", 176, 76, 30, 23, "<");
-    BLAllDS = Add<Button>(TBDataSource, "BLAllDS", 176, 102, 30, 23, "<<");
-    LabelSelFields = Add<Label>(TBDataSource, "LabelSelFields", 214, 4, 120, 13, "&Selected Fields:");
-    LBSelFields = Add<ListBox>(TBDataSource, "LBSelFields", 214, 20, 160, 112);
-    for (ListBox* l : {LBAvailFields, LBSelFields}) l->MultiSelect = true;
-
-    CBDataSourcestyle->OnChange = [this](Component* s) { CBDataSourcestyleChange(s); };
-    CBFunctions->OnChange = [this](Component* s) { CBFunctionsChange(s); };
-    BEditFunc->OnClick = [this](Component* s) { BEditFuncClick(s); };
-    for (Button* b : {BRightOne, BROneDS}) b->OnClick = [this](Component* s) { BRightOneClick(s); };
-    for (Button* b : {BRightAll, BRAllDS}) b->OnClick = [this](Component* s) { BRightAllClick(s); };
-    for (Button* b : {BLeftOne, BLOneDS}) b->OnClick = [this](Component* s) { BLeftOneClick(s); };
-    for (Button* b : {BLeftAll, BLAllDS}) b->OnClick = [this](Component* s) { BLeftAllClick(s); };
-    LBAvailSeries->OnDblClick = [this](Component* s) { BRightOneClick(s); };
-    LBSelectedSeries->OnDblClick = [this](Component* s) { BLeftOneClick(s); };
-    LBAvailFields->OnDblClick = [this](Component* s) { BRightOneClick(s); };
-    LBSelFields->OnDblClick = [this](Component* s) { BLeftOneClick(s); };
-    CBListDataSets->OnChange = [this](Component* s) { CBListDataSetsChange(s); };
-    CBLabelsField->OnChange = [this](Component* s) { CBLabelsFieldChange(s); };
-}
-
 void TFormChartSeries::FormShow(Component*) { Updating = false; }
 
 void TFormChartSeries::FormCloseQuery(bool& canClose) {
@@ -262,7 +182,7 @@ void TFormChartSeries::FormCloseQuery(bool& canClose) {
 
 void TFormChartSeries::SetSeriesList(const std::vector<TChartSeries*>& series) {
     std::vector<std::string> texts;
-    for (TChartSeries* s : series) texts.push_back(DisplayName(*s));
+    for (TChartSeries* s : series) texts.push_back(SourceDisplayName(*s));
     SeriesObjects = series;
     CBSeries->SetItems(std::move(texts));
 }
@@ -551,359 +471,24 @@ void TFormChartSeries::SEArrowLengthChange(Component*) {
 }
 
 // ---------------------------------------------------------------------------------------------------------
-// Data source
+// Data source: the chooser holds what the tab does
 
-void TFormChartSeries::SetUpDataSource() {
-    if (!Series) return;
-    int style = dsNoData;
-    if (Component* source = Series->DataSource()) {
-        if (dynamic_cast<TChartSeries*>(source)) style = dsFunction;
-        else style = OnStyleOfSource ? OnStyleOfSource(*Series) : dsNoData;
-    } else if (Series->SeriesFunction()) {
-        style = dsFunction;
-    } else if (Series->Count() > 0) {
-        style = dsRandom;
-    }
-    CBDataSourcestyle->SetItemIndex(style < CBDataSourcestyle->Count() ? style : dsNoData);
-    ShowStylePage(CBDataSourcestyle->ItemIndex());
-}
-
-void TFormChartSeries::ShowStylePage(int style) {
-    PCData->SetVisible(style != dsNoData && style != dsRandom);
-    if (style == dsFunction) {
-        PCData->SetActivePage(TabFunctions);
-        FillFunctionPage();
-    } else if (style == dsFields || style == dsFieldList) {
-        PCData->SetActivePage(TabDatabase);
-        FillDataSetPage(style);
-    }
-}
+void TFormChartSeries::SetUpDataSource() { DataSourceChooser.SetUp(); }
+void TFormChartSeries::CBDataSourcestyleChange(Component*) { DataSourceChooser.ChooseStyle(CBDataSourcestyle->ItemIndex()); }
+void TFormChartSeries::CBFunctionsChange(Component*) { DataSourceChooser.ChooseFunction(); }
+void TFormChartSeries::ApplyFunction() { DataSourceChooser.ApplyFunction(); }
+void TFormChartSeries::BEditFuncClick(Component*) { DataSourceChooser.EditFunction(); }
+void TFormChartSeries::BRightOneClick(Component*) { DataSourceChooser.MoveEntries(true, false); }
+void TFormChartSeries::BRightAllClick(Component*) { DataSourceChooser.MoveEntries(true, true); }
+void TFormChartSeries::BLeftOneClick(Component*) { DataSourceChooser.MoveEntries(false, false); }
+void TFormChartSeries::BLeftAllClick(Component*) { DataSourceChooser.MoveEntries(false, true); }
+void TFormChartSeries::CBListDataSetsChange(Component*) { DataSourceChooser.ChooseDataSet(); }
+void TFormChartSeries::CBLabelsFieldChange(Component*) { DataSourceChooser.ChooseLabelsField(); }
+void TFormChartSeries::ApplyDataSet() { DataSourceChooser.ApplyDataSet(); }
 
 void TFormChartSeries::CandidateSources(int style, bool includeInUse, std::vector<std::string>& texts,
                                         std::vector<Component*>& objects) const {
-    texts.clear();
-    objects.clear();
-    if (!Series) return;
-    SeriesHost* chart = Series->ParentChart();
-    auto* chartComponent = dynamic_cast<Component*>(chart);
-    std::vector<const Component*> places;
-    for (Form* f : P.App.Forms()) places.push_back(f);
-    if (chartComponent && chartComponent->Owner()) places.push_back(chartComponent->Owner());
-    if (chartComponent && style != dsFieldList) places.push_back(chartComponent);
-    const auto& inUse = Series->DataSources();
-    for (const Component* place : places)
-        for (Component* c : place->Components()) {
-            // A component met through two places is offered once.
-            if (std::find(objects.begin(), objects.end(), c) != objects.end()) continue;
-            if (!includeInUse && std::find(inUse.begin(), inUse.end(), c) != inUse.end()) continue;
-            const bool suits = style == dsFunction ? dynamic_cast<TChartSeries*>(c) != nullptr
-                                                   : OnIsValidSource && OnIsValidSource(c, style);
-            if (!suits || !chart || !chart->IsValidDataSource(*Series, c)) continue;
-            std::string text = DisplayName(*c);
-            if (c->Owner() != Series->Owner() && c->Owner() && !c->Owner()->Name().empty())
-                text = c->Owner()->Name() + "." + text;
-            texts.push_back(text);
-            objects.push_back(c);
-        }
-}
-
-void TFormChartSeries::FillFunctionPage() {
-    std::vector<std::string> functions{"Copy"};
-    FunctionObjects = {nullptr};
-    for (const auto& entry : ChartSeriesTypes().Items()) {
-        if (!entry->FunctionClass || entry->SeriesClass) continue;
-        if (std::find(FunctionObjects.begin(), FunctionObjects.end(), entry->FunctionClass) != FunctionObjects.end())
-            continue;
-        functions.insert(functions.begin() + 1, entry->Description);
-        FunctionObjects.insert(FunctionObjects.begin() + 1, entry->FunctionClass);
-    }
-    CBFunctions->SetItems(functions);
-
-    std::vector<std::string> texts;
-    CandidateSources(dsFunction, false, texts, AvailObjects);
-    LBAvailSeries->SetItems(texts);
-    texts.clear();
-    SelectedObjects.clear();
-    for (Component* c : Series->DataSources())
-        if (dynamic_cast<TChartSeries*>(c)) {
-            texts.push_back(DisplayName(*c));
-            SelectedObjects.push_back(c);
-        }
-    LBSelectedSeries->SetItems(texts);
-    Sources.SetSeries(Series);
-
-    const ChartClass* current = Series->SeriesFunction() ? ChartClassOf(*Series->SeriesFunction()) : nullptr;
-    auto it = std::find(FunctionObjects.begin(), FunctionObjects.end(), current);
-    CBFunctions->SetItemIndex(it == FunctionObjects.end() ? 0 : int(it - FunctionObjects.begin()));
-    BEditFunc->SetEnabled(CBFunctions->ItemIndex() > 0);
-    FunctionChanged = false;
-    MoveSource = LBAvailSeries;
-    MoveTarget = LBSelectedSeries;
-    EnableMoveButtons();
-}
-
-void TFormChartSeries::CBDataSourcestyleChange(Component*) {
-    if (!Series) return;
-    const int style = CBDataSourcestyle->ItemIndex();
-    PCData->SetVisible(style != dsNoData && style != dsRandom);
-    if (style == dsNoData || style == dsRandom) {
-        Sources.Clear();
-        Series->SetDataSource(nullptr);
-        // A function left on a series without sources would show it as calculated again next time.
-        Series->SetFunction(nullptr);
-        Series->Clear();
-        FunctionChanged = DataSetChanged = false;
-        if (style == dsRandom) Series->FillSampleValues(Series->NumSampleValues());
-        return;
-    }
-    ShowStylePage(style);
-}
-
-void TFormChartSeries::CBFunctionsChange(Component*) {
-    FunctionChanged = true;
-    BEditFunc->SetEnabled(CBFunctions->ItemIndex() > 0);
-}
-
-void TFormChartSeries::ApplyFunction() {
-    if (!Series) return;
-    if (!SelectedObjects.empty()) {
-        for (Component* c : SelectedObjects) Series->CheckCircularSource(c);
-        Series->LeaveSources();
-        for (Component* c : SelectedObjects) Series->AddDataSource(c);
-    } else {
-        Series->SetDataSource(nullptr);
-    }
-    const int index = CBFunctions->ItemIndex();
-    const ChartClass* cls = index > 0 && index < int(FunctionObjects.size()) ? FunctionObjects[std::size_t(index)] : nullptr;
-    if (!cls) Series->SetFunction(nullptr);
-    else if (Series->SeriesFunction() && ChartClassOf(*Series->SeriesFunction()) == cls) Series->RefreshFromSource();
-    else CreateFunctionOfClass(*Series, *cls);
-    FunctionChanged = false;
-}
-
-void TFormChartSeries::BEditFuncClick(Component*) {
-    ApplyPendingChanges();
-    if (!Series || !Series->SeriesFunction()) return;
-    TChartFunction& function = *Series->SeriesFunction();
-    TemporaryDialog<TFormPeriod> dialog(P);
-    dialog->SetCaption("Function Period");
-    dialog->ThePeriod = function.Period();
-    dialog->ThePeriodStyle = function.PeriodStyle();
-    dialog->ThePeriodAlign = function.PeriodAlign();
-    dialog->RangeAllowed = !function.MovingFunction();
-    auto* first = dynamic_cast<TChartSeries*>(Series->DataSource());
-    dialog->IsDateTime = first && first->XValues->DateTime();
-    dialog->LCalc->SetCaption("Calculate " + CBFunctions->Text() + " every:");
-    if (dialog->ShowModal() != MrOk) return;
-    // A moving window of no points would reach before the first point.
-    if (function.MovingFunction() && dialog->ThePeriodStyle == psNumPoints && std::round(dialog->ThePeriod) < 1) {
-        P.App.MessageBox(ShortMovingPeriod, P.App.Title, MbOk | MbIconExclamation);
-        return;
-    }
-    ApplyFunctionPeriod(function, *dialog);
-}
-
-std::vector<Component*>& TFormChartSeries::ObjectsOf(ListBox* list) {
-    if (list == LBAvailSeries) return AvailObjects;
-    if (list == LBSelectedSeries) return SelectedObjects;
-    if (list == LBAvailFields) return availFieldObjects_;
-    return selFieldObjects_;
-}
-
-void TFormChartSeries::MoveEntries(bool toTarget, bool all) {
-    if (!MoveSource || !MoveTarget) return;
-    ListBox* from = toTarget ? MoveSource : MoveTarget;
-    ListBox* to = toTarget ? MoveTarget : MoveSource;
-    std::vector<Component*>& fromObjects = ObjectsOf(from);
-    std::vector<Component*>& toObjects = ObjectsOf(to);
-    std::vector<std::string> fromItems = from->Items(), toItems = to->Items();
-    std::vector<std::string> keptItems;
-    std::vector<Component*> keptObjects;
-    for (int i = 0; i < int(fromItems.size()); ++i) {
-        Component* object = i < int(fromObjects.size()) ? fromObjects[std::size_t(i)] : nullptr;
-        if (all || from->Selected(i)) {
-            toItems.push_back(fromItems[std::size_t(i)]);
-            toObjects.push_back(object);
-        } else {
-            keptItems.push_back(fromItems[std::size_t(i)]);
-            keptObjects.push_back(object);
-        }
-    }
-    fromObjects = keptObjects;
-    from->SetItems(keptItems);
-    to->SetItems(toItems);
-    EnableMoveButtons();
-    MarkChanged();
-}
-
-void TFormChartSeries::EnableMoveButtons() {
-    const bool fields = MoveSource == LBAvailFields;
-    Button* right[] = {fields ? BROneDS : BRightOne, fields ? BRAllDS : BRightAll};
-    Button* left[] = {fields ? BLOneDS : BLeftOne, fields ? BLAllDS : BLeftAll};
-    const bool anyLeft = MoveSource && MoveSource->Count() > 0;
-    const bool anyRight = MoveTarget && MoveTarget->Count() > 0;
-    for (Button* b : right) b->SetEnabled(anyLeft);
-    for (Button* b : left) b->SetEnabled(anyRight);
-}
-
-void TFormChartSeries::MarkChanged() {
-    if (DataSourceStyle() == dsFunction) FunctionChanged = true;
-    else DataSetChanged = true;
-}
-
-void TFormChartSeries::BRightOneClick(Component*) { MoveEntries(true, false); }
-void TFormChartSeries::BRightAllClick(Component*) { MoveEntries(true, true); }
-void TFormChartSeries::BLeftOneClick(Component*) { MoveEntries(false, false); }
-void TFormChartSeries::BLeftAllClick(Component*) { MoveEntries(false, true); }
-
-// ---------------------------------------------------------------------------------------------------------
-// The extension's styles
-
-void TFormChartSeries::FillDataSetPage(int style) {
-    std::vector<std::string> texts;
-    CandidateSources(style, true, texts, DataSetObjects);
-    CBListDataSets->SetItems(texts);
-    auto it = std::find(DataSetObjects.begin(), DataSetObjects.end(), Sources.DataSet);
-    CBListDataSets->SetItemIndex(Sources.DataSet && it != DataSetObjects.end() ? int(it - DataSetObjects.begin()) : -1);
-    fields_ = Sources.DataSet && OnDataSetChosen ? OnDataSetChosen(Sources.DataSet) : std::vector<std::string>{};
-    if (style == dsFields) {
-        LabelDataSet->SetCaption("&Dataset:");
-        PCDataStyle->SetActivePage(TBDataSet);
-        BuildFieldRows();
-        ShowFieldRows();
-    } else {
-        LabelDataSet->SetCaption("&DataSource:");
-        PCDataStyle->SetActivePage(TBDataSource);
-        std::vector<std::string> chosen, rest;
-        std::string list = Series->MandatoryValueList()->ValueSource();
-        for (std::size_t at = 0; !list.empty();) {
-            std::size_t semi = list.find(';', at);
-            chosen.push_back(list.substr(at, semi == std::string::npos ? std::string::npos : semi - at));
-            if (semi == std::string::npos) break;
-            at = semi + 1;
-        }
-        for (const std::string& f : fields_)
-            if (std::find(chosen.begin(), chosen.end(), f) == chosen.end()) rest.push_back(f);
-        availFieldObjects_.assign(rest.size(), nullptr);
-        selFieldObjects_.assign(chosen.size(), nullptr);
-        LBAvailFields->SetItems(rest);
-        LBSelFields->SetItems(chosen);
-        MoveSource = LBAvailFields;
-        MoveTarget = LBSelFields;
-        EnableMoveButtons();
-    }
-    DataSetChanged = false;
-}
-
-void TFormChartSeries::BuildFieldRows() {
-    const auto& lists = Series->ValueLists();
-    for (int i = 0; i < TChartEditSources::MaxRows; ++i) {
-        TChartEditSource& row = Sources.Rows[std::size_t(i)];
-        if (!row.Combo) {
-            const int top = CBLabelsField->Top() + CBLabelsField->Height() + 3 + i * (CBLabelsField->Height() + 4);
-            row.Combo = Add<ComboBox>(GroupFields, "", CBLabelsField->Left(), top, CBLabelsField->Width(),
-                                      CBLabelsField->Height());
-            row.Caption = Add<Label>(GroupFields, "", LabelLabels->Left(), top + 4, LabelLabels->Width(), 13);
-            row.Caption->TextAlign = Label::Alignment::Right;
-            row.DateTime = Add<CheckBox>(GroupFields, "", CBLabelsField->Left() + CBLabelsField->Width() + 6, top,
-                                         80, 17, "DateTime");
-            row.Combo->OnChange = [this, i](Component*) { FieldComboChange(i); };
-            row.DateTime->OnClick = [this](Component*) {
-                if (!Updating) DataSetChanged = true;
-            };
-        }
-        const bool used = i < int(lists.size()) && !lists[std::size_t(i)]->Name().empty();
-        if (used) row.Caption->SetCaption(lists[std::size_t(i)]->Name() + ":");
-        ShowControls(used, {row.Combo, row.Caption, row.DateTime});
-    }
-}
-
-void TFormChartSeries::ShowFieldRows() {
-    HoldFlag updating(Updating);
-    CBLabelsField->SetItems(fields_);
-    CBLabelsField->SetItemIndex(CBLabelsField->IndexOf(Sources.LabelsField));
-    const auto& lists = Series->ValueLists();
-    for (int i = 0; i < TChartEditSources::MaxRows; ++i) {
-        TChartEditSource& row = Sources.Rows[std::size_t(i)];
-        row.Combo->SetItems(fields_);
-        row.Combo->SetItemIndex(row.Combo->IndexOf(row.FieldName));
-        row.DateTime->SetChecked(i < int(lists.size()) && lists[std::size_t(i)]->DateTime());
-    }
-}
-
-void TFormChartSeries::FieldComboChange(int i) {
-    if (Updating) return;
-    TChartEditSource& row = Sources.Rows[std::size_t(i)];
-    // A typed name that is no field stays in the box (applying refuses it) and names no field.
-    const int found = row.Combo->IndexOf(row.Combo->Text());
-    if (found >= 0) row.Combo->SetItemIndex(found);
-    row.FieldName = found >= 0 ? row.Combo->Text() : std::string();
-    bool dateTime = row.DateTime->Checked();
-    if (OnFieldChosen) OnFieldChosen(Sources.DataSet, row.FieldName, dateTime);
-    {
-        HoldFlag updating(Updating);
-        row.DateTime->SetChecked(dateTime);
-    }
-    DataSetChanged = true;
-}
-
-void TFormChartSeries::CBLabelsFieldChange(Component*) {
-    if (Updating) return;
-    const int found = CBLabelsField->IndexOf(CBLabelsField->Text());
-    if (found >= 0) CBLabelsField->SetItemIndex(found);
-    Sources.LabelsField = found >= 0 ? CBLabelsField->Text() : std::string();
-    DataSetChanged = true;
-}
-
-void TFormChartSeries::CBListDataSetsChange(Component*) {
-    const int index = CBListDataSets->ItemIndex();
-    if (index < 0 || index >= int(DataSetObjects.size())) return;
-    Sources.DataSet = DataSetObjects[std::size_t(index)];
-    fields_ = OnDataSetChosen ? OnDataSetChosen(Sources.DataSet) : std::vector<std::string>{};
-    for (Control* c : std::initializer_list<Control*>{CBLabelsField, LBAvailFields, LBSelFields}) c->SetEnabled(true);
-    if (DataSourceStyle() == dsFields) {
-        ShowFieldRows();
-    } else {
-        availFieldObjects_.assign(fields_.size(), nullptr);
-        selFieldObjects_.clear();
-        LBAvailFields->SetItems(fields_);
-        LBSelFields->ClearItems();
-        EnableMoveButtons();
-    }
-    DataSetChanged = true;
-}
-
-void TFormChartSeries::ApplyDataSet() {
-    if (!Series) return;
-    if (!Sources.DataSet) {
-        CBDataSourcestyle->SetItemIndex(dsNoData);
-        PCData->Hide();
-        DataSetChanged = false;
-        return;
-    }
-    const int style = DataSourceStyle();
-    if (style == dsFields) {
-        auto check = [](ComboBox& combo) {
-            if (!combo.Text().empty() && combo.IndexOf(combo.Text()) < 0)
-                throw ChartException("Field " + combo.Text() + " does not exist");
-        };
-        const auto& lists = Series->ValueLists();
-        for (std::size_t i = 0; i < lists.size() && i < Sources.Rows.size(); ++i)
-            if (Sources.Rows[i].Combo) check(*Sources.Rows[i].Combo);
-        check(*CBLabelsField);
-        Series->SetDataSource(nullptr);
-        for (std::size_t i = 0; i < lists.size() && i < Sources.Rows.size(); ++i) {
-            lists[i]->SetValueSource(Sources.Rows[i].FieldName);
-            if (Sources.Rows[i].DateTime) lists[i]->SetDateTime(Sources.Rows[i].DateTime->Checked());
-        }
-        Series->SetXLabelsSource(Sources.LabelsField);
-    } else if (style == dsFieldList) {
-        std::string joined;
-        for (const std::string& f : LBSelFields->Items()) joined += (joined.empty() ? "" : ";") + f;
-        Series->MandatoryValueList()->SetValueSource(joined);
-    }
-    Series->SetDataSource(Sources.DataSet);
-    DataSetChanged = false;
+    DataSourceChooser.CandidateSources(style, includeInUse, texts, objects);
 }
 
 }  // namespace fv

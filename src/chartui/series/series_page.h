@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "chart/series_types.h"
+#include "chartui/series/data_source_chooser.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
@@ -162,6 +163,8 @@ public:
     ListBox* MoveSource = nullptr;
     ListBox* MoveTarget = nullptr;
     TChartEditSources Sources{*this};
+    // What the "Data Source" tab does: its controls and flags above are the page's, its work the chooser's.
+    TDataSourceChooser DataSourceChooser{*this};
 
     // The hooks of a data-source extension (styles 3 and 4); all empty unless one sets them.
     std::function<std::vector<std::string>(Component* dataSet)> OnDataSetChosen;  // the set's field names
@@ -233,25 +236,14 @@ public:
                           std::vector<Component*>& objects) const;
 
 private:
+    friend class TDataSourceChooser;  // builds the "Data Source" controls on the page
+
     void BuildGeneral();
     void BuildMarks();
-    void BuildDataSource();
     void ShowGeneral();
     void ShowMarks();
     void SetUpDataSource();
-    void ShowStylePage(int style);
-    void FillFunctionPage();
-    void FillDataSetPage(int style);
-    void BuildFieldRows();
-    void ShowFieldRows();
-    void FieldComboChange(int row);
     void EmbedEditor(Form& editor, TabSheet& sheet);
-    void MoveEntries(bool toTarget, bool all);
-    void EnableMoveButtons();
-    void MarkChanged();
-    std::vector<Component*>& ObjectsOf(ListBox* list);
-    std::vector<std::string> fields_;  // the chosen data set's fields
-    std::vector<Component*> availFieldObjects_, selFieldObjects_;
 };
 
 // The description of the series' type in the registry (an entry of its class without a function), else

@@ -86,6 +86,7 @@ std::vector<int> ChosenRows(const std::string& rowText, bool allRows, int record
 }
 
 TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner, program, "RozizAForm") {
+    editsWatch = P.Changes.Watch([this] { NoteChartEdits(); });
     SetCaption("RozizAForm");
     Position = FormPosition::ScreenCenter;
 
@@ -227,8 +228,7 @@ bool TRozizAForm::NoteChartEdits() {
     std::optional<std::string> now = ChartBytes();
     if (!now || *now == *redrawnChart) return false;
     redrawnChart = std::move(now);
-    P.ChartModified = 1;
-    P.DatabaseModified = 1;
+    P.Changes.Mark(Change::ChartEdit);
     return true;
 }
 
@@ -299,7 +299,7 @@ void TRozizAForm::CloseButtonClick(Component*) { Close(); }
 void TRozizAForm::FormClose(Component*, CloseAction&) {
     NoteChartEdits();
     // However the window is closed, the chart may have been edited: the next save writes its file.
-    P.ChartModified = 1;
+    P.Changes.Mark(Change::ChartWindowClosed);
 }
 
 void TRozizAForm::SetBounds(int left, int top, int width, int height) {

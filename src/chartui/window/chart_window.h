@@ -12,9 +12,10 @@
 //   the database writes the chart file.
 // - A change the user makes to the chart once it is shown (the editor, the toolbar's drags, the print
 //   margins, a zoom) is an unsaved change of the database: it is noted by comparing the chart with what
-//   it was after the last redraw, before each redraw, at each close, and whenever the database is about
-//   to be saved or left (NoteChartEdits). A noted change sets ChartModified and DatabaseModified, so the
-//   save writes the chart file and Exit asks.
+//   it was after the last redraw, before each redraw, at each close, and whenever the program asks
+//   whether anything is to be saved: the save, Exit, the opening of another database and a publish run
+//   (NoteChartEdits, watched by the database's changes). A noted change marks a chart edit, so the save
+//   writes the chart file and Exit asks.
 // - The window lays itself out at every size it takes, from its client area: the top strip and the
 //   toolbar row keep their height and stretch across, the chart and its scroll bar take what is left.
 //   The window is never smaller than MinWidth x MinHeight, the size at which everything still fits, so
@@ -25,6 +26,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -136,6 +138,8 @@ private:
     bool chartFilePending = true;
     // The chart after the last redraw (or the last noted change); none before the first redraw after a load.
     std::optional<std::string> redrawnChart;
+    // Keeps NoteChartEdits run whenever the program asks whether anything is to be saved.
+    std::shared_ptr<DatabaseChanges::NoteEdits> editsWatch;
 };
 
 }  // namespace fv

@@ -29,31 +29,53 @@ void TChartPreviewPage::SetShowMargins(bool v) {
     Repaint();
 }
 
-void TChartPreviewPage::CalcRects() {
-    const int w = ClientWidth(), h = ClientHeight();
-    const Size page = app.Printer().PageSize();
-    PixelRect paper;
-    if (page.Width < page.Height) {
-        const int ph = h - RoundPixel(h * 10 / 100.0);
-        const int pw = page.Height <= 0 ? w : MulDiv(ph, page.Width, page.Height);
-        paper.Left = (w - pw) / 2;
-        paper.Top = RoundPixel(h * 5 / 100.0);
-        paper.Right = paper.Left + pw;
-        paper.Bottom = paper.Top + ph;
-    } else {
-        const int pw = w - RoundPixel(w * 10 / 100.0);
-        const int ph = page.Width <= 0 ? h : MulDiv(pw, page.Height, page.Width);
-        paper.Left = RoundPixel(w * 5 / 100.0);
-        paper.Top = (h - ph) / 2;
-        paper.Right = paper.Left + pw;
-        paper.Bottom = paper.Top + ph;
+PixelRect TChartPreviewPage::PaperRectFor(Size client, Size page) {
+    const int w = client.Width, h = client.Height;
+    const int fullHeight = h - RoundPixel(h * 10 / 100.0), fullWidth = w - RoundPixel(w * 10 / 100.0);
+    // 90 % of the control's height, centred across.
+    const auto byHeight = [&] {
+        const int pw = page.Height <= 0 ? w : MulDiv(fullHeight, page.Width, page.Height);
+        const int left = (w - pw) / 2, top = RoundPixel(h * 5 / 100.0);
+        return PixelRect{left, top, left + pw, top + fullHeight};
+    };
+    // 90 % of the control's width, centred down.
+    const auto byWidth = [&] {
+        const int ph = page.Width <= 0 ? h : MulDiv(fullWidth, page.Height, page.Width);
+        const int left = RoundPixel(w * 5 / 100.0), top = (h - ph) / 2;
+        return PixelRect{left, top, left + fullWidth, top + ph};
+    };
+    const bool portrait = page.Width < page.Height;
+    if (page.Width <= 0 || page.Height <= 0) return portrait ? byHeight() : byWidth();
+    // A portrait page takes 90 % of the height, a landscape one 90 % of the width, unless the other side
+    // would then pass its own 90 %.
+    if (portrait) {
+        const PixelRect paper = byHeight();
+        return paper.Width() <= fullWidth ? paper : byWidth();
     }
-    PaperRect = paper;
-    if (dragCode != phNone) return;  // a drag owns the chart rectangle until it ends
-    const std::array<int, 4> m = image ? image->PrintMargins : std::array<int, 4>{15, 15, 15, 15};
+    const PixelRect paper = byWidth();
+    return paper.Height() <= fullHeight ? paper : byHeight();
+}
+
+PixelRect TChartPreviewPage::ChartRectFor(const PixelRect& paper, const std::array<int, 4>& margins) {
     const int pw = paper.Width(), ph = paper.Height();
-    ChartRect = {paper.Left + MulDiv(m[0], pw, 100), paper.Top + MulDiv(m[1], ph, 100),
-                 paper.Right - MulDiv(m[2], pw, 100), paper.Bottom - MulDiv(m[3], ph, 100)};
+    return {paper.Left + MulDiv(margins[0], pw, 100), paper.Top + MulDiv(margins[1], ph, 100),
+            paper.Right - MulDiv(margins[2], pw, 100), paper.Bottom - MulDiv(margins[3], ph, 100)};
+}
+
+PixelRect TChartPreviewPage::PageRectOf(const PixelRect& rect) const {
+    const PixelRect& p = PaperRect;
+    const Size page = app.Printer().PageSize();
+    const int pw = p.Width(), ph = p.Height();
+    if (page.Width <= 0 || page.Height <= 0 || pw <= 0 || ph <= 0)
+        return {rect.Left - p.Left, rect.Top - p.Top, rect.Right - p.Left, rect.Bottom - p.Top};
+    return {MulDiv(rect.Left - p.Left, page.Width, pw), MulDiv(rect.Top - p.Top, page.Height, ph),
+            MulDiv(rect.Right - p.Left, page.Width, pw), MulDiv(rect.Bottom - p.Top, page.Height, ph)};
+}
+
+void TChartPreviewPage::CalcRects() {
+    PaperRect = PaperRectFor({ClientWidth(), ClientHeight()}, app.Printer().PageSize());
+    if (dragCode != phNone) return;  // a drag owns the chart rectangle until it ends
+    ChartRect = ChartRectFor(PaperRect, image ? image->PrintMargins : std::array<int, 4>{15, 15, 15, 15});
 }
 
 int TChartPreviewPage::HitTest(int x, int y) const {
@@ -104,23 +126,25 @@ void TChartPreviewPage::DrawGuides(Canvas& canvas) const {
 void TChartPreviewPage::DrawChart(Canvas& canvas) {
     const PixelRect target = imageRectHeld ? imageRect : ChartRect;
     if (!ShowImage || target.Width() <= 0 || target.Height() <= 0) return;
+    // The chart is laid out as it is for its place on the page, and shrunk into its place on the paper.
+    // Its place on the page is the one its margins give it, as printing finds it, unless the drawing stays
+    // where a drag started.
+    const Size page = app.Printer().PageSize();
+    const PixelRect onPage = imageRectHeld || page.Width <= 0 || page.Height <= 0 ? PageRectOf(target)
+                                                                                 : image->PrintRectOnPage(page);
     const bool wasPrinting = image->Printing;
     image->Printing = true;
+    CanvasStateGuard guard(canvas);  // the clip goes with it
     canvas.ClipRect(image->CanClip() ? target : PaperRect);
     try {
-        if (AsBitmap) {
-            const Bitmap picture =
-                image->CreateBitmapImage(app.Raster(), PaperColor, {0, 0, image->Width(), image->Height()});
-            canvas.StretchDraw(target, picture);
-        } else {
-            image->PrintOnCanvas(canvas, target);
-        }
+        if (AsBitmap)
+            canvas.StretchDraw(target, image->CreatePrintBitmap(app.Raster(), PaperColor, onPage));
+        else
+            image->PrintShrunkOnCanvas(canvas, onPage, target);
     } catch (...) {
-        canvas.Unclip();
         image->Printing = wasPrinting;
         throw;
     }
-    canvas.Unclip();
     image->Printing = wasPrinting;
 }
 
@@ -149,22 +173,10 @@ void TChartPreviewPage::PrintImage() {
     PrinterService& printer = app.Printer();
     app.SetScreenCursor(Cursor::HourGlass);
     try {
-        if (AsBitmap) {
-            printer.Title = image->Name();
-            printer.BeginDoc();
-            try {
-                const Bitmap picture =
-                    image->CreateBitmapImage(app.Raster(), ClWhite, {0, 0, image->Width(), image->Height()});
-                printer.PageCanvas().StretchDraw(image->CalcPrintRect(printer), picture);
-                printer.EndDoc();
-            } catch (...) {
-                printer.Abort();
-                if (printer.Printing()) printer.EndDoc();
-                throw;
-            }
-        } else {
+        if (AsBitmap)
+            image->PrintAsBitmap(printer, app.Raster());
+        else
             image->Print(printer);
-        }
     } catch (...) {
         app.SetScreenCursor(Cursor::Default);
         throw;

@@ -2,13 +2,17 @@
 // the chart's rectangle moved or resized on the paper with the mouse, which sets the chart's print margins.
 //
 // Rules:
-// - The paper keeps the page's proportions: a portrait page fills 90 % of the control's height, a
-//   landscape page 90 % of its width.
+// - The paper keeps the page's proportions and lies whole in the control at every size: a portrait page
+//   fills 90 % of the control's height and is centred across, a landscape page 90 % of its width and is
+//   centred down; when the other side would then pass 90 % of the control, that side takes the 90 %.
+// - The chart is laid out as it is for its rectangle on the page (the printer's pixels), and drawn shrunk
+//   into its rectangle on the paper, which holds all of it: the preview shows what the paper gets.
 // - A drag never takes an edge past the paper or past the opposite edge of the chart; a move keeps the
 //   whole rectangle on the paper. Each drag step sets the margins in whole percent and reports them.
 // - A page of no size (no printer) gives a paper of the control's height or width.
 #pragma once
 
+#include <array>
 #include <functional>
 
 #include "chart/chart_panel.h"
@@ -54,6 +58,13 @@ public:
 
     // Lays the paper and the chart rectangle out for the control's size and the printer's page.
     void CalcRects();
+    // The paper for a control's client size and a printer page size.
+    static PixelRect PaperRectFor(Size client, Size page);
+    // The paper shrunk by print margins in percent (left, top, right, bottom).
+    static PixelRect ChartRectFor(const PixelRect& paper, const std::array<int, 4>& margins);
+    // A rectangle on the paper of the last layout as the printer's pixels on the page (the paper's own
+    // pixels from its corner when there is no page).
+    PixelRect PageRectOf(const PixelRect& rect) const;
     int HitTest(int x, int y) const;
     static Cursor CursorOfHit(int code);
     // The guide lines' colour: white on a silver or grey paper, else silver.

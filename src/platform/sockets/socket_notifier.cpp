@@ -2,12 +2,14 @@
 #include "platform/sockets/socket_notifier.h"
 
 #include <netinet/in.h>
+#include <sys/sendfile.h>
 #include <sys/socket.h>
 
 #include <sys/uio.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 
 #include "platform/sockets/socket_errors.h"
 
@@ -289,6 +291,33 @@ long SocketNotifier::SendPieces(const Piece* pieces, std::size_t count, bool urg
     msg.msg_iovlen = n;
     long sent = ::sendmsg(s.fd, &msg, MSG_NOSIGNAL | MSG_DONTWAIT | (urgent ? MSG_OOB : 0));
     error = sent < 0 ? LastSocketError() : SockNoError;
+    if (sent < 0 && error == SockEWOULDBLOCK) {
+        s.writeArmed = true;
+        s.Update();
+    }
+    return sent;
+}
+
+long SocketNotifier::SendFile(int fileFd, std::int64_t& offset, std::size_t size, int& error) {
+    Impl& s = *impl_;
+    // The call has no flag against SIGPIPE: the signal is held back around it and a SIGPIPE it raised is
+    // taken off again, so a broken connection is an error code like for every other send.
+    sigset_t pipe, old, pending;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    sigpending(&pending);
+    const bool wasPending = sigismember(&pending, SIGPIPE) == 1;
+    pthread_sigmask(SIG_BLOCK, &pipe, &old);
+    off_t off = off_t(offset);
+    long sent = ::sendfile(s.fd, fileFd, &off, size);
+    const int cause = sent < 0 ? errno : 0;
+    error = sent < 0 ? LastSocketError() : SockNoError;
+    if (cause == EPIPE && !wasPending) {
+        timespec none{};
+        sigtimedwait(&pipe, nullptr, &none);
+    }
+    pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    if (sent > 0) offset = std::int64_t(off);
     if (sent < 0 && error == SockEWOULDBLOCK) {
         s.writeArmed = true;
         s.Update();

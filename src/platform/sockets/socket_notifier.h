@@ -70,6 +70,10 @@ public:
         std::size_t Size;
     };
     long SendPieces(const Piece* pieces, std::size_t count, bool urgent, int& error);
+    // Sends up to size bytes of the file fileFd from offset straight from the file, without passing them
+    // through this process (offset moves on by what went); the count sent, 0 at the end of the file, or -1
+    // with error set. A broken connection gives its error, never a signal to the process.
+    long SendFile(int fileFd, std::int64_t& offset, std::size_t size, int& error);
     int Accept(sock::Address& peer, int& error);
 
     // Posts a notification of the current registration, as if the system had raised it.

@@ -38,6 +38,7 @@ protected:
             canvas_ = std::make_unique<QtCanvas>(image_);
         }
         draw_(*canvas_);
+        canvas_->Flush();
         QPainter(this).drawImage(0, 0, image_);
     }
     void mouseMoveEvent(QMouseEvent* e) override {
