@@ -49,7 +49,7 @@ std::unique_ptr<ControlBinding> MakeBinding(Control& control) {
     // Most derived kinds first: a memo is also an edit, a radio group also a group box.
     using Maker = std::unique_ptr<ControlBinding> (*)(Control&);
     static constexpr Maker makers[] = {
-        BindDrawn, BindMemo, BindEdit, BindButton, BindSpeedButton, BindCheckBox, BindRadioButton, BindRadioGroup,
+        BindDrawn, BindEmbeddedForm, BindMemo, BindEdit, BindButton, BindSpeedButton, BindCheckBox, BindRadioButton, BindRadioGroup,
         BindGroupBox, BindPanel, BindBevel, BindComboBox, BindListBox, BindImage, BindProgressBar,
         BindScrollBar, BindUpDown, BindPageControl, BindTabSheet, BindTabControl, BindStringGrid,
         BindStatusBar, BindShape, BindLabel,

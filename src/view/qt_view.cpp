@@ -1,125 +1,26 @@
-// QtView: forms as windows, controls as widgets, and the user's input back into the model.
+// QtView: forms as windows, controls as widgets, and every change of the model shown on them.
 #include "view/qt_view.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTextCursor>
 
 #include <algorithm>
 #include <functional>
 
-#include "platform/ui/button.h"
-#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
-#include "platform/ui/memo.h"
 #include "platform/ui/page_control.h"
 #include "platform/ui/tab_sheet.h"
 #include "view/control_binding.h"
+#include "view/form_binding.h"
 #include "view/menu_bar.h"
 #include "view/qt_convert.h"
 #include "view/resources.h"
 
 namespace fv {
-
-// A form: its window, with the menu bar, and the client area where its controls go.
-class QtView::FormBinding : public ControlBinding {
-public:
-    explicit FormBinding(Form& form) : ControlBinding(form) {}
-    Form& GetForm() const { return static_cast<Form&>(GetControl()); }
-    FormWindow* Window() const { return static_cast<FormWindow*>(Widget()); }
-    void ShowColours(QPalette& palette, QWidget* target) const override { ShowSurfaceColour(palette, target); }
-    bool ClickOnRelease() const override { return true; }
-    QRect AlignArea() const override { return QRect(0, 0, GetForm().ClientWidth(), GetForm().ClientHeight()); }
-
-    std::unique_ptr<MenuBarBinding> menu;
-    bool positioned = false;
-    bool activationRequested = false;  // the next activation of the window is the view's own doing
-
-protected:
-    QWidget* Create(BindingHost& host, QWidget*) override {
-        auto* window = new FormWindow(*host.Events());
-        auto* client = new ModelWidget<QWidget>(host.Events(), window);
-        client->setAutoFillBackground(true);
-        window->SetClient(client);
-        SetContainer(client);
-        return window;
-    }
-};
-
-// Switches the view's reactions off while it changes widgets itself.
-class QtView::Quiet {
-public:
-    explicit Quiet(QtView& v) : view_(v) { ++view_.quiet_; }
-    ~Quiet() { --view_.quiet_; }
-    Quiet(const Quiet&) = delete;
-    Quiet& operator=(const Quiet&) = delete;
-
-private:
-    QtView& view_;
-};
-
-namespace {
-
-// The model's code of a Qt key; KeyNone for keys it has no code for.
-int ToKeyCode(int q) {
-    if ((q >= Qt::Key_A && q <= Qt::Key_Z) || (q >= Qt::Key_0 && q <= Qt::Key_9)) return q;
-    if (q >= Qt::Key_F1 && q <= Qt::Key_F12) return KeyF1 + (q - Qt::Key_F1);
-    switch (q) {
-    case Qt::Key_Backspace: return KeyBack;
-    case Qt::Key_Tab: return KeyTab;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return KeyReturn;
-    case Qt::Key_Shift: return KeyShift;
-    case Qt::Key_Control: return KeyControl;
-    case Qt::Key_Alt: return KeyAlt;
-    case Qt::Key_Escape: return KeyEscape;
-    case Qt::Key_Space: return KeySpace;
-    case Qt::Key_PageUp: return KeyPageUp;
-    case Qt::Key_PageDown: return KeyPageDown;
-    case Qt::Key_End: return KeyEnd;
-    case Qt::Key_Home: return KeyHome;
-    case Qt::Key_Left: return KeyLeft;
-    case Qt::Key_Up: return KeyUp;
-    case Qt::Key_Right: return KeyRight;
-    case Qt::Key_Down: return KeyDown;
-    case Qt::Key_Insert: return KeyInsert;
-    case Qt::Key_Delete: return KeyDelete;
-    default: return KeyNone;
-    }
-}
-
-bool ToMouseButton(Qt::MouseButton q, MouseButton& out) {
-    switch (q) {
-    case Qt::LeftButton: out = MouseButton::Left; return true;
-    case Qt::RightButton: out = MouseButton::Right; return true;
-    case Qt::MiddleButton: out = MouseButton::Middle; return true;
-    default: return false;
-    }
-}
-
-Qt::WindowFlags FlagsFor(FormBorder border) {
-    switch (border) {
-    case FormBorder::None: return Qt::Window | Qt::FramelessWindowHint;
-    case FormBorder::Dialog:
-        return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    case FormBorder::Single:
-        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-    case FormBorder::ToolWindow: return Qt::Tool;
-    case FormBorder::Sizeable: break;
-    }
-    return Qt::Window;
-}
-
-bool FixedSize(FormBorder border) { return border != FormBorder::Sizeable; }
-
-}  // namespace
 
 // ---- lifetime
 
@@ -135,10 +36,8 @@ QtView::~QtView() {
     if (app_.Observer() == this) app_.SetObserver(nullptr);
     std::vector<QWidget*> windows;
     for (auto& [control, b] : bindings_) {
-        auto* fb = dynamic_cast<FormBinding*>(b.get());
-        if (!fb) continue;
-        if (fb->GetForm().GetObserver() == this) fb->GetForm().SetObserver(nullptr);
-        if (fb->Widget()) windows.push_back(fb->Widget());
+        if (auto* f = dynamic_cast<Form*>(&b->GetControl()); f && f->GetObserver() == this) f->SetObserver(nullptr);
+        if (auto* fb = dynamic_cast<FormBinding*>(b.get()); fb && fb->Widget()) windows.push_back(fb->Widget());
     }
     owners_.clear();
     for (QWidget* w : windows) delete w;
@@ -154,7 +53,7 @@ ControlBinding* QtView::Find(const Control* control) const {
     return it == bindings_.end() ? nullptr : it->second.get();
 }
 
-QtView::FormBinding* QtView::FindForm(const Control* control) const {
+FormBinding* QtView::FindForm(const Control* control) const {
     return dynamic_cast<FormBinding*>(Find(control));
 }
 
@@ -201,13 +100,9 @@ QImage QtView::ResourceImage(const std::string& name) {
     return *it->second;
 }
 
-void QtView::UserAction(QWidget* widget, const std::function<void(Control&)>& action) {
-    UserInput<Control>(widget, action);
-}
-
 // ---- building
 
-QtView::FormBinding* QtView::EnsureForm(Form& form) {
+FormBinding* QtView::EnsureForm(Form& form) {
     if (FormBinding* b = FindForm(&form)) return b;
     Quiet quiet(*this);
     auto owned = std::make_unique<FormBinding>(form);
@@ -220,7 +115,7 @@ QtView::FormBinding* QtView::EnsureForm(Form& form) {
     bindings_[&form] = std::move(owned);
     form.SetObserver(this);
 
-    window->setWindowFlags(FlagsFor(form.Border()));
+    window->setWindowFlags(b.Flags());
     window->setWindowTitle(ToQString(form.Caption()));
     b.menu->SetMenu(form.Menu());
     SyncCommon(b);
@@ -233,7 +128,13 @@ QtView::FormBinding* QtView::EnsureForm(Form& form) {
 
 void QtView::Build(Control& control) {
     ControlBinding* parent = Find(control.Parent());
-    if (!parent || !parent->Container() || Find(&control) || dynamic_cast<Form*>(&control)) return;
+    if (!parent || !parent->Container()) return;
+    if (ControlBinding* existing = Find(&control)) {
+        if (!IsForm(*existing)) return;
+        // A form placed inside a control leaves its window, which goes with what is shown in it.
+        ForgetTree(control);
+    }
+    if (auto* form = dynamic_cast<Form*>(&control)) form->SetObserver(this);
     Quiet quiet(*this);
     std::unique_ptr<ControlBinding> owned = MakeBinding(control);
     ControlBinding& b = *owned;
@@ -293,7 +194,7 @@ void QtView::Forget(const Control* control) {
 }
 
 void QtView::Discard(QWidget* widget) {
-    if (inputDepth_ > 0) {
+    if (input_.Running()) {
         // The widget may be the one whose signal is running: it goes once control is back in the loop.
         widget->hide();
         widget->setParent(nullptr);
@@ -455,37 +356,11 @@ void QtView::SyncText(ControlBinding& b) {
     else b.ShowText(*this);
 }
 
-void QtView::SelectionMoved(QWidget* widget) {
-    int start = 0, end = 0;
-    bool memo = false;
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
-        end = line->hasSelectedText() ? line->selectionEnd() : start;
-        start = ModelOffset(line->text(), start, false);
-        end = ModelOffset(line->text(), end, false);
-    } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
-        memo = true;
-        const QString shown = text->toPlainText();
-        const QTextCursor cursor = text->textCursor();
-        start = ModelOffset(shown, cursor.selectionStart(), true);
-        end = ModelOffset(shown, cursor.selectionEnd(), true);
-    } else {
-        return;
-    }
-    // Only the model's own record of where the user is: no event fires, so there is nothing to show back.
-    if (quiet_ > 0) return;
-    auto* edit = dynamic_cast<Edit*>(ControlOf(widget));
-    if (!edit || (memo != (dynamic_cast<Memo*>(edit) != nullptr))) return;
-    Quiet quiet(*this);
-    app_.Dispatch([&] { edit->SetSelection(start, end - start); });
-}
-
 // ---- forms
 
 void QtView::SyncFormFlags(FormBinding& b) {
-    Form& form = b.GetForm();
     QWidget* window = b.Widget();
-    Qt::WindowFlags flags = FlagsFor(form.Border());
+    Qt::WindowFlags flags = b.Flags();
     if (window->windowFlags() == flags) return;
     bool shown = window->isVisible();
     window->setWindowFlags(flags);  // hides the window
@@ -500,10 +375,13 @@ void QtView::SyncFormGeometry(FormBinding& b) {
     const int width = form.ClientWidth();
     // The client area is exactly the model's; the menu bar takes what Qt's needs above it.
     const QSize size(width, form.ClientHeight() + window->MenuBarHeight(width));
-    if (FixedSize(form.Border())) {
+    if (b.FixedSize()) {
         window->setFixedSize(size);
     } else {
-        window->setMinimumSize(0, 0);
+        // The user cannot drag the window smaller than the form allows.
+        const int minWidth = form.MinimumClientWidth(), minHeight = form.MinimumClientHeight();
+        window->setMinimumSize(minWidth == 0 && minHeight == 0 ? QSize(0, 0)
+                                                               : QSize(minWidth, minHeight + window->MenuBarHeight(minWidth)));
         window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         window->resize(size);
     }
@@ -536,12 +414,18 @@ void QtView::SyncFormProperty(FormBinding& b, Property what) {
 }
 
 void QtView::FormCreated(Form& form) {
+    if (form.Parent()) {
+        Build(form);
+        return;
+    }
     FormBinding* b = EnsureForm(form);
     // A form may show itself while it is being made, before the application reports it.
     if (form.Visible() && !b->Widget()->isVisible()) FormShown(form);
 }
 
 void QtView::FormShown(Form& form) {
+    // A form inside a control shows as its control does.
+    if (form.Parent()) return;
     FormBinding* b = EnsureForm(form);
     Quiet quiet(*this);
     Refresh();
@@ -576,7 +460,7 @@ void QtView::FormHidden(Form& form) {
 }
 
 void QtView::ModalStarted(Form& form) {
-    ControlBinding* b = Find(&form);
+    FormBinding* b = FindForm(&form);
     QWidget* window = b ? b->Widget() : nullptr;
     if (!window || window->windowModality() == Qt::ApplicationModal) return;
     Quiet quiet(*this);
@@ -682,152 +566,6 @@ void QtView::MenuChanged(MenuItem& item) {
     Quiet quiet(*this);
     for (auto& [control, b] : bindings_)
         if (auto* fb = dynamic_cast<FormBinding*>(b.get()); fb && fb->menu && fb->menu->Menu()) fb->menu->ItemChanged(item);
-}
-
-// ---- user input
-
-template <class T, class Action>
-void QtView::UserInput(QWidget* widget, Action&& action) {
-    if (quiet_ > 0 || !widget) return;
-    T* control = dynamic_cast<T*>(ControlOf(widget));
-    if (!control) return;
-    QPointer<QWidget> guard(widget);
-    ++inputDepth_;
-    app_.Dispatch([&] { action(*control); });
-    --inputDepth_;
-    // The model may have refused or changed what the user did: show what it holds now.
-    if (guard && ControlOf(guard) == control)
-        if (ControlBinding* b = Find(control)) {
-            Quiet quiet(*this);
-            SyncState(*b);
-        }
-}
-
-void QtView::MousePressed(QWidget* widget, QMouseEvent* e) {
-    MouseButton button;
-    if (quiet_ > 0 || !ToMouseButton(e->button(), button)) return;
-    ControlBinding* b = Find(ControlOf(widget));
-    if (!b) return;
-    b->Pressed();
-    pressed_ = widget;
-    const QPoint at = b->ModelPoint(widget->mapFromGlobal(e->globalPosition().toPoint()));
-    const unsigned shift = ShiftOf(e);
-    UserInput<Control>(widget, [&](Control& c) { c.MouseDown(button, shift, at.x(), at.y()); });
-}
-
-void QtView::MouseReleased(QWidget* widget, QMouseEvent* e) {
-    MouseButton button;
-    if (quiet_ > 0 || !ToMouseButton(e->button(), button)) return;
-    ControlBinding* b = Find(ControlOf(widget));
-    if (!b) return;
-    const bool clickable = b->ClickOnRelease();
-    const QPoint inside = widget->mapFromGlobal(e->globalPosition().toPoint());
-    const bool clicked = pressed_ == widget && button == MouseButton::Left && widget->rect().contains(inside);
-    const QPoint at = b->ModelPoint(inside);
-    pressed_ = nullptr;
-    QPointer<QWidget> guard(widget);
-    UserInput<Control>(widget, [&](Control& c) { c.MouseUp(button, ShiftOf(e), at.x(), at.y()); });
-    // Controls without a click of their own in Qt (labels, images, panels and edit boxes): a press and
-    // release on them is a click.
-    if (clicked && clickable && guard) UserInput<Control>(widget, [](Control& c) { c.Click(); });
-}
-
-void QtView::MouseDoubleClicked(QWidget* widget, QMouseEvent* e) {
-    MouseButton button;
-    if (quiet_ > 0 || !ToMouseButton(e->button(), button)) return;
-    QPoint at = widget->mapFromGlobal(e->globalPosition().toPoint());
-    if (const ControlBinding* b = Find(ControlOf(widget))) at = b->ModelPoint(at);
-    const unsigned shift = ShiftOf(e) | SsDouble;
-    QPointer<QWidget> guard(widget);
-    if (button == MouseButton::Left) UserInput<Control>(widget, [](Control& c) { c.DblClick(); });
-    if (guard) UserInput<Control>(widget, [&](Control& c) { c.MouseDown(button, shift, at.x(), at.y()); });
-    // The release that ends a double click is no click of its own.
-    pressed_ = nullptr;
-    if (ControlBinding* b = Find(ControlOf(widget))) b->DoubleClicked();
-}
-
-bool QtView::KeyPressed(QWidget* widget, QKeyEvent* e) {
-    if (quiet_ > 0 || !Find(ControlOf(widget))) return false;
-    QPointer<QWidget> guard(widget);
-    int key = ToKeyCode(e->key());
-    if (key != KeyNone) {
-        UserInput<Control>(widget, [&](Control& c) { c.KeyDown(key, ShiftOf(e->modifiers())); });
-        if (key == KeyNone) return true;
-    }
-    // The character the key gives, when it is one byte; handlers see no part of a longer UTF-8 one.
-    const QString text = e->text();
-    if (guard && text.size() == 1 && text[0].unicode() < 128) {
-        char c = char(text[0].unicode());
-        UserInput<Control>(widget, [&](Control& control) { control.KeyPress(c); });
-        if (c == 0) return true;
-    }
-    return false;
-}
-
-void QtView::KeyReleased(QWidget* widget, QKeyEvent* e) {
-    if (quiet_ > 0 || !Find(ControlOf(widget))) return;
-    int key = ToKeyCode(e->key());
-    if (key != KeyNone) UserInput<Control>(widget, [&](Control& c) { c.KeyUp(key, ShiftOf(e->modifiers())); });
-}
-
-void QtView::FocusEntered(QWidget* widget) {
-    UserInput<Control>(widget, [](Control& c) { c.SetFocus(); });
-}
-
-void QtView::ActsAlone(QWidget*, bool begins) {
-    if (begins) ++quiet_;
-    else --quiet_;
-}
-
-void QtView::CloseRequested(QWidget* window) {
-    UserInput<Form>(window, [](Form& f) { f.Close(); });
-}
-
-void QtView::WindowActivated(QWidget* window) {
-    FormBinding* b = FindForm(ControlOf(window));
-    if (!b) return;
-    if (b->activationRequested) {
-        b->activationRequested = false;
-        return;
-    }
-    // The user brought the window forward: the form is activated as when the program shows it again.
-    UserInput<Form>(window, [](Form& f) {
-        FormHost* host = f.Host();
-        if (f.Visible() && host && host->ActiveForm() != &f) f.Show();
-    });
-}
-
-void QtView::WindowResized(QWidget* window) {
-    FormBinding* b = FindForm(ControlOf(window));
-    if (!b) return;
-    Form& form = b->GetForm();
-    if (form.Border() != FormBorder::Sizeable) return;
-    auto* w = static_cast<FormWindow*>(window);
-    const int clientWidth = w->width();
-    const int clientHeight = w->height() - w->MenuBarHeight(clientWidth);
-    UserInput<Form>(window, [&](Form& f) { f.SetClientSize(clientWidth, clientHeight); });
-    Quiet quiet(*this);
-    ApplyAlign(*b);
-}
-
-bool QtView::DialogKey(QWidget* window, int key) {
-    FormBinding* b = FindForm(ControlOf(window));
-    if (!b) return false;
-    // The default button takes Return, the cancel button Escape, wherever they lie on the form.
-    std::vector<Control*> stack(b->GetControl().Controls().begin(), b->GetControl().Controls().end());
-    while (!stack.empty()) {
-        Control* c = stack.back();
-        stack.pop_back();
-        if (auto* button = dynamic_cast<Button*>(c); button && button->Showing() && button->Enabled() &&
-                                                     (key == Qt::Key_Escape ? button->Cancel : button->Default)) {
-            QWidget* w = WidgetOf(*button);
-            if (!w) return false;
-            UserInput<Button>(w, [](Button& bt) { bt.Click(); });
-            return true;
-        }
-        stack.insert(stack.end(), c->Controls().begin(), c->Controls().end());
-    }
-    return false;
 }
 
 }  // namespace fv

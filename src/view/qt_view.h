@@ -2,15 +2,16 @@
 //
 // Every form the application creates gets a top-level window with its menu bar and a client area, and
 // every control one Qt widget placed at the control's geometry inside its parent's client area (a group
-// box's children from the group box's own top-left corner, its caption included).
+// box's children from the group box's own top-left corner, its caption included). A form placed inside a
+// control is no window: it is a surface inside that control, with its controls on it, and a form that
+// leaves its control gets a window again the next time it is shown. A sizeable window cannot be made
+// smaller than its form's minimum size.
 //
 // Model to screen: the view observes the application (forms made, shown, hidden, made modal, activated)
 // and each form (a control changed, was added or removed, a menu item changed) and updates the widget with
 // the view's own reactions switched off, so a change never echoes back into the model.
-// Screen to model: what a user does goes back only through the model's user actions (UserSetText, Click,
-// UserSelect, SetPosition, UserSelectPage, MouseDown/MouseUp, SetFocus, Close...), each run through
-// Application::Dispatch so an exception is shown and the program goes on; afterwards the widget is set to
-// what the model holds, since the model may have refused or changed what was typed or clicked.
+// Screen to model: what a user does goes back only through the model's user actions, which QtInput
+// (view/qt_input.h) and the bindings run.
 //
 // The view must be destroyed before the Application it shows.
 #pragma once
@@ -27,16 +28,16 @@
 #include "platform/app/application.h"
 #include "platform/ui/menu.h"
 #include "view/control_binding.h"
-#include "view/widgets.h"
+#include "view/qt_input.h"
 
 class QAction;
 class QImage;
 
 namespace fv {
 
-class MenuBarBinding;
+class FormBinding;
 
-class QtView : public ApplicationObserver, public ControlObserver, private WidgetEvents, private BindingHost {
+class QtView : public ApplicationObserver, public ControlObserver, private BindingHost {
 public:
     // Shows the forms the application already has and every form it makes from now on.
     explicit QtView(Application& app);
@@ -74,29 +75,26 @@ public:
     void MenuChanged(MenuItem& item) override;
 
 private:
-    class FormBinding;
-    class Quiet;
+    friend class QtInput;
 
-    // WidgetEvents
-    void MousePressed(QWidget* widget, QMouseEvent* e) override;
-    void MouseReleased(QWidget* widget, QMouseEvent* e) override;
-    void MouseDoubleClicked(QWidget* widget, QMouseEvent* e) override;
-    void FocusEntered(QWidget* widget) override;
-    bool KeyPressed(QWidget* widget, QKeyEvent* e) override;
-    void KeyReleased(QWidget* widget, QKeyEvent* e) override;
-    void ActsAlone(QWidget* widget, bool begins) override;
-    void CloseRequested(QWidget* window) override;
-    void WindowActivated(QWidget* window) override;
-    void WindowResized(QWidget* window) override;
-    bool DialogKey(QWidget* window, int key) override;
+    // Switches the view's reactions off while it changes widgets itself.
+    class Quiet {
+    public:
+        explicit Quiet(QtView& v) : view_(v) { ++view_.quiet_; }
+        ~Quiet() { --view_.quiet_; }
+        Quiet(const Quiet&) = delete;
+        Quiet& operator=(const Quiet&) = delete;
 
-    // Runs a user action on the control of a widget as an event handler, then shows the model's state.
-    template <class T, class Action> void UserInput(QWidget* widget, Action&& action);
+    private:
+        QtView& view_;
+    };
 
     // BindingHost
-    WidgetEvents* Events() override { return this; }
-    void UserAction(QWidget* widget, const std::function<void(Control&)>& action) override;
-    void SelectionMoved(QWidget* widget) override;
+    WidgetEvents* Events() override { return &input_; }
+    void UserAction(QWidget* widget, const std::function<void(Control&)>& action) override {
+        input_.UserAction(widget, action);
+    }
+    void SelectionMoved(QWidget* widget) override { input_.SelectionMoved(widget); }
     Control* ControlOf(const QWidget* widget) const override;
     QImage ResourceImage(const std::string& name) override;
     void PlaceAgain(ControlBinding& binding) override { SyncGeometry(binding); }
@@ -137,9 +135,8 @@ private:
     std::vector<Control*> fresh_;
     bool refreshPosted_ = false;
     std::vector<QPointer<QWidget>> retired_;
-    QPointer<QWidget> pressed_;
-    int quiet_ = 0;       // > 0 while the view itself changes widgets
-    int inputDepth_ = 0;  // > 0 while a user action runs
+    int quiet_ = 0;  // > 0 while the view itself changes widgets
+    QtInput input_{*this};
     // Lets a task the view posted find out whether the view still exists.
     std::shared_ptr<QtView*> self_;
 };

@@ -92,9 +92,11 @@ TEST_F(ChartEditor, PagesAreMadeOnTheirFirstVisitOnly) {
     editor->Notebook1->UserSelectPage(editor->TabGeneral);
     Form* general = editor->Page(cetGeneral);
     ASSERT_NE(dynamic_cast<TFormChartGeneral*>(general), nullptr);
-    // Its controls stand on the tab, filling it.
-    EXPECT_FALSE(editor->TabGeneral->Controls().empty());
-    EXPECT_TRUE(general->Controls().empty());
+    // It stands on the tab, shown and filling it, with its controls on it.
+    EXPECT_EQ(general->Parent(), editor->TabGeneral);
+    EXPECT_EQ(editor->TabGeneral->Controls(), std::vector<Control*>{general});
+    EXPECT_FALSE(general->Controls().empty());
+    EXPECT_TRUE(general->Visible());
     EXPECT_EQ(general->Width(), editor->TabGeneral->Width());
     EXPECT_TRUE(dynamic_cast<TFormChartGeneral*>(general)->CBAllowZoom->Showing());
     editor->Notebook1->UserSelectPage(editor->TabPaging);

@@ -343,5 +343,59 @@ TEST(Destruction, FreeingAFormTheApplicationCreatedLeavesItNothingDangling) {
     EXPECT_EQ(exits, std::vector<int>{0});
 }
 
+TEST_F(ModalTest, AFormInsideAControlShowsAndHidesAsAControlAndNeverBecomesTheActiveForm) {
+    auto* pages = Place<PageControl>(main, "Pages");
+    auto* sheet = Place<TabSheet>(pages, "Sheet");
+    auto* page = main->Make<Form>("Page");
+    auto* box = Place<CheckBox>(page, "Box");
+    std::vector<std::string> log;
+    page->OnShow = [&](Component*) { log.push_back("show"); };
+    page->OnHide = [&](Component*) { log.push_back("hide"); };
+    page->OnActivate = [&](Component*) { log.push_back("activate"); };
+    page->SetParent(sheet);
+    page->Show();
+    EXPECT_TRUE(page->Visible());
+    EXPECT_TRUE(box->Showing());
+    EXPECT_EQ(app.ActiveForm(), main);
+    page->Show();  // again: nothing
+    box->SetFocus();
+    EXPECT_EQ(main->ActiveControl(), box) << "its controls take the focus on the form around it";
+    // The dialog coming and going hands the activation back to the main form, never to the page.
+    dialog->Show();
+    dialog->Hide();
+    EXPECT_EQ(app.ActiveForm(), main);
+    page->Hide();
+    EXPECT_FALSE(box->Showing());
+    EXPECT_EQ(log, (std::vector<std::string>{"show", "hide"}));
+}
+
+TEST(MinimumSize, AFormIsNeverSmallerThanItsMinimumAndARaisedMinimumEnlargesIt) {
+    HeadlessLoop loop{true};
+    Application app{loop};
+    Form* form = app.CreateForm<Form>("Sized");
+    form->SetBounds(0, 0, 400, 300);
+    form->SetMinimumSize(208, 127);
+    EXPECT_EQ(form->MinimumClientWidth(), 200);
+    EXPECT_EQ(form->MinimumClientHeight(), 100);
+    struct Case { int width, height, wantWidth, wantHeight; } cases[] = {
+        {300, 200, 300, 200}, {100, 200, 208, 200}, {300, 50, 300, 127}, {0, 0, 208, 127}, {208, 127, 208, 127},
+    };
+    for (const Case& c : cases) {
+        form->SetBounds(10, 20, c.width, c.height);
+        EXPECT_EQ(form->Width(), c.wantWidth) << c.width << " x " << c.height;
+        EXPECT_EQ(form->Height(), c.wantHeight) << c.width << " x " << c.height;
+        EXPECT_EQ(form->Left(), 10);
+    }
+    form->SetClientSize(10, 10);
+    EXPECT_EQ(form->ClientWidth(), 200);
+    EXPECT_EQ(form->ClientHeight(), 100);
+    form->SetMinimumSize(508, 427);
+    EXPECT_EQ(form->Width(), 508);
+    EXPECT_EQ(form->Height(), 427);
+    form->SetMinimumSize(0, 0);
+    form->SetClientSize(10, 10);
+    EXPECT_EQ(form->ClientWidth(), 10);
+}
+
 }  // namespace
 }  // namespace fv

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTest>
+#include <QWindow>
 #include <QWidget>
 
 #include "chartui/window/chart_export_form.h"
@@ -192,6 +193,27 @@ TEST_F(ChartWindowPicturesTest, TheExportFormatChosenByMouseOrArrowKeysDecidesWh
         EXPECT_EQ(copy->isEnabled(), s.copyEnabled) << "as the window shows it";
     }
     exporter.Hide();
+}
+
+TEST_F(ChartWindowPicturesTest, TheWindowCannotBeDraggedSmallerThanItsLayoutHolds) {
+    TRozizAForm& w = *program->RozizAForm;
+    QWidget* window = view->WindowOf(w);
+    ASSERT_NE(window, nullptr);
+    const QSize smallest(TRozizAForm::MinWidth - Form::FrameWidth, TRozizAForm::MinHeight - Form::FrameHeight);
+    EXPECT_EQ(window->minimumSize(), smallest);
+    EXPECT_EQ(window->windowHandle()->minimumSize(), smallest) << "what the window system is told";
+    window->resize(300, 200);
+    EXPECT_EQ(window->size(), smallest);
+    // A user dragging the window's corner: the window system reports the size, the form follows it down
+    // to its smallest.
+    window->windowHandle()->resize(300, 200);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.Height() == TRozizAForm::MinHeight && window->size() == smallest; }, 30000))
+        << w.Height();
+    EXPECT_EQ(w.Width(), TRozizAForm::MinWidth);
+    QWidget* group = view->WidgetOf(*w.RozizAView);
+    ASSERT_NE(group, nullptr);
+    EXPECT_TRUE(window->rect().contains(QRect(group->mapTo(window, QPoint(0, 0)), group->size())))
+        << "the group box lies inside the window";
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTest>
+#include <QWindow>
 #include <QToolButton>
 
 #include <memory>
@@ -978,6 +979,88 @@ TEST_F(ViewTest, TheMainMenuIsTheMenuBarAndChoosingAnItemClicksItOnce) {
     EXPECT_EQ(Client()->size(), QSize(form->ClientWidth(), form->ClientHeight()));
     EXPECT_EQ(Client()->y(), bar->height());
     EXPECT_EQ(Window()->height(), bar->height() + form->ClientHeight());
+}
+
+// ---- forms inside controls and the smallest window
+
+// The windows on screen.
+std::vector<QWidget*> ShownWindows() {
+    std::vector<QWidget*> shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) shown.push_back(w);
+    return shown;
+}
+
+TEST_F(ViewTest, AFormPlacedInsideAControlIsASurfaceOfItsWindowAndNoWindowOfItsOwn) {
+    auto* pages = Add<PageControl>(nullptr, "Pages", 8, 8, 300, 200);
+    auto* sheet = Add<TabSheet>(pages, "Sheet", 0, 0, 0, 0, "Sheet");
+    pages->SetActivePage(sheet);
+    auto* inner = app.CreateForm<Form>("Inner");
+    inner->SetBorder(FormBorder::None);
+    inner->SetClientSize(200, 100);
+    auto* button = inner->Make<Button>("InnerButton");
+    button->SetBounds(10, 20, 80, 25);
+    button->SetParent(inner);
+    int clicks = 0, shows = 0;
+    button->OnClick = [&](Component*) { ++clicks; };
+    inner->OnShow = [&](Component*) { ++shows; };
+    ShowFormActive();
+    inner->SetParent(sheet);
+    inner->SetBounds(5, 6, 200, 100);
+    inner->Show();
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(app.ActiveForm(), form) << "the form inside stays part of the active one";
+
+    EXPECT_EQ(ShownWindows(), std::vector<QWidget*>{Window()});
+    QWidget* surface = WidgetOf(*inner);
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(surface->parentWidget(), WidgetOf(*sheet));
+    EXPECT_EQ(surface->geometry(), QRect(5, 6, 200, 100));
+    QWidget* b = WidgetOf(*button);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->parentWidget(), surface) << "its controls stay its own";
+    EXPECT_EQ(b->geometry(), QRect(10, 20, 80, 25));
+    EXPECT_TRUE(b->isVisibleTo(Window()));
+    QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1) << "its controls take the user's clicks";
+    inner->Hide();
+    EXPECT_FALSE(surface->isVisibleTo(Window()));
+    EXPECT_EQ(ShownWindows(), std::vector<QWidget*>{Window()});
+
+    // Taken out of the control, it is a window of its own again the next time it is shown.
+    inner->SetParent(nullptr);
+    EXPECT_EQ(view->WidgetOf(*button), nullptr);
+    inner->Show();
+    ASSERT_NE(view->WindowOf(*inner), nullptr);
+    EXPECT_TRUE(view->WindowOf(*inner)->isVisible());
+    EXPECT_EQ(WidgetOf(*button)->window(), view->WindowOf(*inner));
+}
+
+TEST_F(ViewTest, AWindowCannotBeMadeSmallerThanItsFormsMinimumSize) {
+    form->SetMinimumSize(208, 127);  // a client area of at least 200 x 100
+    ShowForm();
+    QWidget* w = Window();
+    EXPECT_EQ(w->minimumSize(), QSize(200, 100));
+    EXPECT_EQ(w->windowHandle()->minimumSize(), QSize(200, 100)) << "what the window system is told";
+    w->resize(120, 60);
+    EXPECT_EQ(w->size(), QSize(200, 100));
+    // A user dragging the window's edge: the window system reports the new size, and the model follows.
+    w->windowHandle()->resize(320, 140);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->ClientWidth() == 320 && form->ClientHeight() == 140; }, 30000))
+        << form->ClientWidth() << " x " << form->ClientHeight();
+    // A window system that lets the window get smaller than its form allows: the window is put back.
+    w->windowHandle()->resize(120, 60);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->ClientWidth() == 200 && w->size() == QSize(200, 100); }, 30000))
+        << form->ClientWidth() << " x " << form->ClientHeight();
+    // The program cannot make it smaller either.
+    form->SetClientSize(50, 40);
+    EXPECT_EQ(form->Width(), 208);
+    EXPECT_EQ(form->Height(), 127);
+    EXPECT_EQ(w->size(), QSize(200, 100));
+    // A larger minimum enlarges the form at once.
+    form->SetMinimumSize(308, 227);
+    EXPECT_EQ(form->Width(), 308);
+    EXPECT_EQ(w->size(), QSize(300, 200));
 }
 
 }  // namespace

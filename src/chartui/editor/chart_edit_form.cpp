@@ -200,12 +200,12 @@ Form* TChartEditForm::CreatePage(int tab) {
 }
 
 void TChartEditForm::PlacePage(Form& page, TabSheet& tab) {
-    // The page's controls move onto the tab, so they are drawn and focused as the dialog's own; the page
-    // form stays their owner and keeps its handlers.
+    // The page stands on the tab, filling it, as a part of the dialog: its controls stay its own, with its
+    // handlers, and take the focus on the dialog.
     page.SetBorder(FormBorder::None);
+    page.SetParent(&tab);
     page.SetBounds(0, 0, tab.Width(), tab.Height());
-    PlaceFormControls(page, tab, 0, 0);
-    if (page.OnShow) page.OnShow(&page);
+    page.Show();
 }
 
 void TChartEditForm::Notebook1Change(Component*) {

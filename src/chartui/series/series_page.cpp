@@ -279,14 +279,6 @@ void TFormChartSeries::CBSeriesChange(Component*) {
     SetUpDataSource();
 }
 
-void PlaceFormControls(Form& form, Control& host, int left, int top) {
-    const std::vector<Control*> controls = form.Controls();
-    for (Control* c : controls) {
-        c->SetBounds(c->Left() + left, c->Top() + top, c->Width(), c->Height());
-        c->SetParent(&host);
-    }
-}
-
 void TFormChartSeries::EmbedEditor(Form& editor, TabSheet& sheet) {
     editor.Position = FormPosition::Designed;
     editor.SetBorder(FormBorder::None);
@@ -298,7 +290,6 @@ void TFormChartSeries::EmbedEditor(Form& editor, TabSheet& sheet) {
     editor.Show();
     sheet.SetVisible(wasVisible);
     editor.SetClientSize(PageSeries->ClientWidth(), editor.ClientHeight());
-    PlaceFormControls(editor, sheet, editor.Left(), editor.Top());
 }
 
 Form* TFormChartSeries::AddEditorTab(const SeriesEditorFactory& factory, TChartSeries& series, const std::string& caption) {

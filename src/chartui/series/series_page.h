@@ -76,11 +76,6 @@ public:
     void Clear();
 };
 
-// Puts a form's controls on `host`, `left` and `top` from its corner: a form shown inside another form's
-// control (an editor page on a tab) is drawn through its controls. The form stays their owner and keeps
-// its handlers.
-void PlaceFormControls(Form& form, Control& host, int left, int top);
-
 class TFormChartSeries : public ProgramForm {
 public:
     TFormChartSeries(Component* owner, Program& program);

@@ -163,6 +163,7 @@ TRozizAForm::TRozizAForm(Component* owner, Program& program) : ProgramForm(owner
 
     laidOut = true;
     SetBounds(0, 0, DesignWidth, DesignHeight);
+    SetMinimumSize(MinWidth, MinHeight);
     LayOut();
 }
 

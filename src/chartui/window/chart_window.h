@@ -19,7 +19,8 @@
 // - The window lays itself out at every size it takes, from its client area: the top strip and the
 //   toolbar row keep their height and stretch across, the chart and its scroll bar take what is left.
 //   The window is never smaller than MinWidth x MinHeight, the size at which everything still fits, so
-//   a size it reports (and the last-use file keeps) can always be laid out again.
+//   a size it reports (and the last-use file keeps) can always be laid out again; it is the form's
+//   minimum size, so the window on screen cannot be dragged smaller either.
 // - Down and Up scale the chart within its place: never smaller than 20 x 20 pixels, never larger than
 //   the place; the scale is kept across resizes.
 #pragma once

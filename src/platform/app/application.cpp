@@ -75,7 +75,7 @@ void Application::HandOnActivation(Form& leaving) {
     // Hand the activation to the most recent other visible form, as a window manager would.
     Form* next = nullptr;
     for (Form* f : forms_)
-        if (f != &leaving && f->Visible()) next = f;
+        if (f != &leaving && f->Visible() && !f->Parent()) next = f;
     active_ = next;
     if (observer_) observer_->ActiveFormChanged(active_);
 }

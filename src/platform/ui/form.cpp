@@ -1,6 +1,7 @@
 // Form: showing, hiding, modal runs, focus and menus.
 #include "platform/ui/form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/core/message_loop.h"
@@ -42,6 +43,27 @@ void Form::SetClientSize(int width, int height) {
     else SetBounds(Left(), Top(), width + FrameWidth, height + FrameHeight + menuBar);
 }
 
+void Form::SetBounds(int left, int top, int width, int height) {
+    Control::SetBounds(left, top, std::max(width, minWidth_), std::max(height, minHeight_));
+}
+
+void Form::SetMinimumSize(int width, int height) {
+    if (width == minWidth_ && height == minHeight_) return;
+    minWidth_ = std::max(0, width);
+    minHeight_ = std::max(0, height);
+    if (Width() < minWidth_ || Height() < minHeight_) SetBounds(Left(), Top(), Width(), Height());
+    else Changed(Property::Bounds);
+}
+
+int Form::MinimumClientWidth() const {
+    return border_ == FormBorder::None ? minWidth_ : std::max(0, minWidth_ - FrameWidth);
+}
+
+int Form::MinimumClientHeight() const {
+    int menuBar = menu_ ? 19 : 0;
+    return border_ == FormBorder::None ? minHeight_ : std::max(0, minHeight_ - FrameHeight - menuBar);
+}
+
 void Form::SetBorder(FormBorder b) {
     if (b == border_) return;
     border_ = b;
@@ -49,6 +71,14 @@ void Form::SetBorder(FormBorder b) {
 }
 
 void Form::SetVisible(bool v) {
+    if (Parent()) {
+        // Inside another control: shown and hidden as a control is, with the form's own events.
+        if (v == Visible()) return;
+        Control::SetVisible(v);
+        if (v && OnShow) OnShow(this);
+        if (!v && OnHide) OnHide(this);
+        return;
+    }
     if (v == Visible()) {
         if (v) if (FormHost* h = Host(); h && h->ActiveForm() != this) {
             h->SetActiveForm(this);

@@ -1,5 +1,8 @@
 // Form: a top-level window of the control model. A form owns its controls, is shown and hidden (closing
 // hides it), and can run modally: ShowModal spins the message loop until ModalResult is set.
+// A form placed inside another control (its Parent set: a page on a dialog's tab) is part of that
+// control's window instead: showing and hiding it fire OnShow and OnHide, but it is no window of the
+// application's and never becomes the active form.
 #pragma once
 
 #include "platform/ui/control.h"
@@ -43,6 +46,15 @@ public:
     int ClientWidth() const override;
     int ClientHeight() const override;
     void SetClientSize(int width, int height);
+    void SetBounds(int left, int top, int width, int height) override;
+    // The smallest outer size, frame included (0: no limit). A smaller size, set by the program or by a
+    // user dragging the window's edge, is taken as the smallest; the window does not shrink below it.
+    void SetMinimumSize(int width, int height);
+    int MinimumWidth() const { return minWidth_; }
+    int MinimumHeight() const { return minHeight_; }
+    // The client area at the smallest size.
+    int MinimumClientWidth() const;
+    int MinimumClientHeight() const;
     static constexpr int FrameWidth = 8;     // left and right border together
     static constexpr int FrameHeight = 27;   // caption bar and top and bottom border together
 
@@ -85,6 +97,7 @@ private:
     ControlObserver* observer_ = nullptr;
     FormHost* host_ = nullptr;  // kept for the destructor, when the owner chain is already cut
     FormBorder border_ = FormBorder::Sizeable;
+    int minWidth_ = 0, minHeight_ = 0;
     bool modal_ = false;
     int modalResult_ = MrNone;
     Control* active_ = nullptr;

@@ -11,6 +11,8 @@ class ControlBinding;
 
 // A control that draws its own face, whatever its kind (tried first).
 std::unique_ptr<ControlBinding> BindDrawn(Control& control);
+// A form placed inside another control: a surface in that control rather than a window.
+std::unique_ptr<ControlBinding> BindEmbeddedForm(Control& control);
 std::unique_ptr<ControlBinding> BindLabel(Control& control);
 std::unique_ptr<ControlBinding> BindEdit(Control& control);
 std::unique_ptr<ControlBinding> BindMemo(Control& control);
