@@ -3,9 +3,9 @@
 scripts/check-layers.py on it and compares the outcome (pass, or the faults it names) with the case."""
 
 import os
-import subprocess
 import sys
-import tempfile
+
+from fixture_tree_check import run_cases
 
 CHECK = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "check-layers.py")
 
@@ -118,32 +118,5 @@ CASES = [
 ]
 
 
-def run_case(files):
-    with tempfile.TemporaryDirectory() as root:
-        tree = dict(BASE)
-        tree.update(files)
-        for path, text in tree.items():
-            full = os.path.join(root, path)
-            os.makedirs(os.path.dirname(full), exist_ok=True)
-            with open(full, "w", encoding="utf-8") as f:
-                f.write(text)
-        done = subprocess.run([sys.executable, CHECK, root], capture_output=True, text=True)
-        return done.returncode, done.stdout
-
-
-def main():
-    failures = 0
-    for name, files, expected, why in CASES:
-        code, out = run_case(files)
-        wanted = 1 if expected else 0
-        missing = [e for e in expected if e not in out]
-        if code != wanted or missing:
-            failures += 1
-            print(f"FAIL {name} ({why}): exit {code}, wanted {wanted}; missing {missing}\n{out}")
-        else:
-            print(f"ok   {name}")
-    return 1 if failures else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_cases(CHECK, BASE, CASES))
