@@ -433,28 +433,37 @@ TEST(QtCanvasPictures, AChartPaintedAgainIntoTheSameCanvasLooksTheSame) {
     }
 }
 
+// A 480 x 320 flat chart titled "Printed chart" with two fast lines, Up in blue and Down in red, as the
+// print preview pictures print it.
+struct PrintedChart {
+    TChart chart{nullptr};
+    TFastLineSeries up, down;
+    PrintedChart() {
+        chart.SetBounds(0, 0, 480, 320);
+        chart.SetView3D(false);
+        chart.SetBufferedDisplay(false);
+        chart.Title().SetText({"Printed chart"});
+        up.SetTitle("Up");
+        down.SetTitle("Down");
+        up.SetSeriesColor(ClBlue);
+        down.SetSeriesColor(ClRed);
+        for (int i = 0; i < 10; ++i) {
+            up.AddPoint(i, i * i);
+            down.AddPoint(i, 81 - i * i);
+        }
+        chart.AddSeries(up);
+        chart.AddSeries(down);
+    }
+};
+
 // The print preview's paper on a landscape page with a chart and its legend inside the default margins, the
 // guide lines around it, and the shadow.
 TEST(QtCanvasPictures, APrintPreviewPage) {
     HeadlessLoop loop{true};
     Application app{loop};
     app.ScriptedPrinterService().pageSize = {3508, 2480};
-    TChart chart(nullptr);
-    chart.SetBounds(0, 0, 480, 320);
-    chart.SetView3D(false);
-    chart.SetBufferedDisplay(false);
-    chart.Title().SetText({"Printed chart"});
-    TFastLineSeries up, down;
-    up.SetTitle("Up");
-    down.SetTitle("Down");
-    up.SetSeriesColor(ClBlue);
-    down.SetSeriesColor(ClRed);
-    for (int i = 0; i < 10; ++i) {
-        up.AddPoint(i, i * i);
-        down.AddPoint(i, 81 - i * i);
-    }
-    chart.AddSeries(up);
-    chart.AddSeries(down);
+    PrintedChart printed;
+    TChart& chart = printed.chart;
     TChartPreviewPage page(nullptr, "Page", app);
     page.SetBounds(0, 0, 420, 320);
     page.SetImage(&chart);
@@ -473,23 +482,9 @@ TEST(QtCanvasPictures, APrintPreviewDrawsNoChartPixelOutsideTheMargins) {
     QtRaster raster;
     app.SetRaster(&raster);
     app.ScriptedPrinterService().pageSize = {2480, 3508};
-    TChart chart(nullptr);
-    chart.SetBounds(0, 0, 480, 320);
-    chart.SetView3D(false);
-    chart.SetBufferedDisplay(false);
+    PrintedChart printed;
+    TChart& chart = printed.chart;
     chart.SetPrintProportional(false);
-    chart.Title().SetText({"Printed chart"});
-    TFastLineSeries up, down;
-    up.SetTitle("Up");
-    down.SetTitle("Down");
-    up.SetSeriesColor(ClBlue);
-    down.SetSeriesColor(ClRed);
-    for (int i = 0; i < 10; ++i) {
-        up.AddPoint(i, i * i);
-        down.AddPoint(i, 81 - i * i);
-    }
-    chart.AddSeries(up);
-    chart.AddSeries(down);
     TChartPreviewPage page(nullptr, "Page", app);
     page.SetImage(&chart);
     page.SetShowMargins(false);
