@@ -7,6 +7,12 @@ namespace fv {
 
 PublishOutput::PublishOutput(const std::string& dir) : folder_(dir), surveyed_(folder_.List()) {
     std::erase_if(surveyed_, [](const DirEntry& e) { return e.Directory; });
+    // A file a write of an ended program left half made, or kept for a next write, is no output: it goes
+    // before it can be taken for a page and sent to the site.
+    std::erase_if(surveyed_, [this](const DirEntry& e) {
+        const std::optional<int> owner = WriterTemporaryOwner(e.Name);
+        return owner && !ProcessRunning(*owner) && folder_.Remove(e.Name);
+    });
     there_.reserve(surveyed_.size() * 2);
     for (const DirEntry& e : surveyed_) there_.insert(e.Name);
 }

@@ -85,6 +85,8 @@ void TUploadForm::RunUpload() {
     FilesAtSite->ClearItems();
 
     run.Entries = ListFiles(run.PublishDirectory, "*.*");
+    // A file a whole-file write holds under a name of its own is not sent: it is half made, or an old copy.
+    std::erase_if(run.Entries, [](const std::string& name) { return WriterTemporaryOwner(name).has_value(); });
     const std::size_t n = run.Entries.size();
     if (n == 0) {
         app.Beep(BeepKind::Default);

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,39 @@ TEST(MatchesMask, WildcardsMatchIgnoringCaseAndStarDotStarMatchesEveryName) {
         {"*.htm", "page.html", false},
     };
     for (const Case& c : cases) EXPECT_EQ(MatchesMask(c.name, c.mask), c.matches) << c.mask << " vs " << c.name;
+}
+
+TEST(WriterTemporaryOwner, OnlyTheWritersOwnNamesNameAProcess) {
+    struct Case {
+        const char* name;
+        std::optional<int> owner;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"qlx_index.htm.tmp4242-17", 4242, "a page being written, or kept for the next write"},
+        {"folivex.db.tmp1-0", 1, "any file's temporary"},
+        {"qlx_index.htm", std::nullopt, "the page itself"},
+        {"notes.tmp", std::nullopt, "a user's file that ends in .tmp"},
+        {"a.tmp12-", std::nullopt, "no number after the dash"},
+        {"a.tmp-12", std::nullopt, "no process id"},
+        {"a.tmp1x-2", std::nullopt, "a process id with a letter"},
+        {".tmp12-3", std::nullopt, "no name before the temporary's end"},
+        {"a.tmp12-3.htm", std::nullopt, "the temporary's end must end the name"},
+        {"a.tmp1234567890-1", std::nullopt, "more digits than a process id has"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WriterTemporaryOwner(c.name), c.owner) << c.name << ": " << c.why;
+}
+
+TEST(ProcessRunning, AProcessThatEndedIsNotRunning) {
+    EXPECT_TRUE(ProcessRunning(::getpid()));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) ::_exit(0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_FALSE(ProcessRunning(child)) << "reaped, so gone";
+    EXPECT_FALSE(ProcessRunning(0));
+    EXPECT_FALSE(ProcessRunning(-1));
 }
 
 TEST(Paths, JoinBaseAndDirUseTheHostSeparator) {

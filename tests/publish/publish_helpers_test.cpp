@@ -3,6 +3,9 @@
 // that sends every record to the next publish.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <string>
 #include <vector>
 
@@ -222,6 +225,28 @@ TEST_F(PublishFilesTest, PublishImageFileCopiesOrWritesALinkFile) {
     EXPECT_FALSE(PathExistsOnDisk(dir.File("cat.img")));
     EXPECT_EQ(Read("cat.jpeg"), "JPEG-bytes");
     EXPECT_TRUE(Messages().Log().empty());
+}
+
+TEST_F(PublishFilesTest, AWritersFileLeftByAnEndedProgramIsNoOutputAndGoes) {
+    // A program that ended during a write left its temporary; a running one's is still in use.
+    const pid_t ended = ::fork();
+    ASSERT_GE(ended, 0);
+    if (ended == 0) ::_exit(0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(ended, &status, 0), ended);
+    const std::string left = "qlx_index.htm.tmp" + std::to_string(ended) + "-17";
+    const std::string inUse = "qlx_1_1.htm.tmp" + std::to_string(::getpid()) + "-3";
+    for (const std::string& name : {left, inUse, std::string("qlx_index.htm"), std::string("notes.tmp")})
+        ASSERT_TRUE(WriteWholeFile(dir.File(name), "bytes"));
+
+    PublishOutput out(dir.Path());
+    EXPECT_FALSE(PathExistsOnDisk(dir.File(left)));
+    EXPECT_FALSE(out.Has(left));
+    EXPECT_TRUE(PathExistsOnDisk(dir.File(inUse))) << "the running program's write goes on";
+    for (const char* kept : {"qlx_index.htm", "notes.tmp"}) {
+        EXPECT_TRUE(PathExistsOnDisk(dir.File(kept))) << kept;
+        EXPECT_TRUE(out.Has(kept)) << kept;
+    }
 }
 
 TEST_F(PublishFilesTest, PublishImageFileFailsQuietly) {

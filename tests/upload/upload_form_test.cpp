@@ -74,6 +74,17 @@ TEST_F(UploadFormTest, TheCountQuestionCountsEveryFileAndANoSendsNothing) {
     EXPECT_EQ(Published().size(), 3u);
 }
 
+TEST_F(UploadFormTest, AWritersTemporaryFileIsNeitherCountedNorSent) {
+    // A publish that ended during a write left the page's temporary beside it.
+    Publish("qlx_index.htm", "index");
+    Publish("qlx_index.htm.tmp4242-17", "half a page");
+    Target("1", "qlx");
+    Messages().Answer(IdNo);
+    Send();
+    EXPECT_EQ(Questions(), std::vector<std::string>{"[ 1 ] Files to Upload. Continue ?"});
+    EXPECT_EQ(Published().size(), 2u) << "nothing is removed by the upload";
+}
+
 TEST_F(UploadFormTest, ExitWhileIdleClosesTheDialogWithOk) {
     ASSERT_TRUE(ChangeDirectory(dir.Path()));
     Upload().ExitButton->Click();

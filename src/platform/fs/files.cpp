@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -296,6 +297,20 @@ pid_t ProcessId() { return ProcessIdentity::Identity().Pid; }
 std::mt19937& TemporaryNames() { return ProcessIdentity::Identity().Rng; }
 
 }  // namespace
+
+std::optional<int> WriterTemporaryOwner(std::string_view name) {
+    const std::size_t dash = name.rfind('-');
+    const std::size_t tmp = name.rfind(".tmp", dash);
+    if (dash == std::string_view::npos || tmp == std::string_view::npos || tmp == 0) return std::nullopt;
+    const std::string_view pid = name.substr(tmp + 4, dash - tmp - 4), number = name.substr(dash + 1);
+    const auto digits = [](std::string_view d) {
+        return !d.empty() && d.size() <= 9 && std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(pid) || !digits(number)) return std::nullopt;
+    return std::stoi(std::string(pid));
+}
+
+bool ProcessRunning(int pid) { return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM); }
 
 WholeFileWriter::WholeFileWriter(const std::string& path, Sync sync) : path_(path), dirFd_(AT_FDCWD), sync_(sync) {
     Open(LookUpMode);

@@ -46,6 +46,13 @@ bool SameFile(const std::string& a, const std::string& b);
 // name, also one without a dot.
 bool MatchesMask(const std::string& name, const std::string& mask);
 
+// The process whose whole-file writer named a file so ("<name>.tmp<process id>-<number>": a file while it
+// is written, or an old one kept for the next write); nullopt for any other name. Such a file is no file of
+// the folder's own, and one whose process has ended was left by a write that never finished.
+std::optional<int> WriterTemporaryOwner(std::string_view name);
+// The process is running (a process of another user counts).
+bool ProcessRunning(int pid);
+
 struct DirEntry {
     std::string Name;
     bool Directory = false;  // a directory, or a link to one
