@@ -28,18 +28,27 @@ std::string SoundEventFor(EventSound sound) {
 
 #ifdef FOLIVEX_HAVE_CANBERRA
 
-DesktopSounds::DesktopSounds() {
-    if (ca_context_create(&context) != CA_SUCCESS) {
-        context = nullptr;
-        return;
-    }
-    ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Folivex", CA_PROP_APPLICATION_ID,
-                            "org.folivex.Folivex", nullptr);
+namespace {
+
+// One context for the whole process, made on first use and never destroyed: destroying a context unloads
+// its output driver while the thread of a sound that still plays may be running in the driver's code,
+// which ends the process with a crash (seen at exit right after a sound).
+ca_context* ProcessContext() {
+    static ca_context* const context = [] {
+        ca_context* made = nullptr;
+        if (ca_context_create(&made) != CA_SUCCESS) return static_cast<ca_context*>(nullptr);
+        ca_context_change_props(made, CA_PROP_APPLICATION_NAME, "Folivex", CA_PROP_APPLICATION_ID,
+                                "org.folivex.Folivex", nullptr);
+        return made;
+    }();
+    return context;
 }
 
-DesktopSounds::~DesktopSounds() {
-    if (context) ca_context_destroy(context);
-}
+}  // namespace
+
+DesktopSounds::DesktopSounds() : context(ProcessContext()) {}
+
+DesktopSounds::~DesktopSounds() = default;
 
 bool DesktopSounds::Play(const std::string& eventId) {
     if (!context) {

@@ -6,6 +6,8 @@
 //   sound library in this build); the caller then rings the bell instead.
 // - Each beep kind has its event, then the events to try where the theme has no sound for it
 //   (SoundEventsFor): a question sounds as information in a theme without a question sound.
+// - Every player shares the process's one sound context, which lives until the process ends: a sound may
+//   still be playing in the background when its player is gone.
 #pragma once
 
 #include <string>
