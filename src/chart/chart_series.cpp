@@ -90,7 +90,7 @@ void TChartSeries::AddExtraValues(int index) {
 void TChartSeries::NotifyAdded(int index) {
     if (OnAfterAdd) OnAfterAdd(this, index);
     NotifyDependents(SourceChange::PointAdded, index);
-    if (active_) Repaint();
+    if (active_ && parent_) Repaint();
 }
 
 // ------------------------------------------------------------------------------------ changing points

@@ -196,7 +196,9 @@ public:
     void LeaveSources();
     void AddDependent(TChartSeries* series);
     void RemoveDependent(TChartSeries* series);
-    void NotifyDependents(SourceChange kind, int index = -1);
+    void NotifyDependents(SourceChange kind, int index = -1) {
+        if (!dependents_.empty()) PassOnToDependents(kind, index);
+    }
     void RefreshDependents() { NotifyDependents(SourceChange::RecalculateAll); }
     void RefreshFromSource();
     void CheckCircularSource(Component* source) const;
@@ -320,6 +322,8 @@ private:
     friend class TChartValueList;
     friend class SeriesHost;
     void ResolveAxes();
+    // Passes a change on to every dependent, once: a change that comes round a cycle stops.
+    void PassOnToDependents(SourceChange kind, int index);
 
     TChartValueLists valueLists_;
     FilledList<Color> colours_{AutomaticColour};

@@ -101,10 +101,10 @@ void TChartSeries::RemoveDependent(TChartSeries* series) {
     dependents_.erase(std::remove(dependents_.begin(), dependents_.end(), series), dependents_.end());
 }
 
-void TChartSeries::NotifyDependents(SourceChange kind, int index) {
+void TChartSeries::PassOnToDependents(SourceChange kind, int index) {
     // A change that comes back here while it is being passed on can only come round a cycle; it is
     // not passed on a second time.
-    if (notifying_ || dependents_.empty()) return;
+    if (notifying_) return;
     FlagScope guard(notifying_);
     const std::vector<TChartSeries*> dependents = dependents_;  // a dependent may leave meanwhile
     for (TChartSeries* d : dependents) {

@@ -37,12 +37,8 @@ public:
     const T& back() const { return blocks_.back().back(); }
 
     void push_back(T v) {
-        if (blocks_.empty() || blocks_.back().size() >= kBlock) {
-            // The first block grows as it fills, so that a list of a few points stays small.
-            blocks_.emplace_back();
-            if (blocks_.size() > 1) blocks_.back().reserve(kBlock);
-            starts_.push_back(size_);
-        }
+        if (blocks_.empty() || blocks_.back().size() >= kBlock) [[unlikely]]
+            AddBlock();
         blocks_.back().push_back(std::move(v));
         ++size_;
     }
@@ -93,6 +89,13 @@ public:
     }
 
 private:
+    // A new last block. The first block grows as it fills, so that a list of a few points stays small.
+    [[gnu::noinline]] void AddBlock() {
+        blocks_.emplace_back();
+        if (blocks_.size() > 1) blocks_.back().reserve(kBlock);
+        starts_.push_back(size_);
+    }
+
     // The block that holds position i; the block of the previous lookup is tried first.
     std::size_t Locate(std::size_t i) const {
         std::size_t k = cursor_;
@@ -137,17 +140,18 @@ public:
         }
         stored_[i] = std::move(v);
     }
-    void Insert(std::size_t i, T v) {
+    // Taken by reference: most points carry the fill value, which is only counted.
+    void Insert(std::size_t i, const T& v) {
         if (i >= stored_.size()) {
             if (v == fill_) {
                 ++tail_;
                 return;
             }
             StoreUpTo(i);
-            stored_.push_back(std::move(v));
+            stored_.push_back(v);
             return;
         }
-        stored_.insert(i, std::move(v));
+        stored_.insert(i, v);
     }
     void Erase(std::size_t i) {
         if (i < stored_.size()) stored_.erase(i);

@@ -52,22 +52,8 @@ bool TChartValueList::InOrder() const {
     return inOrder_;
 }
 
-int TChartValueList::AddValue(double value) {
+int TChartValueList::AddValueInside(double value) {
     int count = int(values_.size());
-    if (order_ == loNone || count == 0) {
-        values_.push_back(value);
-        if (std::isnan(value)) orderKnown_ = false;
-        Changed();
-        return count;
-    }
-    double last = values_.back();
-    // A value that does not come before the last one goes to the end.
-    if (!Precedes(value, last)) {
-        values_.push_back(value);
-        if (std::isnan(value) || std::isnan(last)) orderKnown_ = false;
-        Changed();
-        return count;
-    }
     int index;
     if (InOrder()) {
         // The first stored value that the new one comes before: the place right after every value
@@ -95,7 +81,7 @@ void TChartValueList::NoteValueAt(int index) {
     if (!fits) orderKnown_ = false;
 }
 
-void TChartValueList::InsertValue(int index, double value) {
+void TChartValueList::InsertValueInside(int index, double value) {
     if (index < 0 || index > int(values_.size())) throw ListIndexError(index);
     values_.insert(std::size_t(index), value);
     NoteValueAt(index);

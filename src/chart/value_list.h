@@ -11,6 +11,7 @@
 // - Every index is checked: a bad one raises ListIndexError and changes nothing.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,7 @@ class TChartSeries;
 
 enum TChartListOrder { loNone, loAscending, loDescending };
 
-class TChartValueList {
+class TChartValueList final {
 public:
     // Adds itself to the value lists of `series`, which then owns it. A list without a series stands alone.
     TChartValueList(TChartSeries* series, std::string name);
@@ -35,8 +36,23 @@ public:
     virtual double GetValue(int index) const;
     virtual void SetValue(int index, double value);
     virtual void ClearValues();
-    virtual int AddValue(double value);
-    virtual void InsertValue(int index, double value);
+    // Both take the usual case, a value that goes at the end, without a call: a series adds every
+    // point through them.
+    virtual int AddValue(double value) {
+        const std::size_t count = values_.size();
+        const bool ordered = count != 0 && order_ != loNone;
+        if (ordered && Precedes(value, values_.back())) return AddValueInside(value);
+        // A NaN compares with nothing: whether the list is in order is found out again when asked.
+        if (std::isnan(value) || (ordered && std::isnan(values_.back()))) orderKnown_ = false;
+        values_.push_back(value);
+        Changed();
+        return int(count);
+    }
+    virtual void InsertValue(int index, double value) {
+        if (std::size_t(index) != values_.size() || order_ != loNone) return InsertValueInside(index, value);
+        values_.push_back(value);
+        Changed();
+    }
     virtual int Count() const { return int(values_.size()); }
     virtual void DeleteValue(int index);
     virtual void RotateLeft();
@@ -80,6 +96,9 @@ public:
 
 private:
     void CheckIndex(int index) const;
+    // A value that comes before the last one, found its place among the stored values.
+    int AddValueInside(double value);
+    void InsertValueInside(int index, double value);
     void Changed() {
         statsStale_ = true;
         absReduction_ = 0;
