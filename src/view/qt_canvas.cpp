@@ -152,7 +152,13 @@ void QtCanvas::Sync() {
     painter.setPen(ToQPen(pen, width));
     painter.setBrush(ToQBrush(GetBrush()));
     painter.setBackground(QBrush(ToColor(GetBackColor())));
-    painter.setBackgroundMode(GetBackMode() == BackMode::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    // An opaque background shows only in the gaps of a dashed pen or a hatched brush (and behind text,
+    // which sets it for itself). Qt draws every line more slowly with it, solid ones too, so the painter
+    // has it only where it shows.
+    const Qt::BrushStyle brush = painter.brush().style();
+    const bool gaps = painter.pen().style() == Qt::CustomDashLine ||
+                      (brush >= Qt::HorPattern && brush <= Qt::DiagCrossPattern) || brush == Qt::TexturePattern;
+    painter.setBackgroundMode(GetBackMode() == BackMode::Opaque && gaps ? Qt::OpaqueMode : Qt::TransparentMode);
     painter.setCompositionMode(ToMode(GetPen().Mode));
 }
 
@@ -166,7 +172,13 @@ void QtCanvas::Flush() {
     if (!column.Open()) return;
     Point low, high;
     column.Close(low, high);
-    painter.drawLine(low.X, low.Y, high.X, high.Y);
+    DrawSegment(low, high);
+}
+
+void QtCanvas::DrawSegment(Point from, Point to) {
+    // As a polyline of two points: the painter's own lines may end a pixel apart from it.
+    const QPoint seg[2] = {QPoint(from.X, from.Y), QPoint(to.X, to.Y)};
+    painter.drawPolyline(seg, 2);
 }
 
 void QtCanvas::DrawLine(Point from, Point to) {
@@ -177,14 +189,7 @@ void QtCanvas::DrawLine(Point from, Point to) {
         return;
     }
     Flush();
-    if (gatherLines) {
-        // The same pixels as a polyline of the two points, for less work in the painter.
-        painter.drawLine(from.X, from.Y, to.X, to.Y);
-        return;
-    }
-    Point seg[2] = {from, to};
-    const auto& q = ToQPoints(seg);
-    painter.drawPolyline(q.data(), int(q.size()));
+    DrawSegment(from, to);
 }
 
 void QtCanvas::DoPixel(Point p, Color c) {
@@ -278,6 +283,7 @@ void QtCanvas::DoText(Point p, std::string_view text, const Font& deviceFont) {
     int dy = (align & TaVerticalMask) == TaBaseline ? 0 : (align & TaVerticalMask) == TaBottom ? -m.descent() : m.ascent();
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setBackgroundMode(GetBackMode() == BackMode::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
     painter.setFont(f);
     painter.setPen(ToColor(deviceFont.FontColor));
     painter.translate(p.X, p.Y);
@@ -333,6 +339,9 @@ void QtCanvas::ClipChanged() {
         painter.setClipping(false);
         return;
     }
+    // Switched on again before the new clip is set: a clip set while clipping is off is not kept by a
+    // fill the painter takes its fast path for (with a transparent background).
+    painter.setClipping(true);
     if (clip.IsRectangle()) {
         PixelRect b = clip.Bounds();
         painter.setClipRect(QRect(b.Left, b.Top, b.Width(), b.Height()));

@@ -62,6 +62,7 @@ private:
     // gathered (ColumnRun) and drawn as one when the line leaves the column, anything else is drawn, the
     // state changes or the picture is read; every other segment is drawn at once.
     void DrawLine(Point from, Point to);
+    void DrawSegment(Point from, Point to);
     const std::vector<QPoint>& ToQPoints(std::span<const Point> pts);
 
     QImage& image;
