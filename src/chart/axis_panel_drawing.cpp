@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chart/axis_panel.h"
+#include "platform/gfx/pixel_math.h"
 
 namespace fv {
 
@@ -32,7 +33,7 @@ void TCustomAxisPanel::DrawChartContents(const PixelRect& rect) {
         if (!s->Active()) continue;
         s->SlotStartDepth = SlotWidth3D * s->AutoDepthSlot;
         s->SlotEndDepth = s->SlotStartDepth + SlotWidth3D;
-        s->SlotMiddleDepth = (s->SlotStartDepth + s->SlotEndDepth) / 2;
+        s->SlotMiddleDepth = MidPixel(s->SlotStartDepth, s->SlotEndDepth);
     }
     CalcSeriesMargins();
     TChartCanvas3D& canvas = Canvas3D();

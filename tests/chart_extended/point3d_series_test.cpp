@@ -4,6 +4,7 @@
 // across and 250..50 up, two pixels a unit.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,27 @@ TEST(Point3D, MarksStandMidwayInTheMarkersDepthAndAreLifted) {
     c.series.DrawMark(0, "m", position);
     EXPECT_EQ(position.ArrowEnd.Y, 54);
     EXPECT_EQ(position.BoxTopLeft.Y, 24);
+}
+
+TEST(Point3D, APointFarBeyondTheDepthAxisStandsAtItsFarEnd) {
+    // A Z value the depth axis maps past the int range gives both depths the largest pixel: the
+    // middle of the two is that pixel too, not a sum that wrapped round.
+    Point3DChart c;
+    c.series.AddXYZPoint(5, 30, 8);
+    c.series.AddXYZPoint(6, 40, 1e300);
+    c.panel.DepthAxis().SetAutomaticMinimum(false);
+    c.panel.DepthAxis().SetAutomaticMaximum(false);
+    c.panel.DepthAxis().SetMaximum(10);
+    c.panel.DepthAxis().SetMinimum(0);
+    c.series.Pointer.SetStyle(psCircle);
+    EXPECT_FALSE(c.Draw("Ellipse").empty()) << "the markers are drawn";
+    int front, back;
+    c.series.PointDepths(1, front, back);
+    ASSERT_EQ(front, INT_MAX);
+    ASSERT_EQ(back, INT_MAX);
+    TSeriesMarkPosition position;
+    c.series.DrawMark(1, "m", position);
+    EXPECT_EQ(c.series.Marks().MarksDepth, INT_MAX);
 }
 
 TEST(Point3D, LegendSymbolIsTheMarkerWithTheLineBehindIt) {

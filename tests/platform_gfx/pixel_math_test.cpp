@@ -56,5 +56,20 @@ TEST(PixelMath, SumsOfPositionsSaturate) {
     EXPECT_EQ(SubPixels(5, 7), -2);
 }
 
+TEST(PixelMath, TheMiddleOfTwoPositionsNeverOverflows) {
+    struct Case {
+        int a, b, middle;
+        const char* why;
+    } cases[] = {
+        {4, 10, 7, "an even sum"},
+        {4, 9, 6, "an odd sum rounds toward zero"},
+        {-4, -9, -6, "below zero too, as a / 2 does"},
+        {INT_MAX, INT_MAX, INT_MAX, "two positions far off the picture (a 3D point's depths)"},
+        {INT_MIN, INT_MIN, INT_MIN, "the same on the other side"},
+        {INT_MIN, INT_MAX, 0, "the two ends"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MidPixel(c.a, c.b), c.middle) << c.why;
+}
+
 }  // namespace
 }  // namespace fv

@@ -44,7 +44,7 @@ void TPoint3DSeries::DrawValue(int index) {
     PointDepths(index, front, back);
     SlotStartDepth = front;
     SlotEndDepth = back;
-    SlotMiddleDepth = (front + back) / 2;
+    SlotMiddleDepth = MidPixel(front, back);
     const int x = PointScreenX(index), y = PointScreenY(index);
     if (Pointer.Visible()) {
         Pointer.PrepareCanvas(*canvas, colour);
@@ -65,7 +65,7 @@ void TPoint3DSeries::DrawValue(int index) {
 void TPoint3DSeries::DrawMark(int index, const std::string& text, TSeriesMarkPosition& position) {
     int front, back;
     PointDepths(index, front, back);
-    Marks().MarksDepth = Pointer.Visible() ? (front + back) / 2 : front;
+    Marks().MarksDepth = Pointer.Visible() ? MidPixel(front, back) : front;
     int lift = Marks().ArrowLength();
     position.ArrowEnd.Y -= lift;
     position.BoxTopLeft.Y -= lift;

@@ -91,7 +91,7 @@ void TChartShape::DrawShape(bool is3D, const PixelRect& r) {
     if (transparent_) brush.Style = BrushStyle::Clear;
     c.SetBrush(brush);
     c.SetBackMode(BackMode::Transparent);
-    const int mx = (r.Left + r.Right) / 2, my = (r.Top + r.Bottom) / 2;
+    const int mx = MidPixel(r.Left, r.Right), my = MidPixel(r.Top, r.Bottom);
     const int z = SlotMiddleDepth, z0 = SlotStartDepth, z1 = SlotEndDepth;
     bool dark = !transparent_;
     auto line = [&](int x0, int y0, int x1, int y1) {
@@ -166,7 +166,7 @@ void TChartShape::DrawShapeText(const PixelRect& r) {
     c.SetTextAlign(TaLeft | TaTop);
     c.SetBackMode(BackMode::Transparent);
     int h = canvas->FontHeight();
-    int mx = (r.Left + r.Right) / 2, my = (r.Top + r.Bottom) / 2;
+    int mx = MidPixel(r.Left, r.Right), my = MidPixel(r.Top, r.Bottom);
     int y = my - RoundPixel(double(text_.size()) * h * 0.5);
     int penWidth = Pen.Visible() ? Pen.Width() : 0;
     for (const std::string& line : text_) {
@@ -187,7 +187,7 @@ int TChartShape::Clicked(int x, int y) {
     if (TCanvas3D* canvas = ShapeCanvas(); canvas && ParentChart()->Chart3D())
         canvas->UnprojectPoint(x, y, SlotStartDepth);
     PixelRect r = GetShapeRectangle();
-    int mx = (r.Left + r.Right) / 2, my = (r.Top + r.Bottom) / 2;
+    int mx = MidPixel(r.Left, r.Right), my = MidPixel(r.Top, r.Bottom);
     PixelPoint p{x, y};
     bool hit;
     switch (style_) {

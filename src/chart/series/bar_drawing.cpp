@@ -4,6 +4,7 @@
 #include "chart/hit_tests.h"
 #include "chart/series/bar_series.h"
 #include "chart/series/series_view.h"
+#include "platform/gfx/pixel_math.h"
 
 namespace fv {
 
@@ -79,7 +80,7 @@ void TCustomBarSeries::DrawBarShape(int index, const PixelRect& bar) {
     if (!drawing) return;
     TChartCanvas3D& canvas = *drawing;
     const int left = bar.Left, top = bar.Top, right = bar.Right, bottom = bar.Bottom;
-    const int cx = (left + right) / 2, cy = (top + bottom) / 2;
+    const int cx = MidPixel(left, right), cy = MidPixel(top, bottom);
     const int front = SlotStartDepth, middle = SlotMiddleDepth, back = SlotEndDepth;
     const bool is3D = canvas.Is3D, across = HorizontalBars();
     // Pyramids point up the value axis (right for horizontal bars); inverted ones back to the origin.

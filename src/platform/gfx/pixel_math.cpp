@@ -41,6 +41,8 @@ int MulDiv(int a, int b, int c) {
 }
 
 int AddPixels(int a, int b) { return SaturateToInt(std::int64_t(a) + b); }
+
+int MidPixel(int a, int b) { return int((std::int64_t(a) + b) / 2); }
 int SubPixels(int a, int b) { return SaturateToInt(std::int64_t(a) - b); }
 
 }  // namespace fv

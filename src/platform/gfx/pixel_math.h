@@ -25,5 +25,7 @@ int MulDiv(int a, int b, int c);
 // a + b and a - b without overflow (sums of pixel positions and offsets).
 int AddPixels(int a, int b);
 int SubPixels(int a, int b);
+// (a + b) / 2, toward zero, without overflow: the middle of two positions.
+int MidPixel(int a, int b);
 
 }  // namespace fv
