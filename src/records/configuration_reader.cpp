@@ -30,17 +30,22 @@ void SetListDirectory(DirectoryListBox& list, const std::string& dir);
 class Reader {
 public:
     // Without an application the reader only walks the file to find where it ends (nothing is applied).
-    Reader(Application* app, DatabaseState* db, TextStream& s, bool importSource)
-        : app_(app), db_(db), s_(s), import_(importSource) {
+    // The items the file's version holds that the file does not hold whole go to missing, in file order,
+    // when it is given.
+    Reader(Application* app, DatabaseState* db, TextStream& s, bool importSource,
+           std::vector<const ConfigItem*>* missing)
+        : app_(app), db_(db), s_(s), import_(importSource), missing_(missing) {
         if (app) controls_.emplace(*app);
+        if (missing_) missing_->clear();
     }
 
     std::string Run();
-    // The items the file's version holds that the file does not hold whole, in file order.
-    const std::vector<const ConfigItem*>& Missing() const { return missing_; }
 
 private:
     bool Applying() const { return app_ != nullptr; }
+    void Missed(const ConfigItem& item) {
+        if (missing_) missing_->push_back(&item);
+    }
     // One line, read whole however long (a longer line than the old limit would otherwise shift every
     // later item); false when the file ends before the line's CR, so the line is cut or not there at all.
     // The run up to the CR is taken in one step; the stream then stands as a read byte by byte leaves it.
@@ -64,8 +69,14 @@ private:
     template <class T> T& Get(const std::string& form, const std::string& name) {
         return controls_->Get<T>(form, name);
     }
+    template <class T> T& Get(const ConfigItem& item, ConfigPart part = ConfigPart::Setting) {
+        return controls_->Get<T>(item, part);
+    }
     void SetSwatch(const std::string& form, const std::string& name, const std::string& colour) {
         Get<Control>(form, name).SetColor(NameToColour(colour));
+    }
+    void SetSwatch(const ConfigItem& item, const std::string& colour) {
+        Get<Control>(item, ConfigPart::Swatch).SetColor(NameToColour(colour));
     }
 
     // Puts one line back where the writer took it from. The line is the file's, or for a row the file
@@ -85,7 +96,7 @@ private:
     bool import_;
     std::string version_;
     int firstList_ = 0;  // of version_, see FirstListOf
-    std::vector<const ConfigItem*> missing_;
+    std::vector<const ConfigItem*>* missing_;
 };
 
 std::string Reader::Run() {
@@ -107,7 +118,7 @@ std::string Reader::Run() {
             ended = !WholeLine(line);
             version_ = ended ? std::string() : Text(line);
             firstList_ = FirstListOf(version_);
-            if (ended) missing_.push_back(&item);
+            if (ended) Missed(item);
             continue;
         }
         if (!FileHasItem(item, firstList_)) {
@@ -115,12 +126,12 @@ std::string Reader::Run() {
             continue;
         }
         if (ended) {
-            missing_.push_back(&item);
+            Missed(item);
             continue;
         }
         if (item.Kind == ConfigKind::ColourNumber) {
             ended = !ColourNumber(item);
-            if (ended) missing_.push_back(&item);
+            if (ended) Missed(item);
             continue;
         }
         std::string line;
@@ -128,16 +139,16 @@ std::string Reader::Run() {
         if (!ended && item.Kind == ConfigKind::Block) {
             const bool apply = Applying() && !(item.KeptOnImport && import_);
             // The memo is emptied only when its block is there whole.
-            if (apply && item.ClearedFirst) Get<Memo>(item.Form, item.Control).SetText("");
+            if (apply && item.ClearedFirst) Get<Memo>(item).SetText("");
             ended = !Block(item, line, apply);
             if (!ended) continue;
         }
         if (ended) {
-            missing_.push_back(&item);
+            Missed(item);
             continue;
         }
         if (!Applying() || (item.KeptOnImport && import_)) continue;
-        if (item.Kind == ConfigKind::Categories) Get<Control>(item.Form, item.Control).Repaint();
+        if (item.Kind == ConfigKind::Categories) Get<Control>(item).Repaint();
         Apply(item, line);
     }
     if (Applying()) {
@@ -154,20 +165,20 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
         break;
     case ConfigKind::Text:
         if (!item.Unset.empty() && (line == ConfigNull || line.rfind("notused", 0) == 0))
-            Get<Control>(item.Form, item.Control).SetText(item.Unset);
+            Get<Control>(item).SetText(item.Unset);
         else
-            Get<Control>(item.Form, item.Control).SetText(Text(line));
+            Get<Control>(item).SetText(Text(line));
         break;
     case ConfigKind::OrderNumber: {
         std::int32_t order = LeadingInteger(line);
-        Get<Control>(item.Form, item.Control).SetText(order != 0 ? std::to_string(order) : std::string());
+        Get<Control>(item).SetText(order != 0 ? std::to_string(order) : std::string());
         break;
     }
     case ConfigKind::Check:
-        Get<CheckBox>(item.Form, item.Control).SetChecked(LeadingInteger(line) == 1);
+        Get<CheckBox>(item).SetChecked(LeadingInteger(line) == 1);
         break;
     case ConfigKind::Scale:
-        Get<CheckBox>(item.Form, item.Control).SetChecked(line.rfind("SCALE", 0) == 0);
+        Get<CheckBox>(item).SetChecked(line.rfind("SCALE", 0) == 0);
         break;
     case ConfigKind::Directory:
         Directory(item, Text(line));
@@ -182,10 +193,10 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
         break;
     }
     case ConfigKind::Font: {
-        PublishFont& font = FontNamed(*db_, item.Control);
+        PublishFont& font = FontOfRow(*db_, item);
         std::string* parts[] = {&font.Colour, &font.Face, &font.Size, &font.Style};
         *parts[item.Part] = Text(line);
-        if (item.Part == 0) SetSwatch(item.SwatchForm, item.Swatch, font.Colour);
+        if (item.Part == 0) SetSwatch(item, font.Colour);
         break;
     }
     case ConfigKind::Block:
@@ -199,7 +210,7 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
             if (tab == std::string::npos) break;
             start = tab + 1;
         }
-        Get<ComboBox>(item.Form, item.Control).SetItems(items);
+        Get<ComboBox>(item).SetItems(items);
         break;
     }
     }
@@ -215,8 +226,8 @@ bool Reader::ColourNumber(const ConfigItem& item) {
     }
     if (!Applying()) return true;
     std::string name = ColourToName(std::int32_t(value));
-    FontNamed(*db_, item.Control).Colour = name;
-    SetSwatch(item.SwatchForm, item.Swatch, name);
+    FontOfRow(*db_, item).Colour = name;
+    SetSwatch(item, name);
     return true;
 }
 
@@ -232,7 +243,7 @@ bool Reader::Block(const ConfigItem& item, const std::string& first, bool apply)
         lines.push_back(l);
     }
     if (!apply) return true;
-    Memo& memo = Get<Memo>(item.Form, item.Control);
+    Memo& memo = Get<Memo>(item);
     if (lines.size() == 1 && lines[0] == ConfigNull) {
         memo.SetText("");
         return true;
@@ -269,7 +280,7 @@ void SetListDirectory(DirectoryListBox& list, const std::string& dir) {
 }
 
 void Reader::Directory(const ConfigItem& item, const std::string& dir) {
-    DirectoryListBox& list = Get<DirectoryListBox>(item.Form, item.Control);
+    DirectoryListBox& list = Get<DirectoryListBox>(item);
     if (item.PublishFolder) {
         // A publish folder that no longer exists is left unset rather than replaced by the root: the
         // publisher empties its folder, and refuses to publish until one is chosen.
@@ -291,11 +302,11 @@ void Reader::Directory(const ConfigItem& item, const std::string& dir) {
 
 // The picture a directory row's file control names, shown in its preview when the file is there.
 void Reader::Preview(const ConfigItem& directory, const std::string& dir) {
-    const std::string& file = Get<Control>(directory.Form, directory.PreviewFile).Text();
+    const std::string& file = Get<Control>(directory, ConfigPart::PreviewFile).Text();
     if (file.empty()) return;
     std::string path = JoinPath(dir, file);
     if (!FileExistsOrWarn(*app_, path)) return;
-    Image& preview = Get<Image>(directory.Form, directory.PreviewImage);
+    Image& preview = Get<Image>(directory, ConfigPart::PreviewImage);
     preview.SetPicture(app_->Images().LoadImage(path));
     preview.Show();
 }
@@ -311,10 +322,8 @@ std::string DirectoryOrRoot(Application& app, const std::string& dir, const std:
 
 std::string ReadConfiguration(Application& app, DatabaseState& db, TextStream& s, bool importSource,
                               std::vector<const ConfigItem*>* missing) {
-    Reader reader(&app, &db, s, importSource);
-    std::string version = reader.Run();
-    if (missing) *missing = reader.Missing();
-    return version;
+    Reader reader(&app, &db, s, importSource, missing);
+    return reader.Run();
 }
 
 std::string EndedEarlyMessage(const Application& app, const std::string& configFile,
@@ -362,9 +371,10 @@ std::string KeptConfigurationName(const std::string& configFile) {
 
 std::vector<const ConfigItem*> MissingConfigurationItems(const std::string& bytes) {
     TextStream s(bytes);
-    Reader reader(nullptr, nullptr, s, false);
+    std::vector<const ConfigItem*> missing;
+    Reader reader(nullptr, nullptr, s, false, &missing);
     reader.Run();
-    return reader.Missing();
+    return missing;
 }
 
 }  // namespace fv
