@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "fuzz_check.h"
@@ -100,13 +101,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // file alone: a file already found to read back the same (by its hash, in a table of fixed size so that
     // no input allocates for good, which the fuzzer's leak check would take for a leak) is not read again.
     static std::vector<std::size_t>* checked = new std::vector<std::size_t>(std::size_t(1) << 16, 0);
-    const std::string written = fv::ConfigurationText(app, *db);
+    std::string written = fv::ConfigurationText(app, *db);
     const std::size_t key = std::hash<std::string>()(written) | 1;
     std::size_t& slot = (*checked)[(key >> 1) & (checked->size() - 1)];
     if (slot != key) {
-        fv::TextStream file(written);
+        fv::TextStream file(std::move(written));
         fv::FuzzCheck(fv::ReadConfiguration(app, *db, file, false) == fv::ConfigVersion);
-        fv::FuzzCheck(SameSettings(written, fv::ConfigurationText(app, *db)));
+        fv::FuzzCheck(SameSettings(file.Bytes(), fv::ConfigurationText(app, *db)));
         slot = key;
     }
 
