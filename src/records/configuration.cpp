@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/app/application.h"
 #include "platform/ui/check_box.h"
@@ -245,11 +246,11 @@ std::vector<ConfigItem> BuildTable() {
     return t.Rows();
 }
 
-bool IsMarkerLine(const std::string& line, const std::string& tag) {
+bool IsMarkerLine(std::string_view line, const std::string& tag) {
     std::size_t tildes = line.find_first_not_of('~');
-    if (tildes == std::string::npos) return false;
-    std::string rest = line.substr(tildes);
-    return rest == "END " + tag || rest == ConfigNull;
+    if (tildes == std::string_view::npos) return false;
+    const std::string_view rest = line.substr(tildes);
+    return (rest.size() == 4 + tag.size() && rest.starts_with("END ") && rest.substr(4) == tag) || rest == ConfigNull;
 }
 
 // The font of a number (FontNumber), for the writer (const) and the reader alike.
@@ -272,6 +273,8 @@ bool VersionInList(const std::string& version, int list) {
 }
 
 int FirstListOf(const std::string& version) {
+    // Every old version is in the last list: a version outside it (the current one) is in none.
+    if (!VersionInList(version, 8)) return 0;
     for (int list = 1; list <= 8; ++list)
         if (VersionInList(version, list)) return list;
     return 0;
@@ -330,8 +333,8 @@ std::string EscapeBlockLine(const std::string& line, const std::string& tag) {
     return IsMarkerLine(line, tag) ? "~" + line : line;
 }
 
-std::string UnescapeBlockLine(const std::string& line, const std::string& tag) {
-    return (IsMarkerLine(line, tag) && line[0] == '~') ? line.substr(1) : line;
+std::string UnescapeBlockLine(std::string_view line, const std::string& tag) {
+    return std::string((IsMarkerLine(line, tag) && line[0] == '~') ? line.substr(1) : line);
 }
 
 std::string ConfigurationText(const Application& app, const DatabaseState& db) {

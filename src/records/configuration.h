@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/database_state.h"
@@ -105,7 +106,7 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db);
 // (or as the empty memo's "(null)") is written with one more "~" in front, and the reader takes one off,
 // so every memo comes back exactly. Lines without that shape are written unchanged.
 std::string EscapeBlockLine(const std::string& line, const std::string& tag);
-std::string UnescapeBlockLine(const std::string& line, const std::string& tag);
+std::string UnescapeBlockLine(std::string_view line, const std::string& tag);
 
 // A single-line text item cannot hold a line break without moving every later item: CR and LF become
 // spaces.

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
@@ -48,24 +49,30 @@ private:
     }
     // One line, read whole however long (a longer line than the old limit would otherwise shift every
     // later item); false when the file ends before the line's CR, so the line is cut or not there at all.
-    // The run up to the CR is taken in one step; the stream then stands as a read byte by byte leaves it.
-    bool WholeLine(std::string& line) {
+    // The run up to the CR is taken in one step, as a view of the stream's bytes (copied only where a
+    // value keeps it); the stream then stands as a read byte by byte leaves it.
+    bool WholeLine(std::string_view& line) {
         const std::string& bytes = s_.Bytes();
-        const std::size_t start = s_.Position();
-        const void* cr = start < bytes.size() ? std::memchr(bytes.data() + start, '\r', bytes.size() - start) : nullptr;
+        const std::size_t start = std::min(s_.Position(), bytes.size());
+        const void* cr = std::memchr(bytes.data() + start, '\r', bytes.size() - start);
         if (!cr) {
-            line.assign(bytes, start < bytes.size() ? start : bytes.size());
+            line = std::string_view(bytes).substr(start);
             s_.SetPosition(bytes.size());
             s_.Get();  // the read that runs into the end
             return false;
         }
         const std::size_t end = std::size_t(static_cast<const char*>(cr) - bytes.data());
-        line.assign(bytes, start, end - start);
+        line = std::string_view(bytes).substr(start, end - start);
         s_.SetPosition(end + 1);
         s_.Get();  // the byte after the CR, whatever it is
         return true;
     }
-    static std::string Text(const std::string& line) { return line == ConfigNull ? std::string() : line; }
+    static std::string Text(std::string_view line) { return line == ConfigNull ? std::string() : std::string(line); }
+    // True when the line is the word, a space and the block's tag ("START HTML", "END SQL").
+    static bool TagLine(std::string_view line, std::string_view word, const std::string& tag) {
+        return line.size() == word.size() + 1 + tag.size() && line.starts_with(word) && line[word.size()] == ' ' &&
+               line.substr(word.size() + 1) == tag;
+    }
     template <class T> T& Get(const std::string& form, const std::string& name) {
         return controls_->Get<T>(form, name);
     }
@@ -81,11 +88,11 @@ private:
 
     // Puts one line back where the writer took it from. The line is the file's, or for a row the file
     // lacks, the table's line for old files.
-    void Apply(const ConfigItem& item, const std::string& line);
+    void Apply(const ConfigItem& item, std::string_view line);
     // Rows whose lines are not a single line of the file.
     // Each false when the file ended before the item was read whole (then nothing is applied).
     bool ColourNumber(const ConfigItem& item);
-    bool Block(const ConfigItem& item, const std::string& first, bool apply);
+    bool Block(const ConfigItem& item, std::string_view first, bool apply);
     void Directory(const ConfigItem& item, const std::string& line);
     void Preview(const ConfigItem& directory, const std::string& dir);
 
@@ -114,7 +121,7 @@ std::string Reader::Run() {
     bool ended = false;
     for (const ConfigItem& item : ConfigurationTable()) {
         if (item.Kind == ConfigKind::Version) {
-            std::string line;
+            std::string_view line;
             ended = !WholeLine(line);
             version_ = ended ? std::string() : Text(line);
             firstList_ = FirstListOf(version_);
@@ -134,7 +141,7 @@ std::string Reader::Run() {
             if (ended) Missed(item);
             continue;
         }
-        std::string line;
+        std::string_view line;
         ended = !WholeLine(line);
         if (!ended && item.Kind == ConfigKind::Block) {
             const bool apply = Applying() && !(item.KeptOnImport && import_);
@@ -158,13 +165,13 @@ std::string Reader::Run() {
     return version_;
 }
 
-void Reader::Apply(const ConfigItem& item, const std::string& line) {
+void Reader::Apply(const ConfigItem& item, std::string_view line) {
     switch (item.Kind) {
     case ConfigKind::Version:
     case ConfigKind::ColourNumber:
         break;
     case ConfigKind::Text:
-        if (!item.Unset.empty() && (line == ConfigNull || line.rfind("notused", 0) == 0))
+        if (!item.Unset.empty() && (line == ConfigNull || line.starts_with("notused")))
             Get<Control>(item).SetText(item.Unset);
         else
             Get<Control>(item).SetText(Text(line));
@@ -178,7 +185,7 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
         Get<CheckBox>(item).SetChecked(LeadingInteger(line) == 1);
         break;
     case ConfigKind::Scale:
-        Get<CheckBox>(item).SetChecked(line.rfind("SCALE", 0) == 0);
+        Get<CheckBox>(item).SetChecked(line.starts_with("SCALE"));
         break;
     case ConfigKind::Directory:
         Directory(item, Text(line));
@@ -206,8 +213,8 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
         std::size_t start = 0;
         for (;;) {
             std::size_t tab = line.find('\t', start);
-            items.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-            if (tab == std::string::npos) break;
+            items.emplace_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+            if (tab == std::string_view::npos) break;
             start = tab + 1;
         }
         Get<ComboBox>(item).SetItems(items);
@@ -233,13 +240,13 @@ bool Reader::ColourNumber(const ConfigItem& item) {
 
 // A memo between "START tag" and "END tag"; the first line decides whether a block is there at all. A
 // block the file ends in before its end line is cut: false, and the memo is left as it was.
-bool Reader::Block(const ConfigItem& item, const std::string& first, bool apply) {
-    if (first != "START " + item.Tag) return true;
-    std::vector<std::string> lines;
+bool Reader::Block(const ConfigItem& item, std::string_view first, bool apply) {
+    if (!TagLine(first, "START", item.Tag)) return true;
+    std::vector<std::string_view> lines;
     for (;;) {
-        std::string l;
+        std::string_view l;
         if (!WholeLine(l)) return false;
-        if (l == "END " + item.Tag) break;
+        if (TagLine(l, "END", item.Tag)) break;
         lines.push_back(l);
     }
     if (!apply) return true;
