@@ -342,7 +342,7 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
     // Room for a file of the usual size at once, and each line put straight into it.
     std::string out;
     out.reserve(8192);
-    auto line = [&out](const std::string& text) {
+    auto line = [&out](std::string_view text) {
         out += text;
         out += "\r\n";
     };
