@@ -11,7 +11,9 @@
 //   the largest part of a pass.
 // - The answers are those of Application::FindForm and Component::FindComponent: the first window and
 //   the first control of the name.
-// - The controls a row names are kept per thread, so a read on one thread never sees another's.
+// - One object serves one pass over the item table: the window it keeps from the previous look-up by name
+//   is valid while no window is made or freed.
+// - The controls the rows name are kept per thread, so a read on one thread never sees another's.
 #pragma once
 
 #include <stdexcept>
@@ -51,8 +53,7 @@ public:
         return *static_cast<T*>(kept.asKind);
     }
 
-    // A control a row names as found (null: not looked up yet, or the row is not the table's), and as the
-    // kind last asked for.
+    // A control a row names as found (null: not looked up yet), and as the kind last asked for.
     struct Kept {
         Component* control = nullptr;
         const std::type_info* kind = nullptr;
