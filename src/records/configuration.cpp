@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/app/application.h"
 #include "platform/ui/check_box.h"
@@ -50,6 +52,15 @@ const std::array<std::vector<const char*>, 8> VersionLists = [] {
     return lists;
 }();
 
+// The fonts by number: the label, scroll, instruction and header fonts, then the field fonts in order.
+int FontNumber(const std::string& name) {
+    if (name == "LabelFont") return 0;
+    if (name == "ScrollFont") return 1;
+    if (name == "InstructionFont") return 2;
+    if (name == "HeaderFont") return 3;
+    return 3 + std::stoi(name.substr(9));  // "FieldFont" + number
+}
+
 // The rows in file order. Rows are added in runs that share their versions: `Since` and `Until` below are
 // the versions of the run being added.
 class TableBuilder {
@@ -59,6 +70,7 @@ public:
 
     ConfigItem& Add(ConfigKind kind, const char* form, const std::string& control) {
         ConfigItem item;
+        item.Row = rows_.size();
         item.Kind = kind;
         item.Form = form;
         item.Control = control;
@@ -97,6 +109,7 @@ public:
     }
     ConfigItem& FontPart(const std::string& name, int part, const char* swatchForm, const std::string& swatch) {
         ConfigItem& item = Add(ConfigKind::Font, "", name);
+        item.Font = FontNumber(name);
         item.Part = part;
         item.SwatchForm = swatchForm;
         item.Swatch = swatch;
@@ -104,6 +117,7 @@ public:
     }
     void ColourNumber(const std::string& font, const char* swatchForm, const std::string& swatch) {
         ConfigItem& item = Add(ConfigKind::ColourNumber, "", font);
+        item.Font = FontNumber(font);
         item.SwatchForm = swatchForm;
         item.Swatch = swatch;
     }
@@ -232,20 +246,22 @@ std::vector<ConfigItem> BuildTable() {
     return t.Rows();
 }
 
-bool IsMarkerLine(const std::string& line, const std::string& tag) {
+bool IsMarkerLine(std::string_view line, const std::string& tag) {
     std::size_t tildes = line.find_first_not_of('~');
-    if (tildes == std::string::npos) return false;
-    std::string rest = line.substr(tildes);
-    return rest == "END " + tag || rest == ConfigNull;
+    if (tildes == std::string_view::npos) return false;
+    const std::string_view rest = line.substr(tildes);
+    return (rest.size() == 4 + tag.size() && rest.starts_with("END ") && rest.substr(4) == tag) || rest == ConfigNull;
 }
 
-// The font of a font row's name, for the writer (const) and the reader alike.
-template <class State> auto& FontIn(State& db, const std::string& name) {
-    if (name == "LabelFont") return db.LabelFont;
-    if (name == "ScrollFont") return db.ScrollFont;
-    if (name == "InstructionFont") return db.InstructionFont;
-    if (name == "HeaderFont") return db.HeaderFont;
-    return db.FieldFonts.at(std::size_t(std::stoi(name.substr(9)) - 1));  // "FieldFont" + number
+// The font of a number (FontNumber), for the writer (const) and the reader alike.
+template <class State> auto& FontIn(State& db, int number) {
+    switch (number) {
+    case 0: return db.LabelFont;
+    case 1: return db.ScrollFont;
+    case 2: return db.InstructionFont;
+    case 3: return db.HeaderFont;
+    default: return db.FieldFonts.at(std::size_t(number - 4));
+    }
 }
 
 }  // namespace
@@ -257,6 +273,8 @@ bool VersionInList(const std::string& version, int list) {
 }
 
 int FirstListOf(const std::string& version) {
+    // Every old version is in the last list: a version outside it (the current one) is in none.
+    if (!VersionInList(version, 8)) return 0;
     for (int list = 1; list <= 8; ++list)
         if (VersionInList(version, list)) return list;
     return 0;
@@ -299,8 +317,10 @@ template Memo& ConfigControl<Memo>(const Application&, const std::string&, const
 template ComboBox& ConfigControl<ComboBox>(const Application&, const std::string&, const std::string&);
 template Image& ConfigControl<Image>(const Application&, const std::string&, const std::string&);
 
-PublishFont& FontNamed(DatabaseState& db, const std::string& name) { return FontIn(db, name); }
-const PublishFont& FontNamed(const DatabaseState& db, const std::string& name) { return FontIn(db, name); }
+PublishFont& FontNamed(DatabaseState& db, const std::string& name) { return FontIn(db, FontNumber(name)); }
+const PublishFont& FontNamed(const DatabaseState& db, const std::string& name) { return FontIn(db, FontNumber(name)); }
+PublishFont& FontOfRow(DatabaseState& db, const ConfigItem& item) { return FontIn(db, item.Font); }
+const PublishFont& FontOfRow(const DatabaseState& db, const ConfigItem& item) { return FontIn(db, item.Font); }
 
 std::string OneLine(const std::string& text) {
     std::string out = text;
@@ -313,8 +333,8 @@ std::string EscapeBlockLine(const std::string& line, const std::string& tag) {
     return IsMarkerLine(line, tag) ? "~" + line : line;
 }
 
-std::string UnescapeBlockLine(const std::string& line, const std::string& tag) {
-    return (IsMarkerLine(line, tag) && line[0] == '~') ? line.substr(1) : line;
+std::string UnescapeBlockLine(std::string_view line, const std::string& tag) {
+    return std::string((IsMarkerLine(line, tag) && line[0] == '~') ? line.substr(1) : line);
 }
 
 std::string ConfigurationText(const Application& app, const DatabaseState& db) {
@@ -322,15 +342,17 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
     // Room for a file of the usual size at once, and each line put straight into it.
     std::string out;
     out.reserve(8192);
-    auto line = [&out](const std::string& text) {
+    auto line = [&out](std::string_view text) {
         out += text;
         out += "\r\n";
     };
     auto oneLine = [&out](const std::string& text) {
         const std::size_t start = out.size();
         out += text;
-        for (std::size_t i = start; i < out.size(); ++i)
-            if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+        // Most texts hold no line break: two scans of the text find that at once.
+        if (std::memchr(text.data(), '\r', text.size()) || std::memchr(text.data(), '\n', text.size()))
+            for (std::size_t i = start; i < out.size(); ++i)
+                if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
         out += "\r\n";
     };
     auto textLine = [&](const std::string& text) {
@@ -345,10 +367,10 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
             line(ConfigVersion);
             break;
         case ConfigKind::Text:
-            textLine(controls.Get<Control>(item.Form, item.Control).Text());
+            textLine(controls.Get<Control>(item, ConfigPart::Setting).Text());
             break;
         case ConfigKind::OrderNumber: {
-            const std::string& t = controls.Get<Control>(item.Form, item.Control).Text();
+            const std::string& t = controls.Get<Control>(item, ConfigPart::Setting).Text();
             if (t.empty())
                 line("0");
             else
@@ -356,26 +378,26 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
             break;
         }
         case ConfigKind::Check:
-            line(controls.Get<CheckBox>(item.Form, item.Control).Checked() ? "1" : "0");
+            line(controls.Get<CheckBox>(item, ConfigPart::Setting).Checked() ? "1" : "0");
             break;
         case ConfigKind::Scale:
-            line(controls.Get<CheckBox>(item.Form, item.Control).Checked() ? "SCALE" : "NOTSCALE");
+            line(controls.Get<CheckBox>(item, ConfigPart::Setting).Checked() ? "SCALE" : "NOTSCALE");
             break;
         case ConfigKind::Directory:
-            textLine(controls.Get<DirectoryListBox>(item.Form, item.Control).Directory());
+            textLine(controls.Get<DirectoryListBox>(item, ConfigPart::Setting).Directory());
             break;
         case ConfigKind::ImageDirectory:
             textLine(db.DatabaseImageDirectory);
             break;
         case ConfigKind::Font: {
-            const PublishFont& f = FontNamed(db, item.Control);
+            const PublishFont& f = FontOfRow(db, item);
             const std::string* parts[] = {&f.Colour, &f.Face, &f.Size, &f.Style};
             textLine(*parts[item.Part]);
             break;
         }
         case ConfigKind::Block: {
             line("START " + item.Tag);
-            const std::string& text = controls.Get<Memo>(item.Form, item.Control).Text();
+            const std::string& text = controls.Get<Memo>(item, ConfigPart::Setting).Text();
             if (text.empty()) {
                 line(ConfigNull);
             } else {
@@ -398,7 +420,7 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db) {
         case ConfigKind::Categories: {
             std::string names;
             bool first = true;
-            for (const std::string& name : controls.Get<ComboBox>(item.Form, item.Control).Items()) {
+            for (const std::string& name : controls.Get<ComboBox>(item, ConfigPart::Setting).Items()) {
                 // A name that is blank on its line (a line break alone) ends the list as a blank one does,
                 // so the line reads back as the list it stands for.
                 const std::string onItsLine = OneLine(name);

@@ -10,8 +10,10 @@
 // is one row here plus its control in its dialog.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/database_state.h"
@@ -42,11 +44,14 @@ enum class ConfigKind {
 enum class LayoutVersion { First, V1_25, V1_28, V2_0, V2_03, V2_04, V2_1, V2_2, V2_4 };
 
 struct ConfigItem {
+    // The row's place in ConfigurationTable (kept by the copies ConfigurationItems gives).
+    std::size_t Row = 0;
     ConfigKind Kind = ConfigKind::Text;
     std::string Form;     // the form's name; empty for items that are not controls
     std::string Control;  // the control's name, or for fonts "LabelFont", "ScrollFont", "InstructionFont",
                           // "HeaderFont", "FieldFont1".."FieldFont20"
     int Part = 0;         // fonts: 0 colour, 1 face, 2 size, 3 style
+    int Font = -1;        // fonts and colour numbers: the font Control names, as FontOfRow finds it
     std::string Tag;      // blocks: "HTML" or "SQL"
 
     // The version that first wrote the item, and the one that stopped writing it (none: still written).
@@ -101,7 +106,7 @@ std::string ConfigurationText(const Application& app, const DatabaseState& db);
 // (or as the empty memo's "(null)") is written with one more "~" in front, and the reader takes one off,
 // so every memo comes back exactly. Lines without that shape are written unchanged.
 std::string EscapeBlockLine(const std::string& line, const std::string& tag);
-std::string UnescapeBlockLine(const std::string& line, const std::string& tag);
+std::string UnescapeBlockLine(std::string_view line, const std::string& tag);
 
 // A single-line text item cannot hold a line break without moving every later item: CR and LF become
 // spaces.
@@ -110,6 +115,9 @@ std::string OneLine(const std::string& text);
 // The font a font or colour-number row names ("LabelFont", ..., "FieldFont1".."FieldFont20").
 PublishFont& FontNamed(DatabaseState& db, const std::string& name);
 const PublishFont& FontNamed(const DatabaseState& db, const std::string& name);
+// The same font through the number the table gave the row when it was built, without reading the name.
+PublishFont& FontOfRow(DatabaseState& db, const ConfigItem& item);
+const PublishFont& FontOfRow(const DatabaseState& db, const ConfigItem& item);
 
 // The window and control by name, of the kind the caller needs. Throws std::logic_error naming them when
 // either is missing.

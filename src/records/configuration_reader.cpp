@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/app/application.h"
 #include "platform/fs/files.h"
@@ -30,51 +31,68 @@ void SetListDirectory(DirectoryListBox& list, const std::string& dir);
 class Reader {
 public:
     // Without an application the reader only walks the file to find where it ends (nothing is applied).
-    Reader(Application* app, DatabaseState* db, TextStream& s, bool importSource)
-        : app_(app), db_(db), s_(s), import_(importSource) {
+    // The items the file's version holds that the file does not hold whole go to missing, in file order,
+    // when it is given.
+    Reader(Application* app, DatabaseState* db, TextStream& s, bool importSource,
+           std::vector<const ConfigItem*>* missing)
+        : app_(app), db_(db), s_(s), import_(importSource), missing_(missing) {
         if (app) controls_.emplace(*app);
+        if (missing_) missing_->clear();
     }
 
     std::string Run();
-    // The items the file's version holds that the file does not hold whole, in file order.
-    const std::vector<const ConfigItem*>& Missing() const { return missing_; }
 
 private:
     bool Applying() const { return app_ != nullptr; }
+    void Missed(const ConfigItem& item) {
+        if (missing_) missing_->push_back(&item);
+    }
     // One line, read whole however long (a longer line than the old limit would otherwise shift every
     // later item); false when the file ends before the line's CR, so the line is cut or not there at all.
-    // The run up to the CR is taken in one step; the stream then stands as a read byte by byte leaves it.
-    bool WholeLine(std::string& line) {
+    // The run up to the CR is taken in one step, as a view of the stream's bytes (copied only where a
+    // value keeps it); the stream then stands as a read byte by byte leaves it.
+    bool WholeLine(std::string_view& line) {
         const std::string& bytes = s_.Bytes();
-        const std::size_t start = s_.Position();
-        const void* cr = start < bytes.size() ? std::memchr(bytes.data() + start, '\r', bytes.size() - start) : nullptr;
+        const std::size_t start = std::min(s_.Position(), bytes.size());
+        const void* cr = std::memchr(bytes.data() + start, '\r', bytes.size() - start);
         if (!cr) {
-            line.assign(bytes, start < bytes.size() ? start : bytes.size());
+            line = std::string_view(bytes).substr(start);
             s_.SetPosition(bytes.size());
             s_.Get();  // the read that runs into the end
             return false;
         }
         const std::size_t end = std::size_t(static_cast<const char*>(cr) - bytes.data());
-        line.assign(bytes, start, end - start);
+        line = std::string_view(bytes).substr(start, end - start);
         s_.SetPosition(end + 1);
         s_.Get();  // the byte after the CR, whatever it is
         return true;
     }
-    static std::string Text(const std::string& line) { return line == ConfigNull ? std::string() : line; }
+    static std::string Text(std::string_view line) { return line == ConfigNull ? std::string() : std::string(line); }
+    // True when the line is the word, a space and the block's tag ("START HTML", "END SQL").
+    static bool TagLine(std::string_view line, std::string_view word, const std::string& tag) {
+        return line.size() == word.size() + 1 + tag.size() && line.starts_with(word) && line[word.size()] == ' ' &&
+               line.substr(word.size() + 1) == tag;
+    }
     template <class T> T& Get(const std::string& form, const std::string& name) {
         return controls_->Get<T>(form, name);
+    }
+    template <class T> T& Get(const ConfigItem& item, ConfigPart part = ConfigPart::Setting) {
+        return controls_->Get<T>(item, part);
     }
     void SetSwatch(const std::string& form, const std::string& name, const std::string& colour) {
         Get<Control>(form, name).SetColor(NameToColour(colour));
     }
+    void SetSwatch(const ConfigItem& item, const std::string& colour) {
+        Get<Control>(item, ConfigPart::Swatch).SetColor(NameToColour(colour));
+    }
 
     // Puts one line back where the writer took it from. The line is the file's, or for a row the file
     // lacks, the table's line for old files.
-    void Apply(const ConfigItem& item, const std::string& line);
+    void Apply(const ConfigItem& item, std::string_view line);
     // Rows whose lines are not a single line of the file.
     // Each false when the file ended before the item was read whole (then nothing is applied).
     bool ColourNumber(const ConfigItem& item);
-    bool Block(const ConfigItem& item, const std::string& first, bool apply);
+    bool Block(const ConfigItem& item, std::string_view first, bool apply);
     void Directory(const ConfigItem& item, const std::string& line);
     void Preview(const ConfigItem& directory, const std::string& dir);
 
@@ -85,7 +103,7 @@ private:
     bool import_;
     std::string version_;
     int firstList_ = 0;  // of version_, see FirstListOf
-    std::vector<const ConfigItem*> missing_;
+    std::vector<const ConfigItem*>* missing_;
 };
 
 std::string Reader::Run() {
@@ -103,11 +121,11 @@ std::string Reader::Run() {
     bool ended = false;
     for (const ConfigItem& item : ConfigurationTable()) {
         if (item.Kind == ConfigKind::Version) {
-            std::string line;
+            std::string_view line;
             ended = !WholeLine(line);
             version_ = ended ? std::string() : Text(line);
             firstList_ = FirstListOf(version_);
-            if (ended) missing_.push_back(&item);
+            if (ended) Missed(item);
             continue;
         }
         if (!FileHasItem(item, firstList_)) {
@@ -115,29 +133,29 @@ std::string Reader::Run() {
             continue;
         }
         if (ended) {
-            missing_.push_back(&item);
+            Missed(item);
             continue;
         }
         if (item.Kind == ConfigKind::ColourNumber) {
             ended = !ColourNumber(item);
-            if (ended) missing_.push_back(&item);
+            if (ended) Missed(item);
             continue;
         }
-        std::string line;
+        std::string_view line;
         ended = !WholeLine(line);
         if (!ended && item.Kind == ConfigKind::Block) {
             const bool apply = Applying() && !(item.KeptOnImport && import_);
             // The memo is emptied only when its block is there whole.
-            if (apply && item.ClearedFirst) Get<Memo>(item.Form, item.Control).SetText("");
+            if (apply && item.ClearedFirst) Get<Memo>(item).SetText("");
             ended = !Block(item, line, apply);
             if (!ended) continue;
         }
         if (ended) {
-            missing_.push_back(&item);
+            Missed(item);
             continue;
         }
         if (!Applying() || (item.KeptOnImport && import_)) continue;
-        if (item.Kind == ConfigKind::Categories) Get<Control>(item.Form, item.Control).Repaint();
+        if (item.Kind == ConfigKind::Categories) Get<Control>(item).Repaint();
         Apply(item, line);
     }
     if (Applying()) {
@@ -147,27 +165,27 @@ std::string Reader::Run() {
     return version_;
 }
 
-void Reader::Apply(const ConfigItem& item, const std::string& line) {
+void Reader::Apply(const ConfigItem& item, std::string_view line) {
     switch (item.Kind) {
     case ConfigKind::Version:
     case ConfigKind::ColourNumber:
         break;
     case ConfigKind::Text:
-        if (!item.Unset.empty() && (line == ConfigNull || line.rfind("notused", 0) == 0))
-            Get<Control>(item.Form, item.Control).SetText(item.Unset);
+        if (!item.Unset.empty() && (line == ConfigNull || line.starts_with("notused")))
+            Get<Control>(item).SetText(item.Unset);
         else
-            Get<Control>(item.Form, item.Control).SetText(Text(line));
+            Get<Control>(item).SetText(Text(line));
         break;
     case ConfigKind::OrderNumber: {
         std::int32_t order = LeadingInteger(line);
-        Get<Control>(item.Form, item.Control).SetText(order != 0 ? std::to_string(order) : std::string());
+        Get<Control>(item).SetText(order != 0 ? std::to_string(order) : std::string());
         break;
     }
     case ConfigKind::Check:
-        Get<CheckBox>(item.Form, item.Control).SetChecked(LeadingInteger(line) == 1);
+        Get<CheckBox>(item).SetChecked(LeadingInteger(line) == 1);
         break;
     case ConfigKind::Scale:
-        Get<CheckBox>(item.Form, item.Control).SetChecked(line.rfind("SCALE", 0) == 0);
+        Get<CheckBox>(item).SetChecked(line.starts_with("SCALE"));
         break;
     case ConfigKind::Directory:
         Directory(item, Text(line));
@@ -182,10 +200,10 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
         break;
     }
     case ConfigKind::Font: {
-        PublishFont& font = FontNamed(*db_, item.Control);
+        PublishFont& font = FontOfRow(*db_, item);
         std::string* parts[] = {&font.Colour, &font.Face, &font.Size, &font.Style};
         *parts[item.Part] = Text(line);
-        if (item.Part == 0) SetSwatch(item.SwatchForm, item.Swatch, font.Colour);
+        if (item.Part == 0) SetSwatch(item, font.Colour);
         break;
     }
     case ConfigKind::Block:
@@ -195,11 +213,11 @@ void Reader::Apply(const ConfigItem& item, const std::string& line) {
         std::size_t start = 0;
         for (;;) {
             std::size_t tab = line.find('\t', start);
-            items.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-            if (tab == std::string::npos) break;
+            items.emplace_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+            if (tab == std::string_view::npos) break;
             start = tab + 1;
         }
-        Get<ComboBox>(item.Form, item.Control).SetItems(items);
+        Get<ComboBox>(item).SetItems(items);
         break;
     }
     }
@@ -215,24 +233,24 @@ bool Reader::ColourNumber(const ConfigItem& item) {
     }
     if (!Applying()) return true;
     std::string name = ColourToName(std::int32_t(value));
-    FontNamed(*db_, item.Control).Colour = name;
-    SetSwatch(item.SwatchForm, item.Swatch, name);
+    FontOfRow(*db_, item).Colour = name;
+    SetSwatch(item, name);
     return true;
 }
 
 // A memo between "START tag" and "END tag"; the first line decides whether a block is there at all. A
 // block the file ends in before its end line is cut: false, and the memo is left as it was.
-bool Reader::Block(const ConfigItem& item, const std::string& first, bool apply) {
-    if (first != "START " + item.Tag) return true;
-    std::vector<std::string> lines;
+bool Reader::Block(const ConfigItem& item, std::string_view first, bool apply) {
+    if (!TagLine(first, "START", item.Tag)) return true;
+    std::vector<std::string_view> lines;
     for (;;) {
-        std::string l;
+        std::string_view l;
         if (!WholeLine(l)) return false;
-        if (l == "END " + item.Tag) break;
+        if (TagLine(l, "END", item.Tag)) break;
         lines.push_back(l);
     }
     if (!apply) return true;
-    Memo& memo = Get<Memo>(item.Form, item.Control);
+    Memo& memo = Get<Memo>(item);
     if (lines.size() == 1 && lines[0] == ConfigNull) {
         memo.SetText("");
         return true;
@@ -269,7 +287,7 @@ void SetListDirectory(DirectoryListBox& list, const std::string& dir) {
 }
 
 void Reader::Directory(const ConfigItem& item, const std::string& dir) {
-    DirectoryListBox& list = Get<DirectoryListBox>(item.Form, item.Control);
+    DirectoryListBox& list = Get<DirectoryListBox>(item);
     if (item.PublishFolder) {
         // A publish folder that no longer exists is left unset rather than replaced by the root: the
         // publisher empties its folder, and refuses to publish until one is chosen.
@@ -291,11 +309,11 @@ void Reader::Directory(const ConfigItem& item, const std::string& dir) {
 
 // The picture a directory row's file control names, shown in its preview when the file is there.
 void Reader::Preview(const ConfigItem& directory, const std::string& dir) {
-    const std::string& file = Get<Control>(directory.Form, directory.PreviewFile).Text();
+    const std::string& file = Get<Control>(directory, ConfigPart::PreviewFile).Text();
     if (file.empty()) return;
     std::string path = JoinPath(dir, file);
     if (!FileExistsOrWarn(*app_, path)) return;
-    Image& preview = Get<Image>(directory.Form, directory.PreviewImage);
+    Image& preview = Get<Image>(directory, ConfigPart::PreviewImage);
     preview.SetPicture(app_->Images().LoadImage(path));
     preview.Show();
 }
@@ -311,10 +329,8 @@ std::string DirectoryOrRoot(Application& app, const std::string& dir, const std:
 
 std::string ReadConfiguration(Application& app, DatabaseState& db, TextStream& s, bool importSource,
                               std::vector<const ConfigItem*>* missing) {
-    Reader reader(&app, &db, s, importSource);
-    std::string version = reader.Run();
-    if (missing) *missing = reader.Missing();
-    return version;
+    Reader reader(&app, &db, s, importSource, missing);
+    return reader.Run();
 }
 
 std::string EndedEarlyMessage(const Application& app, const std::string& configFile,
@@ -362,9 +378,10 @@ std::string KeptConfigurationName(const std::string& configFile) {
 
 std::vector<const ConfigItem*> MissingConfigurationItems(const std::string& bytes) {
     TextStream s(bytes);
-    Reader reader(nullptr, nullptr, s, false);
+    std::vector<const ConfigItem*> missing;
+    Reader reader(nullptr, nullptr, s, false, &missing);
     reader.Run();
-    return reader.Missing();
+    return missing;
 }
 
 }  // namespace fv

@@ -2,6 +2,9 @@
 // InsertComponent moves a component to a new owner, which alone frees it from then on.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "platform/core/component.h"
 
 namespace fv {
@@ -81,6 +84,44 @@ TEST(Component, FindComponentFollowsEveryChangeOfNameAndOwner) {
     loose->SetName("StillLoose");  // a rename without an owner touches no index
     form.InsertComponent(loose);
     EXPECT_EQ(form.FindComponent("StillLoose"), loose);
+}
+
+// Every change that can change what a name finds moves the count of ownership changes; looking up,
+// making a component without an owner and renaming one without an owner do not.
+TEST(Component, OwnershipChangesCountEveryChangeALookUpCanSee) {
+    int freed = 0;
+    Component form, other;
+    auto* a = new Counted(&form, "A", freed);
+    auto* b = new Counted(&form, "B", freed);
+    Component* loose = nullptr;
+    struct Step {
+        const char* what;
+        std::function<void()> run;
+        bool counts;
+    };
+    const std::vector<Step> steps = {
+        {"make with an owner", [&] { new Counted(&form, "C", freed); }, true},
+        {"rename while owned", [&] { a->SetName("A2"); }, true},
+        {"rename to the same name", [&] { a->SetName("A2"); }, false},
+        {"exchange in the order", [&] { form.ExchangeComponents(a, b); }, true},
+        {"move to another owner", [&] { other.InsertComponent(b); }, true},
+        {"free one now", [&] { other.FreeComponent(b); }, true},
+        {"make without an owner", [&] { loose = new Component(nullptr, "Loose"); }, false},
+        {"rename without an owner", [&] { loose->SetName("StillLoose"); }, false},
+        {"take over one without an owner", [&] { form.InsertComponent(loose); }, true},
+        {"look up", [&] { (void)form.FindComponent("A2"); (void)form.FindComponent("Missing"); }, false},
+    };
+    for (const Step& step : steps) {
+        const std::uint64_t before = Component::OwnershipChanges();
+        step.run();
+        EXPECT_EQ(Component::OwnershipChanges() != before, step.counts) << step.what;
+    }
+    // Freeing an owner frees what it owns, each one a change.
+    auto* owner = new Component(&form, "Owner");
+    new Counted(owner, "Inner", freed);
+    const std::uint64_t before = Component::OwnershipChanges();
+    form.FreeComponent(owner);
+    EXPECT_EQ(Component::OwnershipChanges() - before, 2u);
 }
 
 }  // namespace

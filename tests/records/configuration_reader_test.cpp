@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <stdexcept>
 
 #include "platform/fs/files.h"
 #include "platform/gfx/colour_names.h"
@@ -523,6 +524,57 @@ TEST_F(ConfigurationReaderTest, APreviewShowsANamedBackgroundPictureOrReportsItM
     EXPECT_FALSE(target.Control<Image>("PublishSetupForm", "OleTableHeading").Visible());
     EXPECT_EQ(target.app.Scripted().Messages(),
               std::vector<std::string>{"The File [" + dir.File("gone.gif") + "] has not been located."});
+}
+
+// A read and a write reach the controls the windows hold at that moment, whatever was made, freed,
+// renamed, moved or reordered since the last one; a control of the wrong kind is still an error.
+TEST_F(ConfigurationReaderTest, EachReadAndWriteReachesTheControlsTheWindowsHoldNow) {
+    source.Control<Edit>("FTPForm", "FTPhost").SetText("host-0");
+    const std::string file = ConfigurationText(source.app, written);
+    Form& ftp = *target.forms.at("FTPForm");
+    Edit* spare = ftp.Make<Edit>("Spare");
+    Edit* incoming = target.forms.at("KarvoForm")->Make<Edit>("FTPhost");
+    struct Step {
+        const char* what;
+        std::function<Edit*()> change;  // the control the name finds afterwards
+    };
+    const std::vector<Step> steps = {
+        {"as made", [&] { return ftp.Find<Edit>("FTPhost"); }},
+        {"freed and made again", [&] {
+             ftp.FreeComponent(ftp.FindComponent("FTPhost"));
+             return ftp.Make<Edit>("FTPhost");
+         }},
+        {"renamed away, another renamed to it", [&] {
+             ftp.FindComponent("FTPhost")->SetName("Gone");
+             spare->SetName("FTPhost");
+             return spare;
+         }},
+        {"moved in from another window and put first", [&] {
+             ftp.InsertComponent(incoming);
+             ftp.ExchangeComponents(spare, incoming);
+             return incoming;
+         }},
+    };
+    int n = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        Edit* now = step.change();
+        const std::string host = "host-" + std::to_string(++n);
+        std::string text = file;
+        text.replace(text.find("host-0"), 6, host);
+        EXPECT_EQ(Read(text), "v2.4");
+        EXPECT_EQ(now->Text(), host);
+        EXPECT_NE(ConfigurationText(target.app, read).find("\r\n" + host + "\r\n"), std::string::npos);
+    }
+    Form& publish = *target.forms.at("PublishSetupForm");
+    publish.FreeComponent(publish.FindComponent("ForcePublish"));
+    publish.Make<Edit>("ForcePublish");
+    try {
+        Read(file);
+        FAIL() << "no error";
+    } catch (const std::logic_error& e) {
+        EXPECT_NE(std::string(e.what()).find("PublishSetupForm.ForcePublish"), std::string::npos) << e.what();
+    }
 }
 
 }  // namespace

@@ -2,13 +2,25 @@
 #include "platform/core/component.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <stdexcept>
 
 namespace fv {
 
+namespace {
+
+std::atomic<std::uint64_t> ownershipChanges{0};
+
+}  // namespace
+
+std::uint64_t Component::OwnershipChanges() { return ownershipChanges.load(std::memory_order_relaxed); }
+
+void Component::CountOwnershipChange() { ownershipChanges.fetch_add(1, std::memory_order_relaxed); }
+
 Component::Component(Component* owner, std::string name) : name_(std::move(name)), owner_(owner) {
     if (owner_) {
+        CountOwnershipChange();
         owner_->owned_.emplace_back(this);
         owner_->ownedOrder_.push_back(this);
         owner_->Index(this);
@@ -17,6 +29,7 @@ Component::Component(Component* owner, std::string name) : name_(std::move(name)
 
 void Component::SetName(std::string name) {
     if (name == name_) return;
+    if (owner_) CountOwnershipChange();
     if (owner_) owner_->Unindex(this);  // the key views the old name: out before it changes
     name_ = std::move(name);
     if (owner_) owner_->Index(this);
@@ -65,6 +78,7 @@ void Component::RemoveFreeNotification(Component* other) {
 void Component::DestroyOwned() {
     // Later components may refer to earlier ones (a control to its parent), so free them in reverse.
     while (!owned_.empty()) {
+        CountOwnershipChange();
         std::unique_ptr<Component> last = std::move(owned_.back());
         owned_.pop_back();
         ownedOrder_.pop_back();
@@ -100,6 +114,7 @@ MessageLoop& Component::LoopFrom(Component* owner, MessageLoop* given) {
 void Component::FreeComponent(Component* c) {
     auto it = std::find_if(owned_.begin(), owned_.end(), [c](const auto& p) { return p.get() == c; });
     if (it == owned_.end()) return;
+    CountOwnershipChange();
     std::unique_ptr<Component> gone = std::move(*it);
     owned_.erase(it);
     ownedOrder_.erase(std::find(ownedOrder_.begin(), ownedOrder_.end(), c));
@@ -109,6 +124,7 @@ void Component::FreeComponent(Component* c) {
 
 void Component::InsertComponent(Component* c) {
     if (!c || c->owner_ == this) return;
+    CountOwnershipChange();
     std::unique_ptr<Component> taken(c);
     if (Component* from = c->owner_) {
         auto it = std::find_if(from->owned_.begin(), from->owned_.end(), [c](const auto& p) { return p.get() == c; });
@@ -126,7 +142,10 @@ void Component::InsertComponent(Component* c) {
 void Component::ExchangeComponents(Component* a, Component* b) {
     auto ia = std::find(ownedOrder_.begin(), ownedOrder_.end(), a);
     auto ib = std::find(ownedOrder_.begin(), ownedOrder_.end(), b);
-    if (ia != ownedOrder_.end() && ib != ownedOrder_.end()) std::iter_swap(ia, ib);
+    if (ia != ownedOrder_.end() && ib != ownedOrder_.end()) {
+        CountOwnershipChange();
+        std::iter_swap(ia, ib);
+    }
 }
 
 }  // namespace fv

@@ -3,6 +3,7 @@
 // gives every component below it access to that loop.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,6 +40,11 @@ public:
     // Swaps the places of two owned components in the creation order (which a stored form keeps).
     void ExchangeComponents(Component* a, Component* b);
     template <class T> T* Find(const std::string& name) const { return dynamic_cast<T*>(FindComponent(name)); }
+    // A count, over the whole process, of the changes that can change what a look-up by name finds: a
+    // component made with an owner, freed by its owner, renamed while owned, moved to another owner, or
+    // exchanged in its owner's order. A control found by name may be kept and used again, without looking
+    // it up, for as long as the count has not moved.
+    static std::uint64_t OwnershipChanges();
 
     // Asks to hear (Notification) when `other` is freed. The link goes both ways and ends when either
     // component goes, so neither is ever told about the other after it has gone.
@@ -74,6 +80,7 @@ private:
     // The index holds every owned component with a name; each key is a view of that component's own name.
     void Index(Component* c);
     void Unindex(Component* c);
+    static void CountOwnershipChange();
 
     std::string name_;
     Component* owner_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string_view>
 
 #include "platform/gfx/color.h"
 #include "platform/text/numbers.h"
@@ -11,8 +12,9 @@ namespace fv {
 
 namespace {
 
+// Names as views, so that a name is compared by its length before its letters.
 struct NamedColour {
-    const char* Name;
+    std::string_view Name;
     Color Number;
 };
 
@@ -28,7 +30,7 @@ constexpr std::array<NamedColour, 16> StandardColours{{
 const std::vector<std::string>& StandardColourNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> list;
-        for (const NamedColour& c : StandardColours) list.push_back(c.Name);
+        for (const NamedColour& c : StandardColours) list.emplace_back(c.Name);
         return list;
     }();
     return names;
@@ -36,7 +38,7 @@ const std::vector<std::string>& StandardColourNames() {
 
 std::string ColourToName(std::int32_t colour) {
     for (const NamedColour& c : StandardColours)
-        if (c.Number == colour) return c.Name;
+        if (c.Number == colour) return std::string(c.Name);
     return std::to_string(colour);
 }
 

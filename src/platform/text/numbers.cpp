@@ -8,7 +8,7 @@
 
 namespace fv {
 
-std::int32_t LeadingInteger(const std::string& text) {
+std::int32_t LeadingInteger(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     bool negative = false;

@@ -4,12 +4,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace fv {
 
 // Leading blanks, an optional sign, then decimal digits up to the first other character; 0 when there
 // are no digits. Saturates at the limits of a 32-bit integer.
-std::int32_t LeadingInteger(const std::string& text);
+std::int32_t LeadingInteger(std::string_view text);
 
 // The number the whole text holds, with blanks around it and a leading '+' allowed; false (and value
 // untouched) for anything else, a number out of the type's range included. A double must be finite.
