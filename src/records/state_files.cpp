@@ -24,7 +24,10 @@ void ApplyRepublishBytes(DatabaseState& db, const std::optional<std::string>& by
 
 std::string LastUseText(const LastUse& last) {
     std::string out;
-    auto line = [&out](const std::string& text) { out += (text.empty() ? std::string(NullText) : text) + "\r\n"; };
+    auto line = [&out](const std::string& text) {
+        out += text.empty() || text.size() >= LastUseLineLimit ? std::string(NullText) : text;
+        out += "\r\n";
+    };
     line(last.DatabaseDirectory);
     line(last.DatabaseFileName);
     line(last.BrowserDirectory);
@@ -36,7 +39,7 @@ std::string LastUseText(const LastUse& last) {
 LastUse ParseLastUse(const std::string& bytes) {
     TextStream s(bytes);
     auto text = [&s] {
-        std::string t = ReadTextLine(s, 1000);
+        std::string t = ReadTextLine(s, LastUseLineLimit);
         return t == NullText ? std::string() : t;
     };
     LastUse last;
@@ -44,7 +47,7 @@ LastUse ParseLastUse(const std::string& bytes) {
     last.DatabaseFileName = text();
     last.BrowserDirectory = text();
     last.BrowserProgram = text();
-    for (int& v : last.Sizes) v = LeadingInteger(ReadTextLine(s, 1000));
+    for (int& v : last.Sizes) v = LeadingInteger(ReadTextLine(s, LastUseLineLimit));
     return last;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -30,10 +31,15 @@ struct LastUse {
     std::array<int, 22> Sizes{};
 };
 
-// The 26 lines, each ended by CR LF; an empty text is written "(null)".
+// The longest line the last-use reader takes; the rest of a longer line becomes the next line.
+constexpr std::size_t LastUseLineLimit = 1000;
+
+// The 26 lines, each ended by CR LF; an empty text is written "(null)". A text of LastUseLineLimit bytes
+// or more is written "(null)" too: the reader could not take it back whole, and its line end would be
+// read as a line of its own, moving every later line (a path that long is forgotten, not cut).
 std::string LastUseText(const LastUse& last);
-// Reads the lines that are there (each at most 1000 bytes); missing lines read as empty texts and sizes
-// of 0. "(null)" reads as the empty text; a size that is not a number reads as 0.
+// Reads the lines that are there (each at most LastUseLineLimit bytes); missing lines read as empty texts
+// and sizes of 0. "(null)" reads as the empty text; a size that is not a number reads as 0.
 LastUse ParseLastUse(const std::string& bytes);
 
 }  // namespace fv

@@ -62,6 +62,23 @@ TEST(LastUseFile, TwentySixLinesWithNullForEmptyTexts) {
     EXPECT_EQ(back.Sizes, last.Sizes);
 }
 
+TEST(LastUseFile, ATextTooLongForItsLineIsForgottenAndTheLinesAfterItKeepTheirPlaces) {
+    for (std::size_t length : {LastUseLineLimit - 1, LastUseLineLimit, LastUseLineLimit + 1, std::size_t(4095)}) {
+        SCOPED_TRACE(length);
+        LastUse last;
+        last.DatabaseDirectory = "/home/ann/" + std::string(length - 10, 'd');
+        last.DatabaseFileName = "cars.db";
+        last.BrowserProgram = "/usr/bin/firefox";
+        for (std::size_t i = 0; i < last.Sizes.size(); ++i) last.Sizes[i] = int(100 + i);
+        LastUse back = ParseLastUse(LastUseText(last));
+        const bool fits = length < LastUseLineLimit;
+        EXPECT_EQ(back.DatabaseDirectory, fits ? last.DatabaseDirectory : "");
+        EXPECT_EQ(back.DatabaseFileName, "cars.db");
+        EXPECT_EQ(back.BrowserProgram, "/usr/bin/firefox");
+        EXPECT_EQ(back.Sizes, last.Sizes);
+    }
+}
+
 TEST(LastUseFile, ShortOrForeignFilesReadAsEmptyTextsAndZeroSizes) {
     LastUse a = ParseLastUse("/data\r\n");
     EXPECT_EQ(a.DatabaseDirectory, "/data");
