@@ -220,6 +220,13 @@ bool TCustomFtpClient::HoldsLineBreak(const std::string& text) {
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
+bool TCustomFtpClient::RefusesLineBreak(const std::string& cmd) {
+    // A name holding a line end would smuggle a second command onto the control connection.
+    if (!HoldsLineBreak(cmd)) return false;
+    UsageError(LineBreakError);
+    return true;
+}
+
 void TCustomFtpClient::SendCommand(std::string cmd) {
     if (OnCommand) {
         OnCommand(this, cmd);
@@ -242,11 +249,7 @@ void TCustomFtpClient::ExecCommand(TFtpRequest rq, const std::string& cmd, std::
         UsageError("FTP component not connected");
         return;
     }
-    // A name holding a line end would smuggle a second command onto the control connection.
-    if (HoldsLineBreak(cmd)) {
-        UsageError(LineBreakError);
-        return;
-    }
+    if (RefusesLineBreak(cmd)) return;
     BeginRequest(rq);
     if (expected.size() > 16) expected.resize(16);
     expectedCodes_ = std::move(expected);

@@ -216,6 +216,8 @@ protected:
     void UsageError(const std::string& msg);
     bool CheckReady();
     static bool HoldsLineBreak(const std::string& text);
+    // Refuses a command holding a line end with a usage error; true when it did.
+    bool RefusesLineBreak(const std::string& cmd);
     // Texts and codes of a look-up or connect that failed.
     void ConnectFailed(int error);
     // Starts a request unless a high-level one runs (then the step belongs to it).

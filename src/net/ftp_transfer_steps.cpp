@@ -268,10 +268,7 @@ void TCustomFtpClient::StartReceive(TFtpRequest rq, const char* command) {
         return;
     }
     std::string cmd = hostFileName_.empty() ? std::string(command) : std::string(command) + " " + hostFileName_;
-    if (HoldsLineBreak(cmd)) {
-        UsageError(LineBreakError);
-        return;
-    }
+    if (RefusesLineBreak(cmd)) return;
     if (!CheckReady()) return;
     BeginRequest(rq);
     dataCommand_ = command;
@@ -398,10 +395,7 @@ void TCustomFtpClient::StartSend(bool append) {
         return;
     }
     std::string cmd = (append ? "APPE " : "STOR ") + hostFileName_;
-    if (HoldsLineBreak(cmd)) {
-        UsageError(LineBreakError);
-        return;
-    }
+    if (RefusesLineBreak(cmd)) return;
     if (!CheckReady()) return;
     BeginRequest(rq);
     requestType_ = rq;
